@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing and running the editor need.
+# Only packages that are missing are installed, so a prepared machine pays nothing.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libjpeg-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # fuzzing and sanitizers (clang's libFuzzer and runtimes)
+  clang libclang-rt-14-dev
+  # run time: platform plugins (offscreen and xcb), svg icons, help reader, fonts
+  qt6-qpa-plugins libqt6svg6 libchm1 fonts-dejavu-core fonts-wqy-microhei
+  # help file compiler
+  fp-utils-3.2.2
+  # end-to-end tests: virtual display, input, clipboard, screenshots
+  xvfb xauth xdotool xclip x11-apps imagemagick
+  # packaging
+  dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: all ${#packages[@]} packages present"
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,239 @@
+#include "Canvas.h"
+
+#include <QPainter>
+#include <QPolygon>
+#include <QTextLayout>
+#include <algorithm>
+#include <cstdlib>
+
+#include "QtConvert.h"
+
+namespace {
+QRect Box(int left, int top, int right, int bottom) {
+  if (right < left) std::swap(left, right);
+  if (bottom < top) std::swap(top, bottom);
+  // Qt's outlines run through the last column and row; the platform's box excludes them.
+  return QRect(left, top, right - left - 1, bottom - top - 1);
+}
+
+Qt::BrushStyle HatchOf(TBrushStyle style) {
+  switch (style) {
+    case bsSolid: return Qt::SolidPattern;
+    case bsClear: return Qt::NoBrush;
+    case bsHorizontal: return Qt::HorPattern;
+    case bsVertical: return Qt::VerPattern;
+    case bsFDiagonal: return Qt::FDiagPattern;
+    case bsBDiagonal: return Qt::BDiagPattern;
+    case bsCross: return Qt::CrossPattern;
+    case bsDiagCross: return Qt::DiagCrossPattern;
+  }
+  return Qt::SolidPattern;
+}
+}  // namespace
+
+std::vector<int> DashPattern(TPenStyle style) {
+  switch (style) {
+    case psDash: return {18, 6};
+    case psDot: return {3, 3};
+    case psDashDot: return {9, 6, 3, 6};
+    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
+    default: return {};
+  }
+}
+
+std::vector<QPoint> LinePixels(QPoint a, QPoint b) {
+  std::vector<QPoint> pixels;
+  int dx = std::abs(b.x() - a.x()), dy = std::abs(b.y() - a.y());
+  int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
+  int steps = std::max(dx, dy);
+  pixels.reserve(static_cast<size_t>(steps));
+  int x = a.x(), y = a.y();
+  int err = (dx > dy ? dx : -dy) / 2;
+  for (int i = 0; i < steps; ++i) {
+    pixels.emplace_back(x, y);
+    int e = err;
+    if (e > -dx) { err -= dy; x += sx; }
+    if (e < dy) { err += dx; y += sy; }
+  }
+  return pixels;
+}
+
+Canvas::Canvas(QPainter* painter) : painter_(painter) {
+  painter_->setRenderHint(QPainter::Antialiasing, false);
+  painter_->setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+void Canvas::PreparePen() {
+  painter_->setCompositionMode(Pen.Mode == pmXor ? QPainter::RasterOp_SourceXorDestination
+                                                 : QPainter::CompositionMode_SourceOver);
+  if (Pen.Style == psClear) {
+    painter_->setPen(Qt::NoPen);
+    return;
+  }
+  QPen pen(ToQColor(Pen.Color));
+  if (Pen.Width <= 1) {
+    pen.setWidth(0);
+    std::vector<int> dashes = DashPattern(Pen.Style);
+    if (!dashes.empty()) pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
+  } else {
+    pen.setWidth(std::min(Pen.Width, 4096));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    switch (Pen.Style) {
+      case psDash: pen.setStyle(Qt::DashLine); break;
+      case psDot: pen.setStyle(Qt::DotLine); break;
+      case psDashDot: pen.setStyle(Qt::DashDotLine); break;
+      case psDashDotDot: pen.setStyle(Qt::DashDotDotLine); break;
+      default: break;
+    }
+  }
+  painter_->setPen(pen);
+}
+
+void Canvas::PrepareBrush() {
+  QBrush brush(ToQColor(Brush.Color), HatchOf(Brush.Style));
+  painter_->setBrush(brush);
+  painter_->setBrushOrigin(0, 0);
+  // A solid brush also paints the gaps of styled lines and the cells behind text.
+  if (Brush.Style == bsSolid) {
+    painter_->setBackgroundMode(Qt::OpaqueMode);
+    painter_->setBackground(QBrush(ToQColor(Brush.Color)));
+  } else {
+    painter_->setBackgroundMode(Qt::TransparentMode);
+  }
+}
+
+void Canvas::PrepareShape() {
+  PreparePen();
+  PrepareBrush();
+}
+
+void Canvas::MoveTo(int x, int y) {
+  pos_ = QPoint(x, y);
+  styleStep_ = 0;
+}
+
+void Canvas::LineTo(int x, int y) {
+  QPoint to(x, y);
+  if (Pen.Style != psClear) {
+    if (Pen.Width <= 1) {
+      ThinLine(pos_, to);
+    } else {
+      PreparePen();
+      painter_->drawLine(pos_, to);
+    }
+  }
+  pos_ = to;
+}
+
+void Canvas::ThinLine(QPoint from, QPoint to) {
+  std::vector<QPoint> pixels = LinePixels(from, to);
+  if (pixels.empty()) return;
+  std::vector<int> dashes = DashPattern(Pen.Style);
+  painter_->setCompositionMode(Pen.Mode == pmXor ? QPainter::RasterOp_SourceXorDestination
+                                                 : QPainter::CompositionMode_SourceOver);
+  QPolygon on, off;
+  if (dashes.empty()) {
+    on = QPolygon(static_cast<int>(pixels.size()), reinterpret_cast<const int*>(pixels.data()));
+  } else {
+    int period = 0;
+    for (int d : dashes) period += d;
+    for (const QPoint& p : pixels) {
+      int phase = styleStep_++ % period;
+      bool isOn = false;
+      for (size_t i = 0, acc = 0; i < dashes.size(); ++i) {
+        acc += dashes[i];
+        if (phase < static_cast<int>(acc)) { isOn = (i % 2 == 0); break; }
+      }
+      (isOn ? on : off) << p;
+    }
+  }
+  QPen pen(ToQColor(Pen.Color));
+  pen.setWidth(0);
+  painter_->setPen(pen);
+  painter_->drawPoints(on);
+  // Gaps take the background colour while the brush is solid; in exclusive-or mode with a black
+  // background they would change nothing.
+  if (!off.isEmpty() && Brush.Style == bsSolid && Pen.Mode == pmCopy) {
+    pen.setColor(ToQColor(Brush.Color));
+    painter_->setPen(pen);
+    painter_->drawPoints(off);
+  }
+}
+
+void Canvas::Rectangle(int left, int top, int right, int bottom) {
+  PrepareShape();
+  painter_->drawRect(Box(left, top, right, bottom));
+}
+
+void Canvas::Ellipse(int left, int top, int right, int bottom) {
+  PrepareShape();
+  painter_->drawEllipse(Box(left, top, right, bottom));
+}
+
+void Canvas::RoundRect(int left, int top, int right, int bottom, int w, int h) {
+  PrepareShape();
+  QRect box = Box(left, top, right, bottom);
+  double rx = std::min(std::abs(w) / 2.0, box.width() / 2.0);
+  double ry = std::min(std::abs(h) / 2.0, box.height() / 2.0);
+  painter_->drawRoundedRect(box, rx, ry, Qt::AbsoluteSize);
+}
+
+void Canvas::Polygon(const QPoint* points, int count) {
+  if (count < 2) return;
+  PrepareShape();
+  painter_->drawPolygon(points, count, Qt::OddEvenFill);
+}
+
+void Canvas::FillRect(int left, int top, int right, int bottom) {
+  PrepareBrush();
+  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_->fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).normalized(),
+                     painter_->brush());
+}
+
+void Canvas::DrawText(const QString& text, int left, int top, int right, int bottom,
+                      unsigned flags) {
+  Q_UNUSED(bottom);
+  if (text.isEmpty()) return;
+  QFont font = ToQFont(Font);
+  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_->setFont(font);
+  QFontMetrics metrics(font, painter_->device());
+  const int boxWidth = right - left;
+  const bool opaque = Brush.Style == bsSolid;
+  const QColor textColor = ToQColor(Font.color);
+  const QColor cellColor = ToQColor(Brush.Color);
+
+  QString normalized = text;
+  normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
+  const QStringList paragraphs = normalized.split(QChar('\n'));
+  int y = top;
+  for (const QString& paragraph : paragraphs) {
+    QTextLayout layout(paragraph, font, painter_->device());
+    QTextOption option;
+    option.setWrapMode((flags & DT_WORDBREAK) ? QTextOption::WordWrap : QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    std::vector<QTextLine> lines;
+    for (;;) {
+      QTextLine line = layout.createLine();
+      if (!line.isValid()) break;
+      line.setLineWidth(std::max(boxWidth, 1));
+      lines.push_back(line);
+    }
+    layout.endLayout();
+    if (lines.empty()) {  // an empty line still takes its height
+      y += metrics.height();
+      continue;
+    }
+    for (QTextLine& line : lines) {
+      int width = static_cast<int>(std::ceil(line.naturalTextWidth()));
+      int x = (flags & DT_CENTER) ? left + (boxWidth - width) / 2 : left;
+      if (opaque && width > 0) painter_->fillRect(QRect(x, y, width, metrics.height()), cellColor);
+      painter_->setPen(textColor);
+      line.draw(painter_, QPointF(x - line.x(), y - line.y()));
+      y += metrics.height();
+    }
+  }
+}

@@ -1,0 +1,73 @@
+#pragma once
+#include <QPoint>
+#include <QString>
+#include <vector>
+
+#include "FontDesc.h"
+#include "Graphics.h"
+
+class QPainter;
+
+// DrawText flags.
+constexpr unsigned DT_LEFT = 0x0;
+constexpr unsigned DT_CENTER = 0x1;
+constexpr unsigned DT_WORDBREAK = 0x10;
+
+struct TPen {
+  TColor Color = clBlack;
+  int Width = 1;
+  TPenStyle Style = psSolid;
+  TPenMode Mode = pmCopy;
+};
+
+struct TBrush {
+  TColor Color = clWhite;
+  TBrushStyle Style = bsSolid;
+};
+
+// A GDI-style drawing surface over a QPainter: pen, brush and font state, shapes over boxes
+// whose right and bottom edges are not part of the shape, lines that leave out their end pixel,
+// and no antialiasing. Widgets paint through it and pictures and printers are drawn through it,
+// so both give the same pixels.
+class Canvas {
+ public:
+  explicit Canvas(QPainter* painter);
+
+  TPen Pen;
+  TBrush Brush;
+  TFontDesc Font;
+
+  void MoveTo(int x, int y);
+  // A line from the current position to (x, y), without the pixel at (x, y).
+  void LineTo(int x, int y);
+  QPoint PenPos() const { return pos_; }
+
+  void Rectangle(int left, int top, int right, int bottom);
+  void Ellipse(int left, int top, int right, int bottom);
+  // w and h are the width and height of the corner ellipse.
+  void RoundRect(int left, int top, int right, int bottom, int w, int h);
+  void Polygon(const QPoint* points, int count);
+  void Polygon(const std::vector<QPoint>& points) { Polygon(points.data(), static_cast<int>(points.size())); }
+  void FillRect(int left, int top, int right, int bottom);
+  // Text in the font's colour, broken into lines at line breaks and (DT_WORDBREAK) at word
+  // boundaries, each line centred (DT_CENTER), from the top edge; behind the glyphs the cells
+  // are painted in the brush colour when the brush is solid.
+  void DrawText(const QString& text, int left, int top, int right, int bottom, unsigned flags);
+
+  QPainter* Painter() const { return painter_; }
+
+ private:
+  void PreparePen();
+  void PrepareBrush();
+  void PrepareShape();
+  void ThinLine(QPoint from, QPoint to);
+
+  QPainter* painter_;
+  QPoint pos_;
+  int styleStep_ = 0;  // position within the dash pattern of a thin styled line
+};
+
+// The on/off lengths, in pixels, of a one-pixel pen's style (empty for solid).
+std::vector<int> DashPattern(TPenStyle style);
+// The pixels of a one-pixel line from a to b, b itself left out.
+std::vector<QPoint> LinePixels(QPoint a, QPoint b);

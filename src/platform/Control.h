@@ -1,0 +1,93 @@
+#pragma once
+#include <QPoint>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+#include "Messages.h"
+
+enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
+// Shift state bits of mouse events.
+enum TShiftStateBit : uint8_t { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
+using TShiftState = uint8_t;
+
+class TCustomControl;
+using TNotifyEvent = std::function<void(TCustomControl* sender)>;
+using TMouseEvent =
+    std::function<void(TCustomControl* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+
+// A windowed control: a QWidget whose behaviour is written as message handlers. Messages come
+// from SendMessage and from Qt, which delivers moves, sizes, key presses and mouse presses here
+// as the corresponding messages, so a notification the toolkit delivers and one that another
+// control sends run the same code.
+class TCustomControl : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TCustomControl(QWidget* parent = nullptr);
+  ~TCustomControl() override;
+
+  // The message handler. Derived classes handle their messages and pass the rest on to the
+  // base class, which ends in DefaultHandler.
+  virtual int64_t WndProc(uint32_t msg, uint64_t wParam, int64_t lParam);
+
+  // The control's window exists once it has been parented and shown (or created on demand).
+  bool HandleAllocated() const { return handleAllocated_; }
+  // Creates the window if it does not exist yet; derived classes extend it (outlines).
+  virtual void CreateHandle();
+  // Parent := parent: the control becomes the topmost child and, parented, its window exists.
+  void SetParentControl(QWidget* parent);
+
+  int Left() const { return x(); }
+  int Top() const { return y(); }
+  int Width() const { return width(); }
+  int Height() const { return height(); }
+  // Sets the bounds; derived classes rebuild what depends on the size after it.
+  virtual void ApplyBounds(int left, int top, int width, int height);
+  void SetLeft(int v) { ApplyBounds(v, Top(), Width(), Height()); }
+  void SetTop(int v) { ApplyBounds(Left(), v, Width(), Height()); }
+  void SetWidth(int v) { ApplyBounds(Left(), Top(), v, Height()); }
+  void SetHeight(int v) { ApplyBounds(Left(), Top(), Width(), v); }
+  QRect BoundsRect() const { return geometry(); }
+
+  void Invalidate() { update(); }
+  // Repaints the control now.
+  void Repaint() { repaint(); }
+
+  // Self-destruction from inside a handler: the control leaves its parent at once, so it is gone
+  // from drawing, saving and selection when the sender continues; the object is freed later.
+  void Release();
+  bool Releasing() const { return releasing_; }
+
+  TMouseEvent OnMouseDown;
+
+  // The global position of the mouse event being handled, for handlers that start tracking.
+  static QPoint CurrentMouseGlobalPos();
+
+ protected:
+  // The toolkit's behaviour for messages a class does not handle itself.
+  virtual int64_t DefaultHandler(uint32_t msg, uint64_t wParam, int64_t lParam);
+  // A press on a non-client part (a hit-test code other than HTCLIENT).
+  virtual void NonClientPress(int hitCode, Qt::MouseButton button);
+
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+  // Hit-testing each press and move (for controls with sizing handles).
+  void SetNonClientHitTest(bool on);
+  void UpdateCursorForHit(int hitCode);
+
+ private:
+  bool handleAllocated_ = false;
+  bool releasing_ = false;
+  bool hitTesting_ = false;
+};
+
+// Calls the target's handler at once and returns its result; 0 for widgets that are not
+// controls or are being released.
+int64_t SendMessage(QWidget* target, uint32_t msg, uint64_t wParam = 0, int64_t lParam = 0);
+
+// The sizing cursor that Windows shows for a hit-test code.
+Qt::CursorShape CursorForHitCode(int hitCode);

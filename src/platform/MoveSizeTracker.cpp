@@ -1,0 +1,60 @@
+#include "MoveSizeTracker.h"
+
+#include "Messages.h"
+
+QRect TrackedBounds(const QRect& start, int hitCode, QPoint delta, int minimumSize) {
+  if (hitCode == HTCAPTION) return start.translated(delta);
+  int left = start.left(), top = start.top();
+  int right = start.left() + start.width(), bottom = start.top() + start.height();
+  bool l = hitCode == HTLEFT || hitCode == HTTOPLEFT || hitCode == HTBOTTOMLEFT;
+  bool r = hitCode == HTRIGHT || hitCode == HTTOPRIGHT || hitCode == HTBOTTOMRIGHT;
+  bool t = hitCode == HTTOP || hitCode == HTTOPLEFT || hitCode == HTTOPRIGHT;
+  bool b = hitCode == HTBOTTOM || hitCode == HTBOTTOMLEFT || hitCode == HTBOTTOMRIGHT;
+  if (l) left = std::min(left + delta.x(), right - minimumSize);
+  if (r) right = std::max(right + delta.x(), left + minimumSize);
+  if (t) top = std::min(top + delta.y(), bottom - minimumSize);
+  if (b) bottom = std::max(bottom + delta.y(), top + minimumSize);
+  return QRect(left, top, right - left, bottom - top);
+}
+
+void MoveSizeTracker::Start(QWidget* control, int hitCode, QPoint globalPos,
+                            std::function<void()> onEnd) {
+  control_ = control;
+  hitCode_ = hitCode;
+  startGlobal_ = globalPos;
+  startBounds_ = control->geometry();
+  onEnd_ = std::move(onEnd);
+  // The press may have reached another control first; from now on the mouse is ours.
+  control->grabMouse();
+}
+
+void MoveSizeTracker::MouseMove(QPoint globalPos) {
+  if (!control_) return;
+  QRect target = TrackedBounds(startBounds_, hitCode_, globalPos - startGlobal_, kMinimumSize);
+  QRect now = control_->geometry();
+  if (target == now) return;
+  if (target.size() != now.size() && target.topLeft() != now.topLeft()) {
+    // A left or top edge: the size is reported first, then the move, so each notification
+    // carries its own change.
+    control_->setGeometry(QRect(now.topLeft(), target.size()));
+    if (!control_) return;
+  }
+  control_->setGeometry(target);
+}
+
+void MoveSizeTracker::MouseRelease() { Finish(); }
+
+void MoveSizeTracker::Cancel() {
+  if (!control_) return;
+  control_->setGeometry(startBounds_);
+  Finish();
+}
+
+void MoveSizeTracker::Finish() {
+  QPointer<QWidget> control = control_;
+  control_ = nullptr;
+  if (control && QWidget::mouseGrabber() == control) control->releaseMouse();
+  std::function<void()> onEnd = std::move(onEnd_);
+  onEnd_ = nullptr;
+  if (control && onEnd) onEnd();
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <QPoint>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+#include <functional>
+
+// Interactive move and sizing of a control without a nested loop: a press starts it, every mouse
+// move sets the control's bounds (which delivers its move or size notification at once), and the
+// release ends it and then runs what happens when the move "returns".
+class MoveSizeTracker {
+ public:
+  // hitCode HTCAPTION moves; a sizing code resizes from that edge or corner.
+  void Start(QWidget* control, int hitCode, QPoint globalPos, std::function<void()> onEnd = {});
+  bool Active() const { return !control_.isNull(); }
+  int HitCode() const { return hitCode_; }
+  void MouseMove(QPoint globalPos);
+  void MouseRelease();
+  // Escape: the control goes back to where it was and the tracking ends.
+  void Cancel();
+
+  static constexpr int kMinimumSize = 4;
+
+ private:
+  void Finish();
+
+  QPointer<QWidget> control_;
+  int hitCode_ = 0;
+  QPoint startGlobal_;
+  QRect startBounds_;
+  std::function<void()> onEnd_;
+};
+
+// The bounds a sizing or moving drag gives: startBounds changed by delta at the edges that the
+// hit code names, never narrower or lower than minimumSize.
+QRect TrackedBounds(const QRect& startBounds, int hitCode, QPoint delta, int minimumSize);

@@ -1,0 +1,80 @@
+#include "Regions.h"
+
+#include <QPolygon>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace regions {
+
+namespace {
+// Half-width of an ellipse of semi-axes a, b at vertical distance dy from its centre.
+double HalfWidth(double a, double b, double dy) {
+  if (b <= 0) return 0;
+  double t = 1.0 - (dy * dy) / (b * b);
+  return t <= 0 ? 0 : a * std::sqrt(t);
+}
+
+// A region made of one horizontal span per row, built in one go.
+QRegion FromSpans(int top, const std::vector<std::pair<int, int>>& spans) {
+  std::vector<QRect> rects;
+  rects.reserve(spans.size());
+  for (size_t i = 0; i < spans.size(); ++i) {
+    auto [l, r] = spans[i];
+    if (r > l) rects.emplace_back(l, top + static_cast<int>(i), r - l, 1);
+  }
+  QRegion region;
+  region.setRects(rects.data(), static_cast<int>(rects.size()));
+  return region;
+}
+}  // namespace
+
+QRegion CreateRectRgn(int left, int top, int right, int bottom) {
+  if (right < left) std::swap(left, right);
+  if (bottom < top) std::swap(top, bottom);
+  return QRegion(left, top, right - left, bottom - top);
+}
+
+QRegion CreateEllipticRgn(int left, int top, int right, int bottom) {
+  return CreateRoundRectRgn(left, top, right, bottom, right - left, bottom - top);
+}
+
+QRegion CreateRoundRectRgn(int left, int top, int right, int bottom, int w, int h) {
+  if (right < left) std::swap(left, right);
+  if (bottom < top) std::swap(top, bottom);
+  int width = right - left, height = bottom - top;
+  if (width <= 0 || height <= 0) return QRegion();
+  w = std::clamp(std::abs(w), 0, width);
+  h = std::clamp(std::abs(h), 0, height);
+  if (w < 2 || h < 2) return QRegion(left, top, width, height);
+  double a = w / 2.0, b = h / 2.0;
+  std::vector<std::pair<int, int>> spans(height);
+  for (int row = 0; row < height; ++row) {
+    double y = row + 0.5;  // pixel centre
+    double inset = 0;
+    if (y < b) inset = a - HalfWidth(a, b, b - y);
+    else if (y > height - b) inset = a - HalfWidth(a, b, y - (height - b));
+    int in = static_cast<int>(std::lround(inset));
+    spans[row] = {left + in, right - in};
+  }
+  return FromSpans(top, spans);
+}
+
+QRegion CreatePolygonRgn(const std::vector<QPoint>& points) {
+  if (points.size() < 3) return QRegion();
+  QPolygon polygon(static_cast<int>(points.size()));
+  for (size_t i = 0; i < points.size(); ++i) polygon.setPoint(static_cast<int>(i), points[i]);
+  return QRegion(polygon, Qt::WindingFill);
+}
+
+}  // namespace regions
+
+void SetWindowRgn(QWidget* control, const QRegion& region) {
+  // An empty region would hide the control entirely; the platform treats a failed region as
+  // no outline, and so do we.
+  if (region.isEmpty()) control->clearMask();
+  else control->setMask(region);
+  control->update();
+}
+
+void ClearWindowRgn(QWidget* control) { control->clearMask(); }

@@ -1,0 +1,106 @@
+// Drawing and outlines of the seven closed figures. Paint draws on the figure's own surface,
+// DrawTo the same shape shifted by (x, y) onto another one.
+#include <QString>
+
+#include "Regions.h"
+#include "ShapeGeometry.h"
+#include "TKDBegin.h"
+#include "TKDDiamond.h"
+#include "TKDEllipse.h"
+#include "TKDEnd.h"
+#include "TKDLabel.h"
+#include "TKDProcess.h"
+#include "TKDRectangle.h"
+
+namespace {
+void DrawCaption(const TCustomKDTool& f, Canvas& c, int x, int y) {
+  c.DrawText(QString::fromStdString(f.Caption()), x, y, x + f.Width(), y + f.Height(),
+             DT_CENTER | DT_WORDBREAK);
+}
+
+void DrawMark(Canvas& c, int w, int h, int x, int y, bool inner) {
+  geom::Box b = geom::MarkCircle(w, h);
+  c.Ellipse(b.left + x, b.top + y, b.right + x, b.bottom + y);
+  if (inner) {
+    geom::Box i = geom::EndInnerCircle(w, h);
+    c.Ellipse(i.left + x, i.top + y, i.right + x, i.bottom + y);
+  }
+}
+
+void DrawProcess(Canvas& c, int w, int h, int x, int y) {
+  geom::RoundBox r = geom::ProcessShape(w, h);
+  c.RoundRect(r.box.left + x, r.box.top + y, r.box.right + x, r.box.bottom + y, r.cornerWidth,
+              r.cornerHeight);
+}
+
+void DrawDiamond(Canvas& c, int w, int h, int x, int y) {
+  std::vector<QPoint> pts;
+  for (QPoint p : geom::DiamondPoints(w, h)) pts.push_back(p + QPoint(x, y));
+  c.Polygon(pts);
+}
+
+void ApplyMarkOutline(QWidget* w) {
+  geom::Box b = geom::MarkOutline(w->width(), w->height());
+  SetWindowRgn(w, regions::CreateEllipticRgn(b.left, b.top, b.right, b.bottom));
+}
+}  // namespace
+
+void TKDLabel::Paint(Canvas& c) {
+  c.Font = Font();
+  DrawCaption(*this, c, 0, 0);
+}
+void TKDLabel::DrawTo(Canvas& c, int x, int y) const {
+  TCustomKDTool::DrawTo(c, x, y);
+  DrawCaption(*this, c, x, y);
+}
+
+void TKDBegin::Paint(Canvas& c) { DrawMark(c, Width(), Height(), 0, 0, false); }
+void TKDBegin::DrawTo(Canvas& c, int x, int y) const {
+  TCustomKDTool::DrawTo(c, x, y);
+  DrawMark(c, Width(), Height(), x, y, false);
+}
+void TKDBegin::ApplyOutline() { ApplyMarkOutline(this); }
+
+void TKDEnd::Paint(Canvas& c) { DrawMark(c, Width(), Height(), 0, 0, true); }
+void TKDEnd::DrawTo(Canvas& c, int x, int y) const {
+  TCustomKDTool::DrawTo(c, x, y);
+  DrawMark(c, Width(), Height(), x, y, true);
+}
+void TKDEnd::ApplyOutline() { ApplyMarkOutline(this); }
+
+void TKDProcess::Paint(Canvas& c) { DrawProcess(c, Width(), Height(), 0, 0); }
+void TKDProcess::DrawTo(Canvas& c, int x, int y) const {
+  TCustomKDTool::DrawTo(c, x, y);
+  DrawProcess(c, Width(), Height(), x, y);
+}
+void TKDProcess::ApplyOutline() {
+  geom::RoundBox r = geom::ProcessOutline(Width(), Height());
+  SetWindowRgn(this, regions::CreateRoundRectRgn(r.box.left, r.box.top, r.box.right, r.box.bottom,
+                                                 r.cornerWidth, r.cornerHeight));
+}
+
+void TKDEllipse::Paint(Canvas& c) { c.Ellipse(0, 0, Width(), Height()); }
+void TKDEllipse::DrawTo(Canvas& c, int x, int y) const {
+  TCustomKDTool::DrawTo(c, x, y);
+  c.Ellipse(x, y, x + Width(), y + Height());
+}
+void TKDEllipse::ApplyOutline() {
+  geom::Box b = geom::EllipseOutline(Width(), Height());
+  SetWindowRgn(this, regions::CreateEllipticRgn(b.left, b.top, b.right, b.bottom));
+}
+
+void TKDRectangle::Paint(Canvas& c) { c.Rectangle(0, 0, Width(), Height()); }
+void TKDRectangle::DrawTo(Canvas& c, int x, int y) const {
+  TCustomKDTool::DrawTo(c, x, y);
+  c.Rectangle(x, y, x + Width(), y + Height());
+}
+
+void TKDDiamond::Paint(Canvas& c) { DrawDiamond(c, Width(), Height(), 0, 0); }
+void TKDDiamond::DrawTo(Canvas& c, int x, int y) const {
+  TCustomKDTool::DrawTo(c, x, y);
+  DrawDiamond(c, Width(), Height(), x, y);
+}
+void TKDDiamond::ApplyOutline() {
+  auto pts = geom::DiamondOutline(Width(), Height());
+  SetWindowRgn(this, regions::CreatePolygonRgn(std::vector<QPoint>(pts.begin(), pts.end())));
+}

@@ -1,0 +1,303 @@
+#include "CustomKDTool.h"
+
+#include <QPaintEvent>
+#include <cctype>
+#include <QPainter>
+#include <vector>
+
+#include "ComponentClipboard.h"
+#include "Cursors.h"
+#include "Reader.h"
+#include "StreamError.h"
+#include "Writer.h"
+
+TCustomKDTool::TCustomKDTool(QWidget* owner) : documentWindow_(owner) {
+  SetCursorValue(crSizeAll);
+  font_.OnChange = [this] { update(); };
+  pen_.Color = lineColor_;
+  pen_.Width = lineWidth_;
+  pen_.Style = lineStyle_;
+  brush_.Color = fillColor_;
+  brush_.Style = fillStyle_;
+}
+
+TCustomKDTool::~TCustomKDTool() { font_.OnChange = nullptr; }
+
+void TCustomKDTool::SetCaption(const std::string& v) {
+  if (v == caption_) return;
+  caption_ = v;
+  update();
+}
+
+void TCustomKDTool::SetDefaultHeight(int32_t v) {
+  if (v == defaultHeight_) return;
+  defaultHeight_ = v;
+  update();
+}
+
+void TCustomKDTool::SetDefaultWidth(int32_t v) {
+  if (v == defaultWidth_) return;
+  defaultWidth_ = v;
+  update();
+}
+
+void TCustomKDTool::SetLineColor(TColor v) {
+  if (v == lineColor_) return;
+  lineColor_ = pen_.Color = v;
+  update();
+}
+
+void TCustomKDTool::SetFillColor(TColor v) {
+  if (v == fillColor_) return;
+  fillColor_ = brush_.Color = v;
+  update();
+}
+
+void TCustomKDTool::SetLineStyle(TPenStyle v) {
+  if (v == lineStyle_) return;
+  lineStyle_ = pen_.Style = v;
+  update();
+}
+
+void TCustomKDTool::SetFillStyle(TBrushStyle v) {
+  if (v == fillStyle_) return;
+  fillStyle_ = brush_.Style = v;
+  update();
+}
+
+void TCustomKDTool::SetLineWidth(int32_t v) {
+  if (v == lineWidth_) return;
+  lineWidth_ = pen_.Width = v;
+  update();
+}
+
+void TCustomKDTool::SetFont(const TFontDesc& v) { font_.Assign(v); }
+
+void TCustomKDTool::SetCursorValue(int16_t v) {
+  cursor_ = v;
+  Qt::CursorShape shape;
+  if (QtCursorFor(v, &shape)) setCursor(shape);
+  else unsetCursor();
+}
+
+void TCustomKDTool::SetObjectName(const std::string& name) { setObjectName(QString::fromStdString(name)); }
+
+void TCustomKDTool::ClearEvents() {
+  OnSeleComp = OnDeleteComp = OnCompChange = OnExit = OnClick = nullptr;
+  OnMouseDown = nullptr;
+}
+
+void TCustomKDTool::Redraw() { update(); }
+
+void TCustomKDTool::SetCanvasState(Canvas& canvas) const {
+  canvas.Pen.Color = pen_.Color;
+  canvas.Pen.Width = pen_.Width;
+  canvas.Pen.Style = pen_.Style;
+  canvas.Pen.Mode = pmCopy;
+  canvas.Brush = brush_;
+  canvas.Font = font_.Desc();
+}
+
+void TCustomKDTool::DrawTo(Canvas& canvas, int, int) const { SetCanvasState(canvas); }
+
+void TCustomKDTool::Paint(Canvas&) {}
+
+void TCustomKDTool::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  // The window shows its parent's colour wherever the shape does not cover its outline.
+  if (QWidget* parent = parentWidget()) painter.fillRect(rect(), parent->palette().color(QPalette::Window));
+  Canvas canvas(&painter);
+  SetCanvasState(canvas);
+  Paint(canvas);
+}
+
+void TCustomKDTool::CreateHandle() {
+  TCustomControl::CreateHandle();
+  ApplyOutline();
+}
+
+void TCustomKDTool::ApplyBounds(int left, int top, int width, int height) {
+  TCustomControl::ApplyBounds(left, top, width, height);
+  if (HandleAllocated()) ApplyOutline();
+}
+
+void TCustomKDTool::LeftPress(int, int) {}
+
+int64_t TCustomKDTool::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+      LeftPress(LParamX(lParam), LParamY(lParam));
+      return 0;
+    case WM_SELECOMP:
+      haveFocused_ = true;
+      if (OnSeleComp) OnSeleComp(this);
+      return 0;
+    case WM_DELETECOMP:
+      haveFocused_ = false;
+      if (OnDeleteComp) OnDeleteComp(this);
+      Release();
+      return 0;
+    case WM_COMPCHANGE: {
+      CreateHandle();
+      Redraw();
+      if (OnCompChange) OnCompChange(this);
+      return 0;
+    }
+    case TKM_FOCUSLOST:
+      haveFocused_ = false;
+      if (OnExit) OnExit(this);
+      return 0;
+    default:
+      return TCustomControl::WndProc(msg, wParam, lParam);
+  }
+}
+
+void TCustomKDTool::CopyToClipboard() {
+  MemoryStream stream;
+  {
+    TWriter writer(stream);
+    writer.WriteShape(*this);
+    writer.FlushBuffer();
+  }
+  const std::vector<uint8_t>& bytes = stream.Data();
+  QImage picture(std::max(1, Width()), std::max(1, Height()), QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  {
+    QPainter painter(&picture);
+    Canvas canvas(&painter);
+    DrawTo(canvas, 0, 0);
+  }
+  componentclipboard::Put(QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                     static_cast<qsizetype>(bytes.size())),
+                          picture);
+  CopyMark = true;
+}
+
+TCustomKDTool* TCustomKDTool::PasteCopy() {
+  RegisterFigureClasses();
+  std::optional<QByteArray> record = componentclipboard::Get();
+  if (!record) return nullptr;
+  MemoryStream stream(record->constData(), static_cast<size_t>(record->size()));
+  std::unique_ptr<Persistent> object;
+  {
+    TReader reader(stream);
+    object = reader.ReadShape();
+  }
+  auto* figure = dynamic_cast<TCustomKDTool*>(object.get());
+  if (!figure) return nullptr;
+  object.release();
+  figure->SetDocumentWindow(documentWindow_);
+  figure->SetParentControl(parentWidget());
+  figure->SetLeft(Left() + 10);
+  figure->SetTop(Top() + 10);
+  return figure;
+}
+
+namespace {
+TCustomKDTool& K(Persistent& p) { return static_cast<TCustomKDTool&>(p); }
+const TCustomKDTool& K(const Persistent& p) { return static_cast<const TCustomKDTool&>(p); }
+
+// Event entries: a record may only clear them (nil); figures publish no methods to name.
+#define KD_EVENT(NAME, CLEAR) \
+  {.name = NAME, .kind = PropKind::Event, .stored = StoredRule::Never, \
+   .clearEvent = [](Persistent& p) { [[maybe_unused]] TCustomKDTool& k = K(p); CLEAR; }}
+
+const PropertyInfo kBaseProperties[] = {
+    {.name = "Name", .kind = PropKind::Text, .stored = StoredRule::Never,
+     .getText = [](const Persistent& p) { return K(p).ObjectName(); },
+     .setText = [](Persistent& p, const std::string& v) {
+       bool valid = !v.empty() && (std::isalpha(static_cast<unsigned char>(v[0])) || v[0] == '_');
+       for (char c : v) valid = valid && (std::isalnum(static_cast<unsigned char>(c)) || c == '_');
+       if (!v.empty() && !valid) throw EStreamError(streammsg::InvalidName(v));
+       K(p).SetObjectName(v);
+     }},
+    {.name = "Tag", .kind = PropKind::Integer, .stored = StoredRule::IfNotDefault, .defaultValue = 0,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).Tag(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetTag(static_cast<int32_t>(v)); }},
+    {.name = "Left", .kind = PropKind::Integer, .stored = StoredRule::Always,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).Left(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetLeft(static_cast<int32_t>(v)); }},
+    {.name = "Top", .kind = PropKind::Integer, .stored = StoredRule::Always,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).Top(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetTop(static_cast<int32_t>(v)); }},
+    {.name = "Width", .kind = PropKind::Integer, .stored = StoredRule::Always,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).Width(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetWidth(static_cast<int32_t>(v)); }},
+    {.name = "Height", .kind = PropKind::Integer, .stored = StoredRule::Always,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).Height(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetHeight(static_cast<int32_t>(v)); }},
+    {.name = "Cursor", .kind = PropKind::Integer, .stored = StoredRule::IfNotDefault,
+     .defaultValue = crDefault, .idents = &CursorIdentTable, .width = IntWidth::Int16,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).CursorValue(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetCursorValue(static_cast<int16_t>(v)); }},
+    {.name = "Hint", .kind = PropKind::Text, .stored = StoredRule::IfNotEmpty,
+     .getText = [](const Persistent& p) { return K(p).Hint(); },
+     .setText = [](Persistent& p, const std::string& v) { K(p).SetHint(v); }},
+    {.name = "HelpType", .kind = PropKind::Enumeration, .stored = StoredRule::IfNotDefault,
+     .defaultValue = htContext, .names = &HelpTypeNames,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).HelpType(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetHelpType(static_cast<THelpType>(v)); }},
+    {.name = "HelpKeyword", .kind = PropKind::Text, .stored = StoredRule::IfNotEmpty,
+     .getText = [](const Persistent& p) { return K(p).HelpKeyword(); },
+     .setText = [](Persistent& p, const std::string& v) { K(p).SetHelpKeyword(v); }},
+    {.name = "HelpContext", .kind = PropKind::Integer, .stored = StoredRule::IfNotDefault,
+     .defaultValue = 0,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).HelpContext(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetHelpContext(static_cast<int32_t>(v)); }},
+    {.name = "Index", .kind = PropKind::Text, .stored = StoredRule::IfNotEmpty,
+     .getText = [](const Persistent& p) { return K(p).Index(); },
+     .setText = [](Persistent& p, const std::string& v) { K(p).SetIndex(v); }},
+    {.name = "Caption", .kind = PropKind::Text, .stored = StoredRule::IfNotEmpty,
+     .getText = [](const Persistent& p) { return K(p).Caption(); },
+     .setText = [](Persistent& p, const std::string& v) { K(p).SetCaption(v); }},
+    {.name = "DefaultHeight", .kind = PropKind::Integer, .stored = StoredRule::Always,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).DefaultHeight(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetDefaultHeight(static_cast<int32_t>(v)); }},
+    {.name = "DefaultWidth", .kind = PropKind::Integer, .stored = StoredRule::Always,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).DefaultWidth(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetDefaultWidth(static_cast<int32_t>(v)); }},
+    {.name = "HaveFocused", .kind = PropKind::Boolean, .stored = StoredRule::Always,
+     .names = &BooleanNames,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).HaveFocused(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetHaveFocused(v != 0); }},
+    {.name = "LineColor", .kind = PropKind::Integer, .stored = StoredRule::Always,
+     .idents = &ColorIdentTable,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).LineColor(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetLineColor(static_cast<TColor>(v)); }},
+    {.name = "FillColor", .kind = PropKind::Integer, .stored = StoredRule::Always,
+     .idents = &ColorIdentTable,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).FillColor(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetFillColor(static_cast<TColor>(v)); }},
+    {.name = "LineStyle", .kind = PropKind::Enumeration, .stored = StoredRule::Always,
+     .names = &PenStyleNames,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).LineStyle(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetLineStyle(static_cast<TPenStyle>(v)); }},
+    {.name = "FillStyle", .kind = PropKind::Enumeration, .stored = StoredRule::Always,
+     .names = &BrushStyleNames,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).FillStyle(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetFillStyle(static_cast<TBrushStyle>(v)); }},
+    {.name = "LineWidth", .kind = PropKind::Integer, .stored = StoredRule::Always,
+     .getOrdinal = [](const Persistent& p) -> int64_t { return K(p).LineWidth(); },
+     .setOrdinal = [](Persistent& p, int64_t v) { K(p).SetLineWidth(static_cast<int32_t>(v)); }},
+    {.name = "Font", .kind = PropKind::Object, .stored = StoredRule::Always,
+     .object = [](const Persistent& p) -> Persistent* {
+       return &const_cast<TCustomKDTool&>(K(p)).FontObject();
+     }},
+    KD_EVENT("OnSeleComp", k.OnSeleComp = nullptr),
+    KD_EVENT("OnDeleteComp", k.OnDeleteComp = nullptr),
+    KD_EVENT("OnClick", k.OnClick = nullptr),
+    KD_EVENT("OnCompChange", k.OnCompChange = nullptr),
+    KD_EVENT("OnDragDrop", (void)0), KD_EVENT("OnDragOver", (void)0),
+    KD_EVENT("OnEndDock", (void)0), KD_EVENT("OnEndDrag", (void)0),
+    KD_EVENT("OnEnter", (void)0), KD_EVENT("OnExit", k.OnExit = nullptr),
+    KD_EVENT("OnKeyDown", (void)0), KD_EVENT("OnKeyPress", (void)0), KD_EVENT("OnKeyUp", (void)0),
+    KD_EVENT("OnMouseDown", k.OnMouseDown = nullptr), KD_EVENT("OnMouseMove", (void)0),
+    KD_EVENT("OnMouseUp", (void)0), KD_EVENT("OnStartDock", (void)0),
+    KD_EVENT("OnStartDrag", (void)0),
+};
+#undef KD_EVENT
+}  // namespace
+
+std::span<const PropertyInfo> TCustomKDTool::BaseProperties() { return kBaseProperties; }
+
+std::span<const PropertyInfo> TCustomKDTool::Properties() const { return kBaseProperties; }

@@ -1,0 +1,149 @@
+#pragma once
+#include <QPointer>
+#include <functional>
+#include <string>
+
+#include "Canvas.h"
+#include "Control.h"
+#include "FigureFont.h"
+#include "Persistent.h"
+#include "ShapeTypes.h"
+
+class TCustomKDTool;
+using TFigureEvent = std::function<void(TCustomKDTool* sender)>;
+
+// The base of the nine figure classes: a child control of the document's canvas that paints one
+// shape, answers presses only inside its outline, carries its drawing style and is written to and
+// read from a figure record. Concrete classes add the outline and the drawing.
+class TCustomKDTool : public TCustomControl, public Persistent {
+  Q_OBJECT
+ public:
+  // owner: the document window that hands its frames their owner; none for figures read from a
+  // record (the document adopts them afterwards).
+  explicit TCustomKDTool(QWidget* owner = nullptr);
+  ~TCustomKDTool() override;
+
+  // Published properties (record order).
+  const std::string& Index() const { return index_; }
+  void SetIndex(const std::string& v) { index_ = v; }
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& v);
+  int32_t DefaultHeight() const { return defaultHeight_; }
+  void SetDefaultHeight(int32_t v);
+  int32_t DefaultWidth() const { return defaultWidth_; }
+  void SetDefaultWidth(int32_t v);
+  bool HaveFocused() const { return haveFocused_; }
+  void SetHaveFocused(bool v) { haveFocused_ = v; }
+  TColor LineColor() const { return lineColor_; }
+  void SetLineColor(TColor v);
+  TColor FillColor() const { return fillColor_; }
+  void SetFillColor(TColor v);
+  TPenStyle LineStyle() const { return lineStyle_; }
+  void SetLineStyle(TPenStyle v);
+  TBrushStyle FillStyle() const { return fillStyle_; }
+  void SetFillStyle(TBrushStyle v);
+  int32_t LineWidth() const { return lineWidth_; }
+  void SetLineWidth(int32_t v);
+  const TFontDesc& Font() const { return font_.Desc(); }
+  // Copies the font's attributes; always invalidates.
+  void SetFont(const TFontDesc& v);
+  // The contained font object, whose attributes records set one by one.
+  TFont& FontObject() { return font_; }
+
+  // Inherited published properties that only travel through records.
+  int32_t Tag() const { return tag_; }
+  void SetTag(int32_t v) { tag_ = v; }
+  int16_t CursorValue() const { return cursor_; }
+  void SetCursorValue(int16_t v);
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& v) { hint_ = v; }
+  THelpType HelpType() const { return helpType_; }
+  void SetHelpType(THelpType v) { helpType_ = v; }
+  const std::string& HelpKeyword() const { return helpKeyword_; }
+  void SetHelpKeyword(const std::string& v) { helpKeyword_ = v; }
+  int32_t HelpContext() const { return helpContext_; }
+  void SetHelpContext(int32_t v) { helpContext_ = v; }
+
+  TFigureEvent OnSeleComp;
+  TFigureEvent OnDeleteComp;
+  TFigureEvent OnCompChange;
+  TFigureEvent OnExit;
+  TFigureEvent OnClick;
+  // Every handler cleared: a record's figure starts without any.
+  void ClearEvents();
+
+  QWidget* DocumentWindow() const { return documentWindow_; }
+  void SetDocumentWindow(QWidget* w) { documentWindow_ = w; }
+  QWidget* SelectionFrame() const { return selectionFrame_; }
+  bool CopyMark = false;
+
+  // Repaints the figure (scheduled with every other repaint of this turn of the event loop).
+  void Redraw();
+  // Draws the shape onto another surface at (x, y); the base sets the surface's pen, brush and
+  // font from the figure's properties, which the surface keeps.
+  virtual void DrawTo(Canvas& canvas, int x, int y) const;
+
+  // Writes the figure as one record onto the clipboard, then marks it.
+  void CopyToClipboard();
+  // A new figure read from the record on the clipboard, with this figure's owner and parent,
+  // 10 pixels right of and below it, without handlers; none when the clipboard holds no record.
+  // Throws EStreamError when the record cannot be read.
+  TCustomKDTool* PasteCopy();
+
+  int64_t WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) override;
+  void CreateHandle() override;
+  void ApplyBounds(int left, int top, int width, int height) override;
+
+  // Persistence.
+  std::span<const PropertyInfo> Properties() const override;
+  std::string ObjectName() const override { return objectName().toStdString(); }
+  void SetObjectName(const std::string& name) override;
+  bool DefinesControlExtras() const override { return true; }
+
+  // The pen, brush and font the figure draws with, equal to its properties at all times.
+  const TPen& CanvasPen() const { return pen_; }
+  const TBrush& CanvasBrush() const { return brush_; }
+
+  // The published properties every figure class shares, for the concrete classes' tables.
+  static std::span<const PropertyInfo> BaseProperties();
+
+ protected:
+  // Draws the shape on the figure's own surface; the base draws nothing.
+  virtual void Paint(Canvas& canvas);
+  // Builds and applies the clickable outline for the current size; figures without an outline
+  // leave the whole box clickable.
+  virtual void ApplyOutline() {}
+  // The left press inside the outline: selects the figure with a new frame and starts dragging.
+  virtual void LeftPress(int x, int y);
+  void SetCanvasState(Canvas& canvas) const;
+
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::string index_;
+  std::string caption_ = "KDLabel";
+  int32_t defaultHeight_ = 50;
+  int32_t defaultWidth_ = 50;
+  bool haveFocused_ = false;
+  TColor lineColor_ = clBlack;
+  TColor fillColor_ = clBlack;
+  TPenStyle lineStyle_ = psSolid;
+  TBrushStyle fillStyle_ = bsSolid;
+  int32_t lineWidth_ = 2;
+  TFont font_;
+  int32_t tag_ = 0;
+  int16_t cursor_ = 0;
+  std::string hint_;
+  THelpType helpType_ = htContext;
+  std::string helpKeyword_;
+  int32_t helpContext_ = 0;
+
+  TPen pen_;
+  TBrush brush_;
+  QWidget* documentWindow_ = nullptr;
+  QPointer<QWidget> selectionFrame_;
+
+};
+
+// Registers the nine figure classes with the record reader (harmless when repeated).
+void RegisterFigureClasses();
