@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the editor.
+# Installs what is missing, builds the editor and starts it; arguments are diagrams to open.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-"$(dirname "$0")/build.sh" -DKEDRIN_BUILD_TESTS=OFF -DKEDRIN_BUILD_BENCH=OFF
+TARGET=kedrin ./scripts/build.sh
 exec "${BUILD_DIR:-build}/src/shell/kedrin" "$@"

@@ -2,7 +2,6 @@
 # Installs what is missing, builds, and runs every test headless (unit, widget and end-to-end).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-"$(dirname "$0")/build.sh"
-BUILD_DIR=${BUILD_DIR:-build}
-cd "$BUILD_DIR"
+./scripts/build.sh -DKEDRIN_BUILD_TESTS=ON
+cd "${BUILD_DIR:-build}"
 ctest --output-on-failure --parallel "$(nproc)" --timeout 600

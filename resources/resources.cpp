@@ -1,0 +1,1 @@
+// Holds the compiled resources of the program (icons, pictures).

@@ -1,0 +1,5 @@
+#include "TwinKedrinFile.h"
+
+void TwinKedrinFile::CutSelection() {}
+void TwinKedrinFile::CopySelection() {}
+void TwinKedrinFile::PasteCopies() {}

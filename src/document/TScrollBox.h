@@ -1,0 +1,40 @@
+#pragma once
+#include <QScrollArea>
+
+#include "Graphics.h"
+
+// The scrolled drawing surface of a document: the widget whose children are the canvas image,
+// the figures and the selection frames, in stacking order. Its coordinates are canvas
+// coordinates. It fills the visible area and grows to enclose every child.
+class TCanvasSurface : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TCanvasSurface(QWidget* parent = nullptr);
+  // Grows (never shrinks) so that the rectangle lies inside.
+  void EnsureContains(const QRect& rect);
+  // Smallest size that holds every child and fills the viewport.
+  void Refit();
+
+ protected:
+  void childEvent(QChildEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// The document's scroll box: a scroll area over its surface, in the box's colour.
+class TScrollBox : public QScrollArea {
+  Q_OBJECT
+ public:
+  explicit TScrollBox(QWidget* parent = nullptr);
+  TCanvasSurface* Surface() const { return surface_; }
+  void SetColor(TColor color);
+  TColor Color() const { return color_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  TCanvasSurface* surface_;
+  TColor color_ = clInfoBk;
+};

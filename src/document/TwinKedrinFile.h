@@ -1,0 +1,120 @@
+#pragma once
+#include <QString>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "Control.h"
+#include "FontDesc.h"
+#include "Graphics.h"
+#include "MainWindowLink.h"
+#include "ShapeTypes.h"
+
+class QAction;
+class QMenu;
+class QPrinter;
+class TCustomKDTool;
+class TImage;
+class TScrollBox;
+class TCanvasSurface;
+
+// One open diagram (unit utKDFile): a child window of the main window whose client area is the
+// scroll box scbKedrin. The scroll box's surface holds the canvas image imgKedrin and, above it,
+// the figures and the selection frames; child order is stacking order. The document owns the
+// figure set, the current drawing style with its saved copy, and the Modified flag.
+//
+// The operations are spread over several files by the part of the document they belong to:
+// TwinKedrinFile.cpp (form, style, selection and stacking), KedrinCanvasMouse.cpp (drawing and
+// rubber-band selection on the canvas), KedrinFiles.cpp (save, open, export, print) and
+// KedrinClipboard.cpp (cut, copy, paste).
+class TwinKedrinFile : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent = nullptr);
+  ~TwinKedrinFile() override;
+
+  TMainWindowLink* MainWindow() const { return mainWindow_; }
+
+  // Form components.
+  TScrollBox* scbKedrin = nullptr;
+  TImage* imgKedrin = nullptr;
+  QMenu* mnuRButton = nullptr;
+  QAction* BringToFront1 = nullptr;
+  QAction* SendToBack1 = nullptr;
+  // The widget whose children are the canvas image, the figures and the frames.
+  TCanvasSurface* Surface() const;
+
+  // The document's title is its file name ("Noname.kdl" for a new one).
+  QString Title() const;
+  void SetTitle(const QString& title);
+
+  // Fields.
+  bool Modified = false;
+  TColor SavedPenColor = 0;
+  TColor CurPenColor = clBlack;
+  TColor SavedBrushColor = 0;
+  TColor CurBrushColor = clWhite;
+  TPenStyle SavedPenStyle = psSolid;
+  TPenStyle CurPenStyle = psSolid;
+  TBrushStyle SavedBrushStyle = bsSolid;
+  TBrushStyle CurBrushStyle = bsSolid;
+  int32_t SavedLineWidth = 0;
+  int32_t CurLineWidth = 2;
+  TArrowPosition SavedArrowPosition = apLeft;
+  TArrowPosition CurArrowPosition = apLeft;
+  TArrowDirection SavedArrowDirection = adTopToTop;
+  TArrowDirection CurArrowDirection = adTopToTop;
+  int32_t SavedArrowThicknessRate = 0;
+  int32_t CurArrowThicknessRate = 0;
+  int32_t SavedArrowHeadLengthRate = 0;
+  int32_t CurArrowHeadLengthRate = 0;
+  TFontDesc SavedFont;
+  TFontDesc CurFont;
+  std::string SavedCaption;
+  std::string CurCaption;
+
+  // The figure set: the surface's children less the canvas image and the frames, bottom first.
+  std::vector<TCustomKDTool*> Figures() const;
+
+  // Form handlers.
+  void FormCreate();
+  void FormActivate();
+  // Whether the window may close; asks to save a modified diagram.
+  bool FormCloseQuery();
+  void FormClose();
+
+  // Figures and style.
+  void WireFigure(TCustomKDTool* figure);
+  void ToolSeleComp(TCustomKDTool* figure);
+  void ToolExit(TCustomKDTool* figure);
+  void ToolMouseDown(TCustomKDTool* figure, TMouseButton button, TShiftState shift, int x, int y);
+  void ShowStyleInMainWindow();
+  void ApplyStyleToSelection();
+  void BringToFront1Click();
+  void SendToBack1Click();
+
+  // Canvas mouse handling (KedrinCanvasMouse.cpp).
+  void imgKedrinMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  void imgKedrinMouseMove(TShiftState shift, int x, int y);
+  void imgKedrinMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+
+  // Files, pictures and printing (KedrinFiles.cpp). Failures throw EKedrinError/EStreamError
+  // with the text for the error box; SaveToFile returns false when nothing was saved because the
+  // user cancelled Save As.
+  bool SaveToFile(const QString& fileName);
+  void LoadFromFile(const QString& fileName);
+  void ExportPicture(const QString& fileName);
+  void PrintDocument();
+
+  // Clipboard (KedrinClipboard.cpp).
+  void CutSelection();
+  void CopySelection();
+  void PasteCopies();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  TMainWindowLink* mainWindow_;
+};
