@@ -110,6 +110,12 @@ class TwinKedrinFile : public QWidget {
   void CutSelection();
   void CopySelection();
   void PasteCopies();
+  // The Ctrl+C and Ctrl+V shortcuts: one application-wide key watcher, installed at a document's
+  // activation while none is installed and removed when any document closes; it acts on the main
+  // window's current document.
+  static void InstallKeyHook(TMainWindowLink* mainWindow);
+  static void RemoveKeyHook();
+  static bool KeyHookInstalled();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
