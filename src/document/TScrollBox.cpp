@@ -34,8 +34,14 @@ void TCanvasSurface::childEvent(QChildEvent* event) {
   if (event->added()) {
     if (auto* w = qobject_cast<QWidget*>(event->child())) {
       w->installEventFilter(this);
-      if (!w->property("fillsParent").toBool()) EnsureContains(w->geometry());
+      if (!w->property("fillsParent").toBool()) {
+        Insert(w, w->geometry());
+        EnsureContains(w->geometry());
+      }
     }
+  } else if (event->removed()) {
+    // The child may be half destroyed: only its address is used.
+    Remove(event->child());
   }
   QWidget::childEvent(event);
 }
@@ -43,7 +49,10 @@ void TCanvasSurface::childEvent(QChildEvent* event) {
 bool TCanvasSurface::eventFilter(QObject* watched, QEvent* event) {
   if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && watched->parent() == this) {
     auto* w = static_cast<QWidget*>(watched);
-    if (!w->property("fillsParent").toBool()) EnsureContains(w->geometry());
+    if (!w->property("fillsParent").toBool()) {
+      Update(w, w->geometry());
+      EnsureContains(w->geometry());
+    }
   }
   return false;
 }

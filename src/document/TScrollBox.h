@@ -1,12 +1,15 @@
 #pragma once
 #include <QScrollArea>
 
+#include "ChildIndex.h"
+
 #include "Graphics.h"
 
 // The scrolled drawing surface of a document: the widget whose children are the canvas image,
 // the figures and the selection frames, in stacking order. Its coordinates are canvas
-// coordinates. It fills the visible area and grows to enclose every child.
-class TCanvasSurface : public QWidget {
+// coordinates. It fills the visible area and grows to enclose every child, and it indexes its
+// children's bounds for the frames' corner-neighbour notification.
+class TCanvasSurface : public QWidget, public ChildIndex {
   Q_OBJECT
  public:
   explicit TCanvasSurface(QWidget* parent = nullptr);

@@ -38,8 +38,8 @@ void TCustomControl::SetParentControl(QWidget* parent) {
   if (parent == parentWidget()) return;
   setParent(parent);
   if (!parent) return;
-  if (!handleAllocated_) CreateHandle();
   show();
+  if (!handleAllocated_) CreateHandle();
 }
 
 void TCustomControl::ApplyBounds(int left, int top, int width, int height) {

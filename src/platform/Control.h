@@ -55,7 +55,7 @@ class TCustomControl : public QWidget {
 
   // Self-destruction from inside a handler: the control leaves its parent at once, so it is gone
   // from drawing, saving and selection when the sender continues; the object is freed later.
-  void Release();
+  virtual void Release();
   bool Releasing() const { return releasing_; }
 
   TMouseEvent OnMouseDown;

@@ -9,6 +9,7 @@
 #include "Cursors.h"
 #include "Reader.h"
 #include "StreamError.h"
+#include "TSizer.h"
 #include "Writer.h"
 
 TCustomKDTool::TCustomKDTool(QWidget* owner) : documentWindow_(owner) {
@@ -117,11 +118,21 @@ void TCustomKDTool::CreateHandle() {
 }
 
 void TCustomKDTool::ApplyBounds(int left, int top, int width, int height) {
+  QSize before = size();
   TCustomControl::ApplyBounds(left, top, width, height);
-  if (HandleAllocated()) ApplyOutline();
+  // The outline depends on the size only; a plain move keeps it.
+  if (HandleAllocated() && size() != before) ApplyOutline();
 }
 
-void TCustomKDTool::LeftPress(int, int) {}
+void TCustomKDTool::LeftPress(int x, int y) {
+  // One press selects the figure and starts dragging it: the new frame takes the focus (the
+  // previous selection ends), the figure refreshes itself, and the press goes on to the frame.
+  auto* frame = new TSizer(documentWindow_, this, defaultWidth_, defaultHeight_);
+  selectionFrame_ = frame;
+  QPointer<TCustomKDTool> self(this);
+  WndProc(WM_COMPCHANGE, 0, 0);
+  if (self && frame) SendMessage(frame, WM_LBUTTONDOWN, 0, MakeLParam(x, y));
+}
 
 int64_t TCustomKDTool::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
   switch (msg) {

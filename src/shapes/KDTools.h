@@ -10,3 +10,5 @@
 #include "TKDLine.h"
 #include "TKDProcess.h"
 #include "TKDRectangle.h"
+#include "TSizer.h"
+#include "TSizerList.h"

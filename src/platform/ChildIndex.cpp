@@ -1,0 +1,92 @@
+#include "ChildIndex.h"
+
+#include <QWidget>
+#include <algorithm>
+
+ChildIndex* ChildIndex::Of(QWidget* parent) { return dynamic_cast<ChildIndex*>(parent); }
+
+void ChildIndex::AddCells(QWidget* child, Entry& entry) {
+  const QRect& b = entry.bounds;
+  if (b.width() <= 0 || b.height() <= 0) {
+    entry.cells = QRect();
+    return;
+  }
+  int x0 = b.left() >> kCellShift, y0 = b.top() >> kCellShift;
+  int x1 = (b.left() + b.width() - 1) >> kCellShift, y1 = (b.top() + b.height() - 1) >> kCellShift;
+  if (int64_t{x1 - x0 + 1} * (y1 - y0 + 1) > kMaxCells) {
+    entry.cells = QRect();
+    large_.push_back(child);
+    return;
+  }
+  entry.cells = QRect(QPoint(x0, y0), QPoint(x1, y1));
+  for (int cy = y0; cy <= y1; ++cy)
+    for (int cx = x0; cx <= x1; ++cx) cells_[Key(cx, cy)].push_back(child);
+}
+
+void ChildIndex::RemoveCells(const QObject* child, const Entry& entry) {
+  auto erase = [child](std::vector<QWidget*>& v) {
+    auto it = std::find_if(v.begin(), v.end(), [child](QWidget* w) { return static_cast<const QObject*>(w) == child; });
+    if (it != v.end()) {
+      *it = v.back();
+      v.pop_back();
+    }
+  };
+  if (entry.cells.isNull()) {
+    erase(large_);
+    return;
+  }
+  for (int cy = entry.cells.top(); cy <= entry.cells.bottom(); ++cy) {
+    for (int cx = entry.cells.left(); cx <= entry.cells.right(); ++cx) {
+      auto it = cells_.find(Key(cx, cy));
+      if (it == cells_.end()) continue;
+      erase(it->second);
+      if (it->second.empty()) cells_.erase(it);
+    }
+  }
+}
+
+void ChildIndex::Insert(QWidget* child, const QRect& bounds) {
+  if (entries_.contains(child)) {
+    Update(child, bounds);
+    return;
+  }
+  Entry e{bounds, QRect(), nextSequence_++};
+  AddCells(child, e);
+  entries_.insert(child, e);
+}
+
+void ChildIndex::Update(QWidget* child, const QRect& bounds) {
+  auto it = entries_.find(child);
+  if (it == entries_.end()) {
+    Insert(child, bounds);
+    return;
+  }
+  if (it->bounds == bounds) return;
+  RemoveCells(child, *it);
+  it->bounds = bounds;
+  AddCells(child, *it);
+}
+
+void ChildIndex::Remove(const QObject* child) {
+  auto it = entries_.find(child);
+  if (it == entries_.end()) return;
+  RemoveCells(child, *it);
+  entries_.erase(it);
+}
+
+void ChildIndex::ChildrenContaining(QPoint p, std::vector<QWidget*>& out) const {
+  std::vector<std::pair<uint64_t, QWidget*>> found;
+  auto consider = [&](QWidget* w) {
+    const Entry& e = entries_[w];
+    const QRect& b = e.bounds;
+    if (p.x() >= b.left() && p.x() < b.left() + b.width() && p.y() >= b.top() &&
+        p.y() < b.top() + b.height())
+      found.emplace_back(e.sequence, w);
+  };
+  auto it = cells_.find(Key(p.x() >> kCellShift, p.y() >> kCellShift));
+  if (it != cells_.end())
+    for (QWidget* w : it->second) consider(w);
+  for (QWidget* w : large_) consider(w);
+  std::sort(found.begin(), found.end());
+  for (auto& [seq, w] : found) out.push_back(w);
+}

@@ -1,0 +1,73 @@
+#pragma once
+#include <QPointer>
+
+#include "Control.h"
+#include "HandleLayout.h"
+#include "MoveSizeTracker.h"
+#include "ShapeTypes.h"
+
+class TCustomKDTool;
+
+// The selection frame of one figure: a transparent sibling lying over the figure, 2 pixels larger
+// on every side, with eight grab handles. Through it the user moves the figure (dragging the body
+// or the arrow keys), resizes it (dragging a handle), deletes it (Delete) and opens its context
+// menu (right button). Every change of the frame is carried over to the figure at once: the
+// figure's bounds are always the frame's deflated by 2.
+//
+// A single-selection frame draws green handles and ends, deselecting its figure, when it loses
+// the focus. A member of a multi-selection frame draws silver handles, ignores focus loss and is
+// driven by its group.
+class TSizer : public TCustomControl {
+  Q_OBJECT
+ public:
+  // Marks the target selected, lays the frame over it as the topmost child of the target's
+  // parent and, for a single selection, takes the keyboard focus. A frame made for a group
+  // starts as a member and leaves the focus where it is.
+  TSizer(QObject* owner, TCustomKDTool* target, int modualWidth, int modualHeight,
+         TSelectStatus status = ssSingleSelect);
+
+  TCustomKDTool* Target() const { return target_; }
+  TSelectStatus SelectStatus() const { return selectStatus_; }
+  void SetSelectStatus(TSelectStatus value);
+  const handles::Rects& HandleRects() const { return handleRects_; }
+
+  int ModualWidth;
+  int ModualHeight;
+  // The member's place within its multi-selection frame.
+  int OffsetX = 0;
+  int OffsetY = 0;
+
+  void LayoutHandles();
+  void ApplyFrameRegion();
+  // Tells every sibling that contains a corner of the frame (or the points just beyond its
+  // right and bottom edges) that its neighbourhood changed.
+  void NotifyCornerNeighbours();
+
+  int64_t WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) override;
+
+  bool Tracking() const { return tracker_.Active(); }
+
+ protected:
+  void CreateHandle() override;
+  void NonClientPress(int hitCode, Qt::MouseButton button) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void KeyNotify(int key, int64_t keyData);
+  void MoveTo(int x, int y);
+  void SizeTo(int w, int h);
+
+  bool inMove_ = false;  // a move or size notification nested in our own bounds change
+  QPointer<QObject> owner_;
+  QPointer<TCustomKDTool> target_;
+  TSelectStatus selectStatus_ = ssSingleSelect;
+  handles::Rects handleRects_{};
+  MoveSizeTracker tracker_;
+};
+
+// Sends WM_COMPCHANGE (3) to every child of parent whose bounds contain one of the four corner
+// points of bounds (other than children that fill the parent).
+void NotifyCornerNeighboursOf(QWidget* parent, const QRect& bounds);

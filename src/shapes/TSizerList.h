@@ -1,0 +1,55 @@
+#pragma once
+#include <QPointer>
+#include <vector>
+
+#include "Control.h"
+#include "HandleLayout.h"
+#include "MoveSizeTracker.h"
+
+class TSizer;
+
+// The multi-selection frame: one more control lying over the member frames of a rubber-band
+// selection, their bounding rectangle plus 2 pixels, with green-and-black handles. It holds the
+// keyboard focus and passes whatever happens to it on to every member, which carries it over to
+// its figure: moves (each member keeps its place relative to the frame), sizes (every member
+// grows or shrinks by the same amount, anchored at its own corner), keys, right presses and the
+// loss of focus, which deselects the whole group.
+class TSizerList : public TCustomControl {
+  Q_OBJECT
+ public:
+  TSizerList(QObject* owner, int modualHeight, int modualWidth);
+  ~TSizerList() override;
+
+  const std::vector<QPointer<TSizer>>& SizerArray() const { return sizers_; }
+  // Takes the members (at least one), lays the frame over them and takes the focus.
+  void SetSizerArray(const std::vector<TSizer*>& members);
+  const handles::Rects& HandleRects() const { return handleRects_; }
+
+  int ModualHeight;
+  int ModualWidth;
+  int LastLeft = 0, LastTop = 0, LastWidth = 0, LastHeight = 0;
+  bool FirstMovePending = true;
+
+  int64_t WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) override;
+  // Destroys the members, then the frame itself.
+  void Release() override;
+
+ protected:
+  void NonClientPress(int hitCode, Qt::MouseButton button) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void RecordBounds();
+  void Moved(int x, int y);
+  void Sized(int w, int h);
+  void KeyNotify(int key, int64_t keyData);
+  void ReleaseMembers();
+
+  QPointer<QObject> owner_;
+  std::vector<QPointer<TSizer>> sizers_;
+  handles::Rects handleRects_{};
+  MoveSizeTracker tracker_;
+};
