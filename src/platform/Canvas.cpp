@@ -94,18 +94,24 @@ void Canvas::PrepareBrush() {
   QBrush brush(ToQColor(Brush.Color), HatchOf(Brush.Style));
   painter_->setBrush(brush);
   painter_->setBrushOrigin(0, 0);
-  // A solid brush also paints the gaps of styled lines and the cells behind text.
-  if (Brush.Style == bsSolid) {
-    painter_->setBackgroundMode(Qt::OpaqueMode);
-    painter_->setBackground(QBrush(ToQColor(Brush.Color)));
-  } else {
-    painter_->setBackgroundMode(Qt::TransparentMode);
-  }
+  painter_->setBackgroundMode(Qt::TransparentMode);
 }
 
-void Canvas::PrepareShape() {
+void Canvas::DrawShape(const std::function<void()>& draw) {
   PreparePen();
   PrepareBrush();
+  // A solid brush also paints the gaps of a thin styled pen: the outline is laid down in the
+  // brush colour first. (Qt's opaque background mode would do it but shifts thin outlines.)
+  if (Brush.Style == bsSolid && Pen.Style != psClear && Pen.Width <= 1 && !DashPattern(Pen.Style).empty()) {
+    QPen gaps(ToQColor(Brush.Color));
+    gaps.setWidth(0);
+    QPen styled = painter_->pen();
+    painter_->setPen(gaps);
+    draw();
+    painter_->setPen(styled);
+    painter_->setBrush(Qt::NoBrush);
+  }
+  draw();
 }
 
 void Canvas::MoveTo(int x, int y) {
@@ -162,27 +168,25 @@ void Canvas::ThinLine(QPoint from, QPoint to) {
 }
 
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
-  PrepareShape();
-  painter_->drawRect(Box(left, top, right, bottom));
+  QRect box = Box(left, top, right, bottom);
+  DrawShape([&] { painter_->drawRect(box); });
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
-  PrepareShape();
-  painter_->drawEllipse(Box(left, top, right, bottom));
+  QRect box = Box(left, top, right, bottom);
+  DrawShape([&] { painter_->drawEllipse(box); });
 }
 
 void Canvas::RoundRect(int left, int top, int right, int bottom, int w, int h) {
-  PrepareShape();
   QRect box = Box(left, top, right, bottom);
   double rx = std::min(std::abs(w) / 2.0, box.width() / 2.0);
   double ry = std::min(std::abs(h) / 2.0, box.height() / 2.0);
-  painter_->drawRoundedRect(box, rx, ry, Qt::AbsoluteSize);
+  DrawShape([&] { painter_->drawRoundedRect(box, rx, ry, Qt::AbsoluteSize); });
 }
 
 void Canvas::Polygon(const QPoint* points, int count) {
   if (count < 2) return;
-  PrepareShape();
-  painter_->drawPolygon(points, count, Qt::OddEvenFill);
+  DrawShape([&] { painter_->drawPolygon(points, count, Qt::OddEvenFill); });
 }
 
 void Canvas::FillRect(int left, int top, int right, int bottom) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QPoint>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "FontDesc.h"
@@ -59,7 +60,7 @@ class Canvas {
  private:
   void PreparePen();
   void PrepareBrush();
-  void PrepareShape();
+  void DrawShape(const std::function<void()>& draw);
   void ThinLine(QPoint from, QPoint to);
 
   QPainter* painter_;

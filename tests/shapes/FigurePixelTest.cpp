@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "KDTools.h"
+#include "TestSupport.h"
+
+namespace {
+
+struct FigureCase {
+  const char* name;
+  std::function<TCustomKDTool*()> make;
+  QSize size;
+  QPoint inside;        // a point of the box inside the outline
+  QPoint outsideInBox;  // a point of the box outside the outline (none for whole-box figures)
+};
+
+std::vector<FigureCase> Cases() {
+  return {
+      {"Label", [] { return new TKDLabel; }, {90, 40}, {5, 35}, {-1, -1}},
+      {"Begin", [] { return new TKDBegin; }, {100, 40}, {50, 20}, {2, 2}},
+      {"End", [] { return new TKDEnd; }, {50, 50}, {25, 25}, {1, 48}},
+      {"Process", [] { return new TKDProcess; }, {120, 60}, {60, 30}, {1, 1}},
+      {"Ellipse", [] { return new TKDEllipse; }, {80, 50}, {40, 25}, {2, 2}},
+      {"Rectangle", [] { return new TKDRectangle; }, {70, 40}, {1, 1}, {-1, -1}},
+      {"Diamond", [] { return new TKDDiamond; }, {81, 41}, {40, 20}, {5, 5}},
+      {"Line", [] { return new TKDLine; }, {60, 20}, {30, 10}, {50, 2}},
+      {"Arrow", [] { return new TKDArrow; }, {100, 60}, {50, 30}, {10, 50}},
+  };
+}
+
+class FigurePixels : public ::testing::TestWithParam<FigureCase> {
+ protected:
+  void SetUp() override {
+    host_ = std::make_unique<QWidget>();
+    host_->resize(300, 200);
+    QPalette pal = host_->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    host_->setPalette(pal);
+    host_->setAutoFillBackground(true);
+    figure_ = GetParam().make();
+    figure_->ApplyBounds(20, 30, GetParam().size.width(), GetParam().size.height());
+    figure_->SetParentControl(host_.get());
+    figure_->SetCaption("Two words");
+    figure_->SetLineColor(clNavy);
+    figure_->SetFillColor(RGB(250, 200, 100));
+    figure_->SetFillStyle(bsSolid);
+    host_->show();
+    testsupport::Flush();
+  }
+  std::unique_ptr<QWidget> host_;
+  TCustomKDTool* figure_ = nullptr;
+};
+
+TEST_P(FigurePixels, PaintAndDrawToAtTheOriginGiveTheSamePixelsInsideTheOutline) {
+  QImage painted = figure_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  QImage drawn(figure_->size(), QImage::Format_RGB32);
+  drawn.fill(Qt::white);
+  {
+    QPainter p(&drawn);
+    Canvas c(&p);
+    figure_->DrawTo(c, 0, 0);
+  }
+  QRegion outline = figure_->mask().isEmpty() ? QRegion(figure_->rect()) : figure_->mask();
+  int compared = 0, different = 0, inked = 0;
+  for (int y = 0; y < drawn.height(); ++y)
+    for (int x = 0; x < drawn.width(); ++x) {
+      if (!outline.contains(QPoint(x, y))) continue;
+      ++compared;
+      different += painted.pixel(x, y) != drawn.pixel(x, y);
+      inked += drawn.pixel(x, y) != qRgb(255, 255, 255);
+    }
+  EXPECT_GT(compared, 0);
+  EXPECT_GT(inked, 0);
+  EXPECT_EQ(different, 0);
+}
+
+TEST_P(FigurePixels, DrawToShiftsEverythingByTheOffset) {
+  auto render = [&](int x, int y) {
+    QImage img(400, 300, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    Canvas c(&p);
+    figure_->DrawTo(c, x, y);
+    return img;
+  };
+  QImage at0 = render(0, 0), shifted = render(100, 50);
+  EXPECT_EQ(at0.copy(0, 0, 200, 150), shifted.copy(100, 50, 200, 150));
+}
+
+TEST_P(FigurePixels, PressesReachTheFigureOnlyInsideItsOutline) {
+  QPoint origin = figure_->pos();
+  EXPECT_EQ(host_->childAt(origin + GetParam().inside), figure_);
+  if (GetParam().outsideInBox.x() >= 0) {
+    EXPECT_EQ(host_->childAt(origin + GetParam().outsideInBox), nullptr);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Nine, FigurePixels, ::testing::ValuesIn(Cases()),
+                         [](const ::testing::TestParamInfo<FigureCase>& i) { return std::string(i.param.name); });
+
+TEST(FigureOutline, ResizingBeforeTheWindowExistsChangesOnlyTheBounds) {
+  TKDEllipse e;
+  e.ApplyBounds(0, 0, 40, 40);
+  EXPECT_TRUE(e.mask().isEmpty());
+  QWidget host;
+  e.SetParentControl(&host);
+  EXPECT_EQ(e.mask().boundingRect(), QRect(-1, -1, 43, 43).intersected(QRect(-1, -1, 43, 43)));
+  e.SetParentControl(nullptr);
+}
+
+TEST(FigureOutline, LineOrientationRebuildsTheBandOnlyOnChange) {
+  QWidget host;
+  TKDLine line;
+  line.ApplyBounds(0, 0, 60, 4);
+  line.SetParentControl(&host);
+  line.SetOrientation(adTopToTop);
+  std::array<QPoint, 4> band = {QPoint(0, 1), QPoint(60, 1), QPoint(60, 3), QPoint(0, 3)};
+  EXPECT_EQ(line.BandPoints(), band);
+  EXPECT_TRUE(line.mask().contains(QPoint(30, 2)));
+  EXPECT_FALSE(line.mask().contains(QPoint(30, 0)));
+  line.SetParentControl(nullptr);
+}
+
+TEST(ArrowSetters, IgnoreRulesDifferPerProperty) {
+  QWidget host;
+  TKDArrow a;
+  a.ApplyBounds(0, 0, 100, 60);
+  a.SetParentControl(&host);
+  a.SetArrowThicknessRate(0);
+  EXPECT_EQ(a.ArrowThicknessRate(), 10);
+  a.SetArrowHeadLengthRate(0);
+  EXPECT_EQ(a.ArrowHeadLengthRate(), 2);
+  auto before = a.OutlinePoints();
+  a.SetArrowThicknessRate(3);
+  EXPECT_NE(a.OutlinePoints(), before);
+  a.SetArrowPosition(apBoth);
+  a.SetArrowDirection(adBottomToTop);
+  EXPECT_EQ(a.OutlinePoints(), geom::ArrowOutline(adBottomToTop, apBoth, 100, 60, {3, 2, 2}));
+  a.SetParentControl(nullptr);
+}
+
+TEST(ArrowDrawing, LineWidthZeroStillDrawsTheShaftAndOtherFigures) {
+  QImage img(200, 100, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  TKDArrow a;
+  a.ApplyBounds(0, 0, 100, 60);
+  a.SetLineWidth(0);
+  TKDRectangle r;
+  r.ApplyBounds(0, 0, 30, 30);
+  {
+    QPainter p(&img);
+    Canvas c(&p);
+    a.DrawTo(c, 0, 0);
+    r.DrawTo(c, 150, 10);
+  }
+  EXPECT_NE(img.pixel(50, 30), qRgb(255, 255, 255));   // the shaft
+  EXPECT_NE(img.pixel(150, 20), qRgb(255, 255, 255));  // the next figure
+}
+
+// A picture of the nine figures in several styles, for people to look at.
+TEST(FigureGallery, SavesAPictureOfEveryFigure) {
+  QImage img(760, 420, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  QPainter p(&img);
+  Canvas c(&p);
+  std::vector<std::unique_ptr<TCustomKDTool>> figs;
+  auto add = [&](TCustomKDTool* f, QRect r, TColor line, TColor fill, TPenStyle ps, TBrushStyle bs, int w) {
+    f->ApplyBounds(r.x(), r.y(), r.width(), r.height());
+    f->SetLineColor(line);
+    f->SetFillColor(fill);
+    f->SetLineStyle(ps);
+    f->SetFillStyle(bs);
+    f->SetLineWidth(w);
+    figs.emplace_back(f);
+  };
+  add(new TKDBegin, {20, 20, 80, 60}, clBlack, clLime, psSolid, bsSolid, 2);
+  add(new TKDEnd, {120, 20, 60, 60}, clRed, clYellow, psSolid, bsSolid, 1);
+  add(new TKDProcess, {200, 20, 140, 60}, clNavy, RGB(200, 220, 255), psSolid, bsSolid, 2);
+  add(new TKDEllipse, {360, 20, 120, 60}, clGreen, clGreen, psDash, bsFDiagonal, 1);
+  add(new TKDRectangle, {500, 20, 110, 60}, clMaroon, clBlue, psDot, bsCross, 1);
+  add(new TKDDiamond, {630, 10, 110, 80}, clBlack, RGB(255, 230, 200), psSolid, bsSolid, 3);
+  auto* label = new TKDLabel;
+  label->SetCaption("A caption broken into lines \xE5\xBC\x80\xE5\xA7\x8B");
+  add(label, {20, 120, 120, 60}, clBlack, RGB(255, 255, 200), psSolid, bsSolid, 1);
+  auto* line1 = new TKDLine;
+  add(line1, {160, 120, 100, 60}, clBlack, clWhite, psSolid, bsSolid, 2);
+  auto* line2 = new TKDLine;
+  line2->SetOrientation(adBottomToTop);
+  add(line2, {280, 120, 100, 60}, clRed, clWhite, psDashDot, bsSolid, 1);
+  auto* arrow1 = new TKDArrow;
+  add(arrow1, {400, 120, 120, 60}, clBlack, clBlack, psSolid, bsSolid, 2);
+  auto* arrow2 = new TKDArrow;
+  arrow2->SetArrowPosition(apBoth);
+  arrow2->SetArrowDirection(adTopToTop);
+  arrow2->SetArrowThicknessRate(3);
+  add(arrow2, {540, 120, 200, 40}, clBlue, clBlue, psSolid, bsSolid, 2);
+  auto* arrow3 = new TKDArrow;
+  arrow3->SetArrowPosition(apLeft);
+  arrow3->SetArrowDirection(adLeftToLeft);
+  arrow3->SetArrowThicknessRate(4);
+  add(arrow3, {40, 220, 30, 160}, clGreen, clLime, psSolid, bsSolid, 3);
+  add(new TKDProcess, {120, 240, 200, 100}, clBlack, clSilver, psDashDotDot, bsDiagCross, 1);
+  add(new TKDBegin, {360, 240, 40, 120}, RGB(128, 0, 128), RGB(0, 255, 255), psSolid, bsVertical, 4);
+  add(new TKDDiamond, {440, 240, 200, 120}, clBlack, clBlack, psSolid, bsHorizontal, 1);
+  for (auto& f : figs) f->DrawTo(c, f->Left(), f->Top());
+  p.end();
+  EXPECT_TRUE(img.save(testsupport::OutputPath("figures.png")));
+}
+
+}  // namespace
