@@ -1,5 +1,193 @@
+// Mouse handling of the canvas image: a drag on empty canvas draws out a new figure with the
+// current tool or selects, with a rubber band, every figure it encloses. While the button is
+// held an exclusive-or band follows the pointer on the canvas picture; drawing it a second time
+// erases it without repainting anything.
+#include <QPointer>
+
+#include "Focus.h"
+#include "KDTools.h"
+#include "TImage.h"
+#include "TScrollBox.h"
 #include "TwinKedrinFile.h"
 
-void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState, int, int) {}
-void TwinKedrinFile::imgKedrinMouseMove(TShiftState, int, int) {}
-void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState, int, int) {}
+namespace {
+// One pointer, one drag at a time: the drag state is shared by all documents.
+int DragStartX = 0;
+int DragStartY = 0;
+int DragLastX = 0;
+int DragLastY = 0;
+bool Dragging = false;
+
+void SetBandPen(TImage* image) {
+  image->PicturePen.Mode = pmXor;
+  image->PicturePen.Color = clWhite;  // every pixel drawn over is inverted
+  image->PicturePen.Style = psDot;
+  image->PicturePen.Width = 1;
+  image->PictureBrush.Color = clBlack;
+  image->PictureBrush.Style = bsSolid;
+}
+
+void DrawBand(TImage* image, TTool tool, int ex, int ey) {
+  const int sx = DragStartX, sy = DragStartY;
+  QRect changed = QRect(QPoint(sx, sy), QPoint(ex, ey)).normalized();
+  image->DrawOnPicture(
+      [&](Canvas& c) {
+        c.MoveTo(sx, sy);
+        if (tool == TTool::Line || tool == TTool::Arrow) {
+          c.LineTo(ex, ey);
+        } else {
+          c.LineTo(ex, sy);
+          c.LineTo(ex, ey);
+          c.LineTo(sx, ey);
+          c.LineTo(sx, sy);
+        }
+      },
+      changed);
+}
+
+// Thousands of frames or figures at once are shown in one repaint.
+class QuietSurface {
+ public:
+  explicit QuietSurface(QWidget* w) : w_(w), was_(w->updatesEnabled()) { w_->setUpdatesEnabled(false); }
+  ~QuietSurface() {
+    if (w_ && was_) w_->setUpdatesEnabled(true);
+  }
+
+ private:
+  QPointer<QWidget> w_;
+  bool was_;
+};
+}  // namespace
+
+void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState, int x, int y) {
+  // A second button pressed during a drag starts a new one; the old band goes first so that no
+  // trace of it stays on the picture.
+  if (Dragging) {
+    SetBandPen(imgKedrin);
+    DrawBand(imgKedrin, MainWindow()->CurrentTool(), DragLastX, DragLastY);
+  }
+  imgKedrin->Picture();
+  SetBandPen(imgKedrin);
+  DragLastX = DragStartX = x;
+  DragLastY = DragStartY = y;
+  Dragging = true;
+  // Ends any selection: its frames lose the focus and deselect their figures.
+  focus::SetFocus(Surface());
+}
+
+void TwinKedrinFile::imgKedrinMouseMove(TShiftState, int x, int y) {
+  if (!Dragging) return;
+  SetBandPen(imgKedrin);
+  const TTool tool = MainWindow()->CurrentTool();
+  DrawBand(imgKedrin, tool, DragLastX, DragLastY);
+  DrawBand(imgKedrin, tool, x, y);
+  DragLastX = x;
+  DragLastY = y;
+}
+
+void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState, int x, int y) {
+  const TTool tool = MainWindow()->CurrentTool();
+  if (Dragging) {
+    SetBandPen(imgKedrin);
+    DrawBand(imgKedrin, tool, DragLastX, DragLastY);
+  }
+  Dragging = false;
+  const int sx = DragStartX, sy = DragStartY;
+  const int L = std::min(sx, x), R = std::max(sx, x);
+  const int T = std::min(sy, y), B = std::max(sy, y);
+
+  if (tool == TTool::Select) {
+    std::vector<TSizer*> members;
+    {
+      QuietSurface quiet(Surface());
+      for (TCustomKDTool* f : Figures()) {
+        if (L <= f->Left() && f->Left() + f->Width() <= R && T <= f->Top() &&
+            f->Top() + f->Height() <= B)
+          members.push_back(new TSizer(scbKedrin, f, 30, 30, ssMultiSelect));
+      }
+      if (!members.empty()) {
+        auto* group = new TSizerList(this, 30, 30);
+        group->SetSizerArray(members);
+      }
+    }
+    return;
+  }
+
+  TCustomKDTool* figure = nullptr;
+  switch (tool) {
+    case TTool::Begin: figure = new TKDBegin(this); break;
+    case TTool::End: figure = new TKDEnd(this); break;
+    case TTool::Process: figure = new TKDProcess(this); break;
+    case TTool::Ellipse: figure = new TKDEllipse(this); break;
+    case TTool::Rectangle: figure = new TKDRectangle(this); break;
+    case TTool::Diamond: figure = new TKDDiamond(this); break;
+    case TTool::Label: figure = new TKDLabel(this); break;
+    case TTool::Line: {
+      auto* line = new TKDLine(this);
+      line->ApplyBounds(L, T, R - L, B - T);
+      // The line's own width (2) sets the minimum, whatever the current line width.
+      if (line->Width() < line->LineWidth() + 2) line->SetWidth(line->LineWidth() + 2);
+      if (line->Height() < line->LineWidth() + 2) line->SetHeight(line->LineWidth() + 2);
+      line->SetParentControl(Surface());
+      if (x > sx && y > sy) line->SetOrientation(adTopToBottom);
+      else if (x > sx && y < sy) line->SetOrientation(adBottomToTop);
+      else if (x < sx && y > sy) line->SetOrientation(adBottomToTop);
+      else if (x < sx && y < sy) line->SetOrientation(adTopToBottom);
+      else if (x == sx && y != sy) {
+        line->SetOrientation(adLeftToLeft);
+        line->SetLeft(line->Left() - 1);
+      } else if (x != sx && y == sy) {
+        line->SetOrientation(adTopToTop);
+        line->SetTop(line->Top() - 1);
+      }
+      figure = line;
+      break;
+    }
+    case TTool::Arrow: {
+      auto* arrow = new TKDArrow(this);
+      arrow->ApplyBounds(L, T, R - L, B - T);
+      if (arrow->Width() < 30) arrow->SetWidth(30);
+      if (arrow->Height() < 30) arrow->SetHeight(30);
+      arrow->SetParentControl(Surface());
+      // The head lies at the release point; a straight arrow is centred on the dragged line.
+      if (x > sx && y > sy) {
+        arrow->SetArrowPosition(apRight);
+        arrow->SetArrowDirection(adTopToBottom);
+      } else if (x > sx && y < sy) {
+        arrow->SetArrowPosition(apRight);
+        arrow->SetArrowDirection(adBottomToTop);
+      } else if (x < sx && y > sy) {
+        arrow->SetArrowPosition(apLeft);
+        arrow->SetArrowDirection(adBottomToTop);
+      } else if (x < sx && y < sy) {
+        arrow->SetArrowPosition(apLeft);
+        arrow->SetArrowDirection(adTopToBottom);
+      } else if (x == sx && y != sy) {
+        arrow->SetArrowPosition(y > sy ? apRight : apLeft);
+        arrow->SetArrowDirection(adLeftToLeft);
+        arrow->SetLeft(arrow->Left() - arrow->Width() / 2);
+      } else if (x != sx && y == sy) {
+        arrow->SetArrowPosition(x > sx ? apRight : apLeft);
+        arrow->SetArrowDirection(adTopToTop);
+        arrow->SetTop(arrow->Top() - arrow->Height() / 2);
+      }
+      figure = arrow;
+      break;
+    }
+    case TTool::Select: break;
+  }
+  if (!figure) return;
+  if (tool != TTool::Line && tool != TTool::Arrow) {
+    figure->ApplyBounds(L, T, R - L, B - T);
+    figure->SetParentControl(Surface());
+  }
+  figure->SetLineColor(CurPenColor);
+  figure->SetFillColor(CurBrushColor);
+  figure->SetLineStyle(CurPenStyle);
+  figure->SetFillStyle(CurBrushStyle);
+  figure->SetLineWidth(CurLineWidth);
+  figure->SetFont(CurFont);
+  WireFigure(figure);
+  figure->Redraw();
+  Modified = true;
+}

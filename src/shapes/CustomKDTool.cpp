@@ -1,6 +1,7 @@
 #include "CustomKDTool.h"
 
 #include <QPaintEvent>
+#include <algorithm>
 #include <cctype>
 #include <QPainter>
 #include <vector>
@@ -171,16 +172,20 @@ void TCustomKDTool::CopyToClipboard() {
     writer.FlushBuffer();
   }
   const std::vector<uint8_t>& bytes = stream.Data();
-  QImage picture(std::max(1, Width()), std::max(1, Height()), QImage::Format_RGB32);
-  picture.fill(Qt::white);
-  {
-    QPainter painter(&picture);
-    Canvas canvas(&painter);
-    DrawTo(canvas, 0, 0);
-  }
-  componentclipboard::Put(QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                                     static_cast<qsizetype>(bytes.size())),
-                          picture);
+  // Other programs get a picture of the figure beside the record.
+  QPointer<TCustomKDTool> self(this);
+  componentclipboard::Put(
+      QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())),
+      [self]() -> QImage {
+        if (!self) return QImage();
+        QImage picture(std::clamp(self->Width() + 1, 1, 4096), std::clamp(self->Height() + 1, 1, 4096),
+                       QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        Canvas canvas(&painter);
+        self->DrawTo(canvas, 0, 0);
+        return picture;
+      });
   CopyMark = true;
 }
 
