@@ -1,6 +1,134 @@
+// Save, open, export and print of a document. The formats, the picture and the print layout are
+// the widget-free functions of DiagramFile, DiagramPicture, PictureFiles and PrintFit; this file
+// does the document's part: names, titles, the Modified flag and adopting figures read.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QPointer>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <vector>
+
+#include "DiagramFile.h"
+#include "DiagramPicture.h"
+#include "Errors.h"
+#include "FileNames.h"
+#include "KDTools.h"
+#include "PictureFiles.h"
+#include "PrintFit.h"
+#include "TImage.h"
+#include "TScrollBox.h"
 #include "TwinKedrinFile.h"
 
-bool TwinKedrinFile::SaveToFile(const QString&) { return false; }
-void TwinKedrinFile::LoadFromFile(const QString&) {}
-void TwinKedrinFile::ExportPicture(const QString&) {}
-void TwinKedrinFile::PrintDocument() {}
+namespace {
+
+std::vector<const TCustomKDTool*> ConstFigures(const std::vector<TCustomKDTool*>& figures) {
+  return std::vector<const TCustomKDTool*>(figures.begin(), figures.end());
+}
+
+QImage DocumentPicture(const TwinKedrinFile& document) {
+  const std::vector<const TCustomKDTool*> figures = ConstFigures(document.Figures());
+  return BuildDiagramPicture(document.imgKedrin->PictureIfAny(), document.imgKedrin->size(), figures);
+}
+
+// Shows how far a long read has come; appears only once the work has taken half a second.
+class ReadProgress {
+ public:
+  explicit ReadProgress(QWidget* parent) : parent_(parent) { clock_.start(); }
+  ~ReadProgress() { delete dialog_; }
+
+  void Update(int64_t position, int64_t size) {
+    if (size <= 0) return;
+    const int permille = static_cast<int>(position * 1000 / size);
+    if (permille == permille_) return;
+    permille_ = permille;
+    if (!dialog_) {
+      if (clock_.elapsed() < 500 || permille >= 900) return;
+      dialog_ = new QProgressDialog(QStringLiteral("Opening..."), QString(), 0, 1000, parent_);
+      dialog_->setWindowModality(Qt::WindowModal);
+      dialog_->setMinimumDuration(0);
+      dialog_->setAutoClose(false);
+      dialog_->setAutoReset(false);
+      dialog_->show();
+    }
+    dialog_->setValue(permille);
+  }
+
+ private:
+  QPointer<QWidget> parent_;
+  QPointer<QProgressDialog> dialog_;
+  QElapsedTimer clock_;
+  int permille_ = -1;
+};
+
+// Holds back the surface's painting while many figures arrive; they are all painted together
+// once it ends.
+class BulkAdoption {
+ public:
+  explicit BulkAdoption(QWidget* surface) : surface_(surface), updates_(surface->updatesEnabled()) {
+    surface_->setUpdatesEnabled(false);
+  }
+  ~BulkAdoption() {
+    if (surface_ && updates_) surface_->setUpdatesEnabled(true);
+  }
+
+ private:
+  QPointer<QWidget> surface_;
+  bool updates_;
+};
+
+}  // namespace
+
+bool TwinKedrinFile::SaveToFile(const QString& fileName) {
+  if (fileName == filenames::kUntitled) return MainWindow()->SaveAs(this);
+  if (filenames::Extension(fileName) != filenames::kDiagramExt) {
+    ExportPicture(fileName);
+    return true;
+  }
+  const std::vector<TCustomKDTool*> figures = Figures();
+  const std::vector<const Persistent*> records(figures.begin(), figures.end());
+  diagramfile::Write(fileName, records);
+  Modified = false;
+  SetTitle(fileName);
+  return true;
+}
+
+void TwinKedrinFile::LoadFromFile(const QString& fileName) {
+  QWidget* surface = Surface();
+  ReadProgress progress(this);
+  BulkAdoption bulk(surface);
+  diagramfile::Read(
+      fileName,
+      [&](std::unique_ptr<TCustomKDTool> owned) {
+        TCustomKDTool* figure = owned.release();
+        figure->SetParentControl(surface);  // the new topmost figure; the surface owns it
+        WireFigure(figure);
+        figure->Redraw();
+      },
+      [&](int64_t position, int64_t size) {
+        SetTitle(fileName);
+        progress.Update(position, size);
+      });
+}
+
+void TwinKedrinFile::ExportPicture(const QString& fileName) {
+  const QString ext = filenames::Extension(fileName);
+  if (ext == filenames::kBitmapExt) picturefiles::WriteBmp(DocumentPicture(*this), fileName);
+  else if (ext == filenames::kJpegExt) picturefiles::WriteJpeg(DocumentPicture(*this), fileName);
+}
+
+void TwinKedrinFile::PrintDocument() {
+  const QImage picture = DocumentPicture(*this);
+  QPrinter* printer = MainWindow()->Printer();
+  if (!printer) throw EKedrinError(QStringLiteral("There is no default printer currently selected"));
+  QPainter painter;
+  if (!painter.begin(printer)) throw EKedrinError(QStringLiteral("Printing could not be started"));
+  // The job is ended whatever happens while drawing.
+  struct EndJob {
+    QPainter& p;
+    ~EndJob() { p.end(); }
+  } endJob{painter};
+  const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
+  const QSize size = FitPictureToPage(picture.size(), page.size());
+  if (!size.isEmpty()) painter.drawImage(QRect(QPoint(0, 0), size), picture);
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+
+#include "ByteStream.h"
+
+class Persistent;
+class TCustomKDTool;
+
+// Diagram files: one figure record after another, with nothing before, between or after them.
+namespace diagramfile {
+
+// Writes one record per object, in the given order. The file is replaced only once every record
+// is written: a save that fails or is interrupted leaves the previous file whole.
+// Fails with "Cannot create file %s" when the file cannot be created or put in place, and with
+// the writer's error when writing fails.
+void Write(const QString& fileName, std::span<const Persistent* const> records);
+
+// Takes each figure as it is read (ownership passes to the sink).
+using FigureSink = std::function<void(std::unique_ptr<TCustomKDTool> figure)>;
+// Runs after every record, read or failed, with the stream position after it and the size.
+using RecordDone = std::function<void(int64_t position, int64_t size)>;
+
+// Reads records until the end of the stream, each with a fresh reader reading 4096 bytes ahead,
+// and hands every figure to the sink. A failing record ends the reading with its error; figures
+// handed over before it stay with the sink. The nine figure classes are registered first.
+// Returns the number of figures read.
+int ReadRecords(ByteStream& stream, const FigureSink& onFigure, const RecordDone& afterRecord = {});
+
+// Opens the file (or fails with "Cannot open file %s") and reads it as ReadRecords does.
+int Read(const QString& fileName, const FigureSink& onFigure, const RecordDone& afterRecord = {});
+
+}  // namespace diagramfile

@@ -1,0 +1,40 @@
+#include "PrintFit.h"
+
+#include <cmath>
+
+namespace {
+int Truncate(float v) {
+  if (!(v > 0.0f)) return 0;  // also NaN
+  if (v >= 2147483647.0f) return 2147483647;
+  return static_cast<int>(v);
+}
+}  // namespace
+
+QSize FitPictureToPage(QSize picture, QSize page) {
+  if (picture.width() <= 0 || picture.height() <= 0 || page.width() <= 0 || page.height() <= 0)
+    return QSize(0, 0);
+  // Every intermediate is a float, never a wider type, so the truncated sizes match old prints.
+  float w = static_cast<float>(picture.width());
+  float h = static_cast<float>(picture.height());
+  const float r = w / h;
+  const float pw = static_cast<float>(page.width());
+  const float ph = static_cast<float>(page.height());
+  if (pw > w && ph > h) {
+    if (w >= h) {
+      w = pw;
+      h = w / r;
+    } else {
+      h = ph;
+      w = h * r;
+    }
+  }
+  if (pw < w) {
+    w = pw;
+    h = w / r;
+  }
+  if (ph < h) {
+    h = ph;
+    w = h * r;
+  }
+  return QSize(Truncate(w), Truncate(h));
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include <QSize>
+
+// The size at which a picture is printed on one page, from the page's top-left corner, keeping
+// the aspect ratio: a picture smaller than the page is first enlarged until it reaches the right
+// edge (wide pictures) or the bottom edge (tall ones), then anything larger than the page is
+// reduced to fit. Computed in single precision and truncated, as printouts have always been
+// sized. An empty picture, or an empty page, prints as nothing (0 x 0).
+QSize FitPictureToPage(QSize picture, QSize page);
