@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <array>
+
+#include "DiagramPicture.h"
+#include "Errors.h"
+#include "FileNames.h"
+#include "KDTools.h"
+#include "PictureFiles.h"
+#include "PrintFit.h"
+#include "TestSupport.h"
+
+namespace {
+
+std::vector<const TCustomKDTool*> Raw(std::initializer_list<const TCustomKDTool*> list) { return list; }
+
+// A solid red box with a one-pixel black border at (100, 50), 80 x 60.
+void MakeRedBox(TKDRectangle& box) {
+  box.ApplyBounds(100, 50, 80, 60);
+  box.SetLineWidth(1);
+  box.SetFillColor(clRed);
+}
+
+bool Near(QRgb a, QRgb b, int tolerance) {
+  return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+         std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+TEST(DiagramPicture, WithoutCanvasPictureIsWhiteAtTheCanvasSize) {
+  QImage p = BuildDiagramPicture(nullptr, QSize(684, 449), {});
+  ASSERT_EQ(p.size(), QSize(684, 449));
+  for (QPoint pt : {QPoint(0, 0), QPoint(683, 448), QPoint(300, 200)}) EXPECT_EQ(p.pixel(pt), qRgb(255, 255, 255));
+}
+
+TEST(DiagramPicture, FiguresAreDrawnAtTheirPositionsInFigureOrder) {
+  TKDRectangle below, above;
+  MakeRedBox(below);
+  above.ApplyBounds(150, 80, 60, 60);
+  above.SetFillColor(clBlue);
+  QImage p = BuildDiagramPicture(nullptr, QSize(684, 449), Raw({&below, &above}));
+  EXPECT_EQ(p.pixel(120, 70), qRgb(255, 0, 0));
+  EXPECT_EQ(p.pixel(100, 50), qRgb(0, 0, 0)) << "border at the figure's corner";
+  EXPECT_EQ(p.pixel(99, 49), qRgb(255, 255, 255));
+  EXPECT_EQ(p.pixel(170, 100), qRgb(0, 0, 255)) << "the later figure lies above";
+}
+
+TEST(DiagramPicture, StartsFromACopyOfTheCanvasPictureAndCutsFiguresOffAtItsEdge) {
+  QImage canvas(300, 200, QImage::Format_RGB32);
+  canvas.fill(Qt::white);
+  canvas.setPixel(5, 5, qRgb(0, 255, 0));
+  TKDRectangle box;
+  box.ApplyBounds(250, 150, 200, 200);
+  box.SetFillColor(clRed);
+  QImage p = BuildDiagramPicture(&canvas, QSize(684, 449), Raw({&box}));
+  EXPECT_EQ(p.size(), QSize(300, 200)) << "the picture's size, not the canvas control's";
+  EXPECT_EQ(p.pixel(5, 5), qRgb(0, 255, 0));
+  EXPECT_EQ(p.pixel(299, 199), qRgb(255, 0, 0));
+  EXPECT_EQ(canvas.pixel(299, 199), qRgb(255, 255, 255)) << "the canvas picture itself is untouched";
+}
+
+class PictureFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MakeRedBox(box_);
+    picture_ = BuildDiagramPicture(nullptr, QSize(684, 449), Raw({&box_}));
+  }
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+  QTemporaryDir dir_;
+  TKDRectangle box_;
+  QImage picture_;
+};
+
+TEST_F(PictureFiles, BitmapDecodesToTheSamePixels) {
+  picturefiles::WriteBmp(picture_, Path("d.bmp"));
+  std::vector<uint8_t> bytes = testsupport::ReadFile(Path("d.bmp"));
+  ASSERT_GT(bytes.size(), 54u);
+  EXPECT_EQ(bytes[0], 'B');
+  EXPECT_EQ(bytes[1], 'M');
+  QImage back(Path("d.bmp"), "bmp");
+  ASSERT_EQ(back.size(), QSize(684, 449));
+  EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), picture_);
+}
+
+// The JPEG's segments, from the start-of-image marker to the start of the scan.
+struct Segment {
+  uint8_t marker;
+  std::vector<uint8_t> body;
+};
+std::vector<Segment> Segments(const std::vector<uint8_t>& jpeg) {
+  std::vector<Segment> out;
+  size_t i = 2;
+  while (i + 4 <= jpeg.size() && jpeg[i] == 0xFF) {
+    const uint8_t marker = jpeg[i + 1];
+    const size_t len = size_t{jpeg[i + 2]} << 8 | jpeg[i + 3];
+    out.push_back({marker, std::vector<uint8_t>(jpeg.begin() + static_cast<ptrdiff_t>(i + 4),
+                                                jpeg.begin() + static_cast<ptrdiff_t>(i + 2 + len))});
+    if (marker == 0xDA) break;
+    i += 2 + len;
+  }
+  return out;
+}
+
+// The example tables of the JPEG standard (natural order), which libjpeg scales by quality.
+constexpr std::array<int, 64> kLuminance = {
+    16, 11, 10, 16, 24,  40,  51,  61,  12, 12, 14, 19, 26,  58,  60,  55,
+    14, 13, 16, 24, 40,  57,  69,  56,  14, 17, 22, 29, 51,  87,  80,  62,
+    18, 22, 37, 56, 68,  109, 103, 77,  24, 35, 55, 64, 81,  104, 113, 92,
+    49, 64, 78, 87, 103, 121, 120, 101, 72, 92, 95, 98, 112, 100, 103, 99};
+constexpr std::array<int, 64> kChrominance = {
+    17, 18, 24, 47, 99, 99, 99, 99, 18, 21, 26, 66, 99, 99, 99, 99, 24, 26, 56, 99, 99, 99,
+    99, 99, 47, 66, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99,
+    99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99};
+constexpr std::array<int, 64> kZigZag = {
+    0,  1,  8,  16, 9,  2,  3,  10, 17, 24, 32, 25, 18, 11, 4,  5,  12, 19, 26, 33, 40, 48,
+    41, 34, 27, 20, 13, 6,  7,  14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23,
+    30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63};
+
+std::vector<uint8_t> Quality90InFileOrder(const std::array<int, 64>& natural) {
+  std::vector<uint8_t> out;
+  for (int k = 0; k < 64; ++k) out.push_back(static_cast<uint8_t>(std::clamp((natural[kZigZag[k]] * 20 + 50) / 100, 1, 255)));
+  return out;
+}
+
+TEST_F(PictureFiles, JpegIsBaselineColourWithQuality90Tables) {
+  picturefiles::WriteJpeg(picture_, Path("d.jpg"));
+  std::vector<uint8_t> jpeg = testsupport::ReadFile(Path("d.jpg"));
+  ASSERT_GT(jpeg.size(), 4u);
+  EXPECT_EQ(jpeg[0], 0xFF);
+  EXPECT_EQ(jpeg[1], 0xD8);
+
+  std::map<int, std::vector<uint8_t>> tables;
+  int sof0 = 0, otherSof = 0;
+  for (const Segment& s : Segments(jpeg)) {
+    if (s.marker == 0xDB) {
+      for (size_t i = 0; i + 65 <= s.body.size(); i += 65) {
+        ASSERT_EQ(s.body[i] >> 4, 0) << "8-bit tables";
+        tables[s.body[i] & 15] = std::vector<uint8_t>(s.body.begin() + static_cast<ptrdiff_t>(i + 1),
+                                                      s.body.begin() + static_cast<ptrdiff_t>(i + 65));
+      }
+    } else if (s.marker == 0xC0) {
+      ++sof0;
+      ASSERT_GE(s.body.size(), 6u);
+      EXPECT_EQ(s.body[0], 8);
+      EXPECT_EQ(s.body[1] << 8 | s.body[2], 449);
+      EXPECT_EQ(s.body[3] << 8 | s.body[4], 684);
+      EXPECT_EQ(s.body[5], 3) << "three components";
+    } else if (s.marker >= 0xC1 && s.marker <= 0xCF && s.marker != 0xC4 && s.marker != 0xC8 && s.marker != 0xCC) {
+      ++otherSof;
+    }
+  }
+  EXPECT_EQ(sof0, 1) << "baseline";
+  EXPECT_EQ(otherSof, 0) << "not progressive, not extended";
+  EXPECT_EQ(tables[0], Quality90InFileOrder(kLuminance));
+  EXPECT_EQ(tables[1], Quality90InFileOrder(kChrominance));
+
+  QImage back = QImage::fromData(QByteArray(reinterpret_cast<const char*>(jpeg.data()), static_cast<qsizetype>(jpeg.size())), "JPG");
+  ASSERT_EQ(back.size(), QSize(684, 449));
+  EXPECT_TRUE(Near(back.pixel(140, 80), qRgb(255, 0, 0), 12)) << std::hex << back.pixel(140, 80);
+  EXPECT_TRUE(Near(back.pixel(400, 300), qRgb(255, 255, 255), 4));
+}
+
+TEST_F(PictureFiles, JpegOntoADeviceThatRefusesDataFailsCleanly) {
+  QByteArray storage;
+  QBuffer readOnly(&storage);
+  ASSERT_TRUE(readOnly.open(QIODevice::ReadOnly));
+  EXPECT_FALSE(picturefiles::EncodeJpeg(picture_, readOnly));
+  // Nothing of the failed encoder lingers: the next picture encodes normally.
+  QBuffer ok;
+  ASSERT_TRUE(ok.open(QIODevice::WriteOnly));
+  EXPECT_TRUE(picturefiles::EncodeJpeg(picture_, ok));
+  EXPECT_GT(ok.size(), 100);
+}
+
+TEST_F(PictureFiles, UnwritablePlaceIsReportedForBothFormats) {
+  QFile plain(Path("plain"));
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  plain.close();
+  for (const QString& name : {QStringLiteral("plain/x.bmp"), QStringLiteral("plain/x.jpg")}) {
+    try {
+      if (name.endsWith(".bmp")) picturefiles::WriteBmp(picture_, Path(name));
+      else picturefiles::WriteJpeg(picture_, Path(name));
+      ADD_FAILURE() << "no error for " << name.toStdString();
+    } catch (const EKedrinError& e) {
+      EXPECT_EQ(std::string(e.what()), ("Cannot create file " + Path(name)).toStdString());
+    }
+  }
+}
+
+struct ExtCase {
+  const char* name;
+  const char* ext;
+};
+class Extension : public ::testing::TestWithParam<ExtCase> {};
+TEST_P(Extension, IsTheLastDottedPartOfTheLastPathComponent) {
+  EXPECT_EQ(filenames::Extension(QString::fromUtf8(GetParam().name)), QString::fromUtf8(GetParam().ext));
+}
+INSTANTIATE_TEST_SUITE_P(Names, Extension,
+                         ::testing::Values(ExtCase{"/a/b/flow.kdl", ".kdl"}, ExtCase{"flow.KDL", ".KDL"},
+                                           ExtCase{"flow.tar.jpg", ".jpg"}, ExtCase{"/a.b/flow", ""},
+                                           ExtCase{"flow.", "."}, ExtCase{"/x/.kdl", ".kdl"},
+                                           ExtCase{"", ""}, ExtCase{"Noname.kdl", ".kdl"}));
+
+struct FitCase {
+  QSize picture, page, printed;
+};
+class PrintFit : public ::testing::TestWithParam<FitCase> {};
+TEST_P(PrintFit, KeepsTheAspectAndTouchesTheLimitingEdge) {
+  EXPECT_EQ(FitPictureToPage(GetParam().picture, GetParam().page), GetParam().printed);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PrintFit,
+    ::testing::Values(FitCase{{684, 449}, {4800, 6600}, {4800, 3150}},  // enlarged to the width
+                      FitCase{{684, 449}, {600, 800}, {600, 393}},      // reduced to the width
+                      FitCase{{684, 449}, {4800, 3000}, {4570, 3000}},  // enlarged, then to the height
+                      FitCase{{449, 684}, {4800, 6600}, {4332, 6600}},  // tall: enlarged to the height
+                      FitCase{{500, 500}, {500, 500}, {500, 500}},      // exactly the page
+                      FitCase{{0, 0}, {4800, 6600}, {0, 0}},            // empty picture: nothing
+                      FitCase{{684, 449}, {0, 0}, {0, 0}}));            // no page: nothing
+
+}  // namespace
