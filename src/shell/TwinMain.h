@@ -1,0 +1,154 @@
+#pragma once
+#include <QMainWindow>
+#include <QPointer>
+#include <QPrinter>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "FontDesc.h"
+#include "MainWindowLink.h"
+#include "TwinKedrinFile.h"
+
+class QAction;
+class QActionGroup;
+class QButtonGroup;
+class QFileDialog;
+class QLineEdit;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QMenuBar;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+class TUpDownEdit;
+
+// The main frame window (unit utMain): menus, the file and edit tool bar, the figure palette,
+// the style tool bar and a multiple-document area holding the document windows. It keeps no
+// diagram data and no style of its own; every command acts on CurrentDocument.
+class TwinMain : public QMainWindow, public TMainWindowLink {
+  Q_OBJECT
+ public:
+  explicit TwinMain(QWidget* parent = nullptr);
+  ~TwinMain() override;
+
+  // TMainWindowLink.
+  TwinKedrinFile* CurrentDocument() const override { return currentDocument_; }
+  void SetCurrentDocument(TwinKedrinFile* document) override { currentDocument_ = document; }
+  TTool CurrentTool() const override;
+  void PushPenButton(TPenStyle style) override;
+  void PushBrushButton(TBrushStyle style) override;
+  void SetPenWidthPosition(int position) override;
+  void SetArrowThicknessRatePosition(int position) override;
+  void SetArrowHeadLengthRatePosition(int position) override;
+  void CheckArrowPosition(TArrowPosition position) override;
+  void CheckArrowDirection(TArrowDirection direction) override;
+  void SetCaptionText(const QString& text) override;
+  bool SaveAs(TwinKedrinFile* target) override;
+  QPrinter* Printer() override { return &printer_; }
+
+  // The open document windows, oldest first.
+  std::vector<TwinKedrinFile*> Documents() const;
+  // Open without the dialog: a new document that reads the file (the command line uses it).
+  TwinKedrinFile* OpenFile(const QString& fileName);
+
+  // Handlers.
+  void FormCreate();
+  TwinKedrinFile* btnNewClick();
+  void btnOpenClick();
+  void btnSaveClick();
+  void Saveas1Click();
+  void btnExitClick();
+  void btnCutClick();
+  void btnCopyClick();
+  void btnPasteClick();
+  void btnPrnSetClick();
+  void btnPrintClick();
+  void btnHelpClick();
+  void About2Click();
+  // Style controls: each does nothing without a current document.
+  void btnSolidPenClick(QObject* sender);
+  void btnSolidBrushClick(QObject* sender);
+  void PenColorClick();
+  void BrushColorClick();
+  void PenSizeChange();
+  void edtArrowThicknessRateChange();
+  void edtArrowHeadLengthRateChange();
+  void ArrowPositionClick(QAction* item, TArrowPosition position);
+  void ArrowDirectionClick(QAction* item, TArrowDirection direction);
+  void btnFontSetClick();
+  void edtLabelChange();
+
+  // The font the font dialog holds; it opens with it and keeps the last one confirmed.
+  TFontDesc dlgFontFont;
+
+  // Controls (object names as the fields).
+  QMdiArea* MdiArea = nullptr;
+  QMenuBar* MainMenu1 = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QToolBar* ToolBar2 = nullptr;
+  QToolBar* ToolBar3 = nullptr;
+  QStatusBar* StatusBar1 = nullptr;
+
+  QToolButton *btnNew, *btnOpen, *btnSave, *btnCut, *btnCopy, *btnPaste, *btnPrnSet, *btnPrint,
+      *btnHelp, *btnExit;
+  QToolButton *btnSelect, *btnBegin, *btnEnd, *btnProcess, *btnEllipse, *btnRectangle, *btnArrow,
+      *btnDiamond, *btnLabel, *btnLine;
+  QToolButton *btnSolidPen, *btnDashPen, *btnDotPen, *btnDashDotPen, *btnDashDotDotPen, *btnClearPen,
+      *btnPenColor;
+  QToolButton *btnSolidBrush, *btnHorizontalBrush, *btnVerticalBrush, *btnFDiagonalBrush,
+      *btnBDiagonalBrush, *btnCrossBrush, *btnDiagCrossBrush, *btnBrushColor;
+  QToolButton *btnArrowPosion, *btnArrowDirection, *btnFontSet;
+  // Each spin box is the up-down control; its edit box carries the edit's name.
+  TUpDownEdit *PenWidth, *UDArrowThicknessRate, *UDArrowHeadLengthRate;
+  QLineEdit *PenSize, *edtArrowThicknessRate, *edtArrowHeadLengthRate, *edtLabel;
+
+  QMenu *File1, *Edit1, *Print1, *About1;
+  QAction *New1, *Open1, *Save1, *Saveas1, *Exit1, *Cut1, *Copy1, *Paste1, *Print2, *PrintSetup1, *Help1,
+      *About2;
+  QMenu *mnuArrowPosition, *mnuArrowDirection;
+  QAction *Left1, *Right1, *Both1;
+  QAction *TopToTop1, *TopToBottom1, *BottomToTop1, *BottomToBottom1, *LeftToLeft1, *RightToRight1;
+
+  // The file dialogs as the commands run them (filters, default extension, overwrite question).
+  static std::unique_ptr<QFileDialog> MakeOpenDialog(QWidget* parent);
+  static std::unique_ptr<QFileDialog> MakeSaveAsDialog(QWidget* parent);
+
+ protected:
+  // The dialogs, one place each so that tests can answer them. An empty name is a cancel.
+  virtual QString ExecuteOpenDialog();
+  virtual QString ExecuteSaveAsDialog();
+  // Runs the colour dialog preset to color; true and the choice in color when confirmed.
+  virtual bool ExecuteColorDialog(TColor& color);
+  // Runs the font dialog on font; true and the choice in font when confirmed.
+  virtual bool ExecuteFontDialog(TFontDesc& font);
+  virtual void ExecutePrinterSetupDialog();
+
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void CreateToolBar1();
+  void CreateToolBar2();
+  void CreateToolBar3();
+  void CreateArrowMenus();
+  void CreateStatusBar();
+  // Shows exactly the ticked item of a radio menu.
+  static void ShowTick(QMenu* menu, QAction* ticked);
+
+  QPointer<TwinKedrinFile> currentDocument_;
+  QPrinter printer_{QPrinter::HighResolution};
+  QButtonGroup* toolGroup_ = nullptr;
+  QButtonGroup* penGroup_ = nullptr;
+  QButtonGroup* brushGroup_ = nullptr;
+  QAction* tickedPosition_ = nullptr;
+  QAction* tickedDirection_ = nullptr;
+  std::array<QToolButton*, 10> toolButtons_{};
+  // Set while a selected figure's style is being shown: the controls' change handlers then
+  // leave the document alone, so a value a control cannot hold is never written back.
+  bool showingStyle_ = false;
+};
+
+// The main window of the running program.
+extern TwinMain* winMain;
