@@ -1,0 +1,27 @@
+#pragma once
+#include <QSize>
+#include <QString>
+#include <span>
+
+class TCustomKDTool;
+
+// Pictures of a diagram made without a document window. At scale 1 and the default size a .bmp
+// or .jpg is exactly the editor's export of a canvas of that size; .png, .svg and .pdf show the
+// same drawing.
+namespace diagramexport {
+
+struct Options {
+  int width = 0;  // picture size in pixels (PDF: points); 0: the diagram's extent times the scale
+  int height = 0;
+  double scale = 1.0;  // picture pixels per canvas pixel
+};
+
+// The default canvas (684 x 449), or larger where figures reach further right or down.
+QSize Extent(std::span<const TCustomKDTool* const> figures);
+
+// Writes the picture in the format its extension names (.bmp, .jpg, .png, .svg, .pdf, in any
+// letter case). Throws EKedrinError for an unknown format, an unusable size or a file that
+// cannot be written.
+void Export(std::span<const TCustomKDTool* const> figures, const QString& fileName, const Options& options);
+
+}  // namespace diagramexport

@@ -1,0 +1,28 @@
+#include <QApplication>
+#include <cstdio>
+#include <string>
+
+#include "KdlTool.h"
+
+namespace {
+QtMessageHandler g_qtHandler = nullptr;
+// Qt's note about a missing runtime folder is noise for a command-line tool without a display.
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type != QtFatalMsg && message.startsWith(QLatin1String("QStandardPaths:"))) return;
+  g_qtHandler(type, context, message);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  g_qtHandler = qInstallMessageHandler(QuietHandler);
+  // Figures are widgets, but nothing is shown: no display is needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QStringList arguments = QCoreApplication::arguments();
+  arguments.removeFirst();
+  std::string out, err;
+  const int status = RunKdlTool(arguments, out, err);
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  std::fwrite(err.data(), 1, err.size(), stderr);
+  return status;
+}
