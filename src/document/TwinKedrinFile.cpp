@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "Errors.h"
+#include "FileNames.h"
 #include "Focus.h"
 #include "KDTools.h"
 #include "Questions.h"
@@ -17,18 +18,26 @@
 
 namespace {
 
-const QString kNoname = QStringLiteral("Noname.kdl");
-
-// The part of a name from the last "." after the last path separator, dot included.
-QString ExtensionOf(const QString& name) {
-  qsizetype slash = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
-  qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-  return dot > slash ? name.mid(dot) : QString();
-}
-
 // Arrows hold their rates as 16-bit values.
 uint16_t ToRate(int32_t value) {
   return static_cast<uint16_t>(std::clamp<int32_t>(value, 0, std::numeric_limits<uint16_t>::max()));
+}
+
+// With nothing selected the current style is the drawing style, and the saved copy is kept
+// equal to it: a deselection that was not preceded by a selection of its own (the members of a
+// rubber band) then restores the drawing style instead of a stale or zero one.
+void KeepDrawingStyle(TwinKedrinFile& d) {
+  d.SavedPenColor = d.CurPenColor;
+  d.SavedBrushColor = d.CurBrushColor;
+  d.SavedPenStyle = d.CurPenStyle;
+  d.SavedBrushStyle = d.CurBrushStyle;
+  d.SavedLineWidth = d.CurLineWidth;
+  d.SavedArrowPosition = d.CurArrowPosition;
+  d.SavedArrowDirection = d.CurArrowDirection;
+  d.SavedArrowThicknessRate = d.CurArrowThicknessRate;
+  d.SavedArrowHeadLengthRate = d.CurArrowHeadLengthRate;
+  d.SavedFont = d.CurFont;
+  d.SavedCaption = d.CurCaption;
 }
 
 }  // namespace
@@ -94,28 +103,18 @@ std::vector<TCustomKDTool*> TwinKedrinFile::Figures() const {
 
 void TwinKedrinFile::FormCreate() {
   Modified = false;
-  SavedPenColor = 0;
   CurPenColor = clBlack;
-  SavedBrushColor = 0;
   CurBrushColor = clWhite;
-  SavedPenStyle = psSolid;
   CurPenStyle = psSolid;
-  SavedBrushStyle = bsSolid;
   CurBrushStyle = bsSolid;
-  SavedLineWidth = 0;
   CurLineWidth = 2;
-  SavedArrowPosition = apLeft;
   CurArrowPosition = apLeft;
-  SavedArrowDirection = adTopToTop;
   CurArrowDirection = adTopToTop;
-  SavedArrowThicknessRate = 0;
   CurArrowThicknessRate = 0;
-  SavedArrowHeadLengthRate = 0;
   CurArrowHeadLengthRate = 0;
-  SavedFont = TFontDesc();
   CurFont = TFontDesc();
-  SavedCaption.clear();
   CurCaption.clear();
+  KeepDrawingStyle(*this);
 }
 
 void TwinKedrinFile::FormActivate() {
@@ -135,7 +134,7 @@ bool TwinKedrinFile::FormCloseQuery() {
   // named after an exported picture is asked for a name first, and a cancelled or failed save
   // keeps the window open.
   const QString title = Title();
-  if (title == kNoname || ExtensionOf(title) != QLatin1String(".kdl")) {
+  if (title == filenames::kUntitled || filenames::Extension(title) != filenames::kDiagramExt) {
     if (!mainWindow_ || !mainWindow_->SaveAs(this)) return false;
   } else if (!errors::RunCommand(this, [&] { SaveToFile(title); })) {
     return false;
@@ -253,8 +252,10 @@ void TwinKedrinFile::ShowStyleInMainWindow() {
 }
 
 void TwinKedrinFile::ApplyStyleToSelection() {
+  bool anySelected = false;
   for (TCustomKDTool* figure : Figures()) {
     if (!figure->HaveFocused()) continue;
+    anySelected = true;
     figure->SetLineColor(CurPenColor);
     figure->SetFillColor(CurBrushColor);
     figure->SetLineStyle(CurPenStyle);
@@ -270,6 +271,7 @@ void TwinKedrinFile::ApplyStyleToSelection() {
       arrow->SetArrowHeadLengthRate(ToRate(CurArrowHeadLengthRate));
     }
   }
+  if (!anySelected) KeepDrawingStyle(*this);
 }
 
 void TwinKedrinFile::BringToFront1Click() {
