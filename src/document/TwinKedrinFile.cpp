@@ -161,12 +161,13 @@ bool TwinKedrinFile::event(QEvent* event) {
     case QEvent::ParentChange:
       // Inside the main window's multiple-document area the window's frame is the subwindow;
       // its activation is this document's activation.
-      if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+      if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+          sub && !sub->property("kedrinDocumentFrame").toBool()) {
+        sub->setProperty("kedrinDocumentFrame", true);
         connect(sub, &QMdiSubWindow::windowStateChanged, this,
                 [this](Qt::WindowStates before, Qt::WindowStates now) {
                   if ((now & Qt::WindowActive) && !(before & Qt::WindowActive)) FormActivate();
-                },
-                Qt::UniqueConnection);
+                });
       }
       break;
     case QEvent::WindowActivate:
