@@ -6,6 +6,7 @@
 
 #include "Focus.h"
 #include "KDTools.h"
+#include "RepaintBatch.h"
 #include "TImage.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
@@ -45,18 +46,6 @@ void DrawBand(TImage* image, TTool tool, int ex, int ey) {
       changed);
 }
 
-// Thousands of frames or figures at once are shown in one repaint.
-class QuietSurface {
- public:
-  explicit QuietSurface(QWidget* w) : w_(w), was_(w->updatesEnabled()) { w_->setUpdatesEnabled(false); }
-  ~QuietSurface() {
-    if (w_ && was_) w_->setUpdatesEnabled(true);
-  }
-
- private:
-  QPointer<QWidget> w_;
-  bool was_;
-};
 }  // namespace
 
 void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState, int x, int y) {
@@ -99,8 +88,8 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState, int x, int y) {
   if (tool == TTool::Select) {
     std::vector<TSizer*> members;
     {
-      QuietSurface quiet(Surface());
-      for (TCustomKDTool* f : Figures()) {
+      BulkShow bulk(Surface());
+        for (TCustomKDTool* f : Figures()) {
         if (L <= f->Left() && f->Left() + f->Width() <= R && T <= f->Top() &&
             f->Top() + f->Height() <= B)
           members.push_back(new TSizer(scbKedrin, f, 30, 30, ssMultiSelect));

@@ -8,6 +8,7 @@
 #include "QtConvert.h"
 
 TCanvasSurface::TCanvasSurface(QWidget* parent) : QWidget(parent) {
+  setProperty("canvasColor", QColor(Qt::white));
   // Takes the focus when the canvas is pressed, which ends any selection.
   setFocusPolicy(Qt::ClickFocus);
 }
@@ -24,17 +25,26 @@ void TCanvasSurface::Refit() {
     size = area->viewport()->size();
   for (QObject* o : children()) {
     auto* w = qobject_cast<QWidget*>(o);
-    if (!w || w->isHidden() || w->property("fillsParent").toBool()) continue;
+    if (!w || w->isHidden() || FillsSurface(w)) continue;
     size = size.expandedTo(QSize(w->x() + w->width(), w->y() + w->height()));
   }
   resize(size);
+}
+
+bool TCanvasSurface::FillsSurface(const QObject* child) const {
+  for (const QPointer<QWidget>& f : fillers_)
+    if (f == child) return true;
+  return false;
 }
 
 void TCanvasSurface::childEvent(QChildEvent* event) {
   if (event->added()) {
     if (auto* w = qobject_cast<QWidget*>(event->child())) {
       w->installEventFilter(this);
-      if (!w->property("fillsParent").toBool()) {
+      if (w->property("fillsParent").toBool()) {
+        fillers_.emplace_back(w);
+        w->setGeometry(rect());
+      } else {
         Insert(w, w->geometry());
         EnsureContains(w->geometry());
       }
@@ -49,7 +59,7 @@ void TCanvasSurface::childEvent(QChildEvent* event) {
 bool TCanvasSurface::eventFilter(QObject* watched, QEvent* event) {
   if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && watched->parent() == this) {
     auto* w = static_cast<QWidget*>(watched);
-    if (!w->property("fillsParent").toBool()) {
+    if (!FillsSurface(w)) {
       Update(w, w->geometry());
       EnsureContains(w->geometry());
     }
@@ -58,17 +68,21 @@ bool TCanvasSurface::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TCanvasSurface::resizeEvent(QResizeEvent* event) {
-  // Children that fill the surface (the canvas image) follow it.
-  for (QObject* o : children()) {
-    auto* w = qobject_cast<QWidget*>(o);
-    if (w && w->property("fillsParent").toBool()) w->setGeometry(rect());
-  }
+  for (const QPointer<QWidget>& f : fillers_)
+    if (f) f->setGeometry(rect());
   QWidget::resizeEvent(event);
+}
+
+void TCanvasSurface::SetColor(const QColor& color) {
+  // A property rather than a palette: a palette would be inherited by every child, and each
+  // inheritance asks that child for a repaint of its own.
+  setProperty("canvasColor", color);
+  update();
 }
 
 void TCanvasSurface::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  p.fillRect(event->rect(), palette().color(QPalette::Window));
+  p.fillRect(event->rect(), property("canvasColor").value<QColor>());
 }
 
 TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent), surface_(new TCanvasSurface) {
@@ -81,13 +95,7 @@ TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent), surface_(new TCan
 
 void TScrollBox::SetColor(TColor color) {
   color_ = color;
-  QPalette pal = surface_->palette();
-  pal.setColor(QPalette::Window, ToQColor(color));
-  surface_->setPalette(pal);
-  QPalette vp = viewport()->palette();
-  vp.setColor(QPalette::Window, ToQColor(color));
-  viewport()->setPalette(vp);
-  surface_->update();
+  surface_->SetColor(ToQColor(color));
 }
 
 void TScrollBox::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
+#include <QPointer>
 #include <QScrollArea>
+#include <vector>
 
 #include "ChildIndex.h"
 
@@ -17,12 +19,19 @@ class TCanvasSurface : public QWidget, public ChildIndex {
   void EnsureContains(const QRect& rect);
   // Smallest size that holds every child and fills the viewport.
   void Refit();
+  // The colour the surface shows where nothing covers it (property "canvasColor").
+  void SetColor(const QColor& color);
 
  protected:
   void childEvent(QChildEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // Children that fill the surface (the canvas image) follow its size and are not indexed.
+  bool FillsSurface(const QObject* child) const;
+  std::vector<QPointer<QWidget>> fillers_;
 };
 
 // The document's scroll box: a scroll area over its surface, in the box's colour.

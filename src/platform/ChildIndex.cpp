@@ -13,24 +13,27 @@ void ChildIndex::AddCells(QWidget* child, Entry& entry) {
   }
   int x0 = b.left() >> kCellShift, y0 = b.top() >> kCellShift;
   int x1 = (b.left() + b.width() - 1) >> kCellShift, y1 = (b.top() + b.height() - 1) >> kCellShift;
+  const Slot slot{child, b, entry.sequence};
   if (int64_t{x1 - x0 + 1} * (y1 - y0 + 1) > kMaxCells) {
     entry.cells = QRect();
-    large_.push_back(child);
+    large_.push_back(slot);
     return;
   }
   entry.cells = QRect(QPoint(x0, y0), QPoint(x1, y1));
   for (int cy = y0; cy <= y1; ++cy)
-    for (int cx = x0; cx <= x1; ++cx) cells_[Key(cx, cy)].push_back(child);
+    for (int cx = x0; cx <= x1; ++cx) cells_[Key(cx, cy)].push_back(slot);
 }
 
 void ChildIndex::RemoveCells(const QObject* child, const Entry& entry) {
-  auto erase = [child](std::vector<QWidget*>& v) {
-    auto it = std::find_if(v.begin(), v.end(), [child](QWidget* w) { return static_cast<const QObject*>(w) == child; });
+  auto erase = [child](std::vector<Slot>& v) {
+    auto it = std::find_if(v.begin(), v.end(),
+                           [child](const Slot& s) { return static_cast<const QObject*>(s.widget) == child; });
     if (it != v.end()) {
       *it = v.back();
       v.pop_back();
     }
   };
+  if (entry.bounds.width() <= 0 || entry.bounds.height() <= 0) return;
   if (entry.cells.isNull()) {
     erase(large_);
     return;
@@ -76,17 +79,16 @@ void ChildIndex::Remove(const QObject* child) {
 
 void ChildIndex::ChildrenContaining(QPoint p, std::vector<QWidget*>& out) const {
   std::vector<std::pair<uint64_t, QWidget*>> found;
-  auto consider = [&](QWidget* w) {
-    const Entry& e = entries_[w];
-    const QRect& b = e.bounds;
+  auto consider = [&](const Slot& s) {
+    const QRect& b = s.bounds;
     if (p.x() >= b.left() && p.x() < b.left() + b.width() && p.y() >= b.top() &&
         p.y() < b.top() + b.height())
-      found.emplace_back(e.sequence, w);
+      found.emplace_back(s.sequence, s.widget);
   };
   auto it = cells_.find(Key(p.x() >> kCellShift, p.y() >> kCellShift));
   if (it != cells_.end())
-    for (QWidget* w : it->second) consider(w);
-  for (QWidget* w : large_) consider(w);
-  std::sort(found.begin(), found.end());
+    for (const Slot& s : it->second) consider(s);
+  for (const Slot& s : large_) consider(s);
+  if (found.size() > 1) std::sort(found.begin(), found.end());
   for (auto& [seq, w] : found) out.push_back(w);
 }

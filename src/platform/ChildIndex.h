@@ -32,14 +32,19 @@ class ChildIndex {
     QRect cells;  // inclusive cell range, or empty when kept in the large list
     uint64_t sequence;
   };
-  static constexpr int kCellShift = 7;  // 128-pixel cells
-  static constexpr int kMaxCells = 64;  // larger children are checked on every query
+  struct Slot {
+    QWidget* widget;
+    QRect bounds;
+    uint64_t sequence;
+  };
+  static constexpr int kCellShift = 6;  // 64-pixel cells
+  static constexpr int kMaxCells = 256;  // larger children are checked on every query
   static int64_t Key(int cx, int cy) { return (int64_t{cx} << 32) ^ static_cast<uint32_t>(cy); }
   void AddCells(QWidget* child, Entry& entry);
   void RemoveCells(const QObject* child, const Entry& entry);
 
   QHash<const QObject*, Entry> entries_;
-  std::unordered_map<int64_t, std::vector<QWidget*>> cells_;
-  std::vector<QWidget*> large_;
+  std::unordered_map<int64_t, std::vector<Slot>> cells_;
+  std::vector<Slot> large_;
   uint64_t nextSequence_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "Control.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QMoveEvent>
@@ -9,6 +10,7 @@
 #include "Focus.h"
 #include "KeyState.h"
 #include "Limits.h"
+#include "RepaintBatch.h"
 
 namespace {
 QPoint g_mouseGlobal;
@@ -34,6 +36,8 @@ QPoint TCustomControl::CurrentMouseGlobalPos() { return g_mouseGlobal; }
 
 void TCustomControl::CreateHandle() { handleAllocated_ = true; }
 
+void TCustomControl::Invalidate() { repaint::Invalidate(this); }
+
 void TCustomControl::SetParentControl(QWidget* parent) {
   if (parent == parentWidget()) return;
   setParent(parent);
@@ -57,7 +61,19 @@ void TCustomControl::Release() {
   if (QWidget::mouseGrabber() == this) releaseMouse();
   if (hasFocus()) focus::HandOver(this);
   hide();
-  setParent(nullptr);
+  // Out of the parent at once. Moving to a hidden holder in the same window instead of to no
+  // parent spares Qt a walk over the window's whole focus chain, which made releasing thousands
+  // of frames quadratic.
+  QWidget* holder = nullptr;
+  if (QWidget* top = parentWidget() ? window() : nullptr) {
+    holder = top->findChild<QWidget*>(QStringLiteral("kedrinReleased"), Qt::FindDirectChildrenOnly);
+    if (!holder) {
+      holder = new QWidget(top);
+      holder->setObjectName(QStringLiteral("kedrinReleased"));
+      holder->hide();
+    }
+  }
+  setParent(holder);
   deleteLater();
 }
 
@@ -170,6 +186,15 @@ Qt::CursorShape CursorForHitCode(int hitCode) {
     case HTBOTTOMLEFT: return Qt::SizeBDiagCursor;
     default: return Qt::ArrowCursor;
   }
+}
+
+bool TCustomControl::event(QEvent* event) {
+  // Qt's own deferred repaint of a control (after showing it) joins the gathered repaints.
+  if (event->type() == QEvent::UpdateLater && parentWidget()) {
+    repaint::Invalidate(this);
+    return true;
+  }
+  return QWidget::event(event);
 }
 
 int64_t SendMessage(QWidget* target, uint32_t msg, uint64_t wParam, int64_t lParam) {

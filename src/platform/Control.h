@@ -49,7 +49,8 @@ class TCustomControl : public QWidget {
   void SetHeight(int v) { ApplyBounds(Left(), Top(), Width(), v); }
   QRect BoundsRect() const { return geometry(); }
 
-  void Invalidate() { update(); }
+  // Repaints the control soon (gathered with the repaints of its siblings).
+  void Invalidate();
   // Repaints the control now.
   void Repaint() { repaint(); }
 
@@ -69,6 +70,7 @@ class TCustomControl : public QWidget {
   // A press on a non-client part (a hit-test code other than HTCLIENT).
   virtual void NonClientPress(int hitCode, Qt::MouseButton button);
 
+  bool event(QEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

@@ -2,6 +2,8 @@
 
 #include <QPolygon>
 #include <QWidget>
+
+#include "RepaintBatch.h"
 #include <algorithm>
 #include <cmath>
 
@@ -74,7 +76,7 @@ void SetWindowRgn(QWidget* control, const QRegion& region) {
   // no outline, and so do we.
   if (region.isEmpty()) control->clearMask();
   else control->setMask(region);
-  control->update();
+  repaint::Invalidate(control);
 }
 
 void ClearWindowRgn(QWidget* control) { control->clearMask(); }

@@ -15,7 +15,7 @@
 
 TCustomKDTool::TCustomKDTool(QWidget* owner) : documentWindow_(owner) {
   SetCursorValue(crSizeAll);
-  font_.OnChange = [this] { update(); };
+  font_.OnChange = [this] { Invalidate(); };
   pen_.Color = lineColor_;
   pen_.Width = lineWidth_;
   pen_.Style = lineStyle_;
@@ -28,49 +28,49 @@ TCustomKDTool::~TCustomKDTool() { font_.OnChange = nullptr; }
 void TCustomKDTool::SetCaption(const std::string& v) {
   if (v == caption_) return;
   caption_ = v;
-  update();
+  Invalidate();
 }
 
 void TCustomKDTool::SetDefaultHeight(int32_t v) {
   if (v == defaultHeight_) return;
   defaultHeight_ = v;
-  update();
+  Invalidate();
 }
 
 void TCustomKDTool::SetDefaultWidth(int32_t v) {
   if (v == defaultWidth_) return;
   defaultWidth_ = v;
-  update();
+  Invalidate();
 }
 
 void TCustomKDTool::SetLineColor(TColor v) {
   if (v == lineColor_) return;
   lineColor_ = pen_.Color = v;
-  update();
+  Invalidate();
 }
 
 void TCustomKDTool::SetFillColor(TColor v) {
   if (v == fillColor_) return;
   fillColor_ = brush_.Color = v;
-  update();
+  Invalidate();
 }
 
 void TCustomKDTool::SetLineStyle(TPenStyle v) {
   if (v == lineStyle_) return;
   lineStyle_ = pen_.Style = v;
-  update();
+  Invalidate();
 }
 
 void TCustomKDTool::SetFillStyle(TBrushStyle v) {
   if (v == fillStyle_) return;
   fillStyle_ = brush_.Style = v;
-  update();
+  Invalidate();
 }
 
 void TCustomKDTool::SetLineWidth(int32_t v) {
   if (v == lineWidth_) return;
   lineWidth_ = pen_.Width = v;
-  update();
+  Invalidate();
 }
 
 void TCustomKDTool::SetFont(const TFontDesc& v) { font_.Assign(v); }
@@ -89,7 +89,7 @@ void TCustomKDTool::ClearEvents() {
   OnMouseDown = nullptr;
 }
 
-void TCustomKDTool::Redraw() { update(); }
+void TCustomKDTool::Redraw() { Invalidate(); }
 
 void TCustomKDTool::SetCanvasState(Canvas& canvas) const {
   canvas.Pen.Color = pen_.Color;
@@ -107,22 +107,30 @@ void TCustomKDTool::Paint(Canvas&) {}
 void TCustomKDTool::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // The window shows its parent's colour wherever the shape does not cover its outline.
-  if (QWidget* parent = parentWidget()) painter.fillRect(rect(), parent->palette().color(QPalette::Window));
+  if (QWidget* parent = parentWidget()) {
+    QVariant canvas = parent->property("canvasColor");
+    painter.fillRect(rect(), canvas.isValid() ? canvas.value<QColor>() : parent->palette().color(QPalette::Window));
+  }
   Canvas canvas(&painter);
   SetCanvasState(canvas);
   Paint(canvas);
 }
 
-void TCustomKDTool::CreateHandle() {
-  TCustomControl::CreateHandle();
+void TCustomKDTool::RebuildOutlineIfChanged() {
+  OutlineKeyType key = OutlineKey();
+  if (outlineKey_ && *outlineKey_ == key) return;
+  outlineKey_ = key;
   ApplyOutline();
 }
 
+void TCustomKDTool::CreateHandle() {
+  TCustomControl::CreateHandle();
+  RebuildOutlineIfChanged();
+}
+
 void TCustomKDTool::ApplyBounds(int left, int top, int width, int height) {
-  QSize before = size();
   TCustomControl::ApplyBounds(left, top, width, height);
-  // The outline depends on the size only; a plain move keeps it.
-  if (HandleAllocated() && size() != before) ApplyOutline();
+  if (HandleAllocated()) RebuildOutlineIfChanged();
 }
 
 void TCustomKDTool::LeftPress(int x, int y) {

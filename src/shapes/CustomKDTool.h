@@ -1,5 +1,7 @@
 #pragma once
 #include <QPointer>
+#include <array>
+#include <optional>
 #include <functional>
 #include <string>
 
@@ -113,6 +115,10 @@ class TCustomKDTool : public TCustomControl, public Persistent {
   // Builds and applies the clickable outline for the current size; figures without an outline
   // leave the whole box clickable.
   virtual void ApplyOutline() {}
+  // Everything the outline depends on. Rebuilding an outline whose key has not changed would give
+  // the same region, so it is skipped (group moves rebuild thousands of them otherwise).
+  using OutlineKeyType = std::array<int32_t, 8>;
+  virtual OutlineKeyType OutlineKey() const { return {Width(), Height()}; }
   // The left press inside the outline: selects the figure with a new frame and starts dragging.
   virtual void LeftPress(int x, int y);
   void SetCanvasState(Canvas& canvas) const;
@@ -120,6 +126,9 @@ class TCustomKDTool : public TCustomControl, public Persistent {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void RebuildOutlineIfChanged();
+
+  std::optional<OutlineKeyType> outlineKey_;
   std::string index_;
   std::string caption_ = "KDLabel";
   int32_t defaultHeight_ = 50;

@@ -10,28 +10,28 @@ void TKDArrow::SetArrowThicknessRate(uint16_t value) {
   if (value == 0) return;
   thicknessRate_ = value;
   CreateHandle();
-  update();
+  Invalidate();
 }
 
 void TKDArrow::SetArrowHeadLengthRate(uint16_t value) {
   if (value == 0 || value == headLengthRate_) return;
   headLengthRate_ = value;
   CreateHandle();
-  update();
+  Invalidate();
 }
 
 void TKDArrow::SetArrowPosition(TArrowPosition value) {
   if (value == position_) return;
   position_ = value;
   CreateHandle();
-  update();
+  Invalidate();
 }
 
 void TKDArrow::SetArrowDirection(TArrowDirection value) {
   if (value == direction_) return;
   direction_ = value;
   CreateHandle();
-  update();
+  Invalidate();
 }
 
 geom::ArrowStyle TKDArrow::Style() const { return {thicknessRate_, headLengthRate_, LineWidth()}; }

@@ -37,6 +37,9 @@ class TKDArrow final : public TCustomKDTool {
  protected:
   void Paint(Canvas& canvas) override;
   void ApplyOutline() override;
+  OutlineKeyType OutlineKey() const override {
+    return {Width(), Height(), direction_, position_, thicknessRate_, headLengthRate_, LineWidth()};
+  }
 
  private:
   geom::ArrowStyle Style() const;

@@ -7,7 +7,7 @@ void TKDLine::SetOrientation(TArrowDirection value) {
   if (value == orientation_) return;
   orientation_ = value;
   CreateHandle();
-  update();
+  Invalidate();
 }
 
 void TKDLine::ApplyOutline() {

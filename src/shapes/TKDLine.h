@@ -21,6 +21,7 @@ class TKDLine final : public TCustomKDTool {
  protected:
   void Paint(Canvas& canvas) override;
   void ApplyOutline() override;
+  OutlineKeyType OutlineKey() const override { return {Width(), Height(), orientation_}; }
 
  private:
   TArrowDirection orientation_ = adTopToBottom;

@@ -36,7 +36,7 @@ void TSizer::CreateHandle() {
 void TSizer::SetSelectStatus(TSelectStatus value) {
   if (value == selectStatus_) return;
   selectStatus_ = value;
-  update();
+  Invalidate();
 }
 
 void TSizer::LayoutHandles() { handleRects_ = handles::LayoutHandles(width(), height()); }
@@ -130,7 +130,7 @@ void TSizer::KeyNotify(int key, int64_t keyData) {
       default: break;
     }
     if (dx || dy) {
-      update();
+      Invalidate();
       setGeometry(r.translated(dx, dy));
       if (Releasing()) return;
       r = geometry();
@@ -138,7 +138,7 @@ void TSizer::KeyNotify(int key, int64_t keyData) {
   }
   if (target_) target_->ApplyBounds(r.x() + 2, r.y() + 2, r.width() - 4, r.height() - 4);
   LayoutHandles();
-  update();
+  Invalidate();
   if (target_) SendMessage(target_, WM_COMPCHANGE, 2, 0);
 }
 

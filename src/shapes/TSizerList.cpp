@@ -11,26 +11,6 @@
 #include "KeyState.h"
 #include "TSizer.h"
 
-namespace {
-// Member moves and sizes touch thousands of widgets; the canvas is repainted once afterwards
-// instead of once per member.
-class BatchedUpdates {
- public:
-  explicit BatchedUpdates(QWidget* w) : w_(w), was_(w && w->updatesEnabled()) {
-    if (was_ && w_->isVisible()) w_->setUpdatesEnabled(false);
-    else was_ = false;
-  }
-  ~BatchedUpdates() {
-    if (was_ && w_) w_->setUpdatesEnabled(true);
-  }
-
- private:
-  QPointer<QWidget> w_;
-  bool was_;
-};
-
-constexpr size_t kBatchThreshold = 32;
-}  // namespace
 
 TSizerList::TSizerList(QObject* owner, int modualHeight, int modualWidth)
     : ModualHeight(modualHeight), ModualWidth(modualWidth), owner_(owner) {
@@ -71,7 +51,7 @@ void TSizerList::SetSizerArray(const std::vector<TSizer*>& members) {
   // Qt reports no move when the window comes into being, so there is none to swallow.
   FirstMovePending = false;
   handleRects_ = handles::LayoutHandles(width(), height());
-  update();
+  Invalidate();
 }
 
 void TSizerList::Moved(int x, int y) {
@@ -80,7 +60,6 @@ void TSizerList::Moved(int x, int y) {
     return;
   }
   {
-    BatchedUpdates batch(sizers_.size() > kBatchThreshold ? parentWidget() : nullptr);
     for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
       if (m) SendMessage(m, WM_MOVE, 0, MakeLParam(x + m->OffsetX, y + m->OffsetY));
   }
@@ -92,7 +71,6 @@ void TSizerList::Moved(int x, int y) {
 void TSizerList::Sized(int w, int h) {
   if (FirstMovePending) return;
   {
-    BatchedUpdates batch(sizers_.size() > kBatchThreshold ? parentWidget() : nullptr);
     for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_)) {
       if (!m) continue;
       int64_t mw = int64_t{w} - LastWidth + m->width();
@@ -113,7 +91,6 @@ void TSizerList::KeyNotify(int key, int64_t keyData) {
   const bool ctrl = keystate::GetKeyState(VK_CONTROL) < 0;
   const bool alt = (keyData & KF_ALTDOWN_BIT) != 0;
   {
-    BatchedUpdates batch(sizers_.size() > kBatchThreshold ? parentWidget() : nullptr);
     for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
       if (m) SendMessage(m, TKM_KEYNOTIFY, 0, 0);
     int step = -1;
@@ -129,14 +106,14 @@ void TSizerList::KeyNotify(int key, int64_t keyData) {
         default: break;
       }
       if (dx || dy) {
-        update();
+        Invalidate();
         setGeometry(geometry().translated(dx, dy));
       }
     }
   }
   RecordBounds();
   handleRects_ = handles::LayoutHandles(width(), height());
-  update();
+  Invalidate();
 }
 
 void TSizerList::ReleaseMembers() {
@@ -149,7 +126,6 @@ void TSizerList::ReleaseMembers() {
 void TSizerList::Release() {
   if (Releasing()) return;
   {
-    BatchedUpdates batch(sizers_.size() > kBatchThreshold ? parentWidget() : nullptr);
     ReleaseMembers();
   }
   TCustomControl::Release();
@@ -172,7 +148,7 @@ int64_t TSizerList::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
     case WM_RBUTTONDOWN:
       for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
         if (m) SendMessage(m, WM_RBUTTONDOWN, 0, lParam);
-      update();
+      Invalidate();
       return 0;
     case WM_MOVE:
       Moved(LParamX(lParam), LParamY(lParam));
@@ -186,8 +162,7 @@ int64_t TSizerList::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
     case WM_KEYDOWN:
       if (wParam == VK_DELETE) {
         {
-          BatchedUpdates batch(sizers_.size() > kBatchThreshold ? parentWidget() : nullptr);
-          for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
+                for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
             if (m) SendMessage(m, WM_KEYDOWN, VK_DELETE, 0);
           sizers_.clear();
         }
@@ -199,8 +174,7 @@ int64_t TSizerList::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
       return 0;
     case TKM_FOCUSLOST: {
       {
-        BatchedUpdates batch(sizers_.size() > kBatchThreshold ? parentWidget() : nullptr);
-        for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
+            for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
           if (m) SendMessage(m, WM_EXITCOMP);
       }
       Release();
