@@ -20,6 +20,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -468,6 +469,11 @@ TwinKedrinFile* TwinMain::btnNewClick() {
   sub->setWindowIcon(icons::Load(QStringLiteral("document")));
   SetCurrentDocument(doc);
   doc->SetTitle(kNoname);
+  sub->resize(696, 480);
+  // Cascaded below and right of the previous one so that every title stays in sight.
+  const int step = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
+  const int slot = static_cast<int>((MdiArea->subWindowList().size() - 1) % 8);
+  sub->move(slot * step, slot * step);
   sub->show();
   return doc;
 }
