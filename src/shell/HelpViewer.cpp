@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <memory>
 
 #include "HelpWindow.h"
@@ -94,7 +96,11 @@ QWidget* DisplayTopic(const ChmApi& api, QWidget* caller, const QString& fileAnd
     if (topic.page.isEmpty() && archive->IsOpen()) topic.page = u'/' + archive->System().defaultTopic;
   }
 
-  if (!state.window) state.window = new THelpWindow(caller ? caller->window() : nullptr);
+  if (!state.window) {
+    state.window = new THelpWindow(caller ? caller->window() : nullptr);
+    QScreen* screen = caller ? caller->screen() : QGuiApplication::primaryScreen();
+    if (screen) state.window->move(screen->availableGeometry().center() - state.window->rect().center());
+  }
   THelpWindow* window = state.window;
   window->ShowTopic(archive, topic.file, folders, topic.page.isEmpty() ? QStringLiteral("/") : topic.page);
   window->show();
