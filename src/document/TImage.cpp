@@ -25,8 +25,14 @@ TMouseButton ButtonOf(const QMouseEvent& e) {
 }
 }  // namespace
 
-TImage::TImage(QWidget* parent) : QWidget(parent) {
+TImage::TImage(QWidget* parent) : QWidget(nullptr) {
+  // Marked before it joins the parent, so that the parent knows it at once as the child that
+  // fills it.
   setProperty("fillsParent", true);
+  if (parent) {
+    setParent(parent);
+    show();
+  }
   setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
