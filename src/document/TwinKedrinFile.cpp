@@ -56,9 +56,12 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
   scbKedrin->resize(688, 453);
   layout->addWidget(scbKedrin);
 
-  imgKedrin = new TImage(scbKedrin->Surface());
+  // Parented once whole, so that the surface sees it as the child that fills it.
+  imgKedrin = new TImage;
   imgKedrin->setObjectName(QStringLiteral("imgKedrin"));
   imgKedrin->setGeometry(0, 0, 684, 449);
+  imgKedrin->setParent(scbKedrin->Surface());
+  imgKedrin->show();
   imgKedrin->OnMouseDown = [this](TCustomControl*, TMouseButton button, TShiftState shift, int x, int y) {
     imgKedrinMouseDown(button, shift, x, y);
   };
