@@ -53,22 +53,6 @@ TEST_F(MainWindowTest, EveryButtonHasItsHintAndADrawnIcon) {
   EXPECT_EQ(Find<QLineEdit>("edtLabel")->toolTip(), "Set Caption");
 }
 
-TEST_F(MainWindowTest, MenusCarryTheirCaptionsWithoutShortcuts) {
-  const Hinted items[] = {{"New1", "&New"},         {"Open1", "&Open"},     {"Save1", "&Save"},
-                          {"Saveas1", "Save &as..."}, {"Exit1", "E&xit"},     {"Cut1", "Cu&t"},
-                          {"Copy1", "&Copy"},       {"Paste1", "&Paste"},   {"Print2", "&Print"},
-                          {"PrintSetup1", "Print &Setup..."}, {"Help1", "&Help Topic"}, {"About2", "&About..."}};
-  for (const Hinted& i : items) {
-    QAction* a = Find<QAction>(i.name);
-    if (!a) continue;
-    EXPECT_EQ(a->text(), i.hint);
-    EXPECT_TRUE(a->shortcut().isEmpty()) << i.name;
-  }
-  QStringList menus;
-  for (QAction* a : main->MainMenu1->actions()) menus << a->text();
-  EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Print", "&Help"}));
-}
-
 TEST_F(MainWindowTest, StartsWithNoDocumentSelectToolAndSolidStyles) {
   EXPECT_EQ(main->windowTitle(), "Kedrin Tools Demo");
   EXPECT_EQ(main->size(), QSize(652, 492));
