@@ -56,12 +56,8 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
   scbKedrin->resize(688, 453);
   layout->addWidget(scbKedrin);
 
-  // Parented once whole, so that the surface sees it as the child that fills it.
-  imgKedrin = new TImage;
+  imgKedrin = new TImage(scbKedrin->Surface());
   imgKedrin->setObjectName(QStringLiteral("imgKedrin"));
-  imgKedrin->setGeometry(0, 0, 684, 449);
-  imgKedrin->setParent(scbKedrin->Surface());
-  imgKedrin->show();
   imgKedrin->OnMouseDown = [this](TCustomControl*, TMouseButton button, TShiftState shift, int x, int y) {
     imgKedrinMouseDown(button, shift, x, y);
   };
