@@ -4,6 +4,7 @@
 #include <QSpinBox>
 
 #include "MainWindowFixture.h"
+#include "TFontChooser.h"
 #include "TUpDownEdit.h"
 
 namespace {
@@ -192,6 +193,19 @@ TEST_F(StyleControlsTest, ShowingASelectedFigureNeverChangesIt) {
   EXPECT_TRUE(main->TopToBottom1->isChecked());
   EXPECT_EQ(arrow->ArrowThicknessRate(), 150);
   EXPECT_EQ(doc->CurArrowThicknessRate, 150);
+}
+
+}  // namespace
+
+namespace {
+
+// The font dialog hands back what it was given when the user changes nothing: the exact height,
+// the colour (a system colour stays one) and the character set.
+TEST(FontChooserTest, UnchangedChoiceKeepsTheFontAsGiven) {
+  TFontChooser chooser;
+  const TFontDesc given{"DejaVu Sans", -16, fsItalic | fsUnderline, clWindowText, GB2312_CHARSET, 0};
+  chooser.SetFont(given);
+  EXPECT_EQ(chooser.Font(), given);
 }
 
 }  // namespace
