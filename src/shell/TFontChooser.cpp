@@ -19,6 +19,7 @@ TFontChooser::TFontChooser(QWidget* parent) : QDialog(parent) {
 
   fonts_ = new QFontDialog(this);
   fonts_->setWindowFlags(Qt::Widget);
+  fonts_->setSizeGripEnabled(false);
   fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
   layout->addWidget(fonts_);
 
