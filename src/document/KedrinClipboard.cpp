@@ -55,7 +55,11 @@ void TwinKedrinFile::PasteCopies() {
 
 void TwinKedrinFile::InstallKeyHook(TMainWindowLink* mainWindow) {
   if (KeyHook != 0) return;
-  KeyHook = keyhook::SetWindowsHookEx([mainWindow](const QKeyEvent& event) {
+  // The watcher outlives no main window: it goes with the window it acts for.
+  QPointer<QObject> owner(dynamic_cast<QObject*>(mainWindow));
+  if (owner) QObject::connect(owner, &QObject::destroyed, [] { RemoveKeyHook(); });
+  KeyHook = keyhook::SetWindowsHookEx([mainWindow, owner](const QKeyEvent& event) {
+    if (!owner) return;
     const int key = keystate::VirtualKeyOf(event);
     if (key != 'C' && key != 'V') return;
     if (keystate::GetKeyState(VK_LCONTROL) >= 0 && keystate::GetKeyState(VK_RCONTROL) >= 0) return;
