@@ -1,7 +1,7 @@
 // Save, open, export and print of a document. The formats, the picture and the print layout are
 // the widget-free functions of DiagramFile, DiagramPicture, PictureFiles and PrintFit; this file
 // does the document's part: names, titles, the Modified flag and adopting figures read.
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QPointer>
@@ -61,20 +61,44 @@ class ReadProgress {
   int permille_ = -1;
 };
 
-// Holds back the surface's painting while many figures arrive; they are all painted together
-// once it ends.
-class BulkAdoption {
+// Keeps the surface out of sight while many figures arrive, so that none of them is shown,
+// laid out or painted on its own; showing the surface again paints them all at once. A surface
+// holding the focus (a selection) only stops painting instead, so that no frame loses it.
+class BulkAdoption : public QObject {
  public:
-  explicit BulkAdoption(QWidget* surface) : surface_(surface), updates_(surface->updatesEnabled()) {
-    surface_->setUpdatesEnabled(false);
+  explicit BulkAdoption(QWidget* surface) : surface_(surface) {
+    QWidget* focus = QApplication::focusWidget();
+    if (surface->isVisible() && !(focus && surface->isAncestorOf(focus))) {
+      hidden_ = true;
+      surface->hide();
+    } else if (surface->updatesEnabled()) {
+      quiet_ = true;
+      surface->setUpdatesEnabled(false);
+    }
   }
-  ~BulkAdoption() {
-    if (surface_ && updates_) surface_->setUpdatesEnabled(true);
+  ~BulkAdoption() override {
+    if (!surface_) return;
+    if (hidden_) {
+      // Every child shown asks for a repaint of its own, and Qt checks each such request against
+      // all siblings above it. One repaint of the surface paints them all.
+      qApp->installEventFilter(this);
+      surface_->show();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+      qApp->removeEventFilter(this);
+      surface_->update();
+    }
+    if (quiet_) surface_->setUpdatesEnabled(true);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    return event->type() == QEvent::UpdateLater && watched->parent() == surface_;
   }
 
  private:
   QPointer<QWidget> surface_;
-  bool updates_;
+  bool hidden_ = false;
+  bool quiet_ = false;
 };
 
 }  // namespace

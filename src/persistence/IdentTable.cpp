@@ -15,6 +15,21 @@ bool SameText(std::string_view a, std::string_view b) {
   return true;
 }
 
+bool SameText(const char* a, std::string_view b) {
+  for (char c : b) {
+    unsigned char x = static_cast<unsigned char>(*a);
+    unsigned char y = static_cast<unsigned char>(c);
+    if (x == 0) return false;
+    if (x != y) {
+      if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x + 32);
+      if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y + 32);
+      if (x != y) return false;
+    }
+    ++a;
+  }
+  return *a == 0;
+}
+
 const char* IdentTable::NameOf(int32_t value) const {
   for (int i = 0; i < count; ++i)
     if (entries[i].value == value) return entries[i].name;

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "DiagramFile.h"
 #include "DiagramPicture.h"
@@ -81,6 +82,36 @@ TEST_F(KdlToolProcess, DumpShowsEveryEntryOfEveryRecord) {
   EXPECT_NE(r.out.find("#9 TKDLine Left = 500\n"), std::string::npos);
   // Nineteen base entries per figure (no Tag, Hint, help or Index), four more for the arrow.
   EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 9 * 19 + 4);
+}
+
+TEST_F(KdlToolProcess, DumpShowsValueKindsFiguresNeverWriteAndSurvivesDeepNesting) {
+  std::string record = std::string("TPF0\x08TKDBegin\x00", 14);
+  auto entry = [&](const char* name, const std::string& value) {
+    record += static_cast<char>(std::strlen(name));
+    record += name;
+    record += value;
+  };
+  entry("A", std::string("\x0F\x00\x00\xC0\x3F", 5));                  // single 1.5
+  entry("B", std::string("\x10\x39\x30\x00\x00\x00\x00\x00\x00", 9));  // currency 1.2345
+  entry("C", std::string("\x13\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 9));  // int64 -2
+  entry("D", std::string("\x0A\x03\x00\x00\x00\x01\x02\x03", 8));      // bytes
+  entry("E", std::string("\x01\x02\x05\x06\x01x\x00", 7));              // list
+  entry("F", std::string("\x0B\x06" "fsBold\x00", 9));                    // set
+  entry("G", std::string("\x06\x03" "a'b", 5));                            // quoted text
+  entry("H", std::string("\x0E\x01\x00\x00", 4));                        // collection
+  entry("I", std::string(1000, '\x01') + std::string(1000, '\x00'));       // nested lists
+  record += std::string("\x00\x00", 2);
+  QFile f(Path("kinds.kdl"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(record.data(), static_cast<qint64>(record.size()));
+  f.close();
+
+  ToolRun r = KdlTool({"dump", Path("kinds.kdl")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string p = "#1 TKDBegin ";
+  EXPECT_EQ(r.out, p + "A = 1.5\n" + p + "B = 1.2345\n" + p + "C = -2\n" + p + "D = {010203}\n" + p +
+                       "E = (5, 'x')\n" + p + "F = [fsBold]\n" + p + "G = 'a''b'\n" + p + "H = <item()>\n" +
+                       p + "I = " + std::string(16, '(') + "(...)" + std::string(16, ')') + "\n");
 }
 
 TEST_F(KdlToolProcess, RewriteGivesTheSameBytesAndNeverOverwritesItsInput) {
