@@ -3,6 +3,7 @@
 #include <QPolygon>
 #include <QWidget>
 
+#include "Limits.h"
 #include "RepaintBatch.h"
 #include <algorithm>
 #include <cmath>
@@ -62,7 +63,64 @@ QRegion CreateRoundRectRgn(int left, int top, int right, int bottom, int w, int 
   return FromSpans(top, spans);
 }
 
-QRegion CreatePolygonRgn(const std::vector<QPoint>& points) {
+namespace {
+// Filling a polygon costs time and memory in proportion to its height, so outlines reaching far
+// beyond their control (arrow heads from hostile records, thousands of times the line width) are
+// first clipped to the control's box with a margin; inside the box the region is unchanged.
+constexpr int kClipMargin = 1024;
+
+// One Sutherland-Hodgman pass against an axis-parallel edge; keeps the winding of every point on
+// the kept side.
+template <typename Inside, typename Cross>
+std::vector<QPointF> ClipEdge(const std::vector<QPointF>& in, Inside inside, Cross cross) {
+  std::vector<QPointF> out;
+  for (size_t i = 0; i < in.size(); ++i) {
+    const QPointF& a = in[i];
+    const QPointF& b = in[(i + 1) % in.size()];
+    if (inside(a)) {
+      out.push_back(a);
+      if (!inside(b)) out.push_back(cross(a, b));
+    } else if (inside(b)) {
+      out.push_back(cross(a, b));
+    }
+  }
+  return out;
+}
+
+std::vector<QPoint> ClipTo(const std::vector<QPoint>& points, const QRect& r) {
+  std::vector<QPointF> p(points.begin(), points.end());
+  auto atX = [](double x) {
+    return [x](const QPointF& a, const QPointF& b) {
+      return QPointF(x, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x()));
+    };
+  };
+  auto atY = [](double y) {
+    return [y](const QPointF& a, const QPointF& b) {
+      return QPointF(a.x() + (b.x() - a.x()) * (y - a.y()) / (b.y() - a.y()), y);
+    };
+  };
+  const double left = r.left(), right = r.right(), top = r.top(), bottom = r.bottom();
+  p = ClipEdge(p, [&](const QPointF& q) { return q.x() >= left; }, atX(left));
+  p = ClipEdge(p, [&](const QPointF& q) { return q.x() <= right; }, atX(right));
+  p = ClipEdge(p, [&](const QPointF& q) { return q.y() >= top; }, atY(top));
+  p = ClipEdge(p, [&](const QPointF& q) { return q.y() <= bottom; }, atY(bottom));
+  std::vector<QPoint> out;
+  out.reserve(p.size());
+  for (const QPointF& q : p) out.push_back(q.toPoint());
+  return out;
+}
+}  // namespace
+
+QRegion CreatePolygonRgn(const std::vector<QPoint>& input) {
+  return CreatePolygonRgn(input, QRect(0, 0, limits::kMaxExtent, limits::kMaxExtent));
+}
+
+QRegion CreatePolygonRgn(const std::vector<QPoint>& input, const QRect& box) {
+  if (input.size() < 3) return QRegion();
+  const QRect clip = box.adjusted(-kClipMargin, -kClipMargin, kClipMargin, kClipMargin);
+  const bool beyond =
+      std::any_of(input.begin(), input.end(), [&](const QPoint& q) { return !clip.contains(q); });
+  const std::vector<QPoint> points = beyond ? ClipTo(input, clip) : input;
   if (points.size() < 3) return QRegion();
   QPolygon polygon(static_cast<int>(points.size()));
   for (size_t i = 0; i < points.size(); ++i) polygon.setPoint(static_cast<int>(i), points[i]);

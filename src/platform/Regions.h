@@ -13,6 +13,9 @@ QRegion CreateEllipticRgn(int left, int top, int right, int bottom);
 QRegion CreateRoundRectRgn(int left, int top, int right, int bottom, int w, int h);
 // Polygon filled with the winding rule.
 QRegion CreatePolygonRgn(const std::vector<QPoint>& points);
+// The same for the outline of a control of the given box: points far outside it are clipped
+// away first, so that hostile outlines cost no more than the control's size.
+QRegion CreatePolygonRgn(const std::vector<QPoint>& points, const QRect& box);
 
 }  // namespace regions
 
