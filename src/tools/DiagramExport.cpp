@@ -92,6 +92,7 @@ void Export(std::span<const TCustomKDTool* const> figures, const QString& fileNa
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(size);
+    svg.setResolution(96);  // one CSS pixel per picture pixel
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(QFileInfo(fileName).completeBaseName());
     QPainter painter;

@@ -142,6 +142,10 @@ TEST_F(KdlToolProcess, ExportAtScaleOneIsTheEditorsPicture) {
   QImage bmp(Path("nine.bmp"), "bmp");
   ASSERT_EQ(bmp.size(), extent);
   EXPECT_EQ(bmp.convertToFormat(QImage::Format_RGB32), expected);
+
+  ToolRun png = KdlTool({"export", Path("far.kdl"), testsupport::OutputPath("kdltool-nine.png")});
+  EXPECT_EQ(png.status, 0) << png.err;
+  EXPECT_EQ(QImage(testsupport::OutputPath("kdltool-nine.png")).convertToFormat(QImage::Format_RGB32), expected);
 }
 
 struct FormatCase {
