@@ -5,6 +5,7 @@
 
 #include "Canvas.h"
 #include "CustomKDTool.h"
+#include "Errors.h"
 
 void DrawFigures(QPainter& painter, std::span<const TCustomKDTool* const> figures) {
   Canvas canvas(&painter);
@@ -22,6 +23,11 @@ QImage BuildDiagramPicture(const QImage* canvasPicture, QSize canvasSize,
                      QImage::Format_RGB32);
     picture.fill(Qt::white);
   }
+  // A canvas stretched by figures far away can ask for more memory than there is.
+  if (picture.isNull())
+    throw EKedrinError(QStringLiteral("Not enough memory for a picture of %1 x %2 pixels")
+                           .arg(canvasPicture && !canvasPicture->isNull() ? canvasPicture->width() : canvasSize.width())
+                           .arg(canvasPicture && !canvasPicture->isNull() ? canvasPicture->height() : canvasSize.height()));
   QPainter painter(&picture);
   DrawFigures(painter, figures);
   return picture;

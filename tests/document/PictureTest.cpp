@@ -62,6 +62,15 @@ TEST(DiagramPicture, StartsFromACopyOfTheCanvasPictureAndCutsFiguresOffAtItsEdge
   EXPECT_EQ(canvas.pixel(299, 199), qRgb(255, 255, 255)) << "the canvas picture itself is untouched";
 }
 
+TEST(DiagramPicture, CanvasTooLargeForMemoryIsReportedNotDrawn) {
+  try {
+    BuildDiagramPicture(nullptr, QSize(2'000'000, 2'000'000), {});
+    FAIL() << "no error";
+  } catch (const EKedrinError& e) {
+    EXPECT_STREQ(e.what(), "Not enough memory for a picture of 2000000 x 2000000 pixels");
+  }
+}
+
 class PictureFiles : public ::testing::Test {
  protected:
   void SetUp() override {
