@@ -1,0 +1,348 @@
+// The editor as a user meets it: started on a virtual display and driven only through pointer and
+// key events and the real clipboard; every step is checked against the saved diagram (through
+// kdltool) and against the screen.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+#include <map>
+
+#include "X11Session.h"
+
+namespace {
+
+// What the saved diagram holds: per figure, its class and property entries.
+struct Figure {
+  std::string cls;
+  std::map<std::string, std::string> props;
+  int Int(const std::string& name) const {
+    auto it = props.find(name);
+    return it == props.end() ? 0 : std::stoi(it->second);
+  }
+  std::string Get(const std::string& name) const {
+    auto it = props.find(name);
+    return it == props.end() ? std::string() : it->second;
+  }
+};
+
+std::vector<Figure> Dump(const QString& path) {
+  QProcess p;
+  p.start(QStringLiteral(KDLTOOL_BIN), {QStringLiteral("dump"), path});
+  if (!p.waitForFinished(10000) || p.exitCode() != 0) return {};
+  std::vector<Figure> figures;
+  for (const QByteArray& line : p.readAllStandardOutput().split('\n')) {
+    // "#3 TKDArrow ArrowPosition = apRight"
+    QString s = QString::fromUtf8(line);
+    if (!s.startsWith(QLatin1Char('#'))) continue;
+    int sp1 = s.indexOf(QLatin1Char(' ')), sp2 = s.indexOf(QLatin1Char(' '), sp1 + 1);
+    int eq = s.indexOf(QStringLiteral(" = "));
+    if (sp1 < 0 || sp2 < 0 || eq < 0) continue;
+    size_t index = s.mid(1, sp1 - 1).toUInt();
+    if (index == 0) continue;
+    if (figures.size() < index) figures.resize(index);
+    figures[index - 1].cls = s.mid(sp1 + 1, sp2 - sp1 - 1).toStdString();
+    figures[index - 1].props[s.mid(sp2 + 1, eq - sp2 - 1).toStdString()] = s.mid(eq + 3).toStdString();
+  }
+  return figures;
+}
+
+bool Near(QRgb a, QRgb b, int tolerance = 8) {
+  return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+         std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+const QRgb kCanvas = qRgb(255, 255, 225);  // the canvas colour (clInfoBk)
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kBlack = qRgb(0, 0, 0);
+
+// Places of the main window's controls, with the window at the top-left corner of the screen.
+constexpr int kPaletteX = 16;
+int ToolY(int index) { return 121 + 24 * index; }
+enum Tool { Select, Begin, End, Process, Ellipse, Rectangle, Arrow, Diamond, Label, Line };
+const QPoint kDashPen(40, 65);
+const QPoint kHorizontalBrush(268, 65);
+const QPoint kPenSize(190, 65);
+const QPoint kCaptionBox(182, 90);
+
+class EditorScenario : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    out_ = X11Session::OutputFolder();
+    ASSERT_TRUE(x_.DisplayUp()) << "no virtual display (Xvfb)";
+  }
+
+  static int FailedParts() {
+    const ::testing::TestResult* r = ::testing::UnitTest::GetInstance()->current_test_info()->result();
+    int failed = 0;
+    for (int i = 0; i < r->total_part_count(); ++i) failed += r->GetTestPartResult(i).failed();
+    return failed;
+  }
+
+  // A named step: on failure its screenshot stays in the output folder.
+  void Step(const char* name, const std::function<void()>& body) {
+    SCOPED_TRACE(name);
+    const int failedBefore = FailedParts();
+    body();
+    if (FailedParts() > failedBefore) {
+      std::string shot = x_.SaveScreenshot(QStringLiteral("failed-%1").arg(QLatin1String(name))).toStdString();
+      ADD_FAILURE() << "step '" << name << "' failed on display " << x_.Display().toStdString()
+                    << "; screenshot " << shot << "\nwindows: " << x_.Xdo({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral(".")}).toStdString()
+                    << "\neditor running: " << x_.EditorRunning() << ", says: " << x_.EditorOutput().toStdString();
+    }
+  }
+
+  QString Out(const QString& name) const { return QDir(out_).filePath(name); }
+
+  // The canvas origin on screen: the first run of canvas colour below the tool bars.
+  QPoint FindCanvasOrigin() {
+    QImage shot = x_.Screenshot();
+    for (int y = 100; y < 700 && y < shot.height(); ++y)
+      for (int x = 30; x + 30 < shot.width(); ++x) {
+        bool run = true;
+        for (int k = 0; k < 30 && run; ++k) run = Near(shot.pixel(x + k, y), kCanvas, 2);
+        if (run) return QPoint(x, y);
+      }
+    return QPoint(-1, -1);
+  }
+  QPoint C(int x, int y) const { return origin_ + QPoint(x, y); }
+  void UseTool(Tool t) { x_.Click(kPaletteX, ToolY(t)); }
+  void DrawWith(Tool t, QPoint from, QPoint to) {
+    UseTool(t);
+    x_.Drag(C(from.x(), from.y()).x(), C(from.x(), from.y()).y(), C(to.x(), to.y()).x(), C(to.x(), to.y()).y());
+  }
+  void ClickCanvas(int x, int y) { x_.Click(C(x, y).x(), C(x, y).y()); }
+  QRgb ScreenAt(const QImage& shot, int x, int y) const { return shot.pixel(C(x, y)); }
+
+  // The file dialogs are Qt's own: the name field has the focus.
+  bool AnswerFileDialog(const QString& title, const QString& path) {
+    QString dialog = x_.WaitForWindow(QStringLiteral("^%1$").arg(title), 8000);
+    if (dialog.isEmpty()) return false;
+    x_.FocusWindow(dialog);
+    x_.Key(QStringLiteral("ctrl+a"));
+    x_.Type(path);
+    x_.Key(QStringLiteral("Return"));
+    bool gone = x_.WindowGone(QStringLiteral("^%1$").arg(title), 8000);
+    x_.FocusMainWindow();
+    return gone;
+  }
+  bool SaveAs(const QString& path) {
+    QFile::remove(path);
+    x_.FocusMainWindow();
+    x_.Key(QStringLiteral("alt+f"));
+    x_.Key(QStringLiteral("a"));
+    return AnswerFileDialog(QStringLiteral("Save As"), path) &&
+           X11Session::WaitFor([&] { return QFileInfo(path).size() > 0; }, 8000);
+  }
+  // Save under the current title; waits for the file to change.
+  bool Save(const QString& path) {
+    QDateTime before = QFileInfo(path).lastModified();
+    qint64 sizeBefore = QFileInfo(path).size();
+    QThread::msleep(1100);  // file times have one-second steps on some file systems
+    x_.FocusMainWindow();
+    x_.Key(QStringLiteral("alt+f"));
+    x_.Key(QStringLiteral("s"));
+    return X11Session::WaitFor(
+        [&] {
+          QFileInfo info(path);
+          return info.exists() && (info.lastModified() != before || info.size() != sizeBefore);
+        },
+        8000);
+  }
+  const Figure* FindFigure(const std::vector<Figure>& figures, const std::string& cls, int nth = 0) {
+    for (const Figure& f : figures)
+      if (f.cls == cls && nth-- == 0) return &f;
+    return nullptr;
+  }
+
+  X11Session x_;
+  QString out_;
+  QPoint origin_;
+};
+
+TEST_F(EditorScenario, DrawSelectRestyleCopySaveReopenExport) {
+  const QString diagram = Out(QStringLiteral("scenario.kdl"));
+
+  Step("start and new document", [&] {
+    ASSERT_TRUE(x_.StartEditor());
+    x_.Key(QStringLiteral("alt+f"));
+    x_.Key(QStringLiteral("n"));
+    ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = FindCanvasOrigin()).x() >= 0; }, 8000));
+  });
+  ASSERT_FALSE(HasFailure());
+
+  Step("draw with every tool", [&] {
+    DrawWith(Begin, {60, 20}, {120, 70});
+    DrawWith(Process, {40, 100}, {180, 150});
+    DrawWith(Diamond, {40, 190}, {180, 270});
+    DrawWith(Ellipse, {260, 190}, {380, 260});
+    DrawWith(Rectangle, {260, 100}, {380, 150});
+    DrawWith(End, {70, 320}, {120, 370});
+    DrawWith(Arrow, {110, 70}, {110, 100});
+    DrawWith(Line, {180, 230}, {260, 230});
+    DrawWith(Label, {420, 20}, {560, 60});
+    DrawWith(Arrow, {430, 100}, {530, 180});
+    ASSERT_TRUE(SaveAs(diagram));
+    auto figures = Dump(diagram);
+    ASSERT_EQ(figures.size(), 10u);
+    const char* classes[] = {"TKDBegin", "TKDProcess", "TKDDiamond", "TKDEllipse", "TKDRectangle",
+                             "TKDEnd",   "TKDArrow",   "TKDLine",    "TKDLabel",   "TKDArrow"};
+    for (size_t i = 0; i < 10; ++i) EXPECT_EQ(figures[i].cls, classes[i]) << i;
+    EXPECT_EQ(figures[4].Int("Left"), 260);
+    EXPECT_EQ(figures[4].Int("Top"), 100);
+    EXPECT_EQ(figures[4].Int("Width"), 120);
+    EXPECT_EQ(figures[4].Int("Height"), 50);
+    EXPECT_EQ(figures[6].Int("Left"), 95);  // a straight arrow is centred on the dragged line
+    EXPECT_EQ(figures[6].Get("ArrowDirection"), "adLeftToLeft");
+    EXPECT_EQ(figures[7].Int("Top"), 229);
+    EXPECT_EQ(figures[7].Int("Height"), 4);
+    EXPECT_EQ(figures[9].Get("ArrowPosition"), "apRight");
+    QImage shot = x_.Screenshot();
+    EXPECT_TRUE(Near(ScreenAt(shot, 260, 125), kBlack, 60));  // rectangle's left edge
+    EXPECT_TRUE(Near(ScreenAt(shot, 320, 125), kWhite));      // its white inside
+    EXPECT_TRUE(Near(ScreenAt(shot, 320, 225), kWhite));      // the ellipse's inside
+    EXPECT_TRUE(Near(ScreenAt(shot, 600, 300), kCanvas));
+  });
+
+  Step("select, drag, resize from a corner, nudge", [&] {
+    UseTool(Select);
+    x_.Drag(C(320, 125).x(), C(320, 125).y(), C(360, 155).x(), C(360, 155).y());
+    // Bottom-right handle of the frame around the moved rectangle (300, 130, 120 x 50).
+    QPoint handle = C(300 + 120 - 1, 130 + 50 - 1);
+    x_.Drag(handle.x(), handle.y(), handle.x() + 30, handle.y() + 20);
+    x_.Key(QStringLiteral("Right"));
+    x_.Key(QStringLiteral("ctrl+Down"));
+    ASSERT_TRUE(Save(diagram));
+    auto figures = Dump(diagram);
+    ASSERT_EQ(figures.size(), 10u);
+    EXPECT_EQ(figures[4].Int("Left"), 350);  // moved 40, nudged by its step of 50
+    EXPECT_EQ(figures[4].Int("Top"), 131);
+    EXPECT_EQ(figures[4].Int("Width"), 150);
+    EXPECT_EQ(figures[4].Int("Height"), 70);
+    QImage shot = x_.Screenshot();
+    EXPECT_TRUE(Near(ScreenAt(shot, 270, 105), kCanvas));  // where it was
+    EXPECT_TRUE(Near(ScreenAt(shot, 420, 165), kWhite));   // where it is
+  });
+
+  Step("rubber-band a group and move it", [&] {
+    x_.Drag(C(20, 10).x(), C(20, 10).y(), C(200, 160).x(), C(200, 160).y());
+    x_.Drag(C(150, 40).x(), C(150, 40).y(), C(150 + 200, 40 + 250).x(), C(150 + 200, 40 + 250).y());
+    ASSERT_TRUE(Save(diagram));
+    auto figures = Dump(diagram);
+    ASSERT_EQ(figures.size(), 10u);
+    EXPECT_EQ(figures[0].Int("Left"), 260);  // begin
+    EXPECT_EQ(figures[0].Int("Top"), 270);
+    EXPECT_EQ(figures[1].Int("Left"), 240);  // process
+    EXPECT_EQ(figures[6].Int("Left"), 295);  // arrow
+    EXPECT_EQ(figures[2].Int("Left"), 40);   // the diamond stayed
+  });
+
+  Step("restyle the group with pen, brush, width and caption", [&] {
+    x_.Click(kDashPen.x(), kDashPen.y());
+    x_.Click(kHorizontalBrush.x(), kHorizontalBrush.y());
+    x_.Click(kPenSize.x(), kPenSize.y());
+    x_.Key(QStringLiteral("ctrl+a"));
+    x_.Type(QStringLiteral("4"));
+    x_.Click(kCaptionBox.x(), kCaptionBox.y());
+    x_.Key(QStringLiteral("ctrl+a"));
+    x_.Type(QStringLiteral("Go"));
+    ASSERT_TRUE(Save(diagram));
+    auto figures = Dump(diagram);
+    ASSERT_EQ(figures.size(), 10u);
+    for (int i : {0, 1, 6}) {
+      EXPECT_EQ(figures[i].Get("LineStyle"), "psDash") << i;
+      EXPECT_EQ(figures[i].Get("FillStyle"), "bsHorizontal") << i;
+      EXPECT_EQ(figures[i].Int("LineWidth"), 4) << i;
+      EXPECT_EQ(figures[i].Get("Caption"), "'Go'") << i;
+    }
+    EXPECT_EQ(figures[4].Get("LineStyle"), "psSolid");  // not in the group
+    // The process box shows horizontal hatch lines in the (white) brush colour over the canvas.
+    QImage shot = x_.Screenshot();
+    int hatch = 0, canvas = 0;
+    for (int y = 360; y < 390; ++y) {
+      QRgb p = ScreenAt(shot, 310, y);
+      hatch += Near(p, kWhite, 2);
+      canvas += Near(p, kCanvas, 2);
+    }
+    EXPECT_GT(hatch, 1);
+    EXPECT_GT(canvas, hatch);
+  });
+
+  Step("copy and paste with Ctrl+C and Ctrl+V", [&] {
+    x_.Key(QStringLiteral("ctrl+c"));
+    x_.Key(QStringLiteral("ctrl+v"));
+    bool ok = false;
+    QString targets = x_.Clipboard({QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+                                    QStringLiteral("TARGETS"), QStringLiteral("-o")},
+                                   &ok);
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(targets.contains(QStringLiteral("application/x-kedrin-figure"))) << targets.toStdString();
+    EXPECT_TRUE(targets.contains(QStringLiteral("image/png"))) << targets.toStdString();
+    ASSERT_TRUE(SaveAs(Out(QStringLiteral("scenario-final.kdl"))));
+    auto figures = Dump(Out(QStringLiteral("scenario-final.kdl")));
+    ASSERT_EQ(figures.size(), 13u);
+    EXPECT_EQ(figures[10].cls, "TKDBegin");
+    EXPECT_EQ(figures[10].Int("Left"), 270);
+    EXPECT_EQ(figures[10].Int("Top"), 280);
+  });
+
+  Step("close, open again and save the same bytes", [&] {
+    const QString final = Out(QStringLiteral("scenario-final.kdl"));
+    QFile f(final);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray saved = f.readAll();
+    f.close();
+    // The close button of the document's window, at the right end of its title bar.
+    x_.Click(origin_.x() + 675, origin_.y() - 14);
+    ASSERT_TRUE(X11Session::WaitFor([&] { return FindCanvasOrigin().x() < 0; }, 5000)) << "document still open";
+    x_.Key(QStringLiteral("alt+f"));
+    x_.Key(QStringLiteral("o"));
+    ASSERT_TRUE(AnswerFileDialog(QStringLiteral("Open"), final));
+    ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = FindCanvasOrigin()).x() >= 0; }, 8000));
+    QFile::remove(final);
+    x_.Key(QStringLiteral("alt+f"));
+    x_.Key(QStringLiteral("s"));
+    ASSERT_TRUE(X11Session::WaitFor([&] { return QFileInfo(final).size() > 0; }, 8000));
+    QFile again(final);
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), saved);
+    QImage shot = x_.Screenshot();
+    EXPECT_TRUE(Near(ScreenAt(shot, 420, 165), kWhite));  // the rectangle is back in its place
+  });
+
+  Step("export a bitmap and a JPEG", [&] {
+    for (const char* name : {"scenario.bmp", "scenario.jpg"}) {
+      ASSERT_TRUE(SaveAs(Out(QLatin1String(name)))) << name;
+      QImage picture(Out(QLatin1String(name)));
+      ASSERT_FALSE(picture.isNull()) << name;
+      EXPECT_GE(picture.width(), 600) << name;
+      EXPECT_TRUE(Near(picture.pixel(420, 165), kWhite, 20)) << name;  // inside the rectangle
+      EXPECT_TRUE(Near(picture.pixel(350, 165), kBlack, 80)) << name;  // its left edge
+      EXPECT_TRUE(Near(picture.pixel(600, 420), kWhite, 20)) << name;  // the picture is white
+    }
+  });
+
+  Step("exit", [&] {
+    x_.FocusMainWindow();
+    x_.Key(QStringLiteral("alt+f"));
+    x_.Key(QStringLiteral("x"));
+    // Owning the clipboard, Qt offers it to a clipboard manager on the way out and waits a few
+    // seconds for one that a bare display does not have.
+    EXPECT_TRUE(X11Session::WaitFor([&] { return !x_.EditorRunning(); }, 20000)) << x_.EditorStacks().toStdString();
+  });
+}
+
+TEST_F(EditorScenario, DiagramNamedOnTheCommandLineIsOpened) {
+  Step("open from the command line", [&] {
+    ASSERT_TRUE(x_.StartEditor({QStringLiteral(KEDRIN_TEST_DATA "/order-flow.kdl")}));
+    ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = FindCanvasOrigin()).x() >= 0; }, 8000));
+    // The start mark of the sample is a green disc at (290, 20), 60 x 60.
+    QImage shot = x_.Screenshot();
+    x_.SaveScreenshot(QStringLiteral("command-line-open"));
+    EXPECT_TRUE(Near(ScreenAt(shot, 320, 50), qRgb(0, 255, 0)));
+  });
+}
+
+}  // namespace

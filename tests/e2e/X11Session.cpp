@@ -1,0 +1,217 @@
+#include "X11Session.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QThread>
+
+namespace {
+constexpr int kMainWidth = 1200;
+constexpr int kMainHeight = 950;
+}
+
+QString X11Session::OutputFolder() {
+  QDir dir(QStringLiteral(KEDRIN_E2E_OUT));
+  dir.mkpath(QStringLiteral("."));
+  return dir.absolutePath();
+}
+
+bool X11Session::WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+  QElapsedTimer timer;
+  timer.start();
+  do {
+    if (condition()) return true;
+    QThread::msleep(50);
+  } while (timer.elapsed() < timeoutMs);
+  return condition();
+}
+
+X11Session::X11Session() {
+  // Xvfb picks a free display itself and reports its number once it accepts clients, so runs
+  // side by side never race for one.
+  server_ = std::make_unique<QProcess>();
+  server_->setStandardErrorFile(QProcess::nullDevice());
+  server_->start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                          QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+  if (!server_->waitForStarted(5000)) return;
+  QByteArray number;
+  WaitFor(
+      [&] {
+        server_->waitForReadyRead(100);
+        number += server_->readAllStandardOutput();
+        return number.contains('\n');
+      },
+      15000);
+  bool ok = false;
+  int n = number.trimmed().toInt(&ok);
+  if (!ok) return;
+  display_ = QStringLiteral(":%1").arg(n);
+  displayUp_ = WaitFor(
+      [this] {
+        bool up = false;
+        Run(QStringLiteral("xdotool"), {QStringLiteral("getdisplaygeometry")}, &up, 2000);
+        return up;
+      },
+      10000);
+}
+
+X11Session::~X11Session() {
+  StopEditor();
+  if (server_) {
+    server_->terminate();
+    if (!server_->waitForFinished(3000)) server_->kill();
+  }
+}
+
+QString X11Session::Run(const QString& program, const QStringList& arguments, bool* ok, int timeoutMs,
+                        QByteArray* raw) {
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("DISPLAY"), display_);
+  p.setProcessEnvironment(env);
+  p.start(program, arguments);
+  bool finished = p.waitForStarted(3000) && p.waitForFinished(timeoutMs);
+  if (!finished) {
+    p.kill();
+    p.waitForFinished(1000);
+  }
+  bool good = finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+  if (ok) *ok = good;
+  QByteArray out = p.readAllStandardOutput();
+  if (raw) *raw = out;
+  return QString::fromUtf8(out).trimmed();
+}
+
+QString X11Session::Xdo(const QStringList& arguments, bool* ok, int timeoutMs) {
+  return Run(QStringLiteral("xdotool"), arguments, ok, timeoutMs);
+}
+
+bool X11Session::StartEditor(const QStringList& arguments) {
+  editor_ = std::make_unique<QProcess>();
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("DISPLAY"), display_);
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  env.insert(QStringLiteral("XDG_RUNTIME_DIR"), OutputFolder());
+  editor_->setProcessEnvironment(env);
+  editorLog_ = QDir(OutputFolder()).filePath(QStringLiteral("editor-%1.log").arg(display_.mid(1)));
+  editor_->setProcessChannelMode(QProcess::MergedChannels);
+  editor_->setStandardOutputFile(editorLog_);
+  editor_->start(QStringLiteral(KEDRIN_BIN), arguments);
+  if (!editor_->waitForStarted(5000)) return false;
+  mainWindow_ = WaitForWindow(QStringLiteral("^Kedrin Tools Demo$"), 15000);
+  if (mainWindow_.isEmpty()) return false;
+  Xdo({QStringLiteral("windowmove"), mainWindow_, QStringLiteral("0"), QStringLiteral("0")});
+  Xdo({QStringLiteral("windowsize"), mainWindow_, QString::number(kMainWidth), QString::number(kMainHeight)});
+  FocusMainWindow();
+  QThread::msleep(300);
+  return true;
+}
+
+bool X11Session::EditorRunning() const {
+  if (!editor_) return false;
+  // Without an event loop the process state is only brought up to date by waiting on it.
+  if (editor_->state() == QProcess::Running) editor_->waitForFinished(0);
+  return editor_->state() == QProcess::Running;
+}
+
+void X11Session::StopEditor() {
+  if (!editor_) return;
+  if (editor_->state() != QProcess::NotRunning) {
+    editor_->terminate();
+    if (!editor_->waitForFinished(3000)) {
+      editor_->kill();
+      editor_->waitForFinished(2000);
+    }
+  }
+}
+
+QString X11Session::EditorOutput() {
+  QFile log(editorLog_);
+  return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+}
+
+QString X11Session::EditorStacks() {
+  if (!EditorRunning()) return QString();
+  bool ok = false;
+  return Run(QStringLiteral("gdb"),
+             {QStringLiteral("-p"), QString::number(editor_->processId()), QStringLiteral("-batch"),
+              QStringLiteral("-ex"), QStringLiteral("thread apply all bt 25")},
+             &ok, 30000);
+}
+
+QString X11Session::WaitForWindow(const QString& pattern, int timeoutMs) {
+  QString id;
+  WaitFor(
+      [&] {
+        bool ok = false;
+        QString out = Xdo({QStringLiteral("search"), QStringLiteral("--name"), pattern}, &ok, 2000);
+        if (ok && !out.isEmpty()) id = out.split(QLatin1Char('\n')).first().trimmed();
+        return !id.isEmpty();
+      },
+      timeoutMs);
+  return id;
+}
+
+bool X11Session::WindowGone(const QString& pattern, int timeoutMs) {
+  return WaitFor(
+      [&] {
+        bool ok = false;
+        QString out = Xdo({QStringLiteral("search"), QStringLiteral("--name"), pattern}, &ok, 2000);
+        return !ok || out.isEmpty();
+      },
+      timeoutMs);
+}
+
+void X11Session::FocusWindow(const QString& id) {
+  Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id}, nullptr, 3000);
+}
+
+void X11Session::FocusMainWindow() { FocusWindow(mainWindow_); }
+
+void X11Session::Click(int x, int y, int button) {
+  Xdo({QStringLiteral("mousemove"), QString::number(x), QString::number(y), QStringLiteral("click"),
+       QString::number(button)});
+  QThread::msleep(150);
+}
+
+void X11Session::Drag(int x1, int y1, int x2, int y2, int button) {
+  const QString b = QString::number(button);
+  Xdo({QStringLiteral("mousemove"), QString::number(x1), QString::number(y1), QStringLiteral("mousedown"), b});
+  QThread::msleep(60);
+  Xdo({QStringLiteral("mousemove"), QString::number((x1 + x2) / 2), QString::number((y1 + y2) / 2)});
+  QThread::msleep(60);
+  Xdo({QStringLiteral("mousemove"), QString::number(x2), QString::number(y2)});
+  QThread::msleep(60);
+  Xdo({QStringLiteral("mouseup"), b});
+  QThread::msleep(200);
+}
+
+void X11Session::Key(const QString& keys) {
+  Xdo({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40"), keys});
+  QThread::msleep(200);
+}
+
+void X11Session::Type(const QString& text) {
+  Xdo({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
+  QThread::msleep(150);
+}
+
+QImage X11Session::Screenshot() {
+  QByteArray png;
+  bool ok = false;
+  Run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")}, &ok,
+      15000, &png);
+  return ok ? QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32) : QImage();
+}
+
+QString X11Session::SaveScreenshot(const QString& name) {
+  QString path = QDir(OutputFolder()).filePath(name + QStringLiteral(".png"));
+  Screenshot().save(path);
+  return path;
+}
+
+QString X11Session::Clipboard(const QStringList& xclipArguments, bool* ok) {
+  return Run(QStringLiteral("xclip"), xclipArguments, ok, 5000);
+}
