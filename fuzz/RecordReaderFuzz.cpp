@@ -19,7 +19,9 @@ QWidget* g_canvas = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(*argc, *argv);
+  // Never destroyed: libFuzzer ends the process through exit(), and tearing Qt's GUI down from
+  // the exit handlers crashes in its post routines.
+  new QApplication(*argc, *argv);
   g_canvas = new QWidget;
   g_canvas->resize(160, 120);
   return 0;
