@@ -66,7 +66,9 @@ QString FindHelpFile(const QString& file, const QStringList& folders) {
 }
 
 QStringList DefaultHelpFolders() {
-  QStringList folders{QCoreApplication::applicationDirPath()};
+  // Beside the program, then where an installed (or unpacked) package keeps it.
+  const QString programDir = QCoreApplication::applicationDirPath();
+  QStringList folders{programDir, QDir(programDir).absoluteFilePath(QStringLiteral("../share/kedrin"))};
   for (const char* folder : {KEDRIN_HELP_BUILD_DIR, KEDRIN_HELP_INSTALL_DIR}) {
     if (*folder) folders.append(QString::fromUtf8(folder));
   }

@@ -89,6 +89,10 @@ QString X11Session::Xdo(const QStringList& arguments, bool* ok, int timeoutMs) {
 }
 
 bool X11Session::StartEditor(const QStringList& arguments) {
+  return StartEditorProgram(QStringLiteral(KEDRIN_BIN), arguments);
+}
+
+bool X11Session::StartEditorProgram(const QString& program, const QStringList& arguments) {
   editor_ = std::make_unique<QProcess>();
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("DISPLAY"), display_);
@@ -98,7 +102,7 @@ bool X11Session::StartEditor(const QStringList& arguments) {
   editorLog_ = QDir(OutputFolder()).filePath(QStringLiteral("editor-%1.log").arg(display_.mid(1)));
   editor_->setProcessChannelMode(QProcess::MergedChannels);
   editor_->setStandardOutputFile(editorLog_);
-  editor_->start(QStringLiteral(KEDRIN_BIN), arguments);
+  editor_->start(program, arguments);
   if (!editor_->waitForStarted(5000)) return false;
   mainWindow_ = WaitForWindow(QStringLiteral("^Kedrin Tools Demo$"), 15000);
   if (mainWindow_.isEmpty()) return false;

@@ -22,6 +22,8 @@ class X11Session {
   // Starts the editor (with arguments) and waits for its main window; the window is put at the
   // top-left corner at a fixed size and given the keyboard focus.
   bool StartEditor(const QStringList& arguments = {});
+  // The same with another build of the editor (an unpacked package).
+  bool StartEditorProgram(const QString& program, const QStringList& arguments);
   bool EditorRunning() const;
   void StopEditor();
   QString EditorOutput();
