@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config ccache
+  cmake ninja-build g++ pkg-config ccache python3
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libjpeg-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev

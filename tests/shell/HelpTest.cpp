@@ -213,10 +213,13 @@ TEST(HelpTopic, FindsTheFileInTheFirstFolderThatHoldsIt) {
 
 TEST(HelpTopic, DefaultFoldersEndWithTheBuildAndInstalledHelpFolders) {
   QStringList folders = help::DefaultHelpFolders();
-  ASSERT_EQ(folders.size(), 3);
+  ASSERT_EQ(folders.size(), 4);
   EXPECT_EQ(folders[0], QCoreApplication::applicationDirPath());
-  EXPECT_EQ(folders[1], kHelpDir);
-  EXPECT_TRUE(folders[2].endsWith(QStringLiteral("/share/kedrin"))) << folders[2].toStdString();
+  // An unpacked package keeps the help file in share/kedrin beside the program's bin folder.
+  EXPECT_EQ(QDir::cleanPath(folders[1]),
+            QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/kedrin")));
+  EXPECT_EQ(folders[2], kHelpDir);
+  EXPECT_TRUE(folders[3].endsWith(QStringLiteral("/share/kedrin"))) << folders[3].toStdString();
 }
 
 }  // namespace
