@@ -17,6 +17,8 @@ def load(paths):
             if b.get("aggregate_name") != "median":
                 continue
             name = b["run_name"]
+            if name.endswith("/real_time"):
+                name = name[: -len("/real_time")]
             unit = b.get("time_unit", "ns")
             scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[unit]
             medians[name] = {

@@ -1,6 +1,46 @@
 #include "IdentTable.h"
 
 #include <iterator>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace {
+// Names are looked up case-insensitively for every property entry of every record; an index of
+// each table's lower-case names keeps that from being a walk over 49 colour names.
+std::string Lower(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  return out;
+}
+
+template <typename Key>
+const std::unordered_map<std::string, int32_t>& IndexOf(const Key* table,
+                                                        std::unordered_map<std::string, int32_t> (*build)(const Key*)) {
+  static std::mutex mutex;
+  static std::vector<std::pair<const Key*, std::unordered_map<std::string, int32_t>>> indices;
+  std::lock_guard<std::mutex> lock(mutex);
+  for (auto& [t, index] : indices)
+    if (t == table) return index;
+  indices.emplace_back(table, build(table));
+  return indices.back().second;
+}
+
+std::unordered_map<std::string, int32_t> BuildIdents(const IdentTable* t) {
+  std::unordered_map<std::string, int32_t> index;
+  for (int i = 0; i < t->count; ++i) index.emplace(Lower(t->entries[i].name), t->entries[i].value);  // first name wins
+  return index;
+}
+
+std::unordered_map<std::string, int32_t> BuildNames(const EnumNames* t) {
+  std::unordered_map<std::string, int32_t> index;
+  for (int i = 0; i < t->count; ++i) index.emplace(Lower(t->names[i]), i);
+  return index;
+}
+}  // namespace
 
 bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -37,15 +77,17 @@ const char* IdentTable::NameOf(int32_t value) const {
 }
 
 std::optional<int32_t> IdentTable::ValueOf(std::string_view name) const {
-  for (int i = 0; i < count; ++i)
-    if (SameText(entries[i].name, name)) return entries[i].value;
-  return std::nullopt;
+  const auto& index = ::IndexOf<IdentTable>(this, &BuildIdents);
+  auto it = index.find(Lower(name));
+  if (it == index.end()) return std::nullopt;
+  return it->second;
 }
 
 std::optional<int> EnumNames::IndexOf(std::string_view name) const {
-  for (int i = 0; i < count; ++i)
-    if (SameText(names[i], name)) return i;
-  return std::nullopt;
+  const auto& index = ::IndexOf<EnumNames>(this, &BuildNames);
+  auto it = index.find(Lower(name));
+  if (it == index.end()) return std::nullopt;
+  return it->second;
 }
 
 namespace {

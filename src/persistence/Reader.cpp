@@ -21,9 +21,19 @@ bool IsValidIdent(const std::string& s) {
   return true;
 }
 
-const PropertyInfo* FindProperty(const Persistent& object, std::string_view name) {
-  for (const PropertyInfo& p : object.Properties())
-    if (SameText(p.name, name)) return &p;
+// Records list properties in declaration order, so the search starts where the last one was
+// found and wraps around; a record from another writer in another order is still read.
+const PropertyInfo* FindProperty(const Persistent& object, std::string_view name, size_t& hint) {
+  std::span<const PropertyInfo> props = object.Properties();
+  const size_t n = props.size();
+  if (hint >= n) hint = 0;
+  for (size_t k = 0; k < n; ++k) {
+    size_t i = hint + k < n ? hint + k : hint + k - n;
+    if (SameText(props[i].name, name)) {
+      hint = i + 1;
+      return &props[i];
+    }
+  }
   return nullptr;
 }
 
@@ -316,6 +326,13 @@ void TReader::ReadValue(Persistent& object, const PropertyInfo& p) {
   }
 }
 
+size_t& TReader::HintFor(const Persistent* object) {
+  for (auto& [o, hint] : hints_)
+    if (o == object) return hint;
+  hints_.emplace_back(object, 0);
+  return hints_.back().second;
+}
+
 void TReader::ReadProperty(Persistent& root, const std::string& rootName) {
   std::string path;
   try {
@@ -326,7 +343,7 @@ void TReader::ReadProperty(Persistent& root, const std::string& rootName) {
       size_t dot = path.find('.', start);
       if (dot == std::string::npos) break;
       std::string_view part(path.data() + start, dot - start);
-      const PropertyInfo* p = FindProperty(*current, part);
+      const PropertyInfo* p = FindProperty(*current, part, HintFor(current));
       Persistent* inner = p && p->kind == PropKind::Object ? p->object(*current) : nullptr;
       if (!inner) {
         SkipValue();
@@ -336,7 +353,7 @@ void TReader::ReadProperty(Persistent& root, const std::string& rootName) {
       start = dot + 1;
     }
     std::string_view last(path.data() + start, path.size() - start);
-    if (const PropertyInfo* p = FindProperty(*current, last)) {
+    if (const PropertyInfo* p = FindProperty(*current, last, HintFor(current))) {
       ReadValue(*current, *p);
     } else if (current->DefinesControlExtras() && SameText(last, "IsControl")) {
       current->SetIsControl(ReadEnumValue(BooleanNames) != 0);

@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ByteStream.h"
 #include "Persistent.h"
@@ -47,6 +49,7 @@ class TReader {
 
  private:
   void ReadProperty(Persistent& root, const std::string& rootName);
+  size_t& HintFor(const Persistent* object);
   void ReadValue(Persistent& object, const PropertyInfo& p);
   void ApplyStoredDefaults(Persistent& object);
   void ReadRaw(void* out, size_t count);
@@ -63,4 +66,6 @@ class TReader {
   size_t end_ = 0;   // bytes valid in buffer_
   int64_t origin_;   // stream position of buffer_[0]
   bool fixedUp_ = false;
+  // Where the next property lookup starts, per object (the figure, its font).
+  std::vector<std::pair<const Persistent*, size_t>> hints_;
 };

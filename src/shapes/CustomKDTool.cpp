@@ -127,6 +127,9 @@ void TCustomKDTool::RebuildOutlineIfChanged() {
 }
 
 void TCustomKDTool::CreateHandle() {
+  // A window needs a parent: a figure read from a record gets its outline when it is placed on
+  // a canvas, not once per setter while its properties are applied.
+  if (!parentWidget() && !HandleAllocated()) return;
   TCustomControl::CreateHandle();
   RebuildOutlineIfChanged();
 }
