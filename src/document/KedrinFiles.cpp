@@ -28,7 +28,7 @@ std::vector<const TCustomKDTool*> ConstFigures(const std::vector<TCustomKDTool*>
 
 QImage DocumentPicture(const TwinKedrinFile& document) {
   const std::vector<const TCustomKDTool*> figures = ConstFigures(document.Figures());
-  return BuildDiagramPicture(document.imgKedrin->PictureIfAny(), document.imgKedrin->size(), figures);
+  return BuildDiagramPicture(document.imgKedrin->PictureIfAny(), document.imgKedrin->NewPictureSize(), figures);
 }
 
 // Shows how far a long read has come; appears only once the work has taken half a second.

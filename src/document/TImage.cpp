@@ -36,9 +36,14 @@ TImage::TImage(QWidget* parent) : QWidget(nullptr) {
   setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
+QSize TImage::NewPictureSize() const {
+  QSize s = PictureSizeSource ? PictureSizeSource() : size();
+  return s.expandedTo(QSize(1, 1));
+}
+
 QImage& TImage::Picture() {
   if (!picture_) {
-    picture_.emplace(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
+    picture_.emplace(NewPictureSize(), QImage::Format_RGB32);
     picture_->fill(Qt::white);
   }
   return *picture_;

@@ -18,6 +18,11 @@ class TImage : public QWidget {
   explicit TImage(QWidget* parent = nullptr);
 
   bool HasPicture() const { return picture_.has_value(); }
+  // Where the size of a new picture comes from: the visible part of the canvas, as the document
+  // sets it (the image itself grows with far-away figures, the picture must not). Without it,
+  // the image's own size.
+  std::function<QSize()> PictureSizeSource;
+  QSize NewPictureSize() const;
   // The picture, created white at the current size on first use.
   QImage& Picture();
   const QImage* PictureIfAny() const { return picture_ ? &*picture_ : nullptr; }

@@ -58,6 +58,7 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
 
   imgKedrin = new TImage(scbKedrin->Surface());
   imgKedrin->setObjectName(QStringLiteral("imgKedrin"));
+  imgKedrin->PictureSizeSource = [this] { return scbKedrin->viewport()->size(); };
   imgKedrin->OnMouseDown = [this](TCustomControl*, TMouseButton button, TShiftState shift, int x, int y) {
     imgKedrinMouseDown(button, shift, x, y);
   };

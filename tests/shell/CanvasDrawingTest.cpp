@@ -213,6 +213,15 @@ TEST_F(CanvasDrawingTest, PictureIsCreatedWhiteAtTheImageSizeOnTheFirstPress) {
   EXPECT_EQ(doc->imgKedrin->Picture().size(), first);  // kept at its size
 }
 
+TEST_F(CanvasDrawingTest, PictureCoversTheVisibleCanvasEvenWhenAFigureLiesFarAway) {
+  Add(doc, QRect(30000, 30000, 40, 40));  // e.g. from a damaged file
+  testsupport::Flush();
+  EXPECT_GE(doc->Surface()->width(), 30040);
+  UseTool("btnSelect");
+  Click({10, 10});
+  EXPECT_EQ(doc->imgKedrin->Picture().size(), doc->scbKedrin->viewport()->size());
+}
+
 TEST_F(CanvasDrawingTest, DrawingOnAScrolledCanvasPlacesTheFigureUnderThePointer) {
   Add(doc, QRect(1500, 1200, 40, 40));  // makes the canvas scroll
   testsupport::Flush();
