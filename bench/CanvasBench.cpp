@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "BenchSupport.h"
 #include "Focus.h"
 #include "KDTools.h"
 #include "MainWindowLink.h"
@@ -15,23 +16,6 @@
 
 namespace {
 
-class SelectingMain : public TMainWindowLink {
- public:
-  TwinKedrinFile* CurrentDocument() const override { return document; }
-  void SetCurrentDocument(TwinKedrinFile* d) override { document = d; }
-  TTool CurrentTool() const override { return TTool::Select; }
-  void PushPenButton(TPenStyle) override {}
-  void PushBrushButton(TBrushStyle) override {}
-  void SetPenWidthPosition(int) override {}
-  void SetArrowThicknessRatePosition(int) override {}
-  void SetArrowHeadLengthRatePosition(int) override {}
-  void CheckArrowPosition(TArrowPosition) override {}
-  void CheckArrowDirection(TArrowDirection) override {}
-  void SetCaptionText(const QString&) override {}
-  bool SaveAs(TwinKedrinFile*) override { return false; }
-  QPrinter* Printer() override { return nullptr; }
-  TwinKedrinFile* document = nullptr;
-};
 
 void Settle() {
   for (int i = 0; i < 3; ++i) {
@@ -43,10 +27,10 @@ void Settle() {
 
 void BM_RubberBandSelectAllFigures(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  SelectingMain link;
+  QuietMainWindow link(TTool::Select);
   auto window = std::make_unique<QMainWindow>();
   auto* doc = new TwinKedrinFile(&link);
-  link.document = doc;
+  link.SetCurrentDocument(doc);
   window->setCentralWidget(doc);
   window->resize(900, 700);
   QWidget* surface = doc->Surface();

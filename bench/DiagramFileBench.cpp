@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "DiagramFile.h"
+#include "BenchSupport.h"
 #include "KDTools.h"
 #include "MainWindowLink.h"
 #include "TScrollBox.h"
@@ -16,23 +17,7 @@ namespace {
 
 constexpr int kFigures = 10000;
 
-class BenchMain : public TMainWindowLink {
- public:
-  TwinKedrinFile* CurrentDocument() const override { return current; }
-  void SetCurrentDocument(TwinKedrinFile* d) override { current = d; }
-  TTool CurrentTool() const override { return TTool::Select; }
-  void PushPenButton(TPenStyle) override {}
-  void PushBrushButton(TBrushStyle) override {}
-  void SetPenWidthPosition(int) override {}
-  void SetArrowThicknessRatePosition(int) override {}
-  void SetArrowHeadLengthRatePosition(int) override {}
-  void CheckArrowPosition(TArrowPosition) override {}
-  void CheckArrowDirection(TArrowDirection) override {}
-  void SetCaptionText(const QString&) override {}
-  bool SaveAs(TwinKedrinFile*) override { return false; }
-  QPrinter* Printer() override { return nullptr; }
-  TwinKedrinFile* current = nullptr;
-};
+using BenchMain = QuietMainWindow;
 
 BenchMain& Main() {
   static BenchMain main;
@@ -50,18 +35,7 @@ QString DiagramFile() {
     std::vector<std::unique_ptr<TCustomKDTool>> figures;
     std::vector<const Persistent*> records;
     for (int i = 0; i < kFigures; ++i) {
-      std::unique_ptr<TCustomKDTool> f;
-      switch (i % 9) {
-        case 0: f = std::make_unique<TKDBegin>(); break;
-        case 1: f = std::make_unique<TKDEnd>(); break;
-        case 2: f = std::make_unique<TKDProcess>(); break;
-        case 3: f = std::make_unique<TKDEllipse>(); break;
-        case 4: f = std::make_unique<TKDRectangle>(); break;
-        case 5: f = std::make_unique<TKDArrow>(); break;
-        case 6: f = std::make_unique<TKDLabel>(); break;
-        case 7: f = std::make_unique<TKDDiamond>(); break;
-        default: f = std::make_unique<TKDLine>(); break;
-      }
+      std::unique_ptr<TCustomKDTool> f = MakeFigure(i);
       f->ApplyBounds((i % 100) * 70, (i / 100) * 50, 60, 40);
       f->SetFillColor(clWhite);
       records.push_back(f.get());

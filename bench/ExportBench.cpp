@@ -12,6 +12,7 @@
 #include <jpeglib.h>
 
 #include "DiagramPicture.h"
+#include "BenchSupport.h"
 #include "KDTools.h"
 #include "PictureFiles.h"
 
@@ -26,18 +27,7 @@ const std::vector<const TCustomKDTool*>& Figures() {
   static const std::vector<const TCustomKDTool*> figures = [] {
     std::vector<const TCustomKDTool*> v;
     for (int i = 0; i < kFigures; ++i) {
-      std::unique_ptr<TCustomKDTool> f;
-      switch (i % 9) {
-        case 0: f = std::make_unique<TKDBegin>(); break;
-        case 1: f = std::make_unique<TKDEnd>(); break;
-        case 2: f = std::make_unique<TKDProcess>(); break;
-        case 3: f = std::make_unique<TKDEllipse>(); break;
-        case 4: f = std::make_unique<TKDRectangle>(); break;
-        case 5: f = std::make_unique<TKDArrow>(); break;
-        case 6: f = std::make_unique<TKDLabel>(); break;
-        case 7: f = std::make_unique<TKDDiamond>(); break;
-        default: f = std::make_unique<TKDLine>(); break;
-      }
+      std::unique_ptr<TCustomKDTool> f = MakeFigure(i);
       f->ApplyBounds((i % 100) * 40 + 10, (i / 100) * 40 + 10, 34, 30);
       f->SetFillColor(RGB(i % 256, 200, 255 - i % 256));
       v.push_back(f.get());

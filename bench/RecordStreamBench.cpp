@@ -11,6 +11,7 @@
 #include "ByteStream.h"
 #include "DiagramFile.h"
 #include "IdentTable.h"
+#include "BenchSupport.h"
 #include "KDTools.h"
 #include "Reader.h"
 #include "ShapeClassRegistry.h"
@@ -28,18 +29,7 @@ const std::vector<std::unique_ptr<TCustomKDTool>>& Figures() {
   static const auto& figures = *[] {
     auto* v = new std::vector<std::unique_ptr<TCustomKDTool>>;
     for (int i = 0; i < kDistinct; ++i) {
-      std::unique_ptr<TCustomKDTool> f;
-      switch (i % 9) {
-        case 0: f = std::make_unique<TKDBegin>(); break;
-        case 1: f = std::make_unique<TKDEnd>(); break;
-        case 2: f = std::make_unique<TKDProcess>(); break;
-        case 3: f = std::make_unique<TKDEllipse>(); break;
-        case 4: f = std::make_unique<TKDRectangle>(); break;
-        case 5: f = std::make_unique<TKDArrow>(); break;
-        case 6: f = std::make_unique<TKDLabel>(); break;
-        case 7: f = std::make_unique<TKDDiamond>(); break;
-        default: f = std::make_unique<TKDLine>(); break;
-      }
+      std::unique_ptr<TCustomKDTool> f = MakeFigure(i);
       f->ApplyBounds((i % 100) * 70, (i / 100) * 50, 60, 40);
       f->SetCaption(i % 3 ? "Process step" : "");
       f->SetLineColor(RGB(i % 256, 20, 30));

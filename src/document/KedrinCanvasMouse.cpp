@@ -170,12 +170,7 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState, int x, int y) {
     figure->ApplyBounds(L, T, R - L, B - T);
     figure->SetParentControl(Surface());
   }
-  figure->SetLineColor(CurPenColor);
-  figure->SetFillColor(CurBrushColor);
-  figure->SetLineStyle(CurPenStyle);
-  figure->SetFillStyle(CurBrushStyle);
-  figure->SetLineWidth(CurLineWidth);
-  figure->SetFont(CurFont);
+  GiveDrawingStyle(figure);
   WireFigure(figure);
   figure->Redraw();
   Modified = true;

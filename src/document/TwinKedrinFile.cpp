@@ -252,17 +252,21 @@ void TwinKedrinFile::ShowStyleInMainWindow() {
   mainWindow_->SetCaptionText(QString::fromStdString(CurCaption));
 }
 
+void TwinKedrinFile::GiveDrawingStyle(TCustomKDTool* figure) const {
+  figure->SetLineColor(CurPenColor);
+  figure->SetFillColor(CurBrushColor);
+  figure->SetLineStyle(CurPenStyle);
+  figure->SetFillStyle(CurBrushStyle);
+  figure->SetLineWidth(CurLineWidth);
+  figure->SetFont(CurFont);
+}
+
 void TwinKedrinFile::ApplyStyleToSelection() {
   bool anySelected = false;
   for (TCustomKDTool* figure : Figures()) {
     if (!figure->HaveFocused()) continue;
     anySelected = true;
-    figure->SetLineColor(CurPenColor);
-    figure->SetFillColor(CurBrushColor);
-    figure->SetLineStyle(CurPenStyle);
-    figure->SetFillStyle(CurBrushStyle);
-    figure->SetLineWidth(CurLineWidth);
-    figure->SetFont(CurFont);
+    GiveDrawingStyle(figure);
     figure->SetCaption(CurCaption);
     figure->Redraw();
     if (auto* arrow = qobject_cast<TKDArrow*>(figure)) {

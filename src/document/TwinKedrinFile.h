@@ -122,5 +122,8 @@ class TwinKedrinFile : public QWidget {
   bool event(QEvent* event) override;
 
  private:
+  // The drawing style's pen, brush, line width and font onto a figure.
+  void GiveDrawingStyle(TCustomKDTool* figure) const;
+
   TMainWindowLink* mainWindow_;
 };

@@ -1,16 +1,8 @@
 #include "TSizer.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
-
-#include "Canvas.h"
 #include "ChildIndex.h"
 #include "CustomKDTool.h"
 #include "Focus.h"
-#include "KeyState.h"
-#include "Regions.h"
 
 TSizer::TSizer(QObject* owner, TCustomKDTool* target, int modualWidth, int modualHeight,
                TSelectStatus status)
@@ -18,8 +10,6 @@ TSizer::TSizer(QObject* owner, TCustomKDTool* target, int modualWidth, int modua
       selectStatus_(status) {
   setObjectName(QString());
   target->SetHaveFocused(true);
-  SetNonClientHitTest(true);
-  setFocusPolicy(Qt::ClickFocus);
   QRect r = target->geometry().adjusted(-2, -2, 2, 2);
   setGeometry(r);
   SetParentControl(target->parentWidget());
@@ -38,8 +28,6 @@ void TSizer::SetSelectStatus(TSelectStatus value) {
   selectStatus_ = value;
   Invalidate();
 }
-
-void TSizer::LayoutHandles() { handleRects_ = handles::LayoutHandles(width(), height()); }
 
 void TSizer::ApplyFrameRegion() {
   // The whole rectangle is clickable: a press anywhere over the figure reaches the frame.
@@ -113,28 +101,13 @@ void TSizer::SizeTo(int w, int h) {
 }
 
 void TSizer::KeyNotify(int key, int64_t keyData) {
-  const bool shift = keystate::GetKeyState(VK_SHIFT) < 0;
-  const bool ctrl = keystate::GetKeyState(VK_CONTROL) < 0;
-  const bool alt = (keyData & KF_ALTDOWN_BIT) != 0;
   QRect r = geometry();
-  int step = -1;
-  if (!shift && !ctrl && !alt) step = 0;           // by the frame's steps
-  else if (ctrl && !shift && !alt) step = 1;       // by one pixel
-  if (step >= 0) {
-    int dx = 0, dy = 0;
-    switch (key) {
-      case VK_LEFT: dx = -(step ? 1 : ModualWidth); break;
-      case VK_RIGHT: dx = step ? 1 : ModualWidth; break;
-      case VK_UP: dy = -(step ? 1 : ModualHeight); break;
-      case VK_DOWN: dy = step ? 1 : ModualHeight; break;
-      default: break;
-    }
-    if (dx || dy) {
-      Invalidate();
-      setGeometry(r.translated(dx, dy));
-      if (Releasing()) return;
-      r = geometry();
-    }
+  const QPoint step = ArrowStep(key, keyData, ModualWidth, ModualHeight);
+  if (!step.isNull()) {
+    Invalidate();
+    setGeometry(r.translated(step));
+    if (Releasing()) return;
+    r = geometry();
   }
   if (target_) target_->ApplyBounds(r.x() + 2, r.y() + 2, r.width() - 4, r.height() - 4);
   LayoutHandles();
@@ -144,14 +117,11 @@ void TSizer::KeyNotify(int key, int64_t keyData) {
 
 int64_t TSizer::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
   switch (msg) {
-    case WM_NCHITTEST: {
-      QPoint local = mapFromGlobal(QPoint(LParamX(lParam), LParamY(lParam)));
-      int hit = handles::HitTest(handleRects_, local);
-      return hit ? hit : HTCLIENT;
-    }
+    case WM_NCHITTEST:
+      return HitTest(lParam);
     case WM_LBUTTONDOWN: {
       QPointer<TSizer> self(this);
-      tracker_.Start(this, HTCAPTION, CurrentMouseGlobalPos(), [self] {
+      StartMove([self] {
         if (!self || self->Releasing()) return;
         if (self->target_) SendMessage(self->target_, WM_SELECOMP);
         if (self && !self->Releasing()) focus::SetFocus(self);
@@ -192,49 +162,8 @@ int64_t TSizer::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
   }
 }
 
-void TSizer::NonClientPress(int hitCode, Qt::MouseButton button) {
-  // A handle: the interactive sizing of that edge or corner. The frame's own press handlers do
-  // not run for such presses.
-  if (button == Qt::LeftButton) tracker_.Start(this, hitCode, CurrentMouseGlobalPos());
-}
-
-void TSizer::mouseMoveEvent(QMouseEvent* event) {
-  if (tracker_.Active()) {
-    tracker_.MouseMove(event->globalPosition().toPoint());
-    return;
-  }
-  TCustomControl::mouseMoveEvent(event);
-}
-
-void TSizer::mouseReleaseEvent(QMouseEvent* event) {
-  if (tracker_.Active() && event->button() == Qt::LeftButton) {
-    tracker_.MouseRelease();
-    return;
-  }
-  TCustomControl::mouseReleaseEvent(event);
-}
-
-void TSizer::keyPressEvent(QKeyEvent* event) {
-  // Escape ends a drag with the frame back where it started.
-  if (tracker_.Active() && event->key() == Qt::Key_Escape) {
-    tracker_.Cancel();
-    return;
-  }
-  TCustomControl::keyPressEvent(event);
-}
-
 void TSizer::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  Canvas canvas(&painter);
-  canvas.Pen.Width = 1;
-  canvas.Pen.Style = psSolid;
-  canvas.Brush.Style = bsSolid;
-  if (selectStatus_ == ssSingleSelect) {
-    canvas.Brush.Color = clLime;
-    canvas.Pen.Color = clBlack;
-  } else {
-    canvas.Brush.Color = clSilver;
-    canvas.Pen.Color = clSilver;
-  }
-  for (const geom::Box& b : handleRects_) canvas.Ellipse(b.left, b.top, b.right, b.bottom);
+  // Green with a black outline while the figure is selected alone, silver in a group.
+  if (selectStatus_ == ssSingleSelect) PaintHandles(clBlack, clLime);
+  else PaintHandles(clSilver, clSilver);
 }

@@ -1,9 +1,7 @@
 #pragma once
 #include <QPointer>
 
-#include "Control.h"
-#include "HandleLayout.h"
-#include "MoveSizeTracker.h"
+#include "FrameControl.h"
 #include "ShapeTypes.h"
 
 class TCustomKDTool;
@@ -17,7 +15,7 @@ class TCustomKDTool;
 // A single-selection frame draws green handles and ends, deselecting its figure, when it loses
 // the focus. A member of a multi-selection frame draws silver handles, ignores focus loss and is
 // driven by its group.
-class TSizer : public TCustomControl {
+class TSizer : public TFrameControl {
   Q_OBJECT
  public:
   // Marks the target selected, lays the frame over it as the topmost child of the target's
@@ -29,7 +27,6 @@ class TSizer : public TCustomControl {
   TCustomKDTool* Target() const { return target_; }
   TSelectStatus SelectStatus() const { return selectStatus_; }
   void SetSelectStatus(TSelectStatus value);
-  const handles::Rects& HandleRects() const { return handleRects_; }
 
   int ModualWidth;
   int ModualHeight;
@@ -37,7 +34,6 @@ class TSizer : public TCustomControl {
   int OffsetX = 0;
   int OffsetY = 0;
 
-  void LayoutHandles();
   void ApplyFrameRegion();
   // Tells every sibling that contains a corner of the frame (or the points just beyond its
   // right and bottom edges) that its neighbourhood changed.
@@ -45,15 +41,9 @@ class TSizer : public TCustomControl {
 
   int64_t WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) override;
 
-  bool Tracking() const { return tracker_.Active(); }
-
  protected:
   void CreateHandle() override;
-  void NonClientPress(int hitCode, Qt::MouseButton button) override;
   void paintEvent(QPaintEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void KeyNotify(int key, int64_t keyData);
@@ -64,8 +54,6 @@ class TSizer : public TCustomControl {
   QPointer<QObject> owner_;
   QPointer<TCustomKDTool> target_;
   TSelectStatus selectStatus_ = ssSingleSelect;
-  handles::Rects handleRects_{};
-  MoveSizeTracker tracker_;
 };
 
 // Sends WM_COMPCHANGE (3) to every child of parent whose bounds contain one of the four corner

@@ -1,22 +1,14 @@
 #include "TSizerList.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
 #include <climits>
 
-#include "Canvas.h"
 #include "CustomKDTool.h"
 #include "Focus.h"
-#include "KeyState.h"
 #include "TSizer.h"
 
 
 TSizerList::TSizerList(QObject* owner, int modualHeight, int modualWidth)
-    : ModualHeight(modualHeight), ModualWidth(modualWidth), owner_(owner) {
-  SetNonClientHitTest(true);
-  setFocusPolicy(Qt::ClickFocus);
-}
+    : ModualHeight(modualHeight), ModualWidth(modualWidth), owner_(owner) {}
 
 TSizerList::~TSizerList() { ReleaseMembers(); }
 
@@ -50,7 +42,7 @@ void TSizerList::SetSizerArray(const std::vector<TSizer*>& members) {
   focus::SetFocus(this);
   // Qt reports no move when the window comes into being, so there is none to swallow.
   FirstMovePending = false;
-  handleRects_ = handles::LayoutHandles(width(), height());
+  LayoutHandles();
   Invalidate();
 }
 
@@ -64,7 +56,7 @@ void TSizerList::Moved(int x, int y) {
       if (m) SendMessage(m, WM_MOVE, 0, MakeLParam(x + m->OffsetX, y + m->OffsetY));
   }
   RecordBounds();
-  handleRects_ = handles::LayoutHandles(width(), height());
+  LayoutHandles();
   NotifyCornerNeighboursOf(parentWidget(), geometry());
 }
 
@@ -83,36 +75,19 @@ void TSizerList::Sized(int w, int h) {
     }
   }
   RecordBounds();
-  handleRects_ = handles::LayoutHandles(width(), height());
+  LayoutHandles();
 }
 
 void TSizerList::KeyNotify(int key, int64_t keyData) {
-  const bool shift = keystate::GetKeyState(VK_SHIFT) < 0;
-  const bool ctrl = keystate::GetKeyState(VK_CONTROL) < 0;
-  const bool alt = (keyData & KF_ALTDOWN_BIT) != 0;
-  {
-    for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
-      if (m) SendMessage(m, TKM_KEYNOTIFY, 0, 0);
-    int step = -1;
-    if (!shift && !ctrl && !alt) step = 0;
-    else if (ctrl && !shift && !alt) step = 1;
-    if (step >= 0) {
-      int dx = 0, dy = 0;
-      switch (key) {
-        case VK_LEFT: dx = -(step ? 1 : ModualWidth); break;
-        case VK_RIGHT: dx = step ? 1 : ModualWidth; break;
-        case VK_UP: dy = -(step ? 1 : ModualHeight); break;
-        case VK_DOWN: dy = step ? 1 : ModualHeight; break;
-        default: break;
-      }
-      if (dx || dy) {
-        Invalidate();
-        setGeometry(geometry().translated(dx, dy));
-      }
-    }
+  for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
+    if (m) SendMessage(m, TKM_KEYNOTIFY, 0, 0);
+  const QPoint step = ArrowStep(key, keyData, ModualWidth, ModualHeight);
+  if (!step.isNull()) {
+    Invalidate();
+    setGeometry(geometry().translated(step));
   }
   RecordBounds();
-  handleRects_ = handles::LayoutHandles(width(), height());
+  LayoutHandles();
   Invalidate();
 }
 
@@ -133,14 +108,11 @@ void TSizerList::Release() {
 
 int64_t TSizerList::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
   switch (msg) {
-    case WM_NCHITTEST: {
-      QPoint local = mapFromGlobal(QPoint(LParamX(lParam), LParamY(lParam)));
-      int hit = handles::HitTest(handleRects_, local);
-      return hit ? hit : HTCLIENT;
-    }
+    case WM_NCHITTEST:
+      return HitTest(lParam);
     case WM_LBUTTONDOWN: {
       QPointer<TSizerList> self(this);
-      tracker_.Start(this, HTCAPTION, CurrentMouseGlobalPos(), [self] {
+      StartMove([self] {
         if (self && !self->Releasing()) focus::SetFocus(self);
       });
       return 0;
@@ -185,40 +157,4 @@ int64_t TSizerList::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
   }
 }
 
-void TSizerList::NonClientPress(int hitCode, Qt::MouseButton button) {
-  if (button == Qt::LeftButton) tracker_.Start(this, hitCode, CurrentMouseGlobalPos());
-}
-
-void TSizerList::mouseMoveEvent(QMouseEvent* event) {
-  if (tracker_.Active()) {
-    tracker_.MouseMove(event->globalPosition().toPoint());
-    return;
-  }
-  TCustomControl::mouseMoveEvent(event);
-}
-
-void TSizerList::mouseReleaseEvent(QMouseEvent* event) {
-  if (tracker_.Active() && event->button() == Qt::LeftButton) {
-    tracker_.MouseRelease();
-    return;
-  }
-  TCustomControl::mouseReleaseEvent(event);
-}
-
-void TSizerList::keyPressEvent(QKeyEvent* event) {
-  if (tracker_.Active() && event->key() == Qt::Key_Escape) {
-    tracker_.Cancel();
-    return;
-  }
-  TCustomControl::keyPressEvent(event);
-}
-
-void TSizerList::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  Canvas canvas(&painter);
-  canvas.Pen.Color = clBlack;
-  canvas.Pen.Width = 1;
-  canvas.Brush.Color = clLime;
-  canvas.Brush.Style = bsSolid;
-  for (const geom::Box& b : handleRects_) canvas.Ellipse(b.left, b.top, b.right, b.bottom);
-}
+void TSizerList::paintEvent(QPaintEvent*) { PaintHandles(clBlack, clLime); }

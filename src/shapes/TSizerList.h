@@ -2,9 +2,7 @@
 #include <QPointer>
 #include <vector>
 
-#include "Control.h"
-#include "HandleLayout.h"
-#include "MoveSizeTracker.h"
+#include "FrameControl.h"
 
 class TSizer;
 
@@ -14,7 +12,7 @@ class TSizer;
 // its figure: moves (each member keeps its place relative to the frame), sizes (every member
 // grows or shrinks by the same amount, anchored at its own corner), keys, right presses and the
 // loss of focus, which deselects the whole group.
-class TSizerList : public TCustomControl {
+class TSizerList : public TFrameControl {
   Q_OBJECT
  public:
   TSizerList(QObject* owner, int modualHeight, int modualWidth);
@@ -23,7 +21,6 @@ class TSizerList : public TCustomControl {
   const std::vector<QPointer<TSizer>>& SizerArray() const { return sizers_; }
   // Takes the members (at least one), lays the frame over them and takes the focus.
   void SetSizerArray(const std::vector<TSizer*>& members);
-  const handles::Rects& HandleRects() const { return handleRects_; }
 
   int ModualHeight;
   int ModualWidth;
@@ -35,11 +32,7 @@ class TSizerList : public TCustomControl {
   void Release() override;
 
  protected:
-  void NonClientPress(int hitCode, Qt::MouseButton button) override;
   void paintEvent(QPaintEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void RecordBounds();
@@ -50,6 +43,4 @@ class TSizerList : public TCustomControl {
 
   QPointer<QObject> owner_;
   std::vector<QPointer<TSizer>> sizers_;
-  handles::Rects handleRects_{};
-  MoveSizeTracker tracker_;
 };

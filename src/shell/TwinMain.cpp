@@ -589,25 +589,19 @@ void TwinMain::btnSolidBrushClick(QObject* sender) {
   doc->ApplyStyleToSelection();
 }
 
-void TwinMain::PenColorClick() {
+void TwinMain::ChooseColor(TColor TwinKedrinFile::*field) {
   QPointer<TwinKedrinFile> doc = CurrentDocument();
   if (!doc) return;
-  TColor color = doc->CurPenColor;
+  TColor color = (*doc).*field;
   const bool chosen = ExecuteColorDialog(color);
-  if (!doc) return;
-  if (chosen) doc->CurPenColor = color;
+  if (!doc) return;  // the document may have closed while the dialog ran
+  if (chosen) (*doc).*field = color;
   doc->ApplyStyleToSelection();
 }
 
-void TwinMain::BrushColorClick() {
-  QPointer<TwinKedrinFile> doc = CurrentDocument();
-  if (!doc) return;
-  TColor color = doc->CurBrushColor;
-  const bool chosen = ExecuteColorDialog(color);
-  if (!doc) return;
-  if (chosen) doc->CurBrushColor = color;
-  doc->ApplyStyleToSelection();
-}
+void TwinMain::PenColorClick() { ChooseColor(&TwinKedrinFile::CurPenColor); }
+
+void TwinMain::BrushColorClick() { ChooseColor(&TwinKedrinFile::CurBrushColor); }
 
 void TwinMain::PenSizeChange() {
   TwinKedrinFile* doc = CurrentDocument();

@@ -134,6 +134,9 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   void CreateToolBar3();
   void CreateArrowMenus();
   void CreateStatusBar();
+  // The colour dialog, preset from the current document's field; a confirmed colour goes into
+  // the field, and the style is applied either way.
+  void ChooseColor(TColor TwinKedrinFile::*field);
   // Shows exactly the ticked item of a radio menu.
   static void ShowTick(QMenu* menu, QAction* ticked);
 

@@ -1,0 +1,86 @@
+#include "FrameControl.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "Canvas.h"
+#include "KeyState.h"
+
+TFrameControl::TFrameControl() {
+  SetNonClientHitTest(true);
+  setFocusPolicy(Qt::ClickFocus);
+}
+
+QPoint TFrameControl::ArrowStep(int key, int64_t keyData, int modualWidth, int modualHeight) {
+  const bool shift = keystate::GetKeyState(VK_SHIFT) < 0;
+  const bool ctrl = keystate::GetKeyState(VK_CONTROL) < 0;
+  const bool alt = (keyData & KF_ALTDOWN_BIT) != 0;
+  int stepX, stepY;
+  if (!shift && !ctrl && !alt) {
+    stepX = modualWidth;
+    stepY = modualHeight;
+  } else if (ctrl && !shift && !alt) {
+    stepX = stepY = 1;
+  } else {
+    return QPoint();
+  }
+  switch (key) {
+    case VK_LEFT: return QPoint(-stepX, 0);
+    case VK_RIGHT: return QPoint(stepX, 0);
+    case VK_UP: return QPoint(0, -stepY);
+    case VK_DOWN: return QPoint(0, stepY);
+    default: return QPoint();
+  }
+}
+
+int64_t TFrameControl::HitTest(int64_t lParam) const {
+  QPoint local = mapFromGlobal(QPoint(LParamX(lParam), LParamY(lParam)));
+  int hit = handles::HitTest(handleRects_, local);
+  return hit ? hit : HTCLIENT;
+}
+
+void TFrameControl::StartMove(std::function<void()> onEnd) {
+  tracker_.Start(this, HTCAPTION, CurrentMouseGlobalPos(), std::move(onEnd));
+}
+
+void TFrameControl::NonClientPress(int hitCode, Qt::MouseButton button) {
+  // A handle: the interactive sizing of that edge or corner. The frame's own press handlers do
+  // not run for such presses, and a right press on a handle goes nowhere.
+  if (button == Qt::LeftButton) tracker_.Start(this, hitCode, CurrentMouseGlobalPos());
+}
+
+void TFrameControl::mouseMoveEvent(QMouseEvent* event) {
+  if (tracker_.Active()) {
+    tracker_.MouseMove(event->globalPosition().toPoint());
+    return;
+  }
+  TCustomControl::mouseMoveEvent(event);
+}
+
+void TFrameControl::mouseReleaseEvent(QMouseEvent* event) {
+  if (tracker_.Active() && event->button() == Qt::LeftButton) {
+    tracker_.MouseRelease();
+    return;
+  }
+  TCustomControl::mouseReleaseEvent(event);
+}
+
+void TFrameControl::keyPressEvent(QKeyEvent* event) {
+  if (tracker_.Active() && event->key() == Qt::Key_Escape) {
+    tracker_.Cancel();
+    return;
+  }
+  TCustomControl::keyPressEvent(event);
+}
+
+void TFrameControl::PaintHandles(TColor penColor, TColor brushColor) {
+  QPainter painter(this);
+  Canvas canvas(&painter);
+  canvas.Pen.Color = penColor;
+  canvas.Pen.Width = 1;
+  canvas.Pen.Style = psSolid;
+  canvas.Brush.Color = brushColor;
+  canvas.Brush.Style = bsSolid;
+  for (const geom::Box& b : handleRects_) canvas.Ellipse(b.left, b.top, b.right, b.bottom);
+}
