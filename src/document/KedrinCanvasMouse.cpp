@@ -86,18 +86,17 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState, int x, int y) {
   const int T = std::min(sy, y), B = std::max(sy, y);
 
   if (tool == TTool::Select) {
+    // Every figure wholly inside the band, edges included, gets a member frame (made as a member,
+    // so it does not take the focus on the way); the group frame then takes the focus.
+    BulkShow bulk(Surface());
     std::vector<TSizer*> members;
-    {
-      BulkShow bulk(Surface());
-        for (TCustomKDTool* f : Figures()) {
-        if (L <= f->Left() && f->Left() + f->Width() <= R && T <= f->Top() &&
-            f->Top() + f->Height() <= B)
-          members.push_back(new TSizer(scbKedrin, f, 30, 30, ssMultiSelect));
-      }
-      if (!members.empty()) {
-        auto* group = new TSizerList(this, 30, 30);
-        group->SetSizerArray(members);
-      }
+    for (TCustomKDTool* f : Figures()) {
+      if (L <= f->Left() && f->Left() + f->Width() <= R && T <= f->Top() && f->Top() + f->Height() <= B)
+        members.push_back(new TSizer(scbKedrin, f, 30, 30, ssMultiSelect));
+    }
+    if (!members.empty()) {
+      auto* group = new TSizerList(this, 30, 30);
+      group->SetSizerArray(members);
     }
     return;
   }

@@ -6,7 +6,6 @@
 #include "Focus.h"
 #include "TSizer.h"
 
-
 TSizerList::TSizerList(QObject* owner, int modualHeight, int modualWidth)
     : ModualHeight(modualHeight), ModualWidth(modualWidth), owner_(owner) {}
 
@@ -46,15 +45,19 @@ void TSizerList::SetSizerArray(const std::vector<TSizer*>& members) {
   Invalidate();
 }
 
+void TSizerList::SendToMembers(uint32_t msg, uint64_t wParam, int64_t lParam) {
+  // A copy: a member may go away while it handles the message.
+  for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
+    if (m) SendMessage(m, msg, wParam, lParam);
+}
+
 void TSizerList::Moved(int x, int y) {
   if (FirstMovePending) {
     FirstMovePending = false;
     return;
   }
-  {
-    for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
-      if (m) SendMessage(m, WM_MOVE, 0, MakeLParam(x + m->OffsetX, y + m->OffsetY));
-  }
+  for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
+    if (m) SendMessage(m, WM_MOVE, 0, MakeLParam(x + m->OffsetX, y + m->OffsetY));
   RecordBounds();
   LayoutHandles();
   NotifyCornerNeighboursOf(parentWidget(), geometry());
@@ -62,25 +65,22 @@ void TSizerList::Moved(int x, int y) {
 
 void TSizerList::Sized(int w, int h) {
   if (FirstMovePending) return;
-  {
-    for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_)) {
-      if (!m) continue;
-      int64_t mw = int64_t{w} - LastWidth + m->width();
-      int64_t mh = int64_t{h} - LastHeight + m->height();
-      if (mw <= 0 || mh <= 0) {
-        mw = ModualWidth;
-        mh = ModualHeight;
-      }
-      SendMessage(m, WM_SIZE, 0, MakeLParam(static_cast<int32_t>(mw), static_cast<int32_t>(mh)));
+  for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_)) {
+    if (!m) continue;
+    int64_t mw = int64_t{w} - LastWidth + m->width();
+    int64_t mh = int64_t{h} - LastHeight + m->height();
+    if (mw <= 0 || mh <= 0) {
+      mw = ModualWidth;
+      mh = ModualHeight;
     }
+    SendMessage(m, WM_SIZE, 0, MakeLParam(static_cast<int32_t>(mw), static_cast<int32_t>(mh)));
   }
   RecordBounds();
   LayoutHandles();
 }
 
 void TSizerList::KeyNotify(int key, int64_t keyData) {
-  for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
-    if (m) SendMessage(m, TKM_KEYNOTIFY, 0, 0);
+  SendToMembers(TKM_KEYNOTIFY, 0, 0);
   const QPoint step = ArrowStep(key, keyData, ModualWidth, ModualHeight);
   if (!step.isNull()) {
     Invalidate();
@@ -100,9 +100,7 @@ void TSizerList::ReleaseMembers() {
 
 void TSizerList::Release() {
   if (Releasing()) return;
-  {
-    ReleaseMembers();
-  }
+  ReleaseMembers();
   TCustomControl::Release();
 }
 
@@ -118,8 +116,7 @@ int64_t TSizerList::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
       return 0;
     }
     case WM_RBUTTONDOWN:
-      for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
-        if (m) SendMessage(m, WM_RBUTTONDOWN, 0, lParam);
+      SendToMembers(WM_RBUTTONDOWN, 0, lParam);
       Invalidate();
       return 0;
     case WM_MOVE:
@@ -133,25 +130,17 @@ int64_t TSizerList::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
       return 0;
     case WM_KEYDOWN:
       if (wParam == VK_DELETE) {
-        {
-                for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
-            if (m) SendMessage(m, WM_KEYDOWN, VK_DELETE, 0);
-          sizers_.clear();
-        }
+        SendToMembers(WM_KEYDOWN, VK_DELETE, 0);
+        sizers_.clear();
         Release();
       } else {
-        for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
-          if (m) SendMessage(m, WM_KEYDOWN, wParam, lParam);
+        SendToMembers(WM_KEYDOWN, wParam, lParam);
       }
       return 0;
-    case TKM_FOCUSLOST: {
-      {
-            for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
-          if (m) SendMessage(m, WM_EXITCOMP);
-      }
+    case TKM_FOCUSLOST:
+      SendToMembers(WM_EXITCOMP, 0, 0);
       Release();
       return 0;
-    }
     default:
       return TCustomControl::WndProc(msg, wParam, lParam);
   }

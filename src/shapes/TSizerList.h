@@ -36,6 +36,7 @@ class TSizerList : public TFrameControl {
 
  private:
   void RecordBounds();
+  void SendToMembers(uint32_t msg, uint64_t wParam, int64_t lParam);
   void Moved(int x, int y);
   void Sized(int w, int h);
   void KeyNotify(int key, int64_t keyData);
