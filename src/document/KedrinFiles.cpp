@@ -62,43 +62,30 @@ class ReadProgress {
 };
 
 // Keeps the surface out of sight while many figures arrive, so that none of them is shown,
-// laid out or painted on its own; showing the surface again paints them all at once. A surface
-// holding the focus (a selection) only stops painting instead, so that no frame loses it.
-class BulkAdoption : public QObject {
+// laid out or painted on its own; showing the surface again paints them all at once (the
+// figures' own repaint requests are gathered into the surface's, see repaint::Invalidate). A
+// surface holding the focus (a selection) stays as it is, so that no frame loses the focus.
+class BulkAdoption {
  public:
   explicit BulkAdoption(QWidget* surface) : surface_(surface) {
     QWidget* focus = QApplication::focusWidget();
     if (surface->isVisible() && !(focus && surface->isAncestorOf(focus))) {
       hidden_ = true;
       surface->hide();
-    } else if (surface->updatesEnabled()) {
-      quiet_ = true;
-      surface->setUpdatesEnabled(false);
     }
   }
-  ~BulkAdoption() override {
-    if (!surface_) return;
-    if (hidden_) {
-      // Every child shown asks for a repaint of its own, and Qt checks each such request against
-      // all siblings above it. One repaint of the surface paints them all.
-      qApp->installEventFilter(this);
+  ~BulkAdoption() {
+    if (surface_ && hidden_) {
       surface_->show();
-      QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
-      qApp->removeEventFilter(this);
       surface_->update();
     }
-    if (quiet_) surface_->setUpdatesEnabled(true);
   }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    return event->type() == QEvent::UpdateLater && watched->parent() == surface_;
-  }
+  BulkAdoption(const BulkAdoption&) = delete;
+  BulkAdoption& operator=(const BulkAdoption&) = delete;
 
  private:
   QPointer<QWidget> surface_;
   bool hidden_ = false;
-  bool quiet_ = false;
 };
 
 }  // namespace
