@@ -80,8 +80,13 @@ void TCustomKDTool::SetFont(const TFontDesc& v) { font_.Assign(v); }
 
 void TCustomKDTool::SetCursorValue(int16_t v) {
   cursor_ = v;
+  // Only a figure that is on a canvas shows a cursor; one being read gets it when placed.
+  if (HandleAllocated()) ApplyCursor();
+}
+
+void TCustomKDTool::ApplyCursor() {
   Qt::CursorShape shape;
-  if (QtCursorFor(v, &shape)) setCursor(shape);
+  if (QtCursorFor(cursor_, &shape)) setCursor(shape);
   else unsetCursor();
 }
 
@@ -130,7 +135,9 @@ void TCustomKDTool::CreateHandle() {
   // A window needs a parent: a figure read from a record gets its outline when it is placed on
   // a canvas, not once per setter while its properties are applied.
   if (!parentWidget() && !HandleAllocated()) return;
+  const bool created = !HandleAllocated();
   TCustomControl::CreateHandle();
+  if (created) ApplyCursor();
   RebuildOutlineIfChanged();
 }
 

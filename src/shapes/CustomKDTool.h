@@ -127,6 +127,7 @@ class TCustomKDTool : public TCustomControl, public Persistent {
 
  private:
   void RebuildOutlineIfChanged();
+  void ApplyCursor();
 
   std::optional<OutlineKeyType> outlineKey_;
   std::string index_;
