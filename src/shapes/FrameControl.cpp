@@ -34,10 +34,25 @@ QPoint TFrameControl::ArrowStep(int key, int64_t keyData, int modualWidth, int m
   }
 }
 
-int64_t TFrameControl::HitTest(int64_t lParam) const {
-  QPoint local = mapFromGlobal(QPoint(LParamX(lParam), LParamY(lParam)));
-  int hit = handles::HitTest(handleRects_, local);
-  return hit ? hit : HTCLIENT;
+int64_t TFrameControl::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
+  switch (msg) {
+    case WM_NCHITTEST: {
+      QPoint local = mapFromGlobal(QPoint(LParamX(lParam), LParamY(lParam)));
+      int hit = handles::HitTest(handleRects_, local);
+      return hit ? hit : HTCLIENT;
+    }
+    case WM_MOVE:
+      MoveNotify(LParamX(lParam), LParamY(lParam));
+      return 0;
+    case WM_SIZE:
+      SizeNotify(LParamX(lParam), LParamY(lParam));
+      return 0;
+    case TKM_KEYNOTIFY:
+      KeyNotify(static_cast<int>(wParam), lParam);
+      return 0;
+    default:
+      return TCustomControl::WndProc(msg, wParam, lParam);
+  }
 }
 
 void TFrameControl::StartMove(std::function<void()> onEnd) {

@@ -22,11 +22,16 @@ class TFrameControl : public TCustomControl {
   // not at all with any other combination or key.
   static QPoint ArrowStep(int key, int64_t keyData, int modualWidth, int modualHeight);
 
+  // The hit test, and the move, size and key notifications, handed to the frame's own handlers.
+  int64_t WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) override;
+
  protected:
   TFrameControl();
 
-  // The hit-test answer for a point in screen coordinates packed in lParam.
-  int64_t HitTest(int64_t lParam) const;
+  virtual void MoveNotify(int x, int y) = 0;
+  virtual void SizeNotify(int w, int h) = 0;
+  virtual void KeyNotify(int key, int64_t keyData) = 0;
+
   // The interactive move of the body; onEnd runs when the button is released.
   void StartMove(std::function<void()> onEnd);
   void PaintHandles(TColor penColor, TColor brushColor);

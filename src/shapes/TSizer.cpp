@@ -67,7 +67,7 @@ void TSizer::NotifyCornerNeighbours() {
   if (target_) NotifyCornerNeighboursOf(target_->parentWidget(), geometry());
 }
 
-void TSizer::MoveTo(int x, int y) {
+void TSizer::MoveNotify(int x, int y) {
   // Setting our own bounds delivers the same notification again, nested; it would repeat these
   // steps with the same result.
   if (inMove_) return;
@@ -85,7 +85,7 @@ void TSizer::MoveTo(int x, int y) {
   ApplyFrameRegion();
 }
 
-void TSizer::SizeTo(int w, int h) {
+void TSizer::SizeNotify(int w, int h) {
   if (inMove_) return;
   inMove_ = true;
   setGeometry(x(), y(), w, h);
@@ -117,8 +117,6 @@ void TSizer::KeyNotify(int key, int64_t keyData) {
 
 int64_t TSizer::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
   switch (msg) {
-    case WM_NCHITTEST:
-      return HitTest(lParam);
     case WM_LBUTTONDOWN: {
       QPointer<TSizer> self(this);
       StartMove([self] {
@@ -130,15 +128,6 @@ int64_t TSizer::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
     }
     case WM_RBUTTONDOWN:
       if (target_) SendMessage(target_, WM_RBUTTONDOWN, 0, lParam);
-      return 0;
-    case WM_MOVE:
-      MoveTo(LParamX(lParam), LParamY(lParam));
-      return 0;
-    case WM_SIZE:
-      SizeTo(LParamX(lParam), LParamY(lParam));
-      return 0;
-    case TKM_KEYNOTIFY:
-      KeyNotify(static_cast<int>(wParam), lParam);
       return 0;
     case WM_KEYDOWN:
       if (wParam == VK_DELETE) {
@@ -158,7 +147,7 @@ int64_t TSizer::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
       if (target_) SendMessage(target_, TKM_FOCUSLOST);
       return 0;
     default:
-      return TCustomControl::WndProc(msg, wParam, lParam);
+      return TFrameControl::WndProc(msg, wParam, lParam);
   }
 }
 

@@ -44,11 +44,11 @@ class TSizer : public TFrameControl {
  protected:
   void CreateHandle() override;
   void paintEvent(QPaintEvent* event) override;
+  void MoveNotify(int x, int y) override;
+  void SizeNotify(int w, int h) override;
+  void KeyNotify(int key, int64_t keyData) override;
 
  private:
-  void KeyNotify(int key, int64_t keyData);
-  void MoveTo(int x, int y);
-  void SizeTo(int w, int h);
 
   bool inMove_ = false;  // a move or size notification nested in our own bounds change
   QPointer<QObject> owner_;

@@ -51,7 +51,7 @@ void TSizerList::SendToMembers(uint32_t msg, uint64_t wParam, int64_t lParam) {
     if (m) SendMessage(m, msg, wParam, lParam);
 }
 
-void TSizerList::Moved(int x, int y) {
+void TSizerList::MoveNotify(int x, int y) {
   if (FirstMovePending) {
     FirstMovePending = false;
     return;
@@ -63,7 +63,7 @@ void TSizerList::Moved(int x, int y) {
   NotifyCornerNeighboursOf(parentWidget(), geometry());
 }
 
-void TSizerList::Sized(int w, int h) {
+void TSizerList::SizeNotify(int w, int h) {
   if (FirstMovePending) return;
   for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_)) {
     if (!m) continue;
@@ -106,8 +106,6 @@ void TSizerList::Release() {
 
 int64_t TSizerList::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
   switch (msg) {
-    case WM_NCHITTEST:
-      return HitTest(lParam);
     case WM_LBUTTONDOWN: {
       QPointer<TSizerList> self(this);
       StartMove([self] {
@@ -118,15 +116,6 @@ int64_t TSizerList::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
     case WM_RBUTTONDOWN:
       SendToMembers(WM_RBUTTONDOWN, 0, lParam);
       Invalidate();
-      return 0;
-    case WM_MOVE:
-      Moved(LParamX(lParam), LParamY(lParam));
-      return 0;
-    case WM_SIZE:
-      Sized(LParamX(lParam), LParamY(lParam));
-      return 0;
-    case TKM_KEYNOTIFY:
-      KeyNotify(static_cast<int>(wParam), lParam);
       return 0;
     case WM_KEYDOWN:
       if (wParam == VK_DELETE) {
@@ -142,7 +131,7 @@ int64_t TSizerList::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
       Release();
       return 0;
     default:
-      return TCustomControl::WndProc(msg, wParam, lParam);
+      return TFrameControl::WndProc(msg, wParam, lParam);
   }
 }
 

@@ -33,13 +33,13 @@ class TSizerList : public TFrameControl {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void MoveNotify(int x, int y) override;
+  void SizeNotify(int w, int h) override;
+  void KeyNotify(int key, int64_t keyData) override;
 
  private:
   void RecordBounds();
   void SendToMembers(uint32_t msg, uint64_t wParam, int64_t lParam);
-  void Moved(int x, int y);
-  void Sized(int w, int h);
-  void KeyNotify(int key, int64_t keyData);
   void ReleaseMembers();
 
   QPointer<QObject> owner_;
