@@ -12,7 +12,7 @@ packages=(
   # fuzzing and sanitizers (clang's libFuzzer and runtimes)
   clang libclang-rt-14-dev
   # run time: platform plugins (offscreen and xcb), svg icons, help reader, fonts
-  qt6-qpa-plugins libqt6svg6 libchm1 fonts-dejavu-core fonts-wqy-microhei
+  qt6-qpa-plugins libqt6svg6 libchm1 fontconfig fonts-dejavu-core fonts-wqy-microhei
   # help file compiler
   fp-utils-3.2.2
   # end-to-end tests: virtual display, input, clipboard, screenshots

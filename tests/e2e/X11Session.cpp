@@ -61,7 +61,16 @@ X11Session::~X11Session() {
   StopEditor();
   if (server_) {
     server_->terminate();
-    if (!server_->waitForFinished(3000)) server_->kill();
+    if (!server_->waitForFinished(5000)) {
+      server_->kill();
+      server_->waitForFinished(2000);
+    }
+  }
+  // The next session may be given the same display number: it must not meet this server's
+  // socket on its way out.
+  if (!display_.isEmpty()) {
+    const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(display_.mid(1));
+    WaitFor([&] { return !QFile::exists(socket); }, 5000);
   }
 }
 
@@ -102,9 +111,13 @@ bool X11Session::StartEditorProgram(const QString& program, const QStringList& a
   editorLog_ = QDir(OutputFolder()).filePath(QStringLiteral("editor-%1.log").arg(display_.mid(1)));
   editor_->setProcessChannelMode(QProcess::MergedChannels);
   editor_->setStandardOutputFile(editorLog_);
-  editor_->start(program, arguments);
-  if (!editor_->waitForStarted(5000)) return false;
-  mainWindow_ = WaitForWindow(QStringLiteral("^Kedrin Tools Demo$"), 15000);
+  // A display that has only just come up may turn the first client away; one more try then.
+  for (int attempt = 0; attempt < 2 && mainWindow_.isEmpty(); ++attempt) {
+    editor_->start(program, arguments);
+    if (!editor_->waitForStarted(5000)) return false;
+    mainWindow_ = WaitForWindow(QStringLiteral("^Kedrin Tools Demo$"), 15000);
+    if (mainWindow_.isEmpty() && EditorRunning()) return false;
+  }
   if (mainWindow_.isEmpty()) return false;
   Xdo({QStringLiteral("windowmove"), mainWindow_, QStringLiteral("0"), QStringLiteral("0")});
   Xdo({QStringLiteral("windowsize"), mainWindow_, QString::number(kMainWidth), QString::number(kMainHeight)});
