@@ -7,6 +7,8 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config ccache python3
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libjpeg-dev
+  # PNG export: libdeflate compresses the picture data, libspng is the reference encoder
+  libdeflate-dev libspng-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing and sanitizers (clang's libFuzzer and runtimes)
@@ -17,8 +19,10 @@ packages=(
   fp-utils-3.2.2
   # end-to-end tests: virtual display, input, clipboard, screenshots
   xvfb xauth xdotool xclip x11-apps imagemagick
-  # packaging
-  dpkg-dev file
+  # printed and exported PDFs checked as a reader sees them (pdftoppm, pdftotext)
+  poppler-utils
+  # packaging: the package, its manual pages and the checks a packager runs on it
+  dpkg-dev file help2man lintian appstream desktop-file-utils
 )
 
 missing=()
