@@ -373,9 +373,13 @@ void TReader::ReadProperty(Persistent& root, const std::string& rootName) {
 }
 
 std::unique_ptr<Persistent> TReader::ReadShape() {
+  // Fewer than four bytes left are a record cut short only when they begin the signature; any
+  // other stray bytes (after the last record of a file, say) are simply not a record.
   char signature[4];
-  ReadRaw(signature, 4);
-  if (std::memcmp(signature, "TPF0", 4) != 0) Fail(streammsg::kInvalidStreamFormat);
+  const size_t present = static_cast<size_t>(std::min<uint64_t>(Available(), 4));
+  ReadRaw(signature, present);
+  if (std::memcmp(signature, "TPF0", present) != 0) Fail(streammsg::kInvalidStreamFormat);
+  if (present < 4) Fail(streammsg::kStreamRead);
   if (PeekByte() >= 0xF0) {
     uint8_t flags = ReadByte();
     if (flags & 2) ReadInteger();

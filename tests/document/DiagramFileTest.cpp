@@ -156,7 +156,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Damage{"InLeftValue", 22, 0, 0, "Error reading TKDProcess.Left: Stream read error"},
                       Damage{"BeforeEndMarkers", 0, 2, 0, "Stream read error"},
                       Damage{"LastByteMissing", 0, 1, 0, "Stream read error"},
-                      Damage{"GarbageAfterLastRecord", 0, 0, 5, "Invalid stream format"}),
+                      Damage{"GarbageAfterLastRecord", 0, 0, 5, "Invalid stream format"},
+                      Damage{"OneStrayByteAfterLastRecord", 0, 0, 1, "Invalid stream format"},
+                      Damage{"ThreeStrayBytesAfterLastRecord", 0, 0, 3, "Invalid stream format"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DiagramFile, MissingFileCannotBeOpened) {
