@@ -53,8 +53,9 @@ class TCustomKDTool : public TCustomControl, public Persistent {
   TFont& FontObject() { return font_; }
 
   // Inherited published properties that only travel through records.
-  int32_t Tag() const { return tag_; }
-  void SetTag(int32_t v) { tag_ = v; }
+  // Virtual: a line keeps its course in it (see TKDLine).
+  virtual int32_t Tag() const { return tag_; }
+  virtual void SetTag(int32_t v) { tag_ = v; }
   int16_t CursorValue() const { return cursor_; }
   void SetCursorValue(int16_t v);
   const std::string& Hint() const { return hint_; }

@@ -10,6 +10,24 @@ void TKDLine::SetOrientation(TArrowDirection value) {
   Invalidate();
 }
 
+int32_t TKDLine::CourseTag(TArrowDirection orientation) {
+  return orientation == adTopToBottom ? 0 : static_cast<int32_t>(orientation) + 1;
+}
+
+int32_t TKDLine::Tag() const {
+  return orientation_ == adTopToBottom ? TCustomKDTool::Tag() : CourseTag(orientation_);
+}
+
+void TKDLine::SetTag(int32_t v) {
+  if (v >= 1 && v <= adRightToRight + 1) {
+    TCustomKDTool::SetTag(0);
+    SetOrientation(static_cast<TArrowDirection>(v - 1));
+  } else {
+    // Some other writer's own use of the Tag: kept as it is, the line falls.
+    TCustomKDTool::SetTag(v);
+  }
+}
+
 void TKDLine::ApplyOutline() {
   band_ = geom::LineBand(orientation_, Width(), Height());
   SetWindowRgn(this, regions::CreatePolygonRgn(std::vector<QPoint>(band_.begin(), band_.end())));

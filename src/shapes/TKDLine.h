@@ -4,8 +4,12 @@
 #include "CustomKDTool.h"
 
 // A straight line across its box along one of four courses, clickable only on a thin band along
-// the segment. The course is not stored in records: a line read back runs from the top-left to
-// the bottom-right corner.
+// the segment.
+//
+// The record has no entry for the course, so it travels in the integer Tag that every figure
+// record may carry and nothing else uses: 1 + the direction value for every course but the
+// falling one, which keeps Tag 0 and so is written exactly as it always was. A reader that knows
+// nothing of this reads a plain integer and draws the line falling, as it always did.
 class TKDLine final : public TCustomKDTool {
   Q_OBJECT
  public:
@@ -14,6 +18,11 @@ class TKDLine final : public TCustomKDTool {
 
   TArrowDirection Orientation() const { return orientation_; }
   void SetOrientation(TArrowDirection value);
+
+  int32_t Tag() const override;
+  void SetTag(int32_t v) override;
+  // The Tag that carries a course, or 0 for the falling one.
+  static int32_t CourseTag(TArrowDirection orientation);
   const std::array<QPoint, 4>& BandPoints() const { return band_; }
 
   void DrawTo(Canvas& canvas, int x, int y) const override;

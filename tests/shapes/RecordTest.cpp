@@ -174,12 +174,52 @@ INSTANTIATE_TEST_SUITE_P(
                       ClassCase{"TKDLine", [] { return new TKDLine; }}),
     [](const ::testing::TestParamInfo<ClassCase>& info) { return std::string(info.param.name); });
 
-TEST(FigureRecord, LineReadsBackFalling) {
+// A line's course rides in the Tag entry, which comes right after the empty object name; a falling
+// line has none, so its record is the one every reader has always known.
+struct CourseCase {
+  TArrowDirection orientation;
+  const char* tagEntry;  // bytes after the object name, or empty for none
+};
+
+class LineCourse : public ::testing::TestWithParam<CourseCase> {};
+
+TEST_P(LineCourse, TravelsInTheTagAndReadsBack) {
   TKDLine line;
-  line.ApplyBounds(0, 0, 60, 4);
-  line.SetOrientation(adTopToTop);
+  line.ApplyBounds(0, 0, 60, 40);
+  line.SetOrientation(GetParam().orientation);
+  const std::vector<uint8_t> bytes = RecordOf(line);
+  // "TPF0", class name "TKDLine", empty object name: 4 + 8 + 1 bytes.
+  const std::vector<uint8_t> afterName(bytes.begin() + 13, bytes.begin() + 19);
+  const std::vector<uint8_t> tag = Hex(GetParam().tagEntry);
+  if (tag.empty()) EXPECT_EQ(ToHex(afterName).substr(0, 14), "04 4C 65 66 74");  // Left comes first
+  else EXPECT_EQ(ToHex(afterName), ToHex(tag));
+  auto back = ReadOne(bytes);
+  EXPECT_EQ(static_cast<TKDLine&>(*back).Orientation(), GetParam().orientation);
+  EXPECT_EQ(ToHex(RecordOf(*back)), ToHex(bytes));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Courses, LineCourse,
+    ::testing::Values(CourseCase{adTopToBottom, ""}, CourseCase{adTopToTop, "03 54 61 67 02 01"},
+                      CourseCase{adBottomToTop, "03 54 61 67 02 03"},
+                      CourseCase{adBottomToBottom, "03 54 61 67 02 04"},
+                      CourseCase{adLeftToLeft, "03 54 61 67 02 05"},
+                      CourseCase{adRightToRight, "03 54 61 67 02 06"}));
+
+TEST(FigureRecord, LineWithAnotherWritersTagFallsAndKeepsTheTag) {
+  TKDLine line;
+  line.ApplyBounds(0, 0, 60, 40);
+  line.SetTag(77);
   auto back = ReadOne(RecordOf(line));
   EXPECT_EQ(static_cast<TKDLine&>(*back).Orientation(), adTopToBottom);
+  EXPECT_EQ(back->Tag(), 77);
+}
+
+TEST(FigureRecord, TagOfOtherFiguresIsJustAnInteger) {
+  TKDRectangle box;
+  box.SetTag(1);
+  auto back = ReadOne(RecordOf(box));
+  EXPECT_EQ(back->Tag(), 1);
 }
 
 TEST(FigureRecord, ErrorTextNamesTheClassAsRegistered) {

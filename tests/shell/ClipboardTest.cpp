@@ -115,17 +115,6 @@ TEST_F(Clip, PastedFigureTakesTheMarkedFiguresPropertiesAtPasteTime) {
   EXPECT_EQ(copy->ArrowPosition(), apBoth);
 }
 
-TEST_F(Clip, LinesArePastedFalling) {
-  UseTool("btnLine");
-  Drag({100, 150}, {200, 100});  // rising
-  Band({90, 90}, {210, 160});
-  main->btnCopyClick();
-  main->btnPasteClick();
-  auto* copy = dynamic_cast<TKDLine*>(doc->Figures().back());
-  ASSERT_NE(copy, nullptr);
-  EXPECT_EQ(copy->Orientation(), adTopToBottom);
-}
-
 TEST_F(Clip, ClipboardHoldsTheRecordAsAFileWouldAndAPicture) {
   auto* f = Add<TKDProcess>(doc, QRect(100, 100, 80, 40));
   Band({90, 90}, {190, 150});
