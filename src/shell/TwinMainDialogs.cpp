@@ -1,0 +1,71 @@
+// The dialogs the commands run, one place each so that tests can answer them.
+#include "TwinMain.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+
+#include "QtConvert.h"
+#include "TFontChooser.h"
+
+// Dialogs.
+
+std::unique_ptr<QFileDialog> TwinMain::MakeOpenDialog(QWidget* parent) {
+  auto dialog = std::make_unique<QFileDialog>(parent);
+  dialog->setObjectName(QStringLiteral("dlgOpen"));
+  dialog->setAcceptMode(QFileDialog::AcceptOpen);
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  dialog->setNameFilters({QStringLiteral("KedrinFile(*.kdl)")});
+  dialog->setDefaultSuffix(QStringLiteral("kdl"));
+  return dialog;
+}
+
+std::unique_ptr<QFileDialog> TwinMain::MakeSaveAsDialog(QWidget* parent) {
+  auto dialog = std::make_unique<QFileDialog>(parent);
+  dialog->setObjectName(QStringLiteral("dlgSaveAs"));
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setNameFilters({QStringLiteral("KedrinFile(*.kdl)"), QStringLiteral("Bitmap File(*.bmp)"),
+                          QStringLiteral("Jpeg File(*.jpg)")});
+  dialog->selectNameFilter(QStringLiteral("KedrinFile(*.kdl)"));
+  dialog->setDefaultSuffix(QStringLiteral("kdl"));
+  // Replacing an existing file is asked first.
+  dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+  return dialog;
+}
+
+QString TwinMain::ExecuteOpenDialog() {
+  auto dialog = MakeOpenDialog(this);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+  return QFileInfo(dialog->selectedFiles().first()).absoluteFilePath();
+}
+
+QString TwinMain::ExecuteSaveAsDialog() {
+  auto dialog = MakeSaveAsDialog(this);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+  return QFileInfo(dialog->selectedFiles().first()).absoluteFilePath();
+}
+
+bool TwinMain::ExecuteColorDialog(TColor& color) {
+  QColorDialog dialog(ToQColor(color), this);
+  dialog.setObjectName(QStringLiteral("dlgColor"));
+  if (dialog.exec() != QDialog::Accepted) return false;
+  color = FromQColor(dialog.currentColor());
+  return true;
+}
+
+bool TwinMain::ExecuteFontDialog(TFontDesc& font) {
+  TFontChooser dialog(this);
+  dialog.SetFont(font);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  font = dialog.Font();
+  return true;
+}
+
+void TwinMain::ExecutePrinterSetupDialog() {
+  QPrintDialog dialog(&printer_, this);
+  dialog.setObjectName(QStringLiteral("dlgPrnSetup"));
+  dialog.setWindowTitle(QStringLiteral("Print Setup"));
+  dialog.exec();
+}
