@@ -4,6 +4,7 @@
 // erases it without repainting anything.
 #include <QPointer>
 
+#include "DocumentHistory.h"
 #include "Focus.h"
 #include "KDTools.h"
 #include "RepaintBatch.h"
@@ -86,18 +87,13 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState, int x, int y) {
   const int T = std::min(sy, y), B = std::max(sy, y);
 
   if (tool == TTool::Select) {
-    // Every figure wholly inside the band, edges included, gets a member frame (made as a member,
-    // so it does not take the focus on the way); the group frame then takes the focus.
-    BulkShow bulk(Surface());
-    std::vector<TSizer*> members;
+    // Every figure wholly inside the band, edges included.
+    std::vector<TCustomKDTool*> inside;
     for (TCustomKDTool* f : Figures()) {
       if (L <= f->Left() && f->Left() + f->Width() <= R && T <= f->Top() && f->Top() + f->Height() <= B)
-        members.push_back(new TSizer(scbKedrin, f, 30, 30, ssMultiSelect));
+        inside.push_back(f);
     }
-    if (!members.empty()) {
-      auto* group = new TSizerList(this, 30, 30);
-      group->SetSizerArray(members);
-    }
+    SelectGroup(inside);
     return;
   }
 
@@ -166,11 +162,14 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState, int x, int y) {
   }
   if (!figure) return;
   if (tool != TTool::Line && tool != TTool::Arrow) {
-    figure->ApplyBounds(L, T, R - L, B - T);
+    // A click without a drag would make a figure nobody can see or select: it gets its default
+    // size at the click instead. A drag, however short, gives exactly the dragged box.
+    if (x == sx && y == sy) figure->ApplyBounds(L, T, figure->DefaultWidth(), figure->DefaultHeight());
+    else figure->ApplyBounds(L, T, R - L, B - T);
     figure->SetParentControl(Surface());
   }
   GiveDrawingStyle(figure);
   WireFigure(figure);
   figure->Redraw();
-  Modified = true;
+  History().RecordAdded({figure}, QStringLiteral("Draw %1").arg(QString::fromLatin1(figure->ClassName() + 3)));
 }

@@ -4,7 +4,9 @@
 #include <QKeyEvent>
 #include <QPointer>
 
+#include "BoundsCommand.h"
 #include "ComponentClipboard.h"
+#include "DocumentHistory.h"
 #include "Errors.h"
 #include "KDTools.h"
 #include "KeyHook.h"
@@ -17,6 +19,10 @@ keyhook::HHOOK KeyHook = 0;
 }
 
 void TwinKedrinFile::CutSelection() {
+  std::vector<TCustomKDTool*> selected;
+  for (TCustomKDTool* f : Figures())
+    if (f->HaveFocused()) selected.push_back(f);
+  History().Begin(TEditKind::Delete, selected, QStringLiteral("Cut"));
   // From the top down: a group frame lies above its members and deletes them all; single frames
   // delete their figures. Each Delete takes children away, so the walk re-reads the list.
   QWidget* surface = Surface();
@@ -33,6 +39,7 @@ void TwinKedrinFile::CutSelection() {
     if (auto* frame = qobject_cast<TSizer*>(child)) SendMessage(frame, WM_KEYDOWN, VK_DELETE, 0);
     --i;
   }
+  History().End();
 }
 
 void TwinKedrinFile::CopySelection() {
@@ -44,13 +51,30 @@ void TwinKedrinFile::PasteCopies() {
   QWidget* surface = Surface();
   std::vector<QPointer<QObject>> children;
   for (QObject* o : surface->children()) children.emplace_back(o);
-  for (const QPointer<QObject>& o : children) {
-    auto* figure = qobject_cast<TCustomKDTool*>(o.data());
-    if (!figure || !figure->CopyMark || figure->parent() != surface) continue;
-    figure->CopyToClipboard();
-    if (TCustomKDTool* copy = figure->PasteCopy()) WireFigure(copy);
+  std::vector<TCustomKDTool*> copies;
+  try {
+    for (const QPointer<QObject>& o : children) {
+      auto* figure = qobject_cast<TCustomKDTool*>(o.data());
+      if (!figure || !figure->CopyMark || figure->parent() != surface) continue;
+      figure->CopyToClipboard();
+      if (TCustomKDTool* copy = figure->PasteCopy()) {
+        // The record says whether the original was selected; a copy never comes selected.
+        copy->SetHaveFocused(false);
+        WireFigure(copy);
+        copies.push_back(copy);
+      }
+    }
+  } catch (...) {
+    // A paste that fails changes nothing: the copies made before the failure go again.
+    for (TCustomKDTool* copy : copies) {
+      copy->ClearEvents();
+      copy->Release();
+    }
+    componentclipboard::Flush();
+    throw;
   }
   componentclipboard::Flush();
+  History().RecordAdded(copies, CountedText("Paste", copies.size()));
 }
 
 void TwinKedrinFile::InstallKeyHook(TMainWindowLink* mainWindow) {

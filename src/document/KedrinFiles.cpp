@@ -2,6 +2,7 @@
 // the widget-free functions of DiagramFile, DiagramPicture, PictureFiles and PrintFit; this file
 // does the document's part: names, titles, the Modified flag and adopting figures read.
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QPointer>
@@ -10,6 +11,10 @@
 #include <vector>
 
 #include "DiagramFile.h"
+#include "DocumentFigures.h"
+#include "DocumentHistory.h"
+#include "StreamError.h"
+#include "BulkAdoption.h"
 #include "DiagramPicture.h"
 #include "Errors.h"
 #include "FileNames.h"
@@ -61,33 +66,6 @@ class ReadProgress {
   int permille_ = -1;
 };
 
-// Keeps the surface out of sight while many figures arrive, so that none of them is shown,
-// laid out or painted on its own; showing the surface again paints them all at once (the
-// figures' own repaint requests are gathered into the surface's, see repaint::Invalidate). A
-// surface holding the focus (a selection) stays as it is, so that no frame loses the focus.
-class BulkAdoption {
- public:
-  explicit BulkAdoption(QWidget* surface) : surface_(surface) {
-    QWidget* focus = QApplication::focusWidget();
-    if (surface->isVisible() && !(focus && surface->isAncestorOf(focus))) {
-      hidden_ = true;
-      surface->hide();
-    }
-  }
-  ~BulkAdoption() {
-    if (surface_ && hidden_) {
-      surface_->show();
-      surface_->update();
-    }
-  }
-  BulkAdoption(const BulkAdoption&) = delete;
-  BulkAdoption& operator=(const BulkAdoption&) = delete;
-
- private:
-  QPointer<QWidget> surface_;
-  bool hidden_ = false;
-};
-
 }  // namespace
 
 bool TwinKedrinFile::SaveToFile(const QString& fileName) {
@@ -96,30 +74,39 @@ bool TwinKedrinFile::SaveToFile(const QString& fileName) {
     ExportPicture(fileName);
     return true;
   }
+  History().End();
   const std::vector<TCustomKDTool*> figures = Figures();
   const std::vector<const Persistent*> records(figures.begin(), figures.end());
   diagramfile::Write(fileName, records);
-  Modified = false;
+  readIncompletely_ = false;
   SetTitle(fileName);
+  SetModified(false);
   return true;
 }
 
 void TwinKedrinFile::LoadFromFile(const QString& fileName) {
   QWidget* surface = Surface();
   ReadProgress progress(this);
-  BulkAdoption bulk(surface);
-  diagramfile::Read(
-      fileName,
-      [&](std::unique_ptr<TCustomKDTool> owned) {
-        TCustomKDTool* figure = owned.release();
-        figure->SetParentControl(surface);  // the new topmost figure; the surface owns it
-        WireFigure(figure);
-        figure->Redraw();
-      },
-      [&](int64_t position, int64_t size) {
-        SetTitle(fileName);
-        progress.Update(position, size);
-      });
+  try {
+    BulkAdoption bulk(surface);
+    diagramfile::Read(
+        fileName,
+        [&](std::unique_ptr<TCustomKDTool> owned) { FigureSet().Adopt(owned.release()); },
+        [&](int64_t position, int64_t size) {
+          SetTitle(fileName);
+          progress.Update(position, size);
+        });
+  } catch (const EStreamError& e) {
+    // What was read stays, but it is not the file: the document counts as changed, and Save asks
+    // for a name rather than overwrite what is left of the file.
+    readIncompletely_ = true;
+    History().Stack().clear();
+    SetModified(true);
+    throw EKedrinError(QStringLiteral("%1 could not be read completely: %2")
+                           .arg(QDir::toNativeSeparators(fileName), QString::fromStdString(e.what())));
+  }
+  History().Stack().clear();
+  SetModified(false);
 }
 
 void TwinKedrinFile::ExportPicture(const QString& fileName) {

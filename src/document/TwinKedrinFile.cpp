@@ -3,13 +3,19 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMdiSubWindow>
+#include <QMdiArea>
 #include <QMenu>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
 
+#include "DocumentHistory.h"
 #include "Errors.h"
 #include "FileNames.h"
+#include "RepaintBatch.h"
+#include "RestackCommand.h"
+#include "RestyleCommand.h"
 #include "Focus.h"
 #include "KDTools.h"
 #include "Questions.h"
@@ -76,6 +82,10 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
   connect(BringToFront1, &QAction::triggered, this, [this] { BringToFront1Click(); });
   connect(SendToBack1, &QAction::triggered, this, [this] { SendToBack1Click(); });
 
+  history_ = std::make_unique<DocumentHistory>(*this);
+  connect(&history_->Stack(), &QUndoStack::cleanChanged, this, [this] { ShowModified(); });
+  connect(&history_->Stack(), &QUndoStack::indexChanged, this, [this] { emit ContentChanged(); });
+
   focus::MarkForm(this);
   FormCreate();
 }
@@ -88,9 +98,44 @@ TwinKedrinFile::~TwinKedrinFile() {
 
 TCanvasSurface* TwinKedrinFile::Surface() const { return scbKedrin->Surface(); }
 
-QString TwinKedrinFile::Title() const { return windowTitle(); }
+void TwinKedrinFile::SetTitle(const QString& title) {
+  title_ = title;
+  // "[*]" marks where the window shows the modified state; one in the name itself is doubled.
+  QString shown = title;
+  shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  setWindowTitle(shown + QStringLiteral("[*]"));
+  setWindowModified(Modified());
+}
 
-void TwinKedrinFile::SetTitle(const QString& title) { setWindowTitle(title); }
+bool TwinKedrinFile::Modified() const { return forcedModified_ || !history_->Stack().isClean(); }
+
+void TwinKedrinFile::SetModified(bool modified) {
+  forcedModified_ = modified;
+  if (!modified) history_->Stack().setClean();
+  ShowModified();
+}
+
+void TwinKedrinFile::SetReadIncompletely(bool value) { readIncompletely_ = value; }
+
+void TwinKedrinFile::ShowModified() {
+  const bool modified = Modified();
+  setWindowModified(modified);
+  emit ModifiedChanged(modified);
+}
+
+QUndoStack* TwinKedrinFile::UndoStack() const { return &history_->Stack(); }
+
+DocumentFigures& TwinKedrinFile::FigureSet() { return history_->Figures(); }
+
+void TwinKedrinFile::Undo() { history_->Undo(); }
+
+void TwinKedrinFile::Redo() { history_->Redo(); }
+
+void TwinKedrinFile::EditStarted(TEditKind kind, const std::vector<TCustomKDTool*>& targets) {
+  history_->Begin(kind, targets);
+}
+
+void TwinKedrinFile::EditEnded() { history_->End(); }
 
 std::vector<TCustomKDTool*> TwinKedrinFile::Figures() const {
   std::vector<TCustomKDTool*> figures;
@@ -102,7 +147,7 @@ std::vector<TCustomKDTool*> TwinKedrinFile::Figures() const {
 }
 
 void TwinKedrinFile::FormCreate() {
-  Modified = false;
+  forcedModified_ = false;
   CurPenColor = clBlack;
   CurBrushColor = clWhite;
   CurPenStyle = psSolid;
@@ -124,7 +169,15 @@ void TwinKedrinFile::FormActivate() {
 }
 
 bool TwinKedrinFile::FormCloseQuery() {
-  if (!Modified) return true;
+  if (!Modified()) return true;
+  // The question is about this document: it comes to the front first.
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+    if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
+    sub->raise();
+  } else {
+    raise();
+    activateWindow();
+  }
   switch (questions::AskYesNoCancel(this, QStringLiteral("File has been changed, save or not?"))) {
     case questions::TAnswer::No: return true;
     case questions::TAnswer::Cancel: return false;
@@ -134,12 +187,13 @@ bool TwinKedrinFile::FormCloseQuery() {
   // named after an exported picture is asked for a name first, and a cancelled or failed save
   // keeps the window open.
   const QString title = Title();
-  if (title == filenames::kUntitled || filenames::Extension(title) != filenames::kDiagramExt) {
+  if (title == filenames::kUntitled || filenames::Extension(title) != filenames::kDiagramExt ||
+      readIncompletely_) {
     if (!mainWindow_ || !mainWindow_->SaveAs(this)) return false;
   } else if (!errors::RunCommand(this, [&] { SaveToFile(title); })) {
     return false;
   }
-  return !Modified;
+  return !Modified();
 }
 
 void TwinKedrinFile::FormClose() {
@@ -261,11 +315,52 @@ void TwinKedrinFile::GiveDrawingStyle(TCustomKDTool* figure) const {
   figure->SetFont(CurFont);
 }
 
-void TwinKedrinFile::ApplyStyleToSelection() {
-  bool anySelected = false;
-  for (TCustomKDTool* figure : Figures()) {
-    if (!figure->HaveFocused()) continue;
-    anySelected = true;
+void TwinKedrinFile::GiveStyleItem(TCustomKDTool* figure, TStyleItem item) const {
+  auto* arrow = qobject_cast<TKDArrow*>(figure);
+  switch (item) {
+    case TStyleItem::PenStyle: figure->SetLineStyle(CurPenStyle); break;
+    case TStyleItem::PenColor: figure->SetLineColor(CurPenColor); break;
+    case TStyleItem::BrushStyle: figure->SetFillStyle(CurBrushStyle); break;
+    case TStyleItem::BrushColor: figure->SetFillColor(CurBrushColor); break;
+    case TStyleItem::LineWidth: figure->SetLineWidth(CurLineWidth); break;
+    case TStyleItem::Font: figure->SetFont(CurFont); break;
+    case TStyleItem::Caption: figure->SetCaption(CurCaption); break;
+    case TStyleItem::ArrowPosition:
+      if (arrow) arrow->SetArrowPosition(CurArrowPosition);
+      break;
+    case TStyleItem::ArrowDirection:
+      if (arrow) arrow->SetArrowDirection(CurArrowDirection);
+      break;
+    case TStyleItem::ArrowThickness:
+      if (arrow) arrow->SetArrowThicknessRate(ToRate(CurArrowThicknessRate));
+      break;
+    case TStyleItem::ArrowHeadLength:
+      if (arrow) arrow->SetArrowHeadLengthRate(ToRate(CurArrowHeadLengthRate));
+      break;
+    case TStyleItem::All: break;
+  }
+}
+
+void TwinKedrinFile::ApplyStyleToSelection(TStyleItem item) {
+  std::vector<TCustomKDTool*> selected;
+  for (TCustomKDTool* figure : Figures())
+    if (figure->HaveFocused()) selected.push_back(figure);
+  if (selected.empty()) {
+    KeepDrawingStyle(*this);
+    return;
+  }
+  // A group member keeps everything but the item the control edits: labels keep their captions
+  // when the group's pen changes.
+  const bool oneItem = item != TStyleItem::All && GroupSelected();
+  std::vector<TFigureStyle> before;
+  before.reserve(selected.size());
+  for (TCustomKDTool* figure : selected) before.push_back(TFigureStyle::Of(*figure));
+  for (TCustomKDTool* figure : selected) {
+    if (oneItem) {
+      GiveStyleItem(figure, item);
+      figure->Redraw();
+      continue;
+    }
     GiveDrawingStyle(figure);
     figure->SetCaption(CurCaption);
     figure->Redraw();
@@ -276,16 +371,73 @@ void TwinKedrinFile::ApplyStyleToSelection() {
       arrow->SetArrowHeadLengthRate(ToRate(CurArrowHeadLengthRate));
     }
   }
-  if (!anySelected) KeepDrawingStyle(*this);
+  std::vector<RestyleCommand::Change> changes;
+  DocumentFigures& set = FigureSet();
+  for (size_t i = 0; i < selected.size(); ++i) {
+    TFigureStyle after = TFigureStyle::Of(*selected[i]);
+    if (!(after == before[i])) changes.push_back({set.IdOf(selected[i]), before[i], after});
+  }
+  if (!changes.empty())
+    history_->Push(new RestyleCommand(set, item, std::move(changes), item == TStyleItem::Caption ? captionBurst_ : 0));
 }
 
+namespace {
+// The selected figures' places in the stacking order.
+std::vector<DocumentFigures::Move> SelectedPlaces(TwinKedrinFile& d) {
+  std::vector<DocumentFigures::Move> places;
+  const std::vector<TCustomKDTool*> figures = d.Figures();
+  for (size_t i = 0; i < figures.size(); ++i)
+    if (figures[i]->HaveFocused()) places.push_back({d.FigureSet().IdOf(figures[i]), static_cast<int>(i)});
+  return places;
+}
+
+// Selection frames stay above the figures they mark.
+void RaiseFrames(QWidget* surface) {
+  std::vector<QWidget*> frames;
+  for (QObject* o : surface->children())
+    if (qobject_cast<TSizer*>(o) || qobject_cast<TSizerList*>(o)) frames.push_back(static_cast<QWidget*>(o));
+  for (QWidget* frame : frames) frame->raise();
+}
+
+void RecordRestack(TwinKedrinFile& d, std::vector<DocumentFigures::Move> before, const char* text) {
+  std::vector<DocumentFigures::Move> after = SelectedPlaces(d);
+  bool moved = false;
+  for (size_t i = 0; i < before.size() && i < after.size(); ++i) moved = moved || before[i].index != after[i].index;
+  if (!moved) return;
+  d.History().Push(new RestackCommand(d.FigureSet(), std::move(before), std::move(after), QString::fromLatin1(text)));
+}
+}  // namespace
+
 void TwinKedrinFile::BringToFront1Click() {
+  std::vector<DocumentFigures::Move> before = SelectedPlaces(*this);
   for (TCustomKDTool* figure : Figures())
     if (figure->HaveFocused()) figure->raise();
+  RaiseFrames(Surface());
+  RecordRestack(*this, std::move(before), "Bring to Front");
 }
 
 void TwinKedrinFile::SendToBack1Click() {
+  std::vector<DocumentFigures::Move> before = SelectedPlaces(*this);
   for (TCustomKDTool* figure : Figures())
     if (figure->HaveFocused()) figure->lower();
   imgKedrin->lower();
+  RecordRestack(*this, std::move(before), "Send to Back");
+}
+
+bool TwinKedrinFile::GroupSelected() const {
+  for (QObject* o : Surface()->children())
+    if (auto* group = qobject_cast<TSizerList*>(o); group && !group->Releasing()) return true;
+  return false;
+}
+
+void TwinKedrinFile::SelectGroup(const std::vector<TCustomKDTool*>& figures) {
+  if (figures.empty()) return;
+  // Member frames are made as members, so they do not take the focus on the way; the group
+  // frame then takes it.
+  BulkShow bulk(Surface());
+  std::vector<TSizer*> members;
+  members.reserve(figures.size());
+  for (TCustomKDTool* f : figures) members.push_back(new TSizer(scbKedrin, f, 30, 30, ssMultiSelect));
+  auto* group = new TSizerList(this, 30, 30);
+  group->SetSizerArray(members);
 }

@@ -1,10 +1,13 @@
 #pragma once
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "Control.h"
+#include "EditListener.h"
+#include "FigureStyle.h"
 #include "FontDesc.h"
 #include "Graphics.h"
 #include "MainWindowLink.h"
@@ -12,6 +15,9 @@
 
 class QAction;
 class QMenu;
+class QUndoStack;
+class DocumentFigures;
+class DocumentHistory;
 class QPrinter;
 class TCustomKDTool;
 class TImage;
@@ -27,7 +33,7 @@ class TCanvasSurface;
 // TwinKedrinFile.cpp (form, style, selection and stacking), KedrinCanvasMouse.cpp (drawing and
 // rubber-band selection on the canvas), KedrinFiles.cpp (save, open, export, print) and
 // KedrinClipboard.cpp (cut, copy, paste).
-class TwinKedrinFile : public QWidget {
+class TwinKedrinFile : public QWidget, public TEditListener {
   Q_OBJECT
  public:
   explicit TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent = nullptr);
@@ -44,12 +50,29 @@ class TwinKedrinFile : public QWidget {
   // The widget whose children are the canvas image, the figures and the frames.
   TCanvasSurface* Surface() const;
 
-  // The document's title is its file name ("Noname.kdl" for a new one).
-  QString Title() const;
+  // The document's title is its file name ("Noname.kdl" for a new one). The window shows it with
+  // the usual mark while the document is modified.
+  QString Title() const { return title_; }
   void SetTitle(const QString& title);
 
+  // Modified exactly when what a save would write differs from what was last saved or opened
+  // (the history's clean state), or when the file could not be read completely.
+  bool Modified() const;
+  // true: modified whatever the history says; false: the present state is the saved one.
+  void SetModified(bool modified);
+  // The file under the title could not be read completely: Save asks for a new name instead of
+  // overwriting what is left of it.
+  bool ReadIncompletely() const { return readIncompletely_; }
+  void SetReadIncompletely(bool value);
+
+  // The history of changes (undo and redo) and the figures as it identifies them.
+  QUndoStack* UndoStack() const;
+  DocumentHistory& History() { return *history_; }
+  DocumentFigures& FigureSet();
+  void Undo();
+  void Redo();
+
   // Fields.
-  bool Modified = false;
   TColor SavedPenColor = 0;
   TColor CurPenColor = clBlack;
   TColor SavedBrushColor = 0;
@@ -89,9 +112,21 @@ class TwinKedrinFile : public QWidget {
   void ToolExit(TCustomKDTool* figure);
   void ToolMouseDown(TCustomKDTool* figure, TMouseButton button, TShiftState shift, int x, int y);
   void ShowStyleInMainWindow();
-  void ApplyStyleToSelection();
+  // Applies the current style to the selected figures: a single figure takes the whole style; a
+  // group takes only the item the control that called edits, each member keeping the rest.
+  void ApplyStyleToSelection(TStyleItem item = TStyleItem::All);
   void BringToFront1Click();
   void SendToBack1Click();
+  // Selects the figures as a rubber band around them would.
+  void SelectGroup(const std::vector<TCustomKDTool*>& figures);
+  // Whether a rubber-band group is selected (as opposed to one figure or none).
+  bool GroupSelected() const;
+  // The caption box's editing bursts: keystrokes of one burst merge into one step.
+  void StartCaptionBurst() { ++captionBurst_; }
+
+  // Frame edits, recorded in the history.
+  void EditStarted(TEditKind kind, const std::vector<TCustomKDTool*>& targets) override;
+  void EditEnded() override;
 
   // Canvas mouse handling (KedrinCanvasMouse.cpp).
   void imgKedrinMouseDown(TMouseButton button, TShiftState shift, int x, int y);
@@ -117,6 +152,12 @@ class TwinKedrinFile : public QWidget {
   static void RemoveKeyHook();
   static bool KeyHookInstalled();
 
+ signals:
+  // The modified state changed (history, save, open).
+  void ModifiedChanged(bool modified);
+  // Something a save would write changed (autosave listens).
+  void ContentChanged();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
@@ -124,6 +165,14 @@ class TwinKedrinFile : public QWidget {
  private:
   // The drawing style's pen, brush, line width and font onto a figure.
   void GiveDrawingStyle(TCustomKDTool* figure) const;
+  // One item of the current style onto a figure (a group restyle).
+  void GiveStyleItem(TCustomKDTool* figure, TStyleItem item) const;
+  void ShowModified();
 
   TMainWindowLink* mainWindow_;
+  QString title_;
+  std::unique_ptr<DocumentHistory> history_;
+  bool forcedModified_ = false;
+  bool readIncompletely_ = false;
+  int captionBurst_ = 1;
 };

@@ -79,6 +79,9 @@ class TCustomKDTool : public TCustomControl, public Persistent {
   void SetDocumentWindow(QWidget* w) { documentWindow_ = w; }
   QWidget* SelectionFrame() const { return selectionFrame_; }
   bool CopyMark = false;
+  // The figure's identity within its document's history (0 until the document gives one); not
+  // stored.
+  uint64_t FigureId = 0;
 
   // Repaints the figure (scheduled with every other repaint of this turn of the event loop).
   void Redraw();

@@ -12,6 +12,8 @@ TFrameControl::TFrameControl() {
   setFocusPolicy(Qt::ClickFocus);
 }
 
+TFrameControl::~TFrameControl() { EndTrackedEdit(); }
+
 QPoint TFrameControl::ArrowStep(int key, int64_t keyData, int modualWidth, int modualHeight) {
   const bool shift = keystate::GetKeyState(VK_SHIFT) < 0;
   const bool ctrl = keystate::GetKeyState(VK_CONTROL) < 0;
@@ -56,13 +58,32 @@ int64_t TFrameControl::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
 }
 
 void TFrameControl::StartMove(std::function<void()> onEnd) {
-  tracker_.Start(this, HTCAPTION, CurrentMouseGlobalPos(), std::move(onEnd));
+  StartTracking(HTCAPTION, TEditKind::Move, std::move(onEnd));
+}
+
+void TFrameControl::StartTracking(int hitCode, TEditKind kind, std::function<void()> onEnd) {
+  EndTrackedEdit();
+  trackListener_ = TEditListener::Of(this);
+  trackListenerWidget_ = dynamic_cast<QWidget*>(trackListener_);
+  if (trackListener_) trackListener_->EditStarted(kind, EditTargets());
+  QPointer<TFrameControl> self(this);
+  tracker_.Start(this, hitCode, CurrentMouseGlobalPos(), [self, onEnd = std::move(onEnd)] {
+    if (self) self->EndTrackedEdit();
+    if (onEnd) onEnd();
+  });
+}
+
+void TFrameControl::EndTrackedEdit() {
+  TEditListener* listener = trackListener_;
+  trackListener_ = nullptr;
+  if (listener && trackListenerWidget_) listener->EditEnded();
+  trackListenerWidget_ = nullptr;
 }
 
 void TFrameControl::NonClientPress(int hitCode, Qt::MouseButton button) {
   // A handle: the interactive sizing of that edge or corner. The frame's own press handlers do
   // not run for such presses, and a right press on a handle goes nowhere.
-  if (button == Qt::LeftButton) tracker_.Start(this, hitCode, CurrentMouseGlobalPos());
+  if (button == Qt::LeftButton) StartTracking(hitCode, TEditKind::Resize, {});
 }
 
 void TFrameControl::mouseMoveEvent(QMouseEvent* event) {
@@ -86,6 +107,16 @@ void TFrameControl::keyPressEvent(QKeyEvent* event) {
     tracker_.Cancel();
     return;
   }
+  TEditKind kind = TEditKind::Key;
+  switch (event->key()) {
+    case Qt::Key_Delete: kind = TEditKind::Delete; break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: kind = TEditKind::Nudge; break;
+    default: break;
+  }
+  TEditScope scope(this, kind, EditTargets());
   TCustomControl::keyPressEvent(event);
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 #include <QPoint>
+#include <QPointer>
+#include <vector>
 #include <functional>
 
 #include "Control.h"
+#include "EditListener.h"
 #include "Graphics.h"
 #include "HandleLayout.h"
 #include "MoveSizeTracker.h"
@@ -25,8 +28,12 @@ class TFrameControl : public TCustomControl {
   // The hit test, and the move, size and key notifications, handed to the frame's own handlers.
   int64_t WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) override;
 
+  // The figures a change made through this frame acts on.
+  virtual std::vector<TCustomKDTool*> EditTargets() const = 0;
+
  protected:
   TFrameControl();
+  ~TFrameControl() override;
 
   virtual void MoveNotify(int x, int y) = 0;
   virtual void SizeNotify(int w, int h) = 0;
@@ -34,6 +41,8 @@ class TFrameControl : public TCustomControl {
 
   // The interactive move of the body; onEnd runs when the button is released.
   void StartMove(std::function<void()> onEnd);
+  // Starts tracking and tells the document; it learns of the end before onEnd runs.
+  void StartTracking(int hitCode, TEditKind kind, std::function<void()> onEnd);
   void PaintHandles(TColor penColor, TColor brushColor);
 
   void NonClientPress(int hitCode, Qt::MouseButton button) override;
@@ -42,6 +51,11 @@ class TFrameControl : public TCustomControl {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void EndTrackedEdit();
+
   handles::Rects handleRects_{};
   MoveSizeTracker tracker_;
+  // The document told of the drag in progress, until it is told of its end.
+  TEditListener* trackListener_ = nullptr;
+  QPointer<QWidget> trackListenerWidget_;
 };

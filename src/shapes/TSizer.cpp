@@ -29,6 +29,15 @@ void TSizer::SetSelectStatus(TSelectStatus value) {
   Invalidate();
 }
 
+void TSizer::FitToTarget() {
+  if (!target_) return;
+  inMove_ = true;
+  setGeometry(target_->geometry().adjusted(-2, -2, 2, 2));
+  inMove_ = false;
+  LayoutHandles();
+  Invalidate();
+}
+
 void TSizer::ApplyFrameRegion() {
   // The whole rectangle is clickable: a press anywhere over the figure reaches the frame.
   clearMask();
@@ -155,4 +164,9 @@ void TSizer::paintEvent(QPaintEvent*) {
   // Green with a black outline while the figure is selected alone, silver in a group.
   if (selectStatus_ == ssSingleSelect) PaintHandles(clBlack, clLime);
   else PaintHandles(clSilver, clSilver);
+}
+
+std::vector<TCustomKDTool*> TSizer::EditTargets() const {
+  if (!target_) return {};
+  return {target_.data()};
 }

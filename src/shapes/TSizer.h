@@ -35,11 +35,15 @@ class TSizer : public TFrameControl {
   int OffsetY = 0;
 
   void ApplyFrameRegion();
+  // Lays the frame over its figure again after the figure was moved or sized by other means
+  // (an undo), without notifying anyone.
+  void FitToTarget();
   // Tells every sibling that contains a corner of the frame (or the points just beyond its
   // right and bottom edges) that its neighbourhood changed.
   void NotifyCornerNeighbours();
 
   int64_t WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) override;
+  std::vector<TCustomKDTool*> EditTargets() const override;
 
  protected:
   void CreateHandle() override;

@@ -18,25 +18,42 @@ void TSizerList::RecordBounds() {
   LastHeight = height();
 }
 
-void TSizerList::SetSizerArray(const std::vector<TSizer*>& members) {
-  if (members.empty()) return;
-  sizers_.assign(members.begin(), members.end());
+void TSizerList::EncloseMembers() {
   int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
-  for (TSizer* m : members) {
-    m->SetSelectStatus(ssMultiSelect);
+  for (const QPointer<TSizer>& m : sizers_) {
+    if (!m) continue;
     left = std::min(left, m->x());
     top = std::min(top, m->y());
     right = std::max(right, m->x() + m->width());
     bottom = std::max(bottom, m->y() + m->height());
   }
+  if (left > right) return;
   setGeometry(left - 2, top - 2, right - left + 4, bottom - top + 4);
   RecordBounds();
   // Offsets from the frame's own corner, so that every member keeps its place when the frame
   // moves.
-  for (TSizer* m : members) {
+  for (const QPointer<TSizer>& m : sizers_) {
+    if (!m) continue;
     m->OffsetX = m->x() - x();
     m->OffsetY = m->y() - y();
   }
+}
+
+void TSizerList::FitToTargets() {
+  fitting_ = true;
+  for (const QPointer<TSizer>& m : sizers_)
+    if (m) m->FitToTarget();
+  EncloseMembers();
+  fitting_ = false;
+  LayoutHandles();
+  Invalidate();
+}
+
+void TSizerList::SetSizerArray(const std::vector<TSizer*>& members) {
+  if (members.empty()) return;
+  sizers_.assign(members.begin(), members.end());
+  for (TSizer* m : members) m->SetSelectStatus(ssMultiSelect);
+  EncloseMembers();
   SetParentControl(members.front()->parentWidget());
   focus::SetFocus(this);
   // Qt reports no move when the window comes into being, so there is none to swallow.
@@ -52,6 +69,7 @@ void TSizerList::SendToMembers(uint32_t msg, uint64_t wParam, int64_t lParam) {
 }
 
 void TSizerList::MoveNotify(int x, int y) {
+  if (fitting_) return;
   if (FirstMovePending) {
     FirstMovePending = false;
     return;
@@ -64,7 +82,7 @@ void TSizerList::MoveNotify(int x, int y) {
 }
 
 void TSizerList::SizeNotify(int w, int h) {
-  if (FirstMovePending) return;
+  if (fitting_ || FirstMovePending) return;
   for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_)) {
     if (!m) continue;
     int64_t mw = int64_t{w} - LastWidth + m->width();
@@ -136,3 +154,11 @@ int64_t TSizerList::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
 }
 
 void TSizerList::paintEvent(QPaintEvent*) { PaintHandles(clBlack, clLime); }
+
+std::vector<TCustomKDTool*> TSizerList::EditTargets() const {
+  std::vector<TCustomKDTool*> targets;
+  targets.reserve(sizers_.size());
+  for (const QPointer<TSizer>& m : sizers_)
+    if (m && m->Target()) targets.push_back(m->Target());
+  return targets;
+}

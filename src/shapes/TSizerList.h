@@ -21,6 +21,9 @@ class TSizerList : public TFrameControl {
   const std::vector<QPointer<TSizer>>& SizerArray() const { return sizers_; }
   // Takes the members (at least one), lays the frame over them and takes the focus.
   void SetSizerArray(const std::vector<TSizer*>& members);
+  // Lays the members and the frame over the figures again after they were moved or sized by
+  // other means (an undo), without passing anything on to the members.
+  void FitToTargets();
 
   int ModualHeight;
   int ModualWidth;
@@ -28,6 +31,7 @@ class TSizerList : public TFrameControl {
   bool FirstMovePending = true;
 
   int64_t WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) override;
+  std::vector<TCustomKDTool*> EditTargets() const override;
   // Destroys the members, then the frame itself.
   void Release() override;
 
@@ -39,6 +43,9 @@ class TSizerList : public TFrameControl {
 
  private:
   void RecordBounds();
+  // Frame bounds over the members, and each member's offset from the frame's corner.
+  void EncloseMembers();
+  bool fitting_ = false;
   void SendToMembers(uint32_t msg, uint64_t wParam, int64_t lParam);
   void ReleaseMembers();
 

@@ -34,13 +34,12 @@
 #include "TUpDownEdit.h"
 #include "TwinAbout.h"
 #include "TwinKedrinFile.h"
+#include "UndoActions.h"
 #include "utChms.h"
 
 TwinMain* winMain = nullptr;
 
 namespace {
-
-const QString kNoname = QStringLiteral("Noname.kdl");
 
 QToolButton* MakeButton(QWidget* parent, const char* name, const char* hint, const char* icon,
                         bool checkable = false) {
@@ -123,6 +122,12 @@ void TwinMain::CreateMenus() {
 
   Edit1 = MainMenu1->addMenu(QStringLiteral("&Edit"));
   Edit1->setObjectName(QStringLiteral("Edit1"));
+  undoActions_ = new UndoActions(this);
+  Undo1 = undoActions_->Undo();
+  Redo1 = undoActions_->Redo();
+  Edit1->addAction(Undo1);
+  Edit1->addAction(Redo1);
+  Edit1->addSeparator();
   Cut1 = MakeItem(Edit1, "Cut1", "Cu&t");
   Copy1 = MakeItem(Edit1, "Copy1", "&Copy");
   Paste1 = MakeItem(Edit1, "Paste1", "&Paste");
@@ -165,6 +170,10 @@ void TwinMain::CreateToolBar1() {
   btnCut = MakeButton(ToolBar1, "btnCut", "Cut", "cut");
   btnCopy = MakeButton(ToolBar1, "btnCopy", "Copy", "copy");
   btnPaste = MakeButton(ToolBar1, "btnPaste", "Paste", "paste");
+  btnUndo = MakeButton(ToolBar1, "btnUndo", "Undo", "undo");
+  btnUndo->setDefaultAction(Undo1);
+  btnRedo = MakeButton(ToolBar1, "btnRedo", "Redo", "redo");
+  btnRedo->setDefaultAction(Redo1);
   btnPrnSet = MakeButton(ToolBar1, "btnPrnSet", "Print Current File", "print");
   btnPrint = MakeButton(ToolBar1, "btnPrint", "Printer Setup", "printer-setup");
   btnHelp = MakeButton(ToolBar1, "btnHelp", "Help", "help");
@@ -177,6 +186,8 @@ void TwinMain::CreateToolBar1() {
   ToolBar1->addWidget(btnCut);
   ToolBar1->addWidget(btnCopy);
   ToolBar1->addWidget(btnPaste);
+  ToolBar1->addWidget(btnUndo);
+  ToolBar1->addWidget(btnRedo);
   ToolBar1->addWidget(MakeSeparator(ToolBar1, "ToolButton7"));
   ToolBar1->addWidget(btnPrnSet);
   ToolBar1->addWidget(btnPrint);

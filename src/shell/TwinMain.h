@@ -35,7 +35,7 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
 
   // TMainWindowLink.
   TwinKedrinFile* CurrentDocument() const override { return currentDocument_; }
-  void SetCurrentDocument(TwinKedrinFile* document) override { currentDocument_ = document; }
+  void SetCurrentDocument(TwinKedrinFile* document) override;
   TTool CurrentTool() const override;
   void PushPenButton(TPenStyle style) override;
   void PushBrushButton(TBrushStyle style) override;
@@ -66,6 +66,8 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   void btnPrnSetClick();
   void btnPrintClick();
   void btnHelpClick();
+  void Undo1Click();
+  void Redo1Click();
   void About2Click();
   // Style controls: each does nothing without a current document.
   void btnSolidPenClick(QObject* sender);
@@ -104,6 +106,8 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   TUpDownEdit *PenWidth, *UDArrowThicknessRate, *UDArrowHeadLengthRate;
   QLineEdit *PenSize, *edtArrowThicknessRate, *edtArrowHeadLengthRate, *edtLabel;
 
+  QToolButton *btnUndo = nullptr, *btnRedo = nullptr;
+  QAction *Undo1 = nullptr, *Redo1 = nullptr;
   QMenu *File1, *Edit1, *Print1, *About1;
   QAction *New1, *Open1, *Save1, *Saveas1, *Exit1, *Cut1, *Copy1, *Paste1, *Print2, *PrintSetup1, *Help1,
       *About2;
@@ -124,6 +128,10 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   // Runs the font dialog on font; true and the choice in font when confirmed.
   virtual bool ExecuteFontDialog(TFontDesc& font);
   virtual void ExecutePrinterSetupDialog();
+  // With no printer installed: the name of a PDF file to print to instead (empty: cancelled).
+  virtual QString ExecutePrintToPdfDialog();
+  // Whether the system has a printer that Print could use.
+  virtual bool PrinterInstalled() const;
 
   void closeEvent(QCloseEvent* event) override;
 
@@ -136,11 +144,16 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   void CreateStatusBar();
   // The colour dialog, preset from the current document's field; a confirmed colour goes into
   // the field, and the style is applied either way.
-  void ChooseColor(TColor TwinKedrinFile::*field);
+  void ChooseColor(TColor TwinKedrinFile::*field, TStyleItem item);
   // Shows exactly the ticked item of a radio menu.
   static void ShowTick(QMenu* menu, QAction* ticked);
 
+  // Print's printer: the one chosen in Print Setup, or a PDF file when no printer is installed
+  // and the user agrees. False when there is nothing to print on.
+  bool PreparePrinter();
+
   QPointer<TwinKedrinFile> currentDocument_;
+  class UndoActions* undoActions_ = nullptr;
   QPrinter printer_{QPrinter::HighResolution};
   QButtonGroup* toolGroup_ = nullptr;
   QButtonGroup* penGroup_ = nullptr;

@@ -9,6 +9,8 @@
 
 #include "Errors.h"
 #include "Icons.h"
+#include "Questions.h"
+#include "UndoActions.h"
 #include "TwinAbout.h"
 #include "TwinKedrinFile.h"
 #include "utChms.h"
@@ -41,10 +43,23 @@ TwinKedrinFile* TwinMain::btnNewClick() {
   return doc;
 }
 
+void TwinMain::SetCurrentDocument(TwinKedrinFile* document) {
+  currentDocument_ = document;
+  if (undoActions_) undoActions_->SetDocument(document);
+}
+
 TwinKedrinFile* TwinMain::OpenFile(const QString& fileName) {
   TwinKedrinFile* doc = btnNewClick();
   QPointer<TwinKedrinFile> guard(doc);
-  errors::RunCommand(this, [&] { doc->LoadFromFile(fileName); });
+  const bool read = errors::RunCommand(this, [&] { doc->LoadFromFile(fileName); });
+  // A file named on the command line that gave nothing leaves no empty window behind.
+  if (!read && guard && guard->Figures().empty()) {
+    if (QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(guard->parentWidget())) {
+      guard->FormClose();
+      delete sub;
+    }
+    return nullptr;
+  }
   return guard;
 }
 
@@ -59,6 +74,11 @@ void TwinMain::btnOpenClick() {
 void TwinMain::btnSaveClick() {
   TwinKedrinFile* doc = CurrentDocument();
   if (!doc) return;
+  // What is left of a file that could not be read is not overwritten without a new name.
+  if (doc->ReadIncompletely()) {
+    SaveAs(doc);
+    return;
+  }
   errors::RunCommand(this, [doc] { doc->SaveToFile(doc->Title()); });
 }
 
@@ -108,7 +128,31 @@ void TwinMain::btnPasteClick() {
 }
 
 void TwinMain::btnPrnSetClick() {
-  if (TwinKedrinFile* doc = CurrentDocument()) errors::RunCommand(this, [doc] { doc->PrintDocument(); });
+  TwinKedrinFile* doc = CurrentDocument();
+  if (!doc || !PreparePrinter()) return;
+  errors::RunCommand(this, [doc] { doc->PrintDocument(); });
+}
+
+bool TwinMain::PreparePrinter() {
+  // Print Setup's choice stands, a PDF file included; with no printer at all, a PDF file is
+  // offered instead of a failure.
+  if (printer_.outputFormat() == QPrinter::PdfFormat || PrinterInstalled()) return true;
+  if (questions::AskYesNoCancel(this, QStringLiteral("No printer is installed. Print to a PDF file instead?")) !=
+      questions::TAnswer::Yes)
+    return false;
+  const QString pdf = ExecutePrintToPdfDialog();
+  if (pdf.isEmpty()) return false;
+  printer_.setOutputFormat(QPrinter::PdfFormat);
+  printer_.setOutputFileName(pdf);
+  return true;
+}
+
+void TwinMain::Undo1Click() {
+  if (TwinKedrinFile* doc = CurrentDocument()) doc->Undo();
+}
+
+void TwinMain::Redo1Click() {
+  if (TwinKedrinFile* doc = CurrentDocument()) doc->Redo();
 }
 
 void TwinMain::btnPrintClick() { ExecutePrinterSetupDialog(); }

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 
 #include "QtConvert.h"
 #include "TFontChooser.h"
@@ -30,6 +31,12 @@ std::unique_ptr<QFileDialog> TwinMain::MakeSaveAsDialog(QWidget* parent) {
                           QStringLiteral("Jpeg File(*.jpg)")});
   dialog->selectNameFilter(QStringLiteral("KedrinFile(*.kdl)"));
   dialog->setDefaultSuffix(QStringLiteral("kdl"));
+  // A name typed without an extension takes the one of the type chosen.
+  QFileDialog* d = dialog.get();
+  QObject::connect(d, &QFileDialog::filterSelected, d, [d](const QString& filter) {
+    const qsizetype star = filter.indexOf(QStringLiteral("*."));
+    if (star >= 0) d->setDefaultSuffix(filter.mid(star + 2).chopped(1));
+  });
   // Replacing an existing file is asked first.
   dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
   return dialog;
@@ -62,6 +69,18 @@ bool TwinMain::ExecuteFontDialog(TFontDesc& font) {
   font = dialog.Font();
   return true;
 }
+
+QString TwinMain::ExecutePrintToPdfDialog() {
+  QFileDialog dialog(this, QStringLiteral("Print to PDF File"));
+  dialog.setObjectName(QStringLiteral("dlgPrintToPdf"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters({QStringLiteral("PDF File(*.pdf)")});
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
+}
+
+bool TwinMain::PrinterInstalled() const { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 void TwinMain::ExecutePrinterSetupDialog() {
   QPrintDialog dialog(&printer_, this);

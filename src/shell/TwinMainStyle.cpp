@@ -85,7 +85,7 @@ void TwinMain::btnSolidPenClick(QObject* sender) {
       break;
     }
   }
-  doc->ApplyStyleToSelection();
+  doc->ApplyStyleToSelection(TStyleItem::PenStyle);
 }
 
 void TwinMain::btnSolidBrushClick(QObject* sender) {
@@ -101,49 +101,49 @@ void TwinMain::btnSolidBrushClick(QObject* sender) {
       break;
     }
   }
-  doc->ApplyStyleToSelection();
+  doc->ApplyStyleToSelection(TStyleItem::BrushStyle);
 }
 
-void TwinMain::ChooseColor(TColor TwinKedrinFile::*field) {
+void TwinMain::ChooseColor(TColor TwinKedrinFile::*field, TStyleItem item) {
   QPointer<TwinKedrinFile> doc = CurrentDocument();
   if (!doc) return;
   TColor color = (*doc).*field;
   const bool chosen = ExecuteColorDialog(color);
   if (!doc) return;  // the document may have closed while the dialog ran
   if (chosen) (*doc).*field = color;
-  doc->ApplyStyleToSelection();
+  doc->ApplyStyleToSelection(item);
 }
 
-void TwinMain::PenColorClick() { ChooseColor(&TwinKedrinFile::CurPenColor); }
+void TwinMain::PenColorClick() { ChooseColor(&TwinKedrinFile::CurPenColor, TStyleItem::PenColor); }
 
-void TwinMain::BrushColorClick() { ChooseColor(&TwinKedrinFile::CurBrushColor); }
+void TwinMain::BrushColorClick() { ChooseColor(&TwinKedrinFile::CurBrushColor, TStyleItem::BrushColor); }
 
 void TwinMain::PenSizeChange() {
   TwinKedrinFile* doc = CurrentDocument();
   if (!doc || showingStyle_) return;
   doc->CurLineWidth = PenWidth->value();
-  doc->ApplyStyleToSelection();
+  doc->ApplyStyleToSelection(TStyleItem::LineWidth);
 }
 
 void TwinMain::edtArrowThicknessRateChange() {
   TwinKedrinFile* doc = CurrentDocument();
   if (!doc || showingStyle_) return;
   doc->CurArrowThicknessRate = UDArrowThicknessRate->value();
-  doc->ApplyStyleToSelection();
+  doc->ApplyStyleToSelection(TStyleItem::ArrowThickness);
 }
 
 void TwinMain::edtArrowHeadLengthRateChange() {
   TwinKedrinFile* doc = CurrentDocument();
   if (!doc || showingStyle_) return;
   doc->CurArrowHeadLengthRate = UDArrowHeadLengthRate->value();
-  doc->ApplyStyleToSelection();
+  doc->ApplyStyleToSelection(TStyleItem::ArrowHeadLength);
 }
 
 void TwinMain::ArrowPositionClick(QAction* item, TArrowPosition position) {
   // Qt has already toggled the item; the tick is ours to set, and only with a document.
   if (TwinKedrinFile* doc = CurrentDocument()) {
     doc->CurArrowPosition = position;
-    doc->ApplyStyleToSelection();
+    doc->ApplyStyleToSelection(TStyleItem::ArrowPosition);
     tickedPosition_ = item;
   }
   ShowTick(mnuArrowPosition, tickedPosition_);
@@ -152,7 +152,7 @@ void TwinMain::ArrowPositionClick(QAction* item, TArrowPosition position) {
 void TwinMain::ArrowDirectionClick(QAction* item, TArrowDirection direction) {
   if (TwinKedrinFile* doc = CurrentDocument()) {
     doc->CurArrowDirection = direction;
-    doc->ApplyStyleToSelection();
+    doc->ApplyStyleToSelection(TStyleItem::ArrowDirection);
     tickedDirection_ = item;
   }
   ShowTick(mnuArrowDirection, tickedDirection_);
@@ -166,12 +166,12 @@ void TwinMain::btnFontSetClick() {
   if (chosen) dlgFontFont = font;
   if (!doc) return;
   if (chosen) doc->CurFont = font;
-  doc->ApplyStyleToSelection();
+  doc->ApplyStyleToSelection(TStyleItem::Font);
 }
 
 void TwinMain::edtLabelChange() {
   TwinKedrinFile* doc = CurrentDocument();
   if (!doc || showingStyle_) return;
   doc->CurCaption = edtLabel->text().toStdString();
-  doc->ApplyStyleToSelection();
+  doc->ApplyStyleToSelection(TStyleItem::Caption);
 }

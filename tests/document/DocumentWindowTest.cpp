@@ -19,7 +19,7 @@ TEST_F(DocumentWindowTest, FormHasItsCanvasMenuAndStartingStyle) {
   ASSERT_EQ(doc->mnuRButton->actions().size(), 2);
   EXPECT_EQ(doc->mnuRButton->actions()[0]->text(), "BringToFront");
   EXPECT_EQ(doc->mnuRButton->actions()[1]->text(), "SendToBack");
-  EXPECT_FALSE(doc->Modified);
+  EXPECT_FALSE(doc->Modified());
   EXPECT_EQ(doc->CurBrushColor, clWhite);
   EXPECT_EQ(doc->CurLineWidth, 2);
   EXPECT_TRUE(doc->Figures().empty());
@@ -59,7 +59,7 @@ class CloseQueryTest : public DocumentFixture, public ::testing::WithParamInterf
 TEST_P(CloseQueryTest, AnswersDecideWhetherTheWindowCloses) {
   const CloseCase& c = GetParam();
   Add(QRect(10, 10, 40, 40));
-  doc->Modified = c.modified;
+  doc->SetModified(c.modified);
   answer = c.answer;
   const QString title = Resolve(c.title);
   QFile::remove(title);
@@ -76,7 +76,7 @@ TEST_P(CloseQueryTest, AnswersDecideWhetherTheWindowCloses) {
   EXPECT_EQ(!errorsShown.empty(), c.errorShown);
   // Yes never closes without the diagram written to a diagram file.
   if (c.mayClose && c.answer == TAnswer::Yes) {
-    EXPECT_FALSE(doc->Modified);
+    EXPECT_FALSE(doc->Modified());
     EXPECT_TRUE(QFile::exists(doc->Title()));
   }
 }
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentWindowTest, CancelledCloseKeepsTheWindow) {
-  doc->Modified = true;
+  doc->SetModified(true);
   answer = TAnswer::Cancel;
   EXPECT_FALSE(doc->close());
   EXPECT_TRUE(doc->isVisible());

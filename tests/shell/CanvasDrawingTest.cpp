@@ -22,7 +22,7 @@ TEST_P(LineDirections, OrientationFollowsTheDrag) {
   ASSERT_NE(line, nullptr);
   EXPECT_EQ(line->Orientation(), GetParam().orientation);
   EXPECT_EQ(line->geometry(), GetParam().bounds);
-  EXPECT_TRUE(doc->Modified);
+  EXPECT_TRUE(doc->Modified());
   EXPECT_TRUE(Find("btnLine")->isChecked());  // the tool stays chosen
 }
 
@@ -100,11 +100,15 @@ TEST_P(ClosedTools, DragInEitherDirectionGivesTheSameBoxInTheDrawingStyle) {
   EXPECT_EQ(f->Font().name, "DejaVu Serif");
   EXPECT_EQ(f->Caption(), "KDLabel");  // the current caption is not used
   EXPECT_EQ(f->DocumentWindow(), doc);
-  EXPECT_TRUE(doc->Modified);
-  // A click without movement places an empty figure at the point.
+  EXPECT_TRUE(doc->Modified());
+  // A click without movement places a figure of the default size with its corner at the click
+  // (an empty one could never be seen, selected or deleted); a drag of one pixel gives exactly
+  // the dragged box.
   Click({400, 300});
-  EXPECT_EQ(LastFigure()->geometry(), QRect(400, 300, 0, 0));
-  EXPECT_EQ(doc->Figures().size(), 2u);
+  EXPECT_EQ(LastFigure()->geometry(), QRect(400, 300, 50, 50));
+  Drag({300, 200}, {301, 201});
+  EXPECT_EQ(LastFigure()->geometry(), QRect(300, 200, 1, 1));
+  EXPECT_EQ(doc->Figures().size(), 3u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tools, ClosedTools,

@@ -51,7 +51,7 @@ TEST_F(Clip, GroupCopyPastedTwiceLandsTenPixelsOffAboveEverything) {
     EXPECT_EQ(ca->DocumentWindow(), doc);
     EXPECT_TRUE(static_cast<bool>(ca->OnSeleComp));  // wired
   }
-  EXPECT_FALSE(doc->Modified);
+  EXPECT_TRUE(doc->Modified());  // pasted figures are a change
 }
 
 TEST_F(Clip, PasteInAnotherDocumentPastesThatDocumentsOwnMarks) {

@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, NewAndCancelledOpenEachLeaveANonameDocument) {
   ASSERT_EQ(main->Documents().size(), 2u);
   for (TwinKedrinFile* d : main->Documents()) EXPECT_EQ(d->Title(), "Noname.kdl");
   EXPECT_EQ(main->CurrentDocument(), main->Documents()[1]);
-  EXPECT_EQ(SubOf(first)->windowTitle(), "Noname.kdl");
+  EXPECT_EQ(testsupport::ShownTitle(SubOf(first)), "Noname.kdl");
 }
 
 TEST_F(MainWindowTest, OpenReadsTheChosenFileIntoANewDocument) {
@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, OpenReadsTheChosenFileIntoANewDocument) {
   ASSERT_NE(opened, source);
   EXPECT_EQ(opened->Title(), path);
   EXPECT_EQ(opened->Figures().size(), 2u);
-  EXPECT_FALSE(opened->Modified);
+  EXPECT_FALSE(opened->Modified());
 
   TwinKedrinFile* fromCommandLine = main->OpenFile(path);
   EXPECT_EQ(fromCommandLine->Figures().size(), 2u);
@@ -162,7 +162,7 @@ TEST_F(MainWindowTest, CurrentDocumentFollowsActivationAndClosing) {
 
 TEST_F(MainWindowTest, ClosingAModifiedDocumentAsksAndCancelKeepsIt) {
   TwinKedrinFile* doc = main->btnNewClick();
-  doc->Modified = true;
+  doc->SetModified(true);
   answers = {TAnswer::Cancel, TAnswer::No};
   SubOf(doc)->close();
   testsupport::Flush();
@@ -183,7 +183,7 @@ struct ExitCase {
 class ExitTest : public MainWindowFixture, public ::testing::WithParamInterface<ExitCase> {};
 
 TEST_P(ExitTest, AsksEveryModifiedDocumentAndOneRefusalKeepsAll) {
-  for (int i = 0; i < 2; ++i) main->btnNewClick()->Modified = true;
+  for (int i = 0; i < 2; ++i) main->btnNewClick()->SetModified(true);
   answers.assign(GetParam().answers.begin(), GetParam().answers.end());
   main->btnExit->click();
   testsupport::Flush();
@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, ExitTest,
 TEST_F(MainWindowTest, SaveAsNamesTheDocumentAndSaveFollowsTheName) {
   TwinKedrinFile* doc = main->btnNewClick();
   Add(doc, QRect(10, 10, 40, 30));
-  doc->Modified = true;
+  doc->SetModified(true);
   main->btnSave->click();  // never saved: asks for a name, cancelled
   EXPECT_EQ(main->saveRuns, 1);
   EXPECT_EQ(doc->Title(), "Noname.kdl");
@@ -214,7 +214,7 @@ TEST_F(MainWindowTest, SaveAsNamesTheDocumentAndSaveFollowsTheName) {
   main->Saveas1Click();
   EXPECT_EQ(doc->Title(), picture);
   EXPECT_TRUE(QFile::exists(picture));
-  EXPECT_TRUE(doc->Modified);
+  EXPECT_TRUE(doc->Modified());
   QFile::remove(picture);
   main->btnSaveClick();  // exports the picture again, without a dialog
   EXPECT_EQ(main->saveRuns, 2);

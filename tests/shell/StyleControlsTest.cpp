@@ -73,7 +73,7 @@ TEST_F(StyleControlsTest, EachControlRestylesTheWholeSelection) {
   EXPECT_TRUE(main->Both1->isChecked());
   EXPECT_FALSE(main->Left1->isChecked());
   EXPECT_TRUE(main->RightToRight1->isChecked());
-  EXPECT_FALSE(doc->Modified);
+  EXPECT_TRUE(doc->Modified());
 }
 
 TEST_F(StyleControlsTest, CancelledColourDialogStillAppliesAndIsPresetFromTheDocument) {

@@ -62,4 +62,12 @@ void Flush() {
 
 QImage Grab(QWidget* widget) { return widget->grab().toImage(); }
 
+QString ShownTitle(const QWidget* window) {
+  QString title = window->windowTitle();
+  // "[*][*]" stands for a literal "[*]"; a single one is the mark.
+  title.replace(QStringLiteral("[*][*]"), QStringLiteral("\x01"));
+  title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
+  return title.replace(QStringLiteral("\x01"), QStringLiteral("[*]"));
+}
+
 }  // namespace testsupport

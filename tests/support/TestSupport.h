@@ -21,5 +21,7 @@ QString OutputPath(const QString& name);
 void Flush();
 // A widget's own pixels, children included, as a picture.
 QImage Grab(QWidget* widget);
+// A window's title as shown: the modified mark placeholder replaced as Qt shows it.
+QString ShownTitle(const QWidget* window);
 
 }  // namespace testsupport

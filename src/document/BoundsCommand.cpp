@@ -1,0 +1,60 @@
+#include "BoundsCommand.h"
+
+#include "CustomKDTool.h"
+#include "DocumentFigures.h"
+#include "UndoIds.h"
+
+QString CountedText(const char* verb, size_t count) {
+  QString text = QString::fromLatin1(verb);
+  if (count > 1) text += QStringLiteral(" %1 Figures").arg(count);
+  return text;
+}
+
+namespace {
+const char* VerbOf(BoundsCommand::Kind kind) { return kind == BoundsCommand::Kind::Resize ? "Resize" : "Move"; }
+}  // namespace
+
+BoundsCommand::BoundsCommand(DocumentFigures& figures, Kind kind, std::vector<Change> changes)
+    : figures_(figures), kind_(kind), changes_(std::move(changes)) {
+  setText(CountedText(VerbOf(kind), changes_.size()));
+}
+
+int BoundsCommand::id() const { return kind_ == Kind::Nudge ? undoids::kNudge : -1; }
+
+bool BoundsCommand::mergeWith(const QUndoCommand* other) {
+  auto* next = dynamic_cast<const BoundsCommand*>(other);
+  if (!next || next->kind_ != Kind::Nudge || next->changes_.size() != changes_.size()) return false;
+  for (size_t i = 0; i < changes_.size(); ++i)
+    if (changes_[i].id != next->changes_[i].id) return false;
+  bool changed = false;
+  for (size_t i = 0; i < changes_.size(); ++i) {
+    changes_[i].after = next->changes_[i].after;
+    changed = changed || changes_[i].after != changes_[i].before;
+  }
+  // Nudged back to where they started: no step at all.
+  setObsolete(!changed);
+  return true;
+}
+
+void BoundsCommand::undo() { Apply(false); }
+
+void BoundsCommand::redo() {
+  if (done_) {
+    done_ = false;
+    return;
+  }
+  Apply(true);
+}
+
+void BoundsCommand::Apply(bool after) {
+  std::vector<TCustomKDTool*> moved;
+  moved.reserve(changes_.size());
+  for (const Change& c : changes_) {
+    TCustomKDTool* f = figures_.Find(c.id);
+    if (!f) continue;
+    const QRect& r = after ? c.after : c.before;
+    f->ApplyBounds(r.x(), r.y(), r.width(), r.height());
+    moved.push_back(f);
+  }
+  figures_.Select(moved);
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include <QRect>
+#include <QUndoCommand>
+#include <cstdint>
+#include <vector>
+
+class DocumentFigures;
+
+// A move or resize of figures: a drag of a frame's body or handle, or arrow-key nudges.
+// Holds each figure's bounds before and after. Consecutive nudges of the same figures merge
+// into one step.
+class BoundsCommand : public QUndoCommand {
+ public:
+  struct Change {
+    uint64_t id;
+    QRect before, after;
+  };
+  enum class Kind { Move, Resize, Nudge };
+
+  BoundsCommand(DocumentFigures& figures, Kind kind, std::vector<Change> changes);
+
+  void undo() override;
+  void redo() override;
+  int id() const override;
+  bool mergeWith(const QUndoCommand* other) override;
+
+  const std::vector<Change>& Changes() const { return changes_; }
+
+ private:
+  void Apply(bool after);
+
+  DocumentFigures& figures_;
+  Kind kind_;
+  std::vector<Change> changes_;
+  bool done_ = true;  // pushed after the change was made: the first redo has nothing to do
+};
+
+// "Move" for one figure, "Move 12 Figures" for several.
+QString CountedText(const char* verb, size_t count);

@@ -1,0 +1,77 @@
+#include "DocumentHistory.h"
+
+#include <QScopedValueRollback>
+
+#include "BoundsCommand.h"
+#include "CustomKDTool.h"
+#include "FigureSetCommand.h"
+#include "TwinKedrinFile.h"
+
+namespace {
+// At least the last thousand steps; each holds only what it changed.
+constexpr int kUndoLimit = 1000;
+}  // namespace
+
+DocumentHistory::DocumentHistory(TwinKedrinFile& document) : document_(document), figures_(document) {
+  stack_.setUndoLimit(kUndoLimit);
+}
+
+void DocumentHistory::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& targets, const QString& label) {
+  if (replaying_) return;
+  if (open_) End();
+  Open open{kind, label, figures_.IdsOf(targets), {}, {}};
+  open.bounds.reserve(targets.size());
+  for (TCustomKDTool* f : targets) open.bounds.push_back(f->geometry());
+  if (kind == TEditKind::Delete) open.placed = figures_.Snapshot(targets);
+  open_ = std::move(open);
+}
+
+void DocumentHistory::End() {
+  if (!open_) return;
+  Open open = std::move(*open_);
+  open_.reset();
+  if (open.kind == TEditKind::Delete) {
+    std::vector<DocumentFigures::Placed> gone;
+    for (DocumentFigures::Placed& p : open.placed)
+      if (!figures_.Find(p.id)) gone.push_back(std::move(p));
+    if (gone.empty()) return;
+    const QString text = CountedText(open.label.isEmpty() ? "Delete" : open.label.toLatin1().constData(), gone.size());
+    Push(new FigureSetCommand(figures_, FigureSetCommand::Direction::Remove, std::move(gone), text));
+    return;
+  }
+  std::vector<BoundsCommand::Change> changes;
+  for (size_t i = 0; i < open.ids.size(); ++i) {
+    TCustomKDTool* f = figures_.Find(open.ids[i]);
+    if (f && f->geometry() != open.bounds[i]) changes.push_back({open.ids[i], open.bounds[i], f->geometry()});
+  }
+  if (changes.empty()) return;
+  BoundsCommand::Kind kind = open.kind == TEditKind::Resize ? BoundsCommand::Kind::Resize
+                             : open.kind == TEditKind::Nudge ? BoundsCommand::Kind::Nudge
+                                                             : BoundsCommand::Kind::Move;
+  Push(new BoundsCommand(figures_, kind, std::move(changes)));
+}
+
+void DocumentHistory::RecordAdded(const std::vector<TCustomKDTool*>& figures, const QString& text) {
+  if (replaying_ || figures.empty()) return;
+  Push(new FigureSetCommand(figures_, FigureSetCommand::Direction::Add, figures_.Snapshot(figures), text));
+}
+
+void DocumentHistory::Push(QUndoCommand* command) {
+  if (replaying_) {
+    delete command;
+    return;
+  }
+  stack_.push(command);
+}
+
+void DocumentHistory::Undo() {
+  if (open_ || !stack_.canUndo()) return;
+  QScopedValueRollback guard(replaying_, true);
+  stack_.undo();
+}
+
+void DocumentHistory::Redo() {
+  if (open_ || !stack_.canRedo()) return;
+  QScopedValueRollback guard(replaying_, true);
+  stack_.redo();
+}

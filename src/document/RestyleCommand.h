@@ -1,0 +1,33 @@
+#pragma once
+#include <QUndoCommand>
+#include <cstdint>
+#include <vector>
+
+#include "FigureStyle.h"
+
+class DocumentFigures;
+
+// A style control applied to the selection: each restyled figure's style before and after.
+// The keystrokes of one editing burst in the caption box merge into one step.
+class RestyleCommand : public QUndoCommand {
+ public:
+  struct Change {
+    uint64_t id;
+    TFigureStyle before, after;
+  };
+  // burst: the caption box's editing burst this change belongs to, or 0 for any other control.
+  RestyleCommand(DocumentFigures& figures, TStyleItem item, std::vector<Change> changes, int burst);
+
+  void undo() override;
+  void redo() override;
+  int id() const override;
+  bool mergeWith(const QUndoCommand* other) override;
+
+ private:
+  void Apply(bool after);
+
+  DocumentFigures& figures_;
+  std::vector<Change> changes_;
+  int burst_;
+  bool done_ = true;
+};
