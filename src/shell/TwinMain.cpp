@@ -385,6 +385,8 @@ void TwinMain::CreateToolBar3() {
   connect(UDArrowThicknessRate, &QSpinBox::textChanged, this, [this] { edtArrowThicknessRateChange(); });
   connect(UDArrowHeadLengthRate, &QSpinBox::textChanged, this, [this] { edtArrowHeadLengthRateChange(); });
   connect(edtLabel, &QLineEdit::textChanged, this, [this] { edtLabelChange(); });
+  // Typing into the caption box after it takes the focus is one editing burst: one step to undo.
+  edtLabel->installEventFilter(this);
   connect(btnFontSet, &QToolButton::clicked, this, [this] { btnFontSetClick(); });
 }
 
@@ -405,4 +407,10 @@ void TwinMain::FormCreate() {
   btnSolidPen->setChecked(true);
   btnSolidBrush->setChecked(true);
   btnSelect->setChecked(true);
+}
+
+bool TwinMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == edtLabel && event->type() == QEvent::FocusIn)
+    if (TwinKedrinFile* doc = CurrentDocument()) doc->StartCaptionBurst();
+  return QMainWindow::eventFilter(watched, event);
 }

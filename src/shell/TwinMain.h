@@ -134,6 +134,7 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   virtual bool PrinterInstalled() const;
 
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateMenus();

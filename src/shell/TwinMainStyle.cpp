@@ -64,6 +64,7 @@ void TwinMain::CheckArrowDirection(TArrowDirection direction) {
 
 void TwinMain::SetCaptionText(const QString& text) {
   QScopedValueRollback guard(showingStyle_, true);
+  if (TwinKedrinFile* doc = CurrentDocument()) doc->StartCaptionBurst();
   edtLabel->setText(text);
 }
 
