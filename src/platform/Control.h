@@ -54,6 +54,12 @@ class TCustomControl : public QWidget {
   // Repaints the control now.
   void Repaint() { repaint(); }
 
+  // A press of the right or middle button on this control leaves the keyboard focus where it is,
+  // instead of giving it to the nearest ancestor that takes focus on a click (figures: a right
+  // press opens the context menu for the selection, which must survive it).
+  bool OtherButtonsKeepFocus() const { return otherButtonsKeepFocus_; }
+  void SetOtherButtonsKeepFocus(bool value) { otherButtonsKeepFocus_ = value; }
+
   // Self-destruction from inside a handler: the control leaves its parent at once, so it is gone
   // from drawing, saving and selection when the sender continues; the object is freed later.
   virtual void Release();
@@ -85,6 +91,7 @@ class TCustomControl : public QWidget {
   bool handleAllocated_ = false;
   bool releasing_ = false;
   bool hitTesting_ = false;
+  bool otherButtonsKeepFocus_ = false;
 };
 
 // Calls the target's handler at once and returns its result; 0 for widgets that are not

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QTimer>
 
 #include "Control.h"
 
@@ -21,11 +23,45 @@ void Notify(QWidget* previous, QWidget* now) {
   SendMessage(previous, TKM_FOCUSLOST);
 }
 
+// The control under a right or middle press that keeps the focus where it is, while that press is
+// being delivered.
+QPointer<QWidget> g_pressKeepingFocus;
+
+// Sees presses as they reach a window, before Qt gives the focus to whatever takes it on a
+// click under the pointer.
+class PressWatcher : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::MouseButtonPress || !watched->isWindowType()) return false;
+    auto* press = static_cast<QMouseEvent*>(event);
+    g_pressKeepingFocus = nullptr;
+    if (press->button() == Qt::LeftButton) return false;
+    auto* control = qobject_cast<TCustomControl*>(QApplication::widgetAt(press->globalPosition().toPoint()));
+    if (control && control->OtherButtonsKeepFocus()) {
+      g_pressKeepingFocus = control;
+      QTimer::singleShot(0, [] { g_pressKeepingFocus = nullptr; });
+    }
+    return false;
+  }
+};
+
 void OnFocusChanged(QWidget*, QWidget* now) {
   if (!now) return;
   QWidget* form = FormOf(now);
   if (!form) return;
   QPointer<QWidget>& slot = Focused()[form];
+  if (g_pressKeepingFocus && now != g_pressKeepingFocus && now->isAncestorOf(g_pressKeepingFocus)) {
+    // Qt's click-to-focus took the focus for an ancestor of a control that keeps it: it goes
+    // back, and nobody has lost anything.
+    g_pressKeepingFocus = nullptr;
+    if (slot && slot != now) {
+      slot->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
   QPointer<QWidget> previous = slot;
   if (previous == now) return;
   slot = now;
@@ -38,6 +74,7 @@ void Install() {
   if (installed || !qApp) return;
   installed = true;
   QObject::connect(qApp, &QApplication::focusChanged, qApp, &OnFocusChanged);
+  qApp->installEventFilter(new PressWatcher(qApp));
 }
 
 void MarkForm(QWidget* form) {

@@ -17,6 +17,7 @@ TCustomKDTool::TCustomKDTool(QWidget* owner) : documentWindow_(owner) {
   // A figure has no size until it is given one; Qt's default for a parentless widget (640 x 480)
   // would make the outlines built while a record is read far larger, and slower, than any figure.
   setGeometry(0, 0, 0, 0);
+  SetOtherButtonsKeepFocus(true);
   SetCursorValue(crSizeAll);
   font_.OnChange = [this] { Invalidate(); };
   pen_.Color = lineColor_;

@@ -49,6 +49,8 @@ class TFrameControl : public TCustomControl {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Tab and Shift+Tab are keys like any other for a frame: the focus stays with the selection.
+  bool focusNextPrevChild(bool) override { return false; }
 
  private:
   void EndTrackedEdit();
