@@ -136,7 +136,11 @@ void TwinMain::btnPrnSetClick() {
 bool TwinMain::PreparePrinter() {
   // Print Setup's choice stands, a PDF file included; with no printer at all, a PDF file is
   // offered instead of a failure.
-  if (printer_.outputFormat() == QPrinter::PdfFormat || PrinterInstalled()) return true;
+  if (printer_.outputFormat() == QPrinter::PdfFormat) {
+    if (!printer_.outputFileName().isEmpty()) return true;
+  } else if (PrinterInstalled()) {
+    return true;
+  }
   if (questions::AskYesNoCancel(this, QStringLiteral("No printer is installed. Print to a PDF file instead?")) !=
       questions::TAnswer::Yes)
     return false;

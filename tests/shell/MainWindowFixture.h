@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,7 +51,21 @@ class TestMain : public TwinMain {
     font = *fontAnswer;
     return true;
   }
-  void ExecutePrinterSetupDialog() override { ++printerRuns; }
+  void ExecutePrinterSetupDialog() override {
+    ++printerRuns;
+    if (printerSetup) printerSetup(*Printer());
+  }
+  QString ExecutePrintToPdfDialog() override {
+    ++pdfRuns;
+    return Take(pdfAnswers);
+  }
+  bool PrinterInstalled() const override { return printerInstalled; }
+
+ public:
+  std::function<void(QPrinter&)> printerSetup;  // what the user chooses in Print Setup
+  std::deque<QString> pdfAnswers;
+  int pdfRuns = 0;
+  bool printerInstalled = false;
 
  private:
   static QString Take(std::deque<QString>& q) {
