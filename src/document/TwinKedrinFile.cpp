@@ -172,7 +172,7 @@ bool TwinKedrinFile::FormCloseQuery() {
   if (!Modified()) return true;
   // The question is about this document: it comes to the front first.
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-    if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
+    if (QMdiArea* area = sub->mdiArea(); area && area->activeSubWindow() != sub) area->setActiveSubWindow(sub);
     sub->raise();
   } else {
     raise();
