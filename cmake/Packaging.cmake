@@ -13,6 +13,7 @@ set_property(SOURCE ${PROJECT_SOURCE_DIR}/src/shell/CommandLine.cpp TARGET_DIREC
 set_property(SOURCE ${PROJECT_SOURCE_DIR}/src/tools/KdlTool.cpp TARGET_DIRECTORY kedrin_tools
              APPEND PROPERTY COMPILE_DEFINITIONS "KEDRIN_VERSION=\"${PROJECT_VERSION}\"")
 
+add_subdirectory(packaging)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kedrin)
