@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include "CommandLine.h"
 #include "Focus.h"
 #include "KDTools.h"
 #include "KeyHook.h"
 #include "TwinMain.h"
 
 int main(int argc, char** argv) {
+  if (const auto status = commandline::AnswerInfoRequest(argc, argv)) return *status;
   QApplication app(argc, argv);
   focus::Install();
   keyhook::InstallKeyStateWatcher();

@@ -17,18 +17,64 @@
 
 namespace {
 
-const char* const kUsage =
-    "usage: kdltool check FILE\n"
-    "       kdltool dump FILE\n"
-    "       kdltool rewrite IN OUT\n"
-    "       kdltool export IN OUT [--width W] [--height H] [--scale S]\n"
+// The usage lines, shared by --help and by the note on wrong usage.
+const char* const kSynopsis =
+    "kdltool check FILE\n"
+    "  or:  kdltool dump FILE\n"
+    "  or:  kdltool rewrite IN OUT\n"
+    "  or:  kdltool export IN OUT [--width W] [--height H] [--scale S]\n"
+    "  or:  kdltool help | --help | --version\n";
+
+// The manual page kdltool(1) is generated from this text by help2man: "Usage:", "Options:" and
+// "Examples:" become its sections, so keep those headings and the two-space columns.
+const char* const kDescription =
+    "Check, dump, rewrite and export flowchart diagrams (.kdl) without a display, through the\n"
+    "editor's own reader, writer, figures and picture code.\n"
     "\n"
-    "check    reads every record as the editor does; prints the number of figures, or the\n"
-    "         editor's error message and exits with 1\n"
-    "dump     prints one line per property entry of every record\n"
-    "rewrite  opens IN and saves it as the diagram OUT (.kdl) as the editor does\n"
-    "export   draws IN as the editor exports it; OUT ends in .bmp, .jpg, .png, .svg or .pdf.\n"
-    "         The picture is 684 x 449 or as large as the figures reach, times the scale.\n";
+    "Commands:\n"
+    "  check FILE      read every record as the editor does; print \"N figures\", or the\n"
+    "                  editor's error message and exit with status 1\n"
+    "  dump FILE       print one line per property entry of every record\n"
+    "  rewrite IN OUT  open the diagram IN and save it as the diagram OUT (.kdl) as the\n"
+    "                  editor does; OUT must not be IN\n"
+    "  export IN OUT   draw IN as the editor exports it into the picture OUT, whose name\n"
+    "                  ends in .bmp, .jpg, .png, .svg or .pdf; the picture is 684 x 449\n"
+    "                  pixels, or as large as the figures reach, times the scale\n"
+    "  help            print this help and exit\n"
+    "\n"
+    "Options:\n"
+    "      --width W   export: the picture's width in pixels (points for .pdf) instead of\n"
+    "                  the diagram's width times the scale\n"
+    "      --height H  export: the picture's height in pixels (points for .pdf) instead of\n"
+    "                  the diagram's height times the scale\n"
+    "      --scale S   export: picture pixels per canvas pixel, above 0 and at most 64;\n"
+    "                  1 (the default) gives exactly the editor's picture\n"
+    "  -h, --help      print this help and exit\n"
+    "      --version   print the version and exit\n"
+    "\n"
+    "Exit status:\n"
+    "  0  done\n"
+    "  1  the diagram could not be read or the output not written; the message says why\n"
+    "  2  wrong usage: an unknown command or option, a missing argument or value, or a\n"
+    "     value that is not a number\n"
+    "\n"
+    "Examples:\n"
+    "  $ kdltool check order-flow.kdl\n"
+    "  $ kdltool dump order-flow.kdl | grep Caption\n"
+    "  $ kdltool export order-flow.kdl order-flow.png --scale 2\n"
+    "\n"
+    "The first prints the number of figures of the diagram, the second the captions of its\n"
+    "figures, the third writes a picture of it at twice its size.\n";
+
+// KEDRIN_VERSION is the project's version, given to this file by cmake/Packaging.cmake.
+#ifndef KEDRIN_VERSION
+#error "KEDRIN_VERSION must be defined by the build"
+#endif
+const char* const kVersion =
+    "kdltool (Kedrin Tools Demo) " KEDRIN_VERSION "\n"
+    "Copyright (c) 2026 Kedrin Tools Studio\n"
+    "This is free software under the MIT licence; there is NO WARRANTY, to the extent\n"
+    "permitted by law.\n";
 
 class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -109,8 +155,12 @@ int Run(const QStringList& a, std::string& out) {
   if (command == QLatin1String("dump") && a.size() == 2) return Dump(a[1], out);
   if (command == QLatin1String("rewrite") && a.size() == 3) return Rewrite(a[1], a[2]);
   if (command == QLatin1String("export") && a.size() >= 3) return Export(a[1], a[2], a.mid(3));
-  if (command == QLatin1String("--help") || command == QLatin1String("help")) {
-    out += kUsage;
+  if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+    out += std::string("Usage: ") + kSynopsis + kDescription;
+    return 0;
+  }
+  if (command == QLatin1String("--version")) {
+    out += kVersion;
     return 0;
   }
   throw UsageError("");
@@ -123,7 +173,7 @@ int RunKdlTool(const QStringList& arguments, std::string& out, std::string& err)
     return Run(arguments, out);
   } catch (const UsageError& e) {
     if (*e.what()) err += std::string("kdltool: ") + e.what() + "\n";
-    err += kUsage;
+    err += std::string("usage: ") + kSynopsis + "Try 'kdltool --help' for more information.\n";
     return 2;
   } catch (const std::bad_alloc&) {
     err += "Out of memory\n";
