@@ -15,6 +15,7 @@ struct AlignCase {
   Alignment alignment;
   std::vector<QRect> expected;
 };
+void PrintTo(const AlignCase& c, std::ostream* os) { *os << c.name; }
 
 class AlignTest : public testing::TestWithParam<AlignCase> {};
 

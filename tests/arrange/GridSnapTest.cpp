@@ -10,6 +10,7 @@ namespace {
 struct ValueCase {
   int v, grid, expected;
 };
+void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.v << " on " << c.grid; }
 
 class SnapValueTest : public testing::TestWithParam<ValueCase> {};
 
@@ -59,6 +60,7 @@ struct ResizeCase {
   Handle handle;
   QRect proposed, expected;
 };
+void PrintTo(const ResizeCase& c, std::ostream* os) { *os << c.name; }
 
 class SnapResizeTest : public testing::TestWithParam<ResizeCase> {};
 

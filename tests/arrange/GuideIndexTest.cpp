@@ -61,10 +61,10 @@ TEST(GuideIndex, TiesGoToTheFirstValueThenToTheSmallerTarget) {
 
 TEST(GuideIndex, FiguresSharingAnEdgeGiveOneLineOverAllOfThem) {
   const GuideIndex index({{50, 0, 20, 10}, {50, 100, 40, 10}, {-70, -40, 20, 20}});
-  const GuideSnap s = index.Snap({52, 300, 10, 10}, 5);
+  const GuideSnap s = index.Snap({52, 40, 10, 10}, 5);
   EXPECT_EQ(s.delta, QPoint(-2, 0));
   // The right edge 60 also meets the first figure's centre.
-  EXPECT_EQ(s.lines, (std::vector<GuideLine>{{Axis::Vertical, 50, 0, 310}, {Axis::Vertical, 60, 0, 310}}));
+  EXPECT_EQ(s.lines, (std::vector<GuideLine>{{Axis::Vertical, 50, 0, 110}, {Axis::Vertical, 60, 0, 50}}));
   // Negative coordinates: the centre -61 goes to the third's -60, the middle -32 to its -30.
   const GuideSnap n = index.Snap({-66, -37, 10, 10}, 5);
   EXPECT_EQ(n.delta, QPoint(1, 2));

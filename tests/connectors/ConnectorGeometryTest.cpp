@@ -14,6 +14,7 @@ struct EndsCase {
   QRect box;
   QPoint start, end;
 };
+void PrintTo(const EndsCase& c, std::ostream* os) { *os << "direction " << int(c.direction); }
 
 class EndsOfTest : public testing::TestWithParam<EndsCase> {};
 
@@ -48,6 +49,7 @@ struct MoveCase {
   TArrowDirection direction;
   TArrowPosition heads;
 };
+void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
 
 class ArrowEndMoveTest : public testing::TestWithParam<MoveCase> {};
 

@@ -15,6 +15,7 @@ struct PointCase {
   QRect from, to;
   QPoint p, expected;
 };
+void PrintTo(const PointCase& c, std::ostream* os) { *os << c.name; }
 
 class FollowPointTest : public testing::TestWithParam<PointCase> {};
 
@@ -47,6 +48,7 @@ struct LabelCase {
   const char* name;
   QRect from, to, label, expected;
 };
+void PrintTo(const LabelCase& c, std::ostream* os) { *os << c.name; }
 
 class FollowLabelTest : public testing::TestWithParam<LabelCase> {};
 

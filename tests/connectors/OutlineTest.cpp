@@ -16,6 +16,7 @@ struct AttachCase {
   QPointF p;
   bool attached;
 };
+void PrintTo(const AttachCase& c, std::ostream* os) { *os << c.name; }
 
 class AttachTest : public testing::TestWithParam<AttachCase> {};
 
@@ -115,6 +116,7 @@ struct SnapCase {
   QPoint snapped;
   intptr_t figure;  // 0: none in reach
 };
+void PrintTo(const SnapCase& c, std::ostream* os) { *os << c.name; }
 
 class DrawSnapTest : public testing::TestWithParam<SnapCase> {};
 
