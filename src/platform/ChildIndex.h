@@ -18,6 +18,9 @@ class ChildIndex {
   // Children whose bounds contain p (Left <= x < Left + Width, same for y), in the order they
   // were first indexed.
   void ChildrenContaining(QPoint p, std::vector<QWidget*>& out) const;
+  // Children whose bounds meet the rectangle (both taken as Left <= x < Left + Width), each once,
+  // in the order they were first indexed. Children without area meet nothing.
+  void ChildrenIntersecting(const QRect& area, std::vector<QWidget*>& out) const;
 
   void Insert(QWidget* child, const QRect& bounds);
   void Update(QWidget* child, const QRect& bounds);
