@@ -1,8 +1,8 @@
 #include "AttachmentFinder.h"
 
+#include <algorithm>
 #include <cmath>
-#include <unordered_map>
-#include <unordered_set>
+#include <functional>
 
 #include "ConnectorGeometry.h"
 
@@ -53,20 +53,24 @@ const Figure* OwnerOfLabel(const Figure& label, const Figure& mover, const std::
 }  // namespace
 
 Attachments FindAttachments(const std::vector<Figure>& moving, const FigureQuery& query, double reach) {
-  std::unordered_set<FigureId> movingIds;
-  movingIds.reserve(moving.size() * 2);
-  for (const Figure& f : moving) movingIds.insert(f.id);
+  // A sorted list: compact, so that the many lookups stay in the cache.
+  std::vector<FigureId> movingIds;
+  movingIds.reserve(moving.size());
+  for (const Figure& f : moving) movingIds.push_back(f.id);
+  std::sort(movingIds.begin(), movingIds.end());
+  auto isMoving = [&](FigureId id) { return std::binary_search(movingIds.begin(), movingIds.end(), id); };
 
-  // Connector pending by id, and for each end whether it has been decided (an end near two moving
-  // figures is seen twice and decided once).
-  struct Slot {
-    ConnectorLink link;
-    bool startSeen = false, endSeen = false;
+  // Every end found to follow, in the order found. An end near two moving figures is found twice
+  // with the same owner (each query holds every figure near that end); duplicates go at the end.
+  struct EndFound {
+    size_t order;
+    Figure connector;
+    int end;  // 0 start, 1 end
+    Anchor anchor;
   };
-  std::vector<Slot> pending;
-  std::unordered_map<FigureId, size_t> slotOf;
-  std::unordered_set<FigureId> labelsSeen;
-  Attachments out;
+  std::vector<EndFound> ends;
+  ends.reserve(moving.size());
+  std::vector<LabelLink> labels;
 
   // Every figure that can share an end or a label with the mover lies within twice the reach of
   // its box (an attached end is within reach of both figures).
@@ -77,32 +81,50 @@ Attachments FindAttachments(const std::vector<Figure>& moving, const FigureQuery
     near.clear();
     query(mover.box.adjusted(-margin, -margin, margin, margin), near);
     for (const Figure& f : near) {
-      if (movingIds.count(f.id)) continue;
       if (IsConnector(f.kind)) {
-        const Ends ends = EndsOf(f);
+        const Ends e = EndsOf(f);
         for (int k = 0; k < 2; ++k) {
-          const QPoint p = k == 0 ? ends.start : ends.end;
-          if (!IsAttached(mover.kind, mover.box, p, reach)) continue;
-          auto [it, added] = slotOf.try_emplace(f.id, pending.size());
-          if (added) pending.push_back({ConnectorLink{f, {}, {}}});
-          Slot& slot = pending[it->second];
-          bool& seen = k == 0 ? slot.startSeen : slot.endSeen;
-          if (seen) continue;
-          seen = true;
+          const QPoint p = k == 0 ? e.start : e.end;
+          if (!IsAttached(mover.kind, mover.box, p, reach) || isMoving(f.id)) continue;
           const Figure* owner = OwnerOfEnd(p, mover, near, reach);
-          if (owner && movingIds.count(owner->id))
-            (k == 0 ? slot.link.start : slot.link.end) = Anchor{owner->id, owner->box};
+          if (owner && isMoving(owner->id))
+            ends.push_back({ends.size(), f, k, Anchor{owner->id, owner->box}});
         }
       } else if (f.kind == FigureKind::Label) {
-        if (f.stacking <= mover.stacking || !BoxInside(f.box, mover.box)) continue;
-        if (!labelsSeen.insert(f.id).second) continue;
+        if (f.stacking <= mover.stacking || !BoxInside(f.box, mover.box) || isMoving(f.id)) continue;
         const Figure* owner = OwnerOfLabel(f, mover, near);
-        if (owner && movingIds.count(owner->id)) out.labels.push_back({f, Anchor{owner->id, owner->box}});
+        if (owner && isMoving(owner->id)) labels.push_back({f, Anchor{owner->id, owner->box}});
       }
     }
   }
-  for (Slot& s : pending)
-    if (s.link.start || s.link.end) out.connectors.push_back(std::move(s.link));
+
+  // One link per connector, in the order its first end was found.
+  std::stable_sort(ends.begin(), ends.end(), [](const EndFound& a, const EndFound& b) {
+    return std::less<FigureId>()(a.connector.id, b.connector.id);
+  });
+  Attachments out;
+  std::vector<std::pair<size_t, ConnectorLink>> links;
+  for (size_t i = 0; i < ends.size(); ++i) {
+    if (i == 0 || ends[i].connector.id != ends[i - 1].connector.id)
+      links.push_back({ends[i].order, ConnectorLink{ends[i].connector, {}, {}}});
+    (ends[i].end == 0 ? links.back().second.start : links.back().second.end) = ends[i].anchor;
+  }
+  std::sort(links.begin(), links.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  out.connectors.reserve(links.size());
+  for (auto& [order, link] : links) out.connectors.push_back(std::move(link));
+
+  // One link per label, in the order found.
+  std::vector<size_t> order(labels.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    return std::less<FigureId>()(labels[a].label.id, labels[b].label.id);
+  });
+  std::vector<size_t> firsts;
+  for (size_t i = 0; i < order.size(); ++i)
+    if (i == 0 || labels[order[i]].label.id != labels[order[i - 1]].label.id) firsts.push_back(order[i]);
+  std::sort(firsts.begin(), firsts.end());
+  out.labels.reserve(firsts.size());
+  for (size_t i : firsts) out.labels.push_back(std::move(labels[i]));
   return out;
 }
 

@@ -97,7 +97,8 @@ void ChildIndex::ChildrenIntersecting(const QRect& area, std::vector<QWidget*>& 
   if (area.width() <= 0 || area.height() <= 0) return;
   const int64_t ax0 = area.left(), ay0 = area.top();
   const int64_t ax1 = ax0 + area.width(), ay1 = ay0 + area.height();
-  std::vector<std::pair<uint64_t, QWidget*>> found;
+  std::vector<std::pair<uint64_t, QWidget*>>& found = found_;
+  found.clear();
   auto consider = [&](const Slot& s) {
     const QRect& b = s.bounds;
     if (b.left() < ax1 && ax0 < int64_t{b.left()} + b.width() && b.top() < ay1 &&

@@ -50,4 +50,6 @@ class ChildIndex {
   std::unordered_map<int64_t, std::vector<Slot>> cells_;
   std::vector<Slot> large_;
   uint64_t nextSequence_ = 0;
+  // Reused by rectangle queries, which come by the thousand when a large group starts to move.
+  mutable std::vector<std::pair<uint64_t, QWidget*>> found_;
 };
