@@ -29,6 +29,17 @@ QPoint SnapPoint(QPoint p, int grid) { return {SnapValue(p.x(), grid), SnapValue
 
 QPoint SnapPoint(QPointF p, int grid) { return {SnapValue(p.x(), grid), SnapValue(p.y(), grid)}; }
 
+int GridDotSpacing(int grid, double zoom, int minScreenSpacing) {
+  if (grid <= 0 || !(zoom > 0)) return grid;
+  const double k = std::ceil(minScreenSpacing / (grid * zoom) - 1e-9);
+  return grid * static_cast<int>(std::clamp(k, 1.0, 1e6));
+}
+
+int GridLineAtOrAfter(int v, int spacing) {
+  if (spacing <= 0) return v;
+  return static_cast<int>(-FloorDiv(-int64_t{v}, spacing) * spacing);
+}
+
 QPoint SnapMoveDelta(const QRect& start, QPoint delta, int grid) {
   return SnapPoint(start.topLeft() + delta, grid) - start.topLeft();
 }

@@ -20,6 +20,13 @@ int SnapValue(double v, int grid);
 QPoint SnapPoint(QPoint p, int grid);
 QPoint SnapPoint(QPointF canvasPos, int grid);
 
+// Drawing the grid: the spacing in canvas pixels between the dots drawn at a zoom, a multiple of
+// the grid size so that every drawn dot is on the grid, thinned until dots are at least
+// minScreenSpacing screen pixels apart.
+int GridDotSpacing(int grid, double zoom, int minScreenSpacing = 4);
+// The first grid line at or after v (for the first dot of a visible area).
+int GridLineAtOrAfter(int v, int spacing);
+
 // A move from `start` by the dragged delta: the delta that puts the moved rectangle's top-left
 // corner on the grid (for a group, pass its bounding rectangle).
 QPoint SnapMoveDelta(const QRect& start, QPoint delta, int grid);

@@ -24,9 +24,9 @@ bool IsAttached(FigureKind kind, const QRect& box, QPointF p, double reach = kAt
 
 // The places on a box or rounded box where a drawn end snaps: the side midpoints (top, right,
 // bottom, left; a midpoint is Left + Width / 2 rounded down, as the courses use) and then the
-// corners (top left, top right, bottom right, bottom left). The corners of a rounded box are
-// where its corner arcs cross the box's diagonals' directions: each arc's point at 45 degrees of
-// its own ellipse, rounded to the nearest pixel.
+// corners (top left, top right, bottom right, bottom left). A rounded box's own corners lie off
+// its outline, so its corners are the middles of its corner arcs (each arc's point at 45 degrees
+// of its corner ellipse), rounded to the nearest pixel.
 std::array<QPoint, 8> BoxSnapPoints(FigureKind kind, const QRect& box);
 
 // A label's box lies wholly inside the figure's box, edges included.

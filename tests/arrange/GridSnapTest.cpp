@@ -44,6 +44,20 @@ TEST(GridSnap, ZoomedPointerPositionsSnapFromTheExactCanvasPosition) {
   }
 }
 
+TEST(GridSnap, DotsAreThinnedToFourScreenPixelsApart) {
+  EXPECT_EQ(GridDotSpacing(10, 2.0), 10);
+  EXPECT_EQ(GridDotSpacing(10, 0.5), 10);   // 5 screen pixels
+  EXPECT_EQ(GridDotSpacing(10, 0.4), 10);   // exactly 4
+  EXPECT_EQ(GridDotSpacing(10, 0.25), 20);  // 2.5: every second dot
+  EXPECT_EQ(GridDotSpacing(10, 0.1), 40);   // 1: every fourth
+  EXPECT_EQ(GridDotSpacing(5, 0.5), 10);
+  EXPECT_EQ(GridDotSpacing(100, 0.01), 400);
+  EXPECT_EQ(GridLineAtOrAfter(13, 10), 20);
+  EXPECT_EQ(GridLineAtOrAfter(20, 10), 20);
+  EXPECT_EQ(GridLineAtOrAfter(-13, 10), -10);
+  EXPECT_EQ(GridLineAtOrAfter(-20, 20), -20);
+}
+
 TEST(GridSnap, AMovePutsTheTopLeftCornerOnTheGrid) {
   EXPECT_EQ(SnapMoveDelta({13, 27, 50, 30}, {21, -9}, 10), QPoint(17, -7));    // to (30, 20)
   EXPECT_EQ(SnapMoveDelta({-13, -27, 50, 30}, {-4, 0}, 10), QPoint(-7, -3));   // to (-20, -30)

@@ -128,8 +128,10 @@ TEST(FindAttachments, AContainerMovedAloneLeavesWhatBelongsToTheFiguresOnIt) {
   EXPECT_TRUE(LabelOf(boxAlone, labelOnBox));
   EXPECT_FALSE(LinkOf(boxAlone, loose));
 
-  // Both moving: each follows its own figure.
+  // Both moving: each follows its own figure, found once though inside both.
   const Attachments both = FindAttachments(d.Of({container, box}), d.Query());
+  EXPECT_EQ(both.connectors.size(), 2u);
+  EXPECT_EQ(both.labels.size(), 2u);
   ASSERT_TRUE(LinkOf(both, onBox));
   EXPECT_EQ(LinkOf(both, onBox)->start.figure, box);
   ASSERT_TRUE(LabelOf(both, labelOnBox));
