@@ -92,3 +92,37 @@ void ChildIndex::ChildrenContaining(QPoint p, std::vector<QWidget*>& out) const 
   if (found.size() > 1) std::sort(found.begin(), found.end());
   for (auto& [seq, w] : found) out.push_back(w);
 }
+
+void ChildIndex::ChildrenIntersecting(const QRect& area, std::vector<QWidget*>& out) const {
+  if (area.width() <= 0 || area.height() <= 0) return;
+  const int64_t ax0 = area.left(), ay0 = area.top();
+  const int64_t ax1 = ax0 + area.width(), ay1 = ay0 + area.height();
+  std::vector<std::pair<uint64_t, QWidget*>>& found = found_;
+  found.clear();
+  auto consider = [&](const Slot& s) {
+    const QRect& b = s.bounds;
+    if (b.left() < ax1 && ax0 < int64_t{b.left()} + b.width() && b.top() < ay1 &&
+        ay0 < int64_t{b.top()} + b.height())
+      found.emplace_back(s.sequence, s.widget);
+  };
+  const int x0 = area.left() >> kCellShift, y0 = area.top() >> kCellShift;
+  const int x1 = static_cast<int>((ax1 - 1) >> kCellShift), y1 = static_cast<int>((ay1 - 1) >> kCellShift);
+  if (int64_t{x1 - x0 + 1} * (y1 - y0 + 1) > static_cast<int64_t>(cells_.size())) {
+    // An area larger than the occupied cells: walk those instead.
+    for (const auto& [key, cell] : cells_)
+      for (const Slot& s : cell) consider(s);
+  } else {
+    for (int cy = y0; cy <= y1; ++cy) {
+      for (int cx = x0; cx <= x1; ++cx) {
+        auto it = cells_.find(Key(cx, cy));
+        if (it == cells_.end()) continue;
+        for (const Slot& s : it->second) consider(s);
+      }
+    }
+  }
+  for (const Slot& s : large_) consider(s);
+  // A child spanning several cells is met once per cell.
+  std::sort(found.begin(), found.end());
+  found.erase(std::unique(found.begin(), found.end()), found.end());
+  for (auto& [seq, w] : found) out.push_back(w);
+}

@@ -18,6 +18,9 @@ class ChildIndex {
   // Children whose bounds contain p (Left <= x < Left + Width, same for y), in the order they
   // were first indexed.
   void ChildrenContaining(QPoint p, std::vector<QWidget*>& out) const;
+  // Children whose bounds meet the rectangle (both taken as Left <= x < Left + Width), each once,
+  // in the order they were first indexed. Children without area meet nothing.
+  void ChildrenIntersecting(const QRect& area, std::vector<QWidget*>& out) const;
 
   void Insert(QWidget* child, const QRect& bounds);
   void Update(QWidget* child, const QRect& bounds);
@@ -47,4 +50,6 @@ class ChildIndex {
   std::unordered_map<int64_t, std::vector<Slot>> cells_;
   std::vector<Slot> large_;
   uint64_t nextSequence_ = 0;
+  // Reused by rectangle queries, which come by the thousand when a large group starts to move.
+  mutable std::vector<std::pair<uint64_t, QWidget*>> found_;
 };

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <memory>
+#include <random>
+
+#include "ChildIndex.h"
+
+namespace {
+
+struct Indexed : testing::Test {
+  ChildIndex index;
+  std::vector<std::unique_ptr<QWidget>> widgets;
+
+  QWidget* Add(const QRect& bounds) {
+    widgets.push_back(std::make_unique<QWidget>());
+    index.Insert(widgets.back().get(), bounds);
+    return widgets.back().get();
+  }
+  std::vector<QWidget*> Meeting(const QRect& area) const {
+    std::vector<QWidget*> out;
+    index.ChildrenIntersecting(area, out);
+    return out;
+  }
+};
+
+using V = std::vector<QWidget*>;
+
+TEST_F(Indexed, RectangleQueryFindsEachChildOnceInIndexOrder) {
+  QWidget* small = Add({0, 0, 10, 10});
+  QWidget* wide = Add({100, 0, 200, 50});         // four 64-pixel cells across
+  QWidget* negative = Add({-70, -70, 10, 10});
+  QWidget* large = Add({0, 0, 5000, 5000});       // too many cells: checked on every query
+  Add({20, 20, 0, 0});                            // no area
+
+  EXPECT_EQ(Meeting({5, 5, 1, 1}), (V{small, large}));
+  // Edges are exclusive on the right and bottom of both.
+  EXPECT_EQ(Meeting({10, 0, 90, 10}), (V{large}));
+  EXPECT_EQ(Meeting({99, 0, 2, 1}), (V{wide, large}));
+  EXPECT_EQ(Meeting({0, 0, 400, 60}), (V{small, wide, large}));
+  EXPECT_EQ(Meeting({-65, -65, 1, 1}), (V{negative}));
+  EXPECT_EQ(Meeting({-61, -61, 1, 1}), (V{negative}));
+  EXPECT_EQ(Meeting({-60, -60, 1, 1}), (V{}));
+  // Larger than everything indexed: the occupied cells are walked instead.
+  EXPECT_EQ(Meeting({-1000000, -1000000, 2000000, 2000000}), (V{small, wide, negative, large}));
+  EXPECT_EQ(Meeting({5, 5, 0, 10}), (V{}));
+}
+
+TEST_F(Indexed, RectangleQueryFollowsUpdatesAndRemovals) {
+  QWidget* a = Add({0, 0, 10, 10});
+  QWidget* b = Add({100, 0, 200, 50});
+  index.Update(b, {-200, 0, 10, 10});
+  EXPECT_EQ(Meeting({99, 0, 2, 1}), (V{}));
+  EXPECT_EQ(Meeting({-200, 0, 1, 1}), (V{b}));
+  index.Remove(a);
+  EXPECT_EQ(Meeting({0, 0, 10, 10}), (V{}));
+  // Point queries are unchanged.
+  std::vector<QWidget*> at;
+  index.ChildrenContaining({-191, 9}, at);
+  EXPECT_EQ(at, (V{b}));
+}
+
+// Random children and areas of every size against a walk over all of them.
+TEST_F(Indexed, RectangleQueryAgreesWithAWalk) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> pos(-2000, 2000), size(0, 300), big(0, 4);
+  std::vector<QRect> bounds;
+  for (int i = 0; i < 400; ++i) {
+    const int scale = big(random) == 0 ? 10 : 1;
+    bounds.emplace_back(pos(random), pos(random), size(random) * scale, size(random) * scale);
+    Add(bounds.back());
+  }
+  for (int q = 0; q < 300; ++q) {
+    const int scale = q % 30 == 0 ? 40 : 1;
+    const QRect area(pos(random), pos(random), 1 + size(random) * scale, 1 + size(random) * scale);
+    V expected;
+    for (size_t i = 0; i < bounds.size(); ++i) {
+      const QRect& b = bounds[i];
+      if (b.width() > 0 && b.height() > 0 && b.left() < area.left() + area.width() &&
+          area.left() < b.left() + b.width() && b.top() < area.top() + area.height() &&
+          area.top() < b.top() + b.height())
+        expected.push_back(widgets[i].get());
+    }
+    ASSERT_EQ(Meeting(area), expected) << "query " << q;
+  }
+}
+
+}  // namespace
