@@ -1,9 +1,11 @@
 #include "Canvas.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygon>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "QtConvert.h"
@@ -58,9 +60,17 @@ std::vector<QPoint> LinePixels(QPoint a, QPoint b) {
   return pixels;
 }
 
-Canvas::Canvas(QPainter* painter) : painter_(painter) {
+Canvas::Canvas(QPainter* painter) : painter_(painter), pathMode_(!DrawsPixels(*painter)) {
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+bool Canvas::DrawsPixels(const QPainter& painter) {
+  const QPaintEngine* engine = painter.paintEngine();
+  if (!engine || engine->type() != QPaintEngine::Raster) return false;
+  // Whole-pixel shifts (widgets in their window, bands of a picture) keep every pixel's place.
+  const QTransform t = painter.deviceTransform();
+  return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
 }
 
 void Canvas::PreparePen() {
@@ -72,7 +82,15 @@ void Canvas::PreparePen() {
   }
   QPen pen(ToQColor(Pen.Color));
   if (Pen.Width <= 1) {
-    pen.setWidth(0);
+    if (pathMode_) {
+      // One unit wide, so that it scales with the drawing; the outline runs through the middle
+      // of the pixels the raster outline covers (see DrawShape).
+      pen.setWidthF(1.0);
+      pen.setCapStyle(Qt::FlatCap);
+      pen.setJoinStyle(Qt::MiterJoin);
+    } else {
+      pen.setWidth(0);
+    }
     std::vector<int> dashes = DashPattern(Pen.Style);
     if (!dashes.empty()) pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
   } else {
@@ -100,6 +118,10 @@ void Canvas::PrepareBrush() {
 void Canvas::DrawShape(const std::function<void()>& draw) {
   PreparePen();
   PrepareBrush();
+  // A thin raster outline at x covers the pixel from x to x + 1: its path runs half a unit in.
+  const bool shift = pathMode_ && Pen.Style != psClear && Pen.Width <= 1;
+  const QTransform saved = painter_->worldTransform();
+  if (shift) painter_->translate(0.5, 0.5);
   // A solid brush also paints the gaps of a thin styled pen: the outline is laid down in the
   // brush colour first. (Qt's opaque background mode would do it but shifts thin outlines.)
   if (Brush.Style == bsSolid && Pen.Style != psClear && Pen.Width <= 1 && !DashPattern(Pen.Style).empty()) {
@@ -112,6 +134,7 @@ void Canvas::DrawShape(const std::function<void()>& draw) {
     painter_->setBrush(Qt::NoBrush);
   }
   draw();
+  if (shift) painter_->setWorldTransform(saved);
 }
 
 void Canvas::MoveTo(int x, int y) {
@@ -123,7 +146,8 @@ void Canvas::LineTo(int x, int y) {
   QPoint to(x, y);
   if (Pen.Style != psClear) {
     if (Pen.Width <= 1) {
-      ThinLine(pos_, to);
+      if (pathMode_) ThinPathLine(pos_, to);
+      else ThinLine(pos_, to);
     } else {
       PreparePen();
       painter_->drawLine(pos_, to);
@@ -165,6 +189,35 @@ void Canvas::ThinLine(QPoint from, QPoint to) {
     painter_->setPen(pen);
     painter_->drawPoints(off);
   }
+}
+
+void Canvas::ThinPathLine(QPoint from, QPoint to) {
+  const int dx = to.x() - from.x(), dy = to.y() - from.y();
+  const int steps = std::max(std::abs(dx), std::abs(dy));
+  if (steps == 0) return;
+  // The pixel line's pixels, each a unit step long: from the first pixel's near edge to the last
+  // pixel's far edge, through their centres.
+  const QPointF step(static_cast<double>(dx) / steps, static_cast<double>(dy) / steps);
+  const QPointF first(from.x() + 0.5, from.y() + 0.5);
+  const QLineF line(first - step / 2, first + step * (steps - 0.5));
+  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  QPen pen(ToQColor(Pen.Color));
+  pen.setWidthF(1.0);
+  pen.setCapStyle(Qt::FlatCap);
+  const std::vector<int> dashes = DashPattern(Pen.Style);
+  if (!dashes.empty() && Brush.Style == bsSolid && Pen.Mode == pmCopy) {
+    QPen gaps(pen);
+    gaps.setColor(ToQColor(Brush.Color));
+    painter_->setPen(gaps);
+    painter_->drawLine(line);
+  }
+  if (!dashes.empty()) {
+    pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
+    pen.setDashOffset(styleStep_);  // the pattern goes on where the previous segment left it
+  }
+  painter_->setPen(pen);
+  painter_->drawLine(line);
+  styleStep_ += steps;
 }
 
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
