@@ -52,12 +52,12 @@ QString NotEnoughMemory(QSize size) {
 }
 
 // The rows [from, to) of the picture a figure can touch.
-struct Rows {
+struct RowSpan {
   int64_t from;
   int64_t to;
 };
 
-Rows RowsOf(const Reach& reach, const PictureRequest& r, int height) {
+RowSpan RowsOf(const Reach& reach, const PictureRequest& r, int height) {
   const double from = std::floor((reach.top - r.origin.y()) * r.scale) - 1;
   const double to = std::ceil((reach.bottom - r.origin.y()) * r.scale) + 2;
   return {static_cast<int64_t>(std::clamp(from, 0.0, double(height))),
@@ -65,9 +65,9 @@ Rows RowsOf(const Reach& reach, const PictureRequest& r, int height) {
 }
 
 // The first rows of the bands: about `target` rows each, each cut between rows no figure spans.
-std::vector<int> BandStarts(const std::vector<Rows>& rows, int height, int target) {
+std::vector<int> BandStarts(const std::vector<RowSpan>& rows, int height, int target) {
   std::vector<int> crossing(static_cast<size_t>(height) + 1, 0);
-  for (const Rows& r : rows) {
+  for (const RowSpan& r : rows) {
     if (r.to - r.from < 2) continue;
     ++crossing[static_cast<size_t>(r.from + 1)];
     --crossing[static_cast<size_t>(r.to)];
@@ -79,26 +79,6 @@ std::vector<int> BandStarts(const std::vector<Rows>& rows, int height, int targe
     if (inside == 0 && y - starts.back() >= target) starts.push_back(y);
   }
   return starts;
-}
-
-void DrawBand(QImage& band, int top, const PictureRequest& r, std::span<const TCustomKDTool* const> figures,
-              const std::vector<size_t>& members) {
-  band.fill(r.background);
-  QPainter painter(&band);
-  // Whole-pixel shifts keep the canvas drawing pixel for pixel; hatches stay anchored at the
-  // picture's corner.
-  painter.translate(0, -top);
-  painter.scale(r.scale, r.scale);
-  if (r.underlay && !r.underlay->isNull()) {
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(-r.origin, *r.underlay);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  }
-  Canvas canvas(&painter);
-  for (size_t i : members) {
-    const TCustomKDTool* f = figures[i];
-    f->DrawTo(canvas, f->Left() - r.origin.x(), f->Top() - r.origin.y());
-  }
 }
 
 }  // namespace
@@ -119,39 +99,76 @@ QSize PictureExtent(QSize base, std::span<const TCustomKDTool* const> figures) {
   return QSize(static_cast<int>(std::min<int64_t>(right, INT32_MAX)), static_cast<int>(std::min<int64_t>(bottom, INT32_MAX)));
 }
 
-QImage RenderPicture(const PictureRequest& request, std::span<const TCustomKDTool* const> figures) {
-  const QImage::Format format =
-      request.background.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
-  QImage picture(std::max(1, request.size.width()), std::max(1, request.size.height()), format);
-  // A canvas stretched by figures far away can ask for more memory than there is.
-  if (picture.isNull()) throw EKedrinError(NotEnoughMemory(request.size));
-
-  const int height = picture.height();
-  std::vector<Rows> rows;
-  rows.reserve(figures.size());
-  for (const TCustomKDTool* f : figures) rows.push_back(RowsOf(ReachOf(*f), request, height));
-  const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 8);
-  const std::vector<int> starts = BandStarts(rows, height, std::max(32, height / (threads * 8)));
-  std::vector<std::vector<size_t>> members(starts.size());
+PictureBands::PictureBands(const PictureRequest& request, std::span<const TCustomKDTool* const> figures,
+                           int targetRows)
+    : request_(request), figures_(figures.begin(), figures.end()) {
+  request_.size = QSize(std::max(1, request.size.width()), std::max(1, request.size.height()));
+  const int height = request_.size.height();
+  std::vector<RowSpan> rows;
+  rows.reserve(figures_.size());
+  for (const TCustomKDTool* f : figures_) rows.push_back(RowsOf(ReachOf(*f), request_, height));
+  starts_ = BandStarts(rows, height, std::max(1, targetRows));
+  members_.resize(starts_.size());
   for (size_t i = 0; i < rows.size(); ++i) {
     if (rows[i].to <= rows[i].from) continue;  // wholly above or below the picture
-    const auto band = std::upper_bound(starts.begin(), starts.end(), rows[i].from) - starts.begin() - 1;
-    members[static_cast<size_t>(band)].push_back(i);
+    const auto band = std::upper_bound(starts_.begin(), starts_.end(), rows[i].from) - starts_.begin() - 1;
+    members_[static_cast<size_t>(band)].push_back(i);
   }
+}
 
+QImage::Format PictureBands::Format() const {
+  return request_.background.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+}
+
+int PictureBands::Rows(int band) const {
+  const size_t b = static_cast<size_t>(band);
+  return (b + 1 < starts_.size() ? starts_[b + 1] : request_.size.height()) - starts_[b];
+}
+
+int PictureBands::MaxRows() const {
+  int most = 0;
+  for (int b = 0; b < Count(); ++b) most = std::max(most, Rows(b));
+  return most;
+}
+
+void PictureBands::Draw(int band, QImage& into) const {
+  const PictureRequest& r = request_;
+  const int top = Top(band);
+  into.fill(r.background);
+  QPainter painter(&into);
+  // Whole-pixel shifts keep the canvas drawing pixel for pixel; hatches stay anchored at the
+  // picture's corner.
+  painter.translate(0, -top);
+  painter.scale(r.scale, r.scale);
+  if (r.underlay && !r.underlay->isNull()) {
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(-r.origin, *r.underlay);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  }
+  Canvas canvas(&painter);
+  for (size_t i : members_[static_cast<size_t>(band)]) {
+    const TCustomKDTool* f = figures_[i];
+    f->DrawTo(canvas, f->Left() - r.origin.x(), f->Top() - r.origin.y());
+  }
+}
+
+QImage RenderPicture(const PictureRequest& request, std::span<const TCustomKDTool* const> figures) {
+  const PictureBands bands(request, figures, std::max(32, request.size.height() / 64));
+  QImage picture(std::max(1, request.size.width()), std::max(1, request.size.height()), bands.Format());
+  // A canvas stretched by figures far away can ask for more memory than there is.
+  if (picture.isNull()) throw EKedrinError(NotEnoughMemory(request.size));
   uchar* bits = picture.bits();
   const qsizetype stride = picture.bytesPerLine();
-  std::atomic<size_t> next{0};
+  std::atomic<int> next{0};
   auto work = [&] {
-    for (size_t b; (b = next.fetch_add(1)) < starts.size();) {
-      const int top = starts[b];
-      const int bottom = b + 1 < starts.size() ? starts[b + 1] : height;
-      QImage band(bits + top * stride, picture.width(), bottom - top, stride, format);
-      DrawBand(band, top, request, figures, members[b]);
+    for (int b; (b = next.fetch_add(1)) < bands.Count();) {
+      QImage band(bits + bands.Top(b) * stride, picture.width(), bands.Rows(b), stride, bands.Format());
+      bands.Draw(b, band);
     }
   };
+  const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, std::min(8, bands.Count()));
   std::vector<std::thread> helpers;
-  for (int t = 1; t < std::min<int>(threads, static_cast<int>(starts.size())); ++t) helpers.emplace_back(work);
+  for (int t = 1; t < threads; ++t) helpers.emplace_back(work);
   work();
   for (std::thread& t : helpers) t.join();
   return picture;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 class QPainter;
 class TCustomKDTool;
@@ -29,6 +30,32 @@ struct PictureRequest {
   double scale = 1.0;           // picture pixels per canvas pixel
   QColor background = Qt::white;  // may be transparent: the picture then has an alpha channel
   const QImage* underlay = nullptr;  // laid under the figures at the canvas corner
+};
+
+// A picture of figures cut into horizontal bands that can be drawn apart, on any thread, each
+// band giving exactly the rows of drawing the whole picture in one pass: bands are cut only
+// between rows no figure crosses (a stroke cut at a band's edge would restart its dashes there),
+// so each figure is drawn whole into one band.
+class PictureBands {
+ public:
+  // Bands of about targetRows rows (more where figures leave no row free).
+  PictureBands(const PictureRequest& request, std::span<const TCustomKDTool* const> figures, int targetRows);
+
+  QSize Size() const { return request_.size; }
+  // Format_RGB32, or Format_ARGB32_Premultiplied for a background that is not opaque.
+  QImage::Format Format() const;
+  int Count() const { return static_cast<int>(starts_.size()); }
+  int Top(int band) const { return starts_[static_cast<size_t>(band)]; }
+  int Rows(int band) const;
+  int MaxRows() const;
+  // Draws the band into `into`: an image of Format(), the picture's width and Rows(band) rows.
+  void Draw(int band, QImage& into) const;
+
+ private:
+  PictureRequest request_;
+  std::vector<const TCustomKDTool*> figures_;
+  std::vector<int> starts_;
+  std::vector<std::vector<size_t>> members_;  // each band's figures, in drawing order
 };
 
 // Draws the figures in order onto a new picture, in horizontal bands on every core; the pixels
