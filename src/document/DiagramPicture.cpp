@@ -137,18 +137,19 @@ void PictureBands::Draw(int band, QImage& into) const {
   into.fill(r.background);
   QPainter painter(&into);
   // Whole-pixel shifts keep the canvas drawing pixel for pixel; hatches stay anchored at the
-  // picture's corner.
+  // canvas corner, so a part of the canvas shows what the whole shows there.
   painter.translate(0, -top);
   painter.scale(r.scale, r.scale);
+  painter.translate(-r.origin);
   if (r.underlay && !r.underlay->isNull()) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(-r.origin, *r.underlay);
+    painter.drawImage(QPoint(0, 0), *r.underlay);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
   Canvas canvas(&painter);
   for (size_t i : members_[static_cast<size_t>(band)]) {
     const TCustomKDTool* f = figures_[i];
-    f->DrawTo(canvas, f->Left() - r.origin.x(), f->Top() - r.origin.y());
+    f->DrawTo(canvas, f->Left(), f->Top());
   }
 }
 
@@ -191,12 +192,7 @@ QImage BuildDiagramPicture(const QImage* canvasPicture, QSize canvasSize,
   return RenderPicture(request, figures);
 }
 
-void DrawFigures(QPainter& painter, std::span<const TCustomKDTool* const> figures, QPoint offset) {
-  Canvas canvas(&painter);
-  for (const TCustomKDTool* figure : figures)
-    figure->DrawTo(canvas, figure->Left() + offset.x(), figure->Top() + offset.y());
-}
-
 void DrawFigures(QPainter& painter, std::span<const TCustomKDTool* const> figures) {
-  DrawFigures(painter, figures, QPoint(0, 0));
+  Canvas canvas(&painter);
+  for (const TCustomKDTool* figure : figures) figure->DrawTo(canvas, figure->Left(), figure->Top());
 }

@@ -73,5 +73,3 @@ QImage BuildDiagramPicture(const QImage* canvasPicture, QSize canvasSize,
 
 // Draws the figures in order, each at its Left and Top, through the painter's transformation.
 void DrawFigures(QPainter& painter, std::span<const TCustomKDTool* const> figures);
-// The same, each shifted by `offset` canvas pixels.
-void DrawFigures(QPainter& painter, std::span<const TCustomKDTool* const> figures, QPoint offset);

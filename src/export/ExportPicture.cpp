@@ -27,7 +27,8 @@ namespace {
 void DrawPlan(QPainter& painter, const PicturePlan& plan) {
   if (!plan.transparent) painter.fillRect(QRect(QPoint(0, 0), plan.size), Qt::white);
   painter.scale(plan.scale, plan.scale);
-  DrawFigures(painter, plan.figures, -plan.origin);
+  painter.translate(-plan.origin);  // hatches anchored at the canvas corner, as in pixels
+  DrawFigures(painter, plan.figures);
 }
 
 }  // namespace

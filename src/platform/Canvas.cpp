@@ -1,6 +1,7 @@
 #include "Canvas.h"
 
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QPainter>
 #include <QPolygon>
 #include <QTextLayout>
@@ -115,9 +116,44 @@ void Canvas::PrepareBrush() {
   painter_->setBackgroundMode(Qt::TransparentMode);
 }
 
-void Canvas::DrawShape(const std::function<void()>& draw) {
+namespace {
+// The pixels an 8 x 8 hatch sets, anchored at the picture's corner, as one area covering `box`:
+// rows 8k + 3, columns 8k + 4, falling diagonals x - y = 8k, rising ones x + y = 8k + 7, each a
+// band one pixel high or wide through the pixels' middles.
+QPainterPath HatchArea(TBrushStyle style, const QRectF& box) {
+  QPainterPath area;
+  area.setFillRule(Qt::WindingFill);
+  const double left = std::floor(box.left() / 8) * 8 - 8, top = std::floor(box.top() / 8) * 8 - 8;
+  const double right = box.right() + 8, bottom = box.bottom() + 8;
+  if (style == bsHorizontal || style == bsCross)
+    for (double y = top + 3; y < bottom; y += 8) area.addRect(QRectF(left, y, right - left, 1));
+  if (style == bsVertical || style == bsCross)
+    for (double x = left + 4; x < right; x += 8) area.addRect(QRectF(x, top, 1, bottom - top));
+  if (style == bsFDiagonal || style == bsDiagCross)
+    for (double c = std::floor((left - bottom) / 8) * 8 - 8; c < right - top + 8; c += 8)
+      area.addPolygon(QPolygonF({QPointF(top + c - 0.5, top), QPointF(top + c + 0.5, top),
+                                 QPointF(bottom + c + 0.5, bottom), QPointF(bottom + c - 0.5, bottom)}));
+  if (style == bsBDiagonal || style == bsDiagCross)
+    for (double c = std::floor((left + top) / 8) * 8 - 8; c < right + bottom + 8; c += 8)
+      area.addPolygon(QPolygonF({QPointF(c - top - 0.5, top), QPointF(c - top + 0.5, top),
+                                 QPointF(c - bottom + 0.5, bottom), QPointF(c - bottom - 0.5, bottom)}));
+  return area;
+}
+}  // namespace
+
+void Canvas::DrawShape(const std::function<void()>& draw, const std::function<QPainterPath()>& outline) {
   PreparePen();
   PrepareBrush();
+  // Vector files get hatches as areas of their own: pattern brushes are not drawn the same by
+  // every reader of SVG.
+  if (pathMode_ && Brush.Style != bsSolid && Brush.Style != bsClear) {
+    const QPainterPath shape = outline();
+    const QPen pen = painter_->pen();
+    painter_->setPen(Qt::NoPen);
+    painter_->fillPath(HatchArea(Brush.Style, shape.boundingRect()).intersected(shape), ToQColor(Brush.Color));
+    painter_->setPen(pen);
+    painter_->setBrush(Qt::NoBrush);
+  }
   // A thin raster outline at x covers the pixel from x to x + 1: its path runs half a unit in.
   const bool shift = pathMode_ && Pen.Style != psClear && Pen.Width <= 1;
   const QTransform saved = painter_->worldTransform();
@@ -222,24 +258,42 @@ void Canvas::ThinPathLine(QPoint from, QPoint to) {
 
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
   QRect box = Box(left, top, right, bottom);
-  DrawShape([&] { painter_->drawRect(box); });
+  DrawShape([&] { painter_->drawRect(box); }, [&] {
+    QPainterPath p;
+    p.addRect(QRectF(box));
+    return p;
+  });
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
   QRect box = Box(left, top, right, bottom);
-  DrawShape([&] { painter_->drawEllipse(box); });
+  DrawShape([&] { painter_->drawEllipse(box); }, [&] {
+    QPainterPath p;
+    p.addEllipse(QRectF(box));
+    return p;
+  });
 }
 
 void Canvas::RoundRect(int left, int top, int right, int bottom, int w, int h) {
   QRect box = Box(left, top, right, bottom);
   double rx = std::min(std::abs(w) / 2.0, box.width() / 2.0);
   double ry = std::min(std::abs(h) / 2.0, box.height() / 2.0);
-  DrawShape([&] { painter_->drawRoundedRect(box, rx, ry, Qt::AbsoluteSize); });
+  DrawShape([&] { painter_->drawRoundedRect(box, rx, ry, Qt::AbsoluteSize); }, [&] {
+    QPainterPath p;
+    p.addRoundedRect(QRectF(box), rx, ry);
+    return p;
+  });
 }
 
 void Canvas::Polygon(const QPoint* points, int count) {
   if (count < 2) return;
-  DrawShape([&] { painter_->drawPolygon(points, count, Qt::OddEvenFill); });
+  DrawShape([&] { painter_->drawPolygon(points, count, Qt::OddEvenFill); }, [&] {
+    QPainterPath p;
+    p.addPolygon(QPolygonF(QPolygon(count, reinterpret_cast<const int*>(points))));
+    p.closeSubpath();
+    p.setFillRule(Qt::OddEvenFill);
+    return p;
+  });
 }
 
 void Canvas::FillRect(int left, int top, int right, int bottom) {

@@ -8,6 +8,7 @@
 #include "Graphics.h"
 
 class QPainter;
+class QPainterPath;
 
 // DrawText flags.
 constexpr unsigned DT_LEFT = 0x0;
@@ -72,7 +73,7 @@ class Canvas {
  private:
   void PreparePen();
   void PrepareBrush();
-  void DrawShape(const std::function<void()>& draw);
+  void DrawShape(const std::function<void()>& draw, const std::function<QPainterPath()>& outline);
   void ThinLine(QPoint from, QPoint to);
   void ThinPathLine(QPoint from, QPoint to);
 
