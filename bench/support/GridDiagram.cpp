@@ -93,8 +93,9 @@ QByteArray GridAsDia(const std::vector<std::unique_ptr<TCustomKDTool>>& figures)
       continue;
     }
     if (cls == "TKDLabel") {
-      xml += QStringLiteral("<dia:object type=\"Standard - Text\" version=\"1\" id=\"O%1\">%2</dia:object>\n")
+      xml += QStringLiteral("<dia:object type=\"Standard - Text\" version=\"1\" id=\"O%1\">%2%3</dia:object>\n")
                  .arg(id++)
+                 .arg(Attribute("obj_pos", "<dia:point val=\"" + Point(x + w / 2, y + 12) + "\"/>"))
                  .arg(Text(caption, x + w / 2, y + 12));
       continue;
     }

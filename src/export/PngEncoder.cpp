@@ -10,6 +10,9 @@
 #include <memory>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #include <libdeflate.h>
 
 #include "DeflateJoin.h"
@@ -65,6 +68,46 @@ class ColourTable {
   int size_ = 0;
 };
 
+// The end of the run of `colour` that starts at x: the first pixel after it that differs.
+int RunEnd(const uint32_t* row, int x, int w, uint32_t colour) {
+#ifdef __SSE2__
+  const __m128i c = _mm_set1_epi32(static_cast<int>(colour));
+  for (; x + 16 <= w; x += 16) {
+    const auto* p = reinterpret_cast<const __m128i*>(row + x);
+    const __m128i same = _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi32(_mm_loadu_si128(p), c),
+                                                     _mm_cmpeq_epi32(_mm_loadu_si128(p + 1), c)),
+                                       _mm_and_si128(_mm_cmpeq_epi32(_mm_loadu_si128(p + 2), c),
+                                                     _mm_cmpeq_epi32(_mm_loadu_si128(p + 3), c)));
+    if (_mm_movemask_epi8(same) != 0xFFFF) break;
+  }
+#endif
+  while (x < w && row[x] == colour) ++x;
+  return x;
+}
+
+// Sets pixels [from, to) of a packed row, all bits clear before, to the palette index.
+void FillIndices(uint8_t* out, int from, int to, int index, int depth) {
+  if (index == 0 || from >= to) return;
+  if (depth == 8) {
+    std::memset(out + from, index, static_cast<size_t>(to - from));
+    return;
+  }
+  const int perByteShift = depth == 1 ? 3 : depth == 2 ? 2 : 1;  // log2 of pixels per byte
+  const int perByte = 1 << perByteShift;
+  auto set = [&](int x) {
+    out[x >> perByteShift] |= static_cast<uint8_t>(index << (8 - depth * ((x & (perByte - 1)) + 1)));
+  };
+  int x = from;
+  for (; x < to && (x & (perByte - 1)); ++x) set(x);
+  const int bytes = (to - x) >> perByteShift;
+  if (bytes > 0) {
+    const uint8_t pattern = static_cast<uint8_t>(depth == 1 ? 0xFF : depth == 2 ? index * 0x55 : index * 0x11);
+    std::memset(out + (x >> perByteShift), pattern, static_cast<size_t>(bytes));
+    x += bytes << perByteShift;
+  }
+  for (; x < to; ++x) set(x);
+}
+
 // The picture's colours, sorted; empty when there are more than kMaxPalette.
 std::vector<uint32_t> Palette(const QImage& picture) {
   const int h = picture.height(), w = picture.width();
@@ -74,15 +117,10 @@ std::vector<uint32_t> Palette(const QImage& picture) {
   ParallelFor(parts, [&](int part, int) {
     ColourTable& table = found[static_cast<size_t>(part)];
     const int from = static_cast<int>(int64_t{h} * part / parts), to = static_cast<int>(int64_t{h} * (part + 1) / parts);
-    uint32_t last = 0;
-    bool any = false;
     for (int y = from; y < to; ++y) {
       const auto* row = reinterpret_cast<const uint32_t*>(picture.constScanLine(y));
-      for (int x = 0; x < w; ++x) {
-        if (row[x] == last && any) continue;
-        last = row[x];
-        any = true;
-        if (!table.Add(last)) {
+      for (int x = 0; x < w; x = RunEnd(row, x, w, row[x])) {
+        if (!table.Add(row[x])) {
           overflow[static_cast<size_t>(part)] = 1;
           return;
         }
@@ -151,21 +189,11 @@ bool EncodeRow(const uint32_t* row, int w, const Format& f, const ColourTable& n
   if (!f.palette.empty()) {
     *out++ = 0;
     std::memset(out, 0, f.rowBytes);
-    uint32_t last = row[0];
-    int index = numbers.Find(last);
-    const int perByte = 8 / f.bitDepth;
-    for (int x = 0; x < w; ++x) {
-      if (row[x] != last) {
-        last = row[x];
-        index = numbers.Find(last);
-      }
+    for (int x = 0, end; x < w; x = end) {
+      const int index = numbers.Find(row[x]);
       if (index < 0) return false;
-      if (f.bitDepth == 8) {
-        out[x] = static_cast<uint8_t>(index);
-      } else {
-        const int shift = 8 - f.bitDepth * (x % perByte + 1);
-        out[x / perByte] |= static_cast<uint8_t>(index << shift);
-      }
+      end = RunEnd(row, x + 1, w, row[x]);
+      FillIndices(out, x, end, index, f.bitDepth);
     }
     return true;
   }
@@ -205,7 +233,7 @@ enum class Outcome { Written, Failed, NotInPalette };
 // Per worker thread: reused between pieces.
 struct Worker {
   QImage scratch;
-  std::vector<uint8_t> raw, previous, current;
+  std::vector<uint8_t> raw, packed, previous, current;
   libdeflate_compressor* compressor = nullptr;
   ~Worker() {
     if (compressor) libdeflate_free_compressor(compressor);
@@ -252,10 +280,10 @@ Outcome Encode(const RowSource& source, const std::vector<uint32_t>& palette, QI
     piece.adler = libdeflate_adler32(1, worker.raw.data(), worker.raw.size());
     if (!worker.compressor) worker.compressor = libdeflate_alloc_compressor(1);
     if (!worker.compressor) return;
-    std::vector<uint8_t> packed(libdeflate_deflate_compress_bound(worker.compressor, worker.raw.size()));
+    worker.packed.resize(libdeflate_deflate_compress_bound(worker.compressor, worker.raw.size()));
     const size_t n = libdeflate_deflate_compress(worker.compressor, worker.raw.data(), worker.raw.size(),
-                                                 packed.data(), packed.size());
-    packed.resize(n);
+                                                 worker.packed.data(), worker.packed.size());
+    std::vector<uint8_t> packed(worker.packed.begin(), worker.packed.begin() + static_cast<ptrdiff_t>(n));
     if (n == 0 || (p + 1 < source.pieces && !deflatejoin::MakeContinuable(packed))) return;
     // zlib's header (deflate, 32K window, fastest) opens the first piece; the others go on.
     if (p == 0) packed.insert(packed.begin(), {0x78, 0x01});
