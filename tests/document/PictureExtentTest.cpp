@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QPageSize>
 #include <QPainter>
+#include <QPrinter>
 
 #include "DiagramPicture.h"
 #include "Errors.h"
 #include "FigureSamples.h"
 #include "KDTools.h"
+#include "PrintFit.h"
 
 namespace {
 
@@ -123,6 +126,33 @@ TEST(RenderPicture, OriginScaleAndTransparentBackground) {
   EXPECT_TRUE(t.hasAlphaChannel());
   EXPECT_EQ(qAlpha(t.pixel(50, 25)), 0);
   EXPECT_EQ(t.pixel(20, 10), qRgb(255, 0, 0));
+}
+
+}  // namespace
+
+namespace {
+
+// The page Print draws, and its preview too: the picture from the corner, fitted to the page.
+TEST(PrintPage, PictureIsFittedFromThePagesCorner) {
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setResolution(72);
+  printer.setPageSize(QPageSize(QSizeF(100, 100), QPageSize::Point, QString(), QPageSize::ExactMatch));
+  printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+  ASSERT_EQ(printer.pageLayout().paintRectPixels(72).size(), QSize(100, 100));
+  QImage picture(50, 20, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  QImage page(100, 100, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  {
+    QPainter painter(&page);
+    DrawPictureOnPage(painter, printer, picture);
+  }
+  // A wide picture is enlarged to the right edge: 100 x 40.
+  EXPECT_EQ(page.pixel(0, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(page.pixel(99, 39), qRgb(255, 0, 0));
+  EXPECT_EQ(page.pixel(99, 40), kWhite);
+  EXPECT_EQ(page.pixel(0, 99), kWhite);
 }
 
 }  // namespace
