@@ -76,8 +76,11 @@ ExportDialog::ExportDialog(std::span<const TCustomKDTool* const> all, std::span<
   transparent_->setChecked(settings.value(kTransparentKey, false).toBool());
   size_ = new QLabel(this);
 
+  name_->setMinimumWidth(320);
+  auto* nameLabel = new QLabel(QStringLiteral("File &name:"), this);
+  nameLabel->setBuddy(name_);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("File &name:"), nameRow);
+  form->addRow(nameLabel, nameRow);
   form->addRow(QStringLiteral("&Format:"), format_);
   form->addRow(QStringLiteral("Export:"), scopeRow);
   form->addRow(QStringLiteral("&Scale:"), scale_);
