@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QMimeData>
 #include <QPainter>
 #include <QProcess>
 #include <QSvgRenderer>
@@ -11,6 +12,7 @@
 #include "DiagramPicture.h"
 #include "Errors.h"
 #include "ExportPicture.h"
+#include "PictureClipboard.h"
 #include "FigureSamples.h"
 #include "TestSupport.h"
 
@@ -167,6 +169,21 @@ TEST_F(ExportPipeline, TransparentBackgroundOnlyForPng) {
   EXPECT_EQ(png.pixel(45, 50), qRgb(250, 200, 100));
   const QImage bmp(Export({.format = Format::Bmp, .transparent = true}, "t.bmp"));
   EXPECT_EQ(bmp.pixel(2, 2), qRgb(255, 255, 255));
+}
+
+TEST_F(ExportPipeline, PictureForTheClipboardIsTheSelectionOrTheWhole) {
+  const std::vector<const TCustomKDTool*> selected = {all_[2]};  // 52 x 44
+  for (const auto& [chosen, size] : {std::pair{std::vector<const TCustomKDTool*>{}, QSize(684, 449)},
+                                     std::pair{selected, QSize(52, 44)}}) {
+    std::unique_ptr<QMimeData> data(PictureMimeData(all_, chosen));
+    QImage png;
+    ASSERT_TRUE(png.loadFromData(data->data("image/png"), "png"));
+    EXPECT_EQ(png.size(), size);
+    QSvgRenderer svg(data->data("image/svg+xml"));
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(QPoint(0, 0), size));
+    EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), size);
+  }
 }
 
 // Export takes figures only; drawing them changes none of their stored properties.
