@@ -1,5 +1,8 @@
 #include "PrintFit.h"
 
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
 #include <cmath>
 
 namespace {
@@ -37,4 +40,10 @@ QSize FitPictureToPage(QSize picture, QSize page) {
     w = h * r;
   }
   return QSize(Truncate(w), Truncate(h));
+}
+
+void DrawPictureOnPage(QPainter& painter, const QPrinter& printer, const QImage& picture) {
+  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QSize size = FitPictureToPage(picture.size(), page.size());
+  if (!size.isEmpty()) painter.drawImage(QRect(QPoint(0, 0), size), picture);
 }

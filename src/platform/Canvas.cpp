@@ -1,9 +1,12 @@
 #include "Canvas.h"
 
+#include <QPaintEngine>
+#include <QPainterPath>
 #include <QPainter>
 #include <QPolygon>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "QtConvert.h"
@@ -58,9 +61,17 @@ std::vector<QPoint> LinePixels(QPoint a, QPoint b) {
   return pixels;
 }
 
-Canvas::Canvas(QPainter* painter) : painter_(painter) {
+Canvas::Canvas(QPainter* painter) : painter_(painter), pathMode_(!DrawsPixels(*painter)) {
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+bool Canvas::DrawsPixels(const QPainter& painter) {
+  const QPaintEngine* engine = painter.paintEngine();
+  if (!engine || engine->type() != QPaintEngine::Raster) return false;
+  // Whole-pixel shifts (widgets in their window, bands of a picture) keep every pixel's place.
+  const QTransform t = painter.deviceTransform();
+  return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
 }
 
 void Canvas::PreparePen() {
@@ -72,7 +83,15 @@ void Canvas::PreparePen() {
   }
   QPen pen(ToQColor(Pen.Color));
   if (Pen.Width <= 1) {
-    pen.setWidth(0);
+    if (pathMode_) {
+      // One unit wide, so that it scales with the drawing; the outline runs through the middle
+      // of the pixels the raster outline covers (see DrawShape).
+      pen.setWidthF(1.0);
+      pen.setCapStyle(Qt::FlatCap);
+      pen.setJoinStyle(Qt::MiterJoin);
+    } else {
+      pen.setWidth(0);
+    }
     std::vector<int> dashes = DashPattern(Pen.Style);
     if (!dashes.empty()) pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
   } else {
@@ -97,9 +116,48 @@ void Canvas::PrepareBrush() {
   painter_->setBackgroundMode(Qt::TransparentMode);
 }
 
-void Canvas::DrawShape(const std::function<void()>& draw) {
+namespace {
+// The pixels an 8 x 8 hatch sets, anchored at the picture's corner, as one area covering `box`:
+// rows 8k + 3, columns 8k + 4, falling diagonals x - y = 8k, rising ones x + y = 8k + 7, each a
+// band one pixel high or wide through the pixels' middles.
+QPainterPath HatchArea(TBrushStyle style, const QRectF& box) {
+  QPainterPath area;
+  area.setFillRule(Qt::WindingFill);
+  const double left = std::floor(box.left() / 8) * 8 - 8, top = std::floor(box.top() / 8) * 8 - 8;
+  const double right = box.right() + 8, bottom = box.bottom() + 8;
+  if (style == bsHorizontal || style == bsCross)
+    for (double y = top + 3; y < bottom; y += 8) area.addRect(QRectF(left, y, right - left, 1));
+  if (style == bsVertical || style == bsCross)
+    for (double x = left + 4; x < right; x += 8) area.addRect(QRectF(x, top, 1, bottom - top));
+  if (style == bsFDiagonal || style == bsDiagCross)
+    for (double c = std::floor((left - bottom) / 8) * 8 - 8; c < right - top + 8; c += 8)
+      area.addPolygon(QPolygonF({QPointF(top + c - 0.5, top), QPointF(top + c + 0.5, top),
+                                 QPointF(bottom + c + 0.5, bottom), QPointF(bottom + c - 0.5, bottom)}));
+  if (style == bsBDiagonal || style == bsDiagCross)
+    for (double c = std::floor((left + top) / 8) * 8 - 8; c < right + bottom + 8; c += 8)
+      area.addPolygon(QPolygonF({QPointF(c - top - 0.5, top), QPointF(c - top + 0.5, top),
+                                 QPointF(c - bottom + 0.5, bottom), QPointF(c - bottom - 0.5, bottom)}));
+  return area;
+}
+}  // namespace
+
+void Canvas::DrawShape(const std::function<void()>& draw, const std::function<QPainterPath()>& outline) {
   PreparePen();
   PrepareBrush();
+  // Vector files get hatches as areas of their own: pattern brushes are not drawn the same by
+  // every reader of SVG.
+  if (pathMode_ && Brush.Style != bsSolid && Brush.Style != bsClear) {
+    const QPainterPath shape = outline();
+    const QPen pen = painter_->pen();
+    painter_->setPen(Qt::NoPen);
+    painter_->fillPath(HatchArea(Brush.Style, shape.boundingRect()).intersected(shape), ToQColor(Brush.Color));
+    painter_->setPen(pen);
+    painter_->setBrush(Qt::NoBrush);
+  }
+  // A thin raster outline at x covers the pixel from x to x + 1: its path runs half a unit in.
+  const bool shift = pathMode_ && Pen.Style != psClear && Pen.Width <= 1;
+  const QTransform saved = painter_->worldTransform();
+  if (shift) painter_->translate(0.5, 0.5);
   // A solid brush also paints the gaps of a thin styled pen: the outline is laid down in the
   // brush colour first. (Qt's opaque background mode would do it but shifts thin outlines.)
   if (Brush.Style == bsSolid && Pen.Style != psClear && Pen.Width <= 1 && !DashPattern(Pen.Style).empty()) {
@@ -112,6 +170,7 @@ void Canvas::DrawShape(const std::function<void()>& draw) {
     painter_->setBrush(Qt::NoBrush);
   }
   draw();
+  if (shift) painter_->setWorldTransform(saved);
 }
 
 void Canvas::MoveTo(int x, int y) {
@@ -123,7 +182,8 @@ void Canvas::LineTo(int x, int y) {
   QPoint to(x, y);
   if (Pen.Style != psClear) {
     if (Pen.Width <= 1) {
-      ThinLine(pos_, to);
+      if (pathMode_) ThinPathLine(pos_, to);
+      else ThinLine(pos_, to);
     } else {
       PreparePen();
       painter_->drawLine(pos_, to);
@@ -167,26 +227,73 @@ void Canvas::ThinLine(QPoint from, QPoint to) {
   }
 }
 
+void Canvas::ThinPathLine(QPoint from, QPoint to) {
+  const int dx = to.x() - from.x(), dy = to.y() - from.y();
+  const int steps = std::max(std::abs(dx), std::abs(dy));
+  if (steps == 0) return;
+  // The pixel line's pixels, each a unit step long: from the first pixel's near edge to the last
+  // pixel's far edge, through their centres.
+  const QPointF step(static_cast<double>(dx) / steps, static_cast<double>(dy) / steps);
+  const QPointF first(from.x() + 0.5, from.y() + 0.5);
+  const QLineF line(first - step / 2, first + step * (steps - 0.5));
+  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  QPen pen(ToQColor(Pen.Color));
+  pen.setWidthF(1.0);
+  pen.setCapStyle(Qt::FlatCap);
+  const std::vector<int> dashes = DashPattern(Pen.Style);
+  if (!dashes.empty() && Brush.Style == bsSolid && Pen.Mode == pmCopy) {
+    QPen gaps(pen);
+    gaps.setColor(ToQColor(Brush.Color));
+    painter_->setPen(gaps);
+    painter_->drawLine(line);
+  }
+  if (!dashes.empty()) {
+    pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
+    pen.setDashOffset(styleStep_);  // the pattern goes on where the previous segment left it
+  }
+  painter_->setPen(pen);
+  painter_->drawLine(line);
+  styleStep_ += steps;
+}
+
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
   QRect box = Box(left, top, right, bottom);
-  DrawShape([&] { painter_->drawRect(box); });
+  DrawShape([&] { painter_->drawRect(box); }, [&] {
+    QPainterPath p;
+    p.addRect(QRectF(box));
+    return p;
+  });
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
   QRect box = Box(left, top, right, bottom);
-  DrawShape([&] { painter_->drawEllipse(box); });
+  DrawShape([&] { painter_->drawEllipse(box); }, [&] {
+    QPainterPath p;
+    p.addEllipse(QRectF(box));
+    return p;
+  });
 }
 
 void Canvas::RoundRect(int left, int top, int right, int bottom, int w, int h) {
   QRect box = Box(left, top, right, bottom);
   double rx = std::min(std::abs(w) / 2.0, box.width() / 2.0);
   double ry = std::min(std::abs(h) / 2.0, box.height() / 2.0);
-  DrawShape([&] { painter_->drawRoundedRect(box, rx, ry, Qt::AbsoluteSize); });
+  DrawShape([&] { painter_->drawRoundedRect(box, rx, ry, Qt::AbsoluteSize); }, [&] {
+    QPainterPath p;
+    p.addRoundedRect(QRectF(box), rx, ry);
+    return p;
+  });
 }
 
 void Canvas::Polygon(const QPoint* points, int count) {
   if (count < 2) return;
-  DrawShape([&] { painter_->drawPolygon(points, count, Qt::OddEvenFill); });
+  DrawShape([&] { painter_->drawPolygon(points, count, Qt::OddEvenFill); }, [&] {
+    QPainterPath p;
+    p.addPolygon(QPolygonF(QPolygon(count, reinterpret_cast<const int*>(points))));
+    p.closeSubpath();
+    p.setFillRule(Qt::OddEvenFill);
+    return p;
+  });
 }
 
 void Canvas::FillRect(int left, int top, int right, int bottom) {

@@ -8,6 +8,7 @@
 #include "Graphics.h"
 
 class QPainter;
+class QPainterPath;
 
 // DrawText flags.
 constexpr unsigned DT_LEFT = 0x0;
@@ -30,9 +31,21 @@ struct TBrush {
 // whose right and bottom edges are not part of the shape, lines that leave out their end pixel,
 // and no antialiasing. Widgets paint through it and pictures and printers are drawn through it,
 // so both give the same pixels.
+//
+// On a raster device at whole-pixel positions thin lines are laid down pixel by pixel, as the
+// platform's line rules place them. Anywhere else (SVG, PDF, printers, or a painter that scales or
+// shifts by part of a pixel) the canvas is in path mode: every line and outline is one stroked
+// path of the same geometry, one unit wide for a thin pen, with Qt dash patterns, so vector files
+// stay small and scaled drawings stay smooth.
 class Canvas {
  public:
   explicit Canvas(QPainter* painter);
+
+  // Chosen from the painter at construction; may be forced either way.
+  bool PathMode() const { return pathMode_; }
+  void SetPathMode(bool on) { pathMode_ = on; }
+  // True when the painter's device and transformation keep the pixel-exact drawing.
+  static bool DrawsPixels(const QPainter& painter);
 
   TPen Pen;
   TBrush Brush;
@@ -60,10 +73,12 @@ class Canvas {
  private:
   void PreparePen();
   void PrepareBrush();
-  void DrawShape(const std::function<void()>& draw);
+  void DrawShape(const std::function<void()>& draw, const std::function<QPainterPath()>& outline);
   void ThinLine(QPoint from, QPoint to);
+  void ThinPathLine(QPoint from, QPoint to);
 
   QPainter* painter_;
+  bool pathMode_ = false;
   QPoint pos_;
   int styleStep_ = 0;  // position within the dash pattern of a thin styled line
 };

@@ -5,9 +5,9 @@
 
 class TCustomKDTool;
 
-// Pictures of a diagram made without a document window. At scale 1 and the default size a .bmp
-// or .jpg is exactly the editor's export of a canvas of that size; .png, .svg and .pdf show the
-// same drawing.
+// Pictures of a diagram made without a document window, through the editor's export pipeline. At
+// scale 1 and the default size every raster format holds exactly the editor's picture of a
+// canvas of that size; .svg and .pdf show the same drawing as paths and text.
 namespace diagramexport {
 
 struct Options {

@@ -1,0 +1,193 @@
+#include "ExportDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSpinBox>
+
+#include "Errors.h"
+
+namespace exporting {
+
+namespace {
+
+const char* const kFormatKey = "export/format";
+const char* const kScaleKey = "export/scale";
+const char* const kFolderKey = "export/folder";
+const char* const kTransparentKey = "export/transparent";
+
+Format CurrentFormat(const QComboBox* box) { return kAllFormats[std::max(0, box->currentIndex())]; }
+
+bool AskToReplace(QWidget* parent, const QString& fileName) {
+  return QMessageBox::question(parent, QStringLiteral("Export"),
+                               QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                   .arg(QDir::toNativeSeparators(fileName)),
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+}  // namespace
+
+ExportDialog::ExportDialog(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
+                           const QString& documentTitle, QWidget* parent)
+    : QDialog(parent), all_(all.begin(), all.end()), selected_(selected.begin(), selected.end()) {
+  setWindowTitle(QStringLiteral("Export"));
+  confirmOverwrite = [this](const QString& fileName) { return AskToReplace(this, fileName); };
+  const QSettings settings;
+  const Format lastFormat = FormatOfKey(settings.value(kFormatKey).toString()).value_or(Format::Png);
+  const QString folder = settings.value(kFolderKey, QDir::homePath()).toString();
+
+  name_ = new QLineEdit(this);
+  auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
+  auto* nameRow = new QHBoxLayout;
+  nameRow->addWidget(name_, 1);
+  nameRow->addWidget(browse);
+
+  format_ = new QComboBox(this);
+  format_->addItems(Filters());
+  format_->setCurrentIndex(static_cast<int>(lastFormat));
+
+  whole_ = new QRadioButton(QStringLiteral("Whole diagram"), this);
+  selectionOnly_ = new QRadioButton(QStringLiteral("Selection only"), this);
+  whole_->setChecked(true);
+  selectionOnly_->setEnabled(!selected_.empty());
+  auto* scopeRow = new QHBoxLayout;
+  scopeRow->addWidget(whole_);
+  scopeRow->addWidget(selectionOnly_);
+  scopeRow->addStretch();
+
+  scale_ = new QSpinBox(this);
+  scale_->setRange(kMinScalePercent, kMaxScalePercent);
+  scale_->setSingleStep(25);
+  scale_->setSuffix(QStringLiteral(" %"));
+  scale_->setValue(std::clamp(settings.value(kScaleKey, 100).toInt(), kMinScalePercent, kMaxScalePercent));
+  transparent_ = new QCheckBox(QStringLiteral("Transparent background"), this);
+  transparent_->setChecked(settings.value(kTransparentKey, false).toBool());
+  size_ = new QLabel(this);
+
+  name_->setMinimumWidth(320);
+  auto* nameLabel = new QLabel(QStringLiteral("File &name:"), this);
+  nameLabel->setBuddy(name_);
+  auto* form = new QFormLayout;
+  form->addRow(nameLabel, nameRow);
+  form->addRow(QStringLiteral("&Format:"), format_);
+  form->addRow(QStringLiteral("Export:"), scopeRow);
+  form->addRow(QStringLiteral("&Scale:"), scale_);
+  form->addRow(QString(), transparent_);
+  form->addRow(QStringLiteral("Picture size:"), size_);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Export"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+
+  QString base = QFileInfo(documentTitle).completeBaseName();
+  if (base.isEmpty()) base = QStringLiteral("Diagram");
+  name_->setText(QDir(folder).filePath(base + ExtensionOf(lastFormat)));
+
+  connect(browse, &QPushButton::clicked, this, &ExportDialog::Browse);
+  connect(name_, &QLineEdit::textEdited, this, &ExportDialog::NameEdited);
+  connect(format_, &QComboBox::currentIndexChanged, this, &ExportDialog::FormatChosen);
+  connect(whole_, &QRadioButton::toggled, this, &ExportDialog::Update);
+  connect(scale_, &QSpinBox::valueChanged, this, &ExportDialog::Update);
+  connect(buttons, &QDialogButtonBox::accepted, this, &ExportDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &ExportDialog::reject);
+  Update();
+}
+
+ExportOptions ExportDialog::Options() const {
+  ExportOptions o;
+  o.format = ResolveTarget(name_->text(), CurrentFormat(format_)).format;
+  o.scope = selectionOnly_->isChecked() ? Scope::Selection : Scope::WholeDiagram;
+  o.scalePercent = scale_->value();
+  o.transparent = transparent_->isChecked() && o.format == Format::Png;
+  return o;
+}
+
+QString ExportDialog::TargetFileName() const { return ResolveTarget(name_->text(), CurrentFormat(format_)).fileName; }
+
+QString ExportDialog::SizeText() const { return size_->text(); }
+
+void ExportDialog::NameEdited() {
+  // A typed extension that names a format chooses it.
+  if (const std::optional<Format> named = FormatOfName(name_->text())) {
+    const QSignalBlocker quiet(format_);
+    format_->setCurrentIndex(static_cast<int>(*named));
+  }
+  Update();
+}
+
+void ExportDialog::FormatChosen() {
+  // The name follows a format chosen in the box.
+  const QString name = name_->text();
+  if (FormatOfName(name)) {
+    const QFileInfo info(name);
+    const QString dir = info.path() == QLatin1String(".") && !name.contains(QLatin1Char('/')) ? QString() : info.path() + "/";
+    name_->setText(dir + info.completeBaseName() + ExtensionOf(CurrentFormat(format_)));
+  }
+  Update();
+}
+
+void ExportDialog::Browse() {
+  QString filter = FilterOf(CurrentFormat(format_));
+  const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Export"), name_->text(),
+                                                      Filters().join(QStringLiteral(";;")), &filter,
+                                                      QFileDialog::DontConfirmOverwrite);
+  if (chosen.isEmpty()) return;
+  if (const std::optional<Format> f = FormatOfFilter(filter)) {
+    const QSignalBlocker quiet(format_);
+    format_->setCurrentIndex(static_cast<int>(*f));
+  }
+  name_->setText(chosen);
+  NameEdited();
+}
+
+void ExportDialog::Update() {
+  const ExportOptions o = Options();
+  transparent_->setEnabled(o.format == Format::Png);
+  try {
+    const QSize size = PlanExport(all_, selected_, o).size;
+    size_->setText(QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height()));
+  } catch (const EKedrinError& e) {
+    size_->setText(QString::fromStdString(e.what()));
+  }
+}
+
+bool ExportDialog::ExportNow() {
+  const QString fileName = TargetFileName();
+  if (QFileInfo::exists(fileName) && !confirmOverwrite(fileName)) return false;
+  const ExportOptions o = Options();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool written = errors::RunCommand(this, [&] { WriteExport(PlanExport(all_, selected_, o), o.format, fileName); });
+  QApplication::restoreOverrideCursor();
+  if (!written) return false;
+  QSettings settings;
+  settings.setValue(kFormatKey, KeyOf(o.format));
+  settings.setValue(kScaleKey, o.scalePercent);
+  settings.setValue(kFolderKey, QFileInfo(fileName).absolutePath());
+  settings.setValue(kTransparentKey, transparent_->isChecked());
+  return true;
+}
+
+void ExportDialog::accept() {
+  if (ExportNow()) QDialog::accept();
+}
+
+bool RunExportDialog(QWidget* parent, std::span<const TCustomKDTool* const> all,
+                     std::span<const TCustomKDTool* const> selected, const QString& documentTitle) {
+  ExportDialog dialog(all, selected, documentTitle, parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace exporting

@@ -1,0 +1,75 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "ExportPicture.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QSpinBox;
+class TCustomKDTool;
+
+namespace exporting {
+
+// File > Export...: the file name (its extension, when it names a format, chooses the format;
+// otherwise the format box does and its extension is added), the whole diagram or only the
+// selection, the scale, a transparent background for PNG, and the picture's size shown before
+// writing. Export asks before replacing a file, writes it whole or not at all, and remembers the
+// format, scale and folder (settings "export/format", "export/scale", "export/folder",
+// "export/transparent"). It holds figures only, never the document.
+class ExportDialog : public QDialog {
+  Q_OBJECT
+ public:
+  ExportDialog(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
+               const QString& documentTitle, QWidget* parent = nullptr);
+
+  ExportOptions Options() const;
+  // The file that Export writes, as the name and format box now stand.
+  QString TargetFileName() const;
+  // The size line: "W x H pixels", or why there is no picture.
+  QString SizeText() const;
+
+  // Asked before an existing file is replaced; true replaces it. A message box unless replaced.
+  std::function<bool(const QString& fileName)> confirmOverwrite;
+
+  // Writes the picture; false when the user kept the old file or writing failed (the error shown).
+  bool ExportNow();
+
+  QLineEdit* NameEdit() const { return name_; }
+  QComboBox* FormatBox() const { return format_; }
+  QRadioButton* SelectionButton() const { return selectionOnly_; }
+  QSpinBox* ScaleBox() const { return scale_; }
+  QCheckBox* TransparentBox() const { return transparent_; }
+
+ public slots:
+  void accept() override;
+
+ private:
+  void Browse();
+  void NameEdited();
+  void FormatChosen();
+  void Update();
+
+  std::vector<const TCustomKDTool*> all_, selected_;
+  QLineEdit* name_;
+  QComboBox* format_;
+  QRadioButton* whole_;
+  QRadioButton* selectionOnly_;
+  QSpinBox* scale_;
+  QCheckBox* transparent_;
+  QLabel* size_;
+};
+
+// Shows the dialog for the figures (in stacking order) and the selected ones; true when a file
+// was written. The document's name, title and modified state are never touched: the title only
+// proposes the file name.
+bool RunExportDialog(QWidget* parent, std::span<const TCustomKDTool* const> all,
+                     std::span<const TCustomKDTool* const> selected, const QString& documentTitle);
+
+}  // namespace exporting

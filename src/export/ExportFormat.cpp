@@ -1,0 +1,63 @@
+#include "ExportFormat.h"
+
+#include <QFileInfo>
+
+namespace exporting {
+
+QString ExtensionOf(Format format) {
+  switch (format) {
+    case Format::Png: return QStringLiteral(".png");
+    case Format::Svg: return QStringLiteral(".svg");
+    case Format::Pdf: return QStringLiteral(".pdf");
+    case Format::Bmp: return QStringLiteral(".bmp");
+    case Format::Jpeg: return QStringLiteral(".jpg");
+  }
+  return {};
+}
+
+QString FilterOf(Format format) {
+  switch (format) {
+    case Format::Png: return QStringLiteral("PNG picture (*.png)");
+    case Format::Svg: return QStringLiteral("SVG drawing (*.svg)");
+    case Format::Pdf: return QStringLiteral("PDF document (*.pdf)");
+    case Format::Bmp: return QStringLiteral("Bitmap (*.bmp)");
+    case Format::Jpeg: return QStringLiteral("JPEG picture (*.jpg *.jpeg)");
+  }
+  return {};
+}
+
+QStringList Filters() {
+  QStringList filters;
+  for (Format f : kAllFormats) filters << FilterOf(f);
+  return filters;
+}
+
+std::optional<Format> FormatOfFilter(const QString& filter) {
+  for (Format f : kAllFormats)
+    if (FilterOf(f) == filter) return f;
+  return std::nullopt;
+}
+
+std::optional<Format> FormatOfName(const QString& fileName) {
+  const QString suffix = QFileInfo(fileName).suffix().toLower();
+  if (suffix == QLatin1String("jpeg")) return Format::Jpeg;
+  for (Format f : kAllFormats)
+    if (QStringLiteral(".") + suffix == ExtensionOf(f)) return f;
+  return std::nullopt;
+}
+
+QString KeyOf(Format format) { return ExtensionOf(format).mid(1); }
+
+std::optional<Format> FormatOfKey(const QString& key) {
+  for (Format f : kAllFormats)
+    if (KeyOf(f) == key) return f;
+  return std::nullopt;
+}
+
+Target ResolveTarget(const QString& typed, Format filterFormat) {
+  const QString name = typed.trimmed();
+  if (const std::optional<Format> named = FormatOfName(name)) return {name, *named};
+  return {name + ExtensionOf(filterFormat), filterFormat};
+}
+
+}  // namespace exporting

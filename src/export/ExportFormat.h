@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The picture formats a diagram exports to, and how file names and file-dialog filters name them.
+namespace exporting {
+
+enum class Format { Png, Svg, Pdf, Bmp, Jpeg };
+
+constexpr Format kAllFormats[] = {Format::Png, Format::Svg, Format::Pdf, Format::Bmp, Format::Jpeg};
+
+// ".png", ".svg", ".pdf", ".bmp", ".jpg".
+QString ExtensionOf(Format format);
+// "PNG picture (*.png)" and so on, in the order of kAllFormats.
+QString FilterOf(Format format);
+QStringList Filters();
+std::optional<Format> FormatOfFilter(const QString& filter);
+// By the name's extension, in any letter case (".jpeg" too); none for any other name.
+std::optional<Format> FormatOfName(const QString& fileName);
+// A short stable name for settings ("png", "svg", ...).
+QString KeyOf(Format format);
+std::optional<Format> FormatOfKey(const QString& key);
+
+// What the user typed, as the file to write: a name whose extension names a format keeps it and
+// gives the format; any other name is the filter's format with its extension added.
+struct Target {
+  QString fileName;
+  Format format;
+};
+Target ResolveTarget(const QString& typed, Format filterFormat);
+
+}  // namespace exporting

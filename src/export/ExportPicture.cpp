@@ -1,0 +1,129 @@
+#include "ExportPicture.h"
+
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+#include <unordered_set>
+
+#include "CustomKDTool.h"
+#include "DiagramPicture.h"
+#include "Errors.h"
+#include "PictureFiles.h"
+#include "Parallel.h"
+#include "PictureColours.h"
+#include "PngEncoder.h"
+
+namespace exporting {
+
+namespace {
+
+[[noreturn]] void Fail(const QString& message) { throw EKedrinError(message); }
+
+void DrawPlan(QPainter& painter, const PicturePlan& plan) {
+  if (!plan.transparent) painter.fillRect(QRect(QPoint(0, 0), plan.size), Qt::white);
+  painter.scale(plan.scale, plan.scale);
+  painter.translate(-plan.origin);  // hatches anchored at the canvas corner, as in pixels
+  DrawFigures(painter, plan.figures);
+}
+
+}  // namespace
+
+QRect ExportArea(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
+                 Scope scope) {
+  if (scope == Scope::WholeDiagram) return QRect(QPoint(0, 0), PictureExtent(kDefaultCanvas, all));
+  QRect area;
+  for (const TCustomKDTool* f : selected) area |= QRect(f->Left(), f->Top(), std::max(1, f->Width()), std::max(1, f->Height()));
+  return area;
+}
+
+PicturePlan PlanExport(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
+                       const ExportOptions& options) {
+  if (options.scalePercent < kMinScalePercent || options.scalePercent > kMaxScalePercent)
+    Fail(QStringLiteral("The scale must be from %1 % to %2 %").arg(kMinScalePercent).arg(kMaxScalePercent));
+  const QRect area = ExportArea(all, selected, options.scope);
+  if (area.isEmpty()) Fail(QStringLiteral("There is no selected figure to export"));
+  PicturePlan plan;
+  plan.origin = area.topLeft();
+  plan.scale = options.scalePercent / 100.0;
+  plan.transparent = options.transparent && options.format == Format::Png;
+  const double w = std::ceil(area.width() * plan.scale), h = std::ceil(area.height() * plan.scale);
+  const QString problem = PictureSizeProblem(w, h);
+  if (!problem.isEmpty()) Fail(problem);
+  plan.size = QSize(static_cast<int>(w), static_cast<int>(h));
+  if (options.scope == Scope::WholeDiagram) {
+    plan.figures.assign(all.begin(), all.end());
+  } else {
+    const std::unordered_set<const TCustomKDTool*> chosen(selected.begin(), selected.end());
+    for (const TCustomKDTool* f : all)
+      if (chosen.count(f)) plan.figures.push_back(f);
+  }
+  return plan;
+}
+
+PictureRequest RequestOf(const PicturePlan& plan) {
+  PictureRequest request;
+  request.size = plan.size;
+  request.origin = plan.origin;
+  request.scale = plan.scale;
+  request.background = plan.transparent ? QColor(Qt::transparent) : QColor(Qt::white);
+  return request;
+}
+
+QImage RenderPlan(const PicturePlan& plan) { return RenderPicture(RequestOf(plan), plan.figures); }
+
+bool WritePng(const PicturePlan& plan, QIODevice& device, PngLayout* layout) {
+  const PictureRequest request = RequestOf(plan);
+  // Bands of about 2 MB, so that each is still in the cache when it is encoded, and enough of
+  // them to keep every core busy.
+  const int width = std::max(1, plan.size.width()), height = std::max(1, plan.size.height());
+  const int rows = std::clamp(std::min((2 << 20) / (4 * width), height / (Cores() * 4)), 8, 1024);
+  const PictureBands bands(request, plan.figures, rows);
+  return EncodePng(bands, PossibleColours(plan.figures, request.background), device, layout);
+}
+
+bool WriteSvg(const PicturePlan& plan, QIODevice& device, const QString& title) {
+  QSvgGenerator svg;
+  svg.setOutputDevice(&device);
+  svg.setSize(plan.size);
+  svg.setResolution(96);  // one CSS pixel per picture pixel
+  svg.setViewBox(QRect(QPoint(0, 0), plan.size));
+  svg.setTitle(title);
+  QPainter painter;
+  if (!painter.begin(&svg)) return false;
+  DrawPlan(painter, plan);
+  return painter.end();
+}
+
+bool WritePdf(const PicturePlan& plan, QIODevice& device, const QString& title) {
+  // One point per picture pixel, the page exactly the picture.
+  QPdfWriter pdf(&device);
+  pdf.setResolution(72);
+  pdf.setPageSize(QPageSize(QSizeF(plan.size), QPageSize::Point, QString(), QPageSize::ExactMatch));
+  pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+  pdf.setTitle(title);
+  pdf.setCreator(QStringLiteral("Kedrin Tools Demo"));
+  QPainter painter;
+  if (!painter.begin(&pdf)) return false;
+  DrawPlan(painter, plan);
+  return painter.end();
+}
+
+void WriteExport(const PicturePlan& plan, Format format, const QString& fileName) {
+  if (format == Format::Bmp) return picturefiles::WriteBmp(RenderPlan(plan), fileName);
+  if (format == Format::Jpeg) return picturefiles::WriteJpeg(RenderPlan(plan), fileName);
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly)) Fail(QStringLiteral("Cannot create file %1").arg(fileName));
+  const QString title = QFileInfo(fileName).completeBaseName();
+  bool written = false;
+  if (format == Format::Png) written = WritePng(plan, file);
+  else if (format == Format::Svg) written = WriteSvg(plan, file, title);
+  else written = WritePdf(plan, file, title);
+  if (!written || !file.commit()) Fail(QStringLiteral("Cannot create file %1").arg(fileName));
+}
+
+}  // namespace exporting

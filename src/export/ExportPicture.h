@@ -1,0 +1,70 @@
+#pragma once
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <span>
+#include <vector>
+
+#include "ExportFormat.h"
+#include "PngEncoder.h"
+
+class QIODevice;
+class TCustomKDTool;
+
+// The export pipeline: which figures, which part of the canvas, at what size, and the writing
+// of each format. It takes figures only, never a document, so exporting cannot touch a
+// document's name, title or modified state.
+namespace exporting {
+
+constexpr int kMinScalePercent = 25;
+constexpr int kMaxScalePercent = 400;
+// The canvas a diagram is first shown on; a whole-diagram picture is never smaller.
+constexpr QSize kDefaultCanvas(684, 449);
+
+enum class Scope { WholeDiagram, Selection };
+
+struct ExportOptions {
+  Format format = Format::Png;
+  Scope scope = Scope::WholeDiagram;
+  int scalePercent = 100;    // kMinScalePercent to kMaxScalePercent
+  bool transparent = false;  // PNG only: no background behind the figures
+};
+
+// What a picture shows: figures in stacking order, drawn with the canvas point `origin` at the
+// picture's corner, `scale` picture pixels to a canvas pixel.
+struct PicturePlan {
+  std::vector<const TCustomKDTool*> figures;
+  QPoint origin;
+  QSize size;  // in picture pixels
+  double scale = 1.0;
+  bool transparent = false;
+};
+
+// The canvas area an export covers: the whole diagram from the canvas corner (at least the
+// default canvas, grown to hold every figure), or the bounding box of the selected figures.
+// Empty for a selection export with nothing selected.
+QRect ExportArea(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
+                 Scope scope);
+
+// The plan for the options: the area's figures (all, or the selected ones in stacking order),
+// its size scaled and rounded up. Throws EKedrinError when nothing is selected for a selection
+// export, for a scale out of range, or for a picture beyond the size limits.
+PicturePlan PlanExport(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
+                       const ExportOptions& options);
+
+// The picture's pixels: white, or transparent when the plan says so, under the figures.
+QImage RenderPlan(const PicturePlan& plan);
+// The same pixels as a PNG, drawn and encoded band by band on every core.
+bool WritePng(const PicturePlan& plan, QIODevice& device, PngLayout* layout = nullptr);
+// One-page PDF of the picture's size (a point per pixel) and an SVG of it: figures as paths,
+// captions as text. False when the device refused the data.
+bool WritePdf(const PicturePlan& plan, QIODevice& device, const QString& title);
+bool WriteSvg(const PicturePlan& plan, QIODevice& device, const QString& title);
+
+// Writes the file whole or not at all (an earlier file of the name stays as it was when writing
+// fails). Throws EKedrinError "Cannot create file NAME".
+void WriteExport(const PicturePlan& plan, Format format, const QString& fileName);
+
+}  // namespace exporting
