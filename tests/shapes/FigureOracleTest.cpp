@@ -110,9 +110,9 @@ std::vector<ShapeCase> ShapeCases() {
       {"End", [] { return Styled(new TKDEnd, 50, 50); },
        {{true, 25, ".4 p1 f2 p1 f38 p1 f2 p1 .4"}, {false, 25, ".4 p1 f2 p1 f38 p1 f2 p1 .4"}}, {}, {}, {}},
       // RoundRect(0, 0, 120, 60, 60, 30): corner ellipses 30 x 15 pixels in radius, so the
-      // straight edges run from 30 to 89 across and from 15 to 44 down; (k, k) up to k = 5 lies
-      // outside the corner ellipse centred on (30, 15), and so does all of row 0 left of 22 and
-      // column 0 above 12.
+      // straight edges run from 30 to 89 across and from 15 to 44 down. The corner curve centred
+      // on (30, 15) meets row 0 near x = 22 and column 0 near y = 12; (k, k) up to k = 5, row 0
+      // up to x = 14 and column 0 down to y = 7 lie outside it, clear of its pen.
       {"Process", [] { return Styled(new TKDProcess, 120, 60); },
        {{true, 30, ".2 p1 f118 p1 .2"}, {false, 60, ".2 p1 f58 p1 .2"}},
        Corners({{30, 0}, {45, 0}, {0, 15}, {0, 25}}, 120, 60),
