@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -73,7 +74,8 @@ void BM_OpenDiagram(benchmark::State& state) {
     doc->LoadFromFile(path);
     QCoreApplication::processEvents();  // every figure painted
     state.PauseTiming();
-    if (doc->Figures().size() != kFigures) state.SkipWithError("figures missing");
+    if (doc->Figures().size() != kFigures || !doc->Figures().back()->isVisible())
+      state.SkipWithError("figures missing or not shown");
     Close(std::move(doc));
     state.ResumeTiming();
   }
@@ -89,6 +91,8 @@ void BM_SaveDiagram(benchmark::State& state) {
   for (auto _ : state) {
     if (!doc->SaveToFile(target)) state.SkipWithError("not saved");
   }
+  // The diagram read is written back byte for byte.
+  if (QFileInfo(target).size() != QFileInfo(DiagramFile()).size()) state.SkipWithError("saved file differs");
   state.SetItemsProcessed(state.iterations() * kFigures);
   Close(std::move(doc));
 }

@@ -3,9 +3,11 @@
 // its rows to libjpeg with the same settings, into memory.
 #include <benchmark/benchmark.h>
 
+#include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -45,6 +47,11 @@ void BM_ExportJpeg(benchmark::State& state) {
   for (auto _ : state) {
     picturefiles::WriteJpeg(BuildDiagramPicture(nullptr, kSize, figures), path);
   }
+  // The picture holds the figures: the first one's fill shows in the middle of its box.
+  const QImage written(path);
+  const QRgb middle = written.isNull() ? 0 : written.pixel(27, 25);
+  if (written.size() != kSize || std::abs(qGreen(middle) - 200) > 24 || qBlue(middle) < 220)
+    state.SkipWithError("the picture does not show the figures");
   state.SetItemsProcessed(state.iterations() * kFigures);
 }
 BENCHMARK(BM_ExportJpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -83,6 +90,7 @@ void BM_BareRenderAndEncode(benchmark::State& state) {
     jpeg_destroy_compress(&cinfo);
     bytes += outSize;
     std::free(out);
+    if (outSize < 100000) state.SkipWithError("nothing was encoded");
   }
   benchmark::DoNotOptimize(bytes);
   state.SetItemsProcessed(state.iterations() * kFigures);

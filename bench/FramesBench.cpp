@@ -57,6 +57,14 @@ TSizerList* SelectFirst(Scene& s, size_t count) {
   return group;
 }
 
+// Whether the first and the last of the first count figures lie dx to the right of their grid
+// places: the group's members have really moved.
+bool MembersAt(const Scene& s, size_t count, int dx) {
+  for (size_t i : {size_t{0}, count - 1})
+    if (s.figures[i]->x() != static_cast<int>(i % 100) * 70 + dx) return false;
+  return true;
+}
+
 void Teardown(std::unique_ptr<Scene> s) {
   QCoreApplication::sendPostedEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -66,12 +74,14 @@ void Teardown(std::unique_ptr<Scene> s) {
 
 void BM_GroupNudge(benchmark::State& state) {
   auto scene = MakeScene(static_cast<int>(state.range(0)));
-  TSizerList* group = SelectFirst(*scene, static_cast<size_t>(state.range(0)) / 2);
+  const size_t members = static_cast<size_t>(state.range(0)) / 2;
+  TSizerList* group = SelectFirst(*scene, members);
   int direction = VK_RIGHT;
   for (auto _ : state) {
     SendMessage(group, TKM_KEYNOTIFY, direction, 1);
     SendMessage(group, WM_KEYDOWN, direction, 1);
     QCoreApplication::processEvents();  // the repaint the user sees
+    if (!MembersAt(*scene, members, direction == VK_RIGHT ? 30 : 0)) state.SkipWithError("the members did not move");
     direction = direction == VK_RIGHT ? VK_LEFT : VK_RIGHT;
   }
   state.counters["figures"] = static_cast<double>(state.range(0));
@@ -81,12 +91,14 @@ void BM_GroupNudge(benchmark::State& state) {
 
 void BM_GroupDragStep(benchmark::State& state) {
   auto scene = MakeScene(static_cast<int>(state.range(0)));
-  TSizerList* group = SelectFirst(*scene, static_cast<size_t>(state.range(0)) / 2);
+  const size_t members = static_cast<size_t>(state.range(0)) / 2;
+  TSizerList* group = SelectFirst(*scene, members);
   int dx = 1;
   for (auto _ : state) {
     // One mouse move of the interactive move: the frame's bounds change by a pixel.
     group->setGeometry(group->geometry().translated(dx, 0));
     QCoreApplication::processEvents();
+    if (!MembersAt(*scene, members, dx > 0 ? 1 : 0)) state.SkipWithError("the members did not move");
     dx = -dx;
   }
   state.counters["figures"] = static_cast<double>(state.range(0));
@@ -99,6 +111,8 @@ void BM_RubberBandSelectAll(benchmark::State& state) {
   for (auto _ : state) {
     TSizerList* group = SelectFirst(*scene, scene->figures.size());
     state.PauseTiming();
+    if (group->SizerArray().size() != scene->figures.size() || !scene->figures.back()->HaveFocused())
+      state.SkipWithError("not every figure was selected");
     group->Release();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

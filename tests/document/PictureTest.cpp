@@ -3,10 +3,16 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <array>
+#include <functional>
 
 #include "DiagramPicture.h"
+#include "DocumentTestSupport.h"
 #include "Errors.h"
 #include "FileNames.h"
 #include "KDTools.h"
@@ -213,6 +219,76 @@ INSTANTIATE_TEST_SUITE_P(Names, Extension,
                                            ExtCase{"flow.tar.jpg", ".jpg"}, ExtCase{"/a.b/flow", ""},
                                            ExtCase{"flow.", "."}, ExtCase{"/x/.kdl", ".kdl"},
                                            ExtCase{"", ""}, ExtCase{"Noname.kdl", ".kdl"}));
+
+class PrintingMain : public FakeMain {
+ public:
+  QPrinter* Printer() override { return &printer; }
+  QPrinter printer{QPrinter::HighResolution};
+};
+
+// The bounding box of the pixels the predicate picks.
+QRect Where(const QImage& img, const std::function<bool(QRgb)>& pick) {
+  QRect r;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (pick(img.pixel(x, y))) r = r.united(QRect(x, y, 1, 1));
+  return r;
+}
+
+void ExpectNear(const QRect& got, const QRect& want) {
+  EXPECT_LE(std::abs(got.left() - want.left()), 1) << got.left() << " vs " << want.left();
+  EXPECT_LE(std::abs(got.top() - want.top()), 1) << got.top() << " vs " << want.top();
+  EXPECT_LE(std::abs(got.right() - want.right()), 1) << got.right() << " vs " << want.right();
+  EXPECT_LE(std::abs(got.bottom() - want.bottom()), 1) << got.bottom() << " vs " << want.bottom();
+}
+
+// A 200 x 100 canvas printed on a 440 x 340 point page with 20-point margins at 72 dots per inch:
+// the printable area is 400 x 300, so the picture is enlarged to the width, twice its size, and
+// lies at (20, 20) to (420, 220). The page read back by poppler at 72 dots per inch shows a red
+// box from canvas (20, 10) to (60, 40) at page (60, 40) to (140, 100), and a blue disc from
+// (120, 50) to (180, 90) at page (260, 120) to (380, 200).
+TEST(DocumentPrint, FiguresLandWhereTheOnePageFitPutsThem) {
+  QTemporaryDir dir;
+  PrintingMain main;
+  main.printer.setOutputFormat(QPrinter::PdfFormat);
+  main.printer.setOutputFileName(dir.filePath("out.pdf"));
+  main.printer.setResolution(72);
+  main.printer.setPageLayout(QPageLayout(QPageSize(QSizeF(440, 340), QPageSize::Point, QString(), QPageSize::ExactMatch),
+                                         QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), QPageLayout::Point));
+  auto* doc = new TwinKedrinFile(&main);
+  doc->imgKedrin->PictureSizeSource = [] { return QSize(200, 100); };
+  doc->imgKedrin->Picture();
+  doc->Modified = true;
+  auto place = [&](TCustomKDTool* f, QRect r, TColor colour) {
+    f->ApplyBounds(r.x(), r.y(), r.width(), r.height());
+    f->SetLineColor(colour);
+    f->SetFillColor(colour);
+    f->SetLineWidth(1);
+    f->SetParentControl(doc->Surface());
+  };
+  place(new TKDRectangle(doc), QRect(20, 10, 40, 30), clRed);
+  place(new TKDEllipse(doc), QRect(120, 50, 60, 40), clBlue);
+  doc->PrintDocument();
+  EXPECT_TRUE(doc->Modified) << "printing changes nothing";
+  EXPECT_FALSE(main.printer.printerState() == QPrinter::Active) << "the job has ended";
+  delete doc;
+
+  QProcess info;
+  info.start("pdfinfo", {dir.filePath("out.pdf")});
+  ASSERT_TRUE(info.waitForFinished(30000));
+  const QString facts = QString::fromUtf8(info.readAllStandardOutput());
+  EXPECT_TRUE(facts.contains(QRegularExpression("Pages: +1\\n"))) << facts.toStdString();
+  QProcess raster;
+  raster.start("pdftoppm", {"-r", "72", "-png", "-singlefile", dir.filePath("out.pdf"), dir.filePath("page")});
+  ASSERT_TRUE(raster.waitForFinished(30000));
+  ASSERT_EQ(raster.exitCode(), 0) << raster.readAllStandardError().toStdString();
+  const QImage page(dir.filePath("page.png"));
+  ASSERT_EQ(page.size(), QSize(440, 340));
+  ExpectNear(Where(page, [](QRgb p) { return qRed(p) > 160 && qGreen(p) < 90 && qBlue(p) < 90; }), QRect(60, 40, 80, 60));
+  ExpectNear(Where(page, [](QRgb p) { return qBlue(p) > 160 && qRed(p) < 90 && qGreen(p) < 90; }), QRect(260, 120, 120, 80));
+  // Nothing else is drawn: every pixel that is not white belongs to one of the two.
+  ExpectNear(Where(page, [](QRgb p) { return qRed(p) < 200 || qGreen(p) < 200 || qBlue(p) < 200; }), QRect(60, 40, 320, 160));
+}
 
 struct FitCase {
   QSize picture, page, printed;

@@ -1,5 +1,7 @@
 #include "X11Session.h"
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,6 +11,8 @@
 namespace {
 constexpr int kMainWidth = 1200;
 constexpr int kMainHeight = 950;
+constexpr int kScreenWidth = 1280;
+constexpr int kScreenHeight = 1024;
 }
 
 QString X11Session::OutputFolder() {
@@ -33,7 +37,8 @@ X11Session::X11Session() {
   server_ = std::make_unique<QProcess>();
   server_->setStandardErrorFile(QProcess::nullDevice());
   server_->start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                          QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                                          QStringLiteral("0"),
+                                          QStringLiteral("%1x%2x24").arg(kScreenWidth).arg(kScreenHeight),
                                           QStringLiteral("-nolisten"), QStringLiteral("tcp")});
   if (!server_->waitForStarted(5000)) return;
   QByteArray number;
@@ -216,16 +221,26 @@ void X11Session::Type(const QString& text) {
 }
 
 QImage X11Session::Screenshot() {
-  QByteArray png;
-  bool ok = false;
-  Run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")}, &ok,
-      15000, &png);
-  return ok ? QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32) : QImage();
+  // A picture that cannot be taken fails the test: an empty one reads as black everywhere and
+  // would pass every check for a dark pixel. One more try first, for a display that was busy.
+  QString why;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    QByteArray png;
+    bool ok = false;
+    Run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")}, &ok,
+        15000, &png);
+    const QImage shot = QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
+    if (ok && shot.size() == QSize(kScreenWidth, kScreenHeight)) return shot;
+    why = ok ? QStringLiteral("a picture of %1 x %2").arg(shot.width()).arg(shot.height())
+             : QStringLiteral("import failed");
+  }
+  ADD_FAILURE() << "no screenshot of display " << display_.toStdString() << " could be taken: " << why.toStdString();
+  return QImage();
 }
 
 QString X11Session::SaveScreenshot(const QString& name) {
   QString path = QDir(OutputFolder()).filePath(name + QStringLiteral(".png"));
-  Screenshot().save(path);
+  if (!Screenshot().save(path)) ADD_FAILURE() << "screenshot not saved to " << path.toStdString();
   return path;
 }
 

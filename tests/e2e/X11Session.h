@@ -43,6 +43,7 @@ class X11Session {
   void Key(const QString& keys);
   void Type(const QString& text);
 
+  // The whole screen. One that cannot be taken fails the running test and comes back empty.
   QImage Screenshot();
   // Saves a screenshot under the output folder; returns its path.
   QString SaveScreenshot(const QString& name);

@@ -94,42 +94,6 @@ TEST(CanvasPixels, WidePenIsWide) {
   EXPECT_LE(rows, 6);
 }
 
-TEST(CanvasPixels, HatchesFillOnlyTheirLinesInTheBrushColour) {
-  for (TBrushStyle style : {bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross}) {
-    QImage img = Draw(64, 64, [&](Canvas& c) {
-      c.Pen.Style = psClear;
-      c.Brush.Color = clBlue;
-      c.Brush.Style = style;
-      c.Rectangle(0, 0, 64, 64);
-    });
-    int blue = 0, white = 0;
-    for (int y = 8; y < 56; ++y)
-      for (int x = 8; x < 56; ++x) {
-        if (img.pixel(x, y) == qRgb(0, 0, 255)) ++blue;
-        else if (IsWhite(img, x, y)) ++white;
-      }
-    EXPECT_GT(blue, 0) << int(style);
-    EXPECT_GT(white, blue) << int(style);  // the background shows between the lines
-    EXPECT_EQ(blue + white, 48 * 48) << int(style);
-  }
-}
-
-TEST(CanvasPixels, DashStylesLeaveGapsAndSolidDoesNot) {
-  for (TPenStyle style : {psSolid, psDash, psDot, psDashDot, psDashDotDot, psInsideFrame}) {
-    QImage img = Draw(120, 10, [&](Canvas& c) {
-      c.Pen.Style = style;
-      c.Brush.Style = bsClear;
-      c.MoveTo(0, 5);
-      c.LineTo(100, 5);
-    });
-    int on = 0;
-    for (int x = 0; x < 100; ++x) on += !IsWhite(img, x, 5);
-    if (style == psSolid || style == psInsideFrame) EXPECT_EQ(on, 100) << int(style);
-    else EXPECT_LT(on, 100) << int(style);
-    EXPECT_GT(on, 30) << int(style);
-  }
-}
-
 TEST(CanvasPixels, ExclusiveOrBandDrawnTwiceRestoresThePicture) {
   QImage picture(200, 150, QImage::Format_RGB32);
   picture.fill(Qt::white);

@@ -105,6 +105,18 @@ INSTANTIATE_TEST_SUITE_P(
                     {QPoint(13, 19), QPoint(-1, 15), QPoint(13, 11), QPoint(13, 14), QPoint(87, 14),
                      QPoint(87, 11), QPoint(101, 15), QPoint(87, 19), QPoint(87, 16), QPoint(13, 16),
                      QPoint(13, 19)}},
+        // Rising, dragged up to the right: the head at the end (100, 0). Tw 20, Lh 40, R = 41.23,
+        // shaft angle atan(-0.6); corners (61, 12) and (71, 29), base (66, 20).
+        OutlineCase{"RisingDraggedUpRight", adBottomToTop, apRight, 100, 60, {10, 2, 2},
+                    {QPoint(0, 61), QPoint(0, 60), QPoint(0, 59), QPoint(1, 60), QPoint(66, 21),
+                     QPoint(60, 11), QPoint(100, 0), QPoint(71, 30), QPoint(65, 19), QPoint(0, 59),
+                     QPoint(1, 61)}},
+        // Rising, dragged down to the left: the head at the start (0, 60); corners (39, 48) and
+        // (29, 31), base (34, 40); the headless end collapses onto (100, 0).
+        OutlineCase{"RisingDraggedDownLeft", adBottomToTop, apLeft, 100, 60, {10, 2, 2},
+                    {QPoint(39, 49), QPoint(0, 60), QPoint(29, 30), QPoint(35, 40), QPoint(100, 1),
+                     QPoint(99, -1), QPoint(100, 0), QPoint(100, 1), QPoint(99, -1), QPoint(34, 39),
+                     QPoint(40, 49)}},
         OutlineCase{"VerticalStart", adLeftToLeft, apLeft, 30, 100, {3, 2, 2},
                     {QPoint(11, 13), QPoint(15, -1), QPoint(19, 13), QPoint(16, 13), QPoint(16, 99),
                      QPoint(16, 99), QPoint(15, 101), QPoint(14, 99), QPoint(14, 99), QPoint(14, 13),

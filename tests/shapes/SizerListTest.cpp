@@ -28,11 +28,28 @@ TEST_F(SizerListTest, FrameEnclosesTheMembersTwoPixelsWider) {
   EXPECT_EQ(members[1]->geometry(), QRect(98, 58, 54, 54));
   EXPECT_EQ(list->geometry(), QRect(6, 6, 148, 108));
   EXPECT_TRUE(list->hasFocus());
-  EXPECT_FALSE(list->FirstMovePending);
   for (auto* m : members) EXPECT_EQ(m->SelectStatus(), ssMultiSelect);
   // The group lies above its members.
   EXPECT_EQ(canvas_->children().last(), list);
   for (auto* f : figs) EXPECT_TRUE(f->HaveFocused());
+}
+
+// Qt announces no move when the group's window comes into being, so there is nothing to swallow:
+// the first move and the first size the user makes reach the members, each in a single step.
+TEST_F(SizerListTest, TheFirstMoveAndTheFirstSizeOfANewGroupAreNotLost) {
+  auto figs = TwoFigures();
+  Group(figs);
+  Key(Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_EQ(figs[0]->pos(), QPoint(11, 10));
+  EXPECT_EQ(figs[1]->pos(), QPoint(101, 60));
+
+  auto* third = Add(QRect(300, 300, 40, 20));
+  TSizerList* list = Group({third});
+  const QPoint handle = list->pos() + QPoint(list->width() - 2, list->height() / 2);
+  Press(handle);
+  MoveMouse(handle + QPoint(15, 0));
+  ReleaseMouse(handle + QPoint(15, 0));
+  EXPECT_EQ(third->geometry(), QRect(300, 300, 55, 20));
 }
 
 TEST_F(SizerListTest, MembersKeepTheirPlacesWhenTheGroupIsDragged) {
