@@ -139,17 +139,6 @@ TEST_F(AutosaveManagerTest, ASaveWhileTheCopyIsBeingWrittenStillRemovesIt) {
   EXPECT_FALSE(QFile::exists(Entry()));
 }
 
-TEST_F(AutosaveManagerTest, EditsAfterASaveAreCopiedAgain) {
-  ChangeAt(0);
-  At(5000);
-  manager->Saved(&source);
-  source.title = source.filePath = QStringLiteral("/tmp/now-named.kdl");
-  ChangeAt(7000);
-  At(12000);
-  ASSERT_TRUE(QFile::exists(Copy()));
-  EXPECT_EQ(recoveryentry::Decode(FileBytes(Entry()))->title, QStringLiteral("/tmp/now-named.kdl"));
-}
-
 TEST_F(AutosaveManagerTest, AnUnwritableRecoveryFolderWarnsOnceAndEditingGoesOn) {
   // A file where the folder should be: no user, root included, can write below it.
   manager.reset();
@@ -220,29 +209,6 @@ TEST_F(AutosaveManagerTest, SwitchedOffNothingIsCopiedAndExistingCopiesGo) {
   EXPECT_TRUE(QFile::exists(Copy()));
 }
 
-TEST_F(AutosaveManagerTest, TheDelayComesFromTheSettings) {
-  manager.reset();
-  Start({.enabled = true, .delaySeconds = 12});
-  ChangeAt(0);
-  At(11999);
-  EXPECT_EQ(source.serialised, 0);
-  At(12000);
-  EXPECT_EQ(source.serialised, 1);
-}
-
-TEST_F(AutosaveManagerTest, ARecoveredDocumentTakesOverItsCopy) {
-  FakeSource recovered;
-  const QString id = QStringLiteral("0b7c5f1e-0000-4000-8000-000000000001");
-  const QString copy = manager->SessionFolder() + QLatin1Char('/') + id + QStringLiteral(".kdl");
-  PutFile(copy, "recovered records");
-  manager->Register(&recovered, id);
-  EXPECT_EQ(manager->CopyPath(&recovered), copy);
-
-  manager->Closed(&recovered);
-  manager->WaitForWriter();
-  EXPECT_FALSE(QFile::exists(copy));
-}
-
 TEST_F(AutosaveManagerTest, ADocumentDestroyedWithoutClosingIsForgotten) {
   auto gone = std::make_unique<FakeSource>();
   manager->Register(gone.get());
@@ -252,14 +218,6 @@ TEST_F(AutosaveManagerTest, ADocumentDestroyedWithoutClosingIsForgotten) {
   gone.reset();
   EXPECT_EQ(manager->CopyPath(key), QString());
   At(5000);  // would call the destroyed source
-}
-
-TEST_F(AutosaveManagerTest, AManagerEndingWithoutShutdownLeavesItsCopies) {
-  ChangeAt(0);
-  At(5000);
-  const QString copy = Copy();
-  manager.reset();
-  EXPECT_TRUE(QFile::exists(copy));
 }
 
 }  // namespace

@@ -31,8 +31,6 @@ INSTANTIATE_TEST_SUITE_P(
     AutosaveSettings, StoredSettings,
     ::testing::Values(Stored{"Nothing", {}, {}, {true, 5}},
                       Stored{"SwitchedOff", false, {}, {false, 5}},
-                      Stored{"LongerDelay", true, 30, {true, 30}},
-                      Stored{"DelayAsText", {}, QStringLiteral("12"), {true, 12}},
                       Stored{"NoDelay", {}, 0, {true, 1}},
                       Stored{"HugeDelay", {}, 100000, {true, 600}},
                       Stored{"DelayNotANumber", {}, QStringLiteral("soon"), {true, 5}}),

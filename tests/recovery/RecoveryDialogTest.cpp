@@ -87,10 +87,4 @@ TEST_F(RecoveryDialogTest, LaterKeepsWhatIsUndecided) {
   EXPECT_EQ(dialog.List()->topLevelItemCount(), 2);
 }
 
-TEST(RecoveryDialog, TheProblemColumnShowsOnlyWhenACopyIsDamaged) {
-  RecoveryDialog dialog({Doc("Noname.kdl", "", 1)});
-  EXPECT_TRUE(dialog.List()->isColumnHidden(3));
-  EXPECT_TRUE(dialog.RecoverButton()->isEnabled());
-}
-
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <map>
 #include <memory>
 
 #include "AutosaveManager.h"
@@ -61,21 +62,7 @@ class RecoveryOfferTest : public ::testing::Test {
   FakeClock clock;
 };
 
-TEST_F(RecoveryOfferTest, TwoLiveEditorsNeverSeeEachOthersCopies) {
-  auto first = Run(), second = Run();
-  FakeSource a, b;
-  a.records = b.records = Sample();
-  Copy(*first, {&a});
-  Copy(*second, {&b});
-
-  EXPECT_TRUE(first->FindRecoverable()->Empty());
-  EXPECT_TRUE(second->FindRecoverable()->Empty());
-  EXPECT_TRUE(QFile::exists(first->CopyPath(&a)));
-  EXPECT_TRUE(QFile::exists(second->CopyPath(&b)));
-  EXPECT_TRUE(QFile::exists(first->SessionFolder() + QStringLiteral(".lock")));
-}
-
-TEST_F(RecoveryOfferTest, ARunThatDidNotEndNormallyIsOfferedWithTitlesAndFiguresRead) {
+TEST_F(RecoveryOfferTest, ADeadRunIsOfferedAndItsRecoveredCopiesMoveIntoTheLiveRun) {
   FakeSource saved, unsaved;
   saved.title = saved.filePath = QStringLiteral("/home/ann/order-flow.kdl");
   saved.records = Sample();
@@ -83,57 +70,41 @@ TEST_F(RecoveryOfferTest, ARunThatDidNotEndNormallyIsOfferedWithTitlesAndFigures
   unsaved.records = FirstRecords(4);
   auto dead = Run();
   Copy(*dead, {&saved, &unsaved});
+  const QString deadFolder = dead->SessionFolder();
   dead.reset();  // ends without Shutdown
 
   auto live = Run();
   std::unique_ptr<RecoveryOffer> offer = live->FindRecoverable();
   ASSERT_EQ(offer->Documents().size(), 2u);
+  std::map<QString, std::pair<QString, int>> listed;  // title: file path, figures
   for (const RecoverableDocument& d : offer->Documents()) {
     EXPECT_TRUE(d.Recoverable()) << d.problem.toStdString();
-    if (d.entry.title == QStringLiteral("Noname.kdl")) {
-      EXPECT_EQ(d.entry.filePath, QString());
-      EXPECT_EQ(d.entry.figures, 4);
-    } else {
-      EXPECT_EQ(d.entry.title, QStringLiteral("/home/ann/order-flow.kdl"));
-      EXPECT_EQ(d.entry.filePath, QStringLiteral("/home/ann/order-flow.kdl"));
-      EXPECT_EQ(d.entry.figures, 13);
-    }
+    listed[d.entry.title] = {d.entry.filePath, d.entry.figures};
   }
-}
+  EXPECT_EQ(listed, (std::map<QString, std::pair<QString, int>>{
+                        {"/home/ann/order-flow.kdl", {"/home/ann/order-flow.kdl", 13}}, {"Noname.kdl", {"", 4}}}));
 
-TEST_F(RecoveryOfferTest, RecoveredCopiesMoveIntoTheLiveRunAndTheDeadRunGoes) {
-  FakeSource saved;
-  saved.title = saved.filePath = QStringLiteral("/home/ann/order-flow.kdl");
-  saved.records = Sample();
-  auto dead = Run();
-  Copy(*dead, {&saved});
-  const QString deadFolder = dead->SessionFolder();
-  dead.reset();
-
-  auto live = Run();
-  std::unique_ptr<RecoveryOffer> offer = live->FindRecoverable();
-  ASSERT_EQ(offer->Documents().size(), 1u);
-  const std::vector<RecoveredDocument> recovered = live->Settle(*offer, {RecoveryChoice::Recover});
-  ASSERT_EQ(recovered.size(), 1u);
-  const RecoveredDocument& r = recovered[0];
-  EXPECT_EQ(r.title, QStringLiteral("/home/ann/order-flow.kdl"));
-  EXPECT_EQ(r.filePath, QStringLiteral("/home/ann/order-flow.kdl"));
-  EXPECT_EQ(r.figures, 13);
-  EXPECT_EQ(r.records, Sample());
-  EXPECT_EQ(QFileInfo(r.recordsPath).path(), live->SessionFolder());
-  EXPECT_EQ(FileBytes(r.recordsPath), Sample());
+  const std::vector<RecoveredDocument> recovered =
+      live->Settle(*offer, {RecoveryChoice::Recover, RecoveryChoice::Recover});
+  ASSERT_EQ(recovered.size(), 2u);
+  for (const RecoveredDocument& r : recovered) {
+    EXPECT_EQ(r.records, r.title == QStringLiteral("Noname.kdl") ? FirstRecords(4) : Sample());
+    EXPECT_EQ(r.figures, r.title == QStringLiteral("Noname.kdl") ? 4 : 13);
+    EXPECT_EQ(QFileInfo(r.recordsPath).path(), live->SessionFolder());
+    EXPECT_EQ(FileBytes(r.recordsPath), r.records);
+  }
   EXPECT_FALSE(QFileInfo::exists(deadFolder));
   EXPECT_FALSE(QFileInfo::exists(deadFolder + QStringLiteral(".lock")));
   EXPECT_TRUE(offer->Empty());
 
-  // The document opened from it protects itself with the same copy, until it is closed.
+  // A document opened from a copy protects itself with it, until it is closed.
   FakeSource reopened;
-  live->Register(&reopened, r.id);
-  EXPECT_EQ(live->CopyPath(&reopened), r.recordsPath);
+  live->Register(&reopened, recovered[0].id);
+  EXPECT_EQ(live->CopyPath(&reopened), recovered[0].recordsPath);
   EXPECT_TRUE(live->FindRecoverable()->Empty());
   live->Closed(&reopened);
   live->WaitForWriter();
-  EXPECT_FALSE(QFile::exists(r.recordsPath));
+  EXPECT_FALSE(QFile::exists(recovered[0].recordsPath));
 }
 
 TEST_F(RecoveryOfferTest, ADamagedCopyIsListedWithTheReadersMessageAndCanBeDiscarded) {
