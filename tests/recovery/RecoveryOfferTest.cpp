@@ -62,6 +62,33 @@ class RecoveryOfferTest : public ::testing::Test {
   FakeClock clock;
 };
 
+// QLockFile takes a lock older than its stale time for stale even when its process lives; the
+// lock holder's own flock keeps such a lock from being taken over.
+TEST_F(RecoveryOfferTest, ALiveRunRunningForHoursIsNeverOffered) {
+  auto first = Run(), second = Run();
+  FakeSource a;
+  a.records = Sample();
+  Copy(*first, {&a});
+  QFile lock(first->SessionFolder() + QStringLiteral(".lock"));
+  ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3 * 3600), QFileDevice::FileModificationTime));
+  lock.close();
+
+  // The same lock, written by hand and so held by nobody, is taken over.
+  HandMadeRun(QStringLiteral("unheld"), {{QStringLiteral("b"), FirstRecords(2), {}}});
+  ASSERT_TRUE(QFile::copy(lock.fileName(), root + QStringLiteral("/unheld.lock")));
+  QFile copied(root + QStringLiteral("/unheld.lock"));
+  ASSERT_TRUE(copied.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(copied.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3 * 3600), QFileDevice::FileModificationTime));
+  copied.close();
+
+  std::unique_ptr<RecoveryOffer> offer = second->FindRecoverable();
+  ASSERT_EQ(offer->Documents().size(), 1u);
+  EXPECT_EQ(offer->Documents()[0].id, QStringLiteral("b"));
+  EXPECT_TRUE(QFile::exists(lock.fileName()));
+  EXPECT_TRUE(QFile::exists(first->CopyPath(&a)));
+}
+
 TEST_F(RecoveryOfferTest, ADeadRunIsOfferedAndItsRecoveredCopiesMoveIntoTheLiveRun) {
   FakeSource saved, unsaved;
   saved.title = saved.filePath = QStringLiteral("/home/ann/order-flow.kdl");
