@@ -1,0 +1,16 @@
+#include "OfferRecovery.h"
+
+#include "AutosaveManager.h"
+#include "RecoveryDialog.h"
+
+namespace recovery {
+
+std::vector<RecoveredDocument> OfferRecovery(QWidget* parent, AutosaveManager& manager) {
+  std::unique_ptr<RecoveryOffer> offer = manager.FindRecoverable();
+  if (offer->Empty()) return {};
+  RecoveryDialog dialog(offer->Documents(), parent);
+  dialog.exec();
+  return manager.Settle(*offer, dialog.Choices());
+}
+
+}  // namespace recovery

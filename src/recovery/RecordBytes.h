@@ -1,0 +1,22 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <span>
+
+class Persistent;
+
+// A diagram's records held in memory: what an autosave copies and what recovery checks.
+namespace recordbytes {
+
+// The bytes Save would write for these figures, bottom figure first.
+QByteArray Serialise(std::span<const Persistent* const> records);
+
+struct Check {
+  int figures = 0;  // read whole before the end or the error
+  QString error;    // the reader's message; empty when every record reads
+};
+// Reads the records through the editor's own reader, as opening the file would (the figures
+// read are dropped at once). Runs on the UI thread: figures are widgets.
+Check Read(const QByteArray& bytes);
+
+}  // namespace recordbytes

@@ -1,0 +1,129 @@
+#include "RecoveryOffer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <algorithm>
+#include <numeric>
+
+#include "FileNames.h"
+#include "RecordBytes.h"
+#include "RecoverySession.h"
+
+namespace {
+
+// The index entry of a copy, or what can be said without one.
+RecoveryEntry EntryOf(const QString& folder, const QString& id) {
+  QFile file(RecoverySession::EntryPath(folder, id));
+  if (file.open(QIODevice::ReadOnly)) {
+    if (std::optional<RecoveryEntry> entry = recoveryentry::Decode(file.readAll())) return *entry;
+  }
+  RecoveryEntry entry;
+  entry.title = filenames::kUntitled;
+  entry.savedAt = QFileInfo(RecoverySession::RecordsPath(folder, id)).lastModified().toUTC();
+  return entry;
+}
+
+bool MoveCopy(const QString& fromFolder, const QString& toFolder, const QString& id) {
+  if (!QFile::rename(RecoverySession::RecordsPath(fromFolder, id), RecoverySession::RecordsPath(toFolder, id)))
+    return false;
+  // Without its entry the copy would still be listed, only under "Noname.kdl".
+  QFile::rename(RecoverySession::EntryPath(fromFolder, id), RecoverySession::EntryPath(toFolder, id));
+  return true;
+}
+
+void DeleteCopy(const QString& folder, const QString& id) {
+  QFile::remove(RecoverySession::RecordsPath(folder, id));
+  QFile::remove(RecoverySession::EntryPath(folder, id));
+}
+
+}  // namespace
+
+std::unique_ptr<RecoveryOffer> RecoveryOffer::Find(const QString& root, const QString& ownSession) {
+  std::unique_ptr<RecoveryOffer> offer(new RecoveryOffer);
+  const QDir dir(root);
+  std::vector<RecoverableDocument> documents;
+  std::vector<Found> found;
+  for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+    if (name == ownSession) continue;
+    auto lock = std::make_unique<QLockFile>(RecoverySession::LockPath(root, name));
+    if (!lock->tryLock(0)) continue;  // a live run (or one this user cannot take over)
+    const QString folder = dir.filePath(name);
+    const size_t session = offer->sessions_.size();
+    const QStringList copies = QDir(folder).entryList(
+        {QLatin1Char('*') + RecoverySession::kRecordsSuffix}, QDir::Files, QDir::Name);
+    for (const QString& fileName : copies) {
+      const QString id = fileName.chopped(RecoverySession::kRecordsSuffix.size());
+      RecoverableDocument document{id, EntryOf(folder, id), {}};
+      QFile file(RecoverySession::RecordsPath(folder, id));
+      QByteArray records;
+      if (!file.open(QIODevice::ReadOnly)) {
+        document.problem = file.errorString();
+      } else {
+        records = file.readAll();
+        const recordbytes::Check check = recordbytes::Read(records);
+        document.entry.figures = check.figures;
+        document.problem = check.error;
+      }
+      documents.push_back(std::move(document));
+      found.push_back({session, file.fileName(), std::move(records)});
+    }
+    if (copies.isEmpty()) {
+      QDir(folder).removeRecursively();
+      continue;  // the lock goes with `lock`
+    }
+    offer->sessions_.push_back({folder, std::move(lock)});
+  }
+  // Lock files of runs that died before making their folder.
+  for (const QString& name : dir.entryList({QLatin1Char('*') + RecoverySession::kLockSuffix}, QDir::Files)) {
+    const QString session = name.chopped(RecoverySession::kLockSuffix.size());
+    if (session == ownSession || dir.exists(session)) continue;
+    QLockFile(dir.filePath(name)).tryLock(0);  // removed again as the lock goes
+  }
+
+  std::vector<size_t> order(documents.size());
+  std::iota(order.begin(), order.end(), size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    return documents[a].entry.savedAt < documents[b].entry.savedAt;
+  });
+  for (size_t i : order) {
+    offer->documents_.push_back(std::move(documents[i]));
+    offer->found_.push_back(std::move(found[i]));
+  }
+  return offer;
+}
+
+RecoveryOffer::~RecoveryOffer() = default;
+
+std::vector<RecoveredDocument> RecoveryOffer::Settle(const std::vector<RecoveryChoice>& choices,
+                                                     const QString& liveFolder) {
+  std::vector<RecoveredDocument> recovered;
+  std::vector<bool> keep(sessions_.size(), false);
+  for (size_t i = 0; i < documents_.size(); ++i) {
+    const RecoverableDocument& document = documents_[i];
+    Found& found = found_[i];
+    const QString& folder = sessions_[found.session].folder;
+    const RecoveryChoice choice = i < choices.size() ? choices[i] : RecoveryChoice::Later;
+    if (choice == RecoveryChoice::Recover && document.Recoverable()) {
+      RecoveredDocument r{document.id, document.entry.title, document.entry.filePath,
+                          document.entry.figures, std::move(found.records), found.recordsPath};
+      if (!liveFolder.isEmpty() && MoveCopy(folder, liveFolder, document.id))
+        r.recordsPath = RecoverySession::RecordsPath(liveFolder, document.id);
+      else
+        keep[found.session] = true;
+      recovered.push_back(std::move(r));
+    } else if (choice == RecoveryChoice::Discard) {
+      DeleteCopy(folder, document.id);
+    } else {
+      keep[found.session] = true;
+    }
+  }
+  for (size_t s = 0; s < sessions_.size(); ++s) {
+    if (!keep[s]) QDir(sessions_[s].folder).removeRecursively();
+  }
+  documents_.clear();
+  found_.clear();
+  sessions_.clear();  // releases the locks
+  return recovered;
+}
