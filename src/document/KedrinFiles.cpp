@@ -126,7 +126,5 @@ void TwinKedrinFile::PrintDocument() {
     QPainter& p;
     ~EndJob() { p.end(); }
   } endJob{painter};
-  const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
-  const QSize size = FitPictureToPage(picture.size(), page.size());
-  if (!size.isEmpty()) painter.drawImage(QRect(QPoint(0, 0), size), picture);
+  DrawPictureOnPage(painter, *printer, picture);
 }

@@ -12,8 +12,7 @@ std::optional<Qt::KeyboardModifiers> g_override;
 bool g_leftCtrl = false;
 bool g_rightCtrl = false;
 
-// X11 keycodes of the two Ctrl keys.
-constexpr quint32 kScanLeftCtrl = 37;
+// The X11 keycode of the right Ctrl key; any other Ctrl counts as the left one.
 constexpr quint32 kScanRightCtrl = 105;
 
 Qt::KeyboardModifiers Modifiers() {

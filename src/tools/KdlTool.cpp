@@ -1,5 +1,6 @@
 #include "KdlTool.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QWidget>
@@ -91,6 +92,10 @@ class Diagram {
       figures_.push_back(figure.release());
     });
   }
+  // Events still queued for thousands of figures make destroying them one by one quadratic.
+  ~Diagram() { QCoreApplication::removePostedEvents(nullptr); }
+  Diagram(const Diagram&) = delete;
+  Diagram& operator=(const Diagram&) = delete;
   std::vector<const TCustomKDTool*> Figures() const { return {figures_.begin(), figures_.end()}; }
   std::vector<const Persistent*> Records() const { return {figures_.begin(), figures_.end()}; }
 

@@ -1,7 +1,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QPrinter>
 #include <QTemporaryDir>
 
 #include "DiagramFile.h"
@@ -24,11 +23,6 @@ class UnwritableFigure final : public TCustomKDTool {
   }
 };
 
-class PrintingMain : public FakeMain {
- public:
-  QPrinter* Printer() override { return &printer; }
-  QPrinter printer{QPrinter::HighResolution};
-};
 
 class DocumentFiles : public DocumentFixture {
  protected:
@@ -245,25 +239,5 @@ TEST_F(DocumentFiles, ExportStartsFromTheCanvasPictureOnceItExists) {
   EXPECT_EQ(bmp.pixel(3, 4), qRgb(0, 0, 255));
 }
 
-TEST(DocumentPrint, PrintsOnePageToAPdfFileAndEndsTheJob) {
-  QTemporaryDir dir;
-  PrintingMain main;
-  main.printer.setOutputFormat(QPrinter::PdfFormat);
-  main.printer.setOutputFileName(dir.filePath("out.pdf"));
-  auto* doc = new TwinKedrinFile(&main);
-  doc->SetModified(true);
-  auto* box = new TKDRectangle(doc);
-  box->ApplyBounds(10, 10, 100, 50);
-  box->SetParentControl(doc->Surface());
-  doc->PrintDocument();
-  EXPECT_TRUE(doc->Modified());
-  EXPECT_FALSE(main.printer.printerState() == QPrinter::Active) << "the job has ended";
-  const std::vector<uint8_t> pdf = testsupport::ReadFile(dir.filePath("out.pdf"));
-  ASSERT_GT(pdf.size(), 100u);
-  EXPECT_EQ(std::string(pdf.begin(), pdf.begin() + 4), "%PDF");
-  const std::string text(pdf.begin(), pdf.end());
-  EXPECT_NE(text.find("/Count 1"), std::string::npos) << "one page";
-  delete doc;
-}
 
 }  // namespace

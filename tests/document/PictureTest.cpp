@@ -54,7 +54,7 @@ TEST(DiagramPicture, FiguresAreDrawnAtTheirPositionsInFigureOrder) {
   EXPECT_EQ(p.pixel(170, 100), qRgb(0, 0, 255)) << "the later figure lies above";
 }
 
-TEST(DiagramPicture, StartsFromACopyOfTheCanvasPictureAndCutsFiguresOffAtItsEdge) {
+TEST(DiagramPicture, StartsFromACopyOfTheCanvasPictureAndGrowsToHoldEveryFigure) {
   QImage canvas(300, 200, QImage::Format_RGB32);
   canvas.fill(Qt::white);
   canvas.setPixel(5, 5, qRgb(0, 255, 0));
@@ -62,9 +62,12 @@ TEST(DiagramPicture, StartsFromACopyOfTheCanvasPictureAndCutsFiguresOffAtItsEdge
   box.ApplyBounds(250, 150, 200, 200);
   box.SetFillColor(clRed);
   QImage p = BuildDiagramPicture(&canvas, QSize(684, 449), Raw({&box}));
-  EXPECT_EQ(p.size(), QSize(300, 200)) << "the picture's size, not the canvas control's";
+  // The canvas picture's size, not the canvas control's, grown to the figure's right and bottom.
+  EXPECT_EQ(p.size(), QSize(450, 350));
   EXPECT_EQ(p.pixel(5, 5), qRgb(0, 255, 0));
   EXPECT_EQ(p.pixel(299, 199), qRgb(255, 0, 0));
+  EXPECT_EQ(p.pixel(400, 300), qRgb(255, 0, 0)) << "the part beyond the canvas picture is drawn too";
+  EXPECT_EQ(p.pixel(310, 100), qRgb(255, 255, 255)) << "new room is white";
   EXPECT_EQ(canvas.pixel(299, 199), qRgb(255, 255, 255)) << "the canvas picture itself is untouched";
 }
 
@@ -258,7 +261,7 @@ TEST(DocumentPrint, FiguresLandWhereTheOnePageFitPutsThem) {
   auto* doc = new TwinKedrinFile(&main);
   doc->imgKedrin->PictureSizeSource = [] { return QSize(200, 100); };
   doc->imgKedrin->Picture();
-  doc->Modified = true;
+  doc->SetModified(true);
   auto place = [&](TCustomKDTool* f, QRect r, TColor colour) {
     f->ApplyBounds(r.x(), r.y(), r.width(), r.height());
     f->SetLineColor(colour);
@@ -269,7 +272,7 @@ TEST(DocumentPrint, FiguresLandWhereTheOnePageFitPutsThem) {
   place(new TKDRectangle(doc), QRect(20, 10, 40, 30), clRed);
   place(new TKDEllipse(doc), QRect(120, 50, 60, 40), clBlue);
   doc->PrintDocument();
-  EXPECT_TRUE(doc->Modified) << "printing changes nothing";
+  EXPECT_TRUE(doc->Modified()) << "printing changes nothing";
   EXPECT_FALSE(main.printer.printerState() == QPrinter::Active) << "the job has ended";
   delete doc;
 

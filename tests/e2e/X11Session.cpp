@@ -39,7 +39,11 @@ X11Session::X11Session() {
   server_->start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                           QStringLiteral("0"),
                                           QStringLiteral("%1x%2x24").arg(kScreenWidth).arg(kScreenHeight),
-                                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                                          QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                                          // Without it the server resets whenever its last client
+                                          // leaves, and a client arriving meanwhile (the editor,
+                                          // right after a readiness check) is turned away.
+                                          QStringLiteral("-noreset")});
   if (!server_->waitForStarted(5000)) return;
   QByteArray number;
   WaitFor(

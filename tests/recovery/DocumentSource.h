@@ -46,7 +46,7 @@ class DocumentSource : public AutosaveSource {
   QString AutosaveFilePath() const override {
     return document_.Title() == QStringLiteral("Noname.kdl") ? QString() : document_.Title();
   }
-  bool AutosaveModified() const override { return document_.Modified; }
+  bool AutosaveModified() const override { return document_.Modified(); }
   bool AutosaveDragInProgress() const override { return false; }
   QByteArray AutosaveRecords(int& figures) const override {
     const std::vector<TCustomKDTool*> list = document_.Figures();
@@ -66,6 +66,6 @@ T* AddFigure(TwinKedrinFile& document, const QRect& r) {
   figure->ApplyBounds(r.x(), r.y(), r.width(), r.height());
   figure->SetParentControl(document.Surface());
   document.WireFigure(figure);
-  document.Modified = true;
+  document.SetModified(true);
   return figure;
 }

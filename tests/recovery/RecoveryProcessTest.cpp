@@ -91,7 +91,7 @@ TEST(RecoveryAfterAKill, BothDocumentsComeBackWithEveryFigureAndSaveWhole) {
     TwinKedrinFile document(&main);
     document.LoadFromFile(r.recordsPath);
     document.SetTitle(r.title);
-    document.Modified = true;
+    document.SetModified(true);
     DocumentSource source(document);
     live.Register(&source, r.id);
     if (r.title == diagram) {
