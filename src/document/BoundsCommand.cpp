@@ -58,3 +58,9 @@ void BoundsCommand::Apply(bool after) {
   }
   figures_.Select(moved);
 }
+
+std::vector<uint64_t> BoundsCommand::Touched() const {
+  std::vector<uint64_t> ids;
+  for (const Change& c : changes_) ids.push_back(c.id);
+  return ids;
+}

@@ -1,15 +1,16 @@
 #pragma once
 #include <QRect>
-#include <QUndoCommand>
 #include <cstdint>
 #include <vector>
+
+#include "DocumentCommand.h"
 
 class DocumentFigures;
 
 // A move or resize of figures: a drag of a frame's body or handle, or arrow-key nudges.
 // Holds each figure's bounds before and after. Consecutive nudges of the same figures merge
 // into one step.
-class BoundsCommand : public QUndoCommand {
+class BoundsCommand : public DocumentCommand {
  public:
   struct Change {
     uint64_t id;
@@ -20,6 +21,7 @@ class BoundsCommand : public QUndoCommand {
   BoundsCommand(DocumentFigures& figures, Kind kind, std::vector<Change> changes);
 
   void undo() override;
+  std::vector<uint64_t> Touched() const override;
   void redo() override;
   int id() const override;
   bool mergeWith(const QUndoCommand* other) override;

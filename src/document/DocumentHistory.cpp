@@ -3,6 +3,7 @@
 #include <QScopedValueRollback>
 
 #include "BoundsCommand.h"
+#include "DocumentCommand.h"
 #include "CustomKDTool.h"
 #include "FigureSetCommand.h"
 #include "TwinKedrinFile.h"
@@ -12,8 +13,30 @@ namespace {
 constexpr int kUndoLimit = 1000;
 }  // namespace
 
-DocumentHistory::DocumentHistory(TwinKedrinFile& document) : document_(document), figures_(document) {
+DocumentHistory::DocumentHistory(TwinKedrinFile& document)
+    : document_(document), figures_(document), digest_(document, figures_) {
   stack_.setUndoLimit(kUndoLimit);
+  QObject::connect(&stack_, &QUndoStack::indexChanged, &stack_, [this](int index) { IndexChanged(index); });
+  savedDigest_ = digest_.Current();
+}
+
+DocumentHistory::~DocumentHistory() {
+  // The stack clears itself as it goes and reports it: nobody may listen by then.
+  QObject::disconnect(&stack_, nullptr, nullptr, nullptr);
+}
+
+void DocumentHistory::IndexChanged(int) { differs_ = digest_.Current() != savedDigest_; }
+
+void DocumentHistory::ForgetTouched(const QUndoCommand* command) {
+  if (auto* c = dynamic_cast<const DocumentCommand*>(command)) digest_.Forget(c->Touched());
+}
+
+void DocumentHistory::MarkSaved() {
+  End();
+  stack_.setClean();
+  digest_.ForgetAll();
+  savedDigest_ = digest_.Current();
+  differs_ = false;
 }
 
 void DocumentHistory::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& targets, const QString& label) {
@@ -61,17 +84,22 @@ void DocumentHistory::Push(QUndoCommand* command) {
     delete command;
     return;
   }
+  // The step is already done: its figures' fingerprints are stale, also when it merges into the
+  // step before or cancels it out.
+  ForgetTouched(command);
   stack_.push(command);
 }
 
 void DocumentHistory::Undo() {
   if (open_ || !stack_.canUndo()) return;
   QScopedValueRollback guard(replaying_, true);
+  ForgetTouched(stack_.command(stack_.index() - 1));
   stack_.undo();
 }
 
 void DocumentHistory::Redo() {
   if (open_ || !stack_.canRedo()) return;
   QScopedValueRollback guard(replaying_, true);
+  ForgetTouched(stack_.command(stack_.index()));
   stack_.redo();
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "ContentDigest.h"
 #include "DocumentFigures.h"
 #include "EditListener.h"
 
@@ -15,10 +16,14 @@ class TwinKedrinFile;
 // The history of one document: its undo stack, and the recording of every change made to its
 // figures, whether through the selection frames (drags, handles, keys) or by the document's own
 // commands (draw, paste, cut, restyle, restack). Each user action becomes one step that holds only
-// what it changed; the stack's clean state is the saved state.
+// what it changed. The document is modified exactly when what a save would write differs from the
+// saved state.
 class DocumentHistory {
  public:
   explicit DocumentHistory(TwinKedrinFile& document);
+  ~DocumentHistory();
+  DocumentHistory(const DocumentHistory&) = delete;
+  DocumentHistory& operator=(const DocumentHistory&) = delete;
 
   QUndoStack& Stack() { return stack_; }
   DocumentFigures& Figures() { return figures_; }
@@ -36,6 +41,11 @@ class DocumentHistory {
 
   void Undo();
   void Redo();
+
+  // Whether what a save would write differs from what was last saved or opened.
+  bool DiffersFromSaved() const { return differs_; }
+  // The present state is the saved one (after a save or an open).
+  void MarkSaved();
   // True while an undo or redo is being carried out: nothing is recorded then.
   bool Replaying() const { return replaying_; }
 
@@ -48,9 +58,17 @@ class DocumentHistory {
     std::vector<DocumentFigures::Placed> placed;  // Delete only
   };
 
+  // After every step done, undone or merged: the fingerprint is compared with the saved one.
+  void IndexChanged(int index);
+  // A step is about to be done or undone: the fingerprints of its figures go stale.
+  void ForgetTouched(const QUndoCommand* command);
+
   TwinKedrinFile& document_;
   DocumentFigures figures_;
   QUndoStack stack_;
+  ContentDigest digest_;
+  uint64_t savedDigest_ = 0;
+  bool differs_ = false;
   std::optional<Open> open_;
   bool replaying_ = false;
 };

@@ -28,3 +28,9 @@ void FigureSetCommand::TakeAway() {
   for (const DocumentFigures::Placed& p : placed_) ids.push_back(p.id);
   figures_.Remove(ids);
 }
+
+std::vector<uint64_t> FigureSetCommand::Touched() const {
+  std::vector<uint64_t> ids;
+  for (const DocumentFigures::Placed& p : placed_) ids.push_back(p.id);
+  return ids;
+}

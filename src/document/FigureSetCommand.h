@@ -1,11 +1,10 @@
 #pragma once
-#include <QUndoCommand>
-
+#include "DocumentCommand.h"
 #include "DocumentFigures.h"
 
 // Figures coming onto the canvas (drawn, pasted) or leaving it (Delete, Cut). Holds the records
 // of those figures with their places in the stacking order, and nothing else of the diagram.
-class FigureSetCommand : public QUndoCommand {
+class FigureSetCommand : public DocumentCommand {
  public:
   enum class Direction { Add, Remove };
 
@@ -14,6 +13,7 @@ class FigureSetCommand : public QUndoCommand {
                    const QString& text);
 
   void undo() override;
+  std::vector<uint64_t> Touched() const override;
   void redo() override;
 
   size_t Count() const { return placed_.size(); }

@@ -22,3 +22,6 @@ void RestackCommand::Apply(const std::vector<DocumentFigures::Move>& places) {
   for (const DocumentFigures::Move& m : places) ids.push_back(m.id);
   figures_.Select(figures_.Find(ids));
 }
+
+// Only places change; every record stays as it was.
+std::vector<uint64_t> RestackCommand::Touched() const { return {}; }

@@ -45,3 +45,9 @@ void RestyleCommand::Apply(bool after) {
   }
   figures_.Select(restyled);
 }
+
+std::vector<uint64_t> RestyleCommand::Touched() const {
+  std::vector<uint64_t> ids;
+  for (const Change& c : changes_) ids.push_back(c.id);
+  return ids;
+}

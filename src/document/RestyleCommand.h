@@ -1,15 +1,15 @@
 #pragma once
-#include <QUndoCommand>
 #include <cstdint>
 #include <vector>
 
+#include "DocumentCommand.h"
 #include "FigureStyle.h"
 
 class DocumentFigures;
 
 // A style control applied to the selection: each restyled figure's style before and after.
 // The keystrokes of one editing burst in the caption box merge into one step.
-class RestyleCommand : public QUndoCommand {
+class RestyleCommand : public DocumentCommand {
  public:
   struct Change {
     uint64_t id;
@@ -19,6 +19,7 @@ class RestyleCommand : public QUndoCommand {
   RestyleCommand(DocumentFigures& figures, TStyleItem item, std::vector<Change> changes, int burst);
 
   void undo() override;
+  std::vector<uint64_t> Touched() const override;
   void redo() override;
   int id() const override;
   bool mergeWith(const QUndoCommand* other) override;

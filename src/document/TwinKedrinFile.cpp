@@ -83,8 +83,10 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
   connect(SendToBack1, &QAction::triggered, this, [this] { SendToBack1Click(); });
 
   history_ = std::make_unique<DocumentHistory>(*this);
-  connect(&history_->Stack(), &QUndoStack::cleanChanged, this, [this] { ShowModified(); });
-  connect(&history_->Stack(), &QUndoStack::indexChanged, this, [this] { emit ContentChanged(); });
+  connect(&history_->Stack(), &QUndoStack::indexChanged, this, [this] {
+    ShowModified();
+    emit ContentChanged();
+  });
 
   focus::MarkForm(this);
   FormCreate();
@@ -107,11 +109,11 @@ void TwinKedrinFile::SetTitle(const QString& title) {
   setWindowModified(Modified());
 }
 
-bool TwinKedrinFile::Modified() const { return forcedModified_ || !history_->Stack().isClean(); }
+bool TwinKedrinFile::Modified() const { return forcedModified_ || history_->DiffersFromSaved(); }
 
 void TwinKedrinFile::SetModified(bool modified) {
   forcedModified_ = modified;
-  if (!modified) history_->Stack().setClean();
+  if (!modified) history_->MarkSaved();
   ShowModified();
 }
 

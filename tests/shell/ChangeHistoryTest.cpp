@@ -154,6 +154,19 @@ TEST_F(ChangeHistory, ConsecutiveNudgesOfOneSelectionAreOneStep) {
   EXPECT_EQ(doc->UndoStack()->count(), 0);
 }
 
+TEST_F(ChangeHistory, AMoveAndTheOppositeMoveAreTwoStepsButNoChange) {
+  const Diagram d = Build();
+  UseTool("btnSelect");
+  const QPoint c = d.box->geometry().center();
+  Drag(c, c + QPoint(60, 0));
+  EXPECT_TRUE(doc->Modified());
+  Drag(c + QPoint(60, 0), c);
+  EXPECT_EQ(doc->UndoStack()->count(), 2);
+  EXPECT_FALSE(doc->Modified()) << "the diagram is the saved one again";
+  main->Undo1->trigger();
+  EXPECT_TRUE(doc->Modified());
+}
+
 TEST_F(ChangeHistory, TypingACaptionIsOneStepPerBurst) {
   const Diagram d = Build();
   ClickFigure(d.label);

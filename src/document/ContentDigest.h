@@ -1,0 +1,26 @@
+#pragma once
+#include <QHash>
+#include <cstdint>
+#include <vector>
+
+class DocumentFigures;
+class TwinKedrinFile;
+
+// A fingerprint of what a save would write, leaving aside which figures are selected: each
+// figure's record is hashed once and the hash kept until a step changes that figure; the hashes
+// are combined in stacking order. Two states with the same fingerprint save the same bytes, so the
+// document is modified exactly when its fingerprint differs from the saved one, however the
+// history got there (a move and the opposite move are two steps, but no change).
+class ContentDigest {
+ public:
+  ContentDigest(TwinKedrinFile& document, DocumentFigures& figures);
+
+  void Forget(const std::vector<uint64_t>& ids);
+  void ForgetAll() { hashes_.clear(); }
+  uint64_t Current();
+
+ private:
+  TwinKedrinFile& document_;
+  DocumentFigures& figures_;
+  QHash<uint64_t, uint64_t> hashes_;
+};
