@@ -317,6 +317,29 @@ TEST_F(EditorScenario, DrawSelectRestyleCopySaveReopenExport) {
     EXPECT_TRUE(Near(ScreenAt(shot, 420, 165), kWhite));  // the rectangle is back in its place
   });
 
+  Step("delete a figure, undo it and save: the file is as it was", [&] {
+    const QString final = Out(QStringLiteral("scenario-final.kdl"));
+    QFile f(final);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    const auto figures = Dump(final);
+    const Figure* diamond = FindFigure(figures, "TKDDiamond");
+    ASSERT_NE(diamond, nullptr);
+    const QPoint centre(diamond->Int("Left") + diamond->Int("Width") / 2, diamond->Int("Top") + diamond->Int("Height") / 2);
+    UseTool(Select);
+    ClickCanvas(centre.x(), centre.y());
+    x_.Key(QStringLiteral("Delete"));
+    ASSERT_TRUE(Save(final));
+    EXPECT_EQ(Dump(final).size(), figures.size() - 1);
+    x_.Key(QStringLiteral("ctrl+z"));
+    ClickCanvas(600, 400);  // nothing selected, as when it was saved
+    ASSERT_TRUE(Save(final));
+    QFile again(final);
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), before);
+  });
+
   Step("export a bitmap and a JPEG", [&] {
     for (const char* name : {"scenario.bmp", "scenario.jpg"}) {
       ASSERT_TRUE(SaveAs(Out(QLatin1String(name)))) << name;
