@@ -174,6 +174,7 @@ void DocumentFigures::Select(const std::vector<TCustomKDTool*>& figures) {
   }
   if (single && !group && figures.size() == 1 && single->Target() == figures.front()) {
     single->FitToTarget();
+    document_.ShowSelectedStyle(figures.front());
     return;
   }
   focus::SetFocus(surface);

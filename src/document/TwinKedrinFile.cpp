@@ -252,7 +252,16 @@ void TwinKedrinFile::ToolSeleComp(TCustomKDTool* figure) {
   SavedLineWidth = CurLineWidth;
   SavedFont = CurFont;
   SavedCaption = CurCaption;
+  if (qobject_cast<TKDArrow*>(figure)) {
+    SavedArrowPosition = CurArrowPosition;
+    SavedArrowDirection = CurArrowDirection;
+    SavedArrowThicknessRate = CurArrowThicknessRate;
+    SavedArrowHeadLengthRate = CurArrowHeadLengthRate;
+  }
+  ShowSelectedStyle(figure);
+}
 
+void TwinKedrinFile::ShowSelectedStyle(TCustomKDTool* figure) {
   CurPenColor = figure->LineColor();
   CurBrushColor = figure->FillColor();
   CurPenStyle = figure->LineStyle();
@@ -262,10 +271,6 @@ void TwinKedrinFile::ToolSeleComp(TCustomKDTool* figure) {
   CurCaption = figure->Caption();
 
   if (auto* arrow = qobject_cast<TKDArrow*>(figure)) {
-    SavedArrowPosition = CurArrowPosition;
-    SavedArrowDirection = CurArrowDirection;
-    SavedArrowThicknessRate = CurArrowThicknessRate;
-    SavedArrowHeadLengthRate = CurArrowHeadLengthRate;
     CurArrowPosition = arrow->ArrowPosition();
     CurArrowDirection = arrow->ArrowDirection();
     CurArrowThicknessRate = arrow->ArrowThicknessRate();

@@ -112,6 +112,9 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   void ToolExit(TCustomKDTool* figure);
   void ToolMouseDown(TCustomKDTool* figure, TMouseButton button, TShiftState shift, int x, int y);
   void ShowStyleInMainWindow();
+  // The selected figure's style becomes the current style and shows in the controls; the saved
+  // drawing style stays (an undo or redo changed the figure that is selected).
+  void ShowSelectedStyle(TCustomKDTool* figure);
   // Applies the current style to the selected figures: a single figure takes the whole style; a
   // group takes only the item the control that called edits, each member keeping the rest.
   void ApplyStyleToSelection(TStyleItem item = TStyleItem::All);

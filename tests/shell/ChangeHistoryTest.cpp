@@ -1,6 +1,8 @@
 // Every change a save would keep marks the document modified and is one step of its history;
 // undoing back to the saved state makes it unmodified again, exactly.
 #include <QLineEdit>
+
+#include "TUpDownEdit.h"
 #include <QUndoStack>
 
 #include "HistoryFixture.h"
@@ -164,6 +166,34 @@ TEST_F(ChangeHistory, AMoveAndTheOppositeMoveAreTwoStepsButNoChange) {
   EXPECT_EQ(doc->UndoStack()->count(), 2);
   EXPECT_FALSE(doc->Modified()) << "the diagram is the saved one again";
   main->Undo1->trigger();
+  EXPECT_TRUE(doc->Modified());
+}
+
+TEST_F(ChangeHistory, AfterUndoTheControlsShowTheSelectedFiguresStyle) {
+  const Diagram d = Build();
+  ClickFigure(d.box);
+  main->btnDashPen->click();
+  main->PenWidth->setValue(5);
+  EXPECT_EQ(d.box->LineWidth(), 5);
+  main->Undo1->trigger();
+  main->Undo1->trigger();
+  EXPECT_EQ(d.box->LineStyle(), psSolid);
+  EXPECT_TRUE(main->btnSolidPen->isChecked());
+  EXPECT_EQ(main->PenWidth->value(), 2);
+  EXPECT_TRUE(d.box->HaveFocused());
+}
+
+TEST_F(ChangeHistory, FailedOrCancelledCommandsLeaveNoStep) {
+  const Diagram d = Build();
+  ClickFigure(d.box);
+  main->btnPenColor->click();  // the colour dialog is cancelled
+  main->btnFontSet->click();   // and so is the font dialog
+  EXPECT_EQ(doc->UndoStack()->count(), 0);
+  Key(Qt::Key_Right);
+  main->saveAnswers = {QStringLiteral("/nonexistent-folder/x.kdl")};
+  main->Saveas1Click();  // fails: reported, and the history is as it was
+  EXPECT_EQ(errorsShown.size(), 1u);
+  EXPECT_EQ(doc->UndoStack()->count(), 1);
   EXPECT_TRUE(doc->Modified());
 }
 
