@@ -1,11 +1,10 @@
 // Every change a save would keep marks the document modified and is one step of its history;
 // undoing back to the saved state makes it unmodified again, exactly.
 #include <QLineEdit>
-
-#include "TUpDownEdit.h"
 #include <QUndoStack>
 
 #include "HistoryFixture.h"
+#include "TUpDownEdit.h"
 
 namespace {
 
