@@ -49,6 +49,8 @@ void DrawBand(TImage* image, TTool tool, int ex, int ey) {
 
 }  // namespace
 
+bool TwinKedrinFile::CanvasDragInProgress() { return Dragging; }
+
 void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState, int x, int y) {
   // A second button pressed during a drag starts a new one; the old band goes first so that no
   // trace of it stays on the picture.

@@ -81,6 +81,7 @@ bool TwinKedrinFile::SaveToFile(const QString& fileName) {
   readIncompletely_ = false;
   SetTitle(fileName);
   SetModified(false);
+  emit Saved();
   return true;
 }
 

@@ -198,7 +198,13 @@ bool TwinKedrinFile::FormCloseQuery() {
   return !Modified();
 }
 
+bool TwinKedrinFile::DragInProgress() const {
+  QWidget* grabber = QWidget::mouseGrabber();
+  return CanvasDragInProgress() || (grabber && isAncestorOf(grabber)) || history_->EditOpen();
+}
+
 void TwinKedrinFile::FormClose() {
+  emit Closed();
   RemoveKeyHook();
   if (mainWindow_ && mainWindow_->CurrentDocument() == this) mainWindow_->SetCurrentDocument(nullptr);
 }

@@ -71,6 +71,8 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   DocumentFigures& FigureSet();
   void Undo();
   void Redo();
+  // A mouse drag is in progress on the canvas or on a selection frame.
+  bool DragInProgress() const;
 
   // Fields.
   TColor SavedPenColor = 0;
@@ -135,6 +137,8 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   void imgKedrinMouseDown(TMouseButton button, TShiftState shift, int x, int y);
   void imgKedrinMouseMove(TShiftState shift, int x, int y);
   void imgKedrinMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  // Between a press on any document's canvas and its release.
+  static bool CanvasDragInProgress();
 
   // Files, pictures and printing (KedrinFiles.cpp). Failures throw EKedrinError/EStreamError
   // with the text for the error box; SaveToFile returns false when nothing was saved because the
@@ -160,6 +164,10 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   void ModifiedChanged(bool modified);
   // Something a save would write changed (autosave listens).
   void ContentChanged();
+  // The diagram was saved to the file its title names.
+  void Saved();
+  // The window is closing for good (after the question, if there was one).
+  void Closed();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -52,6 +52,9 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   std::vector<TwinKedrinFile*> Documents() const;
   // Open without the dialog: a new document that reads the file (the command line uses it).
   TwinKedrinFile* OpenFile(const QString& fileName);
+  // A document brought back from a copy of its records: titled as it was, and modified (so Save
+  // writes it to its own file, or asks for a name for a never-saved one).
+  TwinKedrinFile* OpenRecovered(const QString& recordsFile, const QString& title);
 
   // Handlers.
   void FormCreate();
@@ -118,6 +121,10 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   // The file dialogs as the commands run them (filters, default extension, overwrite question).
   static std::unique_ptr<QFileDialog> MakeOpenDialog(QWidget* parent);
   static std::unique_ptr<QFileDialog> MakeSaveAsDialog(QWidget* parent);
+
+ signals:
+  // A new document window exists (New, Open, the command line, recovery).
+  void DocumentAdded(TwinKedrinFile* document);
 
  protected:
   // The dialogs, one place each so that tests can answer them. An empty name is a cancel.

@@ -40,6 +40,17 @@ TwinKedrinFile* TwinMain::btnNewClick() {
   const int slot = static_cast<int>((MdiArea->subWindowList().size() - 1) % 8);
   sub->move(slot * step, slot * step);
   sub->show();
+  emit DocumentAdded(doc);
+  return doc;
+}
+
+TwinKedrinFile* TwinMain::OpenRecovered(const QString& recordsFile, const QString& title) {
+  TwinKedrinFile* doc = btnNewClick();
+  QPointer<TwinKedrinFile> guard(doc);
+  errors::RunCommand(this, [&] { doc->LoadFromFile(recordsFile); });
+  if (!guard) return nullptr;
+  doc->SetTitle(title);
+  doc->SetModified(true);
   return doc;
 }
 
