@@ -6,7 +6,11 @@
 
 #include "BoundsCommand.h"
 #include "ComponentClipboard.h"
+#include "BulkAdoption.h"
+#include "DocumentFigures.h"
 #include "DocumentHistory.h"
+#include "FigureTransfer.h"
+#include "Focus.h"
 #include "Errors.h"
 #include "KDTools.h"
 #include "KeyHook.h"
@@ -70,11 +74,53 @@ void TwinKedrinFile::PasteCopies() {
       copy->ClearEvents();
       copy->Release();
     }
-    componentclipboard::Flush();
+    componentclipboard::Discard();
     throw;
   }
-  componentclipboard::Flush();
+  // Each record went through the clipboard within this command only: what the system clipboard
+  // holds (the last Copy or Cut) stays.
+  componentclipboard::Discard();
   History().RecordAdded(copies, CountedText("Paste", copies.size()));
+  // The copies become the selection, so Delete right after Paste takes the copies.
+  FigureSet().Select(copies);
+}
+
+bool TwinKedrinFile::HasCopyMarks() const {
+  for (TCustomKDTool* f : Figures())
+    if (f->CopyMark) return true;
+  return false;
+}
+
+std::vector<TCustomKDTool*> TwinKedrinFile::SelectedFigures() const {
+  std::vector<TCustomKDTool*> selected;
+  for (TCustomKDTool* f : Figures())
+    if (f->HaveFocused()) selected.push_back(f);
+  return selected;
+}
+
+void TwinKedrinFile::PasteFigures(const QByteArray& records) {
+  // Read whole or not at all: bad data fails with the reader's message and changes nothing.
+  std::vector<std::unique_ptr<TCustomKDTool>> read = figuretransfer::Read(records);
+  if (read.empty()) return;
+  focus::SetFocus(Surface());
+  std::vector<TCustomKDTool*> pasted;
+  {
+    BulkAdoption bulk(Surface(), true);
+    for (std::unique_ptr<TCustomKDTool>& owned : read) {
+      TCustomKDTool* f = owned.release();
+      f->SetDocumentWindow(this);
+      f->ApplyBounds(f->Left() + 10, f->Top() + 10, f->Width(), f->Height());
+      FigureSet().Adopt(f);
+      pasted.push_back(f);
+    }
+  }
+  History().RecordAdded(pasted, CountedText("Paste", pasted.size()));
+  FigureSet().Select(pasted);
+}
+
+void TwinKedrinFile::SelectAll() {
+  // As a rubber band around every figure would, but one figure is selected on its own.
+  FigureSet().Select(Figures());
 }
 
 void TwinKedrinFile::InstallKeyHook(TMainWindowLink* mainWindow) {
@@ -90,8 +136,8 @@ void TwinKedrinFile::InstallKeyHook(TMainWindowLink* mainWindow) {
     TwinKedrinFile* document = mainWindow->CurrentDocument();
     if (!document) return;
     errors::RunCommand(document, [&] {
-      if (key == 'C') document->CopySelection();
-      else document->PasteCopies();
+      if (key == 'C') mainWindow->CopyCommand();
+      else mainWindow->PasteCommand();
     });
   });
 }

@@ -110,6 +110,8 @@ void TwinKedrinFile::LoadFromFile(const QString& fileName) {
   SetModified(false);
 }
 
+QImage TwinKedrinFile::Picture() const { return DocumentPicture(*this); }
+
 void TwinKedrinFile::ExportPicture(const QString& fileName) {
   const QString ext = filenames::Extension(fileName);
   if (ext == filenames::kBitmapExt) picturefiles::WriteBmp(DocumentPicture(*this), fileName);

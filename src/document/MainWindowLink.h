@@ -39,4 +39,9 @@ class TMainWindowLink {
   virtual bool SaveAs(TwinKedrinFile* target) = 0;
   // The printer chosen in the printer set-up dialog.
   virtual QPrinter* Printer() = 0;
+
+  // Copy and Paste of the current document, as the Ctrl+C and Ctrl+V watcher runs them; by
+  // default the document's own copy marks and paste.
+  virtual void CopyCommand();
+  virtual void PasteCommand();
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -146,12 +147,23 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   bool SaveToFile(const QString& fileName);
   void LoadFromFile(const QString& fileName);
   void ExportPicture(const QString& fileName);
+  // The picture export and printing use: the canvas picture grown to hold every figure.
+  QImage Picture() const;
   void PrintDocument();
 
   // Clipboard (KedrinClipboard.cpp).
   void CutSelection();
   void CopySelection();
   void PasteCopies();
+  // Whether any figure is marked by Copy for the next Paste.
+  bool HasCopyMarks() const;
+  std::vector<TCustomKDTool*> SelectedFigures() const;
+  // Figures from another document or program, given as a sequence of records: each 10 pixels
+  // right of and below where it was, above every other figure, selected. Throws EStreamError for
+  // data that is not a whole sequence of records, and then changes nothing.
+  void PasteFigures(const QByteArray& records);
+  // Selects every figure, as a rubber band around all of them would (one figure on its own).
+  void SelectAll();
   // The Ctrl+C and Ctrl+V shortcuts: one application-wide key watcher, installed at a document's
   // activation while none is installed and removed when any document closes; it acts on the main
   // window's current document.

@@ -41,6 +41,8 @@ void Flush() {
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
+void Discard() { g_pending.reset(); }
+
 void Put(const QByteArray& record, std::function<QImage()> picture) {
   g_pending = Pending{record, std::move(picture)};
   if (!g_flushScheduled) {

@@ -22,6 +22,8 @@ void Put(const QByteArray& record, std::function<QImage()> picture = {});
 std::optional<QByteArray> Get();
 // Publishes a pending record to the system clipboard now.
 void Flush();
+// Forgets a pending record without publishing it: the system clipboard keeps what it holds.
+void Discard();
 
 // The name registered at start-up; it carries no data.
 unsigned short RegisterClipboardFormat(const char* name);

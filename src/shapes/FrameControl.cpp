@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "Canvas.h"
+#include "Focus.h"
 #include "KeyState.h"
 
 TFrameControl::TFrameControl() {
@@ -103,8 +104,11 @@ void TFrameControl::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TFrameControl::keyPressEvent(QKeyEvent* event) {
-  if (tracker_.Active() && event->key() == Qt::Key_Escape) {
-    tracker_.Cancel();
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    // Escape puts a drag back; with no drag it ends the selection, as a press on the empty
+    // canvas would.
+    if (tracker_.Active()) tracker_.Cancel();
+    else if (QWidget* canvas = parentWidget()) focus::SetFocus(canvas);
     return;
   }
   TEditKind kind = TEditKind::Key;

@@ -34,7 +34,9 @@
 #include "TUpDownEdit.h"
 #include "TwinAbout.h"
 #include "TwinKedrinFile.h"
+#include "RecentFiles.h"
 #include "UndoActions.h"
+#include "WindowMenu.h"
 #include "utChms.h"
 
 TwinMain* winMain = nullptr;
@@ -115,8 +117,11 @@ void TwinMain::CreateMenus() {
   File1->setObjectName(QStringLiteral("File1"));
   New1 = MakeItem(File1, "New1", "&New");
   Open1 = MakeItem(File1, "Open1", "&Open");
+  RecentFiles1 = File1->addMenu(QStringLiteral("&Recent Files"));
+  RecentFiles1->setObjectName(QStringLiteral("RecentFiles1"));
   Save1 = MakeItem(File1, "Save1", "&Save");
   Saveas1 = MakeItem(File1, "Saveas1", "Save &as...");
+  Export1 = MakeItem(File1, "Export1", "&Export...");
   File1->addSeparator()->setObjectName(QStringLiteral("N1"));
   Exit1 = MakeItem(File1, "Exit1", "E&xit");
 
@@ -131,29 +136,56 @@ void TwinMain::CreateMenus() {
   Cut1 = MakeItem(Edit1, "Cut1", "Cu&t");
   Copy1 = MakeItem(Edit1, "Copy1", "&Copy");
   Paste1 = MakeItem(Edit1, "Paste1", "&Paste");
+  CopyAsPicture1 = MakeItem(Edit1, "CopyAsPicture1", "Copy as P&icture");
+  Edit1->addSeparator();
+  SelectAll1 = MakeItem(Edit1, "SelectAll1", "Select &All");
 
   Print1 = MainMenu1->addMenu(QStringLiteral("&Print"));
   Print1->setObjectName(QStringLiteral("Print1"));
   Print2 = MakeItem(Print1, "Print2", "&Print");
+  PrintPreview1 = MakeItem(Print1, "PrintPreview1", "Print Pre&view...");
   PrintSetup1 = MakeItem(Print1, "PrintSetup1", "Print &Setup...");
+
+  Window1 = MainMenu1->addMenu(QStringLiteral("&Window"));
+  Window1->setObjectName(QStringLiteral("Window1"));
+  windowMenu_ = new WindowMenu(Window1, MdiArea);
 
   About1 = MainMenu1->addMenu(QStringLiteral("&Help"));
   About1->setObjectName(QStringLiteral("About1"));
   Help1 = MakeItem(About1, "Help1", "&Help Topic");
   About2 = MakeItem(About1, "About2", "&About...");
 
+  // The keys every desktop program has, shown in the menus.
+  New1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  Open1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  Save1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  Saveas1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  Export1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  Cut1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+  Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+  Paste1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+  SelectAll1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+  Print2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  Help1->setShortcut(QKeySequence(Qt::Key_F1));
+
   connect(New1, &QAction::triggered, this, [this] { btnNewClick(); });
   connect(Open1, &QAction::triggered, this, [this] { btnOpenClick(); });
   connect(Save1, &QAction::triggered, this, [this] { btnSaveClick(); });
   connect(Saveas1, &QAction::triggered, this, [this] { Saveas1Click(); });
+  connect(Export1, &QAction::triggered, this, [this] { Export1Click(); });
   connect(Exit1, &QAction::triggered, this, [this] { btnExitClick(); });
   connect(Cut1, &QAction::triggered, this, [this] { btnCutClick(); });
   connect(Copy1, &QAction::triggered, this, [this] { btnCopyClick(); });
   connect(Paste1, &QAction::triggered, this, [this] { btnPasteClick(); });
+  connect(CopyAsPicture1, &QAction::triggered, this, [this] { CopyAsPicture1Click(); });
+  connect(SelectAll1, &QAction::triggered, this, [this] { SelectAll1Click(); });
   connect(Print2, &QAction::triggered, this, [this] { btnPrnSetClick(); });
+  connect(PrintPreview1, &QAction::triggered, this, [this] { PrintPreview1Click(); });
   connect(PrintSetup1, &QAction::triggered, this, [this] { btnPrintClick(); });
   connect(Help1, &QAction::triggered, this, [this] { btnHelpClick(); });
   connect(About2, &QAction::triggered, this, [this] { About2Click(); });
+  recentFiles_ = new RecentFiles(RecentFiles1, [this](const QString& file) { OpenFile(file); }, this);
 }
 
 void TwinMain::CreateToolBar1() {

@@ -71,6 +71,13 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   void btnHelpClick();
   void Undo1Click();
   void Redo1Click();
+  void Export1Click();
+  void CopyAsPicture1Click();
+  void SelectAll1Click();
+  void PrintPreview1Click();
+  // The watcher's Ctrl+C and Ctrl+V: the same commands as the menu's.
+  void CopyCommand() override;
+  void PasteCommand() override { btnPasteClick(); }
   void About2Click();
   // Style controls: each does nothing without a current document.
   void btnSolidPenClick(QObject* sender);
@@ -111,9 +118,11 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
 
   QToolButton *btnUndo = nullptr, *btnRedo = nullptr;
   QAction *Undo1 = nullptr, *Redo1 = nullptr;
-  QMenu *File1, *Edit1, *Print1, *About1;
-  QAction *New1, *Open1, *Save1, *Saveas1, *Exit1, *Cut1, *Copy1, *Paste1, *Print2, *PrintSetup1, *Help1,
-      *About2;
+  QMenu *File1, *Edit1, *Print1, *Window1, *About1, *RecentFiles1;
+  QAction *New1, *Open1, *Save1, *Saveas1, *Export1, *Exit1, *Cut1, *Copy1, *Paste1, *CopyAsPicture1, *SelectAll1,
+      *Print2, *PrintPreview1, *PrintSetup1, *Help1, *About2;
+  class WindowMenu* WindowMenu1() const { return windowMenu_; }
+  class RecentFiles* RecentFileList() const { return recentFiles_; }
   QMenu *mnuArrowPosition, *mnuArrowDirection;
   QAction *Left1, *Right1, *Both1;
   QAction *TopToTop1, *TopToBottom1, *BottomToTop1, *BottomToBottom1, *LeftToLeft1, *RightToRight1;
@@ -135,6 +144,9 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   // Runs the font dialog on font; true and the choice in font when confirmed.
   virtual bool ExecuteFontDialog(TFontDesc& font);
   virtual void ExecutePrinterSetupDialog();
+  // The Export dialog and the print preview of a document.
+  virtual void ExecuteExportDialog(TwinKedrinFile* document);
+  virtual void ExecutePrintPreview(const QImage& picture);
   // With no printer installed: the name of a PDF file to print to instead (empty: cancelled).
   virtual QString ExecutePrintToPdfDialog();
   // Whether the system has a printer that Print could use.
@@ -156,12 +168,17 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   // Shows exactly the ticked item of a radio menu.
   static void ShowTick(QMenu* menu, QAction* ticked);
 
+  // The document whose file that is, if one is open.
+  TwinKedrinFile* DocumentShowing(const QString& fileName) const;
+  void CloseWindowOf(TwinKedrinFile* doc);
   // Print's printer: the one chosen in Print Setup, or a PDF file when no printer is installed
   // and the user agrees. False when there is nothing to print on.
   bool PreparePrinter();
 
   QPointer<TwinKedrinFile> currentDocument_;
   class UndoActions* undoActions_ = nullptr;
+  class WindowMenu* windowMenu_ = nullptr;
+  class RecentFiles* recentFiles_ = nullptr;
   QPrinter printer_{QPrinter::HighResolution};
   QButtonGroup* toolGroup_ = nullptr;
   QButtonGroup* penGroup_ = nullptr;

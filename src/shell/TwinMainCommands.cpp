@@ -1,13 +1,26 @@
 // The file, edit, print and help commands of the main window; each acts on the current document.
 #include "TwinMain.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPointer>
 #include <QStyle>
 
+#include "ComponentClipboard.h"
 #include "Errors.h"
+#include "ExportDialog.h"
+#include "FigureTransfer.h"
+#include "PictureClipboard.h"
+#include "PrintPreview.h"
+#include "RecentFiles.h"
 #include "Icons.h"
 #include "Questions.h"
 #include "UndoActions.h"
@@ -32,6 +45,11 @@ TwinKedrinFile* TwinMain::btnNewClick() {
   auto* doc = new TwinKedrinFile(this);
   QMdiSubWindow* sub = MdiArea->addSubWindow(doc);
   sub->setWindowIcon(icons::Load(QStringLiteral("document")));
+  // Window > Close owns Ctrl+W and Ctrl+F4; the subwindow's own menu would make them ambiguous.
+  if (QMenu* system = sub->systemMenu())
+    for (QAction* a : system->actions())
+      if (a->shortcut() == QKeySequence(QKeySequence::Close) || a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+        a->setShortcuts({});
   SetCurrentDocument(doc);
   doc->SetTitle(kNoname);
   sub->resize(696, 480);
@@ -40,6 +58,7 @@ TwinKedrinFile* TwinMain::btnNewClick() {
   const int slot = static_cast<int>((MdiArea->subWindowList().size() - 1) % 8);
   sub->move(slot * step, slot * step);
   sub->show();
+  connect(doc, &TwinKedrinFile::Saved, this, [this, doc] { recentFiles_->Add(doc->Title()); });
   emit DocumentAdded(doc);
   return doc;
 }
@@ -60,17 +79,19 @@ void TwinMain::SetCurrentDocument(TwinKedrinFile* document) {
 }
 
 TwinKedrinFile* TwinMain::OpenFile(const QString& fileName) {
+  if (TwinKedrinFile* open = DocumentShowing(fileName)) {
+    MdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+    return open;
+  }
   TwinKedrinFile* doc = btnNewClick();
   QPointer<TwinKedrinFile> guard(doc);
   const bool read = errors::RunCommand(this, [&] { doc->LoadFromFile(fileName); });
   // A file named on the command line that gave nothing leaves no empty window behind.
   if (!read && guard && guard->Figures().empty()) {
-    if (QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(guard->parentWidget())) {
-      guard->FormClose();
-      delete sub;
-    }
+    CloseWindowOf(guard);
     return nullptr;
   }
+  if (read) recentFiles_->Add(fileName);
   return guard;
 }
 
@@ -79,7 +100,27 @@ void TwinMain::btnOpenClick() {
   QPointer<TwinKedrinFile> guard(doc);
   const QString name = ExecuteOpenDialog();
   if (name.isEmpty() || !guard) return;
-  errors::RunCommand(this, [&] { doc->LoadFromFile(name); });
+  // A diagram that is open already is shown, not opened twice; the empty window goes again.
+  if (TwinKedrinFile* open = DocumentShowing(name)) {
+    CloseWindowOf(doc);
+    MdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+    return;
+  }
+  if (errors::RunCommand(this, [&] { doc->LoadFromFile(name); })) recentFiles_->Add(name);
+}
+
+TwinKedrinFile* TwinMain::DocumentShowing(const QString& fileName) const {
+  const QString wanted = QFileInfo(fileName).absoluteFilePath();
+  for (TwinKedrinFile* doc : Documents())
+    if (doc->Title() != kNoname && QFileInfo(doc->Title()).absoluteFilePath() == wanted) return doc;
+  return nullptr;
+}
+
+void TwinMain::CloseWindowOf(TwinKedrinFile* doc) {
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(doc->parentWidget())) {
+    doc->FormClose();
+    delete sub;
+  }
 }
 
 void TwinMain::btnSaveClick() {
@@ -126,16 +167,92 @@ void TwinMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+namespace {
+std::vector<const TCustomKDTool*> Const(const std::vector<TCustomKDTool*>& figures) {
+  return {figures.begin(), figures.end()};
+}
+
+// The selected figures onto the system clipboard: their records, for pasting into any document
+// (of this or another editor), with a PNG and an SVG picture of them for other programs.
+void PutOnClipboard(TwinKedrinFile* doc) {
+  const std::vector<TCustomKDTool*> selected = doc->SelectedFigures();
+  if (selected.empty()) return;
+  QMimeData* data = exporting::PictureMimeData(Const(doc->Figures()), Const(selected));
+  data->setData(QString::fromLatin1(componentclipboard::kMimeType), figuretransfer::Records(selected));
+  componentclipboard::Discard();
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+// A key that a text field uses is the field's: the watcher's Ctrl+C there copies text, and only
+// marks the figures as the watcher always has.
+bool TextFieldHasFocus() {
+  QWidget* w = QApplication::focusWidget();
+  return qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w);
+}
+}  // namespace
+
 void TwinMain::btnCutClick() {
-  if (TwinKedrinFile* doc = CurrentDocument()) errors::RunCommand(this, [doc] { doc->CutSelection(); });
+  TwinKedrinFile* doc = CurrentDocument();
+  if (!doc) return;
+  // On the clipboard first, so that Cut then Paste moves the figures.
+  errors::RunCommand(this, [doc] {
+    PutOnClipboard(doc);
+    doc->CutSelection();
+  });
 }
 
 void TwinMain::btnCopyClick() {
-  if (TwinKedrinFile* doc = CurrentDocument()) errors::RunCommand(this, [doc] { doc->CopySelection(); });
+  TwinKedrinFile* doc = CurrentDocument();
+  if (!doc) return;
+  errors::RunCommand(this, [doc] {
+    doc->CopySelection();
+    PutOnClipboard(doc);
+  });
+}
+
+void TwinMain::CopyCommand() {
+  if (!TextFieldHasFocus()) return btnCopyClick();
+  if (TwinKedrinFile* doc = CurrentDocument()) doc->CopySelection();
 }
 
 void TwinMain::btnPasteClick() {
-  if (TwinKedrinFile* doc = CurrentDocument()) errors::RunCommand(this, [doc] { doc->PasteCopies(); });
+  TwinKedrinFile* doc = CurrentDocument();
+  if (!doc) return;
+  errors::RunCommand(this, [doc] {
+    // Figures marked in this document are copied as they always were; otherwise whatever figures
+    // the clipboard holds come in, from another document or another run.
+    if (doc->HasCopyMarks()) return doc->PasteCopies();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QString type = QString::fromLatin1(componentclipboard::kMimeType);
+    if (data && data->hasFormat(type)) doc->PasteFigures(data->data(type));
+  });
+}
+
+void TwinMain::SelectAll1Click() {
+  if (TwinKedrinFile* doc = CurrentDocument()) doc->SelectAll();
+}
+
+void TwinMain::Export1Click() {
+  if (TwinKedrinFile* doc = CurrentDocument()) ExecuteExportDialog(doc);
+}
+
+void TwinMain::ExecuteExportDialog(TwinKedrinFile* doc) {
+  exporting::RunExportDialog(this, Const(doc->Figures()), Const(doc->SelectedFigures()), doc->Title());
+}
+
+void TwinMain::ExecutePrintPreview(const QImage& picture) { exporting::ShowPrintPreview(this, &printer_, picture); }
+
+void TwinMain::CopyAsPicture1Click() {
+  TwinKedrinFile* doc = CurrentDocument();
+  if (!doc) return;
+  errors::RunCommand(this, [doc] { exporting::CopyAsPicture(Const(doc->Figures()), Const(doc->SelectedFigures())); });
+}
+
+void TwinMain::PrintPreview1Click() {
+  TwinKedrinFile* doc = CurrentDocument();
+  if (!doc || !PreparePrinter()) return;
+  QImage picture;
+  if (errors::RunCommand(this, [&] { picture = doc->Picture(); })) ExecutePrintPreview(picture);
 }
 
 void TwinMain::btnPrnSetClick() {

@@ -12,7 +12,7 @@ UndoActions::UndoActions(QObject* parent)
   redo_->setObjectName(QStringLiteral("Redo1"));
   undo_->setIcon(icons::Load(QStringLiteral("undo")));
   redo_->setIcon(icons::Load(QStringLiteral("redo")));
-  undo_->setShortcuts(QKeySequence::Undo);
+  undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   connect(undo_, &QAction::triggered, this, [this] {
     if (document_) document_->Undo();

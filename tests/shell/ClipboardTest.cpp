@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 
+#include <QUndoStack>
+
 #include "ByteStream.h"
 #include "CanvasFixture.h"
 #include "ComponentClipboard.h"
@@ -54,19 +56,34 @@ TEST_F(Clip, GroupCopyPastedTwiceLandsTenPixelsOffAboveEverything) {
   EXPECT_TRUE(doc->Modified());  // pasted figures are a change
 }
 
-TEST_F(Clip, PasteInAnotherDocumentPastesThatDocumentsOwnMarks) {
-  Add(doc, QRect(100, 100, 40, 40));
-  Band({90, 90}, {150, 150});
+TEST_F(Clip, PasteInAnotherDocumentTakesTheFiguresFromTheClipboard) {
+  auto* a = Add<TKDEllipse>(doc, QRect(100, 100, 40, 30));
+  auto* b = Add<TKDArrow>(doc, QRect(200, 100, 60, 40));
+  b->SetArrowPosition(apBoth);
+  Band({90, 90}, {270, 150});
   main->btnCopyClick();
   TwinKedrinFile* other = main->btnNewClick();
   main->btnPasteClick();
-  EXPECT_TRUE(other->Figures().empty());
-  EXPECT_EQ(doc->Figures().size(), 1u);
+  // The other document has no marks of its own: the copies come from the clipboard, 10 pixels
+  // right of and below, selected as a group.
+  ASSERT_EQ(other->Figures().size(), 2u);
+  EXPECT_STREQ(other->Figures()[0]->ClassName(), "TKDEllipse");
+  EXPECT_EQ(other->Figures()[0]->geometry(), a->geometry().translated(10, 10));
+  EXPECT_EQ(other->Figures()[1]->geometry(), b->geometry().translated(10, 10));
+  EXPECT_EQ(static_cast<TKDArrow*>(other->Figures()[1])->ArrowPosition(), apBoth);
+  EXPECT_TRUE(other->GroupSelected());
+  EXPECT_TRUE(other->Modified());
+  EXPECT_EQ(doc->Figures().size(), 2u);
+  // A document with marks of its own keeps pasting them.
+  main->MdiArea->setActiveSubWindow(SubOf(doc));
+  main->btnPasteClick();
+  EXPECT_EQ(doc->Figures().size(), 4u);
 }
 
-TEST_F(Clip, CopyThenCutThenPastePastesNothing) {
-  Add(doc, QRect(100, 100, 40, 40));
+TEST_F(Clip, CutThenPasteMovesTheFiguresEvenWithNoMarksLeft) {
+  auto* a = Add(doc, QRect(100, 100, 40, 40));
   Add(doc, QRect(200, 100, 40, 40));
+  const QRect first = a->geometry();
   Band({90, 90}, {250, 150});
   main->btnCopyClick();
   main->btnCutClick();
@@ -74,7 +91,8 @@ TEST_F(Clip, CopyThenCutThenPastePastesNothing) {
   EXPECT_TRUE(SurfaceChildren<TSizer>().empty());
   EXPECT_TRUE(SurfaceChildren<TSizerList>().empty());
   main->btnPasteClick();
-  EXPECT_TRUE(doc->Figures().empty());
+  ASSERT_EQ(doc->Figures().size(), 2u);
+  EXPECT_EQ(doc->Figures()[0]->geometry(), first.translated(10, 10));
 }
 
 TEST_F(Clip, CutOfASingleSelectionDeletesItAndLeavesItsStyleAsTheDrawingStyle) {
@@ -115,25 +133,66 @@ TEST_F(Clip, PastedFigureTakesTheMarkedFiguresPropertiesAtPasteTime) {
   EXPECT_EQ(copy->ArrowPosition(), apBoth);
 }
 
-TEST_F(Clip, ClipboardHoldsTheRecordAsAFileWouldAndAPicture) {
+TEST_F(Clip, CopyPutsTheRecordsAndPicturesOnTheClipboardAndPasteLeavesThemThere) {
   auto* f = Add<TKDProcess>(doc, QRect(100, 100, 80, 40));
-  Band({90, 90}, {190, 150});
+  auto* g = Add<TKDEllipse>(doc, QRect(200, 100, 60, 40));
+  Add<TKDRectangle>(doc, QRect(400, 300, 20, 20));  // not selected
+  Band({90, 90}, {270, 150});
   main->btnCopyClick();
-  main->btnPasteClick();
   testsupport::Flush();
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(data, nullptr);
   ASSERT_TRUE(data->hasFormat(componentclipboard::kMimeType));
+  // The two selected figures' records, bottom first, as a file holds them (both selected).
   MemoryStream expected;
   {
     TWriter w(expected);
     w.WriteShape(*f);
+    w.WriteShape(*g);
   }
-  QByteArray record = data->data(componentclipboard::kMimeType);
-  EXPECT_EQ(std::vector<uint8_t>(record.begin(), record.end()), expected.Data());
-  EXPECT_TRUE(data->hasFormat("image/png"));
-  QImage picture = QImage::fromData(data->data("image/png"), "PNG");
-  EXPECT_FALSE(picture.isNull());
+  const QByteArray records = data->data(componentclipboard::kMimeType);
+  EXPECT_EQ(std::vector<uint8_t>(records.begin(), records.end()), expected.Data());
+  const QImage picture = QImage::fromData(data->data("image/png"), "PNG");
+  EXPECT_EQ(picture.size(), QSize(160, 40)) << "the selection's bounds, not the whole diagram";
+  EXPECT_TRUE(data->data("image/svg+xml").contains("<svg"));
+  // Paste copies the marked figures and leaves the clipboard as Copy left it.
+  main->btnPasteClick();
+  testsupport::Flush();
+  EXPECT_EQ(doc->Figures().size(), 5u);
+  EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data(componentclipboard::kMimeType), records);
+}
+
+TEST_F(Clip, BadDataUnderOurTypeFailsThePasteAndChangesNothing) {
+  Add(doc, QRect(100, 100, 40, 40));
+  const auto bad = {QByteArray("TPF0\x05TJunk\x00\x00\x00", 12), QByteArray("TPF0\x08TKDBegin", 13),
+                    QByteArray("random bytes")};
+  const char* messages[] = {"Class TJunk not found", "Stream read error", "Invalid stream format"};
+  size_t i = 0;
+  for (const QByteArray& bytes : bad) {
+    auto* data = new QMimeData;
+    data->setData(componentclipboard::kMimeType, bytes);
+    QGuiApplication::clipboard()->setMimeData(data);
+    errorsShown.clear();
+    main->btnPasteClick();
+    ASSERT_EQ(errorsShown.size(), 1u);
+    EXPECT_EQ(errorsShown[0], messages[i++]);
+    EXPECT_EQ(doc->Figures().size(), 1u);
+    EXPECT_FALSE(doc->Modified());
+  }
+  // A good record after a bad one in the same data: still nothing.
+  auto* mixed = new QMimeData;
+  MemoryStream good;
+  {
+    TWriter w(good);
+    w.WriteShape(*doc->Figures().front());
+  }
+  QByteArray both(reinterpret_cast<const char*>(good.Data().data()), static_cast<qsizetype>(good.Data().size()));
+  both += "junk";
+  mixed->setData(componentclipboard::kMimeType, both);
+  QGuiApplication::clipboard()->setMimeData(mixed);
+  main->btnPasteClick();
+  EXPECT_EQ(doc->Figures().size(), 1u);
+  EXPECT_EQ(doc->UndoStack()->count(), 0);
 }
 
 TEST_F(Clip, GarbageUnderOurFormatFailsThePasteWithTheReadersMessage) {

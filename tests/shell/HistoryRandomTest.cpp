@@ -17,13 +17,21 @@ class HistoryRandom : public HistoryFixture {
 
   int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
   QPoint SomewhereOnCanvas() { return {Uniform(30, 560), Uniform(30, 420)}; }
+  // Figures a pointer can reach: wholly within the visible canvas, with room for a band.
+  std::vector<TCustomKDTool*> Reachable() {
+    const QRect visible = QRect(QPoint(8, 8), doc->scbKedrin->viewport()->size() - QSize(16, 16));
+    std::vector<TCustomKDTool*> reachable;
+    for (TCustomKDTool* f : doc->Figures())
+      if (visible.contains(f->geometry())) reachable.push_back(f);
+    return reachable;
+  }
   TCustomKDTool* AnyFigure() {
-    auto figures = doc->Figures();
+    auto figures = Reachable();
     return figures.empty() ? nullptr : figures[static_cast<size_t>(Uniform(0, static_cast<int>(figures.size()) - 1))];
   }
   std::vector<TCustomKDTool*> SomeFigures() {
     std::vector<TCustomKDTool*> some;
-    for (TCustomKDTool* f : doc->Figures())
+    for (TCustomKDTool* f : Reachable())
       if (Uniform(0, 2) == 0) some.push_back(f);
     return some;
   }
@@ -55,6 +63,7 @@ class HistoryRandom : public HistoryFixture {
     QWidget* frame = SelectionFrame();
     if (!frame) return;
     const QRect r = frame->geometry();
+    if (!QRect(QPoint(8, 8), doc->scbKedrin->viewport()->size() - QSize(16, 16)).contains(r)) return;
     const QPoint from = handle ? r.topLeft() + QPoint(r.width() - 3, r.height() - 3)  // bottom-right handle
                                : r.topLeft() + QPoint(r.width() / 2, 2);             // the frame's body
     UseTool("btnSelect");
@@ -121,6 +130,7 @@ TEST_F(HistoryRandom, UndoAllAndRedoAllGiveBackTheBytesAndModifiedNeverLies) {
   // The diagram to start from is opened, so its history is empty.
   for (int i = 0; i < 6; ++i) Draw();
   ASSERT_TRUE(doc->SaveToFile(Output("random-start.kdl")));
+  doc->SetTitle(QStringLiteral("Noname.kdl"));  // or Open would only show this window again
   TwinKedrinFile* opened = main->OpenFile(Output("random-start.kdl"));
   ASSERT_NE(opened, nullptr);
   SubOf(doc)->close();

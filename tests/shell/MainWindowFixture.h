@@ -60,11 +60,15 @@ class TestMain : public TwinMain {
     return Take(pdfAnswers);
   }
   bool PrinterInstalled() const override { return printerInstalled; }
+  void ExecuteExportDialog(TwinKedrinFile* document) override { exportedFrom.push_back(document); }
+  void ExecutePrintPreview(const QImage& picture) override { previews.push_back(picture); }
 
  public:
   std::function<void(QPrinter&)> printerSetup;  // what the user chooses in Print Setup
   std::deque<QString> pdfAnswers;
   int pdfRuns = 0;
+  std::vector<TwinKedrinFile*> exportedFrom;
+  std::vector<QImage> previews;
   bool printerInstalled = false;
 
  private:

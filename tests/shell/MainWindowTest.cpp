@@ -123,6 +123,7 @@ TEST_F(MainWindowTest, OpenReadsTheChosenFileIntoANewDocument) {
   Add(source, QRect(10, 10, 40, 30));
   Add<TKDEllipse>(source, QRect(80, 10, 40, 30));
   source->SaveToFile(path);
+  source->SetTitle(QStringLiteral("Noname.kdl"));
 
   main->openAnswers = {path};
   main->btnOpenClick();
@@ -132,9 +133,16 @@ TEST_F(MainWindowTest, OpenReadsTheChosenFileIntoANewDocument) {
   EXPECT_EQ(opened->Figures().size(), 2u);
   EXPECT_FALSE(opened->Modified());
 
-  TwinKedrinFile* fromCommandLine = main->OpenFile(path);
-  EXPECT_EQ(fromCommandLine->Figures().size(), 2u);
-  EXPECT_EQ(main->Documents().size(), 3u);
+  // A file that is open already is shown again, not opened twice: from the command line and
+  // from the dialog, whose new empty window goes again.
+  main->MdiArea->setActiveSubWindow(SubOf(source));
+  EXPECT_EQ(main->OpenFile(path), opened);
+  EXPECT_EQ(main->CurrentDocument(), opened);
+  main->openAnswers = {path};
+  main->btnOpenClick();
+  testsupport::Flush();
+  EXPECT_EQ(main->CurrentDocument(), opened);
+  EXPECT_EQ(main->Documents().size(), 2u);
   EXPECT_TRUE(errorsShown.empty());
 }
 

@@ -105,13 +105,19 @@ TEST_F(WorkKept, FiguresReadOrPastedNeverComeSelected) {
   main->btnPasteClick();
   EXPECT_EQ(opened->Figures().size(), 1u);
 
-  // A figure copied while selected: the copy does not come selected either.
+  // A figure copied while selected: the record says so, but the copy is selected only as the
+  // paste selects it, with a frame of its own, while the original is no longer selected.
   main->MdiArea->setActiveSubWindow(SubOf(doc));
   ClickFigure(box);
   main->btnCopyClick();
   main->btnPasteClick();
   ASSERT_EQ(doc->Figures().size(), 2u);
-  EXPECT_FALSE(doc->Figures().back()->HaveFocused());
+  TCustomKDTool* copy = doc->Figures().back();
+  EXPECT_FALSE(box->HaveFocused());
+  ASSERT_TRUE(copy->HaveFocused());
+  std::vector<TSizer*> frames = SurfaceChildren<TSizer>();
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_EQ(frames[0]->Target(), copy);
 }
 
 TEST_F(WorkKept, ADamagedFileNamedOnTheCommandLineLeavesNoWindowAndNamesTheFile) {
@@ -134,6 +140,7 @@ TEST_F(WorkKept, SaveOnAPartlyReadFileAsksForANameInsteadOfOverwritingIt) {
   Add<TKDEllipse>(doc, QRect(200, 100, 60, 40));
   const QString path = Output("partly.kdl");
   ASSERT_TRUE(doc->SaveToFile(path));
+  doc->SetTitle(QStringLiteral("Noname.kdl"));  // or Open would only show this window again
   std::vector<uint8_t> bytes = testsupport::ReadFile(path);
   bytes.resize(bytes.size() - 7);  // the second record is cut off
   QFile f(path);

@@ -1,11 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv) {
   // Widget tests run headless unless a display is asked for.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  QCoreApplication::setOrganizationName(QStringLiteral("Kedrin"));
+  QCoreApplication::setApplicationName(QStringLiteral("kedrin-tests"));
+  // Settings of this test program only, fresh each run: tests run side by side, and none may
+  // see another's recent files or window places, nor the user's.
+  QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
