@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include "DocumentHistory.h"
+#include "DragScroller.h"
 #include "Focus.h"
 #include "KDTools.h"
 #include "RepaintBatch.h"
@@ -65,10 +66,18 @@ void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState, int x, int y)
   Dragging = true;
   // Ends any selection: its frames lose the focus and deselect their figures.
   focus::SetFocus(Surface());
+  // At an edge of the visible canvas the canvas scrolls and the band follows the pointer.
+  QPointer<TwinKedrinFile> self(this);
+  scbKedrin->Scroller()->Begin([self](QPoint global) {
+    if (!self) return;
+    const QPoint p = self->imgKedrin->mapFromGlobal(global);
+    self->imgKedrinMouseMove(0, p.x(), p.y());
+  }, imgKedrin->mapToGlobal(QPoint(x, y)));
 }
 
 void TwinKedrinFile::imgKedrinMouseMove(TShiftState, int x, int y) {
   if (!Dragging) return;
+  scbKedrin->Scroller()->Pointer(imgKedrin->mapToGlobal(QPoint(x, y)));
   SetBandPen(imgKedrin);
   const TTool tool = MainWindow()->CurrentTool();
   DrawBand(imgKedrin, tool, DragLastX, DragLastY);
@@ -84,6 +93,7 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState, int x, int y) {
     DrawBand(imgKedrin, tool, DragLastX, DragLastY);
   }
   Dragging = false;
+  scbKedrin->Scroller()->End();
   const int sx = DragStartX, sy = DragStartY;
   const int L = std::min(sx, x), R = std::max(sx, x);
   const int T = std::min(sy, y), B = std::max(sy, y);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "DragScroller.h"
 #include "QtConvert.h"
 
 TCanvasSurface::TCanvasSurface(QWidget* parent) : QWidget(parent) {
@@ -85,7 +86,8 @@ void TCanvasSurface::paintEvent(QPaintEvent* event) {
   p.fillRect(event->rect(), property("canvasColor").value<QColor>());
 }
 
-TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent), surface_(new TCanvasSurface) {
+TScrollBox::TScrollBox(QWidget* parent)
+    : QScrollArea(parent), surface_(new TCanvasSurface), scroller_(new DragScroller(this)) {
   setWidgetResizable(false);
   setFrameShape(QFrame::StyledPanel);
   setFocusPolicy(Qt::NoFocus);

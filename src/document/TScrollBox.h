@@ -40,6 +40,8 @@ class TScrollBox : public QScrollArea {
  public:
   explicit TScrollBox(QWidget* parent = nullptr);
   TCanvasSurface* Surface() const { return surface_; }
+  // Scrolls while a drag reaches an edge of the visible canvas.
+  class DragScroller* Scroller() const { return scroller_; }
   void SetColor(TColor color);
   TColor Color() const { return color_; }
 
@@ -48,5 +50,6 @@ class TScrollBox : public QScrollArea {
 
  private:
   TCanvasSurface* surface_;
+  class DragScroller* scroller_;
   TColor color_ = clInfoBk;
 };

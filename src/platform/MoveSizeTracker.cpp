@@ -21,7 +21,7 @@ void MoveSizeTracker::Start(QWidget* control, int hitCode, QPoint globalPos,
                             std::function<void()> onEnd) {
   control_ = control;
   hitCode_ = hitCode;
-  startGlobal_ = globalPos;
+  startLocal_ = InParent(globalPos);
   startBounds_ = control->geometry();
   onEnd_ = std::move(onEnd);
   // The press may have reached another control first; from now on the mouse is ours.
@@ -30,7 +30,8 @@ void MoveSizeTracker::Start(QWidget* control, int hitCode, QPoint globalPos,
 
 void MoveSizeTracker::MouseMove(QPoint globalPos) {
   if (!control_) return;
-  QRect target = TrackedBounds(startBounds_, hitCode_, globalPos - startGlobal_, kMinimumSize);
+  // Measured in the parent's coordinates: a parent scrolled meanwhile moves the pointer on it.
+  QRect target = TrackedBounds(startBounds_, hitCode_, InParent(globalPos) - startLocal_, kMinimumSize);
   QRect now = control_->geometry();
   if (target == now) return;
   if (target.size() != now.size() && target.topLeft() != now.topLeft()) {
@@ -40,6 +41,11 @@ void MoveSizeTracker::MouseMove(QPoint globalPos) {
     if (!control_) return;
   }
   control_->setGeometry(target);
+}
+
+QPoint MoveSizeTracker::InParent(QPoint globalPos) const {
+  QWidget* parent = control_ ? control_->parentWidget() : nullptr;
+  return parent ? parent->mapFromGlobal(globalPos) : globalPos;
 }
 
 void MoveSizeTracker::MouseRelease() { Finish(); }

@@ -26,7 +26,9 @@ class MoveSizeTracker {
 
   QPointer<QWidget> control_;
   int hitCode_ = 0;
-  QPoint startGlobal_;
+  QPoint InParent(QPoint globalPos) const;
+
+  QPoint startLocal_;
   QRect startBounds_;
   std::function<void()> onEnd_;
 };

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "Canvas.h"
+#include "DragScroller.h"
 #include "Focus.h"
 #include "KeyState.h"
 
@@ -72,9 +73,20 @@ void TFrameControl::StartTracking(int hitCode, TEditKind kind, std::function<voi
     if (self) self->EndTrackedEdit();
     if (onEnd) onEnd();
   });
+  // At the edge of the visible canvas the canvas scrolls, and the frame follows the pointer.
+  if (DragScroller* scroller = DragScroller::Of(this)) {
+    scrolling_ = true;
+    scroller->Begin([self](QPoint global) {
+      if (self) self->tracker_.MouseMove(global);
+    }, CurrentMouseGlobalPos());
+  }
 }
 
 void TFrameControl::EndTrackedEdit() {
+  if (scrolling_) {
+    scrolling_ = false;
+    if (DragScroller* scroller = DragScroller::Of(this)) scroller->End();
+  }
   TEditListener* listener = trackListener_;
   trackListener_ = nullptr;
   if (listener && trackListenerWidget_) listener->EditEnded();
@@ -89,7 +101,9 @@ void TFrameControl::NonClientPress(int hitCode, Qt::MouseButton button) {
 
 void TFrameControl::mouseMoveEvent(QMouseEvent* event) {
   if (tracker_.Active()) {
-    tracker_.MouseMove(event->globalPosition().toPoint());
+    const QPoint global = event->globalPosition().toPoint();
+    if (DragScroller* scroller = DragScroller::Of(this)) scroller->Pointer(global);
+    tracker_.MouseMove(global);
     return;
   }
   TCustomControl::mouseMoveEvent(event);

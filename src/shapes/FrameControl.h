@@ -58,6 +58,7 @@ class TFrameControl : public TCustomControl {
   handles::Rects handleRects_{};
   MoveSizeTracker tracker_;
   // The document told of the drag in progress, until it is told of its end.
+  bool scrolling_ = false;  // this frame's drag runs the canvas's scrolling
   TEditListener* trackListener_ = nullptr;
   QPointer<QWidget> trackListenerWidget_;
 };
