@@ -3,6 +3,7 @@
 // held an exclusive-or band follows the pointer on the canvas picture; drawing it a second time
 // erases it without repainting anything.
 #include <QPointer>
+#include <algorithm>
 
 #include "DocumentHistory.h"
 #include "DragScroller.h"
@@ -181,6 +182,13 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState, int x, int y) {
     figure->SetParentControl(Surface());
   }
   GiveDrawingStyle(figure);
+  // What the controls show is what a new figure gets: a label takes the caption typed in the
+  // caption box, an arrow the rates set in their boxes (0 leaves an arrow's own).
+  if (tool == TTool::Label && !CurCaption.empty()) figure->SetCaption(CurCaption);
+  if (auto* arrow = qobject_cast<TKDArrow*>(figure)) {
+    if (CurArrowThicknessRate > 0) arrow->SetArrowThicknessRate(static_cast<uint16_t>(std::min(CurArrowThicknessRate, 65535)));
+    if (CurArrowHeadLengthRate > 0) arrow->SetArrowHeadLengthRate(static_cast<uint16_t>(std::min(CurArrowHeadLengthRate, 65535)));
+  }
   WireFigure(figure);
   figure->Redraw();
   History().RecordAdded({figure}, QStringLiteral("Draw %1").arg(QString::fromLatin1(figure->ClassName() + 3)));

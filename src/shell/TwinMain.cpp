@@ -18,7 +18,9 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QScopedValueRollback>
+#include <QLayout>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -35,6 +37,7 @@
 #include "TwinAbout.h"
 #include "TwinKedrinFile.h"
 #include "RecentFiles.h"
+#include "StatusPanels.h"
 #include "UndoActions.h"
 #include "WindowMenu.h"
 #include "utChms.h"
@@ -82,8 +85,6 @@ TwinMain::TwinMain(QWidget* parent) : QMainWindow(parent) {
   dlgFontFont.color = clWindowText;
   dlgFontFont.height = -11;
   resize(652, 492);
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 
   MdiArea = new QMdiArea(this);
   MdiArea->setObjectName(QStringLiteral("MdiArea"));
@@ -101,6 +102,35 @@ TwinMain::TwinMain(QWidget* parent) : QMainWindow(parent) {
   CreateStatusBar();
   if (!winMain) winMain = this;
   FormCreate();
+  PlaceWindow();
+}
+
+void TwinMain::PlaceWindow() {
+  // Where the last run left it; otherwise large enough to show a whole first document window
+  // (696 x 480 inside the document area), never larger than the screen, centred.
+  QSettings settings;
+  if (restoreGeometry(settings.value(QStringLiteral("mainWindow/geometry")).toByteArray())) {
+    restoreState(settings.value(QStringLiteral("mainWindow/state")).toByteArray());
+    return;
+  }
+  ensurePolished();
+  if (layout()) layout()->activate();
+  const QSize around = size() - MdiArea->size() + QSize(2 * MdiArea->frameWidth(), 2 * MdiArea->frameWidth());
+  QSize wanted = QSize(652, 492).expandedTo(QSize(696, 480) + around + QSize(4, 4));
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect available = screen->availableGeometry();
+    wanted = wanted.boundedTo(available.size());
+    resize(wanted);
+    move(available.center() - QPoint(width() / 2, height() / 2));
+  } else {
+    resize(wanted);
+  }
+}
+
+void TwinMain::RememberWindow() {
+  QSettings settings;
+  settings.setValue(QStringLiteral("mainWindow/geometry"), saveGeometry());
+  settings.setValue(QStringLiteral("mainWindow/state"), saveState());
 }
 
 TwinMain::~TwinMain() {
@@ -426,13 +456,16 @@ void TwinMain::CreateStatusBar() {
   StatusBar1 = statusBar();
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setSizeGripEnabled(true);
+  QLabel* panels[2];
   for (int i = 0; i < 2; ++i) {
     auto* panel = new QLabel(StatusBar1);
     panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    panel->setFixedWidth(50);
+    panel->setMinimumWidth(i == 0 ? 90 : 220);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StatusBar1->addWidget(panel);
+    panels[i] = panel;
   }
+  statusPanels_ = new StatusPanels(panels[0], panels[1], [this] { return CurrentDocument(); }, this);
 }
 
 void TwinMain::FormCreate() {

@@ -162,6 +162,9 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   void CreateToolBar3();
   void CreateArrowMenus();
   void CreateStatusBar();
+  // The main window's place and size: as the last run left them, or made for the first document.
+  void PlaceWindow();
+  void RememberWindow();
   // The colour dialog, preset from the current document's field; a confirmed colour goes into
   // the field, and the style is applied either way.
   void ChooseColor(TColor TwinKedrinFile::*field, TStyleItem item);
@@ -179,6 +182,7 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   class UndoActions* undoActions_ = nullptr;
   class WindowMenu* windowMenu_ = nullptr;
   class RecentFiles* recentFiles_ = nullptr;
+  class StatusPanels* statusPanels_ = nullptr;
   QPrinter printer_{QPrinter::HighResolution};
   QButtonGroup* toolGroup_ = nullptr;
   QButtonGroup* penGroup_ = nullptr;

@@ -21,6 +21,7 @@
 #include "PictureClipboard.h"
 #include "PrintPreview.h"
 #include "RecentFiles.h"
+#include "StatusPanels.h"
 #include "Icons.h"
 #include "Questions.h"
 #include "UndoActions.h"
@@ -74,8 +75,12 @@ TwinKedrinFile* TwinMain::OpenRecovered(const QString& recordsFile, const QStrin
 }
 
 void TwinMain::SetCurrentDocument(TwinKedrinFile* document) {
+  const bool changed = document != currentDocument_;
   currentDocument_ = document;
   if (undoActions_) undoActions_->SetDocument(document);
+  if (statusPanels_) statusPanels_->ShowSelection();
+  // The style controls show the style of the document they act on.
+  if (changed && document) document->ShowStyleInMainWindow();
 }
 
 TwinKedrinFile* TwinMain::OpenFile(const QString& fileName) {
@@ -161,6 +166,7 @@ void TwinMain::closeEvent(QCloseEvent* event) {
       return;
     }
   }
+  RememberWindow();
   // Every document agreed: they close without being asked again.
   for (TwinKedrinFile* doc : documents) doc->FormClose();
   for (QMdiSubWindow* sub : MdiArea->subWindowList()) delete sub;

@@ -6,9 +6,11 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QSettings>
 
 #include "QtConvert.h"
 #include "TFontChooser.h"
+#include "TwinKedrinFile.h"
 
 // Dialogs.
 
@@ -42,16 +44,33 @@ std::unique_ptr<QFileDialog> TwinMain::MakeSaveAsDialog(QWidget* parent) {
   return dialog;
 }
 
+namespace {
+// The folder the file dialogs open in: where the last one was left, kept between runs.
+const QString kFolderKey = QStringLiteral("dialogs/folder");
+
+QString RunInLastFolder(QFileDialog& dialog, const QString& preferred = {}) {
+  QSettings settings;
+  const QString folder = preferred.isEmpty() ? settings.value(kFolderKey).toString() : preferred;
+  if (!folder.isEmpty() && QFileInfo(folder).isDir()) dialog.setDirectory(folder);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  const QFileInfo chosen(dialog.selectedFiles().first());
+  settings.setValue(kFolderKey, chosen.absolutePath());
+  return chosen.absoluteFilePath();
+}
+}  // namespace
+
 QString TwinMain::ExecuteOpenDialog() {
   auto dialog = MakeOpenDialog(this);
-  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
-  return QFileInfo(dialog->selectedFiles().first()).absoluteFilePath();
+  return RunInLastFolder(*dialog);
 }
 
 QString TwinMain::ExecuteSaveAsDialog() {
   auto dialog = MakeSaveAsDialog(this);
-  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
-  return QFileInfo(dialog->selectedFiles().first()).absoluteFilePath();
+  // A document that has a file is saved beside it unless the user goes elsewhere.
+  QString beside;
+  if (TwinKedrinFile* doc = CurrentDocument(); doc && doc->Title() != QStringLiteral("Noname.kdl"))
+    beside = QFileInfo(doc->Title()).absolutePath();
+  return RunInLastFolder(*dialog, beside);
 }
 
 bool TwinMain::ExecuteColorDialog(TColor& color) {

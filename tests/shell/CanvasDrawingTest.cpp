@@ -1,6 +1,8 @@
+#include <QLineEdit>
 #include <QScrollBar>
 
 #include "CanvasFixture.h"
+#include "TUpDownEdit.h"
 
 namespace {
 
@@ -98,7 +100,7 @@ TEST_P(ClosedTools, DragInEitherDirectionGivesTheSameBoxInTheDrawingStyle) {
   EXPECT_EQ(f->FillStyle(), bsCross);
   EXPECT_EQ(f->LineWidth(), 3);
   EXPECT_EQ(f->Font().name, "DejaVu Serif");
-  EXPECT_EQ(f->Caption(), "KDLabel");  // the current caption is not used
+  EXPECT_EQ(f->Caption(), "KDLabel");  // an empty caption box leaves the figure's own
   EXPECT_EQ(f->DocumentWindow(), doc);
   EXPECT_TRUE(doc->Modified());
   // A click without movement places a figure of the default size with its corner at the click
@@ -250,6 +252,23 @@ TEST_F(CanvasDrawingTest, CanvasGrowsWithItsFigures) {
   QSize before = doc->Surface()->size();
   Add(doc, QRect(before.width() + 100, 50, 40, 40));
   EXPECT_GE(doc->Surface()->width(), before.width() + 140);
+}
+
+TEST_F(CanvasDrawingTest, NewLabelsAndArrowsTakeTheCaptionAndRatesTheControlsShow) {
+  main->edtLabel->setText(QStringLiteral("Start"));
+  UseTool("btnRectangle");
+  Drag({100, 100}, {160, 140});
+  EXPECT_EQ(LastFigure()->Caption(), "KDLabel") << "only a label shows a caption";
+  UseTool("btnLabel");
+  Drag({200, 100}, {300, 140});
+  EXPECT_EQ(LastFigure()->Caption(), "Start");
+  main->UDArrowThicknessRate->setValue(4);
+  UseTool("btnArrow");
+  Drag({100, 200}, {200, 260});
+  auto* arrow = LastFigure<TKDArrow>();
+  ASSERT_NE(arrow, nullptr);
+  EXPECT_EQ(arrow->ArrowThicknessRate(), 4);
+  EXPECT_EQ(arrow->ArrowHeadLengthRate(), 2) << "a rate of 0 keeps the arrow's own";
 }
 
 }  // namespace

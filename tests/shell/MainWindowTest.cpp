@@ -55,7 +55,9 @@ TEST_F(MainWindowTest, EveryButtonHasItsHintAndADrawnIcon) {
 
 TEST_F(MainWindowTest, StartsWithNoDocumentSelectToolAndSolidStyles) {
   EXPECT_EQ(main->windowTitle(), "Kedrin Tools Demo");
-  EXPECT_EQ(main->size(), QSize(652, 492));
+  // Large enough for a whole document window (the old 652 x 492 cut it off).
+  EXPECT_GE(main->width(), 652);
+  EXPECT_GE(main->height(), 492);
   EXPECT_EQ(main->CurrentDocument(), nullptr);
   EXPECT_TRUE(main->btnSelect->isChecked());
   EXPECT_EQ(main->CurrentTool(), TTool::Select);
@@ -68,10 +70,16 @@ TEST_F(MainWindowTest, StartsWithNoDocumentSelectToolAndSolidStyles) {
   EXPECT_TRUE(main->edtLabel->text().isEmpty());
   auto panels = main->StatusBar1->findChildren<QLabel*>();
   ASSERT_EQ(panels.size(), 2);
-  for (QLabel* p : panels) EXPECT_EQ(p->width(), 50);
+  for (QLabel* p : panels) EXPECT_TRUE(p->text().isEmpty());
   main->btnLine->click();
   EXPECT_EQ(main->CurrentTool(), TTool::Line);
   EXPECT_FALSE(main->btnSelect->isChecked());
+  TwinKedrinFile* doc = main->btnNewClick();
+  EXPECT_TRUE(main->MdiArea->viewport()->rect().contains(SubOf(doc)->geometry())) << "the first document is seen whole";
+  // The controls now show the new document's own style: width 2, rates 0 (an arrow's own).
+  EXPECT_EQ(main->PenSize->text(), "2");
+  EXPECT_EQ(main->edtArrowThicknessRate->text(), "0");
+  EXPECT_TRUE(main->Left1->isChecked());
 }
 
 TEST_F(MainWindowTest, StyleBarBreaksIntoTwoRowsAfterToolButton1) {
