@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QWidget>
 #include <memory>
 #include <vector>
 
@@ -83,25 +82,35 @@ class UsageError : public std::runtime_error {
 
 std::string Std(const QString& s) { return s.toStdString(); }
 
-// The figures of a file, adopted by a hidden canvas as an opened document adopts them.
+// The figures of a file as the reader makes them. Nothing is shown, so they never join a canvas:
+// that would only give each one what a figure on screen needs (its window, cursor and clickable
+// outline), which neither its picture nor its record uses.
 class Diagram {
  public:
   explicit Diagram(const QString& fileName) {
     diagramfile::Read(fileName, [this](std::unique_ptr<TCustomKDTool> figure) {
-      figure->SetParentControl(&canvas_);
-      figures_.push_back(figure.release());
+      figures_.push_back(std::move(figure));
     });
   }
   // Events still queued for thousands of figures make destroying them one by one quadratic.
   ~Diagram() { QCoreApplication::removePostedEvents(nullptr); }
   Diagram(const Diagram&) = delete;
   Diagram& operator=(const Diagram&) = delete;
-  std::vector<const TCustomKDTool*> Figures() const { return {figures_.begin(), figures_.end()}; }
-  std::vector<const Persistent*> Records() const { return {figures_.begin(), figures_.end()}; }
+  std::vector<const TCustomKDTool*> Figures() const {
+    std::vector<const TCustomKDTool*> raw;
+    raw.reserve(figures_.size());
+    for (const auto& f : figures_) raw.push_back(f.get());
+    return raw;
+  }
+  std::vector<const Persistent*> Records() const {
+    std::vector<const Persistent*> raw;
+    raw.reserve(figures_.size());
+    for (const auto& f : figures_) raw.push_back(f.get());
+    return raw;
+  }
 
  private:
-  QWidget canvas_;  // owns the figures
-  std::vector<TCustomKDTool*> figures_;
+  std::vector<std::unique_ptr<TCustomKDTool>> figures_;
 };
 
 void RefuseToOverwriteInput(const QString& in, const QString& out) {
