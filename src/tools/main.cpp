@@ -3,6 +3,7 @@
 #include <string>
 
 #include "KdlTool.h"
+#include "ToolProcess.h"
 
 namespace {
 QtMessageHandler g_qtHandler = nullptr;
@@ -14,9 +15,10 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 }  // namespace
 
 int main(int argc, char** argv) {
+  toolprocess::GrowHeapInLargeSteps();
   g_qtHandler = qInstallMessageHandler(QuietHandler);
   // Figures are widgets, but nothing is shown: no display is needed.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  toolprocess::UseHeadlessDefaults();
   QApplication app(argc, argv);
   QStringList arguments = QCoreApplication::arguments();
   arguments.removeFirst();

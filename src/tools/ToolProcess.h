@@ -1,0 +1,18 @@
+#pragma once
+
+// The process a command-line tool runs in: set up for one short batch of work without a display.
+namespace toolprocess {
+
+// Environment defaults for a tool that shows nothing, each kept when the user has set one: the
+// offscreen platform (no display is needed) and Qt's own event dispatcher instead of
+// GLib's, which makes a system call for every event posted (every widget made posts one) while
+// Qt's wakes its loop once until the loop runs, and no loop ever runs here.
+void UseHeadlessDefaults();
+
+// Lets the heap grow in large steps backed by huge pages where the system offers them, all threads
+// sharing it: the work is thousands of small figures and a few picture buffers of megabytes, and a
+// first touch of each 4 KB page otherwise costs a page fault (on virtual machines more than the
+// work done in the page). Call first thing, before other threads exist. Only speed changes.
+void GrowHeapInLargeSteps();
+
+}  // namespace toolprocess
