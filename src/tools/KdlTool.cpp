@@ -87,13 +87,19 @@ std::string Std(const QString& s) { return s.toStdString(); }
 // outline), which neither its picture nor its record uses.
 class Diagram {
  public:
-  explicit Diagram(const QString& fileName) {
+  Diagram(const QString& fileName, KdlToolEnd end) : end_(end) {
     diagramfile::Read(fileName, [this](std::unique_ptr<TCustomKDTool> figure) {
       figures_.push_back(std::move(figure));
     });
   }
-  // Events still queued for thousands of figures make destroying them one by one quadratic.
-  ~Diagram() { QCoreApplication::removePostedEvents(nullptr); }
+  ~Diagram() {
+    if (end_ == KdlToolEnd::ProcessExitsNext) {
+      for (auto& f : figures_) static_cast<void>(f.release());
+      return;
+    }
+    // Events still queued for thousands of figures make destroying them one by one quadratic.
+    QCoreApplication::removePostedEvents(nullptr);
+  }
   Diagram(const Diagram&) = delete;
   Diagram& operator=(const Diagram&) = delete;
   std::vector<const TCustomKDTool*> Figures() const {
@@ -110,6 +116,7 @@ class Diagram {
   }
 
  private:
+  KdlToolEnd end_;
   std::vector<std::unique_ptr<TCustomKDTool>> figures_;
 };
 
@@ -137,16 +144,16 @@ int Dump(const QString& file, std::string& out) {
   return 0;
 }
 
-int Rewrite(const QString& in, const QString& outFile) {
+int Rewrite(const QString& in, const QString& outFile, KdlToolEnd end) {
   if (filenames::Extension(outFile) != filenames::kDiagramExt)
     throw UsageError("rewrite writes diagrams: OUT must end in .kdl (use export for pictures)");
   RefuseToOverwriteInput(in, outFile);
-  Diagram diagram(in);
+  Diagram diagram(in, end);
   diagramfile::Write(outFile, diagram.Records());
   return 0;
 }
 
-int Export(const QString& in, const QString& outFile, const QStringList& rest) {
+int Export(const QString& in, const QString& outFile, const QStringList& rest, KdlToolEnd end) {
   diagramexport::Options options;
   for (qsizetype i = 0; i < rest.size(); i += 2) {
     if (i + 1 >= rest.size()) throw UsageError("missing value after " + Std(rest[i]));
@@ -158,17 +165,17 @@ int Export(const QString& in, const QString& outFile, const QStringList& rest) {
     if (!ok) throw UsageError("not a number: " + Std(rest[i + 1]));
   }
   RefuseToOverwriteInput(in, outFile);
-  Diagram diagram(in);
+  Diagram diagram(in, end);
   diagramexport::Export(diagram.Figures(), outFile, options);
   return 0;
 }
 
-int Run(const QStringList& a, std::string& out) {
+int Run(const QStringList& a, std::string& out, KdlToolEnd end) {
   const QString command = a.value(0);
   if (command == QLatin1String("check") && a.size() == 2) return Check(a[1], out);
   if (command == QLatin1String("dump") && a.size() == 2) return Dump(a[1], out);
-  if (command == QLatin1String("rewrite") && a.size() == 3) return Rewrite(a[1], a[2]);
-  if (command == QLatin1String("export") && a.size() >= 3) return Export(a[1], a[2], a.mid(3));
+  if (command == QLatin1String("rewrite") && a.size() == 3) return Rewrite(a[1], a[2], end);
+  if (command == QLatin1String("export") && a.size() >= 3) return Export(a[1], a[2], a.mid(3), end);
   if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
     out += std::string("Usage: ") + kSynopsis + kDescription;
     return 0;
@@ -182,9 +189,9 @@ int Run(const QStringList& a, std::string& out) {
 
 }  // namespace
 
-int RunKdlTool(const QStringList& arguments, std::string& out, std::string& err) {
+int RunKdlTool(const QStringList& arguments, std::string& out, std::string& err, KdlToolEnd end) {
   try {
-    return Run(arguments, out);
+    return Run(arguments, out, end);
   } catch (const UsageError& e) {
     if (*e.what()) err += std::string("kdltool: ") + e.what() + "\n";
     err += std::string("usage: ") + kSynopsis + "Try 'kdltool --help' for more information.\n";

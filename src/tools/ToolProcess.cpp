@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace toolprocess {
@@ -43,6 +44,18 @@ void GrowHeapInLargeSteps() {
   const uintptr_t start = (before + kHugePage - 1) & ~(kHugePage - 1);
   // Where huge pages are off this fails and pages stay small: nothing to do about it.
   madvise(reinterpret_cast<void*>(start), (after - start) & ~(kHugePage - 1), MADV_HUGEPAGE);
+}
+
+void Finish(const std::string& out, const std::string& err, int status) {
+  std::fwrite(out.data(), 1, out.size(), stdout);
+  const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout);
+  std::fwrite(err.data(), 1, err.size(), stderr);
+  if (!written) {
+    std::fputs("kdltool: cannot write the standard output\n", stderr);
+    if (status == 0) status = 1;
+  }
+  std::fflush(stderr);
+  std::_Exit(status);
 }
 
 }  // namespace toolprocess

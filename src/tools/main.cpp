@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <cstdio>
 #include <string>
 
 #include "KdlTool.h"
@@ -23,8 +22,7 @@ int main(int argc, char** argv) {
   QStringList arguments = QCoreApplication::arguments();
   arguments.removeFirst();
   std::string out, err;
-  const int status = RunKdlTool(arguments, out, err);
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  std::fwrite(err.data(), 1, err.size(), stderr);
-  return status;
+  const int status = RunKdlTool(arguments, out, err, KdlToolEnd::ProcessExitsNext);
+  // Every file is written and committed by now; what is left is only memory.
+  toolprocess::Finish(out, err, status);
 }
