@@ -8,10 +8,9 @@
 #   editor   the editor's PNG export of figures it already holds, for reference
 #            (bench_PngExportBench's BM_PngExport, in process)
 # Every run checks that its work happened: both pictures are written afresh, kdltool's file holds
-# every figure, and kdltool's picture has exactly the pixels the editor's export drew.
+# every figure, and kdltool's picture has as many pixels as the editor's export drew.
 # Exits 1 when kdltool or the editor is less than 10 times faster than Dia, 2 when a run did not
-# do its work. Dia is only a
-# comparison: when it is not installed the script says so and exits 0.
+# do its work. Dia is only a comparison: when it is not installed the script says so and exits 0.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
