@@ -6,6 +6,7 @@
 #include "CustomKDTool.h"
 #include "DeviceStream.h"
 #include "Errors.h"
+#include "ReadAheadStream.h"
 #include "Reader.h"
 #include "Writer.h"
 
@@ -49,11 +50,13 @@ int ReadRecords(ByteStream& stream, const FigureSink& onFigure, const RecordDone
 }
 
 int Read(const QString& fileName, const FigureSink& onFigure, const RecordDone& afterRecord) {
-  // Unbuffered: each record's reader reads ahead and seeks back, which a buffer would only copy.
+  // Unbuffered: the read-ahead window is the only buffer. Each record's reader reads ahead and
+  // seeks back, which on the file itself costs two system calls per record.
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
     throw EKedrinError(QStringLiteral("Cannot open file %1").arg(fileName));
-  DeviceStream stream(file);
+  DeviceStream device(file);
+  ReadAheadStream stream(device);
   return ReadRecords(stream, onFigure, afterRecord);
 }
 

@@ -22,7 +22,9 @@ bool IsValidIdent(const std::string& s) {
 }
 
 // Records list properties in declaration order, so the search starts where the last one was
-// found and wraps around; a record from another writer in another order is still read.
+// found and wraps around; a record from another writer in another order is still read. A
+// contained object's entries (Font.Charset, Font.Color, ...) come one after another, so the
+// search stays on the object's property until another is found.
 const PropertyInfo* FindProperty(const Persistent& object, std::string_view name, size_t& hint) {
   std::span<const PropertyInfo> props = object.Properties();
   const size_t n = props.size();
@@ -30,7 +32,7 @@ const PropertyInfo* FindProperty(const Persistent& object, std::string_view name
   for (size_t k = 0; k < n; ++k) {
     size_t i = hint + k < n ? hint + k : hint + k - n;
     if (SameText(props[i].name, name)) {
-      hint = i + 1;
+      hint = props[i].kind == PropKind::Object ? i : i + 1;
       return &props[i];
     }
   }

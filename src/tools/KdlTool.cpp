@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QWidget>
 #include <memory>
 #include <vector>
 
@@ -59,6 +58,10 @@ const char* const kDescription =
     "  2  wrong usage: an unknown command or option, a missing argument or value, or a\n"
     "     value that is not a number\n"
     "\n"
+    "Environment:\n"
+    "  QT_QPA_PLATFORM  the Qt platform to draw on; unset, kdltool draws offscreen and\n"
+    "                   needs no display\n"
+    "\n"
     "Examples:\n"
     "  $ kdltool check order-flow.kdl\n"
     "  $ kdltool dump order-flow.kdl | grep Caption\n"
@@ -83,25 +86,42 @@ class UsageError : public std::runtime_error {
 
 std::string Std(const QString& s) { return s.toStdString(); }
 
-// The figures of a file, adopted by a hidden canvas as an opened document adopts them.
+// The figures of a file as the reader makes them. Nothing is shown, so they never join a canvas:
+// that would only give each one what a figure on screen needs (its window, cursor and clickable
+// outline), which neither its picture nor its record uses.
 class Diagram {
  public:
-  explicit Diagram(const QString& fileName) {
+  Diagram(const QString& fileName, KdlToolEnd end) : end_(end) {
     diagramfile::Read(fileName, [this](std::unique_ptr<TCustomKDTool> figure) {
-      figure->SetParentControl(&canvas_);
-      figures_.push_back(figure.release());
+      figures_.push_back(std::move(figure));
     });
   }
-  // Events still queued for thousands of figures make destroying them one by one quadratic.
-  ~Diagram() { QCoreApplication::removePostedEvents(nullptr); }
+  ~Diagram() {
+    if (end_ == KdlToolEnd::ProcessExitsNext) {
+      for (auto& f : figures_) static_cast<void>(f.release());
+      return;
+    }
+    // Events still queued for thousands of figures make destroying them one by one quadratic.
+    QCoreApplication::removePostedEvents(nullptr);
+  }
   Diagram(const Diagram&) = delete;
   Diagram& operator=(const Diagram&) = delete;
-  std::vector<const TCustomKDTool*> Figures() const { return {figures_.begin(), figures_.end()}; }
-  std::vector<const Persistent*> Records() const { return {figures_.begin(), figures_.end()}; }
+  std::vector<const TCustomKDTool*> Figures() const {
+    std::vector<const TCustomKDTool*> raw;
+    raw.reserve(figures_.size());
+    for (const auto& f : figures_) raw.push_back(f.get());
+    return raw;
+  }
+  std::vector<const Persistent*> Records() const {
+    std::vector<const Persistent*> raw;
+    raw.reserve(figures_.size());
+    for (const auto& f : figures_) raw.push_back(f.get());
+    return raw;
+  }
 
  private:
-  QWidget canvas_;  // owns the figures
-  std::vector<TCustomKDTool*> figures_;
+  KdlToolEnd end_;
+  std::vector<std::unique_ptr<TCustomKDTool>> figures_;
 };
 
 void RefuseToOverwriteInput(const QString& in, const QString& out) {
@@ -128,16 +148,16 @@ int Dump(const QString& file, std::string& out) {
   return 0;
 }
 
-int Rewrite(const QString& in, const QString& outFile) {
+int Rewrite(const QString& in, const QString& outFile, KdlToolEnd end) {
   if (filenames::Extension(outFile) != filenames::kDiagramExt)
     throw UsageError("rewrite writes diagrams: OUT must end in .kdl (use export for pictures)");
   RefuseToOverwriteInput(in, outFile);
-  Diagram diagram(in);
+  Diagram diagram(in, end);
   diagramfile::Write(outFile, diagram.Records());
   return 0;
 }
 
-int Export(const QString& in, const QString& outFile, const QStringList& rest) {
+int Export(const QString& in, const QString& outFile, const QStringList& rest, KdlToolEnd end) {
   diagramexport::Options options;
   for (qsizetype i = 0; i < rest.size(); i += 2) {
     if (i + 1 >= rest.size()) throw UsageError("missing value after " + Std(rest[i]));
@@ -149,17 +169,17 @@ int Export(const QString& in, const QString& outFile, const QStringList& rest) {
     if (!ok) throw UsageError("not a number: " + Std(rest[i + 1]));
   }
   RefuseToOverwriteInput(in, outFile);
-  Diagram diagram(in);
+  Diagram diagram(in, end);
   diagramexport::Export(diagram.Figures(), outFile, options);
   return 0;
 }
 
-int Run(const QStringList& a, std::string& out) {
+int Run(const QStringList& a, std::string& out, KdlToolEnd end) {
   const QString command = a.value(0);
   if (command == QLatin1String("check") && a.size() == 2) return Check(a[1], out);
   if (command == QLatin1String("dump") && a.size() == 2) return Dump(a[1], out);
-  if (command == QLatin1String("rewrite") && a.size() == 3) return Rewrite(a[1], a[2]);
-  if (command == QLatin1String("export") && a.size() >= 3) return Export(a[1], a[2], a.mid(3));
+  if (command == QLatin1String("rewrite") && a.size() == 3) return Rewrite(a[1], a[2], end);
+  if (command == QLatin1String("export") && a.size() >= 3) return Export(a[1], a[2], a.mid(3), end);
   if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
     out += std::string("Usage: ") + kSynopsis + kDescription;
     return 0;
@@ -173,9 +193,9 @@ int Run(const QStringList& a, std::string& out) {
 
 }  // namespace
 
-int RunKdlTool(const QStringList& arguments, std::string& out, std::string& err) {
+int RunKdlTool(const QStringList& arguments, std::string& out, std::string& err, KdlToolEnd end) {
   try {
-    return Run(arguments, out);
+    return Run(arguments, out, end);
   } catch (const UsageError& e) {
     if (*e.what()) err += std::string("kdltool: ") + e.what() + "\n";
     err += std::string("usage: ") + kSynopsis + "Try 'kdltool --help' for more information.\n";

@@ -1,8 +1,8 @@
 #include <QApplication>
-#include <cstdio>
 #include <string>
 
 #include "KdlTool.h"
+#include "ToolProcess.h"
 
 namespace {
 QtMessageHandler g_qtHandler = nullptr;
@@ -14,15 +14,15 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 }  // namespace
 
 int main(int argc, char** argv) {
+  toolprocess::GrowHeapInLargeSteps();
   g_qtHandler = qInstallMessageHandler(QuietHandler);
   // Figures are widgets, but nothing is shown: no display is needed.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  toolprocess::UseHeadlessDefaults();
   QApplication app(argc, argv);
   QStringList arguments = QCoreApplication::arguments();
   arguments.removeFirst();
   std::string out, err;
-  const int status = RunKdlTool(arguments, out, err);
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  std::fwrite(err.data(), 1, err.size(), stderr);
-  return status;
+  const int status = RunKdlTool(arguments, out, err, KdlToolEnd::ProcessExitsNext);
+  // Every file is written and committed by now; what is left is only memory.
+  toolprocess::Finish(out, err, status);
 }

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "DiagramFile.h"
 #include "DiagramPicture.h"
@@ -23,12 +25,15 @@ struct ToolRun {
   std::string out, err;
 };
 
-ToolRun KdlTool(const QStringList& arguments) {
+// `setUp` may change the process's environment and channels before it starts.
+ToolRun KdlTool(const QStringList& arguments,
+                const std::function<void(QProcess&, QProcessEnvironment&)>& setUp = {}) {
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // the tool must manage without a display
   env.remove(QStringLiteral("DISPLAY"));
   env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  if (setUp) setUp(p, env);
   p.setProcessEnvironment(env);
   p.start(QStringLiteral(KEDRIN_BUILD_DIR "/src/tools/kdltool"), arguments);
   ToolRun r;
@@ -151,6 +156,33 @@ TEST_F(KdlToolProcess, ExportAtScaleOneIsTheEditorsPicture) {
   EXPECT_EQ(QImage(testsupport::OutputPath("kdltool-nine.png")).convertToFormat(QImage::Format_RGB32), expected);
 }
 
+// Over a thousand figures piled up in stacking order, more than one read-ahead window of file: the
+// picture is the editor's picture of the figures that were written, every one in its place.
+TEST_F(KdlToolProcess, ExportOfAThousandFiguresIsTheEditorsPicture) {
+  std::vector<std::unique_ptr<TCustomKDTool>> all;
+  for (int k = 0; k < 140; ++k) {
+    for (auto& f : NineStyledFigures()) {
+      f->ApplyBounds(f->Left() + 7 * (k % 20), f->Top() + 5 * (k / 20), f->Width(), f->Height());
+      all.push_back(std::move(f));
+    }
+  }
+  std::vector<const Persistent*> records;
+  for (const auto& f : all) records.push_back(f.get());
+  diagramfile::Write(Path("pile.kdl"), records);
+  ASSERT_GT(QFileInfo(Path("pile.kdl")).size(), 256 << 10);
+
+  ToolRun check = KdlTool({"check", Path("pile.kdl")});
+  EXPECT_EQ(check.out, "1260 figures\n") << check.err;
+  ToolRun r = KdlTool({"export", Path("pile.kdl"), Path("pile.png")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  // The first set ends at x = 558 and y = 366, the last one 133 pixels further right and 30
+  // further down: the picture grows to 691 pixels wide and keeps the default canvas's 449 rows.
+  const QImage expected = BuildDiagramPicture(nullptr, QSize(684, 449), Raw(all));
+  const QImage png = QImage(Path("pile.png")).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(png.size(), QSize(691, 449));
+  EXPECT_EQ(png, expected);
+}
+
 // Where the sample's start mark (a lime disc around (320, 50)) lands at a scale.
 bool StartMarkAt(const QImage& picture, double scale) {
   const QRgb p = picture.pixel(static_cast<int>(320 * scale), static_cast<int>(50 * scale));
@@ -266,6 +298,25 @@ TEST_F(KdlToolProcess, PdfIsOnePageOfThePictureWithItsCaptionsAsText) {
   const QImage page(Path("page.png"));
   EXPECT_EQ(page.size(), QSize(1368, 940));
   EXPECT_TRUE(StartMarkAt(page, 2));
+}
+
+// The user's choice of platform stands: one that does not exist stops Qt, naming it.
+TEST_F(KdlToolProcess, UsesThePlatformTheEnvironmentNames) {
+  ToolRun r = KdlTool({"check", Sample()}, [](QProcess&, QProcessEnvironment& env) {
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("nosuchplatform"));
+  });
+  EXPECT_NE(r.status, 0);
+  EXPECT_NE(r.err.find("\"nosuchplatform\""), std::string::npos) << r.err;
+  EXPECT_EQ(r.out, "");
+}
+
+// Output that cannot be written is a failure, not a silent success.
+TEST_F(KdlToolProcess, AnUnwritableStandardOutputFailsTheCommand) {
+  ToolRun r = KdlTool({"check", Sample()}, [](QProcess& p, QProcessEnvironment&) {
+    p.setStandardOutputFile(QStringLiteral("/dev/full"));
+  });
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "kdltool: cannot write the standard output\n");
 }
 
 struct BadUse {
