@@ -271,6 +271,12 @@ TEST_F(EditorScenario, DrawSelectRestyleCopySaveReopenExport) {
   });
 
   Step("copy and paste with Ctrl+C and Ctrl+V", [&] {
+    // Back from the caption box (where Ctrl+C would copy its text) to the group, by a click on
+    // one of its figures: the group frame takes the focus and the selection stays.
+    auto before = Dump(diagram);
+    const Figure* begin = FindFigure(before, "TKDBegin");
+    ASSERT_NE(begin, nullptr);
+    ClickCanvas(begin->Int("Left") + begin->Int("Width") / 2, begin->Int("Top") + begin->Int("Height") / 2);
     x_.Key(QStringLiteral("ctrl+c"));
     x_.Key(QStringLiteral("ctrl+v"));
     bool ok = false;
@@ -280,6 +286,7 @@ TEST_F(EditorScenario, DrawSelectRestyleCopySaveReopenExport) {
     EXPECT_TRUE(ok);
     EXPECT_TRUE(targets.contains(QStringLiteral("application/x-kedrin-figure"))) << targets.toStdString();
     EXPECT_TRUE(targets.contains(QStringLiteral("image/png"))) << targets.toStdString();
+    EXPECT_TRUE(targets.contains(QStringLiteral("image/svg+xml"))) << targets.toStdString();
     ASSERT_TRUE(SaveAs(Out(QStringLiteral("scenario-final.kdl"))));
     auto figures = Dump(Out(QStringLiteral("scenario-final.kdl")));
     ASSERT_EQ(figures.size(), 13u);
