@@ -40,11 +40,14 @@ class AutosaveLink::DocumentSource final : public AutosaveSource {
     const std::vector<TCustomKDTool*> list = document_.Figures();
     figures = static_cast<int>(list.size());
     const std::vector<const Persistent*> records(list.begin(), list.end());
-    return recordbytes::Serialise(records);
+    const QByteArray bytes = recordbytes::Serialise(records, lastSize_ + lastSize_ / 8);
+    lastSize_ = bytes.size();
+    return bytes;
   }
 
  private:
   const TwinKedrinFile& document_;
+  mutable qsizetype lastSize_ = 0;  // of the previous copy: room for the next one
 };
 
 AutosaveLink::AutosaveLink(TwinMain& main, AutosaveManager& manager)
