@@ -173,8 +173,12 @@ void AutosaveManager::RemoveCopy(Tracked& tracked) {
 
 void AutosaveManager::OnWritten(const QString& documentId, const QString& error) {
   auto it = std::find_if(tracked_.begin(), tracked_.end(), [&](const auto& t) { return t.second.id == documentId; });
-  if (error.isEmpty()) warned_ = false;
-  else Warn(error);
+  if (!error.isEmpty()) {
+    Warn(error);
+  } else if (warned_) {
+    warned_ = false;
+    emit WarningOver();
+  }
   if (it == tracked_.end()) return;  // closed meanwhile; its removal followed the write
   it->second.inFlight = false;
   if (!error.isEmpty()) it->second.schedule.Failed();

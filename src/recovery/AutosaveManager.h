@@ -79,6 +79,8 @@ class AutosaveManager : public QObject {
   // Copies cannot be written: one text for the status bar, said once until a copy is written
   // again. Editing goes on.
   void Warning(const QString& text);
+  // After a warning, a copy was written again: what it said no longer holds.
+  void WarningOver();
 
  private:
   struct Tracked {

@@ -8,8 +8,12 @@ class Persistent;
 // A diagram's records held in memory: what an autosave copies and what recovery checks.
 namespace recordbytes {
 
-// The bytes Save would write for these figures, bottom figure first.
-QByteArray Serialise(std::span<const Persistent* const> records);
+// Room reserved per record when nothing better is known (a figure's record is about 330 bytes).
+constexpr qsizetype kRoomPerRecord = 512;
+
+// The bytes Save would write for these figures, bottom figure first. sizeHint: how many bytes
+// they are expected to take (a little more than the previous copy, say).
+QByteArray Serialise(std::span<const Persistent* const> records, qsizetype sizeHint = 0);
 
 struct Check {
   int figures = 0;  // read whole before the end or the error

@@ -33,7 +33,6 @@ RecoveryDialog::RecoveryDialog(const std::vector<RecoverableDocument>& documents
   list_->setHeaderLabels({tr("Diagram"), tr("Autosaved"), tr("Figures"), tr("Problem")});
   list_->setRootIsDecorated(false);
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list_->header()->setStretchLastSection(true);
   bool anyProblem = false;
   for (size_t i = 0; i < documents.size(); ++i) {
     const RecoverableDocument& d = documents[i];
@@ -44,12 +43,16 @@ RecoveryDialog::RecoveryDialog(const std::vector<RecoverableDocument>& documents
     item->setText(kFigures, QString::number(d.entry.figures));
     item->setTextAlignment(kFigures, Qt::AlignRight | Qt::AlignVCenter);
     item->setText(kProblem, d.problem);
+    item->setToolTip(kProblem, d.problem);  // long messages are cut short in the list
     item->setData(kTitle, kIndexRole, static_cast<qulonglong>(i));
     item->setSelected(true);
     recoverable_.push_back(d.Recoverable());
     anyProblem = anyProblem || !d.Recoverable();
   }
   list_->setColumnHidden(kProblem, !anyProblem);
+  // The spare width goes to the reader's messages when there are any, else to the titles.
+  list_->header()->setStretchLastSection(anyProblem);
+  if (!anyProblem) list_->header()->setSectionResizeMode(kTitle, QHeaderView::Stretch);
   for (int c = kTitle; c < kProblem; ++c) list_->resizeColumnToContents(c);
 
   note_ = new QLabel(tr("A damaged copy cannot be recovered: discard it, or keep it for later."));

@@ -1,10 +1,7 @@
 // A crash and the recovery after it, as a user meets them: the editor on a virtual display,
 // edited, given time for its autosave, killed with SIGKILL and started again; the recovery
-// dialog's Recover brings the diagram back and Save writes every figure.
-//
-// Built only with -DKEDRIN_RECOVERY_E2E=ON: it needs the editor to wire its documents to the
-// autosave and to offer recovery at start.
-#ifdef KEDRIN_RECOVERY_E2E
+// dialog's Recover brings the diagrams back and Save writes every figure. Both runs share one
+// data folder of the test's own, where the recovery copies live.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -15,8 +12,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
-#include <csignal>
+#include <functional>
 #include <map>
 
 #include "X11Session.h"
@@ -24,9 +20,22 @@
 namespace {
 
 const QRgb kCanvas = qRgb(255, 255, 225);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kGreen = qRgb(0, 255, 0);
 constexpr int kPaletteX = 16;
 int ToolY(int index) { return 121 + 24 * index; }
 enum Tool { Select, Begin, End, Process, Ellipse, Rectangle, Arrow, Diamond, Label, Line };
+
+// Canvas places left free by the sample diagram, and what is drawn there.
+const QRect kProcessBox(40, 150, 140, 50);
+const QRect kEllipseBox(480, 60, 140, 70);
+const QPoint kSampleStartMark(320, 50);  // the centre of its green disc
+const QRect kRectangleBox(40, 40, 120, 60);
+
+bool Near(QRgb a, QRgb b, int tolerance = 8) {
+  return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+         std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
 
 // "N figures" from kdltool check, or -1.
 int FiguresIn(const QString& path) {
@@ -41,21 +50,27 @@ int FiguresIn(const QString& path) {
 
 class RecoveryScenario : public ::testing::Test {
  protected:
+  using Copies = std::map<QString, int>;
+
   void SetUp() override {
     ASSERT_TRUE(home_.isValid());
-    // The editor's settings and recovery folder in a home of this test's own.
-    qputenv("XDG_DATA_HOME", home_.filePath(QStringLiteral("data")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home_.filePath(QStringLiteral("config")).toLocal8Bit());
     ASSERT_TRUE(x_.DisplayUp()) << "no virtual display (Xvfb)";
+    x_.SetEditorEnvironment(QStringLiteral("XDG_DATA_HOME"), home_.filePath(QStringLiteral("data")));
+    x_.SetEditorEnvironment(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
     diagram_ = home_.filePath(QStringLiteral("order-flow.kdl"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(KEDRIN_TEST_DATA "/order-flow.kdl"), diagram_));
+    ASSERT_TRUE(QFile::setPermissions(diagram_, QFile::ReadOwner | QFile::WriteOwner));
   }
   void TearDown() override {
-    qunsetenv("XDG_DATA_HOME");
-    qunsetenv("XDG_CONFIG_HOME");
+    if (HasFailure()) {
+      const QString shot = x_.SaveScreenshot(QStringLiteral("failed-recovery"));
+      ADD_FAILURE() << "screenshot " << shot.toStdString() << "; editor says: " << x_.EditorOutput().toStdString();
+    }
   }
 
-  // The canvas origin on screen: the top-left canvas-coloured pixel below the tool bars.
+  QString RecoveryRoot() const { return home_.filePath(QStringLiteral("data/Kedrin/kedrin/recovery")); }
+
+  // The top-left canvas-coloured pixel below the tool bars: the first document's canvas.
   QPoint CanvasOrigin() {
     const QImage shot = x_.Screenshot();
     for (int y = 100; y < 700 && y < shot.height(); ++y)
@@ -63,16 +78,28 @@ class RecoveryScenario : public ::testing::Test {
         if (shot.pixel(x, y) == kCanvas && shot.pixel(x + 29, y) == kCanvas) return QPoint(x, y);
     return QPoint(-1, -1);
   }
-  void Draw(Tool tool, QPoint from, QPoint to) {
+  // The canvas of the document window cascaded over the one whose canvas starts at `previous`:
+  // the windows step down and right by the same amount, so the diagonal from the one canvas
+  // corner crosses the other window's frame and meets its canvas corner.
+  QPoint CascadedCanvasOrigin(QPoint previous) {
+    const QImage shot = x_.Screenshot();
+    int k = 1;
+    while (k < 100 && shot.pixel(previous + QPoint(k, k)) == kCanvas) ++k;
+    while (k < 100 && shot.pixel(previous + QPoint(k, k)) != kCanvas) ++k;
+    return k < 100 ? previous + QPoint(k, k) : QPoint(-1, -1);
+  }
+  void Draw(Tool tool, QPoint origin, const QRect& box) {
     x_.Click(kPaletteX, ToolY(tool));
-    const QPoint a = origin_ + from, b = origin_ + to;
+    const QPoint a = origin + box.topLeft(), b = origin + box.topLeft() + QPoint(box.width(), box.height());
     x_.Drag(a.x(), a.y(), b.x(), b.y());
   }
+  bool FilledAt(QPoint origin, const QRect& box) {
+    return Near(x_.Screenshot().pixel(origin + box.center()), kWhite);
+  }
   // The index entries of every copy on disk: title → figures.
-  std::map<QString, int> Copies() {
-    std::map<QString, int> copies;
-    QDirIterator it(home_.filePath(QStringLiteral("data")), {QStringLiteral("*.json")}, QDir::Files,
-                    QDirIterator::Subdirectories);
+  Copies OnDisk() const {
+    Copies copies;
+    QDirIterator it(RecoveryRoot(), {QStringLiteral("*.json")}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
       QFile f(it.next());
       if (!f.open(QIODevice::ReadOnly)) continue;
@@ -81,89 +108,102 @@ class RecoveryScenario : public ::testing::Test {
     }
     return copies;
   }
-  // kill -9 of the editor, found through its main window.
-  bool KillEditor() {
-    const QString window = x_.WaitForWindow(QStringLiteral("^Kedrin Tools Demo$"), 3000);
-    bool ok = false;
-    const qint64 pid = x_.Xdo({QStringLiteral("getwindowpid"), window}, &ok).toLongLong();
-    if (!ok || pid <= 0 || ::kill(static_cast<pid_t>(pid), SIGKILL) != 0) return false;
-    return X11Session::WaitFor([&] { return !x_.EditorRunning(); }, 5000);
-  }
-  // Starts the editor again and presses Recover in its recovery dialog.
-  bool RestartAndRecover() {
-    if (!x_.StartEditor()) return false;
+  // Starts the editor again and presses Recover in its recovery dialog (every row is selected).
+  void RestartAndRecover(const char* screenshot) {
+    ASSERT_TRUE(x_.StartEditor());
     const QString dialog = x_.WaitForWindow(QStringLiteral("^Recover Diagrams$"), 10000);
-    if (dialog.isEmpty()) return false;
+    ASSERT_FALSE(dialog.isEmpty()) << "no recovery dialog";
+    x_.SaveScreenshot(QLatin1String(screenshot));
     x_.FocusWindow(dialog);
-    x_.Key(QStringLiteral("Return"));  // Recover is the default button
-    return x_.WindowGone(QStringLiteral("^Recover Diagrams$"), 5000);
+    x_.Key(QStringLiteral("alt+r"));
+    ASSERT_TRUE(x_.WindowGone(QStringLiteral("^Recover Diagrams$"), 5000));
   }
-  bool SaveCurrent() {
+  // File ▸ Save on the active document; a document never saved asks for a name.
+  void Save(const QString& nameIfAsked) {
     x_.FocusMainWindow();
     x_.Key(QStringLiteral("alt+f"));
     x_.Key(QStringLiteral("s"));
-    QThread::msleep(500);
-    return true;
-  }
-  bool AnswerSaveAs(const QString& path) {
-    const QString dialog = x_.WaitForWindow(QStringLiteral("^Save As$"), 5000);
-    if (dialog.isEmpty()) return false;
+    const QString dialog = x_.WaitForWindow(QStringLiteral("^Save As$"), 1500);
+    if (dialog.isEmpty()) return;
     x_.FocusWindow(dialog);
     x_.Key(QStringLiteral("ctrl+a"));
-    x_.Type(path);
+    x_.Type(nameIfAsked);
     x_.Key(QStringLiteral("Return"));
-    return x_.WindowGone(QStringLiteral("^Save As$"), 5000);
+    ASSERT_TRUE(x_.WindowGone(QStringLiteral("^Save As$"), 5000));
+  }
+  // File ▸ Exit with every document saved: the editor ends normally.
+  void Exit() {
+    x_.FocusMainWindow();
+    x_.Key(QStringLiteral("alt+f"));
+    x_.Key(QStringLiteral("x"));
+    ASSERT_TRUE(X11Session::WaitFor([&] { return !x_.EditorRunning(); }, 15000)) << "the editor did not end";
+  }
+  // Whatever this test's runs left under the recovery folder.
+  QString LeftInRecoveryRoot() const {
+    return QDir(RecoveryRoot()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).join(u' ');
   }
 
   QTemporaryDir home_;
   X11Session x_;
   QString diagram_;
-  QPoint origin_;
 };
 
 TEST_F(RecoveryScenario, KilledAfterTwoFiguresRecoversAllFifteen) {
   ASSERT_TRUE(x_.StartEditor({diagram_}));
-  ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = CanvasOrigin()).x() >= 0; }, 8000));
-  Draw(Process, {600, 380}, {720, 430});
-  Draw(Ellipse, {600, 460}, {720, 520});
-  ASSERT_TRUE(X11Session::WaitFor([&] { return Copies()[diagram_] == 15; }, 15000));
-  ASSERT_TRUE(KillEditor());
+  QPoint origin;
+  ASSERT_TRUE(X11Session::WaitFor([&] { return (origin = CanvasOrigin()).x() >= 0; }, 8000));
+  Draw(Process, origin, kProcessBox);
+  Draw(Ellipse, origin, kEllipseBox);
+  // The copy holds both figures a few seconds after the last one.
+  ASSERT_TRUE(X11Session::WaitFor([&] { return OnDisk() == Copies{{diagram_, 15}}; }, 15000));
+  ASSERT_TRUE(x_.KillEditor());
   EXPECT_EQ(FiguresIn(diagram_), 13);  // never saved
+  EXPECT_EQ(OnDisk(), (Copies{{diagram_, 15}}));
 
-  ASSERT_TRUE(RestartAndRecover());
-  ASSERT_TRUE(SaveCurrent());
+  RestartAndRecover("recovery-dialog-one");
+  ASSERT_TRUE(X11Session::WaitFor([&] { return (origin = CanvasOrigin()).x() >= 0; }, 8000));
+  EXPECT_TRUE(X11Session::WaitFor([&] { return FilledAt(origin, kProcessBox) && FilledAt(origin, kEllipseBox); }, 5000))
+      << "the figures drawn before the crash are not shown";
+  EXPECT_TRUE(Near(x_.Screenshot().pixel(origin + kSampleStartMark), kGreen));
+  x_.SaveScreenshot(QStringLiteral("recovered-one"));
+
+  Save(QString());  // its own file: no name asked
   EXPECT_TRUE(X11Session::WaitFor([&] { return FiguresIn(diagram_) == 15; }, 8000));
-  EXPECT_TRUE(X11Session::WaitFor([&] { return Copies().empty(); }, 8000));  // saved: its copy is gone
+  EXPECT_TRUE(X11Session::WaitFor([&] { return OnDisk().empty(); }, 8000)) << "the saved document's copy stays";
+  Exit();
+  EXPECT_EQ(LeftInRecoveryRoot().toStdString(), "") << "left after a normal end";
 }
 
 TEST_F(RecoveryScenario, KilledWithTwoDocumentsOneNeverSavedRecoversBoth) {
   ASSERT_TRUE(x_.StartEditor({diagram_}));
-  ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = CanvasOrigin()).x() >= 0; }, 8000));
-  Draw(Process, {600, 380}, {720, 430});
-  Draw(Ellipse, {600, 460}, {720, 520});
+  QPoint first;
+  ASSERT_TRUE(X11Session::WaitFor([&] { return (first = CanvasOrigin()).x() >= 0; }, 8000));
+  Draw(Process, first, kProcessBox);
+  Draw(Ellipse, first, kEllipseBox);
   x_.Key(QStringLiteral("alt+f"));
   x_.Key(QStringLiteral("n"));
-  QThread::msleep(500);
-  ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = CanvasOrigin()).x() >= 0; }, 8000));
-  Draw(Rectangle, {40, 40}, {160, 100});
+  QPoint second;
+  ASSERT_TRUE(X11Session::WaitFor([&] { return (second = CascadedCanvasOrigin(first)).x() >= 0; }, 8000));
+  Draw(Rectangle, second, kRectangleBox);
   ASSERT_TRUE(X11Session::WaitFor(
-      [&] { return Copies() == std::map<QString, int>{{diagram_, 15}, {QStringLiteral("Noname.kdl"), 1}}; },
-      15000));
-  ASSERT_TRUE(KillEditor());
+      [&] { return OnDisk() == Copies{{diagram_, 15}, {QStringLiteral("Noname.kdl"), 1}}; }, 20000))
+      << OnDisk().size() << " copies";
+  ASSERT_TRUE(x_.KillEditor());
 
-  ASSERT_TRUE(RestartAndRecover());
-  // Save each recovered document: the one never saved asks for a name.
+  RestartAndRecover("recovery-dialog-two");
+  ASSERT_TRUE(X11Session::WaitFor([&] { return (first = CanvasOrigin()).x() >= 0; }, 8000));
+  x_.SaveScreenshot(QStringLiteral("recovered-two"));
+  // Both documents come back, cascaded; the last one opened is active. Save it, then bring the
+  // first window forward by its title bar (always in sight above the other) and save that one.
   const QString named = home_.filePath(QStringLiteral("named.kdl"));
-  for (int document = 0; document < 2; ++document) {
-    ASSERT_TRUE(SaveCurrent());
-    if (!x_.WaitForWindow(QStringLiteral("^Save As$"), 1500).isEmpty()) {
-      ASSERT_TRUE(AnswerSaveAs(named));
-    }
-    x_.Key(QStringLiteral("ctrl+Tab"));  // the other document
-  }
+  Save(named);
+  x_.Click(first.x() + 300, first.y() - 14);
+  Save(named);
   EXPECT_TRUE(X11Session::WaitFor([&] { return FiguresIn(diagram_) == 15; }, 8000));
   EXPECT_TRUE(X11Session::WaitFor([&] { return FiguresIn(named) == 1; }, 8000));
+  EXPECT_TRUE(X11Session::WaitFor([&] { return OnDisk().empty(); }, 8000)) << OnDisk().size() << " copies stay";
+  Exit();
+  EXPECT_EQ(LeftInRecoveryRoot().toStdString(), "") << "left after a normal end";
 }
 
 }  // namespace
-#endif  // KEDRIN_RECOVERY_E2E

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QThread>
+#include <csignal>
 
 namespace {
 constexpr int kMainWidth = 1200;
@@ -112,10 +113,14 @@ bool X11Session::StartEditor(const QStringList& arguments) {
 
 bool X11Session::StartEditorProgram(const QString& program, const QStringList& arguments) {
   editor_ = std::make_unique<QProcess>();
+  mainWindow_.clear();  // a restart waits for the new run's window
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("DISPLAY"), display_);
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   env.insert(QStringLiteral("XDG_RUNTIME_DIR"), OutputFolder());
+  env.insert(QStringLiteral("XDG_DATA_HOME"), editorHome_.filePath(QStringLiteral("data")));
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), editorHome_.filePath(QStringLiteral("config")));
+  env.insert(editorEnvironment_);
   editor_->setProcessEnvironment(env);
   editorLog_ = QDir(OutputFolder()).filePath(QStringLiteral("editor-%1.log").arg(display_.mid(1)));
   editor_->setProcessChannelMode(QProcess::MergedChannels);
@@ -151,6 +156,16 @@ void X11Session::StopEditor() {
       editor_->waitForFinished(2000);
     }
   }
+}
+
+bool X11Session::KillEditor() {
+  if (!EditorRunning()) return false;
+  ::kill(static_cast<pid_t>(editor_->processId()), SIGKILL);
+  return editor_->waitForFinished(5000) && editor_->exitStatus() == QProcess::CrashExit;
+}
+
+void X11Session::SetEditorEnvironment(const QString& name, const QString& value) {
+  editorEnvironment_.insert(name, value);
 }
 
 QString X11Session::EditorOutput() {

@@ -1,8 +1,10 @@
 #pragma once
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
@@ -26,6 +28,12 @@ class X11Session {
   bool StartEditorProgram(const QString& program, const QStringList& arguments);
   bool EditorRunning() const;
   void StopEditor();
+  // kill -9, as a crash or a power cut ends it: true once the process is gone.
+  bool KillEditor();
+  // A variable of the editor's environment from the next start on. Unless set here, every
+  // session gives the editor data and settings folders of its own (XDG_DATA_HOME,
+  // XDG_CONFIG_HOME), so that no run meets another's recovery copies or options.
+  void SetEditorEnvironment(const QString& name, const QString& value);
   QString EditorOutput();
   // The editor's threads' stacks (through gdb, when it is installed), for a step that hangs.
   QString EditorStacks();
@@ -61,6 +69,8 @@ class X11Session {
   bool displayUp_ = false;
   std::unique_ptr<QProcess> server_;
   std::unique_ptr<QProcess> editor_;
+  QTemporaryDir editorHome_;
+  QProcessEnvironment editorEnvironment_;
   QString mainWindow_;
   QString editorLog_;
 };

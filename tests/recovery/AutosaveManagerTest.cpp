@@ -21,6 +21,7 @@ class AutosaveManagerTest : public ::testing::Test {
     manager->SetClock(clock.Function());
     QObject::connect(manager.get(), &AutosaveManager::Warning,
                      [this](const QString& text) { warnings.push_back(text); });
+    QObject::connect(manager.get(), &AutosaveManager::WarningOver, [this] { ++warningsOver; });
     manager->Register(&source);
   }
   // The timer's work at `t`, and the writer's.
@@ -42,6 +43,7 @@ class AutosaveManagerTest : public ::testing::Test {
   FakeSource source;
   std::unique_ptr<AutosaveManager> manager;
   QStringList warnings;
+  int warningsOver = 0;
 };
 
 TEST_F(AutosaveManagerTest, ABurstOfEditsIsCopiedOnceADelayAfterItsFirstEdit) {
@@ -154,6 +156,7 @@ TEST_F(AutosaveManagerTest, AnUnwritableRecoveryFolderWarnsOnceAndEditingGoesOn)
   ASSERT_EQ(warnings.size(), 1);
   EXPECT_TRUE(warnings[0].contains(root)) << warnings[0].toStdString();
   EXPECT_EQ(source.serialised, 0);
+  EXPECT_EQ(warningsOver, 0);
 
   // Tried again at every delay: once the folder can be made, the copy is written.
   QFile::remove(dir.filePath(QStringLiteral("blocked")));
@@ -161,6 +164,10 @@ TEST_F(AutosaveManagerTest, AnUnwritableRecoveryFolderWarnsOnceAndEditingGoesOn)
   EXPECT_EQ(source.serialised, 1);
   EXPECT_TRUE(QFile::exists(Copy()));
   EXPECT_EQ(warnings.size(), 1);
+  EXPECT_EQ(warningsOver, 1);
+  ChangeAt(21000);
+  At(26000);
+  EXPECT_EQ(warningsOver, 1);  // said once
 }
 
 TEST_F(AutosaveManagerTest, AFailedWriteWarnsOnceUntilACopyIsWrittenAgain) {

@@ -60,8 +60,15 @@ TEST(RecoveryAfterAKill, BothDocumentsComeBackWithEveryFigureAndSaveWhole) {
   Holder holder(root, diagram);
   ASSERT_TRUE(holder.Ready());
   {
-    // Another editor running beside it is offered nothing.
+    // Another editor running beside it is offered nothing, even once the run's lock is older
+    // than any age at which a lock counts as forgotten.
     AutosaveManager other(AutosaveSettings{}, root);
+    EXPECT_TRUE(other.FindRecoverable()->Empty());
+    for (const QString& lock : QDir(root).entryList({QStringLiteral("*.lock")}, QDir::Files)) {
+      QFile file(root + QLatin1Char('/') + lock);
+      ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+      ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1), QFileDevice::FileModificationTime));
+    }
     EXPECT_TRUE(other.FindRecoverable()->Empty());
     other.Shutdown();
   }
