@@ -52,6 +52,7 @@ BUDGETS = [
     ("max_counter", "history of 1,000 moves and restyles on 10,000 figures, MB",
      ["BM_HistoryMemory", "history_MB"], 20),
     ("max_ms", "UI thread per autosave of 10,000 figures", ["BM_AutosaveUiThread"], 25),
+    ("max_ms", "UI thread per autosave of a 10,000-figure document window", ["BM_AutosaveThroughLink"], 25),
     ("max_ms", "find what follows a 5,000-figure group drag", ["BM_FindAttachments/10000"], 30),
     ("flat", "followers' drag step: cost per figure 10,000 vs 1,000",
      ["BM_FollowDragStep/1000", "BM_FollowDragStep/10000"], 1.5),
