@@ -73,7 +73,7 @@ void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState, int x, int y)
     if (!self) return;
     const QPoint p = self->imgKedrin->mapFromGlobal(global);
     self->imgKedrinMouseMove(0, p.x(), p.y());
-  }, imgKedrin->mapToGlobal(QPoint(x, y)));
+  }, imgKedrin->mapToGlobal(QPoint(x, y)), MainWindow()->CurrentTool() != TTool::Select);
 }
 
 void TwinKedrinFile::imgKedrinMouseMove(TShiftState, int x, int y) {

@@ -33,8 +33,9 @@ QPoint DragScroller::Step(const QRect& visible, QPoint p) {
           axis(p.y(), visible.top(), visible.top() + visible.height())};
 }
 
-void DragScroller::Begin(std::function<void(QPoint)> moved, QPoint globalPointer) {
+void DragScroller::Begin(std::function<void(QPoint)> moved, QPoint globalPointer, bool grow) {
   moved_ = std::move(moved);
+  grow_ = grow;
   pointer_ = globalPointer;
   timer_.start();
 }
@@ -56,7 +57,7 @@ void DragScroller::Tick() {
   QScrollBar* v = area_->verticalScrollBar();
   // Out of room to the right or below: the contents grow, as the canvas does for a figure
   // placed there.
-  if (auto* scroll = qobject_cast<QScrollArea*>(area_.data()); scroll && scroll->widget()) {
+  if (auto* scroll = qobject_cast<QScrollArea*>(area_.data()); grow_ && scroll && scroll->widget()) {
     QWidget* contents = scroll->widget();
     QSize size = contents->size();
     if (step.x() > 0 && h->value() + step.x() > h->maximum()) size.rwidth() += step.x();

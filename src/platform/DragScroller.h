@@ -25,8 +25,10 @@ class DragScroller : public QObject {
   // The scroller of the scroll area that holds w, if any.
   static DragScroller* Of(const QWidget* w);
 
-  // A drag starts; moved runs after each scroll, with the pointer's last global position.
-  void Begin(std::function<void(QPoint globalPointer)> moved, QPoint globalPointer);
+  // A drag starts; moved runs after each scroll, with the pointer's last global position. A drag
+  // that makes room for something (a figure drawn) grows the contents when the scrolling runs
+  // out of them; one that only selects scrolls within them.
+  void Begin(std::function<void(QPoint globalPointer)> moved, QPoint globalPointer, bool grow = true);
   // Where the pointer is now (each mouse move of the drag).
   void Pointer(QPoint globalPointer);
   void End();
@@ -44,4 +46,5 @@ class DragScroller : public QObject {
   QTimer timer_;
   QPoint pointer_;
   std::function<void(QPoint)> moved_;
+  bool grow_ = true;
 };

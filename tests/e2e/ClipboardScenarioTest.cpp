@@ -1,0 +1,148 @@
+// The system clipboard between documents and programs, and a rubber band that scrolls: the editor
+// on a virtual display, the clipboard read and written by xclip.
+#include <QTemporaryFile>
+
+#include "ScenarioSupport.h"
+
+namespace {
+
+using ClipboardScenario = ScenarioFixture;
+
+// A rectangle record: only the box is given, every other property keeps its stored default.
+QByteArray RectangleRecord(int left, int top, int width, int height) {
+  QByteArray r("TPF0");
+  r += char(12);
+  r += "TKDRectangle";
+  r += char(0);
+  auto entry = [&](const char* name, int value) {
+    r += char(qstrlen(name));
+    r += name;
+    r += char(4);  // TagInt32
+    for (int i = 0; i < 4; ++i) r += char((value >> (8 * i)) & 0xFF);
+  };
+  entry("Left", left);
+  entry("Top", top);
+  entry("Width", width);
+  entry("Height", height);
+  r += char(0);
+  r += char(0);
+  return r;
+}
+
+int CountSelected(const std::vector<Figure>& figures) {
+  int n = 0;
+  for (const Figure& f : figures) n += f.Get("HaveFocused") == "True";
+  return n;
+}
+
+TEST_F(ClipboardScenario, CopyInOneDiagramPasteInAnotherAndFromOtherPrograms) {
+  Step("start, draw two figures and copy them", [&] {
+    ASSERT_TRUE(x_.StartEditor());
+    x_.Key(QStringLiteral("ctrl+n"));
+    ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = FindCanvasOrigin()).x() >= 0; }, 8000));
+    DrawWith(Process, {40, 40}, {160, 90});
+    DrawWith(Ellipse, {200, 40}, {300, 100});
+    UseTool(Select);
+    x_.Drag(C(20, 20).x(), C(20, 20).y(), C(320, 120).x(), C(320, 120).y());
+    x_.Key(QStringLiteral("ctrl+c"));
+    bool ok = false;
+    const QString targets = x_.Clipboard({QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+                                          QStringLiteral("TARGETS"), QStringLiteral("-o")},
+                                         &ok);
+    ASSERT_TRUE(ok);
+    for (const char* type : {"application/x-kedrin-figure", "image/png", "image/svg+xml"})
+      EXPECT_TRUE(targets.contains(QLatin1String(type))) << type << " in " << targets.toStdString();
+  });
+  ASSERT_FALSE(HasFailure());
+
+  Step("paste into a second diagram", [&] {
+    x_.Key(QStringLiteral("ctrl+n"));
+    ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = FindCanvasOrigin()).x() >= 0; }, 8000));
+    x_.Key(QStringLiteral("ctrl+v"));
+    ASSERT_TRUE(SaveAs(Out(QStringLiteral("clipboard-second.kdl"))));
+    const auto figures = Dump(Out(QStringLiteral("clipboard-second.kdl")));
+    ASSERT_EQ(figures.size(), 2u);
+    EXPECT_EQ(figures[0].cls, "TKDProcess");
+    EXPECT_EQ(figures[0].Int("Left"), 50);  // 10 pixels right of and below the original
+    EXPECT_EQ(figures[0].Int("Top"), 50);
+    EXPECT_EQ(figures[1].cls, "TKDEllipse");
+  });
+
+  Step("records another program put on the clipboard paste too", [&] {
+    QTemporaryFile records;
+    ASSERT_TRUE(records.open());
+    records.write(RectangleRecord(100, 100, 60, 40) + RectangleRecord(200, 100, 60, 40) + RectangleRecord(300, 100, 60, 40));
+    records.close();
+    bool ok = false;
+    x_.Clipboard({QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+                  QStringLiteral("application/x-kedrin-figure"), QStringLiteral("-i"), records.fileName()},
+                 &ok);
+    ASSERT_TRUE(ok);
+    x_.FocusMainWindow();
+    x_.Key(QStringLiteral("ctrl+n"));
+    ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = FindCanvasOrigin()).x() >= 0; }, 8000));
+    x_.Key(QStringLiteral("ctrl+v"));
+    ASSERT_TRUE(SaveAs(Out(QStringLiteral("clipboard-third.kdl"))));
+    const auto figures = Dump(Out(QStringLiteral("clipboard-third.kdl")));
+    ASSERT_EQ(figures.size(), 3u);
+    EXPECT_EQ(figures[2].Int("Left"), 310);
+    EXPECT_EQ(CountSelected(figures), 3) << "the pasted figures are the selection";
+  });
+
+  Step("garbage under our type shows the reader's message and pastes nothing", [&] {
+    QTemporaryFile garbage;
+    ASSERT_TRUE(garbage.open());
+    garbage.write("TPF0\x05TJunk\x00\x00\x00", 12);
+    garbage.close();
+    bool ok = false;
+    x_.Clipboard({QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+                  QStringLiteral("application/x-kedrin-figure"), QStringLiteral("-i"), garbage.fileName()},
+                 &ok);
+    ASSERT_TRUE(ok);
+    x_.FocusMainWindow();
+    x_.Key(QStringLiteral("ctrl+v"));
+    const QString box = x_.WaitForWindow(QStringLiteral("^Error$"), 8000);
+    ASSERT_FALSE(box.isEmpty()) << "no error box";
+    x_.SaveScreenshot(QStringLiteral("clipboard-garbage"));
+    x_.FocusWindow(box);
+    x_.Key(QStringLiteral("Return"));
+    ASSERT_TRUE(x_.WindowGone(QStringLiteral("^Error$"), 8000));
+    ASSERT_TRUE(Save(Out(QStringLiteral("clipboard-third.kdl"))));
+    EXPECT_EQ(Dump(Out(QStringLiteral("clipboard-third.kdl"))).size(), 3u);
+  });
+}
+
+TEST_F(ClipboardScenario, RubberBandPastTheBottomOfALargeDiagramScrollsAndSelectsWhatWasOutOfSight) {
+  // 2,000 small boxes, 20 to a row: far more than the window shows.
+  const QString big = Out(QStringLiteral("two-thousand.kdl"));
+  {
+    QFile f(big);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 2000; ++i) f.write(RectangleRecord(20 + 30 * (i % 20), 20 + 30 * (i / 20), 20, 20));
+  }
+  Step("open and band past the bottom edge", [&] {
+    ASSERT_TRUE(x_.StartEditor({big}));
+    ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = FindCanvasOrigin()).x() >= 0; }, 15000));
+    UseTool(Select);
+    // Press on the empty canvas left of the boxes, drag below the window's status bar and hold.
+    const QPoint start = C(5, 5);
+    x_.Xdo({QStringLiteral("mousemove"), QString::number(start.x()), QString::number(start.y()),
+            QStringLiteral("mousedown"), QStringLiteral("1")});
+    x_.Xdo({QStringLiteral("mousemove"), QString::number(start.x() + 300), QString::number(start.y() + 200)});
+    x_.Xdo({QStringLiteral("mousemove"), QString::number(start.x() + 640), QStringLiteral("940")});
+    QThread::msleep(2500);
+    x_.Xdo({QStringLiteral("mouseup"), QStringLiteral("1")});
+    x_.SaveScreenshot(QStringLiteral("band-scrolled"));
+    ASSERT_TRUE(SaveAs(Out(QStringLiteral("two-thousand-selected.kdl"))));
+    const auto figures = Dump(Out(QStringLiteral("two-thousand-selected.kdl")));
+    ASSERT_EQ(figures.size(), 2000u);
+    int deepest = 0;
+    for (const Figure& f : figures)
+      if (f.Get("HaveFocused") == "True") deepest = std::max(deepest, f.Int("Top"));
+    // The window shows the canvas down to about 480 pixels: the band went well beyond.
+    EXPECT_GT(deepest, 700) << "selected " << CountSelected(figures);
+    EXPECT_GT(CountSelected(figures), 400);
+  });
+}
+
+}  // namespace
