@@ -255,8 +255,10 @@ void TwinMain::CopyAsPicture1Click() {
 }
 
 void TwinMain::PrintPreview1Click() {
+  // No question about a printer here: the preview itself asks for a PDF file's name when it is
+  // to print with none installed.
   TwinKedrinFile* doc = CurrentDocument();
-  if (!doc || !PreparePrinter()) return;
+  if (!doc) return;
   QImage picture;
   if (errors::RunCommand(this, [&] { picture = doc->Picture(); })) ExecutePrintPreview(picture);
 }
