@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QMoveEvent>
+#include <QPointer>
 #include <QResizeEvent>
 #include <algorithm>
 
@@ -11,6 +12,7 @@
 #include "KeyState.h"
 #include "Limits.h"
 #include "RepaintBatch.h"
+#include "ZoomMapping.h"
 
 namespace {
 QPoint g_mouseGlobal;
@@ -51,7 +53,59 @@ void TCustomControl::ApplyBounds(int left, int top, int width, int height) {
   top = std::clamp(top, -limits::kMaxCoordinate, limits::kMaxCoordinate);
   width = std::clamp(width, 0, limits::kMaxExtent);
   height = std::clamp(height, 0, limits::kMaxExtent);
-  setGeometry(left, top, width, height);
+  SetBoundsRect(QRect(left, top, width, height));
+}
+
+void TCustomControl::SetBoundsRect(const QRect& bounds) {
+  const QRect before = bounds_;
+  bounds_ = bounds;
+  LayOut();
+  // The notifications carry canvas pixels and follow every change of the bounds, also one too
+  // small to move the widget at a zoom below 100 %. As for any window, a hidden control has
+  // none to notify.
+  if (releasing_ || !isVisible()) return;
+  QPointer<TCustomControl> self(this);
+  if (before.topLeft() != bounds.topLeft()) WndProc(WM_MOVE, 0, MakeLParam(bounds.x(), bounds.y()));
+  if (self && before.size() != bounds.size() && !releasing_)
+    WndProc(WM_SIZE, 0, MakeLParam(bounds.width(), bounds.height()));
+}
+
+void TCustomControl::LayOut() {
+  const QRect widget = zoommap::ToWidget(bounds_, zoom_, screenMargin_);
+  if (widget == geometry()) return;
+  const bool outer = layingOut_;
+  layingOut_ = true;
+  setGeometry(widget);
+  layingOut_ = outer;
+}
+
+void TCustomControl::SetZoom(double zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  LayOut();
+  ApplyMask();
+}
+
+QPoint TCustomControl::ToCanvasLocal(QPointF widgetPoint) const { return zoommap::ToCanvas(widgetPoint, zoom_); }
+
+QPoint TCustomControl::CanvasPointOfGlobal(QPoint global) const {
+  QWidget* parent = parentWidget();
+  return zoommap::ToCanvas(parent ? QPointF(parent->mapFromGlobal(global)) : QPointF(global), zoom_);
+}
+
+void TCustomControl::SetOutline(std::optional<regions::Outline> outline) {
+  outline_ = std::move(outline);
+  if (!outline_) {
+    clearMask();
+    repaint::Invalidate(this);
+    return;
+  }
+  ApplyMask();
+}
+
+void TCustomControl::ApplyMask() {
+  if (!outline_) return;
+  SetWindowRgn(this, regions::Build(*outline_, zoom_));
 }
 
 void TCustomControl::Release() {
@@ -106,17 +160,37 @@ int64_t TCustomControl::DefaultHandler(uint32_t msg, uint64_t wParam, int64_t lP
 
 void TCustomControl::NonClientPress(int, Qt::MouseButton) {}
 
+void TCustomControl::SyncBounds() {
+  if (layingOut_) return;
+  const QRect expected = zoommap::ToWidget(bounds_, zoom_, screenMargin_);
+  const QRect now = geometry();
+  if (now == expected) return;
+  const QPoint margin(screenMargin_, screenMargin_);
+  if (now.topLeft() != expected.topLeft())
+    bounds_.moveTopLeft(zoommap::ToCanvas(QPointF(now.topLeft() + margin), zoom_) - margin);
+  if (now.size() != expected.size()) {
+    const QSize inner = now.size() - QSize(2 * screenMargin_, 2 * screenMargin_);
+    bounds_.setSize(QSize(static_cast<int>(inner.width() / zoom_), static_cast<int>(inner.height() / zoom_)) +
+                    QSize(2 * screenMargin_, 2 * screenMargin_));
+  }
+}
+
 void TCustomControl::moveEvent(QMoveEvent* event) {
+  // The widget following the bounds (SetBoundsRect, a new zoom) has been notified there.
+  if (layingOut_) return;
+  SyncBounds();
   // Only real moves of a shown control: a hidden control has no window to notify, and the
   // notification Qt queues for the first showing carries no change.
   if (releasing_ || !isVisible() || event->oldPos() == event->pos()) return;
-  WndProc(WM_MOVE, 0, MakeLParam(event->pos().x(), event->pos().y()));
+  WndProc(WM_MOVE, 0, MakeLParam(bounds_.x(), bounds_.y()));
 }
 
 void TCustomControl::resizeEvent(QResizeEvent* event) {
+  if (layingOut_) return;
+  SyncBounds();
   if (releasing_ || !isVisible() || !event->oldSize().isValid() || event->oldSize() == event->size())
     return;
-  WndProc(WM_SIZE, 0, MakeLParam(event->size().width(), event->size().height()));
+  WndProc(WM_SIZE, 0, MakeLParam(bounds_.width(), bounds_.height()));
 }
 
 void TCustomControl::keyPressEvent(QKeyEvent* event) {
@@ -135,7 +209,6 @@ void TCustomControl::keyPressEvent(QKeyEvent* event) {
 void TCustomControl::mousePressEvent(QMouseEvent* event) {
   g_mouseGlobal = event->globalPosition().toPoint();
   if (releasing_) return;
-  QPoint local = event->position().toPoint();
   int hit = HTCLIENT;
   if (hitTesting_) {
     hit = static_cast<int>(WndProc(WM_NCHITTEST, 0, MakeLParam(g_mouseGlobal.x(), g_mouseGlobal.y())));
@@ -152,7 +225,8 @@ void TCustomControl::mousePressEvent(QMouseEvent* event) {
     case Qt::MiddleButton: msg = WM_MBUTTONDOWN; break;
     default: QWidget::mousePressEvent(event); return;
   }
-  WndProc(msg, KeyFlagsOf(*event), MakeLParam(local.x(), local.y()));
+  const QPoint canvasLocal = ToCanvasLocal(event->position());
+  WndProc(msg, KeyFlagsOf(*event), MakeLParam(canvasLocal.x(), canvasLocal.y()));
   event->accept();
 }
 
@@ -189,12 +263,20 @@ Qt::CursorShape CursorForHitCode(int hitCode) {
 }
 
 bool TCustomControl::event(QEvent* event) {
+  // On a canvas the control takes the canvas's zoom.
+  if (event->type() == QEvent::ParentChange) SetZoom(CanvasZoomOf(parentWidget()));
   // Qt's own deferred repaint of a control (after showing it) joins the gathered repaints.
   if (event->type() == QEvent::UpdateLater && parentWidget()) {
     repaint::Invalidate(this);
     return true;
   }
   return QWidget::event(event);
+}
+
+double CanvasZoomOf(const QWidget* canvas) {
+  if (!canvas) return 1.0;
+  const QVariant zoom = canvas->property("canvasZoom");
+  return zoom.isValid() ? zoom.toDouble() : 1.0;
 }
 
 int64_t SendMessage(QWidget* target, uint32_t msg, uint64_t wParam, int64_t lParam) {

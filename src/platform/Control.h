@@ -3,6 +3,9 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <optional>
+
+#include "Regions.h"
 
 #include "Messages.h"
 
@@ -37,17 +40,36 @@ class TCustomControl : public QWidget {
   // Parent := parent: the control becomes the topmost child and, parented, its window exists.
   void SetParentControl(QWidget* parent);
 
-  int Left() const { return x(); }
-  int Top() const { return y(); }
-  int Width() const { return width(); }
-  int Height() const { return height(); }
+  // The bounds in canvas pixels: what the messages, the records and every figure's geometry use.
+  // The widget's own geometry is derived from them and the zoom of the canvas the control is on
+  // (at 100 % the two are the same).
+  int Left() const { return bounds_.x(); }
+  int Top() const { return bounds_.y(); }
+  int Width() const { return bounds_.width(); }
+  int Height() const { return bounds_.height(); }
   // Sets the bounds; derived classes rebuild what depends on the size after it.
   virtual void ApplyBounds(int left, int top, int width, int height);
   void SetLeft(int v) { ApplyBounds(v, Top(), Width(), Height()); }
   void SetTop(int v) { ApplyBounds(Left(), v, Width(), Height()); }
   void SetWidth(int v) { ApplyBounds(Left(), Top(), v, Height()); }
   void SetHeight(int v) { ApplyBounds(Left(), Top(), Width(), v); }
-  QRect BoundsRect() const { return geometry(); }
+  QRect BoundsRect() const { return bounds_; }
+  // Sets the canvas bounds as they are (no limits applied); the move and size notifications
+  // follow as for any change of bounds.
+  void SetBoundsRect(const QRect& bounds);
+
+  // The zoom of the canvas the control is on, set by the canvas: the widget is laid out again
+  // and its outline rebuilt at the new scale, and nobody is told of a move or a size.
+  double Zoom() const { return zoom_; }
+  void SetZoom(double zoom);
+  // The canvas pixel under a global point, in the coordinates of the control's parent.
+  QPoint CanvasPointOfGlobal(QPoint global) const;
+  // The clickable outline in canvas pixels of the control's own box, kept so that it is built
+  // again at every zoom; none: the whole box.
+  void SetOutline(std::optional<regions::Outline> outline);
+  // After the widget was moved or sized by other means than the bounds (Qt's own calls), the
+  // bounds follow it.
+  void SyncBounds();
 
   // Repaints the control soon (gathered with the repaints of its siblings).
   void Invalidate();
@@ -87,7 +109,20 @@ class TCustomControl : public QWidget {
   void SetNonClientHitTest(bool on);
   void UpdateCursorForHit(int hitCode);
 
+  // Pixels around the control that keep their screen size at every zoom (a frame's border).
+  void SetScreenMargin(int margin) { screenMargin_ = margin; }
+  // A point in the widget's pixels in the control's own canvas pixels.
+  QPoint ToCanvasLocal(QPointF widgetPoint) const;
+
  private:
+  void LayOut();
+  void ApplyMask();
+
+  QRect bounds_;
+  double zoom_ = 1.0;
+  int screenMargin_ = 0;
+  std::optional<regions::Outline> outline_;
+  bool layingOut_ = false;  // widget geometry follows the bounds: no notification of its own
   bool handleAllocated_ = false;
   bool releasing_ = false;
   bool hitTesting_ = false;
@@ -96,6 +131,9 @@ class TCustomControl : public QWidget {
 
 // Calls the target's handler at once and returns its result; 0 for widgets that are not
 // controls or are being released.
+// The zoom a canvas shows its children at (its "canvasZoom" property; 1 when it has none).
+double CanvasZoomOf(const QWidget* canvas);
+
 int64_t SendMessage(QWidget* target, uint32_t msg, uint64_t wParam = 0, int64_t lParam = 0);
 
 // The sizing cursor that Windows shows for a hit-test code.

@@ -1,5 +1,6 @@
 #include "MoveSizeTracker.h"
 
+#include "Control.h"
 #include "Messages.h"
 
 QRect TrackedBounds(const QRect& start, int hitCode, QPoint delta, int minimumSize) {
@@ -17,12 +18,13 @@ QRect TrackedBounds(const QRect& start, int hitCode, QPoint delta, int minimumSi
   return QRect(left, top, right - left, bottom - top);
 }
 
-void MoveSizeTracker::Start(QWidget* control, int hitCode, QPoint globalPos,
-                            std::function<void()> onEnd) {
+void MoveSizeTracker::Start(TCustomControl* control, int hitCode, QPoint globalPos, std::function<void()> onEnd) {
   control_ = control;
   hitCode_ = hitCode;
-  startLocal_ = InParent(globalPos);
-  startBounds_ = control->geometry();
+  // Measured on the canvas the control lies on: a canvas scrolled meanwhile, or shown at another
+  // zoom, moves the pointer on it.
+  startCanvas_ = control->CanvasPointOfGlobal(globalPos);
+  startBounds_ = control->BoundsRect();
   onEnd_ = std::move(onEnd);
   // The press may have reached another control first; from now on the mouse is ours.
   control->grabMouse();
@@ -30,34 +32,29 @@ void MoveSizeTracker::Start(QWidget* control, int hitCode, QPoint globalPos,
 
 void MoveSizeTracker::MouseMove(QPoint globalPos) {
   if (!control_) return;
-  // Measured in the parent's coordinates: a parent scrolled meanwhile moves the pointer on it.
-  QRect target = TrackedBounds(startBounds_, hitCode_, InParent(globalPos) - startLocal_, kMinimumSize);
-  QRect now = control_->geometry();
+  QRect target =
+      TrackedBounds(startBounds_, hitCode_, control_->CanvasPointOfGlobal(globalPos) - startCanvas_, kMinimumSize);
+  QRect now = control_->BoundsRect();
   if (target == now) return;
   if (target.size() != now.size() && target.topLeft() != now.topLeft()) {
     // A left or top edge: the size is reported first, then the move, so each notification
     // carries its own change.
-    control_->setGeometry(QRect(now.topLeft(), target.size()));
+    control_->SetBoundsRect(QRect(now.topLeft(), target.size()));
     if (!control_) return;
   }
-  control_->setGeometry(target);
-}
-
-QPoint MoveSizeTracker::InParent(QPoint globalPos) const {
-  QWidget* parent = control_ ? control_->parentWidget() : nullptr;
-  return parent ? parent->mapFromGlobal(globalPos) : globalPos;
+  control_->SetBoundsRect(target);
 }
 
 void MoveSizeTracker::MouseRelease() { Finish(); }
 
 void MoveSizeTracker::Cancel() {
   if (!control_) return;
-  control_->setGeometry(startBounds_);
+  control_->SetBoundsRect(startBounds_);
   Finish();
 }
 
 void MoveSizeTracker::Finish() {
-  QPointer<QWidget> control = control_;
+  QPointer<TCustomControl> control = control_;
   control_ = nullptr;
   if (control && QWidget::mouseGrabber() == control) control->releaseMouse();
   std::function<void()> onEnd = std::move(onEnd_);

@@ -5,13 +5,15 @@
 #include <QWidget>
 #include <functional>
 
-// Interactive move and sizing of a control without a nested loop: a press starts it, every mouse
+class TCustomControl;
+
+// Interactive move and sizing of a control without a nested loop, in canvas pixels at any zoom: a press starts it, every mouse
 // move sets the control's bounds (which delivers its move or size notification at once), and the
 // release ends it and then runs what happens when the move "returns".
 class MoveSizeTracker {
  public:
   // hitCode HTCAPTION moves; a sizing code resizes from that edge or corner.
-  void Start(QWidget* control, int hitCode, QPoint globalPos, std::function<void()> onEnd = {});
+  void Start(TCustomControl* control, int hitCode, QPoint globalPos, std::function<void()> onEnd = {});
   bool Active() const { return !control_.isNull(); }
   int HitCode() const { return hitCode_; }
   void MouseMove(QPoint globalPos);
@@ -24,11 +26,9 @@ class MoveSizeTracker {
  private:
   void Finish();
 
-  QPointer<QWidget> control_;
+  QPointer<TCustomControl> control_;
   int hitCode_ = 0;
-  QPoint InParent(QPoint globalPos) const;
-
-  QPoint startLocal_;
+  QPoint startCanvas_;
   QRect startBounds_;
   std::function<void()> onEnd_;
 };

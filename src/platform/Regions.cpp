@@ -127,6 +127,52 @@ QRegion CreatePolygonRgn(const std::vector<QPoint>& input, const QRect& box) {
   return QRegion(polygon, Qt::WindingFill);
 }
 
+Outline Outline::Ellipse(int left, int top, int right, int bottom) {
+  return RoundRect(left, top, right, bottom, right - left, bottom - top);
+}
+
+Outline Outline::RoundRect(int left, int top, int right, int bottom, int w, int h) {
+  Outline o;
+  o.kind = Kind::RoundRect;
+  o.left = left;
+  o.top = top;
+  o.right = right;
+  o.bottom = bottom;
+  o.cornerWidth = w;
+  o.cornerHeight = h;
+  return o;
+}
+
+Outline Outline::Polygon(std::vector<QPoint> points, std::optional<QRect> box) {
+  Outline o;
+  o.kind = Kind::Polygon;
+  o.points = std::move(points);
+  o.box = box;
+  return o;
+}
+
+QRegion Build(const Outline& o, double zoom, QPointF offset) {
+  if (zoom == 1.0 && offset.isNull()) {
+    if (o.kind == Outline::Kind::RoundRect)
+      return CreateRoundRectRgn(o.left, o.top, o.right, o.bottom, o.cornerWidth, o.cornerHeight);
+    return o.box ? CreatePolygonRgn(o.points, *o.box) : CreatePolygonRgn(o.points);
+  }
+  auto x = [&](int v) { return static_cast<int>(std::floor(v * zoom + offset.x())); };
+  auto y = [&](int v) { return static_cast<int>(std::floor(v * zoom + offset.y())); };
+  if (o.kind == Outline::Kind::RoundRect)
+    return CreateRoundRectRgn(x(o.left), y(o.top), x(o.right), y(o.bottom),
+                              static_cast<int>(std::lround(o.cornerWidth * zoom)),
+                              static_cast<int>(std::lround(o.cornerHeight * zoom)));
+  std::vector<QPoint> scaled;
+  scaled.reserve(o.points.size());
+  for (const QPoint& p : o.points)
+    scaled.emplace_back(static_cast<int>(std::lround(p.x() * zoom + offset.x())),
+                        static_cast<int>(std::lround(p.y() * zoom + offset.y())));
+  if (!o.box) return CreatePolygonRgn(scaled);
+  const QRect b = *o.box;
+  return CreatePolygonRgn(scaled, QRect(QPoint(x(b.left()), y(b.top())), QPoint(x(b.right()), y(b.bottom()))));
+}
+
 }  // namespace regions
 
 void SetWindowRgn(QWidget* control, const QRegion& region) {
