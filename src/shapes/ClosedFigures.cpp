@@ -39,9 +39,9 @@ void DrawDiamond(Canvas& c, int w, int h, int x, int y) {
   c.Polygon(pts);
 }
 
-void ApplyMarkOutline(QWidget* w) {
-  geom::Box b = geom::MarkOutline(w->width(), w->height());
-  SetWindowRgn(w, regions::CreateEllipticRgn(b.left, b.top, b.right, b.bottom));
+void ApplyMarkOutline(TCustomKDTool* w) {
+  geom::Box b = geom::MarkOutline(w->Width(), w->Height());
+  w->SetOutline(regions::Outline::Ellipse(b.left, b.top, b.right, b.bottom));
 }
 }  // namespace
 
@@ -75,8 +75,8 @@ void TKDProcess::DrawTo(Canvas& c, int x, int y) const {
 }
 void TKDProcess::ApplyOutline() {
   geom::RoundBox r = geom::ProcessOutline(Width(), Height());
-  SetWindowRgn(this, regions::CreateRoundRectRgn(r.box.left, r.box.top, r.box.right, r.box.bottom,
-                                                 r.cornerWidth, r.cornerHeight));
+  SetOutline(regions::Outline::RoundRect(r.box.left, r.box.top, r.box.right, r.box.bottom, r.cornerWidth,
+                                         r.cornerHeight));
 }
 
 void TKDEllipse::Paint(Canvas& c) { c.Ellipse(0, 0, Width(), Height()); }
@@ -86,7 +86,7 @@ void TKDEllipse::DrawTo(Canvas& c, int x, int y) const {
 }
 void TKDEllipse::ApplyOutline() {
   geom::Box b = geom::EllipseOutline(Width(), Height());
-  SetWindowRgn(this, regions::CreateEllipticRgn(b.left, b.top, b.right, b.bottom));
+  SetOutline(regions::Outline::Ellipse(b.left, b.top, b.right, b.bottom));
 }
 
 void TKDRectangle::Paint(Canvas& c) { c.Rectangle(0, 0, Width(), Height()); }
@@ -102,5 +102,5 @@ void TKDDiamond::DrawTo(Canvas& c, int x, int y) const {
 }
 void TKDDiamond::ApplyOutline() {
   auto pts = geom::DiamondOutline(Width(), Height());
-  SetWindowRgn(this, regions::CreatePolygonRgn(std::vector<QPoint>(pts.begin(), pts.end())));
+  SetOutline(regions::Outline::Polygon(std::vector<QPoint>(pts.begin(), pts.end())));
 }

@@ -16,7 +16,7 @@
 TCustomKDTool::TCustomKDTool(QWidget* owner) : documentWindow_(owner) {
   // A figure has no size until it is given one; Qt's default for a parentless widget (640 x 480)
   // would make the outlines built while a record is read far larger, and slower, than any figure.
-  setGeometry(0, 0, 0, 0);
+  SetBoundsRect(QRect(0, 0, 0, 0));
   SetOtherButtonsKeepFocus(true);
   SetCursorValue(crSizeAll);
   font_.OnChange = [this] { Invalidate(); };
@@ -120,6 +120,9 @@ void TCustomKDTool::paintEvent(QPaintEvent*) {
     QVariant canvas = parent->property("canvasColor");
     painter.fillRect(rect(), canvas.isValid() ? canvas.value<QColor>() : parent->palette().color(QPalette::Window));
   }
+  // At any zoom the figure draws in canvas pixels under a scaled painter: outlines and text are
+  // drawn at the scale they are shown at, not enlarged from pixels.
+  if (Zoom() != 1.0) painter.scale(Zoom(), Zoom());
   Canvas canvas(&painter);
   SetCanvasState(canvas);
   Paint(canvas);

@@ -11,6 +11,8 @@
 
 TFrameControl::TFrameControl() {
   SetNonClientHitTest(true);
+  // The border around the figure and the handles on it keep their size at every zoom.
+  SetScreenMargin(2);
   setFocusPolicy(Qt::ClickFocus);
 }
 

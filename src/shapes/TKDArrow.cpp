@@ -66,7 +66,8 @@ void TKDArrow::DrawTo(Canvas& c, int x, int y) const {
 
 void TKDArrow::ApplyOutline() {
   outline_ = geom::ArrowOutline(direction_, position_, Width(), Height(), Style());
-  SetWindowRgn(this, regions::CreatePolygonRgn(std::vector<QPoint>(outline_.begin(), outline_.end()), rect()));
+  SetOutline(regions::Outline::Polygon(std::vector<QPoint>(outline_.begin(), outline_.end()),
+                                       QRect(0, 0, Width(), Height())));
 }
 
 namespace {

@@ -30,7 +30,7 @@ void TKDLine::SetTag(int32_t v) {
 
 void TKDLine::ApplyOutline() {
   band_ = geom::LineBand(orientation_, Width(), Height());
-  SetWindowRgn(this, regions::CreatePolygonRgn(std::vector<QPoint>(band_.begin(), band_.end())));
+  SetOutline(regions::Outline::Polygon(std::vector<QPoint>(band_.begin(), band_.end())));
 }
 
 void TKDLine::Paint(Canvas& c) {

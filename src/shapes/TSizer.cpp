@@ -10,8 +10,7 @@ TSizer::TSizer(QObject* owner, TCustomKDTool* target, int modualWidth, int modua
       selectStatus_(status) {
   setObjectName(QString());
   target->SetHaveFocused(true);
-  QRect r = target->geometry().adjusted(-2, -2, 2, 2);
-  setGeometry(r);
+  SetBoundsRect(target->BoundsRect().adjusted(-2, -2, 2, 2));
   SetParentControl(target->parentWidget());
   // Qt reports no move or size when a window comes into being: lay out the handles now.
   LayoutHandles();
@@ -32,7 +31,7 @@ void TSizer::SetSelectStatus(TSelectStatus value) {
 void TSizer::FitToTarget() {
   if (!target_) return;
   inMove_ = true;
-  setGeometry(target_->geometry().adjusted(-2, -2, 2, 2));
+  SetBoundsRect(target_->BoundsRect().adjusted(-2, -2, 2, 2));
   inMove_ = false;
   LayoutHandles();
   Invalidate();
@@ -65,7 +64,8 @@ void NotifyCornerNeighboursOf(QWidget* parent, const QRect& b) {
     for (QObject* o : parent->children()) {
       auto* w = qobject_cast<QWidget*>(o);
       if (!w || w->property("fillsParent").toBool()) continue;
-      if (containsCorner(w->geometry())) targets.emplace_back(w);
+      auto* control = qobject_cast<TCustomControl*>(w);
+      if (containsCorner(control ? control->BoundsRect() : w->geometry())) targets.emplace_back(w);
     }
   }
   for (const QPointer<QWidget>& w : targets)
@@ -73,7 +73,7 @@ void NotifyCornerNeighboursOf(QWidget* parent, const QRect& b) {
 }
 
 void TSizer::NotifyCornerNeighbours() {
-  if (target_) NotifyCornerNeighboursOf(target_->parentWidget(), geometry());
+  if (target_) NotifyCornerNeighboursOf(target_->parentWidget(), BoundsRect());
 }
 
 void TSizer::MoveNotify(int x, int y) {
@@ -81,10 +81,10 @@ void TSizer::MoveNotify(int x, int y) {
   // steps with the same result.
   if (inMove_) return;
   inMove_ = true;
-  setGeometry(x, y, width(), height());
+  SetBoundsRect(QRect(x, y, Width(), Height()));
   inMove_ = false;
   if (Releasing()) return;
-  QRect r = geometry().adjusted(2, 2, -2, -2);
+  QRect r = BoundsRect().adjusted(2, 2, -2, -2);
   if (target_) {
     target_->Invalidate();
     target_->ApplyBounds(r.x(), r.y(), r.width(), r.height());
@@ -97,10 +97,10 @@ void TSizer::MoveNotify(int x, int y) {
 void TSizer::SizeNotify(int w, int h) {
   if (inMove_) return;
   inMove_ = true;
-  setGeometry(x(), y(), w, h);
+  SetBoundsRect(QRect(Left(), Top(), w, h));
   inMove_ = false;
   if (Releasing()) return;
-  QRect r = geometry();
+  QRect r = BoundsRect();
   if (target_) {
     target_->ApplyBounds(r.x() + 2, r.y() + 2, r.width() - 4, r.height() - 4);
     SendMessage(target_, WM_COMPCHANGE, 1, 0);
@@ -110,13 +110,13 @@ void TSizer::SizeNotify(int w, int h) {
 }
 
 void TSizer::KeyNotify(int key, int64_t keyData) {
-  QRect r = geometry();
+  QRect r = BoundsRect();
   const QPoint step = ArrowStep(key, keyData, ModualWidth, ModualHeight);
   if (!step.isNull()) {
     Invalidate();
-    setGeometry(r.translated(step));
+    SetBoundsRect(r.translated(step));
     if (Releasing()) return;
-    r = geometry();
+    r = BoundsRect();
   }
   if (target_) target_->ApplyBounds(r.x() + 2, r.y() + 2, r.width() - 4, r.height() - 4);
   LayoutHandles();

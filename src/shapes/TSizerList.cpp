@@ -12,30 +12,30 @@ TSizerList::TSizerList(QObject* owner, int modualHeight, int modualWidth)
 TSizerList::~TSizerList() { ReleaseMembers(); }
 
 void TSizerList::RecordBounds() {
-  LastLeft = x();
-  LastTop = y();
-  LastWidth = width();
-  LastHeight = height();
+  LastLeft = Left();
+  LastTop = Top();
+  LastWidth = Width();
+  LastHeight = Height();
 }
 
 void TSizerList::EncloseMembers() {
   int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
   for (const QPointer<TSizer>& m : sizers_) {
     if (!m) continue;
-    left = std::min(left, m->x());
-    top = std::min(top, m->y());
-    right = std::max(right, m->x() + m->width());
-    bottom = std::max(bottom, m->y() + m->height());
+    left = std::min(left, m->Left());
+    top = std::min(top, m->Top());
+    right = std::max(right, m->Left() + m->Width());
+    bottom = std::max(bottom, m->Top() + m->Height());
   }
   if (left > right) return;
-  setGeometry(left - 2, top - 2, right - left + 4, bottom - top + 4);
+  SetBoundsRect(QRect(left - 2, top - 2, right - left + 4, bottom - top + 4));
   RecordBounds();
   // Offsets from the frame's own corner, so that every member keeps its place when the frame
   // moves.
   for (const QPointer<TSizer>& m : sizers_) {
     if (!m) continue;
-    m->OffsetX = m->x() - x();
-    m->OffsetY = m->y() - y();
+    m->OffsetX = m->Left() - Left();
+    m->OffsetY = m->Top() - Top();
   }
 }
 
@@ -78,15 +78,15 @@ void TSizerList::MoveNotify(int x, int y) {
     if (m) SendMessage(m, WM_MOVE, 0, MakeLParam(x + m->OffsetX, y + m->OffsetY));
   RecordBounds();
   LayoutHandles();
-  NotifyCornerNeighboursOf(parentWidget(), geometry());
+  NotifyCornerNeighboursOf(parentWidget(), BoundsRect());
 }
 
 void TSizerList::SizeNotify(int w, int h) {
   if (fitting_ || FirstMovePending) return;
   for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_)) {
     if (!m) continue;
-    int64_t mw = int64_t{w} - LastWidth + m->width();
-    int64_t mh = int64_t{h} - LastHeight + m->height();
+    int64_t mw = int64_t{w} - LastWidth + m->Width();
+    int64_t mh = int64_t{h} - LastHeight + m->Height();
     if (mw <= 0 || mh <= 0) {
       mw = ModualWidth;
       mh = ModualHeight;
@@ -102,7 +102,7 @@ void TSizerList::KeyNotify(int key, int64_t keyData) {
   const QPoint step = ArrowStep(key, keyData, ModualWidth, ModualHeight);
   if (!step.isNull()) {
     Invalidate();
-    setGeometry(geometry().translated(step));
+    SetBoundsRect(BoundsRect().translated(step));
   }
   RecordBounds();
   LayoutHandles();
