@@ -96,7 +96,7 @@ void BM_GroupDragStep(benchmark::State& state) {
   int dx = 1;
   for (auto _ : state) {
     // One mouse move of the interactive move: the frame's bounds change by a pixel.
-    group->setGeometry(group->geometry().translated(dx, 0));
+    group->SetBoundsRect(group->BoundsRect().translated(dx, 0));
     QCoreApplication::processEvents();
     if (!MembersAt(*scene, members, dx > 0 ? 1 : 0)) state.SkipWithError("the members did not move");
     dx = -dx;

@@ -61,7 +61,7 @@ std::vector<TCustomKDTool*> DragHalf(TwinKedrinFile& doc) {
   doc.SelectGroup(figures);
   TSizerList* group = Group(doc);
   doc.EditStarted(TEditKind::Move, figures);
-  group->setGeometry(group->geometry().translated(5, 0));
+  group->SetBoundsRect(group->BoundsRect().translated(5, 0));
   doc.EditEnded();
   QCoreApplication::processEvents();
   return figures;

@@ -44,7 +44,7 @@ void DocumentHistory::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& t
   if (open_) End();
   Open open{kind, label, figures_.IdsOf(targets), {}, {}};
   open.bounds.reserve(targets.size());
-  for (TCustomKDTool* f : targets) open.bounds.push_back(f->geometry());
+  for (TCustomKDTool* f : targets) open.bounds.push_back(f->BoundsRect());
   if (kind == TEditKind::Delete) open.placed = figures_.Snapshot(targets);
   open_ = std::move(open);
 }
@@ -65,7 +65,7 @@ void DocumentHistory::End() {
   std::vector<BoundsCommand::Change> changes;
   for (size_t i = 0; i < open.ids.size(); ++i) {
     TCustomKDTool* f = figures_.Find(open.ids[i]);
-    if (f && f->geometry() != open.bounds[i]) changes.push_back({open.ids[i], open.bounds[i], f->geometry()});
+    if (f && f->BoundsRect() != open.bounds[i]) changes.push_back({open.ids[i], open.bounds[i], f->BoundsRect()});
   }
   if (changes.empty()) return;
   BoundsCommand::Kind kind = open.kind == TEditKind::Resize ? BoundsCommand::Kind::Resize

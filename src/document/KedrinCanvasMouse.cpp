@@ -71,14 +71,14 @@ void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState, int x, int y)
   QPointer<TwinKedrinFile> self(this);
   scbKedrin->Scroller()->Begin([self](QPoint global) {
     if (!self) return;
-    const QPoint p = self->imgKedrin->mapFromGlobal(global);
+    const QPoint p = self->imgKedrin->CanvasPointOfGlobal(global);
     self->imgKedrinMouseMove(0, p.x(), p.y());
-  }, imgKedrin->mapToGlobal(QPoint(x, y)), MainWindow()->CurrentTool() != TTool::Select);
+  }, imgKedrin->GlobalOfCanvasPoint(QPoint(x, y)), MainWindow()->CurrentTool() != TTool::Select);
 }
 
 void TwinKedrinFile::imgKedrinMouseMove(TShiftState, int x, int y) {
   if (!Dragging) return;
-  scbKedrin->Scroller()->Pointer(imgKedrin->mapToGlobal(QPoint(x, y)));
+  scbKedrin->Scroller()->Pointer(imgKedrin->GlobalOfCanvasPoint(QPoint(x, y)));
   SetBandPen(imgKedrin);
   const TTool tool = MainWindow()->CurrentTool();
   DrawBand(imgKedrin, tool, DragLastX, DragLastY);

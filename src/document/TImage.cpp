@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "ZoomMapping.h"
+
 namespace {
 TShiftState ShiftOf(const QMouseEvent& e) {
   TShiftState s = 0;
@@ -60,12 +62,27 @@ void TImage::DrawOnPicture(const std::function<void(Canvas&)>& draw, const QRect
     PicturePen = canvas.Pen;
     PictureBrush = canvas.Brush;
   }
-  update(changed.adjusted(-1, -1, 1, 1));
+  // At a zoom the changed pixels cover a little more of the widget; one more pixel each side
+  // takes in the rounding.
+  update(zoommap::ToWidget(changed.adjusted(-1, -1, 1, 1), Zoom()).adjusted(-1, -1, 1, 1));
+}
+
+QPoint TImage::CanvasPointOfGlobal(QPoint global) const { return zoommap::ToCanvas(QPointF(mapFromGlobal(global)), Zoom()); }
+
+QPoint TImage::GlobalOfCanvasPoint(QPoint canvas) const {
+  const double zoom = Zoom();
+  return mapToGlobal(QPoint(zoommap::ToWidget(canvas.x(), zoom), zoommap::ToWidget(canvas.y(), zoom)));
 }
 
 void TImage::paintEvent(QPaintEvent* event) {
   if (!picture_) return;
-  QRect area = event->rect().intersected(picture_->rect());
+  const double zoom = Zoom();
+  // The picture is kept in canvas pixels and shown at the zoom.
+  const QRect shown = event->rect();
+  QRect area = zoom == 1.0 ? shown
+                           : QRect(zoommap::ToCanvas(QPointF(shown.topLeft()), zoom),
+                                   zoommap::ToCanvas(QPointF(shown.bottomRight()), zoom));
+  area = area.intersected(picture_->rect());
   if (area.isEmpty()) return;
   // White is transparent: only what was drawn on the picture shows over the box colour.
   QImage part = picture_->copy(area).convertToFormat(QImage::Format_ARGB32);
@@ -75,20 +92,21 @@ void TImage::paintEvent(QPaintEvent* event) {
       if ((line[x] & 0x00FFFFFF) == 0x00FFFFFF) line[x] = 0;
   }
   QPainter p(this);
+  if (zoom != 1.0) p.scale(zoom, zoom);
   p.drawImage(area.topLeft(), part);
 }
 
 void TImage::mousePressEvent(QMouseEvent* event) {
-  QPoint p = event->position().toPoint();
+  const QPoint p = zoommap::ToCanvas(event->position(), Zoom());
   if (OnMouseDown) OnMouseDown(nullptr, ButtonOf(*event), ShiftOf(*event), p.x(), p.y());
 }
 
 void TImage::mouseMoveEvent(QMouseEvent* event) {
-  QPoint p = event->position().toPoint();
+  const QPoint p = zoommap::ToCanvas(event->position(), Zoom());
   if (OnMouseMove) OnMouseMove(ShiftOf(*event), p.x(), p.y());
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent* event) {
-  QPoint p = event->position().toPoint();
+  const QPoint p = zoommap::ToCanvas(event->position(), Zoom());
   if (OnMouseUp) OnMouseUp(nullptr, ButtonOf(*event), ShiftOf(*event), p.x(), p.y());
 }

@@ -28,6 +28,11 @@ class TImage : public QWidget {
   const QImage* PictureIfAny() const { return picture_ ? &*picture_ : nullptr; }
   // Draws on the picture through the GDI-style surface; the changed area is repainted.
   void DrawOnPicture(const std::function<void(Canvas&)>& draw, const QRect& changed);
+  // The zoom of the canvas the image fills, and its points in canvas pixels: what the mouse
+  // handlers receive and the picture is drawn in.
+  double Zoom() const { return CanvasZoomOf(parentWidget()); }
+  QPoint CanvasPointOfGlobal(QPoint global) const;
+  QPoint GlobalOfCanvasPoint(QPoint canvas) const;
   // The pen, brush and mode the picture's surface keeps between drawings.
   TPen PicturePen;
   TBrush PictureBrush;

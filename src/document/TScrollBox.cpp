@@ -4,9 +4,12 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <cmath>
 
 #include "DragScroller.h"
+#include "Control.h"
 #include "QtConvert.h"
+#include "ZoomMapping.h"
 
 TCanvasSurface::TCanvasSurface(QWidget* parent) : QWidget(parent) {
   setProperty("canvasColor", QColor(Qt::white));
@@ -14,22 +17,75 @@ TCanvasSurface::TCanvasSurface(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::ClickFocus);
 }
 
+namespace {
+QRect CanvasBoundsOf(QWidget* child) {
+  if (auto* control = qobject_cast<TCustomControl*>(child)) {
+    control->SyncBounds();
+    return control->BoundsRect();
+  }
+  return child->geometry();
+}
+
+QSize Scaled(QSize canvas, double zoom) {
+  return QSize(zoommap::ToWidget(canvas.width(), zoom), zoommap::ToWidget(canvas.height(), zoom));
+}
+
+QSize ViewportOf(const QWidget* surface) {
+  auto* area = qobject_cast<QScrollArea*>(surface->parentWidget() ? surface->parentWidget()->parentWidget() : nullptr);
+  return area ? area->viewport()->size() : QSize(0, 0);
+}
+}  // namespace
+
 void TCanvasSurface::EnsureContains(const QRect& rect) {
-  int w = std::max(width(), rect.x() + rect.width());
-  int h = std::max(height(), rect.y() + rect.height());
-  if (w != width() || h != height()) resize(w, h);
+  const QSize reach(std::max(extent_.width(), rect.x() + rect.width()), std::max(extent_.height(), rect.y() + rect.height()));
+  if (reach == extent_) return;
+  extent_ = reach;
+  ShowExtent();
+}
+
+void TCanvasSurface::ShowExtent() {
+  // The widget shows the extent at the zoom; at another zoom than 100 % it also fills the
+  // visible area without the canvas growing for it.
+  const QSize shown = Scaled(extent_, zoom_).expandedTo(zoom_ == 1.0 ? QSize(0, 0) : ViewportOf(this));
+  if (shown == size()) return;
+  showingExtent_ = true;
+  resize(shown);
+  showingExtent_ = false;
+}
+
+void TCanvasSurface::FillViewport() {
+  // At 100 % the canvas grows to what the window has shown of it.
+  if (zoom_ == 1.0) resize(size().expandedTo(ViewportOf(this)));
+  else ShowExtent();
 }
 
 void TCanvasSurface::Refit() {
-  QSize size(0, 0);
-  if (auto* area = qobject_cast<QScrollArea*>(parentWidget() ? parentWidget()->parentWidget() : nullptr))
-    size = area->viewport()->size();
+  const QSize viewport = ViewportOf(this);
+  QSize size(static_cast<int>(viewport.width() / zoom_), static_cast<int>(viewport.height() / zoom_));
   for (QObject* o : children()) {
     auto* w = qobject_cast<QWidget*>(o);
     if (!w || w->isHidden() || FillsSurface(w)) continue;
-    size = size.expandedTo(QSize(w->x() + w->width(), w->y() + w->height()));
+    const QRect b = CanvasBoundsOf(w);
+    size = size.expandedTo(QSize(b.x() + b.width(), b.y() + b.height()));
   }
-  resize(size);
+  extent_ = size;
+  ShowExtent();
+}
+
+void TCanvasSurface::SetZoom(double zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  setProperty("canvasZoom", zoom);
+  // Hidden while the children are laid out again: one repaint at the end instead of one per
+  // child.
+  const bool visible = isVisible();
+  if (visible) setUpdatesEnabled(false);
+  for (QObject* o : children())
+    if (auto* control = qobject_cast<TCustomControl*>(o)) control->SetZoom(zoom);
+  ShowExtent();
+  FillViewport();
+  if (visible) setUpdatesEnabled(true);
+  update();
 }
 
 bool TCanvasSurface::FillsSurface(const QObject* child) const {
@@ -46,8 +102,9 @@ void TCanvasSurface::childEvent(QChildEvent* event) {
         fillers_.emplace_back(w);
         w->setGeometry(rect());
       } else {
-        Insert(w, w->geometry());
-        EnsureContains(w->geometry());
+        const QRect bounds = CanvasBoundsOf(w);
+        Insert(w, bounds);
+        EnsureContains(bounds);
       }
     }
   } else if (event->removed()) {
@@ -61,14 +118,22 @@ bool TCanvasSurface::eventFilter(QObject* watched, QEvent* event) {
   if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && watched->parent() == this) {
     auto* w = static_cast<QWidget*>(watched);
     if (!FillsSurface(w)) {
-      Update(w, w->geometry());
-      EnsureContains(w->geometry());
+      const QRect bounds = CanvasBoundsOf(w);
+      Update(w, bounds);
+      EnsureContains(bounds);
     }
   }
   return false;
 }
 
 void TCanvasSurface::resizeEvent(QResizeEvent* event) {
+  // Grown from outside (the scroll box's visible area, a drag at its edge): the canvas keeps
+  // what it has shown.
+  if (!showingExtent_) {
+    const QSize canvas(static_cast<int>(std::ceil(width() / zoom_)), static_cast<int>(std::ceil(height() / zoom_)));
+    if (zoom_ == 1.0) extent_ = size();
+    else extent_ = extent_.expandedTo(canvas);
+  }
   for (const QPointer<QWidget>& f : fillers_)
     if (f) f->setGeometry(rect());
   QWidget::resizeEvent(event);
@@ -102,5 +167,5 @@ void TScrollBox::SetColor(TColor color) {
 
 void TScrollBox::resizeEvent(QResizeEvent* event) {
   QScrollArea::resizeEvent(event);
-  surface_->resize(surface_->size().expandedTo(viewport()->size()));
+  surface_->FillViewport();
 }

@@ -21,6 +21,7 @@
 #include "Questions.h"
 #include "TImage.h"
 #include "TScrollBox.h"
+#include "ZoomMapping.h"
 
 namespace {
 
@@ -64,7 +65,12 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
 
   imgKedrin = new TImage(scbKedrin->Surface());
   imgKedrin->setObjectName(QStringLiteral("imgKedrin"));
-  imgKedrin->PictureSizeSource = [this] { return scbKedrin->viewport()->size(); };
+  // The visible part of the canvas, in canvas pixels at the zoom it is shown at.
+  imgKedrin->PictureSizeSource = [this] {
+    const QSize shown = scbKedrin->viewport()->size();
+    const double zoom = Surface()->Zoom();
+    return QSize(static_cast<int>(shown.width() / zoom), static_cast<int>(shown.height() / zoom));
+  };
   imgKedrin->OnMouseDown = [this](TCustomControl*, TMouseButton button, TShiftState shift, int x, int y) {
     imgKedrinMouseDown(button, shift, x, y);
   };
@@ -304,7 +310,8 @@ void TwinKedrinFile::ToolExit(TCustomKDTool* figure) {
 void TwinKedrinFile::ToolMouseDown(TCustomKDTool* figure, TMouseButton button, TShiftState, int x, int y) {
   if (button != mbRight || !figure) return;
   // Mapped through the figure itself, the point stays under the pointer on a scrolled canvas.
-  mnuRButton->popup(figure->mapToGlobal(QPoint(x, y)));
+  // The press point is in the figure's canvas pixels.
+  mnuRButton->popup(figure->mapToGlobal(QPoint(zoommap::ToWidget(x, figure->Zoom()), zoommap::ToWidget(y, figure->Zoom()))));
 }
 
 void TwinKedrinFile::ShowStyleInMainWindow() {

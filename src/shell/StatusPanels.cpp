@@ -7,6 +7,7 @@
 #include "CustomKDTool.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
+#include "ZoomMapping.h"
 
 StatusPanels::StatusPanels(QLabel* pointer, QLabel* selection, std::function<TwinKedrinFile*()> currentDocument,
                            QObject* parent)
@@ -33,7 +34,7 @@ void StatusPanels::ShowSelection() {
   if (!selection_) return;
   std::vector<QRect> bounds;
   if (TwinKedrinFile* doc = currentDocument_())
-    for (TCustomKDTool* f : doc->SelectedFigures()) bounds.push_back(f->geometry());
+    for (TCustomKDTool* f : doc->SelectedFigures()) bounds.push_back(f->BoundsRect());
   selection_->setText(SelectionText(bounds));
 }
 
@@ -45,7 +46,7 @@ bool StatusPanels::eventFilter(QObject* watched, QEvent* event) {
         QWidget* surface = doc ? doc->Surface() : nullptr;
         if (surface && (w == surface || surface->isAncestorOf(w))) {
           const QPoint global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
-          pointer_->setText(PointerText(surface->mapFromGlobal(global)));
+          pointer_->setText(PointerText(zoommap::ToCanvas(QPointF(surface->mapFromGlobal(global)), CanvasZoomOf(surface))));
         }
       }
       break;
