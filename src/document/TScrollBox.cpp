@@ -86,6 +86,7 @@ void TCanvasSurface::SetZoom(double zoom) {
   FillViewport();
   if (visible) setUpdatesEnabled(true);
   update();
+  emit ZoomChanged(zoom);
 }
 
 bool TCanvasSurface::FillsSurface(const QObject* child) const {

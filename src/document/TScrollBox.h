@@ -31,6 +31,9 @@ class TCanvasSurface : public QWidget, public ChildIndex {
   // The colour the surface shows where nothing covers it (property "canvasColor").
   void SetColor(const QColor& color);
 
+ signals:
+  void ZoomChanged(double zoom);
+
  protected:
   void childEvent(QChildEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

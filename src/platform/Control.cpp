@@ -84,6 +84,7 @@ void TCustomControl::SetZoom(double zoom) {
   zoom_ = zoom;
   LayOut();
   ApplyMask();
+  ZoomChanged();
 }
 
 QPoint TCustomControl::ToCanvasLocal(QPointF widgetPoint) const { return zoommap::ToCanvas(widgetPoint, zoom_); }

@@ -62,6 +62,8 @@ class TCustomControl : public QWidget {
   // and its outline rebuilt at the new scale, and nobody is told of a move or a size.
   double Zoom() const { return zoom_; }
   void SetZoom(double zoom);
+  // After the zoom changed, for what the control lays out by its widget size.
+  virtual void ZoomChanged() {}
   // The canvas pixel under a global point, in the coordinates of the control's parent.
   QPoint CanvasPointOfGlobal(QPoint global) const;
   // The clickable outline in canvas pixels of the control's own box, kept so that it is built

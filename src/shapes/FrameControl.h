@@ -20,6 +20,7 @@ class TFrameControl : public TCustomControl {
   bool Tracking() const { return tracker_.Active(); }
   // Lays the handles out for the frame's current size.
   void LayoutHandles() { handleRects_ = handles::LayoutHandles(width(), height()); }
+  void ZoomChanged() override { LayoutHandles(); }
 
   // How far an arrow key moves a frame: its steps without modifiers, one pixel with Ctrl alone,
   // not at all with any other combination or key.

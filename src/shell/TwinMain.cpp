@@ -23,6 +23,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
+#include <QComboBox>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -40,6 +41,8 @@
 #include "StatusPanels.h"
 #include "UndoActions.h"
 #include "WindowMenu.h"
+#include "OverviewDock.h"
+#include "ZoomActions.h"
 #include "utChms.h"
 
 TwinMain* winMain = nullptr;
@@ -169,6 +172,22 @@ void TwinMain::CreateMenus() {
   CopyAsPicture1 = MakeItem(Edit1, "CopyAsPicture1", "Copy as P&icture");
   Edit1->addSeparator();
   SelectAll1 = MakeItem(Edit1, "SelectAll1", "Select &All");
+
+  View1 = MainMenu1->addMenu(QStringLiteral("&View"));
+  View1->setObjectName(QStringLiteral("View1"));
+  zoomActions_ = new ZoomActions(this);
+  zoomActions_->AddTo(View1);
+  zoomActions_->ZoomIn()->setIcon(icons::Load(QStringLiteral("zoom-in")));
+  zoomActions_->ZoomOut()->setIcon(icons::Load(QStringLiteral("zoom-out")));
+  zoomActions_->ActualSize()->setIcon(icons::Load(QStringLiteral("zoom-actual")));
+  zoomActions_->FitDiagram()->setIcon(icons::Load(QStringLiteral("zoom-fit")));
+  connect(this, &TwinMain::DocumentAdded, zoomActions_, &ZoomActions::Watch);
+  overviewDock_ = new OverviewDock(this);
+  addDockWidget(Qt::RightDockWidgetArea, overviewDock_);
+  overviewDock_->hide();
+  overviewDock_->toggleViewAction()->setIcon(icons::Load(QStringLiteral("overview")));
+  View1->addSeparator();
+  View1->addAction(overviewDock_->toggleViewAction());
 
   Print1 = MainMenu1->addMenu(QStringLiteral("&Print"));
   Print1->setObjectName(QStringLiteral("Print1"));
@@ -466,6 +485,7 @@ void TwinMain::CreateStatusBar() {
     panels[i] = panel;
   }
   statusPanels_ = new StatusPanels(panels[0], panels[1], [this] { return CurrentDocument(); }, this);
+  StatusBar1->addPermanentWidget(zoomActions_->ZoomBox());
 }
 
 void TwinMain::FormCreate() {

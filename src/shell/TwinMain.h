@@ -118,7 +118,7 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
 
   QToolButton *btnUndo = nullptr, *btnRedo = nullptr;
   QAction *Undo1 = nullptr, *Redo1 = nullptr;
-  QMenu *File1, *Edit1, *Print1, *Window1, *About1, *RecentFiles1;
+  QMenu *File1, *Edit1, *View1, *Print1, *Window1, *About1, *RecentFiles1;
   QAction *New1, *Open1, *Save1, *Saveas1, *Export1, *Exit1, *Cut1, *Copy1, *Paste1, *CopyAsPicture1, *SelectAll1,
       *Print2, *PrintPreview1, *PrintSetup1, *Help1, *About2;
   class WindowMenu* WindowMenu1() const { return windowMenu_; }
@@ -181,6 +181,8 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   QPointer<TwinKedrinFile> currentDocument_;
   class UndoActions* undoActions_ = nullptr;
   class WindowMenu* windowMenu_ = nullptr;
+  class ZoomActions* zoomActions_ = nullptr;
+  class OverviewDock* overviewDock_ = nullptr;
   class RecentFiles* recentFiles_ = nullptr;
   class StatusPanels* statusPanels_ = nullptr;
   QPrinter printer_{QPrinter::HighResolution};

@@ -24,7 +24,9 @@
 #include "StatusPanels.h"
 #include "Icons.h"
 #include "Questions.h"
+#include "OverviewDock.h"
 #include "UndoActions.h"
+#include "ZoomActions.h"
 #include "TwinAbout.h"
 #include "TwinKedrinFile.h"
 #include "utChms.h"
@@ -78,6 +80,8 @@ void TwinMain::SetCurrentDocument(TwinKedrinFile* document) {
   const bool changed = document != currentDocument_;
   currentDocument_ = document;
   if (undoActions_) undoActions_->SetDocument(document);
+  if (zoomActions_) zoomActions_->SetDocument(document);
+  if (overviewDock_) overviewDock_->SetDocument(document);
   if (statusPanels_) statusPanels_->ShowSelection();
   // The style controls show the style of the document they act on.
   if (changed && document) document->ShowStyleInMainWindow();
