@@ -61,7 +61,7 @@ TSizerList* SelectFirst(Scene& s, size_t count) {
 // places: the group's members have really moved.
 bool MembersAt(const Scene& s, size_t count, int dx) {
   for (size_t i : {size_t{0}, count - 1})
-    if (s.figures[i]->x() != static_cast<int>(i % 100) * 70 + dx) return false;
+    if (s.figures[i]->Left() != static_cast<int>(i % 100) * 70 + dx) return false;
   return true;
 }
 
@@ -106,6 +106,45 @@ void BM_GroupDragStep(benchmark::State& state) {
   Teardown(std::move(scene));
 }
 
+// A drag step as above with the canvas zoomed (second argument, percent): the step is one canvas
+// pixel, and the figures' widgets follow at the scale.
+void BM_GroupDragStepZoomed(benchmark::State& state) {
+  auto scene = MakeScene(static_cast<int>(state.range(0)));
+  const double zoom = static_cast<double>(state.range(1)) / 100.0;
+  scene->box->Surface()->SetZoom(zoom);
+  QCoreApplication::processEvents();
+  const size_t members = static_cast<size_t>(state.range(0)) / 2;
+  TSizerList* group = SelectFirst(*scene, members);
+  int dx = 1;
+  for (auto _ : state) {
+    group->SetBoundsRect(group->BoundsRect().translated(dx, 0));
+    QCoreApplication::processEvents();
+    if (!MembersAt(*scene, members, dx > 0 ? 1 : 0)) state.SkipWithError("the members did not move");
+    dx = -dx;
+  }
+  const TCustomKDTool* first = scene->figures.front();
+  if (first->x() != static_cast<int>(first->Left() * zoom)) state.SkipWithError("the figures are not shown zoomed");
+  state.counters["figures"] = static_cast<double>(state.range(0));
+  Teardown(std::move(scene));
+}
+
+// Changing the zoom of the whole canvas, until repainted: 100 % and the argument (percent) in
+// turn.
+void BM_ZoomChange(benchmark::State& state) {
+  auto scene = MakeScene(static_cast<int>(state.range(0)));
+  TCanvasSurface* surface = scene->box->Surface();
+  const double other = static_cast<double>(state.range(1)) / 100.0;
+  const TCustomKDTool* last = scene->figures.back();
+  for (auto _ : state) {
+    const double zoom = surface->Zoom() == 1.0 ? other : 1.0;
+    surface->SetZoom(zoom);
+    QCoreApplication::processEvents();  // the repaint the user sees
+    if (last->x() != static_cast<int>(last->Left() * zoom)) state.SkipWithError("the figures did not follow the zoom");
+  }
+  state.counters["figures"] = static_cast<double>(state.range(0));
+  Teardown(std::move(scene));
+}
+
 void BM_RubberBandSelectAll(benchmark::State& state) {
   auto scene = MakeScene(static_cast<int>(state.range(0)));
   for (auto _ : state) {
@@ -126,4 +165,6 @@ void BM_RubberBandSelectAll(benchmark::State& state) {
 
 BENCHMARK(BM_GroupNudge)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GroupDragStep)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GroupDragStepZoomed)->ArgsProduct({{1000, 10000}, {50, 200}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomChange)->Args({10000, 50})->Args({10000, 200})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RubberBandSelectAll)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);

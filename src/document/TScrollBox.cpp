@@ -76,15 +76,23 @@ void TCanvasSurface::SetZoom(double zoom) {
   if (zoom == zoom_) return;
   zoom_ = zoom;
   setProperty("canvasZoom", zoom);
-  // Hidden while the children are laid out again: one repaint at the end instead of one per
-  // child.
-  const bool visible = isVisible();
-  if (visible) setUpdatesEnabled(false);
+  // Each child's own repaint is held back while the children are laid out again: Qt processes
+  // such repaints in time quadratic in their number. The surface is repainted once instead.
+  const bool surfaceHeld = !testAttribute(Qt::WA_UpdatesDisabled);
+  if (surfaceHeld) setAttribute(Qt::WA_UpdatesDisabled);
+  std::vector<QWidget*> held;
   for (QObject* o : children())
-    if (auto* control = qobject_cast<TCustomControl*>(o)) control->SetZoom(zoom);
+    if (auto* control = qobject_cast<TCustomControl*>(o)) {
+      if (!control->testAttribute(Qt::WA_UpdatesDisabled)) {
+        control->setAttribute(Qt::WA_UpdatesDisabled);
+        held.push_back(control);
+      }
+      control->SetZoom(zoom);
+    }
+  for (QWidget* w : held) w->setAttribute(Qt::WA_UpdatesDisabled, false);
+  if (surfaceHeld) setAttribute(Qt::WA_UpdatesDisabled, false);
   ShowExtent();
   FillViewport();
-  if (visible) setUpdatesEnabled(true);
   update();
   emit ZoomChanged(zoom);
 }
