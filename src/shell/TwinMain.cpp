@@ -28,6 +28,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ArrangeMenu.h"
 #include "Errors.h"
 #include "Focus.h"
 #include "Icons.h"
@@ -169,6 +170,10 @@ void TwinMain::CreateMenus() {
   CopyAsPicture1 = MakeItem(Edit1, "CopyAsPicture1", "Copy as P&icture");
   Edit1->addSeparator();
   SelectAll1 = MakeItem(Edit1, "SelectAll1", "Select &All");
+
+  // Arrange: align, distribute and same size on the current document's selection.
+  auto* arrange = new ArrangeMenu(MainMenu1->addMenu(QStringLiteral("&Arrange")), [this] { return CurrentDocument(); }, this);
+  connect(MdiArea, &QMdiArea::subWindowActivated, arrange, &ArrangeMenu::Refresh, Qt::QueuedConnection);
 
   Print1 = MainMenu1->addMenu(QStringLiteral("&Print"));
   Print1->setObjectName(QStringLiteral("Print1"));
