@@ -31,6 +31,7 @@
 #include "ArrangeMenu.h"
 #include "Errors.h"
 #include "Focus.h"
+#include "GridActions.h"
 #include "Icons.h"
 #include "QtConvert.h"
 #include "TFontChooser.h"
@@ -174,6 +175,8 @@ void TwinMain::CreateMenus() {
   // Arrange: align, distribute and same size on the current document's selection.
   auto* arrange = new ArrangeMenu(MainMenu1->addMenu(QStringLiteral("&Arrange")), [this] { return CurrentDocument(); }, this);
   connect(MdiArea, &QMdiArea::subWindowActivated, arrange, &ArrangeMenu::Refresh, Qt::QueuedConnection);
+  // TEMPORARY (until the View menu is merged): the grid items in a View menu of their own.
+  AddGridActions(MainMenu1->addMenu(QStringLiteral("&View")));
 
   Print1 = MainMenu1->addMenu(QStringLiteral("&Print"));
   Print1->setObjectName(QStringLiteral("Print1"));
