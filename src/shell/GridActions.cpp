@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QMenu>
 
+#include "DragSnapping.h"
 #include "GridOptions.h"
 #include "GridSnap.h"
 
@@ -28,6 +29,8 @@ QAction* MakeToggle(QMenu* menu, const char* name, const char* caption) {
 }  // namespace
 
 GridActions::GridActions(QMenu* viewMenu) : QObject(viewMenu), AskGridSize(RunGridSizeDialog) {
+  // What the options govern must be in place before a drag can start.
+  InstallDragSnapping();
   show_ = MakeToggle(viewMenu, "ShowGrid1", "Show &Grid");
   snap_ = MakeToggle(viewMenu, "SnapToGrid1", "&Snap to Grid");
   size_ = viewMenu->addAction(QStringLiteral("Grid Si&ze..."));
