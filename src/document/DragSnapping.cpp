@@ -147,3 +147,12 @@ void InstallDragSnapping() {
   static CanvasTrackSnapping snapping;
   TrackSnapping::Install(&snapping);
 }
+
+void SnapPastedToGrid(const std::vector<TCustomKDTool*>& pasted) {
+  const GridOptions& options = GridOptions::Instance();
+  if (!options.SnapToGrid() || pasted.empty() || SnappingSuspended()) return;
+  const QPoint corner = BoundingBox(pasted).topLeft();
+  const QPoint delta = arrange::SnapPoint(corner, options.GridSize()) - corner;
+  if (delta.isNull()) return;
+  for (TCustomKDTool* f : pasted) f->ApplyBounds(f->Left() + delta.x(), f->Top() + delta.y(), f->Width(), f->Height());
+}

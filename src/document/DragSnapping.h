@@ -45,3 +45,8 @@ class FrameDragSnap : public TrackSnap {
 
 // The program's snapping of frame drags and arrow keys, installed once (idempotent).
 void InstallDragSnapping();
+
+// Pasted figures with Snap to Grid on: moved together so that their bounding box's top-left
+// corner lies on the nearest grid point (Alt held: left where they are). Call before the paste is
+// recorded.
+void SnapPastedToGrid(const std::vector<TCustomKDTool*>& pasted);
