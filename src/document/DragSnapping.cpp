@@ -89,7 +89,7 @@ class CanvasTrackSnapping : public TrackSnapping {
 }  // namespace
 
 FrameDragSnap::FrameDragSnap(int hitCode, const QRect& startBounds, const QRect& figures, Settings settings,
-                             std::optional<arrange::GuideIndex> guides, QWidget* overlaySurface)
+                             std::optional<arrange::GuideIndex> guides, QWidget* surface)
     : hitCode_(hitCode),
       marginLeft_(figures.x() - startBounds.x()),
       marginTop_(figures.y() - startBounds.y()),
@@ -98,14 +98,14 @@ FrameDragSnap::FrameDragSnap(int hitCode, const QRect& startBounds, const QRect&
       figuresStart_(figures),
       settings_(settings),
       guides_(std::move(guides)),
-      surface_(overlaySurface) {}
+      overlay_(guides_ ? GuideOverlay::Of(surface) : nullptr) {}
 
 FrameDragSnap::~FrameDragSnap() { ShowLines({}); }
 
 void FrameDragSnap::ShowLines(std::vector<arrange::GuideLine> lines) {
   if (lines == lines_) return;
   lines_ = std::move(lines);
-  if (GuideOverlay* overlay = surface_ ? GuideOverlay::Of(surface_) : nullptr) overlay->Show(lines_);
+  if (overlay_) overlay_->Show(lines_);
 }
 
 QRect FrameDragSnap::Snap(const QRect& proposed) {

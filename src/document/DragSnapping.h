@@ -1,4 +1,5 @@
 #pragma once
+#include <QPointer>
 #include <QRect>
 #include <memory>
 #include <optional>
@@ -6,6 +7,7 @@
 
 #include "GridSnap.h"
 #include "GuideIndex.h"
+#include "GuideOverlay.h"
 #include "TrackSnapping.h"
 
 class QWidget;
@@ -22,9 +24,10 @@ class FrameDragSnap : public TrackSnap {
     double guideTolerance = 0;  // canvas pixels
   };
   // figures: the bounding box of the dragged figures when the drag started, inside startBounds.
-  // guides: the other figures' edges and centres (none: no guides); overlay shows the lines.
+  // guides: the other figures' edges and centres (none: no guides), whose lines show on the
+  // canvas surface's guide overlay.
   FrameDragSnap(int hitCode, const QRect& startBounds, const QRect& figures, Settings settings,
-                std::optional<arrange::GuideIndex> guides, QWidget* overlaySurface);
+                std::optional<arrange::GuideIndex> guides, QWidget* surface);
   ~FrameDragSnap() override;
 
   QRect Snap(const QRect& proposed) override;
@@ -39,7 +42,8 @@ class FrameDragSnap : public TrackSnap {
   QRect figuresStart_;
   Settings settings_;
   std::optional<arrange::GuideIndex> guides_;
-  QWidget* surface_;
+  // Gone with the canvas when a document closes during the drag.
+  QPointer<GuideOverlay> overlay_;
   std::vector<arrange::GuideLine> lines_;
 };
 
