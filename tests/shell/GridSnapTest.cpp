@@ -3,6 +3,7 @@
 // and exactly where the pointer says while it is off.
 #include <QAction>
 
+#include "GridActions.h"
 #include "GridOptions.h"
 #include "GuideOverlay.h"
 #include "HistoryFixture.h"
@@ -157,6 +158,25 @@ TEST_F(GridSnapTest, SmartGuideSnapsTheMoveToAnotherFiguresEdgeAndShowsTheLine) 
   EXPECT_TRUE(overlay->Lines().empty());
 }
 
+TEST_F(GridSnapTest, GuidesSnapWithinFiveScreenPixelsAtTheCanvasZoom) {
+  SetOptions(false, true);
+  doc->Surface()->SetZoom(2.0);
+  Add<TKDRectangle>(doc, QRect(150, 50, 80, 40));
+  TCustomKDTool* moving = Add<TKDRectangle>(doc, QRect(50, 150, 60, 40));
+  testsupport::Flush();
+  UseTool("btnSelect");
+  // Widget pixels: the moving figure's centre (159, 339) is canvas (79, 169).
+  Press({159, 339});
+  // Canvas delta (103, -3): left edge at 153, 3 canvas pixels (6 screen pixels) from 150; its
+  // centre 183 and right 213 are farther from 190 and 230.
+  MoveTo({365, 333});
+  EXPECT_EQ(moving->BoundsRect(), QRect(153, 147, 60, 40));
+  // Canvas delta (102, -3): 2 canvas pixels, 4 screen pixels, snap.
+  MoveTo({363, 333});
+  EXPECT_EQ(moving->BoundsRect(), QRect(150, 147, 60, 40));
+  Release({363, 333});
+}
+
 TEST_F(GridSnapTest, ViewMenuItemsShowAndChangeTheOptions) {
   QAction* snap = main->findChild<QAction*>(QStringLiteral("SnapToGrid1"));
   QAction* show = main->findChild<QAction*>(QStringLiteral("ShowGrid1"));
@@ -167,10 +187,17 @@ TEST_F(GridSnapTest, ViewMenuItemsShowAndChangeTheOptions) {
   EXPECT_TRUE(GridOptions::Instance().SnapToGrid());
   show->trigger();
   EXPECT_TRUE(GridOptions::Instance().ShowGrid());
+  GridActions* actions = main->findChild<GridActions*>();
+  ASSERT_NE(actions, nullptr);
+  actions->AskGridSize = [](QWidget*, int current) -> std::optional<int> { return current == 10 ? 25 : 0; };
+  main->findChild<QAction*>(QStringLiteral("GridSize1"))->trigger();
+  EXPECT_EQ(GridOptions::Instance().GridSize(), 25);
+  EXPECT_EQ(main->findChild<QAction*>(QStringLiteral("GridSize1"))->text().remove('&'), QStringLiteral("Grid Size (25)..."));
   // Remembered: a fresh read of the settings gives the same.
   GridOptions::Instance().Load();
   EXPECT_TRUE(GridOptions::Instance().SnapToGrid());
   EXPECT_TRUE(GridOptions::Instance().ShowGrid());
+  EXPECT_EQ(GridOptions::Instance().GridSize(), 25);
 }
 
 }  // namespace
