@@ -123,6 +123,21 @@ TEST_F(GridSnapTest, AGroupMovesSoThatItsBoundingBoxCornerIsOnTheGrid) {
   EXPECT_EQ(b->BoundsRect(), QRect(227, 167, 30, 30));
 }
 
+TEST_F(GridSnapTest, AGroupResizedByItsHandlePutsTheBoxEdgeOnTheGrid) {
+  SetOptions(true, false);
+  TCustomKDTool* a = Add<TKDRectangle>(doc, QRect(103, 104, 50, 40));
+  TCustomKDTool* b = Add<TKDEllipse>(doc, QRect(200, 151, 30, 30));
+  BandAround({a, b});
+  // The group's frame lies 4 pixels around the box (103, 104) to (230, 181).
+  const QRect frame = QRect(103, 104, 127, 77).adjusted(-4, -4, 4, 4);
+  const QPoint handle = frame.topLeft() + QPoint(frame.width() - 3, frame.height() - 3);
+  Drag(handle, handle + QPoint(17, 8));
+  // The box's right edge from 247 to 250 and its bottom from 189 to 190: every member grows by
+  // (20, 9).
+  EXPECT_EQ(a->BoundsRect(), QRect(103, 104, 70, 49));
+  EXPECT_EQ(b->BoundsRect(), QRect(200, 151, 50, 39));
+}
+
 TEST_F(GridSnapTest, AltSuspendsSnappingWhileItIsHeld) {
   SetOptions(true, false);
   TCustomKDTool* f = Add<TKDRectangle>(doc, QRect(103, 104, 50, 40));
