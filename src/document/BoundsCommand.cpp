@@ -19,6 +19,11 @@ BoundsCommand::BoundsCommand(DocumentFigures& figures, Kind kind, std::vector<Ch
   setText(CountedText(VerbOf(kind), changes_.size()));
 }
 
+BoundsCommand::BoundsCommand(DocumentFigures& figures, std::vector<Change> changes, const QString& text)
+    : figures_(figures), kind_(Kind::Move), changes_(std::move(changes)) {
+  setText(text);
+}
+
 int BoundsCommand::id() const { return kind_ == Kind::Nudge ? undoids::kNudge : -1; }
 
 bool BoundsCommand::mergeWith(const QUndoCommand* other) {

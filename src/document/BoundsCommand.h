@@ -19,6 +19,8 @@ class BoundsCommand : public DocumentCommand {
   enum class Kind { Move, Resize, Nudge };
 
   BoundsCommand(DocumentFigures& figures, Kind kind, std::vector<Change> changes);
+  // A move or resize made by a command that names its own step ("Align Left").
+  BoundsCommand(DocumentFigures& figures, std::vector<Change> changes, const QString& text);
 
   void undo() override;
   std::vector<uint64_t> Touched() const override;

@@ -8,7 +8,10 @@
 #include "DocumentHistory.h"
 #include "DragScroller.h"
 #include "Focus.h"
+#include "GridOptions.h"
+#include "GridSnap.h"
 #include "KDTools.h"
+#include "KeyState.h"
 #include "RepaintBatch.h"
 #include "TImage.h"
 #include "TScrollBox.h"
@@ -49,11 +52,23 @@ void DrawBand(TImage* image, TTool tool, int ex, int ey) {
       changed);
 }
 
+// With Snap to Grid on, a figure being drawn has both corners on the grid, from the press on;
+// Alt held draws where the pointer is. A rubber band is never snapped.
+void SnapDrawPoint(TTool tool, TShiftState shift, int& x, int& y) {
+  const GridOptions& options = GridOptions::Instance();
+  if (tool == TTool::Select || !options.SnapToGrid()) return;
+  if ((shift & ssAlt) || keystate::GetKeyState(VK_MENU) < 0) return;
+  const QPoint p = arrange::SnapPoint(QPoint(x, y), options.GridSize());
+  x = p.x();
+  y = p.y();
+}
+
 }  // namespace
 
 bool TwinKedrinFile::CanvasDragInProgress() { return Dragging; }
 
-void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState, int x, int y) {
+void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState shift, int x, int y) {
+  SnapDrawPoint(MainWindow()->CurrentTool(), shift, x, y);
   // A second button pressed during a drag starts a new one; the old band goes first so that no
   // trace of it stays on the picture.
   if (Dragging) {
@@ -76,8 +91,9 @@ void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState, int x, int y)
   }, imgKedrin->GlobalOfCanvasPoint(QPoint(x, y)), MainWindow()->CurrentTool() != TTool::Select);
 }
 
-void TwinKedrinFile::imgKedrinMouseMove(TShiftState, int x, int y) {
+void TwinKedrinFile::imgKedrinMouseMove(TShiftState shift, int x, int y) {
   if (!Dragging) return;
+  SnapDrawPoint(MainWindow()->CurrentTool(), shift, x, y);
   scbKedrin->Scroller()->Pointer(imgKedrin->GlobalOfCanvasPoint(QPoint(x, y)));
   SetBandPen(imgKedrin);
   const TTool tool = MainWindow()->CurrentTool();
@@ -87,8 +103,9 @@ void TwinKedrinFile::imgKedrinMouseMove(TShiftState, int x, int y) {
   DragLastY = y;
 }
 
-void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState, int x, int y) {
+void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState shift, int x, int y) {
   const TTool tool = MainWindow()->CurrentTool();
+  SnapDrawPoint(tool, shift, x, y);
   if (Dragging) {
     SetBandPen(imgKedrin);
     DrawBand(imgKedrin, tool, DragLastX, DragLastY);

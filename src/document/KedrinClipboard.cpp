@@ -9,6 +9,7 @@
 #include "BulkAdoption.h"
 #include "DocumentFigures.h"
 #include "DocumentHistory.h"
+#include "DragSnapping.h"
 #include "FigureTransfer.h"
 #include "Focus.h"
 #include "Errors.h"
@@ -80,6 +81,7 @@ void TwinKedrinFile::PasteCopies() {
   // Each record went through the clipboard within this command only: what the system clipboard
   // holds (the last Copy or Cut) stays.
   componentclipboard::Discard();
+  SnapPastedToGrid(copies);
   History().RecordAdded(copies, CountedText("Paste", copies.size()));
   // The copies become the selection, so Delete right after Paste takes the copies.
   FigureSet().Select(copies);
@@ -114,6 +116,7 @@ void TwinKedrinFile::PasteFigures(const QByteArray& records) {
       pasted.push_back(f);
     }
   }
+  SnapPastedToGrid(pasted);
   History().RecordAdded(pasted, CountedText("Paste", pasted.size()));
   FigureSet().Select(pasted);
 }

@@ -8,6 +8,7 @@
 
 #include "DragScroller.h"
 #include "Control.h"
+#include "GridPainter.h"
 #include "QtConvert.h"
 #include "ZoomMapping.h"
 
@@ -158,6 +159,7 @@ void TCanvasSurface::SetColor(const QColor& color) {
 void TCanvasSurface::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.fillRect(event->rect(), property("canvasColor").value<QColor>());
+  PaintCanvasGrid(p, event->rect(), zoom_);
 }
 
 TScrollBox::TScrollBox(QWidget* parent)

@@ -3,6 +3,14 @@
 #include "Control.h"
 #include "Messages.h"
 
+namespace {
+TrackSnapping* InstalledSnapping = nullptr;
+}  // namespace
+
+void TrackSnapping::Install(TrackSnapping* snapping) { InstalledSnapping = snapping; }
+
+TrackSnapping* TrackSnapping::Installed() { return InstalledSnapping; }
+
 QRect TrackedBounds(const QRect& start, int hitCode, QPoint delta, int minimumSize) {
   if (hitCode == HTCAPTION) return start.translated(delta);
   int left = start.left(), top = start.top();
@@ -26,6 +34,7 @@ void MoveSizeTracker::Start(TCustomControl* control, int hitCode, QPoint globalP
   startCanvas_ = control->CanvasPointOfGlobal(globalPos);
   startBounds_ = control->BoundsRect();
   onEnd_ = std::move(onEnd);
+  snap_ = InstalledSnapping ? InstalledSnapping->BeginTrack(control, hitCode, startBounds_) : nullptr;
   // The press may have reached another control first; from now on the mouse is ours.
   control->grabMouse();
 }
@@ -34,6 +43,7 @@ void MoveSizeTracker::MouseMove(QPoint globalPos) {
   if (!control_) return;
   QRect target =
       TrackedBounds(startBounds_, hitCode_, control_->CanvasPointOfGlobal(globalPos) - startCanvas_, kMinimumSize);
+  if (snap_) target = snap_->Snap(target);
   QRect now = control_->BoundsRect();
   if (target == now) return;
   if (target.size() != now.size() && target.topLeft() != now.topLeft()) {
@@ -56,6 +66,8 @@ void MoveSizeTracker::Cancel() {
 void MoveSizeTracker::Finish() {
   QPointer<TCustomControl> control = control_;
   control_ = nullptr;
+  // Whatever the drag showed (guide lines) goes before the end is reported.
+  snap_.reset();
   if (control && QWidget::mouseGrabber() == control) control->releaseMouse();
   std::function<void()> onEnd = std::move(onEnd_);
   onEnd_ = nullptr;

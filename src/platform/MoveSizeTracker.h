@@ -4,6 +4,9 @@
 #include <QRect>
 #include <QWidget>
 #include <functional>
+#include <memory>
+
+#include "TrackSnapping.h"
 
 class TCustomControl;
 
@@ -30,6 +33,7 @@ class MoveSizeTracker {
   int hitCode_ = 0;
   QPoint startCanvas_;
   QRect startBounds_;
+  std::unique_ptr<TrackSnap> snap_;
   std::function<void()> onEnd_;
 };
 

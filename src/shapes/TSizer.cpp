@@ -3,6 +3,8 @@
 #include "ChildIndex.h"
 #include "CustomKDTool.h"
 #include "Focus.h"
+#include "KeyState.h"
+#include "TrackSnapping.h"
 
 TSizer::TSizer(QObject* owner, TCustomKDTool* target, int modualWidth, int modualHeight,
                TSelectStatus status)
@@ -72,6 +74,12 @@ void NotifyCornerNeighboursOf(QWidget* parent, const QRect& b) {
     if (w) SendMessage(w, WM_COMPCHANGE, 3, 0);
 }
 
+QPoint NudgeStep(TCustomControl* frame, QPoint arrowStep) {
+  if (arrowStep.isNull() || keystate::GetKeyState(VK_CONTROL) < 0) return arrowStep;
+  TrackSnapping* snapping = TrackSnapping::Installed();
+  return snapping ? snapping->NudgeStep(frame, arrowStep) : arrowStep;
+}
+
 void TSizer::NotifyCornerNeighbours() {
   if (target_) NotifyCornerNeighboursOf(target_->parentWidget(), BoundsRect());
 }
@@ -111,7 +119,7 @@ void TSizer::SizeNotify(int w, int h) {
 
 void TSizer::KeyNotify(int key, int64_t keyData) {
   QRect r = BoundsRect();
-  const QPoint step = ArrowStep(key, keyData, ModualWidth, ModualHeight);
+  const QPoint step = NudgeStep(this, ArrowStep(key, keyData, ModualWidth, ModualHeight));
   if (!step.isNull()) {
     Invalidate();
     SetBoundsRect(r.translated(step));

@@ -60,6 +60,10 @@ class TSizer : public TFrameControl {
   TSelectStatus selectStatus_ = ssSingleSelect;
 };
 
+// The step an arrow key moves a frame by: a plain arrow's step as the program's snapping (a grid)
+// makes it; a Ctrl+arrow's single pixel as it is.
+QPoint NudgeStep(TCustomControl* frame, QPoint arrowStep);
+
 // Sends WM_COMPCHANGE (3) to every child of parent whose bounds contain one of the four corner
 // points of bounds (other than children that fill the parent).
 void NotifyCornerNeighboursOf(QWidget* parent, const QRect& bounds);

@@ -99,7 +99,7 @@ void TSizerList::SizeNotify(int w, int h) {
 
 void TSizerList::KeyNotify(int key, int64_t keyData) {
   SendToMembers(TKM_KEYNOTIFY, 0, 0);
-  const QPoint step = ArrowStep(key, keyData, ModualWidth, ModualHeight);
+  const QPoint step = NudgeStep(this, ArrowStep(key, keyData, ModualWidth, ModualHeight));
   if (!step.isNull()) {
     Invalidate();
     SetBoundsRect(BoundsRect().translated(step));

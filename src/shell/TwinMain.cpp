@@ -29,8 +29,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ArrangeMenu.h"
 #include "Errors.h"
 #include "Focus.h"
+#include "GridActions.h"
 #include "Icons.h"
 #include "QtConvert.h"
 #include "TFontChooser.h"
@@ -188,6 +190,12 @@ void TwinMain::CreateMenus() {
   overviewDock_->toggleViewAction()->setIcon(icons::Load(QStringLiteral("overview")));
   View1->addSeparator();
   View1->addAction(overviewDock_->toggleViewAction());
+  View1->addSeparator();
+  AddGridActions(View1);
+
+  // Arrange: align, distribute and same size on the current document's selection.
+  auto* arrange = new ArrangeMenu(MainMenu1->addMenu(QStringLiteral("&Arrange")), [this] { return CurrentDocument(); }, this);
+  connect(MdiArea, &QMdiArea::subWindowActivated, arrange, &ArrangeMenu::Refresh, Qt::QueuedConnection);
 
   Print1 = MainMenu1->addMenu(QStringLiteral("&Print"));
   Print1->setObjectName(QStringLiteral("Print1"));

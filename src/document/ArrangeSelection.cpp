@@ -1,0 +1,75 @@
+#include "ArrangeSelection.h"
+
+#include "Arrange.h"
+#include "BoundsCommand.h"
+#include "CustomKDTool.h"
+#include "DocumentFigures.h"
+#include "DocumentHistory.h"
+#include "TwinKedrinFile.h"
+
+namespace {
+
+std::vector<QRect> Arranged(const std::vector<QRect>& boxes, ArrangeCommand command) {
+  using namespace arrange;
+  switch (command) {
+    case ArrangeCommand::AlignLeft: return Align(boxes, Alignment::Left);
+    case ArrangeCommand::AlignCentre: return Align(boxes, Alignment::Centre);
+    case ArrangeCommand::AlignRight: return Align(boxes, Alignment::Right);
+    case ArrangeCommand::AlignTop: return Align(boxes, Alignment::Top);
+    case ArrangeCommand::AlignMiddle: return Align(boxes, Alignment::Middle);
+    case ArrangeCommand::AlignBottom: return Align(boxes, Alignment::Bottom);
+    case ArrangeCommand::DistributeHorizontally: return Distribute(boxes, Direction::Horizontal);
+    case ArrangeCommand::DistributeVertically: return Distribute(boxes, Direction::Vertical);
+    case ArrangeCommand::MakeSameWidth: return MakeSameSize(boxes, Dimension::Width);
+    case ArrangeCommand::MakeSameHeight: return MakeSameSize(boxes, Dimension::Height);
+    case ArrangeCommand::MakeSameSize: return MakeSameSize(boxes, Dimension::Size);
+  }
+  return boxes;
+}
+
+}  // namespace
+
+QString ArrangeCommandText(ArrangeCommand command) {
+  switch (command) {
+    case ArrangeCommand::AlignLeft: return QStringLiteral("Align Left");
+    case ArrangeCommand::AlignCentre: return QStringLiteral("Align Centre");
+    case ArrangeCommand::AlignRight: return QStringLiteral("Align Right");
+    case ArrangeCommand::AlignTop: return QStringLiteral("Align Top");
+    case ArrangeCommand::AlignMiddle: return QStringLiteral("Align Middle");
+    case ArrangeCommand::AlignBottom: return QStringLiteral("Align Bottom");
+    case ArrangeCommand::DistributeHorizontally: return QStringLiteral("Distribute Horizontally");
+    case ArrangeCommand::DistributeVertically: return QStringLiteral("Distribute Vertically");
+    case ArrangeCommand::MakeSameWidth: return QStringLiteral("Make Same Width");
+    case ArrangeCommand::MakeSameHeight: return QStringLiteral("Make Same Height");
+    case ArrangeCommand::MakeSameSize: return QStringLiteral("Make Same Size");
+  }
+  return {};
+}
+
+int ArrangeMinimumSelection(ArrangeCommand command) {
+  return command == ArrangeCommand::DistributeHorizontally || command == ArrangeCommand::DistributeVertically ? 3 : 2;
+}
+
+bool ArrangeSelection(TwinKedrinFile& document, ArrangeCommand command) {
+  // A frame's drag records its own step when it ends; a change under it would be lost.
+  if (document.DragInProgress()) return false;
+  const std::vector<TCustomKDTool*> selected = document.SelectedFigures();
+  if (static_cast<int>(selected.size()) < ArrangeMinimumSelection(command)) return false;
+  std::vector<QRect> before;
+  before.reserve(selected.size());
+  for (TCustomKDTool* f : selected) before.push_back(f->BoundsRect());
+  const std::vector<QRect> after = Arranged(before, command);
+
+  DocumentFigures& set = document.FigureSet();
+  std::vector<BoundsCommand::Change> changes;
+  for (size_t i = 0; i < selected.size(); ++i) {
+    if (after[i] == before[i]) continue;
+    selected[i]->ApplyBounds(after[i].x(), after[i].y(), after[i].width(), after[i].height());
+    changes.push_back({set.IdOf(selected[i]), before[i], after[i]});
+  }
+  if (changes.empty()) return false;
+  // The group keeps its frames, laid over the figures where they are now.
+  set.Select(selected);
+  document.History().Push(new BoundsCommand(set, std::move(changes), ArrangeCommandText(command)));
+  return true;
+}
