@@ -1,8 +1,12 @@
 #include "RepaintBatch.h"
 
 #include <QHash>
+#include <QImage>
+#include <QPainter>
 #include <QTimer>
 #include <QWidget>
+
+#include "Canvas.h"
 
 namespace repaint {
 
@@ -43,6 +47,66 @@ void Invalidate(QWidget* control, const QRect& localRect) {
     QTimer::singleShot(0, [] { Flush(); });
   }
 }
+
+namespace {
+// Far more than the pictures of every figure a screen can show at once.
+constexpr qint64 kKeptBudget = 64 * 1024 * 1024;
+
+struct Kept {
+  QByteArray key;
+  QSize size;
+  QImage picture;  // null until the same key has been painted twice
+};
+QHash<const QWidget*, Kept>& KeptPictures() {
+  static QHash<const QWidget*, Kept> kept;
+  return kept;
+}
+qint64 g_keptBytes = 0;
+
+void Release(Kept& k) {
+  g_keptBytes -= k.picture.sizeInBytes();
+  k.picture = QImage();
+}
+}  // namespace
+
+bool PaintKept(QWidget* control, QPainter& painter, const QByteArray& key,
+               const std::function<void(QPainter&)>& draw) {
+  const QSize size = control->size();
+  if (size.isEmpty() || !Canvas::DrawsPixels(painter)) return false;
+  Kept& k = KeptPictures()[control];
+  if (k.key != key || k.size != size) {
+    // Changed, or painted for the first time: drawn directly; a second paint like it keeps it.
+    Release(k);
+    k.key = key;
+    k.size = size;
+    return false;
+  }
+  if (k.picture.isNull()) {
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    if (g_keptBytes + picture.sizeInBytes() > kKeptBudget) return false;
+    // Text is measured at the resolution of the surface painted on.
+    if (const QPaintDevice* device = painter.device()) {
+      picture.setDotsPerMeterX(qRound(device->logicalDpiX() / 0.0254));
+      picture.setDotsPerMeterY(qRound(device->logicalDpiY() / 0.0254));
+    }
+    QPainter onPicture(&picture);
+    draw(onPicture);
+    onPicture.end();
+    k.picture = std::move(picture);
+    g_keptBytes += k.picture.sizeInBytes();
+  }
+  painter.drawImage(0, 0, k.picture);
+  return true;
+}
+
+void ForgetKept(const QWidget* control) {
+  auto it = KeptPictures().find(control);
+  if (it == KeptPictures().end()) return;
+  Release(*it);
+  KeptPictures().erase(it);
+}
+
+qint64 KeptBytes() { return g_keptBytes; }
 
 }  // namespace repaint
 

@@ -4,11 +4,13 @@
 #include <algorithm>
 #include <cctype>
 #include <QPainter>
+#include <optional>
 #include <vector>
 
 #include "ComponentClipboard.h"
 #include "Cursors.h"
 #include "Reader.h"
+#include "RepaintBatch.h"
 #include "StreamError.h"
 #include "TSizer.h"
 #include "Writer.h"
@@ -27,7 +29,10 @@ TCustomKDTool::TCustomKDTool(QWidget* owner) : documentWindow_(owner) {
   brush_.Style = fillStyle_;
 }
 
-TCustomKDTool::~TCustomKDTool() { font_.OnChange = nullptr; }
+TCustomKDTool::~TCustomKDTool() {
+  font_.OnChange = nullptr;
+  repaint::ForgetKept(this);
+}
 
 void TCustomKDTool::SetCaption(const std::string& v) {
   if (v == caption_) return;
@@ -116,16 +121,38 @@ void TCustomKDTool::Paint(Canvas&) {}
 void TCustomKDTool::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // The window shows its parent's colour wherever the shape does not cover its outline.
+  std::optional<QColor> background;
   if (QWidget* parent = parentWidget()) {
     QVariant canvas = parent->property("canvasColor");
-    painter.fillRect(rect(), canvas.isValid() ? canvas.value<QColor>() : parent->palette().color(QPalette::Window));
+    background = canvas.isValid() ? canvas.value<QColor>() : parent->palette().color(QPalette::Window);
   }
-  // At any zoom the figure draws in canvas pixels under a scaled painter: outlines and text are
-  // drawn at the scale they are shown at, not enlarged from pixels.
-  if (Zoom() != 1.0) painter.scale(Zoom(), Zoom());
-  Canvas canvas(&painter);
-  SetCanvasState(canvas);
-  Paint(canvas);
+  auto draw = [this, &background](QPainter& p) {
+    if (background) p.fillRect(rect(), *background);
+    // At any zoom the figure draws in canvas pixels under a scaled painter: outlines and text are
+    // drawn at the scale they are shown at, not enlarged from pixels.
+    if (Zoom() != 1.0) p.scale(Zoom(), Zoom());
+    Canvas canvas(&p);
+    SetCanvasState(canvas);
+    Paint(canvas);
+  };
+  // Moved or uncovered with nothing changed, the figure copies its last picture: a group dragged
+  // in view repaints thousands of figures at each step. The key holds everything the drawing
+  // reads: the shape's geometry (the outline's key), the style, the caption and the background.
+  if (Zoom() == 1.0) {
+    const TFontDesc& font = font_.Desc();
+    const OutlineKeyType shape = OutlineKey();
+    const int64_t style[] = {pen_.Color,  pen_.Width,  pen_.Style, brush_.Color, brush_.Style,
+                             font.height, font.style,  font.color, font.charset, font.pitch,
+                             background ? int64_t{background->rgba()} : -1};
+    QByteArray key;
+    key.reserve(static_cast<qsizetype>(sizeof shape + sizeof style + font.name.size() + caption_.size() + 2));
+    key.append(reinterpret_cast<const char*>(shape.data()), sizeof shape);
+    key.append(reinterpret_cast<const char*>(style), sizeof style);
+    key.append(font.name.data(), static_cast<qsizetype>(font.name.size())).append('\0');
+    key.append(caption_.data(), static_cast<qsizetype>(caption_.size()));
+    if (repaint::PaintKept(this, painter, key, draw)) return;
+  }
+  draw(painter);
 }
 
 void TCustomKDTool::RebuildOutlineIfChanged() {
