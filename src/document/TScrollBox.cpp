@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <cmath>
 
 #include "DragScroller.h"
@@ -174,6 +175,21 @@ TScrollBox::TScrollBox(QWidget* parent)
 void TScrollBox::SetColor(TColor color) {
   color_ = color;
   surface_->SetColor(ToQColor(color));
+}
+
+QSize TScrollBox::ViewportAtActualSize() const {
+  if (surface_->Zoom() == 1.0) return viewport()->size();
+  // The scroll bars the canvas would need at 100 %, as the scroll area decides them.
+  const QSize canvas = surface_->CanvasSize();
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  QSize view = maximumViewportSize();
+  bool across = false, down = false;
+  for (int pass = 0; pass < 2; ++pass) {
+    across = across || canvas.width() > view.width();
+    down = down || canvas.height() > view.height();
+    view = maximumViewportSize() - QSize(down ? bar : 0, across ? bar : 0);
+  }
+  return view;
 }
 
 void TScrollBox::resizeEvent(QResizeEvent* event) {

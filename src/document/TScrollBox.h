@@ -60,6 +60,8 @@ class TScrollBox : public QScrollArea {
   class DragScroller* Scroller() const { return scroller_; }
   void SetColor(TColor color);
   TColor Color() const { return color_; }
+  // The visible area's size were the canvas shown at 100 %.
+  QSize ViewportAtActualSize() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

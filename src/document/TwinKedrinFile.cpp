@@ -65,12 +65,9 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
 
   imgKedrin = new TImage(scbKedrin->Surface());
   imgKedrin->setObjectName(QStringLiteral("imgKedrin"));
-  // The visible part of the canvas, in canvas pixels at the zoom it is shown at.
-  imgKedrin->PictureSizeSource = [this] {
-    const QSize shown = scbKedrin->viewport()->size();
-    const double zoom = Surface()->Zoom();
-    return QSize(static_cast<int>(shown.width() / zoom), static_cast<int>(shown.height() / zoom));
-  };
+  // What the window shows at 100 %, whatever the zoom: pictures, exports and printouts do not
+  // depend on it.
+  imgKedrin->PictureSizeSource = [this] { return scbKedrin->ViewportAtActualSize(); };
   imgKedrin->OnMouseDown = [this](TCustomControl*, TMouseButton button, TShiftState shift, int x, int y) {
     imgKedrinMouseDown(button, shift, x, y);
   };

@@ -164,3 +164,25 @@ TEST(ZoomBox, ReadsAPercentWithOrWithoutTheSign) {
 }
 
 }  // namespace
+
+namespace {
+
+class ZoomPicture : public CanvasFixture, public ::testing::WithParamInterface<int> {};
+
+// The picture exports and printouts are made of, taken at a zoom, is the one taken at 100 %.
+TEST_P(ZoomPicture, DoesNotDependOnTheZoom) {
+  Add(doc, QRect(40, 30, 120, 80));
+  Add<TKDEllipse>(doc, QRect(1500, 60, 100, 50));
+  testsupport::Flush();
+  const QImage actual = doc->Picture();
+  doc->Surface()->SetZoom(GetParam() / 100.0);
+  testsupport::Flush();
+  const QImage zoomed = doc->Picture();
+  EXPECT_EQ(zoomed.size(), actual.size());
+  EXPECT_TRUE(zoomed == actual);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, ZoomPicture, ::testing::Values(25, 250),
+                         [](const ::testing::TestParamInfo<int>& i) { return std::to_string(i.param) + "Percent"; });
+
+}  // namespace
