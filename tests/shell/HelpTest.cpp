@@ -106,7 +106,8 @@ TEST_F(HelpTest, AboutPageIsShownWithItsPictureAndContents) {
   QTreeWidget* contents = window->Contents();
   ASSERT_EQ(contents->topLevelItemCount(), 5);
   EXPECT_EQ(contents->topLevelItem(1)->text(0), QStringLiteral("What the editor does"));
-  EXPECT_EQ(contents->topLevelItem(1)->childCount(), 3);
+  ASSERT_EQ(contents->topLevelItem(1)->childCount(), 4);
+  EXPECT_EQ(contents->topLevelItem(1)->child(3)->text(0), QStringLiteral("Zoom, overview, grid and arrange"));
   ASSERT_NE(contents->currentItem(), nullptr);
   EXPECT_EQ(contents->currentItem()->text(0), QStringLiteral("About Kedrin Tools Demo"));
 
