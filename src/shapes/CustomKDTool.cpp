@@ -12,6 +12,7 @@
 #include "Reader.h"
 #include "RepaintBatch.h"
 #include "StreamError.h"
+#include "TKDLabel.h"
 #include "TSizer.h"
 #include "Writer.h"
 
@@ -126,8 +127,20 @@ void TCustomKDTool::paintEvent(QPaintEvent*) {
     QVariant canvas = parent->property("canvasColor");
     background = canvas.isValid() ? canvas.value<QColor>() : parent->palette().color(QPalette::Window);
   }
-  auto draw = [this, &background](QPainter& p) {
-    if (background) p.fillRect(rect(), *background);
+  // A label is transparent like its picture: a label on a box or an arrow leaves their outlines
+  // and heads in view.
+  const bool transparent = qobject_cast<const TKDLabel*>(this) != nullptr;
+  auto draw = [this, &background, transparent](QPainter& p) {
+    if (transparent) {
+      // A kept picture starts with whatever its memory held.
+      if (p.device() != this) {
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(rect(), Qt::transparent);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+      }
+    } else if (background) {
+      p.fillRect(rect(), *background);
+    }
     // At any zoom the figure draws in canvas pixels under a scaled painter: outlines and text are
     // drawn at the scale they are shown at, not enlarged from pixels.
     if (Zoom() != 1.0) p.scale(Zoom(), Zoom());
