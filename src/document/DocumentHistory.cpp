@@ -6,6 +6,7 @@
 #include "ConnectorOptions.h"
 #include "DocumentCommand.h"
 #include "CustomKDTool.h"
+#include "FigurePressRouter.h"
 #include "FigureSetCommand.h"
 #include "MoveSizeTracker.h"
 #include "TwinKedrinFile.h"
@@ -24,6 +25,7 @@ DocumentHistory::DocumentHistory(TwinKedrinFile& document)
     : document_(document), figures_(document), digest_(document, figures_) {
   stack_.setUndoLimit(kUndoLimit);
   MoveSizeTracker::SetStepObserver(FollowDragStep);
+  FigurePressRouter::Install(document);
   QObject::connect(&stack_, &QUndoStack::indexChanged, &stack_, [this](int index) { IndexChanged(index); });
   savedDigest_ = digest_.Current();
 }

@@ -139,6 +139,8 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState shift, int x, in
     DrawBand(imgKedrin, tool, DragLastX, DragLastY);
   }
   Dragging = false;
+  // A drag that began with a press on a figure had the pointer taken over.
+  if (QWidget::mouseGrabber() == imgKedrin) imgKedrin->releaseMouse();
   scbKedrin->Scroller()->End();
   const int sx = DragStartX, sy = DragStartY;
   const int L = std::min(sx, x), R = std::max(sx, x);
