@@ -46,10 +46,12 @@ FollowerShape ShapeOf(const TCustomKDTool& figure) {
 void ApplyShape(TCustomKDTool& figure, const FollowerShape& shape) {
   if (ShapeOf(figure) == shape) return;
   figure.Invalidate();
-  if (auto* line = qobject_cast<TKDLine*>(&figure)) line->SetOrientation(shape.direction);
+  // Each setter rebuilds the outline: only what changed is set.
+  if (auto* line = qobject_cast<TKDLine*>(&figure); line && line->Orientation() != shape.direction)
+    line->SetOrientation(shape.direction);
   if (auto* arrow = qobject_cast<TKDArrow*>(&figure)) {
-    arrow->SetArrowDirection(shape.direction);
-    arrow->SetArrowPosition(shape.heads);
+    if (arrow->ArrowDirection() != shape.direction) arrow->SetArrowDirection(shape.direction);
+    if (arrow->ArrowPosition() != shape.heads) arrow->SetArrowPosition(shape.heads);
   }
   const QRect& b = shape.box;
   figure.ApplyBounds(b.x(), b.y(), b.width(), b.height());
