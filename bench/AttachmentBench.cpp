@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "AttachmentFinder.h"
+#include "ConnectorFollowing.h"
 #include "ConnectorGeometry.h"
 #include "Follow.h"
 #include "KDTools.h"
@@ -231,8 +232,58 @@ void BM_FollowDragStep(benchmark::State& state) {
   Teardown(std::move(scene));
 }
 
+// What the document itself does when the group's drag starts: the followers found through the
+// canvas's index by ConnectorFollowing.
+void BM_WiredFind(benchmark::State& state) {
+  auto scene = MakeScene(static_cast<int>(state.range(0)));
+  std::unique_ptr<ConnectorFollowing> following;
+  for (auto _ : state) {
+    following = ConnectorFollowing::Find(scene->moving);
+    benchmark::DoNotOptimize(following.get());
+  }
+  const size_t expected = static_cast<size_t>(scene->connectors + scene->movingLabels);
+  if (!following || following->Followers().size() != expected) state.SkipWithError("not every follower was found");
+  Teardown(std::move(scene));
+}
+
+// One step of the document's drag: the group's figures put at the step's place, then every
+// follower widget rebuilt and placed by ConnectorFollowing::Step.
+void BM_WiredFollowStep(benchmark::State& state) {
+  auto scene = MakeScene(static_cast<int>(state.range(0)));
+  std::unique_ptr<ConnectorFollowing> following = ConnectorFollowing::Find(scene->moving);
+  if (!following) {
+    state.SkipWithError("nothing follows");
+    Teardown(std::move(scene));
+    return;
+  }
+  std::vector<QRect> start;
+  for (const TCustomKDTool* f : scene->moving) start.push_back(f->BoundsRect());
+  const TCustomKDTool* first = following->Followers().front();
+  const Ends before = EndsOf(DescribeFigure(*first, 0));
+  int step = 0;
+  QPoint delta;
+  for (auto _ : state) {
+    ++step;
+    delta = QPoint(step % 37 - 18, step % 23 - 11);
+    if (delta.isNull()) delta = QPoint(1, 1);
+    for (size_t i = 0; i < start.size(); ++i) {
+      const QRect r = start[i].translated(delta);
+      scene->moving[i]->ApplyBounds(r.x(), r.y(), r.width(), r.height());
+    }
+    following->Step();
+  }
+  // The first follower joins a moving figure to a staying one: one of its ends went along.
+  const Ends after = EndsOf(DescribeFigure(*first, 0));
+  if (after.start != before.start + delta && after.end != before.end + delta)
+    state.SkipWithError("the followers did not follow");
+  state.counters["followers"] = static_cast<double>(following->Followers().size());
+  Teardown(std::move(scene));
+}
+
 }  // namespace
 
+BENCHMARK(BM_WiredFind)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WiredFollowStep)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindAttachments)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindAttachmentsRecords)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FollowDragStep)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -29,6 +29,7 @@ int BoundsCommand::id() const { return kind_ == Kind::Nudge ? undoids::kNudge : 
 bool BoundsCommand::mergeWith(const QUndoCommand* other) {
   auto* next = dynamic_cast<const BoundsCommand*>(other);
   if (!next || next->kind_ != Kind::Nudge || next->changes_.size() != changes_.size()) return false;
+  if (!followers_.empty() || !next->followers_.empty()) return false;
   for (size_t i = 0; i < changes_.size(); ++i)
     if (changes_[i].id != next->changes_[i].id) return false;
   bool changed = false;
@@ -61,11 +62,14 @@ void BoundsCommand::Apply(bool after) {
     f->ApplyBounds(r.x(), r.y(), r.width(), r.height());
     moved.push_back(f);
   }
+  for (const FollowerChange& c : followers_)
+    if (TCustomKDTool* f = figures_.Find(c.id)) ApplyShape(*f, after ? c.after : c.before);
   figures_.Select(moved);
 }
 
 std::vector<uint64_t> BoundsCommand::Touched() const {
   std::vector<uint64_t> ids;
   for (const Change& c : changes_) ids.push_back(c.id);
+  for (const FollowerChange& c : followers_) ids.push_back(c.id);
   return ids;
 }

@@ -3,19 +3,29 @@
 #include <QScopedValueRollback>
 
 #include "BoundsCommand.h"
+#include "ConnectorOptions.h"
 #include "DocumentCommand.h"
 #include "CustomKDTool.h"
+#include "FigurePressRouter.h"
 #include "FigureSetCommand.h"
+#include "MoveSizeTracker.h"
 #include "TwinKedrinFile.h"
 
 namespace {
 // At least the last thousand steps; each holds only what it changed.
 constexpr int kUndoLimit = 1000;
+
+// Every drag step of a selection frame reaches the history of the document it lies on.
+void FollowDragStep(TCustomControl* control) {
+  if (auto* document = dynamic_cast<TwinKedrinFile*>(TEditListener::Of(control))) document->History().FollowStep();
+}
 }  // namespace
 
 DocumentHistory::DocumentHistory(TwinKedrinFile& document)
     : document_(document), figures_(document), digest_(document, figures_) {
   stack_.setUndoLimit(kUndoLimit);
+  MoveSizeTracker::SetStepObserver(FollowDragStep);
+  FigurePressRouter::Install(document);
   QObject::connect(&stack_, &QUndoStack::indexChanged, &stack_, [this](int index) { IndexChanged(index); });
   savedDigest_ = digest_.Current();
 }
@@ -42,10 +52,19 @@ void DocumentHistory::MarkSaved() {
 void DocumentHistory::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& targets, const QString& label) {
   if (replaying_) return;
   if (open_) End();
-  Open open{kind, label, figures_.IdsOf(targets), {}, {}};
+  Open open{kind, label, figures_.IdsOf(targets), {}, {}, {}, {}, {}};
   open.bounds.reserve(targets.size());
   for (TCustomKDTool* f : targets) open.bounds.push_back(f->BoundsRect());
   if (kind == TEditKind::Delete) open.placed = figures_.Snapshot(targets);
+  if ((kind == TEditKind::Move || kind == TEditKind::Resize) && ConnectorOptions::Instance().KeepAttached()) {
+    open.following = ConnectorFollowing::Find(targets);
+    if (open.following) {
+      const std::vector<TCustomKDTool*>& followers = open.following->Followers();
+      open.followerIds = figures_.IdsOf(followers);
+      open.followersBefore.reserve(followers.size());
+      for (TCustomKDTool* f : followers) open.followersBefore.push_back(ShapeOf(*f));
+    }
+  }
   open_ = std::move(open);
 }
 
@@ -67,11 +86,25 @@ void DocumentHistory::End() {
     TCustomKDTool* f = figures_.Find(open.ids[i]);
     if (f && f->BoundsRect() != open.bounds[i]) changes.push_back({open.ids[i], open.bounds[i], f->BoundsRect()});
   }
+  std::vector<BoundsCommand::FollowerChange> followers;
+  for (size_t i = 0; i < open.followerIds.size(); ++i) {
+    TCustomKDTool* f = figures_.Find(open.followerIds[i]);
+    if (!f) continue;
+    const FollowerShape now = ShapeOf(*f);
+    if (now != open.followersBefore[i]) followers.push_back({open.followerIds[i], open.followersBefore[i], now});
+  }
+  // The followers move only with the targets: nothing else to record when these stayed.
   if (changes.empty()) return;
   BoundsCommand::Kind kind = open.kind == TEditKind::Resize ? BoundsCommand::Kind::Resize
                              : open.kind == TEditKind::Nudge ? BoundsCommand::Kind::Nudge
                                                              : BoundsCommand::Kind::Move;
-  Push(new BoundsCommand(figures_, kind, std::move(changes)));
+  auto* command = new BoundsCommand(figures_, kind, std::move(changes));
+  command->SetFollowers(std::move(followers));
+  Push(command);
+}
+
+void DocumentHistory::FollowStep() {
+  if (open_ && open_->following && !replaying_) open_->following->Step();
 }
 
 void DocumentHistory::RecordAdded(const std::vector<TCustomKDTool*>& figures, const QString& text) {

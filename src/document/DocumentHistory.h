@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "ConnectorFollowing.h"
 #include "ContentDigest.h"
 #include "DocumentFigures.h"
 #include "EditListener.h"
@@ -30,8 +31,12 @@ class DocumentHistory {
 
   // An edit by a frame or a document command: what the figures are like before it...
   void Begin(TEditKind kind, const std::vector<TCustomKDTool*>& targets, const QString& label = {});
-  // ...and the step it made, if anything changed.
+  // ...and the step it made, if anything changed. A move or resize made with View > Keep
+  // Connectors and Labels Attached on takes what is attached to the targets along (see
+  // FollowStep), in the same step.
   void End();
+  // A step of the open edit has put the targets somewhere: their followers go with them.
+  void FollowStep();
   bool EditOpen() const { return open_.has_value(); }
 
   // Figures that came onto the canvas (drawn, pasted): one step.
@@ -56,6 +61,9 @@ class DocumentHistory {
     std::vector<uint64_t> ids;
     std::vector<QRect> bounds;
     std::vector<DocumentFigures::Placed> placed;  // Delete only
+    std::unique_ptr<ConnectorFollowing> following;  // Move and Resize only
+    std::vector<uint64_t> followerIds;
+    std::vector<FollowerShape> followersBefore;
   };
 
   // After every step done, undone or merged: the fingerprint is compared with the saved one.

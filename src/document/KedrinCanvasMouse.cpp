@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <algorithm>
 
+#include "ConnectorFollowing.h"
+#include "ConnectorOptions.h"
 #include "DocumentHistory.h"
 #include "DragScroller.h"
 #include "Focus.h"
@@ -12,6 +14,7 @@
 #include "GridSnap.h"
 #include "KDTools.h"
 #include "KeyState.h"
+#include "OutlineHighlight.h"
 #include "RepaintBatch.h"
 #include "TImage.h"
 #include "TScrollBox.h"
@@ -63,12 +66,35 @@ void SnapDrawPoint(TTool tool, TShiftState shift, int& x, int& y) {
   y = p.y();
 }
 
+// With connectors kept attached, an end of a line or arrow drawn near a closed figure's outline
+// goes onto it, and the outline is traced while the pointer is in reach; Alt held draws where the
+// pointer is. Returns whether the point snapped (the grid then has no say).
+bool SnapDrawEnd(QWidget* surface, TTool tool, TShiftState shift, int& x, int& y) {
+  OutlineHighlight* highlight = OutlineHighlight::Of(surface);
+  const bool connector = tool == TTool::Line || tool == TTool::Arrow;
+  if (!connector || !ConnectorOptions::Instance().KeepAttached() || (shift & ssAlt) ||
+      keystate::GetKeyState(VK_MENU) < 0) {
+    if (highlight->Shown()) highlight->Hide();
+    return false;
+  }
+  const connectors::OutlineSnap snap = SnapOnCanvas(surface, QPoint(x, y));
+  if (!snap.figure) {
+    if (highlight->Shown()) highlight->Hide();
+    return false;
+  }
+  highlight->Show(DescribeFigure(*static_cast<const TCustomKDTool*>(snap.figure), 0));
+  x = snap.point.x();
+  y = snap.point.y();
+  return true;
+}
+
 }  // namespace
 
 bool TwinKedrinFile::CanvasDragInProgress() { return Dragging; }
 
 void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState shift, int x, int y) {
-  SnapDrawPoint(MainWindow()->CurrentTool(), shift, x, y);
+  if (!SnapDrawEnd(Surface(), MainWindow()->CurrentTool(), shift, x, y))
+    SnapDrawPoint(MainWindow()->CurrentTool(), shift, x, y);
   // A second button pressed during a drag starts a new one; the old band goes first so that no
   // trace of it stays on the picture.
   if (Dragging) {
@@ -93,7 +119,8 @@ void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState shift, int x, 
 
 void TwinKedrinFile::imgKedrinMouseMove(TShiftState shift, int x, int y) {
   if (!Dragging) return;
-  SnapDrawPoint(MainWindow()->CurrentTool(), shift, x, y);
+  if (!SnapDrawEnd(Surface(), MainWindow()->CurrentTool(), shift, x, y))
+    SnapDrawPoint(MainWindow()->CurrentTool(), shift, x, y);
   scbKedrin->Scroller()->Pointer(imgKedrin->GlobalOfCanvasPoint(QPoint(x, y)));
   SetBandPen(imgKedrin);
   const TTool tool = MainWindow()->CurrentTool();
@@ -105,12 +132,15 @@ void TwinKedrinFile::imgKedrinMouseMove(TShiftState shift, int x, int y) {
 
 void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState shift, int x, int y) {
   const TTool tool = MainWindow()->CurrentTool();
-  SnapDrawPoint(tool, shift, x, y);
+  if (!SnapDrawEnd(Surface(), tool, shift, x, y)) SnapDrawPoint(tool, shift, x, y);
+  OutlineHighlight::Of(Surface())->Hide();
   if (Dragging) {
     SetBandPen(imgKedrin);
     DrawBand(imgKedrin, tool, DragLastX, DragLastY);
   }
   Dragging = false;
+  // A drag that began with a press on a figure had the pointer taken over.
+  if (QWidget::mouseGrabber() == imgKedrin) imgKedrin->releaseMouse();
   scbKedrin->Scroller()->End();
   const int sx = DragStartX, sy = DragStartY;
   const int L = std::min(sx, x), R = std::max(sx, x);

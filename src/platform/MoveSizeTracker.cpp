@@ -5,11 +5,14 @@
 
 namespace {
 TrackSnapping* InstalledSnapping = nullptr;
+MoveSizeTracker::StepObserver InstalledStepObserver = nullptr;
 }  // namespace
 
 void TrackSnapping::Install(TrackSnapping* snapping) { InstalledSnapping = snapping; }
 
 TrackSnapping* TrackSnapping::Installed() { return InstalledSnapping; }
+
+void MoveSizeTracker::SetStepObserver(StepObserver observer) { InstalledStepObserver = observer; }
 
 QRect TrackedBounds(const QRect& start, int hitCode, QPoint delta, int minimumSize) {
   if (hitCode == HTCAPTION) return start.translated(delta);
@@ -53,6 +56,7 @@ void MoveSizeTracker::MouseMove(QPoint globalPos) {
     if (!control_) return;
   }
   control_->SetBoundsRect(target);
+  if (control_ && InstalledStepObserver) InstalledStepObserver(control_);
 }
 
 void MoveSizeTracker::MouseRelease() { Finish(); }
@@ -60,6 +64,7 @@ void MoveSizeTracker::MouseRelease() { Finish(); }
 void MoveSizeTracker::Cancel() {
   if (!control_) return;
   control_->SetBoundsRect(startBounds_);
+  if (control_ && InstalledStepObserver) InstalledStepObserver(control_);
   Finish();
 }
 

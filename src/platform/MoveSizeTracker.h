@@ -26,6 +26,11 @@ class MoveSizeTracker {
 
   static constexpr int kMinimumSize = 4;
 
+  // Told after every step of any drag has put the control somewhere (Escape's return included),
+  // so that what hangs on the dragged figures can follow. None by default.
+  using StepObserver = void (*)(TCustomControl* control);
+  static void SetStepObserver(StepObserver observer);
+
  private:
   void Finish();
 

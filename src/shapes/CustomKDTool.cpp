@@ -12,6 +12,7 @@
 #include "Reader.h"
 #include "RepaintBatch.h"
 #include "StreamError.h"
+#include "TKDLabel.h"
 #include "TSizer.h"
 #include "Writer.h"
 
@@ -126,8 +127,20 @@ void TCustomKDTool::paintEvent(QPaintEvent*) {
     QVariant canvas = parent->property("canvasColor");
     background = canvas.isValid() ? canvas.value<QColor>() : parent->palette().color(QPalette::Window);
   }
-  auto draw = [this, &background](QPainter& p) {
-    if (background) p.fillRect(rect(), *background);
+  // A label is transparent like its picture: a label on a box or an arrow leaves their outlines
+  // and heads in view.
+  const bool transparent = qobject_cast<const TKDLabel*>(this) != nullptr;
+  auto draw = [this, &background, transparent](QPainter& p) {
+    if (transparent) {
+      // A kept picture starts with whatever its memory held.
+      if (p.device() != this) {
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(rect(), Qt::transparent);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+      }
+    } else if (background) {
+      p.fillRect(rect(), *background);
+    }
     // At any zoom the figure draws in canvas pixels under a scaled painter: outlines and text are
     // drawn at the scale they are shown at, not enlarged from pixels.
     if (Zoom() != 1.0) p.scale(Zoom(), Zoom());
@@ -178,6 +191,13 @@ void TCustomKDTool::ApplyBounds(int left, int top, int width, int height) {
 }
 
 void TCustomKDTool::LeftPress(int x, int y) {
+  // The document may draw instead (a drawing tool is chosen).
+  if (QObject* router = documentWindow_ ? documentWindow_->property("figurePressRouter").value<QObject*>() : nullptr) {
+    bool drawn = false;
+    QMetaObject::invokeMethod(router, "FigurePressed", Qt::DirectConnection, Q_RETURN_ARG(bool, drawn),
+                              Q_ARG(QObject*, this), Q_ARG(int, x), Q_ARG(int, y));
+    if (drawn) return;
+  }
   // One press selects the figure and starts dragging it: the new frame takes the focus (the
   // previous selection ends), the figure refreshes itself, and the press goes on to the frame.
   auto* frame = new TSizer(documentWindow_, this, defaultWidth_, defaultHeight_);

@@ -32,6 +32,7 @@
 #include "ArrangeMenu.h"
 #include "Errors.h"
 #include "Focus.h"
+#include "ConnectorActions.h"
 #include "GridActions.h"
 #include "Icons.h"
 #include "QtConvert.h"
@@ -192,6 +193,7 @@ void TwinMain::CreateMenus() {
   View1->addAction(overviewDock_->toggleViewAction());
   View1->addSeparator();
   AddGridActions(View1);
+  AddConnectorActions(View1);
 
   // Arrange: align, distribute and same size on the current document's selection.
   auto* arrange = new ArrangeMenu(MainMenu1->addMenu(QStringLiteral("&Arrange")), [this] { return CurrentDocument(); }, this);

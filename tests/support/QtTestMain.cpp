@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
   QTemporaryDir settings;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+  // Connectors and labels stay where they are when figures move, unless a test turns following on.
+  QSettings().setValue(QStringLiteral("connectors/keepAttached"), false);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,0 +1,119 @@
+#include "ConnectorFollowing.h"
+
+#include <QWidget>
+
+#include "AttachmentFinder.h"
+#include "ChildIndex.h"
+#include "CustomKDTool.h"
+#include "Follow.h"
+#include "KDTools.h"
+
+using connectors::Figure;
+using connectors::FigureKind;
+
+namespace {
+
+// One virtual call rather than a chain of casts: this runs for every figure a query meets.
+FigureKind KindOf(const TCustomKDTool& f) {
+  const char* name = f.ClassName();  // "TKD..." of the nine classes
+  switch (name[3]) {
+    case 'B': return FigureKind::Circle;
+    case 'E': return name[4] == 'n' ? FigureKind::Circle : FigureKind::Ellipse;
+    case 'P': return FigureKind::RoundedBox;
+    case 'D': return FigureKind::Diamond;
+    case 'L': return name[4] == 'a' ? FigureKind::Label : FigureKind::Line;
+    case 'A': return FigureKind::Arrow;
+    default: return FigureKind::Box;
+  }
+}
+
+TCustomKDTool* Widget(connectors::FigureId id) {
+  return const_cast<TCustomKDTool*>(static_cast<const TCustomKDTool*>(id));
+}
+
+}  // namespace
+
+FollowerShape ShapeOf(const TCustomKDTool& figure) {
+  FollowerShape s{figure.BoundsRect()};
+  if (auto* line = qobject_cast<const TKDLine*>(&figure)) s.direction = line->Orientation();
+  if (auto* arrow = qobject_cast<const TKDArrow*>(&figure)) {
+    s.direction = arrow->ArrowDirection();
+    s.heads = arrow->ArrowPosition();
+  }
+  return s;
+}
+
+void ApplyShape(TCustomKDTool& figure, const FollowerShape& shape) {
+  if (ShapeOf(figure) == shape) return;
+  figure.Invalidate();
+  // Each setter rebuilds the outline: only what changed is set.
+  if (auto* line = qobject_cast<TKDLine*>(&figure); line && line->Orientation() != shape.direction)
+    line->SetOrientation(shape.direction);
+  if (auto* arrow = qobject_cast<TKDArrow*>(&figure)) {
+    if (arrow->ArrowDirection() != shape.direction) arrow->SetArrowDirection(shape.direction);
+    if (arrow->ArrowPosition() != shape.heads) arrow->SetArrowPosition(shape.heads);
+  }
+  const QRect& b = shape.box;
+  figure.ApplyBounds(b.x(), b.y(), b.width(), b.height());
+  figure.Invalidate();
+}
+
+Figure DescribeFigure(const TCustomKDTool& figure, int stacking) {
+  const FollowerShape s = ShapeOf(figure);
+  return Figure{&figure, KindOf(figure), s.box, s.direction, s.heads, stacking};
+}
+
+std::unique_ptr<ConnectorFollowing> ConnectorFollowing::Find(const std::vector<TCustomKDTool*>& targets) {
+  if (targets.empty()) return nullptr;
+  QWidget* surface = targets.front()->parentWidget();
+  ChildIndex* index = surface ? ChildIndex::Of(surface) : nullptr;
+  if (!index) return nullptr;
+  // Stacking from one walk over the children, then one index query per moving figure.
+  QHash<const QObject*, int> stacking;
+  const QObjectList& children = surface->children();
+  stacking.reserve(children.size());
+  for (int i = 0; i < children.size(); ++i) stacking.insert(children[i], i);
+  std::vector<Figure> moving;
+  moving.reserve(targets.size());
+  for (const TCustomKDTool* f : targets) moving.push_back(DescribeFigure(*f, stacking.value(f)));
+  std::vector<QWidget*> hits;
+  const connectors::FigureQuery query = [&](const QRect& area, std::vector<Figure>& out) {
+    hits.clear();
+    index->ChildrenIntersecting(area, hits);
+    for (QWidget* w : hits) {
+      auto* f = qobject_cast<const TCustomKDTool*>(w);
+      if (f && !f->isHidden()) out.push_back(DescribeFigure(*f, stacking.value(f)));
+    }
+  };
+  connectors::Attachments found = connectors::FindAttachments(moving, query);
+  if (found.empty()) return nullptr;
+  return std::unique_ptr<ConnectorFollowing>(new ConnectorFollowing(std::move(found)));
+}
+
+ConnectorFollowing::ConnectorFollowing(connectors::Attachments found) : found_(std::move(found)) {
+  followers_.reserve(found_.connectors.size() + found_.labels.size());
+  for (const connectors::ConnectorLink& c : found_.connectors) followers_.push_back(Widget(c.connector.id));
+  for (const connectors::LabelLink& l : found_.labels) followers_.push_back(Widget(l.label.id));
+}
+
+namespace {
+// Followers past this many rebuild their outlines with the canvas's updates held back: each new
+// outline would otherwise add its own piece to the window's dirty region, at a cost that grows
+// with the pieces already there.
+constexpr size_t kHeldUpdates = 64;
+}  // namespace
+
+void ConnectorFollowing::Step() {
+  QWidget* surface = followers_.empty() ? nullptr : followers_.front()->parentWidget();
+  const bool hold = surface && followers_.size() > kHeldUpdates && surface->updatesEnabled();
+  if (hold) surface->setUpdatesEnabled(false);
+  const connectors::Followers now =
+      connectors::Follow(found_, [](connectors::FigureId id) { return Widget(id)->BoundsRect(); });
+  for (const Figure& c : now.connectors) ApplyShape(*Widget(c.id), {c.box, c.direction, c.heads});
+  for (const Figure& l : now.labels) {
+    TCustomKDTool& label = *Widget(l.id);
+    ApplyShape(label, {l.box, ShapeOf(label).direction, ShapeOf(label).heads});
+  }
+  // Repaints the canvas once.
+  if (hold) surface->setUpdatesEnabled(true);
+}

@@ -1,0 +1,48 @@
+#pragma once
+#include <QHash>
+#include <QRect>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "Attachments.h"
+#include "Figure.h"
+#include "ShapeTypes.h"
+
+class QWidget;
+class TCustomKDTool;
+
+// What following may change of a line, arrow or label: its box and, for lines and arrows, the
+// course and the heads. All of it goes into the undo step of the drag.
+struct FollowerShape {
+  QRect box;
+  TArrowDirection direction = adTopToBottom;
+  TArrowPosition heads = apRight;
+  bool operator==(const FollowerShape&) const = default;
+};
+FollowerShape ShapeOf(const TCustomKDTool& figure);
+// Puts the shape onto the figure; a shape it already has changes nothing.
+void ApplyShape(TCustomKDTool& figure, const FollowerShape& shape);
+
+// A figure widget as the connector arithmetic sees it (its class's outline, its box in canvas
+// pixels, its place in the stacking order).
+connectors::Figure DescribeFigure(const TCustomKDTool& figure, int stacking);
+
+// The lines, arrows and labels that follow one move or resize of figures on a canvas: found when
+// it starts, put in place after every step of it.
+class ConnectorFollowing {
+ public:
+  // What follows the targets; none when nothing does.
+  static std::unique_ptr<ConnectorFollowing> Find(const std::vector<TCustomKDTool*>& targets);
+
+  // Puts every follower where the targets' present boxes put it.
+  void Step();
+  // The figures that follow, connectors first.
+  const std::vector<TCustomKDTool*>& Followers() const { return followers_; }
+
+ private:
+  explicit ConnectorFollowing(connectors::Attachments found);
+
+  connectors::Attachments found_;
+  std::vector<TCustomKDTool*> followers_;
+};

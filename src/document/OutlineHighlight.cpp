@@ -1,0 +1,86 @@
+#include "OutlineHighlight.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ChildIndex.h"
+#include "ConnectorFollowing.h"
+#include "Control.h"
+#include "CustomKDTool.h"
+#include "ZoomMapping.h"
+
+namespace {
+// Room around the figure's box for the traced line's width.
+constexpr int kMargin = 3;
+}  // namespace
+
+OutlineHighlight::OutlineHighlight(QWidget* surface) : QWidget(nullptr) {
+  setObjectName(QStringLiteral("outlineHighlight"));
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setAttribute(Qt::WA_TranslucentBackground);
+  setFocusPolicy(Qt::NoFocus);
+  hide();
+  setParent(surface);
+}
+
+OutlineHighlight* OutlineHighlight::Of(QWidget* surface) {
+  if (!surface) return nullptr;
+  // Found through a property: the canvas may have thousands of children to walk.
+  if (auto* h = qobject_cast<OutlineHighlight*>(surface->property("outlineHighlight").value<QObject*>())) return h;
+  auto* h = new OutlineHighlight(surface);
+  surface->setProperty("outlineHighlight", QVariant::fromValue<QObject*>(h));
+  return h;
+}
+
+void OutlineHighlight::Show(const connectors::Figure& figure) {
+  if (!figure.id) {
+    shown_ = {};
+    hide();
+    return;
+  }
+  if (figure == shown_ && isVisible()) return;
+  shown_ = figure;
+  const double zoom = CanvasZoomOf(parentWidget());
+  setGeometry(zoommap::ToWidget(figure.box, zoom).adjusted(-kMargin, -kMargin, kMargin, kMargin));
+  raise();
+  show();
+  update();
+}
+
+void OutlineHighlight::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0, 120, 215), 2));
+  p.setBrush(Qt::NoBrush);
+  const QRectF r = QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
+  using connectors::FigureKind;
+  switch (shown_.kind) {
+    case FigureKind::Circle:
+    case FigureKind::Ellipse: p.drawEllipse(r); break;
+    case FigureKind::RoundedBox: p.drawRoundedRect(r, r.width() / 4, r.height() / 4); break;
+    case FigureKind::Diamond: {
+      const QPointF pts[4] = {{r.center().x(), r.top()}, {r.right(), r.center().y()}, {r.center().x(), r.bottom()},
+                              {r.left(), r.center().y()}};
+      p.drawPolygon(pts, 4);
+      break;
+    }
+    default: p.drawRect(r); break;
+  }
+}
+
+connectors::OutlineSnap SnapOnCanvas(QWidget* surface, QPoint p) {
+  ChildIndex* index = ChildIndex::Of(surface);
+  if (!index) return {p, nullptr};
+  std::vector<QWidget*> hits;
+  const connectors::FigureQuery query = [&](const QRect& area, std::vector<connectors::Figure>& out) {
+    hits.clear();
+    index->ChildrenIntersecting(area, hits);
+    const QObjectList& children = surface->children();
+    for (QWidget* w : hits) {
+      auto* f = qobject_cast<const TCustomKDTool*>(w);
+      if (f && !f->isHidden()) out.push_back(DescribeFigure(*f, static_cast<int>(children.indexOf(w))));
+    }
+  };
+  return connectors::SnapToOutline(p, query);
+}

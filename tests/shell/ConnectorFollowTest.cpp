@@ -1,0 +1,136 @@
+// Lines, arrows and labels attached to a figure follow it when it is dragged through the window,
+// as one undo step, while View > Keep Connectors and Labels Attached is on; with it off they stay.
+// The order-flow sample: a decision diamond at (240, 210, 160, 80) with arrow A (305, 170, 30, 40)
+// coming down onto its top vertex, arrow B (400, 235, 80, 30) from its right vertex to the left
+// side of the Back-order box (480, 225, 140, 50), and arrow C (305, 290, 30, 40) leaving its
+// bottom vertex. The tests add a label inside Back-order.
+#include <QUndoStack>
+
+#include "ConnectorOptions.h"
+#include "HistoryFixture.h"
+
+namespace {
+
+struct Shape {
+  QRect box;
+  TArrowDirection direction;
+  TArrowPosition heads;
+};
+
+constexpr QRect kDiamond(240, 210, 160, 80), kBackOrder(480, 225, 140, 50);
+constexpr QRect kArrowA(305, 170, 30, 40), kArrowB(400, 235, 80, 30), kArrowC(305, 290, 30, 40);
+constexpr QRect kLabel(500, 230, 60, 16);
+
+class ConnectorFollow : public HistoryFixture {
+ protected:
+  void SetUp() override {
+    HistoryFixture::SetUp();
+    ConnectorOptions::Instance().SetKeepAttached(true);
+    doc = main->OpenFile(QStringLiteral(KEDRIN_TEST_DATA "/order-flow.kdl"));
+    ASSERT_NE(doc, nullptr);
+    SubOf(doc)->resize(900, 700);
+    testsupport::Flush();
+    label = Add<TKDLabel>(doc, kLabel);
+    label->SetCaption("urgent");
+    UseTool("btnSelect");
+  }
+  void TearDown() override {
+    ConnectorOptions::Instance().SetKeepAttached(false);
+    HistoryFixture::TearDown();
+  }
+
+  template <typename T = TCustomKDTool>
+  T* At(const QRect& box) const {
+    for (TCustomKDTool* f : doc->Figures())
+      if (f->BoundsRect() == box) return dynamic_cast<T*>(f);
+    ADD_FAILURE() << "no figure at " << box.x() << "," << box.y();
+    return nullptr;
+  }
+  static void ExpectArrow(const char* name, TKDArrow* a, const Shape& s) {
+    ASSERT_NE(a, nullptr) << name;
+    EXPECT_EQ(a->BoundsRect(), s.box) << name;
+    EXPECT_EQ(a->ArrowDirection(), s.direction) << name;
+    EXPECT_EQ(a->ArrowPosition(), s.heads) << name;
+  }
+
+  TKDLabel* label = nullptr;
+};
+
+struct MoveCase {
+  const char* name;
+  bool diamond;  // else Back-order
+  QPoint by;
+  Shape a, b, c;  // arrows after the move
+};
+void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
+
+class ConnectorMove : public ConnectorFollow, public testing::WithParamInterface<MoveCase> {};
+
+// Back-order moves arrow B's head end only; the diamond moves one end of each of A, B and C.
+// An end that passes the other one swaps the arrow's head side (apRight to apLeft).
+const MoveCase kMoves[] = {
+    {"BackOrderLeft", false, {-30, 0}, {kArrowA, adLeftToLeft, apRight}, {{400, 235, 50, 30}, adTopToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
+    {"BackOrderRight", false, {40, 0}, {kArrowA, adLeftToLeft, apRight}, {{400, 235, 120, 30}, adTopToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
+    {"BackOrderUp", false, {0, -20}, {kArrowA, adLeftToLeft, apRight}, {{400, 230, 80, 20}, adBottomToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
+    {"BackOrderDown", false, {0, 20}, {kArrowA, adLeftToLeft, apRight}, {{400, 250, 80, 20}, adTopToBottom, apRight}, {kArrowC, adLeftToLeft, apRight}},
+    {"DiamondLeft", true, {-30, 0}, {{290, 170, 30, 40}, adBottomToTop, apLeft}, {{370, 235, 110, 30}, adTopToTop, apRight}, {{290, 290, 30, 40}, adTopToBottom, apRight}},
+    {"DiamondRight", true, {30, 0}, {{320, 170, 30, 40}, adTopToBottom, apRight}, {{430, 235, 50, 30}, adTopToTop, apRight}, {{320, 290, 30, 40}, adBottomToTop, apLeft}},
+    {"DiamondUp", true, {0, -20}, {{305, 170, 30, 20}, adLeftToLeft, apRight}, {{400, 230, 80, 20}, adTopToBottom, apRight}, {{305, 270, 30, 60}, adLeftToLeft, apRight}},
+    {"DiamondDown", true, {0, 20}, {{305, 170, 30, 60}, adLeftToLeft, apRight}, {{400, 250, 80, 20}, adBottomToTop, apRight}, {{305, 310, 30, 20}, adLeftToLeft, apRight}},
+};
+
+TEST_P(ConnectorMove, AttachedArrowsAndTheLabelFollowAsOneStep) {
+  const MoveCase& m = GetParam();
+  TKDArrow* a = At<TKDArrow>(kArrowA);
+  TKDArrow* b = At<TKDArrow>(kArrowB);
+  TKDArrow* c = At<TKDArrow>(kArrowC);
+  TCustomKDTool* moved = At(m.diamond ? kDiamond : kBackOrder);
+  ASSERT_TRUE(a && b && c && moved);
+  const std::vector<uint8_t> before = SaveBytes(doc);
+  const int steps = doc->UndoStack()->count();
+  // A press away from the label and the arrows.
+  const QPoint grip = m.diamond ? QPoint(320, 250) : QPoint(600, 262);
+  Drag(grip, grip + m.by);
+  EXPECT_EQ(moved->BoundsRect(), (m.diamond ? kDiamond : kBackOrder).translated(m.by));
+  ExpectArrow("A", a, m.a);
+  ExpectArrow("B", b, m.b);
+  ExpectArrow("C", c, m.c);
+  EXPECT_EQ(label->BoundsRect(), m.diamond ? kLabel : kLabel.translated(m.by));
+  EXPECT_EQ(doc->UndoStack()->count(), steps + 1);
+  EXPECT_TRUE(doc->isWindowModified());
+  const std::vector<uint8_t> after = SaveBytes(doc);
+  doc->Undo();
+  EXPECT_EQ(SaveBytes(doc), before);
+  doc->Redo();
+  EXPECT_EQ(SaveBytes(doc), after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sample, ConnectorMove, testing::ValuesIn(kMoves),
+                         [](const testing::TestParamInfo<MoveCase>& i) { return std::string(i.param.name); });
+
+TEST_F(ConnectorFollow, WithTheSwitchOffNothingFollows) {
+  ConnectorOptions::Instance().SetKeepAttached(false);
+  Drag({600, 262}, {570, 242});
+  EXPECT_NE(At(kBackOrder.translated(-30, -20)), nullptr);
+  EXPECT_NE(At<TKDArrow>(kArrowB), nullptr);
+  EXPECT_EQ(label->BoundsRect(), kLabel);
+}
+
+// On a resize an attached end keeps its fraction of the box (the middle of the left side) and the
+// label's centre its fraction: 140 x 50 to 210 x 100 puts the label's centre from (530, 238) to
+// (555, 251) and the arrow's end from (480, 250) to (480, 275).
+TEST_F(ConnectorFollow, ResizeKeepsRelativePlaces) {
+  TKDArrow* b = At<TKDArrow>(kArrowB);
+  TCustomKDTool* box = At(kBackOrder);
+  ASSERT_TRUE(b && box);
+  const std::vector<uint8_t> before = SaveBytes(doc);
+  ClickFigure(box);
+  DragBottomRightHandle(box, {70, 50});
+  EXPECT_EQ(box->BoundsRect(), QRect(480, 225, 210, 100));
+  ExpectArrow("B", b, {{400, 250, 80, 25}, adTopToBottom, apRight});
+  EXPECT_EQ(label->BoundsRect(), QRect(525, 243, 60, 16));
+  doc->Undo();
+  EXPECT_EQ(SaveBytes(doc), before);
+}
+
+}  // namespace
