@@ -2,6 +2,7 @@
 
 #include "Arrange.h"
 #include "BoundsCommand.h"
+#include "EditListener.h"
 #include "CustomKDTool.h"
 #include "DocumentFigures.h"
 #include "DocumentHistory.h"
@@ -60,16 +61,20 @@ bool ArrangeSelection(TwinKedrinFile& document, ArrangeCommand command) {
   for (TCustomKDTool* f : selected) before.push_back(f->BoundsRect());
   const std::vector<QRect> after = Arranged(before, command);
 
-  DocumentFigures& set = document.FigureSet();
-  std::vector<BoundsCommand::Change> changes;
+  // Opened as a resize of the selection, so that what is attached to it follows in the same
+  // step, as it does for a drag.
+  DocumentHistory& history = document.History();
+  history.Begin(TEditKind::Resize, selected, ArrangeCommandText(command));
+  bool changed = false;
   for (size_t i = 0; i < selected.size(); ++i) {
     if (after[i] == before[i]) continue;
     selected[i]->ApplyBounds(after[i].x(), after[i].y(), after[i].width(), after[i].height());
-    changes.push_back({set.IdOf(selected[i]), before[i], after[i]});
+    changed = true;
   }
-  if (changes.empty()) return false;
+  if (changed) history.FollowStep();
+  history.End();
+  if (!changed) return false;
   // The group keeps its frames, laid over the figures where they are now.
-  set.Select(selected);
-  document.History().Push(new BoundsCommand(set, std::move(changes), ArrangeCommandText(command)));
+  document.FigureSet().Select(selected);
   return true;
 }

@@ -98,7 +98,9 @@ void DocumentHistory::End() {
   BoundsCommand::Kind kind = open.kind == TEditKind::Resize ? BoundsCommand::Kind::Resize
                              : open.kind == TEditKind::Nudge ? BoundsCommand::Kind::Nudge
                                                              : BoundsCommand::Kind::Move;
-  auto* command = new BoundsCommand(figures_, kind, std::move(changes));
+  // A command of its own (Arrange) names the step; a drag is named by what it did.
+  auto* command = open.label.isEmpty() ? new BoundsCommand(figures_, kind, std::move(changes))
+                                       : new BoundsCommand(figures_, std::move(changes), open.label);
   command->SetFollowers(std::move(followers));
   Push(command);
 }

@@ -6,6 +6,8 @@
 // bottom vertex. The tests add a label inside Back-order.
 #include <QUndoStack>
 
+#include "ArrangeSelection.h"
+#include "DocumentFigures.h"
 #include "ConnectorOptions.h"
 #include "HistoryFixture.h"
 
@@ -131,6 +133,37 @@ TEST_F(ConnectorFollow, ResizeKeepsRelativePlaces) {
   EXPECT_EQ(label->BoundsRect(), QRect(525, 243, 60, 16));
   doc->Undo();
   EXPECT_EQ(SaveBytes(doc), before);
+}
+
+// Align Top raises Back-order 15 pixels to the diamond's top: arrow B's head end and the label
+// go with it, in the same undo step as the command.
+TEST_F(ConnectorFollow, ArrangeCommandsCarryWhatIsAttached) {
+  TCustomKDTool* diamond = At(kDiamond);
+  TCustomKDTool* backOrder = At(kBackOrder);
+  TKDArrow* b = At<TKDArrow>(kArrowB);
+  ASSERT_TRUE(diamond && backOrder && b);
+  doc->FigureSet().Select({diamond, backOrder});
+  testsupport::Flush();
+  const std::vector<uint8_t> before = SaveBytes(doc);
+  const int steps = doc->UndoStack()->count();
+
+  ASSERT_TRUE(ArrangeSelection(*doc, ArrangeCommand::AlignTop));
+  EXPECT_EQ(backOrder->BoundsRect(), QRect(480, 210, 140, 50));
+  ExpectArrow("B", b, {{400, 235, 80, 15}, adBottomToTop, apRight});
+  EXPECT_EQ(label->BoundsRect(), QRect(500, 215, 60, 16));
+  EXPECT_EQ(doc->UndoStack()->count(), steps + 1);
+  EXPECT_EQ(doc->UndoStack()->undoText(), QStringLiteral("Align Top"));
+
+  doc->Undo();
+  EXPECT_EQ(SaveBytes(doc), before);
+
+  ConnectorOptions::Instance().SetKeepAttached(false);
+  doc->FigureSet().Select({diamond, backOrder});
+  testsupport::Flush();
+  ASSERT_EQ(doc->SelectedFigures().size(), 2u);
+  ASSERT_TRUE(ArrangeSelection(*doc, ArrangeCommand::AlignTop));
+  EXPECT_EQ(b->BoundsRect(), kArrowB);
+  EXPECT_EQ(label->BoundsRect(), kLabel);
 }
 
 }  // namespace
