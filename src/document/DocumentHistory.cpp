@@ -56,7 +56,8 @@ void DocumentHistory::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& t
   open.bounds.reserve(targets.size());
   for (TCustomKDTool* f : targets) open.bounds.push_back(f->BoundsRect());
   if (kind == TEditKind::Delete) open.placed = figures_.Snapshot(targets);
-  if ((kind == TEditKind::Move || kind == TEditKind::Resize) && ConnectorOptions::Instance().KeepAttached()) {
+  const bool moves = kind == TEditKind::Move || kind == TEditKind::Resize || kind == TEditKind::Nudge;
+  if (moves && ConnectorOptions::Instance().KeepAttached()) {
     open.following = ConnectorFollowing::Find(targets);
     if (open.following) {
       const std::vector<TCustomKDTool*>& followers = open.following->Followers();
@@ -81,6 +82,8 @@ void DocumentHistory::End() {
     Push(new FigureSetCommand(figures_, FigureSetCommand::Direction::Remove, std::move(gone), text));
     return;
   }
+  // A nudge has no drag steps: its followers go where the targets are now.
+  if (open.following) open.following->Step();
   std::vector<BoundsCommand::Change> changes;
   for (size_t i = 0; i < open.ids.size(); ++i) {
     TCustomKDTool* f = figures_.Find(open.ids[i]);

@@ -61,7 +61,7 @@ class DocumentHistory {
     std::vector<uint64_t> ids;
     std::vector<QRect> bounds;
     std::vector<DocumentFigures::Placed> placed;  // Delete only
-    std::unique_ptr<ConnectorFollowing> following;  // Move and Resize only
+    std::unique_ptr<ConnectorFollowing> following;  // Move, Resize and Nudge only
     std::vector<uint64_t> followerIds;
     std::vector<FollowerShape> followersBefore;
   };

@@ -166,4 +166,19 @@ TEST_F(ConnectorFollow, ArrangeCommandsCarryWhatIsAttached) {
   EXPECT_EQ(label->BoundsRect(), kLabel);
 }
 
+// An arrow key moves Back-order by its step of 50: arrow B's head end and the label go with it.
+TEST_F(ConnectorFollow, ArrowKeyNudgesCarryWhatIsAttached) {
+  TCustomKDTool* backOrder = At(kBackOrder);
+  TKDArrow* b = At<TKDArrow>(kArrowB);
+  ASSERT_TRUE(backOrder && b);
+  const std::vector<uint8_t> before = SaveBytes(doc);
+  ClickFigure(backOrder);
+  Key(Qt::Key_Up);
+  EXPECT_EQ(backOrder->BoundsRect(), QRect(480, 175, 140, 50));
+  ExpectArrow("B", b, {{400, 200, 80, 50}, adBottomToTop, apRight});
+  EXPECT_EQ(label->BoundsRect(), QRect(500, 180, 60, 16));
+  doc->Undo();
+  EXPECT_EQ(SaveBytes(doc), before);
+}
+
 }  // namespace
