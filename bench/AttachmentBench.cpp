@@ -271,6 +271,7 @@ void BM_WiredFollowStep(benchmark::State& state) {
       scene->moving[i]->ApplyBounds(r.x(), r.y(), r.width(), r.height());
     }
     following->Step();
+    QCoreApplication::processEvents();  // the repaint the user sees
   }
   // The first follower joins a moving figure to a staying one: one of its ends went along.
   const Ends after = EndsOf(DescribeFigure(*first, 0));

@@ -96,17 +96,10 @@ ConnectorFollowing::ConnectorFollowing(connectors::Attachments found) : found_(s
   for (const connectors::LabelLink& l : found_.labels) followers_.push_back(Widget(l.label.id));
 }
 
-namespace {
-// Followers past this many rebuild their outlines with the canvas's updates held back: each new
-// outline would otherwise add its own piece to the window's dirty region, at a cost that grows
-// with the pieces already there.
-constexpr size_t kHeldUpdates = 64;
-}  // namespace
 
 void ConnectorFollowing::Step() {
-  QWidget* surface = followers_.empty() ? nullptr : followers_.front()->parentWidget();
-  const bool hold = surface && followers_.size() > kHeldUpdates && surface->updatesEnabled();
-  if (hold) surface->setUpdatesEnabled(false);
+  // New outlines hold back Qt's own repaints per figure (SetWindowRgn); the moves are repainted
+  // through the canvas's gathered repaint.
   const connectors::Followers now =
       connectors::Follow(found_, [](connectors::FigureId id) { return Widget(id)->BoundsRect(); });
   for (const Figure& c : now.connectors) ApplyShape(*Widget(c.id), {c.box, c.direction, c.heads});
@@ -114,6 +107,4 @@ void ConnectorFollowing::Step() {
     TCustomKDTool& label = *Widget(l.id);
     ApplyShape(label, {l.box, ShapeOf(label).direction, ShapeOf(label).heads});
   }
-  // Repaints the canvas once.
-  if (hold) surface->setUpdatesEnabled(true);
 }
