@@ -11,6 +11,8 @@ packages=(
   libdeflate-dev libspng-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # benchmarks: libpng as a reference encoder, libxcb to ask the X server when a drag is shown
+  libpng-dev libxcb1-dev
   # fuzzing and sanitizers (clang's libFuzzer and runtimes)
   clang libclang-rt-14-dev
   # run time: platform plugins (offscreen and xcb), svg icons, help reader, fonts
