@@ -92,20 +92,6 @@ void Teardown(std::unique_ptr<Scene> s) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// One virtual call rather than a chain of casts: this runs for every figure a query meets.
-FigureKind KindOf(const TCustomKDTool* f) {
-  const char* name = f->ClassName();  // "TKD..." of the nine classes
-  switch (name[3]) {
-    case 'B': return FigureKind::Circle;
-    case 'E': return name[4] == 'n' ? FigureKind::Circle : FigureKind::Ellipse;
-    case 'P': return FigureKind::RoundedBox;
-    case 'D': return FigureKind::Diamond;
-    case 'L': return name[4] == 'a' ? FigureKind::Label : FigureKind::Line;
-    case 'A': return FigureKind::Arrow;
-    default: return FigureKind::Box;
-  }
-}
-
 // What the document does when a drag starts: stacking from one walk over the children, then
 // one index query per moving figure.
 struct DragStart {
@@ -114,13 +100,7 @@ struct DragStart {
 };
 
 Figure Describe(const TCustomKDTool* f, const QHash<const QWidget*, int>& stacking) {
-  Figure d{f, KindOf(f), f->geometry(), adTopToBottom, apRight, stacking.value(f)};
-  if (d.kind == FigureKind::Line) d.direction = static_cast<const TKDLine*>(f)->Orientation();
-  if (d.kind == FigureKind::Arrow) {
-    d.direction = static_cast<const TKDArrow*>(f)->ArrowDirection();
-    d.heads = static_cast<const TKDArrow*>(f)->ArrowPosition();
-  }
-  return d;
+  return DescribeFigure(*f, stacking.value(f));
 }
 
 void FindFollowers(Scene& s, DragStart& drag) {

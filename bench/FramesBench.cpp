@@ -89,30 +89,14 @@ void BM_GroupNudge(benchmark::State& state) {
   Teardown(std::move(scene));
 }
 
-void BM_GroupDragStep(benchmark::State& state) {
+// One mouse move of the interactive move of a group of half the figures: the frame's bounds
+// change by a canvas pixel, at the canvas's zoom.
+void GroupDragSteps(benchmark::State& state, double zoom) {
   auto scene = MakeScene(static_cast<int>(state.range(0)));
-  const size_t members = static_cast<size_t>(state.range(0)) / 2;
-  TSizerList* group = SelectFirst(*scene, members);
-  int dx = 1;
-  for (auto _ : state) {
-    // One mouse move of the interactive move: the frame's bounds change by a pixel.
-    group->SetBoundsRect(group->BoundsRect().translated(dx, 0));
+  if (zoom != 1.0) {
+    scene->box->Surface()->SetZoom(zoom);
     QCoreApplication::processEvents();
-    if (!MembersAt(*scene, members, dx > 0 ? 1 : 0)) state.SkipWithError("the members did not move");
-    dx = -dx;
   }
-  state.counters["figures"] = static_cast<double>(state.range(0));
-  state.counters["members"] = static_cast<double>(state.range(0) / 2);
-  Teardown(std::move(scene));
-}
-
-// A drag step as above with the canvas zoomed (second argument, percent): the step is one canvas
-// pixel, and the figures' widgets follow at the scale.
-void BM_GroupDragStepZoomed(benchmark::State& state) {
-  auto scene = MakeScene(static_cast<int>(state.range(0)));
-  const double zoom = static_cast<double>(state.range(1)) / 100.0;
-  scene->box->Surface()->SetZoom(zoom);
-  QCoreApplication::processEvents();
   const size_t members = static_cast<size_t>(state.range(0)) / 2;
   TSizerList* group = SelectFirst(*scene, members);
   int dx = 1;
@@ -125,7 +109,15 @@ void BM_GroupDragStepZoomed(benchmark::State& state) {
   const TCustomKDTool* first = scene->figures.front();
   if (first->x() != static_cast<int>(first->Left() * zoom)) state.SkipWithError("the figures are not shown zoomed");
   state.counters["figures"] = static_cast<double>(state.range(0));
+  state.counters["members"] = static_cast<double>(members);
   Teardown(std::move(scene));
+}
+
+void BM_GroupDragStep(benchmark::State& state) { GroupDragSteps(state, 1.0); }
+
+// The same with the canvas zoomed (second argument, percent).
+void BM_GroupDragStepZoomed(benchmark::State& state) {
+  GroupDragSteps(state, static_cast<double>(state.range(1)) / 100.0);
 }
 
 // Changing the zoom of the whole canvas, until repainted: 100 % and the argument (percent) in
