@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libjpeg-dev
   # PNG export: libdeflate compresses the picture data, libspng is the reference encoder
   libdeflate-dev libspng-dev
+  # automatic layout and DOT files: Graphviz's layout and graph libraries (gvc, cgraph)
+  libgraphviz-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # benchmarks: libpng as a reference encoder, libxcb to ask the X server when a drag is shown
@@ -23,6 +25,8 @@ packages=(
   xvfb xauth xdotool xclip x11-apps imagemagick
   # printed and exported PDFs checked as a reader sees them (pdftoppm, pdftotext)
   poppler-utils
+  # DOT graphs nobody here wrote, read by the import tests; gvpr counts their nodes and edges
+  graphviz graphviz-doc
   # packaging: the package, its manual pages and the checks a packager runs on it
   dpkg-dev file help2man lintian appstream desktop-file-utils
 )

@@ -1,12 +1,10 @@
-// Save, open, export and print of a document. The formats, the picture and the print layout are
-// the widget-free functions of DiagramFile, DiagramPicture, PictureFiles and PrintFit; this file
+// Save, open and export of a document. The formats and the picture are the widget-free
+// functions of DiagramFile, DiagramPicture and PictureFiles; this file
 // does the document's part: names, titles, the Modified flag and adopting figures read.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QPainter>
 #include <QPointer>
-#include <QPrinter>
 #include <QProgressDialog>
 #include <vector>
 
@@ -20,7 +18,6 @@
 #include "FileNames.h"
 #include "KDTools.h"
 #include "PictureFiles.h"
-#include "PrintFit.h"
 #include "TImage.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
@@ -116,18 +113,4 @@ void TwinKedrinFile::ExportPicture(const QString& fileName) {
   const QString ext = filenames::Extension(fileName);
   if (ext == filenames::kBitmapExt) picturefiles::WriteBmp(DocumentPicture(*this), fileName);
   else if (ext == filenames::kJpegExt) picturefiles::WriteJpeg(DocumentPicture(*this), fileName);
-}
-
-void TwinKedrinFile::PrintDocument() {
-  const QImage picture = DocumentPicture(*this);
-  QPrinter* printer = MainWindow()->Printer();
-  if (!printer) throw EKedrinError(QStringLiteral("There is no default printer currently selected"));
-  QPainter painter;
-  if (!painter.begin(printer)) throw EKedrinError(QStringLiteral("Printing could not be started"));
-  // The job is ended whatever happens while drawing.
-  struct EndJob {
-    QPainter& p;
-    ~EndJob() { p.end(); }
-  } endJob{painter};
-  DrawPictureOnPage(painter, *printer, picture);
 }

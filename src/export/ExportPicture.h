@@ -30,6 +30,7 @@ struct ExportOptions {
   Scope scope = Scope::WholeDiagram;
   int scalePercent = 100;    // kMinScalePercent to kMaxScalePercent
   bool transparent = false;  // PNG only: no background behind the figures
+  int margin = 0;            // canvas pixels of background around the area on every side
 };
 
 // What a picture shows: figures in stacking order, drawn with the canvas point `origin` at the

@@ -1,0 +1,23 @@
+// Printing a document: its picture fitted onto one page of the printer chosen in Print Setup.
+#include <QPainter>
+#include <QPrinter>
+
+#include "DiagramPicture.h"
+#include "Errors.h"
+#include "PrintFit.h"
+#include "TImage.h"
+#include "TwinKedrinFile.h"
+
+void TwinKedrinFile::PrintDocument() {
+  const QImage picture = Picture();
+  QPrinter* printer = MainWindow()->Printer();
+  if (!printer) throw EKedrinError(QStringLiteral("There is no default printer currently selected"));
+  QPainter painter;
+  if (!painter.begin(printer)) throw EKedrinError(QStringLiteral("Printing could not be started"));
+  // The job is ended whatever happens while drawing.
+  struct EndJob {
+    QPainter& p;
+    ~EndJob() { p.end(); }
+  } endJob{painter};
+  DrawPictureOnPage(painter, *printer, picture);
+}

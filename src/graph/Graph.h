@@ -1,0 +1,60 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A flowchart as a graph: what automatic layout, Mermaid and DOT see of a diagram. Nodes are
+// shapes with their text, edges the connectors between them. No geometry but the node sizes a
+// layout needs; no widgets, no figures.
+namespace graph {
+
+// The closed figure a node is drawn as.
+enum class Shape : uint8_t {
+  Process,    // process box (Mermaid [text], DOT box)
+  Start,      // start mark (Mermaid ([text]) or (text) without incoming edges)
+  End,        // end mark (Mermaid ([text]) or (text) without outgoing edges)
+  Decision,   // diamond (Mermaid {text}, DOT diamond)
+  Ellipse,    // ellipse (Mermaid ((text)), DOT ellipse, circle)
+  Rectangle,  // plain rectangle (Mermaid [[text]], DOT rect)
+};
+
+enum class LineStyle : uint8_t { Solid, Dashed, Thick };
+
+enum class Direction : uint8_t { TopToBottom, BottomToTop, LeftToRight, RightToLeft };
+
+// 0xRRGGBB.
+using Rgb = uint32_t;
+
+struct Node {
+  std::string id;    // the identifier in a text format; may be empty for a node found in a diagram
+  std::string text;  // lines separated by '\n'
+  Shape shape = Shape::Process;
+  std::optional<Rgb> fill;
+  std::optional<Rgb> stroke;
+  int strokeWidth = 0;  // 0: the default width
+  int width = 0;        // canvas pixels; 0: the importer's default size for the shape
+  int height = 0;
+  uint64_t figure = 0;  // the diagram's figure the node stands for (0: none yet)
+  bool operator==(const Node&) const = default;
+};
+
+struct Edge {
+  int from = 0;  // node indices
+  int to = 0;
+  std::string label;
+  LineStyle style = LineStyle::Solid;
+  bool directed = true;  // a head at `to`
+  std::optional<Rgb> colour;
+  std::vector<uint64_t> figures;  // the connector's figures in the diagram (segments, label)
+  bool operator==(const Edge&) const = default;
+};
+
+struct Graph {
+  Direction direction = Direction::TopToBottom;
+  std::vector<Node> nodes;
+  std::vector<Edge> edges;
+  bool operator==(const Graph&) const = default;
+};
+
+}  // namespace graph
