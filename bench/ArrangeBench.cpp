@@ -6,7 +6,6 @@
 
 #include "ArrangeSelection.h"
 #include "BenchSupport.h"
-#include "BulkAdoption.h"
 #include "DragSnapping.h"
 #include "Focus.h"
 #include "GuideIndex.h"
@@ -24,7 +23,6 @@ TwinKedrinFile* MakeDocument(QuietMainWindow& main, int n) {
   doc->resize(700, 480);
   doc->show();
   {
-    BulkAdoption bulk(doc->Surface());
     for (int i = 0; i < n; ++i) {
       TCustomKDTool* f = (i % 2) ? static_cast<TCustomKDTool*>(new TKDProcess(doc)) : new TKDRectangle(doc);
       f->ApplyBounds((i % 100) * 70 + (i * 7) % 9, (i / 100) * 50 + (i * 3) % 9, 56 + (i * 5) % 9, 36 + (i * 2) % 9);

@@ -12,10 +12,10 @@
 
 #include "AttachmentFinder.h"
 #include "ConnectorFollowing.h"
+#include "Diagram.h"
 #include "ConnectorGeometry.h"
 #include "Follow.h"
 #include "KDTools.h"
-#include "RepaintBatch.h"
 #include "TScrollBox.h"
 
 namespace {
@@ -26,6 +26,8 @@ constexpr int kColumns = 100;
 constexpr int kPitchX = 120, kPitchY = 100, kWidth = 80, kHeight = 50;
 
 struct Scene {
+  // The diagram outlives the window that shows it.
+  Diagram diagram;
   std::unique_ptr<QMainWindow> window;
   TCanvasSurface* surface = nullptr;
   std::vector<TCustomKDTool*> closed;
@@ -42,6 +44,7 @@ std::unique_ptr<Scene> MakeScene(int n) {
   s->window->setCentralWidget(box);
   s->window->resize(700, 480);
   s->surface = box->Surface();
+  s->surface->SetContent(&s->diagram);
   s->surface->hide();
   auto place = [&](TCustomKDTool* f, int l, int t, int w, int h) {
     f->ApplyBounds(l, t, w, h);
@@ -88,6 +91,7 @@ std::unique_ptr<Scene> MakeScene(int n) {
 
 void Teardown(std::unique_ptr<Scene> s) {
   QCoreApplication::sendPostedEvents();
+  s->surface->SetContent(nullptr);
   s.reset();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -95,29 +99,23 @@ void Teardown(std::unique_ptr<Scene> s) {
 // What the document does when a drag starts: stacking from one walk over the children, then
 // one index query per moving figure.
 struct DragStart {
-  QHash<const QWidget*, int> stacking;
+  const TControlLayer* layer = nullptr;
   Attachments found;
 };
 
-Figure Describe(const TCustomKDTool* f, const QHash<const QWidget*, int>& stacking) {
-  return DescribeFigure(*f, stacking.value(f));
-}
+Figure Describe(const TCustomKDTool* f, const DragStart& drag) { return DescribeFigure(*f, drag.layer->StackIndex(f)); }
 
 void FindFollowers(Scene& s, DragStart& drag) {
-  drag.stacking.clear();
-  const QObjectList& children = s.surface->children();
-  drag.stacking.reserve(children.size());
-  for (int i = 0; i < children.size(); ++i)
-    if (children[i]->isWidgetType()) drag.stacking.insert(static_cast<QWidget*>(children[i]), i);
+  drag.layer = &s.surface->Content();
   std::vector<Figure> moving;
   moving.reserve(s.moving.size());
-  for (const TCustomKDTool* f : s.moving) moving.push_back(Describe(f, drag.stacking));
-  std::vector<QWidget*> hits;
+  for (const TCustomKDTool* f : s.moving) moving.push_back(Describe(f, drag));
+  std::vector<TCustomControl*> hits;
   const FigureQuery query = [&](const QRect& area, std::vector<Figure>& out) {
     hits.clear();
-    s.surface->ChildrenIntersecting(area, hits);
-    for (QWidget* w : hits)
-      if (auto* f = qobject_cast<const TCustomKDTool*>(w)) out.push_back(Describe(f, drag.stacking));
+    drag.layer->Query(area, hits);
+    for (TCustomControl* c : hits)
+      if (auto* f = dynamic_cast<const TCustomKDTool*>(c)) out.push_back(Describe(f, drag));
   };
   drag.found = FindAttachments(moving, query);
 }
@@ -155,15 +153,15 @@ void BM_FindAttachmentsRecords(benchmark::State& state) {
   constexpr int kCell = 128;
   QHash<qint64, std::vector<Figure>> grid;
   std::vector<Figure> moving;
-  for (QObject* o : scene->surface->children()) {
-    auto* f = qobject_cast<const TCustomKDTool*>(o);
+  for (TCustomControl* c : scene->surface->Content().Controls()) {
+    auto* f = dynamic_cast<const TCustomKDTool*>(c);
     if (!f) continue;
-    const Figure d = Describe(f, drag.stacking);
+    const Figure d = Describe(f, drag);
     const QRect& b = d.box;
     for (int cy = b.top() / kCell; cy <= (b.bottom()) / kCell; ++cy)
       for (int cx = b.left() / kCell; cx <= (b.right()) / kCell; ++cx) grid[(qint64{cx} << 32) | cy].push_back(d);
   }
-  for (const TCustomKDTool* f : scene->moving) moving.push_back(Describe(f, drag.stacking));
+  for (const TCustomKDTool* f : scene->moving) moving.push_back(Describe(f, drag));
   const FigureQuery query = [&](const QRect& area, std::vector<Figure>& out) {
     for (int cy = area.top() / kCell; cy <= area.bottom() / kCell; ++cy)
       for (int cx = area.left() / kCell; cx <= area.right() / kCell; ++cx) {
@@ -218,7 +216,7 @@ void BM_WiredFind(benchmark::State& state) {
   auto scene = MakeScene(static_cast<int>(state.range(0)));
   std::unique_ptr<ConnectorFollowing> following;
   for (auto _ : state) {
-    following = ConnectorFollowing::Find(scene->moving);
+    following = ConnectorFollowing::Find(scene->diagram, scene->moving);
     benchmark::DoNotOptimize(following.get());
   }
   const size_t expected = static_cast<size_t>(scene->connectors + scene->movingLabels);
@@ -230,7 +228,7 @@ void BM_WiredFind(benchmark::State& state) {
 // follower widget rebuilt and placed by ConnectorFollowing::Step.
 void BM_WiredFollowStep(benchmark::State& state) {
   auto scene = MakeScene(static_cast<int>(state.range(0)));
-  std::unique_ptr<ConnectorFollowing> following = ConnectorFollowing::Find(scene->moving);
+  std::unique_ptr<ConnectorFollowing> following = ConnectorFollowing::Find(scene->diagram, scene->moving);
   if (!following) {
     state.SkipWithError("nothing follows");
     Teardown(std::move(scene));

@@ -10,7 +10,6 @@
 #include "Focus.h"
 #include "KDTools.h"
 #include "MainWindowLink.h"
-#include "RepaintBatch.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
 

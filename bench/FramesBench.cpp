@@ -11,7 +11,6 @@
 #include "Focus.h"
 #include "KDTools.h"
 #include "Messages.h"
-#include "RepaintBatch.h"
 #include "TScrollBox.h"
 
 namespace {
@@ -47,7 +46,6 @@ std::unique_ptr<Scene> MakeScene(int n) {
 
 // As the document selects with the rubber band.
 TSizerList* SelectFirst(Scene& s, size_t count) {
-  BulkShow bulk(s.box->Surface());
   std::vector<TSizer*> members;
   for (size_t i = 0; i < count && i < s.figures.size(); ++i)
     members.push_back(new TSizer(s.box, s.figures[i], 30, 30, ssMultiSelect));

@@ -10,8 +10,7 @@
 #include <random>
 
 #include "BenchSupport.h"
-#include "BulkAdoption.h"
-#include "DocumentFigures.h"
+#include "Diagram.h"
 #include "KDTools.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
@@ -30,7 +29,6 @@ std::unique_ptr<TwinKedrinFile> GridDocument(int n) {
   doc->resize(696, 480);
   doc->show();
   {
-    BulkAdoption bulk(doc->Surface());
     for (int i = 0; i < n; ++i) {
       TCustomKDTool* f = MakeFigure(i).release();
       f->ApplyBounds((i % 100) * 70, (i / 100) * 50, 60, 40);
@@ -49,8 +47,8 @@ void Close(std::unique_ptr<TwinKedrinFile> doc) {
 }
 
 TSizerList* Group(TwinKedrinFile& doc) {
-  for (QObject* o : doc.Surface()->children())
-    if (auto* g = qobject_cast<TSizerList*>(o); g && !g->Releasing()) return g;
+  for (TCustomControl* c : doc.Surface()->Overlay().Ordered())
+    if (auto* g = dynamic_cast<TSizerList*>(c); g && !g->Releasing()) return g;
   return nullptr;
 }
 

@@ -10,9 +10,8 @@
 #include <memory>
 
 #include "BenchSupport.h"
-#include "BulkAdoption.h"
 #include "DenseDiagram.h"
-#include "DocumentFigures.h"
+#include "Diagram.h"
 #include "TScrollBox.h"
 #include "TSizerList.h"
 #include "TwinKedrinFile.h"
@@ -47,7 +46,6 @@ std::unique_ptr<Scene> MakeScene(int n) {
   // As many columns as the visible canvas holds, with room for the steps and the scroll bars.
   scene->columns = (screen.width() - 40) / kCellWidth;
   {
-    BulkAdoption bulk(scene->doc->Surface());
     for (auto& f : MakeDenseFigures(n, scene->columns, kCellWidth, kCellHeight)) {
       scene->figures.push_back(f.get());
       scene->doc->FigureSet().Adopt(f.release());
@@ -56,10 +54,12 @@ std::unique_ptr<Scene> MakeScene(int n) {
   scene->doc->SetModified(false);
   xcbprobe::WaitUntilExposed(scene->doc.get());
   // Every figure must be in view: the last one lies farthest from the origin.
-  if (scene->figures.empty() || scene->figures.back()->visibleRegion().isEmpty()) return scene;
+  if (scene->figures.empty() ||
+      !scene->doc->Surface()->visibleRegion().intersects(scene->figures.back()->geometry()))
+    return scene;
   scene->doc->SelectGroup(scene->figures);
-  for (QObject* o : scene->doc->Surface()->children())
-    if (auto* g = qobject_cast<TSizerList*>(o); g && !g->Releasing()) scene->group = g;
+  for (TCustomControl* c : scene->doc->Surface()->Overlay().Ordered())
+    if (auto* g = dynamic_cast<TSizerList*>(c); g && !g->Releasing()) scene->group = g;
   xcbprobe::Settle(scene->doc.get());
   return scene;
 }
@@ -95,7 +95,7 @@ void BM_XcbGroupDragStep(benchmark::State& state) {
   // A pixel of the left edge of the first rectangle: drawn while the group is at rest, showing
   // the canvas once the group has moved a step to the right.
   TCustomKDTool* rectangle = scene->figures[4];
-  const QPoint probe = rectangle->mapTo(scene->doc.get(), QPoint(0, rectangle->height() / 4));
+  const QPoint probe = scene->doc->Surface()->mapTo(scene->doc.get(), rectangle->pos() + QPoint(0, rectangle->height() / 4));
   const uint32_t atRest = xcbprobe::PixelOnServer(scene->doc.get(), probe);
   if (atRest != 0) {
     state.SkipWithError("the display does not show the rectangle's black outline where it lies");

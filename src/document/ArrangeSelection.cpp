@@ -4,7 +4,7 @@
 #include "BoundsCommand.h"
 #include "EditListener.h"
 #include "CustomKDTool.h"
-#include "DocumentFigures.h"
+#include "Diagram.h"
 #include "DocumentHistory.h"
 #include "TwinKedrinFile.h"
 

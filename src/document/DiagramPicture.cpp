@@ -1,7 +1,6 @@
 #include "DiagramPicture.h"
 
 #include <QPainter>
-#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -21,30 +20,9 @@ struct Reach {
   double bottom;
 };
 
-int CaptionLinesAtMost(const QString& caption) {
-  int lines = 0;
-  QString text = caption;
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
-  for (const QString& paragraph : text.split(QChar('\n'))) {
-    ++lines;
-    // A wrapped line ends only where a line may break.
-    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, paragraph);
-    while (breaks.toNextBoundary() > 0)
-      if (breaks.position() < paragraph.size()) ++lines;
-  }
-  return lines;
-}
-
 Reach ReachOf(const TCustomKDTool& f) {
-  const double pen = std::clamp(f.LineWidth(), 1, 4096) + 2;
-  double bottom = static_cast<double>(f.Top()) + f.Height();
-  if (!f.Caption().empty()) {
-    // Font heights are pixels, or cell heights a little over the pixels (see ToQFont).
-    const double pixels = std::clamp(std::abs(static_cast<double>(f.Font().height)), 11.0, 4096.0);
-    const double lineHeight = 2.0 * pixels + 4;
-    bottom = std::max(bottom, f.Top() + CaptionLinesAtMost(QString::fromStdString(f.Caption())) * lineHeight);
-  }
-  return {static_cast<double>(f.Top()) - pen, bottom + pen};
+  const QRect r = f.PaintReach();
+  return {static_cast<double>(r.top()), static_cast<double>(r.top()) + r.height()};
 }
 
 QString NotEnoughMemory(QSize size) {

@@ -3,7 +3,8 @@
 #include <QPointer>
 #include <algorithm>
 
-#include "ChildIndex.h"
+#include "ControlHost.h"
+#include "ControlLayer.h"
 #include "Control.h"
 #include "CustomKDTool.h"
 #include "FrameControl.h"
@@ -34,7 +35,8 @@ QRect BoundingBox(const std::vector<TCustomKDTool*>& figures) {
 // be shown to.
 std::vector<QRect> StayingFigures(QWidget* surface, const std::vector<TCustomKDTool*>& moving) {
   std::vector<QRect> boxes;
-  ChildIndex* index = ChildIndex::Of(surface);
+  TControlHost* host = TControlHost::Of(surface);
+  TControlLayer* index = host ? host->ContentLayer() : nullptr;
   if (!index) return boxes;
   const double zoom = CanvasZoomOf(surface);
   QRect shown = surface->visibleRegion().boundingRect();
@@ -42,15 +44,14 @@ std::vector<QRect> StayingFigures(QWidget* surface, const std::vector<TCustomKDT
   QRect area(zoommap::ToCanvas(QPointF(shown.topLeft()), zoom), zoommap::ToCanvas(QPointF(shown.bottomRight()), zoom));
   // Half a view more each way: the canvas may scroll during the drag.
   area.adjust(-area.width() / 2, -area.height() / 2, area.width() / 2, area.height() / 2);
-  std::vector<QWidget*> found;
-  index->ChildrenIntersecting(area, found);
-  std::vector<const QWidget*> skip(moving.begin(), moving.end());
+  std::vector<TCustomControl*> found;
+  index->Query(area, found);
+  std::vector<const TCustomControl*> skip(moving.begin(), moving.end());
   std::sort(skip.begin(), skip.end());
   boxes.reserve(found.size());
-  for (QWidget* w : found) {
-    auto* figure = qobject_cast<TCustomKDTool*>(w);
-    if (!figure || figure->isHidden() || std::binary_search(skip.begin(), skip.end(), w)) continue;
-    boxes.push_back(figure->BoundsRect());
+  for (TCustomControl* c : found) {
+    if (c->isHidden() || std::binary_search(skip.begin(), skip.end(), c)) continue;
+    boxes.push_back(c->BoundsRect());
   }
   return boxes;
 }

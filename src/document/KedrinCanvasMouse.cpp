@@ -7,6 +7,7 @@
 
 #include "ConnectorFollowing.h"
 #include "ConnectorOptions.h"
+#include "Diagram.h"
 #include "DocumentHistory.h"
 #include "DragScroller.h"
 #include "Focus.h"
@@ -15,7 +16,6 @@
 #include "KDTools.h"
 #include "KeyState.h"
 #include "OutlineHighlight.h"
-#include "RepaintBatch.h"
 #include "TImage.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
@@ -69,15 +69,15 @@ void SnapDrawPoint(TTool tool, TShiftState shift, int& x, int& y) {
 // With connectors kept attached, an end of a line or arrow drawn near a closed figure's outline
 // goes onto it, and the outline is traced while the pointer is in reach; Alt held draws where the
 // pointer is. Returns whether the point snapped (the grid then has no say).
-bool SnapDrawEnd(QWidget* surface, TTool tool, TShiftState shift, int& x, int& y) {
-  OutlineHighlight* highlight = OutlineHighlight::Of(surface);
+bool SnapDrawEnd(TwinKedrinFile& document, TTool tool, TShiftState shift, int& x, int& y) {
+  OutlineHighlight* highlight = OutlineHighlight::Of(document.Surface());
   const bool connector = tool == TTool::Line || tool == TTool::Arrow;
   if (!connector || !ConnectorOptions::Instance().KeepAttached() || (shift & ssAlt) ||
       keystate::GetKeyState(VK_MENU) < 0) {
     if (highlight->Shown()) highlight->Hide();
     return false;
   }
-  const connectors::OutlineSnap snap = SnapOnCanvas(surface, QPoint(x, y));
+  const connectors::OutlineSnap snap = SnapOnCanvas(document.FigureSet(), QPoint(x, y));
   if (!snap.figure) {
     if (highlight->Shown()) highlight->Hide();
     return false;
@@ -93,7 +93,7 @@ bool SnapDrawEnd(QWidget* surface, TTool tool, TShiftState shift, int& x, int& y
 bool TwinKedrinFile::CanvasDragInProgress() { return Dragging; }
 
 void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState shift, int x, int y) {
-  if (!SnapDrawEnd(Surface(), MainWindow()->CurrentTool(), shift, x, y))
+  if (!SnapDrawEnd(*this, MainWindow()->CurrentTool(), shift, x, y))
     SnapDrawPoint(MainWindow()->CurrentTool(), shift, x, y);
   // A second button pressed during a drag starts a new one; the old band goes first so that no
   // trace of it stays on the picture.
@@ -119,7 +119,7 @@ void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState shift, int x, 
 
 void TwinKedrinFile::imgKedrinMouseMove(TShiftState shift, int x, int y) {
   if (!Dragging) return;
-  if (!SnapDrawEnd(Surface(), MainWindow()->CurrentTool(), shift, x, y))
+  if (!SnapDrawEnd(*this, MainWindow()->CurrentTool(), shift, x, y))
     SnapDrawPoint(MainWindow()->CurrentTool(), shift, x, y);
   scbKedrin->Scroller()->Pointer(imgKedrin->GlobalOfCanvasPoint(QPoint(x, y)));
   SetBandPen(imgKedrin);
@@ -132,7 +132,7 @@ void TwinKedrinFile::imgKedrinMouseMove(TShiftState shift, int x, int y) {
 
 void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState shift, int x, int y) {
   const TTool tool = MainWindow()->CurrentTool();
-  if (!SnapDrawEnd(Surface(), tool, shift, x, y)) SnapDrawPoint(tool, shift, x, y);
+  if (!SnapDrawEnd(*this, tool, shift, x, y)) SnapDrawPoint(tool, shift, x, y);
   OutlineHighlight::Of(Surface())->Hide();
   if (Dragging) {
     SetBandPen(imgKedrin);
@@ -140,7 +140,7 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState shift, int x, in
   }
   Dragging = false;
   // A drag that began with a press on a figure had the pointer taken over.
-  if (QWidget::mouseGrabber() == imgKedrin) imgKedrin->releaseMouse();
+  imgKedrin->releaseMouse();
   scbKedrin->Scroller()->End();
   const int sx = DragStartX, sy = DragStartY;
   const int L = std::min(sx, x), R = std::max(sx, x);
@@ -148,8 +148,9 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState shift, int x, in
 
   if (tool == TTool::Select) {
     // Every figure wholly inside the band, edges included.
-    std::vector<TCustomKDTool*> inside;
-    for (TCustomKDTool* f : Figures()) {
+    std::vector<TCustomKDTool*> meeting, inside;
+    FigureSet().FiguresIn(QRect(L, T, R - L + 1, B - T + 1), meeting);
+    for (TCustomKDTool* f : meeting) {
       if (L <= f->Left() && f->Left() + f->Width() <= R && T <= f->Top() && f->Top() + f->Height() <= B)
         inside.push_back(f);
     }

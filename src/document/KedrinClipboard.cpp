@@ -6,8 +6,7 @@
 
 #include "BoundsCommand.h"
 #include "ComponentClipboard.h"
-#include "BulkAdoption.h"
-#include "DocumentFigures.h"
+#include "Diagram.h"
 #include "DocumentHistory.h"
 #include "DragSnapping.h"
 #include "FigureTransfer.h"
@@ -29,20 +28,15 @@ void TwinKedrinFile::CutSelection() {
     if (f->HaveFocused()) selected.push_back(f);
   History().Begin(TEditKind::Delete, selected, QStringLiteral("Cut"));
   // From the top down: a group frame lies above its members and deletes them all; single frames
-  // delete their figures. Each Delete takes children away, so the walk re-reads the list.
-  QWidget* surface = Surface();
-  qsizetype i = surface->children().size() - 1;
-  while (i >= 0) {
-    const QObjectList& children = surface->children();
-    if (i >= children.size()) i = children.size() - 1;
-    if (i < 0) break;
-    QObject* child = children.at(i);
-    if (auto* group = qobject_cast<TSizerList*>(child)) {
+  // delete their figures. Frames taken away are freed only later, so the list read first holds.
+  const std::vector<TCustomControl*> frames = Surface()->Overlay().Ordered();
+  for (auto it = frames.rbegin(); it != frames.rend(); ++it) {
+    if ((*it)->Releasing()) continue;
+    if (auto* group = dynamic_cast<TSizerList*>(*it)) {
       SendMessage(group, WM_KEYDOWN, VK_DELETE, 0);
       break;
     }
-    if (auto* frame = qobject_cast<TSizer*>(child)) SendMessage(frame, WM_KEYDOWN, VK_DELETE, 0);
-    --i;
+    if (auto* frame = dynamic_cast<TSizer*>(*it)) SendMessage(frame, WM_KEYDOWN, VK_DELETE, 0);
   }
   History().End();
 }
@@ -52,15 +46,13 @@ void TwinKedrinFile::CopySelection() {
 }
 
 void TwinKedrinFile::PasteCopies() {
-  // The copies are appended after the children counted here and are not visited themselves.
-  QWidget* surface = Surface();
-  std::vector<QPointer<QObject>> children;
-  for (QObject* o : surface->children()) children.emplace_back(o);
+  // The copies are appended after the figures counted here and are not visited themselves.
+  std::vector<QPointer<TCustomKDTool>> figures;
+  for (TCustomKDTool* f : Figures()) figures.emplace_back(f);
   std::vector<TCustomKDTool*> copies;
   try {
-    for (const QPointer<QObject>& o : children) {
-      auto* figure = qobject_cast<TCustomKDTool*>(o.data());
-      if (!figure || !figure->CopyMark || figure->parent() != surface) continue;
+    for (const QPointer<TCustomKDTool>& figure : figures) {
+      if (!figure || !figure->CopyMark || figure->Releasing() || figure->Layer() != &FigureSet()) continue;
       figure->CopyToClipboard();
       if (TCustomKDTool* copy = figure->PasteCopy()) {
         // The record says whether the original was selected; a copy never comes selected.
@@ -106,15 +98,11 @@ void TwinKedrinFile::PasteFigures(const QByteArray& records) {
   if (read.empty()) return;
   focus::SetFocus(Surface());
   std::vector<TCustomKDTool*> pasted;
-  {
-    BulkAdoption bulk(Surface(), true);
-    for (std::unique_ptr<TCustomKDTool>& owned : read) {
-      TCustomKDTool* f = owned.release();
-      f->SetDocumentWindow(this);
-      f->ApplyBounds(f->Left() + 10, f->Top() + 10, f->Width(), f->Height());
-      FigureSet().Adopt(f);
-      pasted.push_back(f);
-    }
+  for (std::unique_ptr<TCustomKDTool>& owned : read) {
+    TCustomKDTool* f = owned.release();
+    f->ApplyBounds(f->Left() + 10, f->Top() + 10, f->Width(), f->Height());
+    FigureSet().Adopt(f);
+    pasted.push_back(f);
   }
   SnapPastedToGrid(pasted);
   History().RecordAdded(pasted, CountedText("Paste", pasted.size()));

@@ -9,10 +9,9 @@
 #include <vector>
 
 #include "DiagramFile.h"
-#include "DocumentFigures.h"
+#include "Diagram.h"
 #include "DocumentHistory.h"
 #include "StreamError.h"
-#include "BulkAdoption.h"
 #include "DiagramPicture.h"
 #include "Errors.h"
 #include "FileNames.h"
@@ -83,10 +82,8 @@ bool TwinKedrinFile::SaveToFile(const QString& fileName) {
 }
 
 void TwinKedrinFile::LoadFromFile(const QString& fileName) {
-  QWidget* surface = Surface();
   ReadProgress progress(this);
   try {
-    BulkAdoption bulk(surface);
     diagramfile::Read(
         fileName,
         [&](std::unique_ptr<TCustomKDTool> owned) { FigureSet().Adopt(owned.release()); },

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "ChildIndex.h"
 #include "ConnectorFollowing.h"
+#include "Diagram.h"
 #include "Control.h"
 #include "CustomKDTool.h"
 #include "ZoomMapping.h"
@@ -69,18 +69,6 @@ void OutlineHighlight::paintEvent(QPaintEvent*) {
   }
 }
 
-connectors::OutlineSnap SnapOnCanvas(QWidget* surface, QPoint p) {
-  ChildIndex* index = ChildIndex::Of(surface);
-  if (!index) return {p, nullptr};
-  std::vector<QWidget*> hits;
-  const connectors::FigureQuery query = [&](const QRect& area, std::vector<connectors::Figure>& out) {
-    hits.clear();
-    index->ChildrenIntersecting(area, hits);
-    const QObjectList& children = surface->children();
-    for (QWidget* w : hits) {
-      auto* f = qobject_cast<const TCustomKDTool*>(w);
-      if (f && !f->isHidden()) out.push_back(DescribeFigure(*f, static_cast<int>(children.indexOf(w))));
-    }
-  };
-  return connectors::SnapToOutline(p, query);
+connectors::OutlineSnap SnapOnCanvas(const Diagram& diagram, QPoint p) {
+  return connectors::SnapToOutline(p, QueryOf(diagram));
 }

@@ -28,6 +28,8 @@ class OutlineHighlight : public QWidget {
   connectors::Figure shown_;
 };
 
-// Where an end of a line or arrow drawn at p on the canvas goes: onto the outline of a closed
+class Diagram;
+
+// Where an end of a line or arrow drawn at p on the diagram goes: onto the outline of a closed
 // figure within reach (the figure is named), or p itself.
-connectors::OutlineSnap SnapOnCanvas(QWidget* surface, QPoint p);
+connectors::OutlineSnap SnapOnCanvas(const Diagram& diagram, QPoint p);

@@ -1,8 +1,8 @@
 #include "TImage.h"
 
 #include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPainter>
+#include <QWidget>
 
 #include "ZoomMapping.h"
 
@@ -27,15 +27,8 @@ TMouseButton ButtonOf(const QMouseEvent& e) {
 }
 }  // namespace
 
-TImage::TImage(QWidget* parent) : QWidget(nullptr) {
-  // Marked before it joins the parent, so that the parent knows it at once as the child that
-  // fills it.
-  setProperty("fillsParent", true);
-  if (parent) {
-    setParent(parent);
-    show();
-  }
-  setAttribute(Qt::WA_OpaquePaintEvent, false);
+TImage::TImage(QWidget* canvas) {
+  if (canvas) SetParentControl(canvas);
 }
 
 QSize TImage::NewPictureSize() const {
@@ -62,23 +55,19 @@ void TImage::DrawOnPicture(const std::function<void(Canvas&)>& draw, const QRect
     PicturePen = canvas.Pen;
     PictureBrush = canvas.Brush;
   }
-  // At a zoom the changed pixels cover a little more of the widget; one more pixel each side
-  // takes in the rounding.
-  update(zoommap::ToWidget(changed.adjusted(-1, -1, 1, 1), Zoom()).adjusted(-1, -1, 1, 1));
+  InvalidateReach(changed.adjusted(-1, -1, 1, 1));
 }
-
-QPoint TImage::CanvasPointOfGlobal(QPoint global) const { return zoommap::ToCanvas(QPointF(mapFromGlobal(global)), Zoom()); }
 
 QPoint TImage::GlobalOfCanvasPoint(QPoint canvas) const {
   const double zoom = Zoom();
   return mapToGlobal(QPoint(zoommap::ToWidget(canvas.x(), zoom), zoommap::ToWidget(canvas.y(), zoom)));
 }
 
-void TImage::paintEvent(QPaintEvent* event) {
+void TImage::PaintControl(QPainter& painter) {
   if (!picture_) return;
   const double zoom = Zoom();
   // The picture is kept in canvas pixels and shown at the zoom.
-  const QRect shown = event->rect();
+  const QRect shown = painter.clipBoundingRect().toAlignedRect();
   QRect area = zoom == 1.0 ? shown
                            : QRect(zoommap::ToCanvas(QPointF(shown.topLeft()), zoom),
                                    zoommap::ToCanvas(QPointF(shown.bottomRight()), zoom));
@@ -91,9 +80,8 @@ void TImage::paintEvent(QPaintEvent* event) {
     for (int x = 0; x < part.width(); ++x)
       if ((line[x] & 0x00FFFFFF) == 0x00FFFFFF) line[x] = 0;
   }
-  QPainter p(this);
-  if (zoom != 1.0) p.scale(zoom, zoom);
-  p.drawImage(area.topLeft(), part);
+  if (zoom != 1.0) painter.scale(zoom, zoom);
+  painter.drawImage(area.topLeft(), part);
 }
 
 void TImage::mousePressEvent(QMouseEvent* event) {

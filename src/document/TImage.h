@@ -12,10 +12,12 @@ class QPainter;
 // transparent so the box colour shows through, and reports presses, moves and releases on empty
 // canvas. The picture does not exist until its drawing surface is first asked for; it is then
 // created white at the image's size and kept at that size.
-class TImage : public QWidget {
-  Q_OBJECT
+class TImage : public TCustomControl {
  public:
-  explicit TImage(QWidget* parent = nullptr);
+  // Joins the canvas widget beneath everything on it; the canvas owns it.
+  explicit TImage(QWidget* canvas = nullptr);
+
+  LayerKind Kind() const override { return LayerKind::Background; }
 
   bool HasPicture() const { return picture_.has_value(); }
   // Where the size of a new picture comes from: the visible part of the canvas, as the document
@@ -28,10 +30,8 @@ class TImage : public QWidget {
   const QImage* PictureIfAny() const { return picture_ ? &*picture_ : nullptr; }
   // Draws on the picture through the GDI-style surface; the changed area is repainted.
   void DrawOnPicture(const std::function<void(Canvas&)>& draw, const QRect& changed);
-  // The zoom of the canvas the image fills, and its points in canvas pixels: what the mouse
-  // handlers receive and the picture is drawn in.
-  double Zoom() const { return CanvasZoomOf(parentWidget()); }
-  QPoint CanvasPointOfGlobal(QPoint global) const;
+  // The image's points in canvas pixels: what the mouse handlers receive and the picture is
+  // drawn in.
   QPoint GlobalOfCanvasPoint(QPoint canvas) const;
   // The pen, brush and mode the picture's surface keeps between drawings.
   TPen PicturePen;
@@ -41,8 +41,7 @@ class TImage : public QWidget {
   std::function<void(TShiftState shift, int x, int y)> OnMouseMove;
   TMouseEvent OnMouseUp;
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
+  void PaintControl(QPainter& painter) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

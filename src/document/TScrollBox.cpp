@@ -13,21 +13,11 @@
 #include "QtConvert.h"
 #include "ZoomMapping.h"
 
-TCanvasSurface::TCanvasSurface(QWidget* parent) : QWidget(parent) {
+TCanvasSurface::TCanvasSurface(QWidget* parent) : TControlCanvas(parent) {
   setProperty("canvasColor", QColor(Qt::white));
-  // Takes the focus when the canvas is pressed, which ends any selection.
-  setFocusPolicy(Qt::ClickFocus);
 }
 
 namespace {
-QRect CanvasBoundsOf(QWidget* child) {
-  if (auto* control = qobject_cast<TCustomControl*>(child)) {
-    control->SyncBounds();
-    return control->BoundsRect();
-  }
-  return child->geometry();
-}
-
 QSize Scaled(QSize canvas, double zoom) {
   return QSize(zoommap::ToWidget(canvas.width(), zoom), zoommap::ToWidget(canvas.height(), zoom));
 }
@@ -48,7 +38,7 @@ void TCanvasSurface::EnsureContains(const QRect& rect) {
 void TCanvasSurface::ShowExtent() {
   // The widget shows the extent at the zoom; at another zoom than 100 % it also fills the
   // visible area without the canvas growing for it.
-  const QSize shown = Scaled(extent_, zoom_).expandedTo(zoom_ == 1.0 ? QSize(0, 0) : ViewportOf(this));
+  const QSize shown = Scaled(extent_, Zoom()).expandedTo(Zoom() == 1.0 ? QSize(0, 0) : ViewportOf(this));
   if (shown == size()) return;
   showingExtent_ = true;
   resize(shown);
@@ -57,17 +47,16 @@ void TCanvasSurface::ShowExtent() {
 
 void TCanvasSurface::FillViewport() {
   // At 100 % the canvas grows to what the window has shown of it.
-  if (zoom_ == 1.0) resize(size().expandedTo(ViewportOf(this)));
+  if (Zoom() == 1.0) resize(size().expandedTo(ViewportOf(this)));
   else ShowExtent();
 }
 
 void TCanvasSurface::Refit() {
   const QSize viewport = ViewportOf(this);
-  QSize size(static_cast<int>(viewport.width() / zoom_), static_cast<int>(viewport.height() / zoom_));
-  for (QObject* o : children()) {
-    auto* w = qobject_cast<QWidget*>(o);
-    if (!w || w->isHidden() || FillsSurface(w)) continue;
-    const QRect b = CanvasBoundsOf(w);
+  QSize size(static_cast<int>(viewport.width() / Zoom()), static_cast<int>(viewport.height() / Zoom()));
+  for (TCustomControl* c : Content().Controls()) {
+    if (c->isHidden()) continue;
+    const QRect b = c->BoundsRect();
     size = size.expandedTo(QSize(b.x() + b.width(), b.y() + b.height()));
   }
   extent_ = size;
@@ -75,28 +64,20 @@ void TCanvasSurface::Refit() {
 }
 
 void TCanvasSurface::SetZoom(double zoom) {
-  if (zoom == zoom_) return;
-  zoom_ = zoom;
-  setProperty("canvasZoom", zoom);
-  // Each child's own repaint is held back while the children are laid out again: Qt processes
-  // such repaints in time quadratic in their number. The surface is repainted once instead.
-  const bool surfaceHeld = !testAttribute(Qt::WA_UpdatesDisabled);
-  if (surfaceHeld) setAttribute(Qt::WA_UpdatesDisabled);
-  std::vector<QWidget*> held;
-  for (QObject* o : children())
-    if (auto* control = qobject_cast<TCustomControl*>(o)) {
-      if (!control->testAttribute(Qt::WA_UpdatesDisabled)) {
-        control->setAttribute(Qt::WA_UpdatesDisabled);
-        held.push_back(control);
-      }
-      control->SetZoom(zoom);
-    }
-  for (QWidget* w : held) w->setAttribute(Qt::WA_UpdatesDisabled, false);
-  if (surfaceHeld) setAttribute(Qt::WA_UpdatesDisabled, false);
+  if (zoom == Zoom()) return;
+  SetCanvasZoom(zoom);
   ShowExtent();
   FillViewport();
-  update();
   emit ZoomChanged(zoom);
+}
+
+void TCanvasSurface::ControlJoined(TCustomControl* control) {
+  TControlCanvas::ControlJoined(control);
+  if (control->Kind() == TCustomControl::LayerKind::Content) EnsureContains(control->BoundsRect());
+}
+
+void TCanvasSurface::ControlMoved(TCustomControl* control, const QRect&) {
+  if (control->Kind() == TCustomControl::LayerKind::Content) EnsureContains(control->BoundsRect());
 }
 
 bool TCanvasSurface::FillsSurface(const QObject* child) const {
@@ -107,47 +88,25 @@ bool TCanvasSurface::FillsSurface(const QObject* child) const {
 
 void TCanvasSurface::childEvent(QChildEvent* event) {
   if (event->added()) {
-    if (auto* w = qobject_cast<QWidget*>(event->child())) {
-      w->installEventFilter(this);
-      if (w->property("fillsParent").toBool()) {
-        fillers_.emplace_back(w);
-        w->setGeometry(rect());
-      } else {
-        const QRect bounds = CanvasBoundsOf(w);
-        Insert(w, bounds);
-        EnsureContains(bounds);
-      }
+    if (auto* w = qobject_cast<QWidget*>(event->child()); w && w->property("fillsParent").toBool()) {
+      fillers_.emplace_back(w);
+      w->setGeometry(rect());
     }
-  } else if (event->removed()) {
-    // The child may be half destroyed: only its address is used.
-    Remove(event->child());
   }
   QWidget::childEvent(event);
-}
-
-bool TCanvasSurface::eventFilter(QObject* watched, QEvent* event) {
-  if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && watched->parent() == this) {
-    auto* w = static_cast<QWidget*>(watched);
-    if (!FillsSurface(w)) {
-      const QRect bounds = CanvasBoundsOf(w);
-      Update(w, bounds);
-      EnsureContains(bounds);
-    }
-  }
-  return false;
 }
 
 void TCanvasSurface::resizeEvent(QResizeEvent* event) {
   // Grown from outside (the scroll box's visible area, a drag at its edge): the canvas keeps
   // what it has shown.
   if (!showingExtent_) {
-    const QSize canvas(static_cast<int>(std::ceil(width() / zoom_)), static_cast<int>(std::ceil(height() / zoom_)));
-    if (zoom_ == 1.0) extent_ = size();
+    const QSize canvas(static_cast<int>(std::ceil(width() / Zoom())), static_cast<int>(std::ceil(height() / Zoom())));
+    if (Zoom() == 1.0) extent_ = size();
     else extent_ = extent_.expandedTo(canvas);
   }
   for (const QPointer<QWidget>& f : fillers_)
     if (f) f->setGeometry(rect());
-  QWidget::resizeEvent(event);
+  TControlCanvas::resizeEvent(event);
 }
 
 void TCanvasSurface::SetColor(const QColor& color) {
@@ -157,10 +116,9 @@ void TCanvasSurface::SetColor(const QColor& color) {
   update();
 }
 
-void TCanvasSurface::paintEvent(QPaintEvent* event) {
-  QPainter p(this);
-  p.fillRect(event->rect(), property("canvasColor").value<QColor>());
-  PaintCanvasGrid(p, event->rect(), zoom_);
+void TCanvasSurface::PaintBackground(QPainter& p, const QRect& exposed) {
+  p.fillRect(exposed, property("canvasColor").value<QColor>());
+  PaintCanvasGrid(p, exposed, Zoom());
 }
 
 TScrollBox::TScrollBox(QWidget* parent)

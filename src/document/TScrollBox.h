@@ -3,16 +3,13 @@
 #include <QScrollArea>
 #include <vector>
 
-#include "ChildIndex.h"
-
+#include "ControlCanvas.h"
 #include "Graphics.h"
 
-// The scrolled drawing surface of a document: the widget whose children are the canvas image,
-// the figures and the selection frames, in stacking order. It shows the canvas at a zoom (at
-// 100 % its coordinates are canvas coordinates). It fills the visible area and grows to enclose
-// every child, and it indexes its children's canvas bounds for the frames' corner-neighbour
-// notification and for finding figures in an area.
-class TCanvasSurface : public QWidget, public ChildIndex {
+// The scrolled drawing surface of a document: the one widget that shows the canvas image, the
+// diagram's figures and the selection frames (its layers), at a zoom (at 100 % its coordinates are
+// canvas coordinates). It fills the visible area and grows to enclose every figure.
+class TCanvasSurface : public TControlCanvas {
   Q_OBJECT
  public:
   explicit TCanvasSurface(QWidget* parent = nullptr);
@@ -22,7 +19,6 @@ class TCanvasSurface : public QWidget, public ChildIndex {
   void Refit();
   // The zoom the canvas is shown at (1 = 100 %); every child control follows a change, and the
   // canvas keeps its size in canvas pixels.
-  double Zoom() const { return zoom_; }
   void SetZoom(double zoom);
   // The canvas's size in canvas pixels: what it has grown to, never less than what is shown.
   QSize CanvasSize() const { return extent_; }
@@ -31,21 +27,22 @@ class TCanvasSurface : public QWidget, public ChildIndex {
   // The colour the surface shows where nothing covers it (property "canvasColor").
   void SetColor(const QColor& color);
 
+  void ControlJoined(TCustomControl* control) override;
+  void ControlMoved(TCustomControl* control, const QRect& before) override;
+
  signals:
   void ZoomChanged(double zoom);
 
  protected:
   void childEvent(QChildEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
+  void PaintBackground(QPainter& painter, const QRect& exposed) override;
 
  private:
-  // Children that fill the surface (the canvas image) follow its size and are not indexed.
+  // Child widgets that cover the surface (the guide lines' overlay) follow its size.
   bool FillsSurface(const QObject* child) const;
   void ShowExtent();
   std::vector<QPointer<QWidget>> fillers_;
-  double zoom_ = 1.0;
   QSize extent_{0, 0};
   bool showingExtent_ = false;  // a resize that shows the extent does not change it
 };

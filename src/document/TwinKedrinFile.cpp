@@ -10,10 +10,12 @@
 #include <algorithm>
 #include <limits>
 
+#include "Diagram.h"
 #include "DocumentHistory.h"
 #include "Errors.h"
+#include "FigurePressRouter.h"
 #include "FileNames.h"
-#include "RepaintBatch.h"
+#include "MoveSizeTracker.h"
 #include "RestackCommand.h"
 #include "RestyleCommand.h"
 #include "Focus.h"
@@ -47,6 +49,11 @@ void KeepDrawingStyle(TwinKedrinFile& d) {
   d.SavedCaption = d.CurCaption;
 }
 
+// Every drag step of a selection frame reaches the history of the document it lies on.
+void FollowDragStep(TCustomControl* control) {
+  if (auto* document = dynamic_cast<TwinKedrinFile*>(TEditListener::Of(control))) document->History().FollowStep();
+}
+
 }  // namespace
 
 TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
@@ -64,7 +71,6 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
   layout->addWidget(scbKedrin);
 
   imgKedrin = new TImage(scbKedrin->Surface());
-  imgKedrin->setObjectName(QStringLiteral("imgKedrin"));
   // What the window shows at 100 %, whatever the zoom: pictures, exports and printouts do not
   // depend on it.
   imgKedrin->PictureSizeSource = [this] { return scbKedrin->ViewportAtActualSize(); };
@@ -85,7 +91,16 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
   connect(BringToFront1, &QAction::triggered, this, [this] { BringToFront1Click(); });
   connect(SendToBack1, &QAction::triggered, this, [this] { SendToBack1Click(); });
 
-  history_ = std::make_unique<DocumentHistory>(*this);
+  diagram_ = std::make_unique<Diagram>();
+  diagram_->SetAdoptHook([this](TCustomKDTool* figure) {
+    figure->SetDocumentWindow(this);
+    WireFigure(figure);
+  });
+  diagram_->SetSelectionPresenter([this](const std::vector<TCustomKDTool*>& figures) { PresentSelection(figures); });
+  scbKedrin->Surface()->SetContent(diagram_.get());
+  history_ = std::make_unique<DocumentHistory>(*diagram_);
+  MoveSizeTracker::SetStepObserver(FollowDragStep);
+  FigurePressRouter::Install(*this);
   connect(&history_->Stack(), &QUndoStack::indexChanged, this, [this] {
     ShowModified();
     emit ContentChanged();
@@ -96,9 +111,12 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
 }
 
 TwinKedrinFile::~TwinKedrinFile() {
-  // The figures outlive this object's fields by a moment (QWidget frees children later); a focus
-  // change while they go must not reach the handlers bound to this window.
+  // The frames outlive this object's fields by a moment (QWidget frees children later); a focus
+  // change while the figures go must not reach the handlers bound to this window.
   for (TCustomKDTool* figure : Figures()) figure->ClearEvents();
+  history_.reset();
+  scbKedrin->Surface()->SetContent(nullptr);
+  diagram_.reset();
 }
 
 TCanvasSurface* TwinKedrinFile::Surface() const { return scbKedrin->Surface(); }
@@ -130,8 +148,6 @@ void TwinKedrinFile::ShowModified() {
 
 QUndoStack* TwinKedrinFile::UndoStack() const { return &history_->Stack(); }
 
-DocumentFigures& TwinKedrinFile::FigureSet() { return history_->Figures(); }
-
 void TwinKedrinFile::Undo() { history_->Undo(); }
 
 void TwinKedrinFile::Redo() { history_->Redo(); }
@@ -142,14 +158,7 @@ void TwinKedrinFile::EditStarted(TEditKind kind, const std::vector<TCustomKDTool
 
 void TwinKedrinFile::EditEnded() { history_->End(); }
 
-std::vector<TCustomKDTool*> TwinKedrinFile::Figures() const {
-  std::vector<TCustomKDTool*> figures;
-  const QObjectList& children = Surface()->children();
-  figures.reserve(static_cast<size_t>(children.size()));
-  for (QObject* child : children)
-    if (auto* figure = qobject_cast<TCustomKDTool*>(child)) figures.push_back(figure);
-  return figures;
-}
+std::vector<TCustomKDTool*> TwinKedrinFile::Figures() const { return diagram_->Figures(); }
 
 void TwinKedrinFile::FormCreate() {
   forcedModified_ = false;
@@ -202,8 +211,7 @@ bool TwinKedrinFile::FormCloseQuery() {
 }
 
 bool TwinKedrinFile::DragInProgress() const {
-  QWidget* grabber = QWidget::mouseGrabber();
-  return CanvasDragInProgress() || (grabber && isAncestorOf(grabber)) || history_->EditOpen();
+  return CanvasDragInProgress() || Surface()->MouseGrabber() || history_->EditOpen();
 }
 
 void TwinKedrinFile::FormClose() {
@@ -389,7 +397,7 @@ void TwinKedrinFile::ApplyStyleToSelection(TStyleItem item) {
     }
   }
   std::vector<RestyleCommand::Change> changes;
-  DocumentFigures& set = FigureSet();
+  Diagram& set = FigureSet();
   for (size_t i = 0; i < selected.size(); ++i) {
     TFigureStyle after = TFigureStyle::Of(*selected[i]);
     if (!(after == before[i])) changes.push_back({set.IdOf(selected[i]), before[i], after});
@@ -400,24 +408,16 @@ void TwinKedrinFile::ApplyStyleToSelection(TStyleItem item) {
 
 namespace {
 // The selected figures' places in the stacking order.
-std::vector<DocumentFigures::Move> SelectedPlaces(TwinKedrinFile& d) {
-  std::vector<DocumentFigures::Move> places;
+std::vector<Diagram::Move> SelectedPlaces(TwinKedrinFile& d) {
+  std::vector<Diagram::Move> places;
   const std::vector<TCustomKDTool*> figures = d.Figures();
   for (size_t i = 0; i < figures.size(); ++i)
     if (figures[i]->HaveFocused()) places.push_back({d.FigureSet().IdOf(figures[i]), static_cast<int>(i)});
   return places;
 }
 
-// Selection frames stay above the figures they mark.
-void RaiseFrames(QWidget* surface) {
-  std::vector<QWidget*> frames;
-  for (QObject* o : surface->children())
-    if (qobject_cast<TSizer*>(o) || qobject_cast<TSizerList*>(o)) frames.push_back(static_cast<QWidget*>(o));
-  for (QWidget* frame : frames) frame->raise();
-}
-
-void RecordRestack(TwinKedrinFile& d, std::vector<DocumentFigures::Move> before, const char* text) {
-  std::vector<DocumentFigures::Move> after = SelectedPlaces(d);
+void RecordRestack(TwinKedrinFile& d, std::vector<Diagram::Move> before, const char* text) {
+  std::vector<Diagram::Move> after = SelectedPlaces(d);
   bool moved = false;
   for (size_t i = 0; i < before.size() && i < after.size(); ++i) moved = moved || before[i].index != after[i].index;
   if (!moved) return;
@@ -426,32 +426,71 @@ void RecordRestack(TwinKedrinFile& d, std::vector<DocumentFigures::Move> before,
 }  // namespace
 
 void TwinKedrinFile::BringToFront1Click() {
-  std::vector<DocumentFigures::Move> before = SelectedPlaces(*this);
+  std::vector<Diagram::Move> before = SelectedPlaces(*this);
   for (TCustomKDTool* figure : Figures())
     if (figure->HaveFocused()) figure->raise();
-  RaiseFrames(Surface());
   RecordRestack(*this, std::move(before), "Bring to Front");
 }
 
 void TwinKedrinFile::SendToBack1Click() {
-  std::vector<DocumentFigures::Move> before = SelectedPlaces(*this);
+  std::vector<Diagram::Move> before = SelectedPlaces(*this);
   for (TCustomKDTool* figure : Figures())
     if (figure->HaveFocused()) figure->lower();
-  imgKedrin->lower();
   RecordRestack(*this, std::move(before), "Send to Back");
 }
 
 bool TwinKedrinFile::GroupSelected() const {
-  for (QObject* o : Surface()->children())
-    if (auto* group = qobject_cast<TSizerList*>(o); group && !group->Releasing()) return true;
+  // A group's frame lies over its members, the topmost frame.
+  const std::vector<TCustomControl*>& frames = Surface()->Overlay().Ordered();
+  for (auto it = frames.rbegin(); it != frames.rend(); ++it) {
+    if (auto* group = dynamic_cast<TSizerList*>(*it); group && !group->Releasing()) return true;
+    if (dynamic_cast<TSizer*>(*it) && static_cast<TSizer*>(*it)->SelectStatus() == ssMultiSelect) continue;
+    if (dynamic_cast<TSizer*>(*it)) return false;
+  }
   return false;
+}
+
+void TwinKedrinFile::PresentSelection(const std::vector<TCustomKDTool*>& figures) {
+  TCanvasSurface* surface = Surface();
+  // The selection in place, if it is exactly these figures, only needs its frames laid again.
+  TSizerList* group = nullptr;
+  TSizer* single = nullptr;
+  for (TCustomControl* c : surface->Overlay().Ordered()) {
+    if (c->Releasing()) continue;
+    if (auto* g = dynamic_cast<TSizerList*>(c)) group = g;
+    else if (auto* s = dynamic_cast<TSizer*>(c); s && s->SelectStatus() == ssSingleSelect) single = s;
+  }
+  if (group && figures.size() > 1) {
+    std::vector<TCustomKDTool*> targets = group->EditTargets();
+    std::sort(targets.begin(), targets.end());
+    std::vector<TCustomKDTool*> wanted = figures;
+    std::sort(wanted.begin(), wanted.end());
+    wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
+    if (targets == wanted) {
+      group->FitToTargets();
+      return;
+    }
+  }
+  if (single && !group && figures.size() == 1 && single->Target() == figures.front()) {
+    single->FitToTarget();
+    ShowSelectedStyle(figures.front());
+    return;
+  }
+  focus::SetFocus(surface);
+  if (figures.empty()) return;
+  if (figures.size() == 1) {
+    TCustomKDTool* f = figures.front();
+    new TSizer(this, f, f->DefaultWidth(), f->DefaultHeight());
+    SendMessage(f, WM_SELECOMP);
+    return;
+  }
+  SelectGroup(figures);
 }
 
 void TwinKedrinFile::SelectGroup(const std::vector<TCustomKDTool*>& figures) {
   if (figures.empty()) return;
   // Member frames are made as members, so they do not take the focus on the way; the group
   // frame then takes it.
-  BulkShow bulk(Surface());
   std::vector<TSizer*> members;
   members.reserve(figures.size());
   for (TCustomKDTool* f : figures) members.push_back(new TSizer(scbKedrin, f, 30, 30, ssMultiSelect));

@@ -17,7 +17,7 @@
 class QAction;
 class QMenu;
 class QUndoStack;
-class DocumentFigures;
+class Diagram;
 class DocumentHistory;
 class QPrinter;
 class TCustomKDTool;
@@ -26,9 +26,9 @@ class TScrollBox;
 class TCanvasSurface;
 
 // One open diagram (unit utKDFile): a child window of the main window whose client area is the
-// scroll box scbKedrin. The scroll box's surface holds the canvas image imgKedrin and, above it,
-// the figures and the selection frames; child order is stacking order. The document owns the
-// figure set, the current drawing style with its saved copy, and the Modified flag.
+// scroll box scbKedrin. The scroll box's surface shows the canvas image imgKedrin and, above it,
+// the diagram's figures (in stacking order) and the selection frames. The document owns the
+// diagram (its figure set), the current drawing style with its saved copy, and the Modified flag.
 //
 // The operations are spread over several files by the part of the document they belong to:
 // TwinKedrinFile.cpp (form, style, selection and stacking), KedrinCanvasMouse.cpp (drawing and
@@ -48,7 +48,7 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   QMenu* mnuRButton = nullptr;
   QAction* BringToFront1 = nullptr;
   QAction* SendToBack1 = nullptr;
-  // The widget whose children are the canvas image, the figures and the frames.
+  // The widget that shows the canvas image, the figures and the frames.
   TCanvasSurface* Surface() const;
 
   // The document's title is its file name ("Noname.kdl" for a new one). The window shows it with
@@ -66,10 +66,10 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   bool ReadIncompletely() const { return readIncompletely_; }
   void SetReadIncompletely(bool value);
 
-  // The history of changes (undo and redo) and the figures as it identifies them.
+  // The history of changes (undo and redo) and the diagram whose figures it identifies.
   QUndoStack* UndoStack() const;
   DocumentHistory& History() { return *history_; }
-  DocumentFigures& FigureSet();
+  Diagram& FigureSet() const { return *diagram_; }
   void Undo();
   void Redo();
   // A mouse drag is in progress on the canvas or on a selection frame.
@@ -99,7 +99,7 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   std::string SavedCaption;
   std::string CurCaption;
 
-  // The figure set: the surface's children less the canvas image and the frames, bottom first.
+  // The figure set, bottom first.
   std::vector<TCustomKDTool*> Figures() const;
 
   // Form handlers.
@@ -125,6 +125,10 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   void SendToBack1Click();
   // Selects the figures as a rubber band around them would.
   void SelectGroup(const std::vector<TCustomKDTool*>& figures);
+  // Ends any selection, then selects the figures: one figure with its own frame (as a press
+  // would, its style shown), several as a rubber band would. A group already selected exactly
+  // keeps its frames, laid over the figures again. (How the diagram's Select shows here.)
+  void PresentSelection(const std::vector<TCustomKDTool*>& figures);
   // Whether a rubber-band group is selected (as opposed to one figure or none).
   bool GroupSelected() const;
   // The caption box's editing bursts: keystrokes of one burst merge into one step.
@@ -194,6 +198,8 @@ class TwinKedrinFile : public QWidget, public TEditListener {
 
   TMainWindowLink* mainWindow_;
   QString title_;
+  // The history refers to the diagram: it is made after it and goes before it.
+  std::unique_ptr<Diagram> diagram_;
   std::unique_ptr<DocumentHistory> history_;
   bool forcedModified_ = false;
   bool readIncompletely_ = false;

@@ -1,17 +1,19 @@
 #include "Control.h"
 
-#include <QEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QMoveEvent>
-#include <QPointer>
-#include <QResizeEvent>
+#include <QTimer>
+#include <QWidget>
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
+#include "ControlHost.h"
+#include "ControlLayer.h"
 #include "Focus.h"
 #include "KeyState.h"
 #include "Limits.h"
-#include "RepaintBatch.h"
 #include "ZoomMapping.h"
 
 namespace {
@@ -26,26 +28,65 @@ uint64_t KeyFlagsOf(const QMouseEvent& e) {
   if (e.modifiers() & Qt::ControlModifier) f |= MK_CONTROL;
   return f;
 }
+
+std::vector<TCustomControl*>& Released() {
+  static std::vector<TCustomControl*> released;
+  return released;
+}
+bool g_flushScheduled = false;
 }  // namespace
 
-TCustomControl::TCustomControl(QWidget* parent) : QWidget(parent) {
-  setFocusPolicy(Qt::NoFocus);
+TCustomControl::TCustomControl() = default;
+
+TCustomControl::~TCustomControl() {
+  focus::Forget(this);
+  // Destroyed while still on a canvas (its owner went first): the canvas forgets it at once.
+  if (layer_) layer_->Remove(this);
+  if (watch_) {
+    watch_->control = nullptr;
+    if (watch_->watchers == 0) delete watch_;
+  }
 }
 
-TCustomControl::~TCustomControl() { focus::Forget(this); }
+TControlWatch* TCustomControl::Watch() const {
+  if (!watch_) watch_ = new TControlWatch{const_cast<TCustomControl*>(this), 0};
+  return watch_;
+}
+
+void DropControlWatch(TControlWatch* watch) {
+  if (--watch->watchers == 0 && !watch->control) delete watch;
+}
 
 QPoint TCustomControl::CurrentMouseGlobalPos() { return g_mouseGlobal; }
+void TCustomControl::SetCurrentMouseGlobalPos(QPoint global) { g_mouseGlobal = global; }
 
-void TCustomControl::CreateHandle() { handleAllocated_ = true; }
+TControlHost* TCustomControl::Host() const { return layer_ ? layer_->Host() : nullptr; }
 
-void TCustomControl::Invalidate() { repaint::Invalidate(this); }
+QWidget* TCustomControl::parentWidget() const {
+  TControlHost* host = Host();
+  return host ? host->HostWidget() : nullptr;
+}
+
+void TCustomControl::CreateHandle() { SetFlag(kHandle, true); }
 
 void TCustomControl::SetParentControl(QWidget* parent) {
-  if (parent == parentWidget()) return;
-  setParent(parent);
+  if (layer_ && parent == parentWidget()) return;
+  if (layer_) {
+    InvalidateReach(PaintReach());
+    layer_->Remove(this);
+  }
   if (!parent) return;
-  show();
-  if (!handleAllocated_) CreateHandle();
+  TControlHost* host = TControlHost::Of(parent);
+  if (!host) return;
+  SetFlag(kHidden, false);
+  host->LayerFor(*this)->Insert(this);
+  InvalidateReach(PaintReach());
+  if (!HandleAllocated()) CreateHandle();
+}
+
+double TCustomControl::Zoom() const {
+  TControlHost* host = Host();
+  return host ? host->HostZoom() : 1.0;
 }
 
 void TCustomControl::ApplyBounds(int left, int top, int width, int height) {
@@ -58,78 +99,184 @@ void TCustomControl::ApplyBounds(int left, int top, int width, int height) {
 
 void TCustomControl::SetBoundsRect(const QRect& bounds) {
   const QRect before = bounds_;
-  bounds_ = bounds;
-  LayOut();
+  if (before == bounds) return;
+  if (layer_) {
+    InvalidateReach(PaintReach());
+    bounds_ = bounds;
+    layer_->BoundsChanged(this, before);
+    InvalidateReach(PaintReach());
+  } else {
+    bounds_ = bounds;
+  }
   // The notifications carry canvas pixels and follow every change of the bounds, also one too
-  // small to move the widget at a zoom below 100 %. As for any window, a hidden control has
-  // none to notify.
-  if (releasing_ || !isVisible()) return;
-  QPointer<TCustomControl> self(this);
+  // small to move the control's shown place at a zoom below 100 %. As for any window, a control
+  // that is not shown has none to notify.
+  if (Releasing() || !isVisible()) return;
+  TControlPtr<TCustomControl> self(this);
   if (before.topLeft() != bounds.topLeft()) WndProc(WM_MOVE, 0, MakeLParam(bounds.x(), bounds.y()));
-  if (self && before.size() != bounds.size() && !releasing_)
+  if (self && before.size() != bounds.size() && !Releasing())
     WndProc(WM_SIZE, 0, MakeLParam(bounds.width(), bounds.height()));
 }
 
-void TCustomControl::LayOut() {
-  const QRect widget = zoommap::ToWidget(bounds_, zoom_, screenMargin_);
-  if (widget == geometry()) return;
-  const bool outer = layingOut_;
-  layingOut_ = true;
-  setGeometry(widget);
-  layingOut_ = outer;
+QRect TCustomControl::geometry() const { return zoommap::ToWidget(bounds_, Zoom(), screenMargin_); }
+
+bool TCustomControl::isVisible() const {
+  if (flags_ & kHidden) return false;
+  const QWidget* w = parentWidget();
+  return w && w->isVisible();
 }
 
-void TCustomControl::SetZoom(double zoom) {
-  if (zoom == zoom_) return;
-  zoom_ = zoom;
-  LayOut();
-  ApplyMask();
-  ZoomChanged();
+void TCustomControl::hide() {
+  if (flags_ & kHidden) return;
+  InvalidateReach(PaintReach());
+  SetFlag(kHidden, true);
 }
 
-QPoint TCustomControl::ToCanvasLocal(QPointF widgetPoint) const { return zoommap::ToCanvas(widgetPoint, zoom_); }
+void TCustomControl::show() {
+  if (!(flags_ & kHidden)) return;
+  SetFlag(kHidden, false);
+  InvalidateReach(PaintReach());
+}
+
+void TCustomControl::raise() {
+  if (!layer_) return;
+  layer_->Raise(this);
+  InvalidateReach(PaintReach());
+}
+
+void TCustomControl::lower() {
+  if (!layer_) return;
+  layer_->Lower(this);
+  InvalidateReach(PaintReach());
+}
+
+void TCustomControl::stackUnder(TCustomControl* above) {
+  if (!layer_ || !above || above->layer_ != layer_) return;
+  layer_->StackUnder(this, above);
+  InvalidateReach(PaintReach());
+}
+
+bool TCustomControl::hasFocus() const { return focus::HasFocus(this); }
+
+QPoint TCustomControl::mapToGlobal(QPoint local) const {
+  const QWidget* w = parentWidget();
+  return w ? w->mapToGlobal(pos() + local) : local;
+}
+
+QPoint TCustomControl::mapFromGlobal(QPoint global) const {
+  const QWidget* w = parentWidget();
+  return w ? w->mapFromGlobal(global) - pos() : global;
+}
+
+void TCustomControl::grabMouse() {
+  if (TControlHost* host = Host()) host->GrabMouse(this);
+}
+
+void TCustomControl::releaseMouse() {
+  if (TControlHost* host = Host()) host->ReleaseMouse(this);
+}
+
+std::optional<Qt::CursorShape> TCustomControl::Cursor() const {
+  if (!(flags_ & kCursorSet)) return std::nullopt;
+  return static_cast<Qt::CursorShape>(cursor_);
+}
+
+void TCustomControl::setCursor(Qt::CursorShape shape) {
+  if ((flags_ & kCursorSet) && cursor_ == shape) return;
+  cursor_ = static_cast<uint8_t>(shape);
+  SetFlag(kCursorSet, true);
+  if (TControlHost* host = Host()) host->CursorChanged(this);
+}
+
+void TCustomControl::unsetCursor() {
+  if (!(flags_ & kCursorSet)) return;
+  SetFlag(kCursorSet, false);
+  if (TControlHost* host = Host()) host->CursorChanged(this);
+}
+
+QPoint TCustomControl::ToCanvasLocal(QPointF widgetPoint) const { return zoommap::ToCanvas(widgetPoint, Zoom()); }
 
 QPoint TCustomControl::CanvasPointOfGlobal(QPoint global) const {
-  QWidget* parent = parentWidget();
-  return zoommap::ToCanvas(parent ? QPointF(parent->mapFromGlobal(global)) : QPointF(global), zoom_);
+  const QWidget* parent = parentWidget();
+  return zoommap::ToCanvas(parent ? QPointF(parent->mapFromGlobal(global)) : QPointF(global), Zoom());
 }
 
 void TCustomControl::SetOutline(std::optional<regions::Outline> outline) {
-  outline_ = std::move(outline);
-  if (!outline_) {
-    clearMask();
-    repaint::Invalidate(this);
-    return;
-  }
-  ApplyMask();
+  if (!outline) outline_.reset();
+  else if (outline_) *outline_ = std::move(*outline);
+  else outline_ = std::make_unique<regions::Outline>(std::move(*outline));
+  if (layer_) layer_->AppearanceChanged(this);
+  InvalidateReach(PaintReach());
 }
 
-void TCustomControl::ApplyMask() {
-  if (!outline_) return;
-  SetWindowRgn(this, regions::Build(*outline_, zoom_));
+QRegion TCustomControl::mask() const {
+  if (!outline_) return {};
+  // The outline at the zoom, shifted by the part of a pixel the control's place at that zoom was
+  // rounded down by.
+  const double zoom = Zoom();
+  const QPointF offset(Left() * zoom - std::floor(Left() * zoom), Top() * zoom - std::floor(Top() * zoom));
+  return regions::Build(*outline_, zoom, zoom == 1.0 ? QPointF() : offset);
 }
+
+bool TCustomControl::OutlineContains(QPoint local) const {
+  if (!outline_) return true;
+  const QRegion region = mask();
+  // A failed region counts as no outline, as the platform treats it.
+  return region.isEmpty() || region.contains(local);
+}
+
+void TCustomControl::InvalidateReach(const QRect& canvasReach) {
+  if (flags_ & kHidden) return;
+  if (TControlHost* host = Host()) host->InvalidateCanvasArea(canvasReach);
+}
+
+void TCustomControl::Invalidate() {
+  if (layer_) layer_->AppearanceChanged(this);
+  InvalidateReach(PaintReach());
+}
+
+void TCustomControl::Repaint() {
+  Invalidate();
+  if (TControlHost* host = Host()) host->RepaintNow();
+}
+
+void TCustomControl::PaintControl(QPainter&) {}
 
 void TCustomControl::Release() {
-  if (releasing_) return;
-  releasing_ = true;
+  if (Releasing()) return;
+  SetFlag(kReleasing, true);
+  const bool focused = hasFocus();
   focus::Forget(this);
-  if (QWidget::mouseGrabber() == this) releaseMouse();
-  if (hasFocus()) focus::HandOver(this);
-  hide();
-  // Out of the parent at once. Moving to a hidden holder in the same window instead of to no
-  // parent spares Qt a walk over the window's whole focus chain, which made releasing thousands
-  // of frames quadratic.
-  QWidget* holder = nullptr;
-  if (QWidget* top = parentWidget() ? window() : nullptr) {
-    holder = top->findChild<QWidget*>(QStringLiteral("kedrinReleased"), Qt::FindDirectChildrenOnly);
-    if (!holder) {
-      holder = new QWidget(top);
-      holder->setObjectName(QStringLiteral("kedrinReleased"));
-      holder->hide();
-    }
+  if (focused) focus::HandOver(this);
+  releaseMouse();
+  // Off the canvas at once: gone from drawing, saving and selection.
+  if (layer_) {
+    InvalidateReach(PaintReach());
+    layer_->Remove(this);
   }
-  setParent(holder);
-  deleteLater();
+  DeleteLaterControl(this);
+}
+
+void DeleteLaterControl(TCustomControl* control) {
+  Released().push_back(control);
+  if (g_flushScheduled || !QCoreApplication::instance()) return;
+  g_flushScheduled = true;
+  static bool atExit = false;
+  if (!atExit) {
+    atExit = true;
+    qAddPostRoutine(FlushReleasedControls);
+  }
+  QTimer::singleShot(0, QCoreApplication::instance(), [] { FlushReleasedControls(); });
+}
+
+void FlushReleasedControls() {
+  g_flushScheduled = false;
+  // Freeing one may release others.
+  while (!Released().empty()) {
+    std::vector<TCustomControl*> batch;
+    batch.swap(Released());
+    for (TCustomControl* c : batch) delete c;
+  }
 }
 
 int64_t TCustomControl::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
@@ -142,18 +289,17 @@ int64_t TCustomControl::DefaultHandler(uint32_t msg, uint64_t wParam, int64_t lP
       return HTCLIENT;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      if (OnMouseDown) {
-        TMouseButton b = msg == WM_LBUTTONDOWN ? mbLeft : msg == WM_RBUTTONDOWN ? mbRight : mbMiddle;
-        TShiftState s = 0;
-        if (wParam & MK_SHIFT) s |= ssShift;
-        if (wParam & MK_CONTROL) s |= ssCtrl;
-        if (wParam & MK_LBUTTON) s |= ssLeft;
-        if (wParam & MK_RBUTTON) s |= ssRight;
-        if (wParam & MK_MBUTTON) s |= ssMiddle;
-        OnMouseDown(this, b, s, LParamX(lParam), LParamY(lParam));
-      }
+    case WM_MBUTTONDOWN: {
+      TMouseButton b = msg == WM_LBUTTONDOWN ? mbLeft : msg == WM_RBUTTONDOWN ? mbRight : mbMiddle;
+      TShiftState s = 0;
+      if (wParam & MK_SHIFT) s |= ssShift;
+      if (wParam & MK_CONTROL) s |= ssCtrl;
+      if (wParam & MK_LBUTTON) s |= ssLeft;
+      if (wParam & MK_RBUTTON) s |= ssRight;
+      if (wParam & MK_MBUTTON) s |= ssMiddle;
+      MouseDown(b, s, LParamX(lParam), LParamY(lParam));
       return 0;
+    }
     default:
       return 0;
   }
@@ -161,59 +307,25 @@ int64_t TCustomControl::DefaultHandler(uint32_t msg, uint64_t wParam, int64_t lP
 
 void TCustomControl::NonClientPress(int, Qt::MouseButton) {}
 
-void TCustomControl::SyncBounds() {
-  if (layingOut_) return;
-  const QRect expected = zoommap::ToWidget(bounds_, zoom_, screenMargin_);
-  const QRect now = geometry();
-  if (now == expected) return;
-  const QPoint margin(screenMargin_, screenMargin_);
-  if (now.topLeft() != expected.topLeft())
-    bounds_.moveTopLeft(zoommap::ToCanvas(QPointF(now.topLeft() + margin), zoom_) - margin);
-  if (now.size() != expected.size()) {
-    const QSize inner = now.size() - QSize(2 * screenMargin_, 2 * screenMargin_);
-    bounds_.setSize(QSize(static_cast<int>(inner.width() / zoom_), static_cast<int>(inner.height() / zoom_)) +
-                    QSize(2 * screenMargin_, 2 * screenMargin_));
-  }
-}
-
-void TCustomControl::moveEvent(QMoveEvent* event) {
-  // The widget following the bounds (SetBoundsRect, a new zoom) has been notified there.
-  if (layingOut_) return;
-  SyncBounds();
-  // Only real moves of a shown control: a hidden control has no window to notify, and the
-  // notification Qt queues for the first showing carries no change.
-  if (releasing_ || !isVisible() || event->oldPos() == event->pos()) return;
-  WndProc(WM_MOVE, 0, MakeLParam(bounds_.x(), bounds_.y()));
-}
-
-void TCustomControl::resizeEvent(QResizeEvent* event) {
-  if (layingOut_) return;
-  SyncBounds();
-  if (releasing_ || !isVisible() || !event->oldSize().isValid() || event->oldSize() == event->size())
-    return;
-  WndProc(WM_SIZE, 0, MakeLParam(bounds_.width(), bounds_.height()));
-}
-
 void TCustomControl::keyPressEvent(QKeyEvent* event) {
   int vk = keystate::VirtualKeyOf(*event);
-  if (vk == 0 || releasing_) {
-    QWidget::keyPressEvent(event);
+  if (vk == 0 || Releasing()) {
+    event->ignore();
     return;
   }
   int64_t data = keystate::KeyDataOf(*event);
-  QPointer<TCustomControl> self(this);
-  if (WndProc(TKM_KEYNOTIFY, static_cast<uint64_t>(vk), data) == 0 && self && !releasing_)
+  TControlPtr<TCustomControl> self(this);
+  if (WndProc(TKM_KEYNOTIFY, static_cast<uint64_t>(vk), data) == 0 && self && !Releasing())
     WndProc(WM_KEYDOWN, static_cast<uint64_t>(vk), data);
   event->accept();
 }
 
 void TCustomControl::mousePressEvent(QMouseEvent* event) {
   g_mouseGlobal = event->globalPosition().toPoint();
-  if (releasing_) return;
+  if (Releasing()) return;
   int hit = HTCLIENT;
-  if (hitTesting_) {
+  if (HoverTracking())
     hit = static_cast<int>(WndProc(WM_NCHITTEST, 0, MakeLParam(g_mouseGlobal.x(), g_mouseGlobal.y())));
-  }
   if (hit != HTCLIENT) {
     NonClientPress(hit, event->button());
     event->accept();
@@ -224,7 +336,7 @@ void TCustomControl::mousePressEvent(QMouseEvent* event) {
     case Qt::LeftButton: msg = WM_LBUTTONDOWN; break;
     case Qt::RightButton: msg = WM_RBUTTONDOWN; break;
     case Qt::MiddleButton: msg = WM_MBUTTONDOWN; break;
-    default: QWidget::mousePressEvent(event); return;
+    default: event->ignore(); return;
   }
   const QPoint canvasLocal = ToCanvasLocal(event->position());
   WndProc(msg, KeyFlagsOf(*event), MakeLParam(canvasLocal.x(), canvasLocal.y()));
@@ -232,22 +344,15 @@ void TCustomControl::mousePressEvent(QMouseEvent* event) {
 }
 
 void TCustomControl::mouseMoveEvent(QMouseEvent* event) {
-  if (hitTesting_ && event->buttons() == Qt::NoButton) {
+  if (HoverTracking() && event->buttons() == Qt::NoButton) {
     QPoint g = event->globalPosition().toPoint();
     UpdateCursorForHit(static_cast<int>(WndProc(WM_NCHITTEST, 0, MakeLParam(g.x(), g.y()))));
   }
-  QWidget::mouseMoveEvent(event);
 }
 
-void TCustomControl::SetNonClientHitTest(bool on) {
-  hitTesting_ = on;
-  setMouseTracking(on);
-}
+void TCustomControl::mouseReleaseEvent(QMouseEvent*) {}
 
-void TCustomControl::UpdateCursorForHit(int hitCode) {
-  Qt::CursorShape shape = CursorForHitCode(hitCode);
-  if (cursor().shape() != shape) setCursor(shape);
-}
+void TCustomControl::UpdateCursorForHit(int hitCode) { setCursor(CursorForHitCode(hitCode)); }
 
 Qt::CursorShape CursorForHitCode(int hitCode) {
   switch (hitCode) {
@@ -263,25 +368,13 @@ Qt::CursorShape CursorForHitCode(int hitCode) {
   }
 }
 
-bool TCustomControl::event(QEvent* event) {
-  // On a canvas the control takes the canvas's zoom.
-  if (event->type() == QEvent::ParentChange) SetZoom(CanvasZoomOf(parentWidget()));
-  // Qt's own deferred repaint of a control (after showing it) joins the gathered repaints.
-  if (event->type() == QEvent::UpdateLater && parentWidget()) {
-    repaint::Invalidate(this);
-    return true;
-  }
-  return QWidget::event(event);
-}
-
 double CanvasZoomOf(const QWidget* canvas) {
   if (!canvas) return 1.0;
   const QVariant zoom = canvas->property("canvasZoom");
   return zoom.isValid() ? zoom.toDouble() : 1.0;
 }
 
-int64_t SendMessage(QWidget* target, uint32_t msg, uint64_t wParam, int64_t lParam) {
-  auto* control = qobject_cast<TCustomControl*>(target);
-  if (!control || control->Releasing()) return 0;
-  return control->WndProc(msg, wParam, lParam);
+int64_t SendMessage(TCustomControl* target, uint32_t msg, uint64_t wParam, int64_t lParam) {
+  if (!target || target->Releasing()) return 0;
+  return target->WndProc(msg, wParam, lParam);
 }

@@ -1,13 +1,24 @@
 #pragma once
 #include <QPoint>
-#include <QWidget>
+#include <QRect>
+#include <QCursor>
+#include <QRegion>
+#include <Qt>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 
+#include "ControlPtr.h"
+#include "Messages.h"
 #include "Regions.h"
 
-#include "Messages.h"
+class QKeyEvent;
+class QMouseEvent;
+class QPainter;
+class QWidget;
+class TControlHost;
+class TControlLayer;
 
 enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
 // Shift state bits of mouse events.
@@ -19,30 +30,44 @@ using TNotifyEvent = std::function<void(TCustomControl* sender)>;
 using TMouseEvent =
     std::function<void(TCustomControl* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 
-// A windowed control: a QWidget whose behaviour is written as message handlers. Messages come
-// from SendMessage and from Qt, which delivers moves, sizes, key presses and mouse presses here
-// as the corresponding messages, so a notification the toolkit delivers and one that another
-// control sends run the same code.
-class TCustomControl : public QWidget {
-  Q_OBJECT
+// A windowless control: its behaviour is written as message handlers, it lives in a layer of a
+// canvas (figures in the diagram, frames over them), and the canvas paints it, hit-tests presses
+// through its outline and hands it the mouse, the keys and the focus as the corresponding
+// messages, so a notification the canvas delivers and one that another control sends run the
+// same code. It keeps the face of a window: bounds, stacking, visibility, focus, mouse grab and
+// cursor, mapped through the canvas it is on.
+class TCustomControl {
  public:
-  explicit TCustomControl(QWidget* parent = nullptr);
-  ~TCustomControl() override;
+  TCustomControl();
+  virtual ~TCustomControl();
+  TCustomControl(const TCustomControl&) = delete;
+  TCustomControl& operator=(const TCustomControl&) = delete;
 
   // The message handler. Derived classes handle their messages and pass the rest on to the
   // base class, which ends in DefaultHandler.
   virtual int64_t WndProc(uint32_t msg, uint64_t wParam, int64_t lParam);
 
-  // The control's window exists once it has been parented and shown (or created on demand).
-  bool HandleAllocated() const { return handleAllocated_; }
+  // The control's window exists once it has been parented (or created on demand).
+  bool HandleAllocated() const { return flags_ & kHandle; }
   // Creates the window if it does not exist yet; derived classes extend it (outlines).
   virtual void CreateHandle();
-  // Parent := parent: the control becomes the topmost child and, parented, its window exists.
+  // Parent := parent: the control joins the canvas widget `parent` as the topmost control of its
+  // layer (frames lie over figures) and its window exists; none takes it off its canvas. The
+  // canvas's layer owns the control from then on.
   void SetParentControl(QWidget* parent);
+  // The layer the control lives in (a canvas's, or a diagram's without a canvas), if any.
+  TControlLayer* Layer() const { return layer_; }
+  void SetLayer(TControlLayer* layer) { layer_ = layer; }
+  // The canvas that shows the control's layer, if any.
+  TControlHost* Host() const;
+  // The layer of a canvas the control joins: frames lie over the figures whatever their order of
+  // making, the canvas image beneath them.
+  enum class LayerKind : uint8_t { Background, Content, Overlay };
+  virtual LayerKind Kind() const { return LayerKind::Content; }
 
   // The bounds in canvas pixels: what the messages, the records and every figure's geometry use.
-  // The widget's own geometry is derived from them and the zoom of the canvas the control is on
-  // (at 100 % the two are the same).
+  // Where the control shows is derived from them and the zoom of its canvas (at 100 % the two
+  // are the same).
   int Left() const { return bounds_.x(); }
   int Top() const { return bounds_.y(); }
   int Width() const { return bounds_.width(); }
@@ -58,85 +83,167 @@ class TCustomControl : public QWidget {
   // follow as for any change of bounds.
   void SetBoundsRect(const QRect& bounds);
 
-  // The zoom of the canvas the control is on, set by the canvas: the widget is laid out again
-  // and its outline rebuilt at the new scale, and nobody is told of a move or a size.
-  double Zoom() const { return zoom_; }
-  void SetZoom(double zoom);
-  // After the zoom changed, for what the control lays out by its widget size.
+  // The zoom of the canvas the control is on (1 without one).
+  double Zoom() const;
+  // After the zoom changed, for what the control lays out by its shown size.
   virtual void ZoomChanged() {}
   // The canvas pixel under a global point, in the coordinates of the control's parent.
   QPoint CanvasPointOfGlobal(QPoint global) const;
-  // The clickable outline in canvas pixels of the control's own box, kept so that it is built
-  // again at every zoom; none: the whole box.
+  // The clickable outline in canvas pixels of the control's own box, kept so that it is built at
+  // every zoom; none: the whole box.
   void SetOutline(std::optional<regions::Outline> outline);
-  // After the widget was moved or sized by other means than the bounds (Qt's own calls), the
-  // bounds follow it.
-  void SyncBounds();
+  const regions::Outline* Outline() const { return outline_.get(); }
+  // Whether a point of the control's shown area (its widget pixels) lies in its outline.
+  bool OutlineContains(QPoint local) const;
+  // The clickable region in the control's widget pixels at its canvas's zoom; empty when the
+  // whole box is clickable (no outline, or one that failed to build).
+  QRegion mask() const;
 
-  // Repaints the control soon (gathered with the repaints of its siblings).
+  // Repaints the control soon (gathered with every other repaint of the canvas).
   void Invalidate();
   // Repaints the control now.
-  void Repaint() { repaint(); }
+  void Repaint();
+  // Paints the control onto its canvas: the painter's origin is the control's shown corner, or,
+  // for controls that paint in canvas pixels, the canvas's corner with the painter scaled to the
+  // zoom.
+  virtual void PaintControl(QPainter& painter);
+  virtual bool PaintsInCanvasPixels() const { return false; }
+  // The area the control's painting may reach, in canvas pixels; its bounds unless it draws
+  // beyond them (thick pens, arrow heads, text running past the box).
+  virtual QRect PaintReach() const { return bounds_; }
 
   // A press of the right or middle button on this control leaves the keyboard focus where it is,
-  // instead of giving it to the nearest ancestor that takes focus on a click (figures: a right
-  // press opens the context menu for the selection, which must survive it).
-  bool OtherButtonsKeepFocus() const { return otherButtonsKeepFocus_; }
-  void SetOtherButtonsKeepFocus(bool value) { otherButtonsKeepFocus_ = value; }
+  // instead of giving it to the canvas (figures: a right press opens the context menu for the
+  // selection, which must survive it).
+  bool OtherButtonsKeepFocus() const { return flags_ & kOtherButtonsKeepFocus; }
+  void SetOtherButtonsKeepFocus(bool value) { SetFlag(kOtherButtonsKeepFocus, value); }
+  // Whether a press takes the keyboard focus for the control (frames) or for its canvas.
+  bool TakesFocusOnClick() const { return flags_ & kClickFocus; }
+  void SetTakesFocusOnClick(bool value) { SetFlag(kClickFocus, value); }
 
-  // Self-destruction from inside a handler: the control leaves its parent at once, so it is gone
+  // Self-destruction from inside a handler: the control leaves its canvas at once, so it is gone
   // from drawing, saving and selection when the sender continues; the object is freed later.
   virtual void Release();
-  bool Releasing() const { return releasing_; }
-
-  TMouseEvent OnMouseDown;
+  bool Releasing() const { return flags_ & kReleasing; }
 
   // The global position of the mouse event being handled, for handlers that start tracking.
   static QPoint CurrentMouseGlobalPos();
+  static void SetCurrentMouseGlobalPos(QPoint global);
+
+  // The face of a window on its canvas, in the canvas widget's pixels.
+  QWidget* parentWidget() const;
+  QRect geometry() const;
+  QPoint pos() const { return geometry().topLeft(); }
+  int x() const { return geometry().x(); }
+  int y() const { return geometry().y(); }
+  int width() const { return geometry().width(); }
+  int height() const { return geometry().height(); }
+  QSize size() const { return geometry().size(); }
+  QRect rect() const { return QRect(QPoint(0, 0), size()); }
+  // Shown: on a canvas that is shown, and not hidden itself.
+  bool isVisible() const;
+  // Hidden itself (by hide()), whatever its canvas.
+  bool isHidden() const { return flags_ & kHidden; }
+  void hide();
+  void show();
+  // Stacking within the control's layer.
+  void raise();
+  void lower();
+  void stackUnder(TCustomControl* above);
+  bool hasFocus() const;
+  QPoint mapToGlobal(QPoint local) const;
+  QPoint mapFromGlobal(QPoint global) const;
+  void grabMouse();
+  void releaseMouse();
+  // The cursor shown while the pointer is over the control; none: the canvas's.
+  std::optional<Qt::CursorShape> Cursor() const;
+  QCursor cursor() const { return QCursor(Cursor().value_or(Qt::ArrowCursor)); }
+  void setCursor(Qt::CursorShape shape);
+  void unsetCursor();
+
+  // What the canvas hands the control (positions in the control's widget pixels).
+  virtual void mousePressEvent(QMouseEvent* event);
+  virtual void mouseMoveEvent(QMouseEvent* event);
+  virtual void mouseReleaseEvent(QMouseEvent* event);
+  virtual void mouseDoubleClickEvent(QMouseEvent*) {}
+  virtual void keyPressEvent(QKeyEvent* event);
+  // Whether the control wants every pointer move over it without a button (cursor by hit code).
+  bool HoverTracking() const { return flags_ & kHitTesting; }
+
+  // For weak pointers: made on first use, cleared when the control goes.
+  TControlWatch* Watch() const;
+  // The control's place in its layer's list, kept by the layer.
+  uint32_t LayerSlot() const { return layerSlot_; }
+  void SetLayerSlot(uint32_t slot) { layerSlot_ = slot; }
 
  protected:
   // The toolkit's behaviour for messages a class does not handle itself.
   virtual int64_t DefaultHandler(uint32_t msg, uint64_t wParam, int64_t lParam);
+  // A button press on the control's client area (what OnMouseDown reports on figures).
+  virtual void MouseDown(TMouseButton, TShiftState, int, int) {}
   // A press on a non-client part (a hit-test code other than HTCLIENT).
   virtual void NonClientPress(int hitCode, Qt::MouseButton button);
 
-  bool event(QEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-
   // Hit-testing each press and move (for controls with sizing handles).
-  void SetNonClientHitTest(bool on);
+  void SetNonClientHitTest(bool on) { SetFlag(kHitTesting, on); }
   void UpdateCursorForHit(int hitCode);
 
   // Pixels around the control that keep their screen size at every zoom (a frame's border).
-  void SetScreenMargin(int margin) { screenMargin_ = margin; }
+  void SetScreenMargin(int margin) { screenMargin_ = static_cast<int8_t>(margin); }
+  int ScreenMargin() const { return screenMargin_; }
   // A point in the widget's pixels in the control's own canvas pixels.
   QPoint ToCanvasLocal(QPointF widgetPoint) const;
+  // The canvas's area of the control changed (old and new reach).
+  void InvalidateReach(const QRect& canvasReach);
 
  private:
-  void LayOut();
-  void ApplyMask();
+  enum Flag : uint16_t {
+    kHandle = 1,
+    kReleasing = 2,
+    kHitTesting = 4,
+    kOtherButtonsKeepFocus = 8,
+    kClickFocus = 16,
+    kHidden = 32,
+    kCursorSet = 64,
+  };
+  void SetFlag(Flag flag, bool on) { flags_ = on ? (flags_ | flag) : (flags_ & ~flag); }
 
+  // Kept small: a selection of a hundred thousand figures has a frame for each.
   QRect bounds_;
-  double zoom_ = 1.0;
-  int screenMargin_ = 0;
-  std::optional<regions::Outline> outline_;
-  bool layingOut_ = false;  // widget geometry follows the bounds: no notification of its own
-  bool handleAllocated_ = false;
-  bool releasing_ = false;
-  bool hitTesting_ = false;
-  bool otherButtonsKeepFocus_ = false;
+  TControlLayer* layer_ = nullptr;
+  std::unique_ptr<regions::Outline> outline_;
+  mutable TControlWatch* watch_ = nullptr;
+  uint32_t layerSlot_ = 0;
+  uint16_t flags_ = 0;
+  int8_t screenMargin_ = 0;
+  uint8_t cursor_ = 0;  // Qt::CursorShape while kCursorSet
 };
 
-// Calls the target's handler at once and returns its result; 0 for widgets that are not
-// controls or are being released.
-// The zoom a canvas shows its children at (its "canvasZoom" property; 1 when it has none).
-double CanvasZoomOf(const QWidget* canvas);
+// Calls the target's handler at once and returns its result; 0 for none or a control being
+// released.
+int64_t SendMessage(TCustomControl* target, uint32_t msg, uint64_t wParam = 0, int64_t lParam = 0);
 
-int64_t SendMessage(QWidget* target, uint32_t msg, uint64_t wParam = 0, int64_t lParam = 0);
+// The zoom a canvas widget shows its controls at (its "canvasZoom" property; 1 when it has none).
+double CanvasZoomOf(const QWidget* canvas);
 
 // The sizing cursor that Windows shows for a hit-test code.
 Qt::CursorShape CursorForHitCode(int hitCode);
+
+// Controls released from inside handlers are freed here, once the event loop is back in charge
+// (or when the application ends).
+void DeleteLaterControl(TCustomControl* control);
+void FlushReleasedControls();
+
+template <typename T>
+TControlPtr<T>::TControlPtr(T* control) : watch_(control ? control->Watch() : nullptr) {
+  if (watch_) ++watch_->watchers;
+}
+
+// A weak pointer lets go of its watch (freed with the last one once the control is gone).
+void DropControlWatch(TControlWatch* watch);
+
+template <typename T>
+void TControlPtr<T>::Drop() {
+  if (watch_) DropControlWatch(watch_);
+  watch_ = nullptr;
+}

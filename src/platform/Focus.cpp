@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QHash>
-#include <QMouseEvent>
 #include <QPointer>
-#include <QTimer>
 
 #include "Control.h"
 
@@ -13,59 +11,32 @@ namespace focus {
 namespace {
 const char* const kFormProperty = "kedrinForm";
 
-QHash<const QWidget*, QPointer<QWidget>>& Focused() {
-  static QHash<const QWidget*, QPointer<QWidget>> map;
+// What holds a form's focus: a widget, or a control on a canvas widget.
+struct Holder {
+  QPointer<QWidget> widget;
+  TControlPtr<TCustomControl> control;
+};
+
+QHash<const QWidget*, Holder>& Focused() {
+  static QHash<const QWidget*, Holder> map;
   return map;
 }
 
-void Notify(QWidget* previous, QWidget* now) {
-  if (!previous || previous == now) return;
-  SendMessage(previous, TKM_FOCUSLOST);
+void Notify(const Holder& previous, const TCustomControl* now) {
+  if (TCustomControl* c = previous.control; c && c != now) SendMessage(c, TKM_FOCUSLOST);
 }
-
-// The control under a right or middle press that keeps the focus where it is, while that press is
-// being delivered.
-QPointer<QWidget> g_pressKeepingFocus;
-
-// Sees presses as they reach a window, before Qt gives the focus to whatever takes it on a
-// click under the pointer.
-class PressWatcher : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::MouseButtonPress || !watched->isWindowType()) return false;
-    auto* press = static_cast<QMouseEvent*>(event);
-    g_pressKeepingFocus = nullptr;
-    if (press->button() == Qt::LeftButton) return false;
-    auto* control = qobject_cast<TCustomControl*>(QApplication::widgetAt(press->globalPosition().toPoint()));
-    if (control && control->OtherButtonsKeepFocus()) {
-      g_pressKeepingFocus = control;
-      QTimer::singleShot(0, [] { g_pressKeepingFocus = nullptr; });
-    }
-    return false;
-  }
-};
 
 void OnFocusChanged(QWidget*, QWidget* now) {
   if (!now) return;
   QWidget* form = FormOf(now);
   if (!form) return;
-  QPointer<QWidget>& slot = Focused()[form];
-  if (g_pressKeepingFocus && now != g_pressKeepingFocus && now->isAncestorOf(g_pressKeepingFocus)) {
-    // Qt's click-to-focus took the focus for an ancestor of a control that keeps it: it goes
-    // back, and nobody has lost anything.
-    g_pressKeepingFocus = nullptr;
-    if (slot && slot != now) {
-      slot->setFocus(Qt::OtherFocusReason);
-      return;
-    }
-  }
-  QPointer<QWidget> previous = slot;
-  if (previous == now) return;
-  slot = now;
-  Notify(previous, now);
+  Holder& slot = Focused()[form];
+  // The canvas of the focused control took Qt's focus for it.
+  if (TCustomControl* c = slot.control; c && c->parentWidget() == now) return;
+  if (!slot.control && slot.widget == now) return;
+  const Holder previous = slot;
+  slot = Holder{now, {}};
+  Notify(previous, nullptr);
 }
 }  // namespace
 
@@ -74,7 +45,6 @@ void Install() {
   if (installed || !qApp) return;
   installed = true;
   QObject::connect(qApp, &QApplication::focusChanged, qApp, &OnFocusChanged);
-  qApp->installEventFilter(new PressWatcher(qApp));
 }
 
 void MarkForm(QWidget* form) {
@@ -91,30 +61,45 @@ QWidget* FormOf(const QWidget* w) {
 void SetFocus(QWidget* w) {
   if (!w) return;
   Install();
-  QWidget* form = FormOf(w);
-  QPointer<QWidget> previous = Focused().value(form);
-  Focused()[form] = w;
-  QPointer<QWidget> target(w);
+  Holder& slot = Focused()[FormOf(w)];
+  const Holder previous = slot;
+  slot = Holder{w, {}};
   w->setFocus(Qt::OtherFocusReason);
-  Notify(previous, target);
+  Notify(previous, nullptr);
 }
 
-QWidget* FocusedControl(const QWidget* form) { return Focused().value(form); }
+void SetFocus(TCustomControl* control) {
+  QWidget* canvas = control ? control->parentWidget() : nullptr;
+  if (!canvas) return;
+  Install();
+  Holder& slot = Focused()[FormOf(canvas)];
+  const Holder previous = slot;
+  slot = Holder{canvas, control};
+  canvas->setFocus(Qt::OtherFocusReason);
+  Notify(previous, control);
+}
 
-void Forget(QWidget* w) {
+TCustomControl* FocusedControl(const QWidget* form) {
+  auto it = Focused().constFind(form);
+  return it == Focused().constEnd() ? nullptr : it->control.data();
+}
+
+bool HasFocus(const TCustomControl* control) {
+  const QWidget* canvas = control ? control->parentWidget() : nullptr;
+  return canvas && canvas->hasFocus() && FocusedControl(FormOf(canvas)) == control;
+}
+
+void Forget(const TCustomControl* control) {
   for (auto it = Focused().begin(); it != Focused().end(); ++it)
-    if (it.value() == w) it.value() = nullptr;
+    if (it->control == control) it->control = nullptr;
 }
 
-void HandOver(QWidget* w) {
-  for (QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
-    if (p->focusPolicy() != Qt::NoFocus) {
-      QWidget* form = FormOf(p);
-      Focused()[form] = p;
-      p->setFocus(Qt::OtherFocusReason);
-      return;
-    }
-  }
+void HandOver(TCustomControl* control) {
+  QWidget* canvas = control ? control->parentWidget() : nullptr;
+  if (!canvas) return;
+  Holder& slot = Focused()[FormOf(canvas)];
+  slot = Holder{canvas, {}};
+  canvas->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace focus

@@ -1,11 +1,14 @@
 #pragma once
 #include <QWidget>
 
+class TCustomControl;
+
 // Keyboard focus with the toolkit's per-form memory: each form (a document window, the main
-// window) remembers the control that holds its focus, and when another control of the same form
-// takes the focus the former one receives TKM_FOCUSLOST before SetFocus returns. Focus that
-// moves to another form or application, a dialog or a menu is not a loss: the selection of a
-// document survives typing into the main window's caption box or choosing a colour.
+// window) remembers what holds its focus (a widget, or a windowless control on a canvas widget,
+// which then holds Qt's focus for it), and when something else of the same form takes the focus
+// the former control receives TKM_FOCUSLOST before SetFocus returns. Focus that moves to another
+// form or application, a dialog or a menu is not a loss: the selection of a document survives
+// typing into the main window's caption box or choosing a colour.
 namespace focus {
 
 // Connects to the application's focus changes; done once by the application.
@@ -15,12 +18,17 @@ void MarkForm(QWidget* form);
 QWidget* FormOf(const QWidget* w);
 // Gives w the focus; the form's former focused control is told it lost it.
 void SetFocus(QWidget* w);
-// The control that holds the focus in w's form, as the form remembers it.
-QWidget* FocusedControl(const QWidget* form);
+// Gives a control on a canvas the focus (and its canvas Qt's focus).
+void SetFocus(TCustomControl* control);
+// The control that holds the focus in the form, as the form remembers it; none when a widget
+// holds it.
+TCustomControl* FocusedControl(const QWidget* form);
+// Whether the control holds the focus of its form while its canvas has Qt's focus.
+bool HasFocus(const TCustomControl* control);
 // A control that goes away: the form forgets it, no loss is reported.
-void Forget(QWidget* w);
-// A focused control that goes away passes the focus to its nearest focusable ancestor without
-// the ancestor's form reporting a loss.
-void HandOver(QWidget* w);
+void Forget(const TCustomControl* control);
+// A focused control that goes away passes the focus to its canvas without the form reporting
+// a loss.
+void HandOver(TCustomControl* control);
 
 }  // namespace focus

@@ -69,11 +69,11 @@ void MoveSizeTracker::Cancel() {
 }
 
 void MoveSizeTracker::Finish() {
-  QPointer<TCustomControl> control = control_;
+  TControlPtr<TCustomControl> control = control_;
   control_ = nullptr;
   // Whatever the drag showed (guide lines) goes before the end is reported.
   snap_.reset();
-  if (control && QWidget::mouseGrabber() == control) control->releaseMouse();
+  if (control) control->releaseMouse();
   std::function<void()> onEnd = std::move(onEnd_);
   onEnd_ = nullptr;
   if (control && onEnd) onEnd();

@@ -1,11 +1,10 @@
 #pragma once
 #include <QPoint>
-#include <QPointer>
 #include <QRect>
-#include <QWidget>
 #include <functional>
 #include <memory>
 
+#include "ControlPtr.h"
 #include "TrackSnapping.h"
 
 class TCustomControl;
@@ -34,7 +33,7 @@ class MoveSizeTracker {
  private:
   void Finish();
 
-  QPointer<TCustomControl> control_;
+  TControlPtr<TCustomControl> control_;
   int hitCode_ = 0;
   QPoint startCanvas_;
   QRect startBounds_;

@@ -1,10 +1,8 @@
 #include "Regions.h"
 
 #include <QPolygon>
-#include <QWidget>
 
 #include "Limits.h"
-#include "RepaintBatch.h"
 #include <algorithm>
 #include <cmath>
 
@@ -174,39 +172,3 @@ QRegion Build(const Outline& o, double zoom, QPointF offset) {
 }
 
 }  // namespace regions
-
-namespace {
-// Holds back the repaints Qt asks for itself while it lasts (without the repaint that
-// setUpdatesEnabled asks for at the end).
-class HeldUpdates {
- public:
-  explicit HeldUpdates(QWidget* w) : w_(w && !w->testAttribute(Qt::WA_UpdatesDisabled) ? w : nullptr) {
-    if (w_) w_->setAttribute(Qt::WA_UpdatesDisabled);
-  }
-  ~HeldUpdates() {
-    if (w_) w_->setAttribute(Qt::WA_UpdatesDisabled, false);
-  }
-  HeldUpdates(const HeldUpdates&) = delete;
-  HeldUpdates& operator=(const HeldUpdates&) = delete;
-
- private:
-  QWidget* w_;
-};
-}  // namespace
-
-void SetWindowRgn(QWidget* control, const QRegion& region) {
-  {
-    // Qt repaints the control and its parent for a new mask one control at a time, in a list
-    // it processes in time quadratic in its length; the gathered repaint of the control's whole
-    // area below covers both.
-    HeldUpdates parent(control->parentWidget());
-    HeldUpdates own(control);
-    // An empty region would hide the control entirely; the platform treats a failed region as
-    // no outline, and so do we.
-    if (region.isEmpty()) control->clearMask();
-    else control->setMask(region);
-  }
-  repaint::Invalidate(control);
-}
-
-void ClearWindowRgn(QWidget* control) { control->clearMask(); }

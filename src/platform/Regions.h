@@ -37,8 +37,3 @@ struct Outline {
 QRegion Build(const Outline& outline, double zoom = 1.0, QPointF offset = {});
 
 }  // namespace regions
-
-// Gives the control its clickable outline; an empty optional removes it (whole box).
-class QWidget;
-void SetWindowRgn(QWidget* control, const QRegion& region);
-void ClearWindowRgn(QWidget* control);

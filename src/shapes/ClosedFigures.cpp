@@ -1,7 +1,7 @@
-// Drawing and outlines of the seven closed figures. Paint draws on the figure's own surface,
-// DrawTo the same shape shifted by (x, y) onto another one.
+// Drawing and outlines of the seven closed figures: DrawTo draws the shape shifted by (x, y).
 #include <QString>
 
+#include "CaptionReach.h"
 #include "Regions.h"
 #include "ShapeGeometry.h"
 #include "TKDBegin.h"
@@ -45,30 +45,32 @@ void ApplyMarkOutline(TCustomKDTool* w) {
 }
 }  // namespace
 
-void TKDLabel::Paint(Canvas& c) {
-  c.Font = Font();
-  DrawCaption(*this, c, 0, 0);
+QMargins TKDLabel::ReachMargins() const {
+  const QSize box(Width(), Height());
+  if (!textReach_ || textReachBox_ != box) {
+    textReach_ = CaptionReach(QString::fromStdString(Caption()), Font(), box.width(), box.height());
+    textReachBox_ = box;
+  }
+  return TCustomKDTool::ReachMargins() + *textReach_;
 }
+
 void TKDLabel::DrawTo(Canvas& c, int x, int y) const {
   TCustomKDTool::DrawTo(c, x, y);
   DrawCaption(*this, c, x, y);
 }
 
-void TKDBegin::Paint(Canvas& c) { DrawMark(c, Width(), Height(), 0, 0, false); }
 void TKDBegin::DrawTo(Canvas& c, int x, int y) const {
   TCustomKDTool::DrawTo(c, x, y);
   DrawMark(c, Width(), Height(), x, y, false);
 }
 void TKDBegin::ApplyOutline() { ApplyMarkOutline(this); }
 
-void TKDEnd::Paint(Canvas& c) { DrawMark(c, Width(), Height(), 0, 0, true); }
 void TKDEnd::DrawTo(Canvas& c, int x, int y) const {
   TCustomKDTool::DrawTo(c, x, y);
   DrawMark(c, Width(), Height(), x, y, true);
 }
 void TKDEnd::ApplyOutline() { ApplyMarkOutline(this); }
 
-void TKDProcess::Paint(Canvas& c) { DrawProcess(c, Width(), Height(), 0, 0); }
 void TKDProcess::DrawTo(Canvas& c, int x, int y) const {
   TCustomKDTool::DrawTo(c, x, y);
   DrawProcess(c, Width(), Height(), x, y);
@@ -79,7 +81,6 @@ void TKDProcess::ApplyOutline() {
                                          r.cornerHeight));
 }
 
-void TKDEllipse::Paint(Canvas& c) { c.Ellipse(0, 0, Width(), Height()); }
 void TKDEllipse::DrawTo(Canvas& c, int x, int y) const {
   TCustomKDTool::DrawTo(c, x, y);
   c.Ellipse(x, y, x + Width(), y + Height());
@@ -89,13 +90,11 @@ void TKDEllipse::ApplyOutline() {
   SetOutline(regions::Outline::Ellipse(b.left, b.top, b.right, b.bottom));
 }
 
-void TKDRectangle::Paint(Canvas& c) { c.Rectangle(0, 0, Width(), Height()); }
 void TKDRectangle::DrawTo(Canvas& c, int x, int y) const {
   TCustomKDTool::DrawTo(c, x, y);
   c.Rectangle(x, y, x + Width(), y + Height());
 }
 
-void TKDDiamond::Paint(Canvas& c) { DrawDiamond(c, Width(), Height(), 0, 0); }
 void TKDDiamond::DrawTo(Canvas& c, int x, int y) const {
   TCustomKDTool::DrawTo(c, x, y);
   DrawDiamond(c, Width(), Height(), x, y);

@@ -1,16 +1,16 @@
 #include "CustomKDTool.h"
 
-#include <QPaintEvent>
 #include <algorithm>
 #include <cctype>
 #include <QPainter>
+#include <QWidget>
 #include <optional>
 #include <vector>
 
 #include "ComponentClipboard.h"
+#include "ControlLayer.h"
 #include "Cursors.h"
 #include "Reader.h"
-#include "RepaintBatch.h"
 #include "StreamError.h"
 #include "TKDLabel.h"
 #include "TSizer.h"
@@ -22,7 +22,10 @@ TCustomKDTool::TCustomKDTool(QWidget* owner) : documentWindow_(owner) {
   SetBoundsRect(QRect(0, 0, 0, 0));
   SetOtherButtonsKeepFocus(true);
   SetCursorValue(crSizeAll);
-  font_.OnChange = [this] { Invalidate(); };
+  font_.OnChange = [this] {
+    TextChanged();
+    Invalidate();
+  };
   pen_.Color = lineColor_;
   pen_.Width = lineWidth_;
   pen_.Style = lineStyle_;
@@ -32,12 +35,20 @@ TCustomKDTool::TCustomKDTool(QWidget* owner) : documentWindow_(owner) {
 
 TCustomKDTool::~TCustomKDTool() {
   font_.OnChange = nullptr;
-  repaint::ForgetKept(this);
+  if (selectionFrame_) selectionFrame_->ForgetTarget();
+}
+
+void TCustomKDTool::SetHaveFocused(bool v) {
+  if (v == haveFocused_) return;
+  haveFocused_ = v;
+  if (auto* watcher = dynamic_cast<TFigureWatcher*>(Layer())) watcher->SelectionChanged(this, v);
 }
 
 void TCustomKDTool::SetCaption(const std::string& v) {
   if (v == caption_) return;
+  Invalidate();
   caption_ = v;
+  TextChanged();
   Invalidate();
 }
 
@@ -97,11 +108,15 @@ void TCustomKDTool::ApplyCursor() {
   else unsetCursor();
 }
 
-void TCustomKDTool::SetObjectName(const std::string& name) { setObjectName(QString::fromStdString(name)); }
+void TCustomKDTool::SetObjectName(const std::string& name) { QObject::setObjectName(QString::fromStdString(name)); }
 
 void TCustomKDTool::ClearEvents() {
   OnSeleComp = OnDeleteComp = OnCompChange = OnExit = OnClick = nullptr;
   OnMouseDown = nullptr;
+}
+
+void TCustomKDTool::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
 }
 
 void TCustomKDTool::Redraw() { Invalidate(); }
@@ -117,56 +132,19 @@ void TCustomKDTool::SetCanvasState(Canvas& canvas) const {
 
 void TCustomKDTool::DrawTo(Canvas& canvas, int, int) const { SetCanvasState(canvas); }
 
-void TCustomKDTool::Paint(Canvas&) {}
-
-void TCustomKDTool::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  // The window shows its parent's colour wherever the shape does not cover its outline.
-  std::optional<QColor> background;
-  if (QWidget* parent = parentWidget()) {
-    QVariant canvas = parent->property("canvasColor");
-    background = canvas.isValid() ? canvas.value<QColor>() : parent->palette().color(QPalette::Window);
-  }
-  // A label is transparent like its picture: a label on a box or an arrow leaves their outlines
-  // and heads in view.
-  const bool transparent = qobject_cast<const TKDLabel*>(this) != nullptr;
-  auto draw = [this, &background, transparent](QPainter& p) {
-    if (transparent) {
-      // A kept picture starts with whatever its memory held.
-      if (p.device() != this) {
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.fillRect(rect(), Qt::transparent);
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-      }
-    } else if (background) {
-      p.fillRect(rect(), *background);
-    }
-    // At any zoom the figure draws in canvas pixels under a scaled painter: outlines and text are
-    // drawn at the scale they are shown at, not enlarged from pixels.
-    if (Zoom() != 1.0) p.scale(Zoom(), Zoom());
-    Canvas canvas(&p);
-    SetCanvasState(canvas);
-    Paint(canvas);
-  };
-  // Moved or uncovered with nothing changed, the figure copies its last picture: a group dragged
-  // in view repaints thousands of figures at each step. The key holds everything the drawing
-  // reads: the shape's geometry (the outline's key), the style, the caption and the background.
-  if (Zoom() == 1.0) {
-    const TFontDesc& font = font_.Desc();
-    const OutlineKeyType shape = OutlineKey();
-    const int64_t style[] = {pen_.Color,  pen_.Width,  pen_.Style, brush_.Color, brush_.Style,
-                             font.height, font.style,  font.color, font.charset, font.pitch,
-                             background ? int64_t{background->rgba()} : -1};
-    QByteArray key;
-    key.reserve(static_cast<qsizetype>(sizeof shape + sizeof style + font.name.size() + caption_.size() + 2));
-    key.append(reinterpret_cast<const char*>(shape.data()), sizeof shape);
-    key.append(reinterpret_cast<const char*>(style), sizeof style);
-    key.append(font.name.data(), static_cast<qsizetype>(font.name.size())).append('\0');
-    key.append(caption_.data(), static_cast<qsizetype>(caption_.size()));
-    if (repaint::PaintKept(this, painter, key, draw)) return;
-  }
-  draw(painter);
+void TCustomKDTool::PaintControl(QPainter& painter) {
+  // The same drawing as every picture's, at the figure's place on the canvas.
+  Canvas canvas(&painter);
+  DrawTo(canvas, Left(), Top());
 }
+
+QMargins TCustomKDTool::ReachMargins() const {
+  // A wide pen is laid on the outline's middle; one pixel more for the platform's rounding.
+  const int pen = std::clamp(LineWidth(), 0, kMaxReach) + 2;
+  return QMargins(pen, pen, pen, pen);
+}
+
+QRect TCustomKDTool::PaintReach() const { return BoundsRect().marginsAdded(ReachMargins()); }
 
 void TCustomKDTool::RebuildOutlineIfChanged() {
   OutlineKeyType key = OutlineKey();
@@ -200,8 +178,7 @@ void TCustomKDTool::LeftPress(int x, int y) {
   }
   // One press selects the figure and starts dragging it: the new frame takes the focus (the
   // previous selection ends), the figure refreshes itself, and the press goes on to the frame.
-  auto* frame = new TSizer(documentWindow_, this, defaultWidth_, defaultHeight_);
-  selectionFrame_ = frame;
+  TControlPtr<TSizer> frame = new TSizer(documentWindow_, this, defaultWidth_, defaultHeight_);
   QPointer<TCustomKDTool> self(this);
   WndProc(WM_COMPCHANGE, 0, 0);
   if (self && frame) SendMessage(frame, WM_LBUTTONDOWN, 0, MakeLParam(x, y));
@@ -213,11 +190,11 @@ int64_t TCustomKDTool::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
       LeftPress(LParamX(lParam), LParamY(lParam));
       return 0;
     case WM_SELECOMP:
-      haveFocused_ = true;
+      SetHaveFocused(true);
       if (OnSeleComp) OnSeleComp(this);
       return 0;
     case WM_DELETECOMP:
-      haveFocused_ = false;
+      SetHaveFocused(false);
       if (OnDeleteComp) OnDeleteComp(this);
       Release();
       return 0;
@@ -228,7 +205,7 @@ int64_t TCustomKDTool::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
       return 0;
     }
     case TKM_FOCUSLOST:
-      haveFocused_ = false;
+      SetHaveFocused(false);
       if (OnExit) OnExit(this);
       return 0;
     default:

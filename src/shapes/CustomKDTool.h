@@ -1,9 +1,12 @@
 #pragma once
+#include <QObject>
 #include <QPointer>
 #include <array>
 #include <optional>
 #include <functional>
 #include <string>
+
+#include <QMargins>
 
 #include "Canvas.h"
 #include "Control.h"
@@ -12,12 +15,22 @@
 #include "ShapeTypes.h"
 
 class TCustomKDTool;
+class TSizer;
 using TFigureEvent = std::function<void(TCustomKDTool* sender)>;
 
-// The base of the nine figure classes: a child control of the document's canvas that paints one
-// shape, answers presses only inside its outline, carries its drawing style and is written to and
-// read from a figure record. Concrete classes add the outline and the drawing.
-class TCustomKDTool : public TCustomControl, public Persistent {
+// What the layer a figure lives in (a diagram) hears of it besides its bounds and its drawing.
+class TFigureWatcher {
+ public:
+  virtual ~TFigureWatcher() = default;
+  virtual void SelectionChanged(TCustomKDTool* figure, bool selected) = 0;
+};
+
+// The base of the nine figure classes: a windowless control of the document's canvas that paints
+// one shape, answers presses only inside its outline, carries its drawing style and is written to
+// and read from a figure record. Concrete classes add the outline and the drawing. A figure is a
+// QObject so that it can be watched (QPointer) and told apart by class (qobject_cast); it is no
+// widget.
+class TCustomKDTool : public QObject, public TCustomControl, public Persistent {
   Q_OBJECT
  public:
   // owner: the document window that hands its frames their owner; none for figures read from a
@@ -35,7 +48,7 @@ class TCustomKDTool : public TCustomControl, public Persistent {
   int32_t DefaultWidth() const { return defaultWidth_; }
   void SetDefaultWidth(int32_t v);
   bool HaveFocused() const { return haveFocused_; }
-  void SetHaveFocused(bool v) { haveFocused_ = v; }
+  void SetHaveFocused(bool v);
   TColor LineColor() const { return lineColor_; }
   void SetLineColor(TColor v);
   TColor FillColor() const { return fillColor_; }
@@ -72,12 +85,15 @@ class TCustomKDTool : public TCustomControl, public Persistent {
   TFigureEvent OnCompChange;
   TFigureEvent OnExit;
   TFigureEvent OnClick;
+  TMouseEvent OnMouseDown;
   // Every handler cleared: a record's figure starts without any.
   void ClearEvents();
 
   QWidget* DocumentWindow() const { return documentWindow_; }
   void SetDocumentWindow(QWidget* w) { documentWindow_ = w; }
-  QWidget* SelectionFrame() const { return selectionFrame_; }
+  // The frame that marks the figure selected, if any (the frame keeps it up to date).
+  TSizer* SelectionFrame() const { return selectionFrame_; }
+  void SetSelectionFrame(TSizer* frame) { selectionFrame_ = frame; }
   bool CopyMark = false;
   // The figure's identity within its document's history (0 until the document gives one); not
   // stored.
@@ -86,8 +102,15 @@ class TCustomKDTool : public TCustomControl, public Persistent {
   // Repaints the figure (scheduled with every other repaint of this turn of the event loop).
   void Redraw();
   // Draws the shape onto another surface at (x, y); the base sets the surface's pen, brush and
-  // font from the figure's properties, which the surface keeps.
+  // font from the figure's properties, which the surface keeps. The screen draws through it too,
+  // so that it shows what every picture shows.
   virtual void DrawTo(Canvas& canvas, int x, int y) const;
+  // On the canvas: the painter is in canvas pixels (scaled to the zoom).
+  bool PaintsInCanvasPixels() const override { return true; }
+  void PaintControl(QPainter& painter) override;
+  // The figure's drawing reaches a little beyond its box: the pen's width around it, an arrow's
+  // heads, a label's lines of text below it.
+  QRect PaintReach() const override;
 
   // Writes the figure as one record onto the clipboard, then marks it.
   void CopyToClipboard();
@@ -102,7 +125,7 @@ class TCustomKDTool : public TCustomControl, public Persistent {
 
   // Persistence.
   std::span<const PropertyInfo> Properties() const override;
-  std::string ObjectName() const override { return objectName().toStdString(); }
+  std::string ObjectName() const override { return QObject::objectName().toStdString(); }
   void SetObjectName(const std::string& name) override;
   bool DefinesControlExtras() const override { return true; }
 
@@ -110,12 +133,20 @@ class TCustomKDTool : public TCustomControl, public Persistent {
   const TPen& CanvasPen() const { return pen_; }
   const TBrush& CanvasBrush() const { return brush_; }
 
+  // No figure's drawing reaches further beyond its box than this (hostile records).
+  static constexpr int kMaxReach = 4096;
+
   // The published properties every figure class shares, for the concrete classes' tables.
   static std::span<const PropertyInfo> BaseProperties();
 
  protected:
-  // Draws the shape on the figure's own surface; the base draws nothing.
-  virtual void Paint(Canvas& canvas);
+  // Draws the shape on the figure's own surface, as DrawTo at its corner.
+  void Paint(Canvas& canvas) const { DrawTo(canvas, 0, 0); }
+  // How far the drawing reaches beyond the box on each side (left, top, right, bottom).
+  virtual QMargins ReachMargins() const;
+  // The caption or the font changed (what a label's text reach is worked out from).
+  virtual void TextChanged() {}
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   // Builds and applies the clickable outline for the current size; figures without an outline
   // leave the whole box clickable.
   virtual void ApplyOutline() {}
@@ -126,8 +157,6 @@ class TCustomKDTool : public TCustomControl, public Persistent {
   // The left press inside the outline: selects the figure with a new frame and starts dragging.
   virtual void LeftPress(int x, int y);
   void SetCanvasState(Canvas& canvas) const;
-
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   void RebuildOutlineIfChanged();
@@ -155,7 +184,7 @@ class TCustomKDTool : public TCustomControl, public Persistent {
   TPen pen_;
   TBrush brush_;
   QWidget* documentWindow_ = nullptr;
-  QPointer<QWidget> selectionFrame_;
+  TSizer* selectionFrame_ = nullptr;
 
 };
 

@@ -2,13 +2,19 @@
 
 #include <QWidget>
 
-TEditListener* TEditListener::Of(const QWidget* control) {
-  for (const QWidget* w = control; w; w = w->parentWidget())
+#include "Control.h"
+
+TEditListener* TEditListener::Of(const QWidget* widget) {
+  for (const QWidget* w = widget; w; w = w->parentWidget())
     if (auto* listener = dynamic_cast<TEditListener*>(const_cast<QWidget*>(w))) return listener;
   return nullptr;
 }
 
-TEditScope::TEditScope(const QWidget* control, TEditKind kind, const std::vector<TCustomKDTool*>& targets)
+TEditListener* TEditListener::Of(const TCustomControl* control) {
+  return control ? Of(control->parentWidget()) : nullptr;
+}
+
+TEditScope::TEditScope(const TCustomControl* control, TEditKind kind, const std::vector<TCustomKDTool*>& targets)
     : listener_(TEditListener::Of(control)) {
   if (listener_) listener_->EditStarted(kind, targets);
 }

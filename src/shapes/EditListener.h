@@ -2,6 +2,7 @@
 #include <vector>
 
 class QWidget;
+class TCustomControl;
 class TCustomKDTool;
 
 // The kind of change a selection frame is about to make with the user's mouse or keys.
@@ -17,14 +18,16 @@ class TEditListener {
   virtual void EditStarted(TEditKind kind, const std::vector<TCustomKDTool*>& targets) = 0;
   virtual void EditEnded() = 0;
 
-  // The listener among the ancestors of a control on a canvas (its document), if any.
-  static TEditListener* Of(const QWidget* control);
+  // The listener among the ancestors of a widget (its document), if any.
+  static TEditListener* Of(const QWidget* widget);
+  // The listener of a control's canvas, if any.
+  static TEditListener* Of(const TCustomControl* control);
 };
 
 // Brackets one frame edit; the end is reported however the edit's code is left.
 class TEditScope {
  public:
-  TEditScope(const QWidget* control, TEditKind kind, const std::vector<TCustomKDTool*>& targets);
+  TEditScope(const TCustomControl* control, TEditKind kind, const std::vector<TCustomKDTool*>& targets);
   ~TEditScope();
   TEditScope(const TEditScope&) = delete;
   TEditScope& operator=(const TEditScope&) = delete;

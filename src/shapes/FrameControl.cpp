@@ -16,7 +16,7 @@ TFrameControl::TFrameControl() {
   SetNonClientHitTest(true);
   // The border around the figure and the handles on it keep their size at every zoom.
   SetScreenMargin(2);
-  setFocusPolicy(Qt::ClickFocus);
+  SetTakesFocusOnClick(true);
 }
 
 TFrameControl::~TFrameControl() { EndTrackedEdit(); }
@@ -47,7 +47,7 @@ int64_t TFrameControl::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
   switch (msg) {
     case WM_NCHITTEST: {
       QPoint local = mapFromGlobal(QPoint(LParamX(lParam), LParamY(lParam)));
-      int hit = handles::HitTest(handleRects_, local);
+      int hit = handles::HitTest(HandleRects(), local);
       return hit ? hit : HTCLIENT;
     }
     case WM_MOVE:
@@ -70,32 +70,35 @@ void TFrameControl::StartMove(std::function<void()> onEnd) {
 
 void TFrameControl::StartTracking(int hitCode, TEditKind kind, std::function<void()> onEnd) {
   EndTrackedEdit();
-  trackListener_ = TEditListener::Of(this);
-  trackListenerWidget_ = dynamic_cast<QWidget*>(trackListener_);
-  if (trackListener_) trackListener_->EditStarted(kind, EditTargets());
-  QPointer<TFrameControl> self(this);
-  tracker_.Start(this, hitCode, CurrentMouseGlobalPos(), [self, onEnd = std::move(onEnd)] {
+  if (!drag_) drag_ = std::make_unique<Drag>();
+  drag_->listener = TEditListener::Of(this);
+  drag_->listenerWidget = dynamic_cast<QWidget*>(drag_->listener);
+  if (drag_->listener) drag_->listener->EditStarted(kind, EditTargets());
+  TControlPtr<TFrameControl> self(this);
+  drag_->tracker.Start(this, hitCode, CurrentMouseGlobalPos(), [self, onEnd = std::move(onEnd)] {
     if (self) self->EndTrackedEdit();
     if (onEnd) onEnd();
   });
   // At the edge of the visible canvas the canvas scrolls, and the frame follows the pointer.
-  if (DragScroller* scroller = DragScroller::Of(this)) {
-    scrolling_ = true;
+  if (DragScroller* scroller = DragScroller::Of(parentWidget())) {
+    drag_->scrolling = true;
     scroller->Begin([self](QPoint global) {
-      if (self) self->tracker_.MouseMove(global);
+      if (self && self->drag_) self->drag_->tracker.MouseMove(global);
     }, CurrentMouseGlobalPos());
   }
 }
 
 void TFrameControl::EndTrackedEdit() {
-  if (scrolling_) {
-    scrolling_ = false;
-    if (DragScroller* scroller = DragScroller::Of(this)) scroller->End();
+  if (!drag_) return;
+  if (drag_->scrolling) {
+    drag_->scrolling = false;
+    if (DragScroller* scroller = DragScroller::Of(parentWidget())) scroller->End();
   }
-  TEditListener* listener = trackListener_;
-  trackListener_ = nullptr;
-  if (listener && trackListenerWidget_) listener->EditEnded();
-  trackListenerWidget_ = nullptr;
+  TEditListener* listener = drag_->listener;
+  const bool listening = listener && drag_->listenerWidget;
+  drag_->listener = nullptr;
+  drag_->listenerWidget = nullptr;
+  if (listening) listener->EditEnded();
 }
 
 void TFrameControl::NonClientPress(int hitCode, Qt::MouseButton button) {
@@ -105,18 +108,18 @@ void TFrameControl::NonClientPress(int hitCode, Qt::MouseButton button) {
 }
 
 void TFrameControl::mouseMoveEvent(QMouseEvent* event) {
-  if (tracker_.Active()) {
+  if (Tracking()) {
     const QPoint global = event->globalPosition().toPoint();
-    if (DragScroller* scroller = DragScroller::Of(this)) scroller->Pointer(global);
-    tracker_.MouseMove(global);
+    if (DragScroller* scroller = DragScroller::Of(parentWidget())) scroller->Pointer(global);
+    drag_->tracker.MouseMove(global);
     return;
   }
   TCustomControl::mouseMoveEvent(event);
 }
 
 void TFrameControl::mouseReleaseEvent(QMouseEvent* event) {
-  if (tracker_.Active() && event->button() == Qt::LeftButton) {
-    tracker_.MouseRelease();
+  if (Tracking() && event->button() == Qt::LeftButton) {
+    drag_->tracker.MouseRelease();
     return;
   }
   TCustomControl::mouseReleaseEvent(event);
@@ -126,7 +129,7 @@ void TFrameControl::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
     // Escape puts a drag back; with no drag it ends the selection, as a press on the empty
     // canvas would.
-    if (tracker_.Active()) tracker_.Cancel();
+    if (Tracking()) drag_->tracker.Cancel();
     else if (QWidget* canvas = parentWidget()) focus::SetFocus(canvas);
     return;
   }
@@ -173,12 +176,11 @@ const QImage& HandlePicture(TColor penColor, TColor brushColor, int width, int h
 }
 }  // namespace
 
-void TFrameControl::PaintHandles(TColor penColor, TColor brushColor) {
-  QPainter painter(this);
+void TFrameControl::PaintHandles(QPainter& painter, TColor penColor, TColor brushColor) const {
   Canvas canvas(&painter);
   // A scaled or vector drawing has no pixels to copy.
   const bool copy = Canvas::DrawsPixels(painter);
-  for (const geom::Box& b : handleRects_) {
+  for (const geom::Box& b : HandleRects()) {
     const int w = b.right - b.left, h = b.bottom - b.top;
     if (copy && w > 0 && h > 0) painter.drawImage(b.left, b.top, HandlePicture(penColor, brushColor, w, h));
     else DrawHandle(canvas, penColor, brushColor, b);

@@ -1,8 +1,9 @@
 #pragma once
 #include <QPoint>
 #include <QPointer>
-#include <vector>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "Control.h"
 #include "EditListener.h"
@@ -14,13 +15,11 @@
 // and sizing cursors, the interactive move of the body and the sizing from a handle (Escape puts
 // the frame back), the arrow-key step rule and the painting of the handles.
 class TFrameControl : public TCustomControl {
-  Q_OBJECT
  public:
-  const handles::Rects& HandleRects() const { return handleRects_; }
-  bool Tracking() const { return tracker_.Active(); }
-  // Lays the handles out for the frame's current size.
-  void LayoutHandles() { handleRects_ = handles::LayoutHandles(width(), height()); }
-  void ZoomChanged() override { LayoutHandles(); }
+  // The handles as laid out for the frame's current size on screen.
+  handles::Rects HandleRects() const { return handles::LayoutHandles(width(), height()); }
+  bool Tracking() const { return drag_ && drag_->tracker.Active(); }
+  LayerKind Kind() const override { return LayerKind::Overlay; }
 
   // How far an arrow key moves a frame: its steps without modifiers, one pixel with Ctrl alone,
   // not at all with any other combination or key.
@@ -44,22 +43,28 @@ class TFrameControl : public TCustomControl {
   void StartMove(std::function<void()> onEnd);
   // Starts tracking and tells the document; it learns of the end before onEnd runs.
   void StartTracking(int hitCode, TEditKind kind, std::function<void()> onEnd);
-  void PaintHandles(TColor penColor, TColor brushColor);
 
-  void NonClientPress(int hitCode, Qt::MouseButton button) override;
+  // Paints the eight handles in the colours, over what lies beneath (the frame is transparent).
+  void PaintHandles(QPainter& painter, TColor penColor, TColor brushColor) const;
+
+ public:
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  // Tab and Shift+Tab are keys like any other for a frame: the focus stays with the selection.
-  bool focusNextPrevChild(bool) override { return false; }
+
+ protected:
+  void NonClientPress(int hitCode, Qt::MouseButton button) override;
 
  private:
   void EndTrackedEdit();
 
-  handles::Rects handleRects_{};
-  MoveSizeTracker tracker_;
-  // The document told of the drag in progress, until it is told of its end.
-  bool scrolling_ = false;  // this frame's drag runs the canvas's scrolling
-  TEditListener* trackListener_ = nullptr;
-  QPointer<QWidget> trackListenerWidget_;
+  // Only while the frame is dragged: thousands of group members never are.
+  struct Drag {
+    MoveSizeTracker tracker;
+    bool scrolling = false;  // this frame's drag runs the canvas's scrolling
+    // The document told of the drag in progress, until it is told of its end.
+    TEditListener* listener = nullptr;
+    QPointer<QWidget> listenerWidget;
+  };
+  std::unique_ptr<Drag> drag_;
 };

@@ -1,5 +1,6 @@
 #include "TKDArrow.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "Regions.h"
@@ -57,11 +58,23 @@ void TKDArrow::DrawHeads(Canvas& c, int x, int y) const {
   if (position_ == apRight || position_ == apBoth) DrawArrow(c, p.start, p.end, p.endTip, true, x, y);
 }
 
-void TKDArrow::Paint(Canvas& c) { DrawHeads(c, 0, 0); }
-
 void TKDArrow::DrawTo(Canvas& c, int x, int y) const {
   TCustomKDTool::DrawTo(c, x, y);
   DrawHeads(c, x, y);
+}
+
+QMargins TKDArrow::ReachMargins() const {
+  const std::array<QPoint, 11> points = geom::ArrowOutline(direction_, position_, Width(), Height(), Style());
+  int64_t left = 0, top = 0, right = Width(), bottom = Height();
+  for (const QPoint& p : points) {
+    left = std::min<int64_t>(left, p.x());
+    top = std::min<int64_t>(top, p.y());
+    right = std::max<int64_t>(right, p.x());
+    bottom = std::max<int64_t>(bottom, p.y());
+  }
+  auto cap = [](int64_t v) { return static_cast<int>(std::min<int64_t>(v, kMaxReach)); };
+  return TCustomKDTool::ReachMargins() +
+         QMargins(cap(-left), cap(-top), cap(right - Width()), cap(bottom - Height()));
 }
 
 void TKDArrow::ApplyOutline() {

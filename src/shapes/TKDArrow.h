@@ -35,8 +35,9 @@ class TKDArrow final : public TCustomKDTool {
   std::span<const PropertyInfo> Properties() const override;
 
  protected:
-  void Paint(Canvas& canvas) override;
   void ApplyOutline() override;
+  // The heads reach beyond the box where the shaft runs close to its edges.
+  QMargins ReachMargins() const override;
   OutlineKeyType OutlineKey() const override {
     return {Width(), Height(), direction_, position_, thicknessRate_, headLengthRate_, LineWidth()};
   }

@@ -10,6 +10,5 @@ class TKDEnd final : public TCustomKDTool {
   void DrawTo(Canvas& canvas, int x, int y) const override;
 
  protected:
-  void Paint(Canvas& canvas) override;
   void ApplyOutline() override;
 };

@@ -1,7 +1,11 @@
 #pragma once
+#include <QSize>
+#include <optional>
+
 #include "CustomKDTool.h"
 
-// A text label: the caption, centred line by line from the top edge, broken at words; clickable over its whole box.
+// A text label: the caption, centred line by line from the top edge, broken at words; clickable
+// over its whole box.
 class TKDLabel final : public TCustomKDTool {
   Q_OBJECT
  public:
@@ -10,5 +14,12 @@ class TKDLabel final : public TCustomKDTool {
   void DrawTo(Canvas& canvas, int x, int y) const override;
 
  protected:
-  void Paint(Canvas& canvas) override;
+  // Lines of text that do not fit reach below the box, words too long for a line beside it.
+  QMargins ReachMargins() const override;
+  void TextChanged() override { textReach_.reset(); }
+
+ private:
+  // Worked out once per caption, font and box size.
+  mutable std::optional<QMargins> textReach_;
+  mutable QSize textReachBox_;
 };

@@ -33,12 +33,6 @@ void TKDLine::ApplyOutline() {
   SetOutline(regions::Outline::Polygon(std::vector<QPoint>(band_.begin(), band_.end())));
 }
 
-void TKDLine::Paint(Canvas& c) {
-  geom::Segment s = geom::LineSegment(orientation_, Width(), Height());
-  c.MoveTo(s.from.x(), s.from.y());
-  c.LineTo(s.to.x(), s.to.y());
-}
-
 void TKDLine::DrawTo(Canvas& c, int x, int y) const {
   TCustomKDTool::DrawTo(c, x, y);
   geom::Segment s = geom::LineSegment(orientation_, Width(), Height());

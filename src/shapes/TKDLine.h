@@ -28,7 +28,6 @@ class TKDLine final : public TCustomKDTool {
   void DrawTo(Canvas& canvas, int x, int y) const override;
 
  protected:
-  void Paint(Canvas& canvas) override;
   void ApplyOutline() override;
   OutlineKeyType OutlineKey() const override { return {Width(), Height(), orientation_}; }
 

@@ -9,6 +9,4 @@ class TKDRectangle final : public TCustomKDTool {
   const char* ClassName() const override { return "TKDRectangle"; }
   void DrawTo(Canvas& canvas, int x, int y) const override;
 
- protected:
-  void Paint(Canvas& canvas) override;
 };

@@ -1,22 +1,33 @@
 #include "TSizer.h"
 
-#include "ChildIndex.h"
+#include <algorithm>
+
+#include "ControlHost.h"
+#include "ControlLayer.h"
 #include "CustomKDTool.h"
 #include "Focus.h"
 #include "KeyState.h"
 #include "TrackSnapping.h"
 
-TSizer::TSizer(QObject* owner, TCustomKDTool* target, int modualWidth, int modualHeight,
-               TSelectStatus status)
-    : ModualWidth(modualWidth), ModualHeight(modualHeight), owner_(owner), target_(target),
-      selectStatus_(status) {
-  setObjectName(QString());
+TSizer::TSizer(QObject*, TCustomKDTool* target, int modualWidth, int modualHeight, TSelectStatus status)
+    : ModualWidth(modualWidth), ModualHeight(modualHeight), target_(target), selectStatus_(status) {
   target->SetHaveFocused(true);
+  target->SetSelectionFrame(this);
   SetBoundsRect(target->BoundsRect().adjusted(-2, -2, 2, 2));
   SetParentControl(target->parentWidget());
-  // Qt reports no move or size when a window comes into being: lay out the handles now.
-  LayoutHandles();
-  ApplyFrameRegion();
+}
+
+TSizer::~TSizer() { Unlink(); }
+
+void TSizer::Unlink() {
+  if (target_ && target_->SelectionFrame() == this) target_->SetSelectionFrame(nullptr);
+  target_ = nullptr;
+}
+
+void TSizer::Release() {
+  if (Releasing()) return;
+  TFrameControl::Release();
+  Unlink();
 }
 
 void TSizer::CreateHandle() {
@@ -35,43 +46,25 @@ void TSizer::FitToTarget() {
   inMove_ = true;
   SetBoundsRect(target_->BoundsRect().adjusted(-2, -2, 2, 2));
   inMove_ = false;
-  LayoutHandles();
   Invalidate();
 }
 
-void TSizer::ApplyFrameRegion() {
-  // The whole rectangle is clickable: a press anywhere over the figure reaches the frame.
-  clearMask();
-}
-
-void NotifyCornerNeighboursOf(QWidget* parent, const QRect& b) {
-  if (!parent) return;
+void NotifyCornerNeighboursOf(QWidget* canvas, const QRect& b) {
+  TControlHost* host = TControlHost::Of(canvas);
+  TControlLayer* figures = host ? host->ContentLayer() : nullptr;
+  if (!figures) return;
   const QPoint corners[4] = {QPoint(b.x(), b.y()), QPoint(b.x() + b.width(), b.y()),
                              QPoint(b.x() + b.width(), b.y() + b.height()),
                              QPoint(b.x(), b.y() + b.height())};
-  auto containsCorner = [&](const QRect& r) {
-    for (const QPoint& c : corners)
-      if (c.x() >= r.x() && c.x() < r.x() + r.width() && c.y() >= r.y() && c.y() < r.y() + r.height())
-        return true;
-    return false;
-  };
-  std::vector<QPointer<QWidget>> targets;
-  if (ChildIndex* index = ChildIndex::Of(parent)) {
-    std::vector<QWidget*> found;
-    for (const QPoint& c : corners) index->ChildrenContaining(c, found);
+  std::vector<TCustomControl*> found;
+  for (const QPoint& c : corners) figures->Query(QRect(c, QSize(1, 1)), found);
+  if (found.size() > 1) {
     std::sort(found.begin(), found.end());
     found.erase(std::unique(found.begin(), found.end()), found.end());
-    for (QWidget* w : found) targets.emplace_back(w);
-  } else {
-    for (QObject* o : parent->children()) {
-      auto* w = qobject_cast<QWidget*>(o);
-      if (!w || w->property("fillsParent").toBool()) continue;
-      auto* control = qobject_cast<TCustomControl*>(w);
-      if (containsCorner(control ? control->BoundsRect() : w->geometry())) targets.emplace_back(w);
-    }
   }
-  for (const QPointer<QWidget>& w : targets)
-    if (w) SendMessage(w, WM_COMPCHANGE, 3, 0);
+  // Controls are freed only once the event loop is back: the pointers outlive the sends, and a
+  // figure released by one of them is skipped by SendMessage.
+  for (TCustomControl* c : found) SendMessage(c, WM_COMPCHANGE, 3, 0);
 }
 
 QPoint NudgeStep(TCustomControl* frame, QPoint arrowStep) {
@@ -97,9 +90,7 @@ void TSizer::MoveNotify(int x, int y) {
     target_->Invalidate();
     target_->ApplyBounds(r.x(), r.y(), r.width(), r.height());
   }
-  LayoutHandles();
   NotifyCornerNeighbours();
-  ApplyFrameRegion();
 }
 
 void TSizer::SizeNotify(int w, int h) {
@@ -113,8 +104,6 @@ void TSizer::SizeNotify(int w, int h) {
     target_->ApplyBounds(r.x() + 2, r.y() + 2, r.width() - 4, r.height() - 4);
     SendMessage(target_, WM_COMPCHANGE, 1, 0);
   }
-  LayoutHandles();
-  ApplyFrameRegion();
 }
 
 void TSizer::KeyNotify(int key, int64_t keyData) {
@@ -127,7 +116,6 @@ void TSizer::KeyNotify(int key, int64_t keyData) {
     r = BoundsRect();
   }
   if (target_) target_->ApplyBounds(r.x() + 2, r.y() + 2, r.width() - 4, r.height() - 4);
-  LayoutHandles();
   Invalidate();
   if (target_) SendMessage(target_, WM_COMPCHANGE, 2, 0);
 }
@@ -135,11 +123,11 @@ void TSizer::KeyNotify(int key, int64_t keyData) {
 int64_t TSizer::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
   switch (msg) {
     case WM_LBUTTONDOWN: {
-      QPointer<TSizer> self(this);
+      TControlPtr<TSizer> self(this);
       StartMove([self] {
         if (!self || self->Releasing()) return;
         if (self->target_) SendMessage(self->target_, WM_SELECOMP);
-        if (self && !self->Releasing()) focus::SetFocus(self);
+        if (self && !self->Releasing()) focus::SetFocus(self.data());
       });
       return 0;
     }
@@ -168,13 +156,13 @@ int64_t TSizer::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
   }
 }
 
-void TSizer::paintEvent(QPaintEvent*) {
+void TSizer::PaintControl(QPainter& painter) {
   // Green with a black outline while the figure is selected alone, silver in a group.
-  if (selectStatus_ == ssSingleSelect) PaintHandles(clBlack, clLime);
-  else PaintHandles(clSilver, clSilver);
+  if (selectStatus_ == ssSingleSelect) PaintHandles(painter, clBlack, clLime);
+  else PaintHandles(painter, clSilver, clSilver);
 }
 
 std::vector<TCustomKDTool*> TSizer::EditTargets() const {
   if (!target_) return {};
-  return {target_.data()};
+  return {target_};
 }

@@ -6,10 +6,11 @@
 #include "Focus.h"
 #include "TSizer.h"
 
-TSizerList::TSizerList(QObject* owner, int modualHeight, int modualWidth)
-    : ModualHeight(modualHeight), ModualWidth(modualWidth), owner_(owner) {}
+TSizerList::TSizerList(QObject*, int modualHeight, int modualWidth)
+    : ModualHeight(modualHeight), ModualWidth(modualWidth) {}
 
-TSizerList::~TSizerList() { ReleaseMembers(); }
+// The members go with the group's Release, or with their canvas.
+TSizerList::~TSizerList() = default;
 
 void TSizerList::RecordBounds() {
   LastLeft = Left();
@@ -20,7 +21,7 @@ void TSizerList::RecordBounds() {
 
 void TSizerList::EncloseMembers() {
   int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
-  for (const QPointer<TSizer>& m : sizers_) {
+  for (TSizer* m : sizers_) {
     if (!m) continue;
     left = std::min(left, m->Left());
     top = std::min(top, m->Top());
@@ -32,7 +33,7 @@ void TSizerList::EncloseMembers() {
   RecordBounds();
   // Offsets from the frame's own corner, so that every member keeps its place when the frame
   // moves.
-  for (const QPointer<TSizer>& m : sizers_) {
+  for (TSizer* m : sizers_) {
     if (!m) continue;
     m->OffsetX = m->Left() - Left();
     m->OffsetY = m->Top() - Top();
@@ -41,11 +42,10 @@ void TSizerList::EncloseMembers() {
 
 void TSizerList::FitToTargets() {
   fitting_ = true;
-  for (const QPointer<TSizer>& m : sizers_)
+  for (TSizer* m : sizers_)
     if (m) m->FitToTarget();
   EncloseMembers();
   fitting_ = false;
-  LayoutHandles();
   Invalidate();
 }
 
@@ -56,15 +56,14 @@ void TSizerList::SetSizerArray(const std::vector<TSizer*>& members) {
   EncloseMembers();
   SetParentControl(members.front()->parentWidget());
   focus::SetFocus(this);
-  // Qt reports no move when the window comes into being, so there is none to swallow.
+  // No move is reported when the frame comes into being, so there is none to swallow.
   FirstMovePending = false;
-  LayoutHandles();
   Invalidate();
 }
 
 void TSizerList::SendToMembers(uint32_t msg, uint64_t wParam, int64_t lParam) {
   // A copy: a member may go away while it handles the message.
-  for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
+  for (TSizer* m : std::vector<TSizer*>(sizers_))
     if (m) SendMessage(m, msg, wParam, lParam);
 }
 
@@ -74,16 +73,15 @@ void TSizerList::MoveNotify(int x, int y) {
     FirstMovePending = false;
     return;
   }
-  for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_))
+  for (TSizer* m : std::vector<TSizer*>(sizers_))
     if (m) SendMessage(m, WM_MOVE, 0, MakeLParam(x + m->OffsetX, y + m->OffsetY));
   RecordBounds();
-  LayoutHandles();
   NotifyCornerNeighboursOf(parentWidget(), BoundsRect());
 }
 
 void TSizerList::SizeNotify(int w, int h) {
   if (fitting_ || FirstMovePending) return;
-  for (const QPointer<TSizer>& m : std::vector<QPointer<TSizer>>(sizers_)) {
+  for (TSizer* m : std::vector<TSizer*>(sizers_)) {
     if (!m) continue;
     int64_t mw = int64_t{w} - LastWidth + m->Width();
     int64_t mh = int64_t{h} - LastHeight + m->Height();
@@ -94,7 +92,6 @@ void TSizerList::SizeNotify(int w, int h) {
     SendMessage(m, WM_SIZE, 0, MakeLParam(static_cast<int32_t>(mw), static_cast<int32_t>(mh)));
   }
   RecordBounds();
-  LayoutHandles();
 }
 
 void TSizerList::KeyNotify(int key, int64_t keyData) {
@@ -105,14 +102,13 @@ void TSizerList::KeyNotify(int key, int64_t keyData) {
     SetBoundsRect(BoundsRect().translated(step));
   }
   RecordBounds();
-  LayoutHandles();
   Invalidate();
 }
 
 void TSizerList::ReleaseMembers() {
-  std::vector<QPointer<TSizer>> members;
+  std::vector<TSizer*> members;
   members.swap(sizers_);
-  for (const QPointer<TSizer>& m : members)
+  for (TSizer* m : members)
     if (m) m->Release();
 }
 
@@ -125,9 +121,9 @@ void TSizerList::Release() {
 int64_t TSizerList::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
   switch (msg) {
     case WM_LBUTTONDOWN: {
-      QPointer<TSizerList> self(this);
+      TControlPtr<TSizerList> self(this);
       StartMove([self] {
-        if (self && !self->Releasing()) focus::SetFocus(self);
+        if (self && !self->Releasing()) focus::SetFocus(self.data());
       });
       return 0;
     }
@@ -153,12 +149,12 @@ int64_t TSizerList::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
   }
 }
 
-void TSizerList::paintEvent(QPaintEvent*) { PaintHandles(clBlack, clLime); }
+void TSizerList::PaintControl(QPainter& painter) { PaintHandles(painter, clBlack, clLime); }
 
 std::vector<TCustomKDTool*> TSizerList::EditTargets() const {
   std::vector<TCustomKDTool*> targets;
   targets.reserve(sizers_.size());
-  for (const QPointer<TSizer>& m : sizers_)
+  for (TSizer* m : sizers_)
     if (m && m->Target()) targets.push_back(m->Target());
   return targets;
 }

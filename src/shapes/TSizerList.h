@@ -1,5 +1,4 @@
 #pragma once
-#include <QPointer>
 #include <vector>
 
 #include "FrameControl.h"
@@ -13,12 +12,11 @@ class TSizer;
 // grows or shrinks by the same amount, anchored at its own corner), keys, right presses and the
 // loss of focus, which deselects the whole group.
 class TSizerList : public TFrameControl {
-  Q_OBJECT
  public:
   TSizerList(QObject* owner, int modualHeight, int modualWidth);
   ~TSizerList() override;
 
-  const std::vector<QPointer<TSizer>>& SizerArray() const { return sizers_; }
+  const std::vector<TSizer*>& SizerArray() const { return sizers_; }
   // Takes the members (at least one), lays the frame over them and takes the focus.
   void SetSizerArray(const std::vector<TSizer*>& members);
   // Lays the members and the frame over the figures again after they were moved or sized by
@@ -34,9 +32,9 @@ class TSizerList : public TFrameControl {
   std::vector<TCustomKDTool*> EditTargets() const override;
   // Destroys the members, then the frame itself.
   void Release() override;
+  void PaintControl(QPainter& painter) override;
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
   void MoveNotify(int x, int y) override;
   void SizeNotify(int w, int h) override;
   void KeyNotify(int key, int64_t keyData) override;
@@ -49,6 +47,6 @@ class TSizerList : public TFrameControl {
   void SendToMembers(uint32_t msg, uint64_t wParam, int64_t lParam);
   void ReleaseMembers();
 
-  QPointer<QObject> owner_;
-  std::vector<QPointer<TSizer>> sizers_;
+  // The members live on the canvas as long as the group does (the group releases them).
+  std::vector<TSizer*> sizers_;
 };

@@ -231,7 +231,7 @@ TEST_F(DocumentFiles, ExportStartsFromTheCanvasPictureOnceItExists) {
   QImage& picture = doc->imgKedrin->Picture();
   picture.setPixel(3, 4, qRgb(0, 0, 255));
   const QSize pictureSize = picture.size();
-  doc->imgKedrin->resize(pictureSize + QSize(100, 100));  // the picture keeps its size
+  doc->Surface()->resize(doc->Surface()->size() + QSize(100, 100));  // the picture keeps its size
   Add(QRect(20, 20, 30, 30));
   doc->ExportPicture(Path("d.bmp"));
   QImage bmp(Path("d.bmp"), "bmp");

@@ -170,7 +170,7 @@ TEST_P(StackingTest, SelectedFiguresMoveTogether) {
   std::vector<TCustomKDTool*> expected;
   for (int i : GetParam().expected) expected.push_back(f[static_cast<size_t>(i)]);
   EXPECT_EQ(doc->Figures(), expected);
-  EXPECT_EQ(doc->Surface()->children().first(), doc->imgKedrin);
+  EXPECT_EQ(doc->Surface()->Controls().front(), doc->imgKedrin);
   // The stacking order is what a file keeps.
   EXPECT_TRUE(doc->Modified());
 }
@@ -185,10 +185,11 @@ TEST_F(DocumentStyleTest, BringToFrontKeepsTheFrameAboveItsFigure) {
   auto* b = Add(QRect(20, 20, 40, 40));
   auto* frame = new TSizer(doc, a, 50, 50);
   doc->BringToFront1Click();
-  const QObjectList& children = doc->Surface()->children();
-  EXPECT_GT(children.indexOf(a), children.indexOf(b));
+  const std::vector<TCustomControl*> all = doc->Surface()->Controls();
+  auto place = [&](const TCustomControl* c) { return std::find(all.begin(), all.end(), c) - all.begin(); };
+  EXPECT_GT(place(a), place(b));
   // The handles stay where they can be grabbed.
-  EXPECT_GT(children.indexOf(frame), children.indexOf(a));
+  EXPECT_GT(place(frame), place(a));
 }
 
 TEST_F(DocumentStyleTest, RightPressOpensTheMenuAtThePointOnAScrolledCanvas) {
@@ -199,7 +200,7 @@ TEST_F(DocumentStyleTest, RightPressOpensTheMenuAtThePointOnAScrolledCanvas) {
   doc->scbKedrin->horizontalScrollBar()->setValue(100);
   testsupport::Flush();
   const QPoint inFigure(7, 9);
-  QTest::mousePress(doc->windowHandle(), Qt::RightButton, {}, f->mapTo(doc, inFigure));
+  QTest::mousePress(doc->windowHandle(), Qt::RightButton, {}, doc->Surface()->mapTo(doc, f->pos() + inFigure));
   ASSERT_TRUE(doc->mnuRButton->isVisible());
   EXPECT_EQ(doc->mnuRButton->pos(), f->mapToGlobal(inFigure));
   EXPECT_FALSE(f->HaveFocused());

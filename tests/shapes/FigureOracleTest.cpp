@@ -11,6 +11,7 @@
 #include <memory>
 #include <sstream>
 
+#include "ControlCanvas.h"
 #include "KDTools.h"
 
 namespace {
@@ -199,7 +200,7 @@ class ArrowPixels : public ::testing::TestWithParam<ArrowCase> {};
 
 TEST_P(ArrowPixels, HeadsAndShaftWhereTheFormulasPutThem) {
   const ArrowCase& c = GetParam();
-  QWidget host;
+  TControlCanvas host;
   auto* arrow = new TKDArrow(&host);
   arrow->SetArrowThicknessRate(10);
   arrow->SetArrowDirection(c.direction);

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "ControlCanvas.h"
 #include "Focus.h"
 #include "KDTools.h"
 #include "TestSupport.h"
@@ -39,9 +40,8 @@ class FrameFixture : public ::testing::Test {
   void SetUp() override {
     window_ = new QWidget;
     window_->resize(900, 700);
-    canvas_ = new QWidget(window_);
+    canvas_ = new TControlCanvas(window_);
     canvas_->setGeometry(0, 0, 900, 700);
-    canvas_->setFocusPolicy(Qt::ClickFocus);
     focus::MarkForm(window_);
     focus::Install();
     window_->show();
@@ -77,11 +77,11 @@ class FrameFixture : public ::testing::Test {
   template <typename T>
   std::vector<T*> ChildrenOf() const {
     std::vector<T*> out;
-    for (QObject* o : canvas_->children())
-      if (auto* t = dynamic_cast<T*>(o)) out.push_back(t);
+    for (TCustomControl* c : canvas_->Controls())
+      if (auto* t = dynamic_cast<T*>(c)) out.push_back(t);
     return out;
   }
 
   QWidget* window_ = nullptr;
-  QWidget* canvas_ = nullptr;
+  TControlCanvas* canvas_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "ByteStream.h"
+#include "ControlCanvas.h"
 #include "KDTools.h"
 #include "Limits.h"
 #include "Reader.h"
@@ -14,7 +15,7 @@ namespace {
 // Rates of 65535 on a thick line put the arrow's head millions of pixels away: the outline must
 // still be built at once and stay within what a control can show.
 TEST(HostileArrow, HugeHeadRatesGiveABoundedOutline) {
-  QWidget host;
+  TControlCanvas host;
   auto* arrow = new TKDArrow;
   arrow->ApplyBounds(10, 10, 300, 200);
   arrow->SetLineWidth(1000);

@@ -30,7 +30,7 @@ TEST_F(SizerListTest, FrameEnclosesTheMembersTwoPixelsWider) {
   EXPECT_TRUE(list->hasFocus());
   for (auto* m : members) EXPECT_EQ(m->SelectStatus(), ssMultiSelect);
   // The group lies above its members.
-  EXPECT_EQ(canvas_->children().last(), list);
+  EXPECT_EQ(canvas_->Controls().back(), list);
   for (auto* f : figs) EXPECT_TRUE(f->HaveFocused());
 }
 

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QUndoStack>
 
-#include "DocumentFigures.h"
+#include "Diagram.h"
 #include "HistoryFixture.h"
 
 namespace {

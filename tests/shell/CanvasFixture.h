@@ -46,9 +46,17 @@ class CanvasFixture : public MainWindowFixture {
   template <typename T>
   std::vector<T*> SurfaceChildren() const {
     std::vector<T*> out;
-    for (QObject* o : doc->Surface()->children())
-      if (auto* t = qobject_cast<T*>(o)) out.push_back(t);
+    for (TCustomControl* c : doc->Surface()->Controls())
+      if (auto* t = dynamic_cast<T*>(c)) out.push_back(t);
     return out;
+  }
+
+  // The control holding the document's focus (a selection frame), if any.
+  TCustomControl* FocusedFrame() const { return focus::FocusedControl(doc); }
+  // A control's place among everything on the canvas, bottom first.
+  ptrdiff_t StackPlace(const TCustomControl* c) const {
+    const std::vector<TCustomControl*> all = doc->Surface()->Controls();
+    return std::find(all.begin(), all.end(), c) - all.begin();
   }
 
   TwinKedrinFile* doc = nullptr;

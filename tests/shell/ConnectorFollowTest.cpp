@@ -7,7 +7,7 @@
 #include <QUndoStack>
 
 #include "ArrangeSelection.h"
-#include "DocumentFigures.h"
+#include "Diagram.h"
 #include "ConnectorOptions.h"
 #include "HistoryFixture.h"
 

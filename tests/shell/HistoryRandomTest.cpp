@@ -50,17 +50,17 @@ class HistoryRandom : public HistoryFixture {
     }
   }
   // The selection's frame on top of everything: a group frame, else a single one.
-  QWidget* SelectionFrame() {
-    QWidget* frame = nullptr;
-    for (QObject* o : doc->Surface()->children()) {
-      if (auto* g = qobject_cast<TSizerList*>(o); g && !g->Releasing()) return g;
-      if (auto* s = qobject_cast<TSizer*>(o); s && !s->Releasing() && s->SelectStatus() == ssSingleSelect) frame = s;
+  TCustomControl* SelectionFrame() {
+    TCustomControl* frame = nullptr;
+    for (TCustomControl* c : doc->Surface()->Overlay().Ordered()) {
+      if (auto* g = dynamic_cast<TSizerList*>(c); g && !g->Releasing()) return g;
+      if (auto* s = dynamic_cast<TSizer*>(c); s && !s->Releasing() && s->SelectStatus() == ssSingleSelect) frame = s;
     }
     return frame;
   }
   void DragSelection(bool handle) {
     SelectOneOrSome();
-    QWidget* frame = SelectionFrame();
+    TCustomControl* frame = SelectionFrame();
     if (!frame) return;
     const QRect r = frame->geometry();
     if (!QRect(QPoint(8, 8), doc->scbKedrin->viewport()->size() - QSize(16, 16)).contains(r)) return;

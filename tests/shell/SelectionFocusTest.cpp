@@ -32,10 +32,9 @@ TEST_P(SelectionFocus, OtherButtonOnAnotherFigureKeepsAGroupAndItsMenuActsOnIt) 
   doc->BringToFront1->trigger();
   EXPECT_EQ(doc->Figures(), (std::vector<TCustomKDTool*>{c, a, b}));
   // The handles stay above the figures they mark.
-  const QObjectList& children = doc->Surface()->children();
   for (TSizerList* group : SurfaceChildren<TSizerList>()) {
-    EXPECT_GT(children.indexOf(group), children.indexOf(a));
-    EXPECT_GT(children.indexOf(group), children.indexOf(b));
+    EXPECT_GT(StackPlace(group), StackPlace(a));
+    EXPECT_GT(StackPlace(group), StackPlace(b));
   }
   doc->SendToBack1->trigger();
   EXPECT_EQ(doc->Figures(), (std::vector<TCustomKDTool*>{b, a, c}));
@@ -62,11 +61,12 @@ class TabKeepsSelection : public SelectionFocus {};
 
 TEST_F(TabKeepsSelection, TabAndShiftTabLeaveTheFocusOnASingleFrame) {
   ClickFigure(a);
-  QWidget* frame = QApplication::focusWidget();
-  ASSERT_NE(qobject_cast<TSizer*>(frame), nullptr);
+  TCustomControl* frame = FocusedFrame();
+  ASSERT_NE(dynamic_cast<TSizer*>(frame), nullptr);
   Key(Qt::Key_Tab);
   Key(Qt::Key_Backtab, Qt::ShiftModifier);
-  EXPECT_EQ(QApplication::focusWidget(), frame);
+  EXPECT_EQ(FocusedFrame(), frame);
+  EXPECT_TRUE(frame->hasFocus());
   EXPECT_TRUE(a->HaveFocused());
   Key(Qt::Key_Down);
   EXPECT_EQ(a->geometry(), QRect(100, 150, 60, 40));
@@ -75,7 +75,7 @@ TEST_F(TabKeepsSelection, TabAndShiftTabLeaveTheFocusOnASingleFrame) {
 TEST_F(TabKeepsSelection, TabLeavesTheFocusOnAGroup) {
   BandAround({a, b});
   Key(Qt::Key_Tab);
-  EXPECT_NE(qobject_cast<TSizerList*>(QApplication::focusWidget()), nullptr);
+  EXPECT_NE(dynamic_cast<TSizerList*>(FocusedFrame()), nullptr);
   Key(Qt::Key_Right);  // the group step is 30
   EXPECT_EQ(a->geometry(), QRect(130, 100, 60, 40));
   EXPECT_EQ(b->geometry(), QRect(230, 100, 60, 40));

@@ -1,6 +1,6 @@
 #pragma once
 #include "DocumentCommand.h"
-#include "DocumentFigures.h"
+#include "Diagram.h"
 
 // Figures coming onto the canvas (drawn, pasted) or leaving it (Delete, Cut). Holds the records
 // of those figures with their places in the stacking order, and nothing else of the diagram.
@@ -9,7 +9,7 @@ class FigureSetCommand : public DocumentCommand {
   enum class Direction { Add, Remove };
 
   // text: what the Edit menu calls the step ("Paste 3 Figures").
-  FigureSetCommand(DocumentFigures& figures, Direction direction, std::vector<DocumentFigures::Placed> placed,
+  FigureSetCommand(Diagram& figures, Direction direction, std::vector<Diagram::Placed> placed,
                    const QString& text);
 
   void undo() override;
@@ -22,8 +22,8 @@ class FigureSetCommand : public DocumentCommand {
   void Bring();
   void TakeAway();
 
-  DocumentFigures& figures_;
+  Diagram& figures_;
   Direction direction_;
-  std::vector<DocumentFigures::Placed> placed_;
+  std::vector<Diagram::Placed> placed_;
   bool done_ = true;  // pushed after the change was made: the first redo has nothing to do
 };

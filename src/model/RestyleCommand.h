@@ -5,7 +5,7 @@
 #include "DocumentCommand.h"
 #include "FigureStyle.h"
 
-class DocumentFigures;
+class Diagram;
 
 // A style control applied to the selection: each restyled figure's style before and after.
 // The keystrokes of one editing burst in the caption box merge into one step.
@@ -16,7 +16,7 @@ class RestyleCommand : public DocumentCommand {
     TFigureStyle before, after;
   };
   // burst: the caption box's editing burst this change belongs to, or 0 for any other control.
-  RestyleCommand(DocumentFigures& figures, TStyleItem item, std::vector<Change> changes, int burst);
+  RestyleCommand(Diagram& figures, TStyleItem item, std::vector<Change> changes, int burst);
 
   void undo() override;
   std::vector<uint64_t> Touched() const override;
@@ -27,7 +27,7 @@ class RestyleCommand : public DocumentCommand {
  private:
   void Apply(bool after);
 
-  DocumentFigures& figures_;
+  Diagram& figures_;
   std::vector<Change> changes_;
   int burst_;
   bool done_ = true;

@@ -6,26 +6,16 @@
 #include "ConnectorOptions.h"
 #include "DocumentCommand.h"
 #include "CustomKDTool.h"
-#include "FigurePressRouter.h"
 #include "FigureSetCommand.h"
-#include "MoveSizeTracker.h"
-#include "TwinKedrinFile.h"
 
 namespace {
 // At least the last thousand steps; each holds only what it changed.
 constexpr int kUndoLimit = 1000;
 
-// Every drag step of a selection frame reaches the history of the document it lies on.
-void FollowDragStep(TCustomControl* control) {
-  if (auto* document = dynamic_cast<TwinKedrinFile*>(TEditListener::Of(control))) document->History().FollowStep();
-}
 }  // namespace
 
-DocumentHistory::DocumentHistory(TwinKedrinFile& document)
-    : document_(document), figures_(document), digest_(document, figures_) {
+DocumentHistory::DocumentHistory(Diagram& figures) : figures_(figures), digest_(figures_) {
   stack_.setUndoLimit(kUndoLimit);
-  MoveSizeTracker::SetStepObserver(FollowDragStep);
-  FigurePressRouter::Install(document);
   QObject::connect(&stack_, &QUndoStack::indexChanged, &stack_, [this](int index) { IndexChanged(index); });
   savedDigest_ = digest_.Current();
 }
@@ -58,7 +48,7 @@ void DocumentHistory::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& t
   if (kind == TEditKind::Delete) open.placed = figures_.Snapshot(targets);
   const bool moves = kind == TEditKind::Move || kind == TEditKind::Resize || kind == TEditKind::Nudge;
   if (moves && ConnectorOptions::Instance().KeepAttached()) {
-    open.following = ConnectorFollowing::Find(targets);
+    open.following = ConnectorFollowing::Find(figures_, targets);
     if (open.following) {
       const std::vector<TCustomKDTool*>& followers = open.following->Followers();
       open.followerIds = figures_.IdsOf(followers);
@@ -74,8 +64,8 @@ void DocumentHistory::End() {
   Open open = std::move(*open_);
   open_.reset();
   if (open.kind == TEditKind::Delete) {
-    std::vector<DocumentFigures::Placed> gone;
-    for (DocumentFigures::Placed& p : open.placed)
+    std::vector<Diagram::Placed> gone;
+    for (Diagram::Placed& p : open.placed)
       if (!figures_.Find(p.id)) gone.push_back(std::move(p));
     if (gone.empty()) return;
     const QString text = CountedText(open.label.isEmpty() ? "Delete" : open.label.toLatin1().constData(), gone.size());

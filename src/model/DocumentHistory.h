@@ -9,25 +9,24 @@
 
 #include "ConnectorFollowing.h"
 #include "ContentDigest.h"
-#include "DocumentFigures.h"
+#include "Diagram.h"
 #include "EditListener.h"
 
-class TwinKedrinFile;
 
-// The history of one document: its undo stack, and the recording of every change made to its
+// The history of one diagram: its undo stack, and the recording of every change made to its
 // figures, whether through the selection frames (drags, handles, keys) or by the document's own
 // commands (draw, paste, cut, restyle, restack). Each user action becomes one step that holds only
 // what it changed. The document is modified exactly when what a save would write differs from the
 // saved state.
 class DocumentHistory {
  public:
-  explicit DocumentHistory(TwinKedrinFile& document);
+  explicit DocumentHistory(Diagram& figures);
   ~DocumentHistory();
   DocumentHistory(const DocumentHistory&) = delete;
   DocumentHistory& operator=(const DocumentHistory&) = delete;
 
   QUndoStack& Stack() { return stack_; }
-  DocumentFigures& Figures() { return figures_; }
+  Diagram& Figures() { return figures_; }
 
   // An edit by a frame or a document command: what the figures are like before it...
   void Begin(TEditKind kind, const std::vector<TCustomKDTool*>& targets, const QString& label = {});
@@ -60,7 +59,7 @@ class DocumentHistory {
     QString label;
     std::vector<uint64_t> ids;
     std::vector<QRect> bounds;
-    std::vector<DocumentFigures::Placed> placed;  // Delete only
+    std::vector<Diagram::Placed> placed;  // Delete only
     std::unique_ptr<ConnectorFollowing> following;  // Move, Resize and Nudge only
     std::vector<uint64_t> followerIds;
     std::vector<FollowerShape> followersBefore;
@@ -71,8 +70,7 @@ class DocumentHistory {
   // A step is about to be done or undone: the fingerprints of its figures go stale.
   void ForgetTouched(const QUndoCommand* command);
 
-  TwinKedrinFile& document_;
-  DocumentFigures figures_;
+  Diagram& figures_;
   QUndoStack stack_;
   ContentDigest digest_;
   uint64_t savedDigest_ = 0;

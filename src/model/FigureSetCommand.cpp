@@ -1,7 +1,7 @@
 #include "FigureSetCommand.h"
 
-FigureSetCommand::FigureSetCommand(DocumentFigures& figures, Direction direction,
-                                   std::vector<DocumentFigures::Placed> placed, const QString& text)
+FigureSetCommand::FigureSetCommand(Diagram& figures, Direction direction,
+                                   std::vector<Diagram::Placed> placed, const QString& text)
     : figures_(figures), direction_(direction), placed_(std::move(placed)) {
   setText(text);
 }
@@ -25,12 +25,12 @@ void FigureSetCommand::Bring() { figures_.Select(figures_.Recreate(placed_)); }
 void FigureSetCommand::TakeAway() {
   std::vector<uint64_t> ids;
   ids.reserve(placed_.size());
-  for (const DocumentFigures::Placed& p : placed_) ids.push_back(p.id);
+  for (const Diagram::Placed& p : placed_) ids.push_back(p.id);
   figures_.Remove(ids);
 }
 
 std::vector<uint64_t> FigureSetCommand::Touched() const {
   std::vector<uint64_t> ids;
-  for (const DocumentFigures::Placed& p : placed_) ids.push_back(p.id);
+  for (const Diagram::Placed& p : placed_) ids.push_back(p.id);
   return ids;
 }

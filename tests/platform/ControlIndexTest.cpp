@@ -1,36 +1,36 @@
 #include <gtest/gtest.h>
 
-#include <QWidget>
 #include <memory>
 #include <random>
 
-#include "ChildIndex.h"
+#include "Control.h"
+#include "ControlIndex.h"
 
 namespace {
 
 struct Indexed : testing::Test {
-  ChildIndex index;
-  std::vector<std::unique_ptr<QWidget>> widgets;
+  ControlIndex index;
+  std::vector<std::unique_ptr<TCustomControl>> widgets;
 
-  QWidget* Add(const QRect& bounds) {
-    widgets.push_back(std::make_unique<QWidget>());
+  TCustomControl* Add(const QRect& bounds) {
+    widgets.push_back(std::make_unique<TCustomControl>());
     index.Insert(widgets.back().get(), bounds);
     return widgets.back().get();
   }
-  std::vector<QWidget*> Meeting(const QRect& area) const {
-    std::vector<QWidget*> out;
-    index.ChildrenIntersecting(area, out);
+  std::vector<TCustomControl*> Meeting(const QRect& area) const {
+    std::vector<TCustomControl*> out;
+    index.Intersecting(area, out);
     return out;
   }
 };
 
-using V = std::vector<QWidget*>;
+using V = std::vector<TCustomControl*>;
 
 TEST_F(Indexed, RectangleQueryFindsEachChildOnceInIndexOrder) {
-  QWidget* small = Add({0, 0, 10, 10});
-  QWidget* wide = Add({100, 0, 200, 50});         // four 64-pixel cells across
-  QWidget* negative = Add({-70, -70, 10, 10});
-  QWidget* large = Add({0, 0, 5000, 5000});       // too many cells: checked on every query
+  TCustomControl* small = Add({0, 0, 10, 10});
+  TCustomControl* wide = Add({100, 0, 200, 50});         // four 64-pixel cells across
+  TCustomControl* negative = Add({-70, -70, 10, 10});
+  TCustomControl* large = Add({0, 0, 5000, 5000});       // too many cells: checked on every query
   Add({20, 20, 0, 0});                            // no area
 
   EXPECT_EQ(Meeting({5, 5, 1, 1}), (V{small, large}));
@@ -47,16 +47,16 @@ TEST_F(Indexed, RectangleQueryFindsEachChildOnceInIndexOrder) {
 }
 
 TEST_F(Indexed, RectangleQueryFollowsUpdatesAndRemovals) {
-  QWidget* a = Add({0, 0, 10, 10});
-  QWidget* b = Add({100, 0, 200, 50});
+  TCustomControl* a = Add({0, 0, 10, 10});
+  TCustomControl* b = Add({100, 0, 200, 50});
   index.Update(b, {-200, 0, 10, 10});
   EXPECT_EQ(Meeting({99, 0, 2, 1}), (V{}));
   EXPECT_EQ(Meeting({-200, 0, 1, 1}), (V{b}));
   index.Remove(a);
   EXPECT_EQ(Meeting({0, 0, 10, 10}), (V{}));
   // Point queries are unchanged.
-  std::vector<QWidget*> at;
-  index.ChildrenContaining({-191, 9}, at);
+  std::vector<TCustomControl*> at;
+  index.Containing({-191, 9}, at);
   EXPECT_EQ(at, (V{b}));
 }
 

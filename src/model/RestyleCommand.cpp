@@ -1,10 +1,10 @@
 #include "RestyleCommand.h"
 
 #include "CustomKDTool.h"
-#include "DocumentFigures.h"
+#include "Diagram.h"
 #include "UndoIds.h"
 
-RestyleCommand::RestyleCommand(DocumentFigures& figures, TStyleItem item, std::vector<Change> changes, int burst)
+RestyleCommand::RestyleCommand(Diagram& figures, TStyleItem item, std::vector<Change> changes, int burst)
     : figures_(figures), changes_(std::move(changes)), burst_(burst) {
   setText(QString::fromLatin1(StyleItemName(item)));
 }

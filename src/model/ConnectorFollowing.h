@@ -9,7 +9,7 @@
 #include "Figure.h"
 #include "ShapeTypes.h"
 
-class QWidget;
+class Diagram;
 class TCustomKDTool;
 
 // What following may change of a line, arrow or label: its box and, for lines and arrows, the
@@ -28,12 +28,15 @@ void ApplyShape(TCustomKDTool& figure, const FollowerShape& shape);
 // pixels, its place in the stacking order).
 connectors::Figure DescribeFigure(const TCustomKDTool& figure, int stacking);
 
-// The lines, arrows and labels that follow one move or resize of figures on a canvas: found when
+// The diagram's figures in a box, described, for the connector arithmetic's queries.
+connectors::FigureQuery QueryOf(const Diagram& diagram);
+
+// The lines, arrows and labels that follow one move or resize of figures of a diagram: found when
 // it starts, put in place after every step of it.
 class ConnectorFollowing {
  public:
   // What follows the targets; none when nothing does.
-  static std::unique_ptr<ConnectorFollowing> Find(const std::vector<TCustomKDTool*>& targets);
+  static std::unique_ptr<ConnectorFollowing> Find(const Diagram& diagram, const std::vector<TCustomKDTool*>& targets);
 
   // Puts every follower where the targets' present boxes put it.
   void Step();

@@ -1,7 +1,7 @@
 #include "RestackCommand.h"
 
-RestackCommand::RestackCommand(DocumentFigures& figures, std::vector<DocumentFigures::Move> before,
-                               std::vector<DocumentFigures::Move> after, const QString& text)
+RestackCommand::RestackCommand(Diagram& figures, std::vector<Diagram::Move> before,
+                               std::vector<Diagram::Move> after, const QString& text)
     : figures_(figures), before_(std::move(before)), after_(std::move(after)) {
   setText(text);
 }
@@ -16,10 +16,10 @@ void RestackCommand::redo() {
   Apply(after_);
 }
 
-void RestackCommand::Apply(const std::vector<DocumentFigures::Move>& places) {
+void RestackCommand::Apply(const std::vector<Diagram::Move>& places) {
   figures_.Restack(places);
   std::vector<uint64_t> ids;
-  for (const DocumentFigures::Move& m : places) ids.push_back(m.id);
+  for (const Diagram::Move& m : places) ids.push_back(m.id);
   figures_.Select(figures_.Find(ids));
 }
 

@@ -6,7 +6,7 @@
 #include "ConnectorFollowing.h"
 #include "DocumentCommand.h"
 
-class DocumentFigures;
+class Diagram;
 
 // A move or resize of figures: a drag of a frame's body or handle, or arrow-key nudges.
 // Holds each figure's bounds before and after. Consecutive nudges of the same figures merge
@@ -24,9 +24,9 @@ class BoundsCommand : public DocumentCommand {
   };
   enum class Kind { Move, Resize, Nudge };
 
-  BoundsCommand(DocumentFigures& figures, Kind kind, std::vector<Change> changes);
+  BoundsCommand(Diagram& figures, Kind kind, std::vector<Change> changes);
   // A move or resize made by a command that names its own step ("Align Left").
-  BoundsCommand(DocumentFigures& figures, std::vector<Change> changes, const QString& text);
+  BoundsCommand(Diagram& figures, std::vector<Change> changes, const QString& text);
 
   void undo() override;
   std::vector<uint64_t> Touched() const override;
@@ -42,7 +42,7 @@ class BoundsCommand : public DocumentCommand {
  private:
   void Apply(bool after);
 
-  DocumentFigures& figures_;
+  Diagram& figures_;
   Kind kind_;
   std::vector<Change> changes_;
   std::vector<FollowerChange> followers_;

@@ -1,22 +1,22 @@
 #pragma once
 #include "DocumentCommand.h"
-#include "DocumentFigures.h"
+#include "Diagram.h"
 
 // BringToFront or SendToBack: the places of the figures that moved in the stacking order,
 // before and after.
 class RestackCommand : public DocumentCommand {
  public:
-  RestackCommand(DocumentFigures& figures, std::vector<DocumentFigures::Move> before,
-                 std::vector<DocumentFigures::Move> after, const QString& text);
+  RestackCommand(Diagram& figures, std::vector<Diagram::Move> before,
+                 std::vector<Diagram::Move> after, const QString& text);
 
   void undo() override;
   std::vector<uint64_t> Touched() const override;
   void redo() override;
 
  private:
-  void Apply(const std::vector<DocumentFigures::Move>& places);
+  void Apply(const std::vector<Diagram::Move>& places);
 
-  DocumentFigures& figures_;
-  std::vector<DocumentFigures::Move> before_, after_;
+  Diagram& figures_;
+  std::vector<Diagram::Move> before_, after_;
   bool done_ = true;
 };

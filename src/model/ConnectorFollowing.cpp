@@ -1,10 +1,8 @@
 #include "ConnectorFollowing.h"
 
-#include <QWidget>
-
 #include "AttachmentFinder.h"
-#include "ChildIndex.h"
 #include "CustomKDTool.h"
+#include "Diagram.h"
 #include "Follow.h"
 #include "KDTools.h"
 
@@ -63,29 +61,22 @@ Figure DescribeFigure(const TCustomKDTool& figure, int stacking) {
   return Figure{&figure, KindOf(figure), s.box, s.direction, s.heads, stacking};
 }
 
-std::unique_ptr<ConnectorFollowing> ConnectorFollowing::Find(const std::vector<TCustomKDTool*>& targets) {
+connectors::FigureQuery QueryOf(const Diagram& diagram) {
+  return [&diagram](const QRect& area, std::vector<Figure>& out) {
+    std::vector<TCustomKDTool*> hits;
+    diagram.FiguresIn(area, hits);
+    for (TCustomKDTool* f : hits)
+      if (!f->isHidden()) out.push_back(DescribeFigure(*f, diagram.StackIndexOf(f)));
+  };
+}
+
+std::unique_ptr<ConnectorFollowing> ConnectorFollowing::Find(const Diagram& diagram,
+                                                             const std::vector<TCustomKDTool*>& targets) {
   if (targets.empty()) return nullptr;
-  QWidget* surface = targets.front()->parentWidget();
-  ChildIndex* index = surface ? ChildIndex::Of(surface) : nullptr;
-  if (!index) return nullptr;
-  // Stacking from one walk over the children, then one index query per moving figure.
-  QHash<const QObject*, int> stacking;
-  const QObjectList& children = surface->children();
-  stacking.reserve(children.size());
-  for (int i = 0; i < children.size(); ++i) stacking.insert(children[i], i);
   std::vector<Figure> moving;
   moving.reserve(targets.size());
-  for (const TCustomKDTool* f : targets) moving.push_back(DescribeFigure(*f, stacking.value(f)));
-  std::vector<QWidget*> hits;
-  const connectors::FigureQuery query = [&](const QRect& area, std::vector<Figure>& out) {
-    hits.clear();
-    index->ChildrenIntersecting(area, hits);
-    for (QWidget* w : hits) {
-      auto* f = qobject_cast<const TCustomKDTool*>(w);
-      if (f && !f->isHidden()) out.push_back(DescribeFigure(*f, stacking.value(f)));
-    }
-  };
-  connectors::Attachments found = connectors::FindAttachments(moving, query);
+  for (const TCustomKDTool* f : targets) moving.push_back(DescribeFigure(*f, diagram.StackIndexOf(f)));
+  connectors::Attachments found = connectors::FindAttachments(moving, QueryOf(diagram));
   if (found.empty()) return nullptr;
   return std::unique_ptr<ConnectorFollowing>(new ConnectorFollowing(std::move(found)));
 }
@@ -98,8 +89,6 @@ ConnectorFollowing::ConnectorFollowing(connectors::Attachments found) : found_(s
 
 
 void ConnectorFollowing::Step() {
-  // New outlines hold back Qt's own repaints per figure (SetWindowRgn); the moves are repainted
-  // through the canvas's gathered repaint.
   const connectors::Followers now =
       connectors::Follow(found_, [](connectors::FigureId id) { return Widget(id)->BoundsRect(); });
   for (const Figure& c : now.connectors) ApplyShape(*Widget(c.id), {c.box, c.direction, c.heads});

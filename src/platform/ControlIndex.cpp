@@ -1,11 +1,8 @@
-#include "ChildIndex.h"
+#include "ControlIndex.h"
 
-#include <QWidget>
 #include <algorithm>
 
-ChildIndex* ChildIndex::Of(QWidget* parent) { return dynamic_cast<ChildIndex*>(parent); }
-
-void ChildIndex::AddCells(QWidget* child, Entry& entry) {
+void ControlIndex::AddCells(TCustomControl* child, Entry& entry) {
   const QRect& b = entry.bounds;
   if (b.width() <= 0 || b.height() <= 0) {
     entry.cells = QRect();
@@ -24,10 +21,10 @@ void ChildIndex::AddCells(QWidget* child, Entry& entry) {
     for (int cx = x0; cx <= x1; ++cx) cells_[Key(cx, cy)].push_back(slot);
 }
 
-void ChildIndex::RemoveCells(const QObject* child, const Entry& entry) {
+void ControlIndex::RemoveCells(const TCustomControl* child, const Entry& entry) {
   auto erase = [child](std::vector<Slot>& v) {
     auto it = std::find_if(v.begin(), v.end(),
-                           [child](const Slot& s) { return static_cast<const QObject*>(s.widget) == child; });
+                           [child](const Slot& s) { return s.control == child; });
     if (it != v.end()) {
       *it = v.back();
       v.pop_back();
@@ -48,62 +45,69 @@ void ChildIndex::RemoveCells(const QObject* child, const Entry& entry) {
   }
 }
 
-void ChildIndex::Insert(QWidget* child, const QRect& bounds) {
-  if (entries_.contains(child)) {
+void ControlIndex::Insert(TCustomControl* child, const QRect& bounds) {
+  if (entries_.count(child)) {
     Update(child, bounds);
     return;
   }
   Entry e{bounds, QRect(), nextSequence_++};
   AddCells(child, e);
-  entries_.insert(child, e);
+  entries_.emplace(child, e);
 }
 
-void ChildIndex::Update(QWidget* child, const QRect& bounds) {
+void ControlIndex::Update(TCustomControl* child, const QRect& bounds) {
   auto it = entries_.find(child);
   if (it == entries_.end()) {
     Insert(child, bounds);
     return;
   }
-  if (it->bounds == bounds) return;
-  RemoveCells(child, *it);
-  it->bounds = bounds;
-  AddCells(child, *it);
+  Entry& e = it->second;
+  if (e.bounds == bounds) return;
+  RemoveCells(child, e);
+  e.bounds = bounds;
+  AddCells(child, e);
 }
 
-void ChildIndex::Remove(const QObject* child) {
+void ControlIndex::Remove(const TCustomControl* child) {
   auto it = entries_.find(child);
   if (it == entries_.end()) return;
-  RemoveCells(child, *it);
+  RemoveCells(child, it->second);
   entries_.erase(it);
 }
 
-void ChildIndex::ChildrenContaining(QPoint p, std::vector<QWidget*>& out) const {
-  std::vector<std::pair<uint64_t, QWidget*>> found;
+void ControlIndex::Clear() {
+  entries_.clear();
+  cells_.clear();
+  large_.clear();
+}
+
+void ControlIndex::Containing(QPoint p, std::vector<TCustomControl*>& out) const {
+  std::vector<std::pair<uint64_t, TCustomControl*>> found;
   auto consider = [&](const Slot& s) {
     const QRect& b = s.bounds;
     if (p.x() >= b.left() && p.x() < b.left() + b.width() && p.y() >= b.top() &&
         p.y() < b.top() + b.height())
-      found.emplace_back(s.sequence, s.widget);
+      found.emplace_back(s.sequence, s.control);
   };
   auto it = cells_.find(Key(p.x() >> kCellShift, p.y() >> kCellShift));
   if (it != cells_.end())
     for (const Slot& s : it->second) consider(s);
   for (const Slot& s : large_) consider(s);
   if (found.size() > 1) std::sort(found.begin(), found.end());
-  for (auto& [seq, w] : found) out.push_back(w);
+  for (auto& [seq, c] : found) out.push_back(c);
 }
 
-void ChildIndex::ChildrenIntersecting(const QRect& area, std::vector<QWidget*>& out) const {
+void ControlIndex::Intersecting(const QRect& area, std::vector<TCustomControl*>& out) const {
   if (area.width() <= 0 || area.height() <= 0) return;
   const int64_t ax0 = area.left(), ay0 = area.top();
   const int64_t ax1 = ax0 + area.width(), ay1 = ay0 + area.height();
-  std::vector<std::pair<uint64_t, QWidget*>>& found = found_;
+  std::vector<std::pair<uint64_t, TCustomControl*>>& found = found_;
   found.clear();
   auto consider = [&](const Slot& s) {
     const QRect& b = s.bounds;
     if (b.left() < ax1 && ax0 < int64_t{b.left()} + b.width() && b.top() < ay1 &&
         ay0 < int64_t{b.top()} + b.height())
-      found.emplace_back(s.sequence, s.widget);
+      found.emplace_back(s.sequence, s.control);
   };
   const int x0 = area.left() >> kCellShift, y0 = area.top() >> kCellShift;
   const int x1 = static_cast<int>((ax1 - 1) >> kCellShift), y1 = static_cast<int>((ay1 - 1) >> kCellShift);
@@ -124,5 +128,5 @@ void ChildIndex::ChildrenIntersecting(const QRect& area, std::vector<QWidget*>& 
   // A child spanning several cells is met once per cell.
   std::sort(found.begin(), found.end());
   found.erase(std::unique(found.begin(), found.end()), found.end());
-  for (auto& [seq, w] : found) out.push_back(w);
+  for (auto& [seq, c] : found) out.push_back(c);
 }

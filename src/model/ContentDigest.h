@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-class DocumentFigures;
-class TwinKedrinFile;
+class Diagram;
 
 // A fingerprint of what a save would write, leaving aside which figures are selected: each
 // figure's record is hashed once and the hash kept until a step changes that figure; the hashes
@@ -13,14 +12,13 @@ class TwinKedrinFile;
 // history got there (a move and the opposite move are two steps, but no change).
 class ContentDigest {
  public:
-  ContentDigest(TwinKedrinFile& document, DocumentFigures& figures);
+  explicit ContentDigest(Diagram& figures);
 
   void Forget(const std::vector<uint64_t>& ids);
   void ForgetAll() { hashes_.clear(); }
   uint64_t Current();
 
  private:
-  TwinKedrinFile& document_;
-  DocumentFigures& figures_;
+  Diagram& figures_;
   QHash<uint64_t, uint64_t> hashes_;
 };

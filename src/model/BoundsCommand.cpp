@@ -1,7 +1,7 @@
 #include "BoundsCommand.h"
 
 #include "CustomKDTool.h"
-#include "DocumentFigures.h"
+#include "Diagram.h"
 #include "UndoIds.h"
 
 QString CountedText(const char* verb, size_t count) {
@@ -14,12 +14,12 @@ namespace {
 const char* VerbOf(BoundsCommand::Kind kind) { return kind == BoundsCommand::Kind::Resize ? "Resize" : "Move"; }
 }  // namespace
 
-BoundsCommand::BoundsCommand(DocumentFigures& figures, Kind kind, std::vector<Change> changes)
+BoundsCommand::BoundsCommand(Diagram& figures, Kind kind, std::vector<Change> changes)
     : figures_(figures), kind_(kind), changes_(std::move(changes)) {
   setText(CountedText(VerbOf(kind), changes_.size()));
 }
 
-BoundsCommand::BoundsCommand(DocumentFigures& figures, std::vector<Change> changes, const QString& text)
+BoundsCommand::BoundsCommand(Diagram& figures, std::vector<Change> changes, const QString& text)
     : figures_(figures), kind_(Kind::Move), changes_(std::move(changes)) {
   setText(text);
 }
