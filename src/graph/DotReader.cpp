@@ -220,6 +220,9 @@ class Reader {
 
 ParseResult ReadDot(std::string_view text) {
   graphviz::Session session;
+  // As Graphviz's own programs do (gvContext): a node's label defaults to its name, so that a
+  // node without one reads as named even where another node declares a label.
+  agattr(nullptr, AGNODE, const_cast<char*>("label"), const_cast<char*>("\\N"));
   const std::string source(text);  // Graphviz reads a NUL-terminated copy
   Agraph_t* g = agmemread(source.c_str());
   ParseResult result;

@@ -126,8 +126,6 @@ std::string DecodeText(std::string_view written) {
     if (i > 0) out += '\n';
     out += DecodeEntities(Trim(lines[i]));
   }
-  // A text that is only blank lines is empty.
-  if (std::all_of(out.begin(), out.end(), [](char c) { return c == '\n'; })) out.clear();
   return out;
 }
 
