@@ -366,8 +366,9 @@ class Reader {
         throw SyntaxError(scan_.offset(), std::string("expected a link, '&' or the end of the statement, found '") +
                                               scan_.peek() + "'");
       std::vector<int> to = vertexGroup("after the link");
-      if (link.otherHead) warn(at, "circle and cross ends of links are drawn as arrow heads");
-      if (link.startHead) warn(at, "a link with heads at both ends is drawn with one head, at its target");
+      if (link.otherHead || link.startHead)
+        warn(at, link.startHead ? "a link with marks at both ends is drawn with one arrow head, at its target"
+                                : "circle and cross ends of links are drawn as arrow heads");
       if (link.invisible) warn(at, "an invisible link ('~~~') is skipped");
       for (int a : from)
         for (int b : to) edges_.push_back(PendingEdge{a, b, link, scan_.lineOf(at), std::nullopt});
