@@ -72,12 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<DotCase>& info) { return std::string(info.param.name); });
 
 TEST(DotReadTest, SizesInInchesBecomePixels) {
-  const graph::ParseResult r = graph::ReadDot("digraph { a [width=2, height=0.5]; b [width=\"1.375\"]; c }");
+  const graph::ParseResult r = graph::ReadDot("digraph { a [width=2, height=0.5]; b [width=\"1.375\", height=0.4]; c }");
   ASSERT_TRUE(r.ok());
   EXPECT_EQ(r.graph->nodes[0].width, 144);
   EXPECT_EQ(r.graph->nodes[0].height, 36);
   EXPECT_EQ(r.graph->nodes[1].width, 99);
-  EXPECT_EQ(r.graph->nodes[1].height, 0);
+  EXPECT_EQ(r.graph->nodes[1].height, 29);  // 28.8 points, to the nearest pixel
   EXPECT_EQ(r.graph->nodes[2].width, 0);
 }
 
