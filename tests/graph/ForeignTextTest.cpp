@@ -109,6 +109,21 @@ TEST(MermaidDocumentationTest, ExamplesReadAsDrawn) {
             "d:end:The dog in the hog | a->b |edge label|, c->d |Bold **edge label**|");
 }
 
+// Text cut off anywhere (a half-saved file, a partial paste) reads or fails with a place, never
+// crashes or hangs.
+TEST(MermaidDocumentationTest, EveryPrefixReadsOrNamesItsError) {
+  for (const QString& name : QDir(kMermaidDir).entryList({QStringLiteral("*.mmd")}, QDir::Files)) {
+    const std::string text = ReadFile(kMermaidDir + "/" + name);
+    for (size_t length = 0; length <= text.size(); ++length) {
+      const graph::ParseResult r = graph::ReadMermaid(std::string_view(text).substr(0, length));
+      if (r.ok()) continue;
+      ASSERT_TRUE(r.error.has_value()) << name.toStdString() << " cut at " << length;
+      EXPECT_GE(r.error->line, 1);
+      EXPECT_GE(r.error->column, 1);
+    }
+  }
+}
+
 // Graphviz's gc counts nodes and edges of the first graph of a text; empty when gc is missing.
 std::optional<std::pair<size_t, size_t>> GcCounts(const QString& gc, const QByteArray& text) {
   QProcess process;
