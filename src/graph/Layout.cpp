@@ -51,6 +51,19 @@ std::string EscapedLabel(const std::string& text) {
   return out;
 }
 
+// One Graphviz context for the life of the process, used under the session's lock. Graphviz 2.42's
+// text layout plugin keeps a pointer into the context's font names across contexts, so a context
+// made and freed per layout reads freed memory at the next layout with edge labels.
+GVC_t* Context() {
+  static const struct Holder {
+    GVC_t* gvc = gvContext();
+    ~Holder() {
+      if (gvc) gvFreeContext(gvc);
+    }
+  } holder;
+  return holder.gvc;
+}
+
 char* Str(const char* s) { return const_cast<char*>(s); }
 
 // What Layout checks before Graphviz sees the graph.
@@ -95,7 +108,7 @@ LayoutResult Layout(const Graph& graph, Direction direction, const LayoutOptions
   if (!result.ok()) return result;
 
   graphviz::Session session;
-  std::unique_ptr<GVC_t, int (*)(GVC_t*)> gvc(gvContext(), gvFreeContext);
+  GVC_t* gvc = Context();
   if (!gvc) {
     result.error = "Graphviz could not start";
     return result;
@@ -116,7 +129,7 @@ LayoutResult Layout(const Graph& graph, Direction direction, const LayoutOptions
     GVC_t* gvc;
     Agraph_t* g;
     ~LayoutData() { gvFreeLayout(gvc, g); }
-  } layoutData{gvc.get(), g.get()};
+  } layoutData{gvc, g.get()};
   Agsym_t* shapeSym = agattr(g.get(), AGNODE, Str("shape"), Str("box"));
   Agsym_t* widthSym = agattr(g.get(), AGNODE, Str("width"), Str("0.75"));
   Agsym_t* heightSym = agattr(g.get(), AGNODE, Str("height"), Str("0.5"));
@@ -147,7 +160,7 @@ LayoutResult Layout(const Graph& graph, Direction direction, const LayoutOptions
     edges.push_back(e);
   }
 
-  if (gvLayout(gvc.get(), g.get(), options.engine.c_str()) != 0) {
+  if (gvLayout(gvc, g.get(), options.engine.c_str()) != 0) {
     const std::vector<std::string> errors = session.errors();
     result.error = errors.empty() ? "Graphviz could not lay the graph out with '" + options.engine + "'" : errors.front();
     return result;
