@@ -124,8 +124,9 @@ class Reader {
     const std::string_view word = scan_.peekWord();
     if (word != "flowchart" && word != "graph") {
       if (scan_.atEnd()) throw SyntaxError(at, "the text holds no flowchart: expected 'flowchart' or 'graph'");
-      const std::string found(scan_.text().substr(at, std::min<size_t>(scan_.restOfLine().size(), 40)));
-      throw SyntaxError(at, "expected 'flowchart' or 'graph', found '" + std::string(Trim(found)) + "'");
+      std::string_view line = scan_.text().substr(at);
+      line = Trim(line.substr(0, std::min<size_t>(line.find('\n'), 40)));
+      throw SyntaxError(at, "expected 'flowchart' or 'graph', found '" + std::string(line) + "'");
     }
     scan_.seek(at + word.size());
     if (scan_.startsWith("-elk")) scan_.seek(scan_.offset() + 4);
