@@ -58,22 +58,36 @@ geom::ArrowStyle FitHead(const Figure& arrow, const geom::ArrowStyle& style) {
   const int64_t length = std::max<int64_t>(lw, int64_t{style.thicknessRate} * lw * std::max(1, style.headLengthRate));
   // No head wider or longer than the box shows whole.
   const int64_t roomy = int64_t{std::max(arrow.box.width(), arrow.box.height())} / lw + 1;
-  geom::ArrowStyle slimmest = style;
+  // Where nothing fits (a shaft shorter than a line width's head), the least that can be drawn.
+  geom::ArrowStyle best{1, 1, style.lineWidth};
+  int64_t bestLength = 0;
   // Beyond a length rate of 64 (under a degree at the tip) a head is a needle either way.
   for (int lengthRate = std::max(1, style.headLengthRate); lengthRate <= 64; ++lengthRate) {
-    const int64_t asLong = std::max<int64_t>(1, (length + lengthRate * lw / 2) / (lengthRate * lw));
+    const int64_t asLong = length / (lengthRate * lw);
+    if (!Fits(arrow, {1, lengthRate, style.lineWidth})) continue;
+    // Even the narrowest head of this shape is longer than the given one: only a needle fits
+    // at this angle, the shortest that does.
+    if (asLong < 1) {
+      if (bestLength > 0) break;
+      return {1, lengthRate, style.lineWidth};
+    }
     int64_t lo = 1, hi = std::min({asLong, int64_t{std::max(1, style.thicknessRate)}, roomy});
-    slimmest = {1, lengthRate, style.lineWidth};
-    if (!Fits(arrow, slimmest)) continue;
     // The widest that fits: a smaller head of the same shape lies within a larger one.
     while (lo < hi) {
       const int64_t mid = (lo + hi + 1) / 2;
       if (Fits(arrow, {static_cast<int>(mid), lengthRate, style.lineWidth})) lo = mid;
       else hi = mid - 1;
     }
-    return {static_cast<int>(lo), lengthRate, style.lineWidth};
+    const geom::ArrowStyle fitted{static_cast<int>(lo), lengthRate, style.lineWidth};
+    // The widest shape whose head keeps half its length; failing that the longest head.
+    const int64_t got = lo * lengthRate * lw;
+    if (2 * got >= length) return fitted;
+    if (got > bestLength) {
+      bestLength = got;
+      best = fitted;
+    }
   }
-  return slimmest;
+  return best;
 }
 
 }  // namespace connectors

@@ -37,9 +37,12 @@ bool HeadInside(const geom::ArrowHead& head, const QRect& box, int lineWidth);
 int ArrowCross(const geom::ArrowStyle& style);
 
 // The style whose head shows whole for the arrow (HeadInside at every end that has a head): the
-// given one when its head does; otherwise the largest head of the same shape that does, or failing
-// that (a diagonal at a shallow angle has room only for a slim head) the largest of the slimmer
-// shapes, a length rate higher at a time, about as long as the given head.
+// given one when its head does; otherwise a head no longer than the given one, of the widest
+// shape (the given length rate or a greater one: a diagonal at a shallow angle has room only for
+// a slim head) that still shows at least half the given length, or failing that the longest that
+// shows. At an angle where only a needle fits, the shortest needle (thickness rate 1) that does,
+// though longer than the given head. Where no head fits (a shaft shorter than a head one line
+// width long) the smallest head: rates 1 and 1.
 geom::ArrowStyle FitHead(const Figure& arrow, const geom::ArrowStyle& style);
 
 }  // namespace connectors
