@@ -50,10 +50,10 @@ StraightConnector RebuildStraight(const Figure& connector, const Figure& tail, c
   Figure f = RunFigure(connector.kind, ends.from, ends.to, drawn);
   const Course before = CourseOf(connector.direction), now = CourseOf(f.direction);
   if (now == before) {
-    f.direction = connector.direction;
     // The thickness across a course that stays, where it holds the head.
     const int kept = now == Course::Horizontal ? connector.box.height() : connector.box.width();
-    if ((now == Course::Horizontal || now == Course::Vertical) && kept > drawn) f = RunFigure(connector.kind, ends.from, ends.to, kept);
+    if ((now == Course::Horizontal || now == Course::Vertical) && kept > drawn)
+      f = RunFigure(connector.kind, ends.from, ends.to, kept);
     f.direction = connector.direction;
   }
   f.id = connector.id;

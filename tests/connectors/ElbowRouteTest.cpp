@@ -186,6 +186,16 @@ TEST(Obstacles, AroundAThirdShape) {
   ExpectRules(r, from, to);
 }
 
+TEST(Obstacles, ARouteMayRunExactlyTheClearanceAway) {
+  const Figure from = Shape(1, kA), to = Shape(2, {0, 200, 100, 50});
+  // A bar between them, x -20 to 120: round its right end 10 pixels out (340 long with its bends,
+  // as round the left end, but the right side comes before the left).
+  Scene s{{Shape(3, {-20, 80, 140, 60})}};
+  const ElbowRoute r = RouteElbow(from, to, s.Query());
+  EXPECT_EQ(r.points, (std::vector<QPoint>{{100, 25}, {130, 25}, {130, 225}, {100, 225}}));
+  EXPECT_TRUE(r.clear);
+}
+
 TEST(Obstacles, ALongWallIsPassedOnTheSecondLook) {
   const Figure from = Shape(1, kA), to = Shape(2, {200, 0, 100, 50});
   // From y -200 to 200: no way round within 60 pixels of the boxes; under it at 210.
@@ -194,6 +204,16 @@ TEST(Obstacles, ALongWallIsPassedOnTheSecondLook) {
   EXPECT_EQ(r.points, (std::vector<QPoint>{{50, 50}, {50, 210}, {250, 210}, {250, 50}}));
   EXPECT_TRUE(r.clear);
   EXPECT_EQ(s.queries, 2);
+}
+
+TEST(Obstacles, AShapeBeyondTheFirstLookIsSeenBeforeARouteRunsThere) {
+  const Figure from = Shape(1, kA), to = Shape(2, {200, 0, 100, 50});
+  // The wall again, and under it, out of the first look's reach (rows up to 110), a shape from row
+  // 200 to 240 across the whole width: the way under is shut, so over the top at -210.
+  Scene s{{Shape(3, {140, -200, 20, 400}), Shape(4, {0, 200, 300, 40})}};
+  const ElbowRoute r = RouteElbow(from, to, s.Query());
+  EXPECT_EQ(r.points, (std::vector<QPoint>{{50, 0}, {50, -210}, {250, -210}, {250, 0}}));
+  EXPECT_TRUE(r.clear);
 }
 
 TEST(Obstacles, AWalledInTargetGetsTheRouteThatIgnoresThem) {

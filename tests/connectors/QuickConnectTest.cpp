@@ -46,6 +46,13 @@ INSTANTIATE_TEST_SUITE_P(
         ButtonsCase{"Zoom50", 0.5, {{{64, 6, 13, 13}, {96, 29, 13, 13}, {64, 51, 13, 13}, {31, 29, 13, 13}}}}),
     [](const testing::TestParamInfo<ButtonsCase>& info) { return std::string(info.param.name); });
 
+TEST(QuickButtons, AnOddFrameCentresAsTheSideHandlesDo) {
+  // 80 x 41: the frame (98, 48) 84 x 45, its side handles' middle row 48 + 45 / 2 = 70.
+  const std::array<QRect, 4> b = QuickButtons({100, 50, 80, 41}, 1.0);
+  EXPECT_EQ(b[1], QRect(186, 64, 13, 13));
+  EXPECT_EQ(b[3], QRect(81, 64, 13, 13));
+}
+
 TEST(QuickButtons, HitTest) {
   const std::array<QRect, 4> b = QuickButtons(kBox, 1.0);
   EXPECT_EQ(QuickButtonAt(b, {190, 70}), Side::Right);

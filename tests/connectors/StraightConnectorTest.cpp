@@ -121,6 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
         // The direction value of a course that stays stays.
         RebuildCase{"BottomToBottomStays", Connector(FigureKind::Arrow, {549, 758, 98, 30}, adBottomToBottom, apRight),
                     kClose, kSurvey, kSampleHead, {547, 758, 100, 30}, adBottomToBottom, apRight},
+        // A thicker course that stays keeps its thickness.
+        RebuildCase{"ThickCourseStays", Connector(FigureKind::Arrow, {549, 753, 98, 40}, adTopToTop, apRight), kClose,
+                    kSurvey, kSampleHead, {547, 753, 100, 40}, adTopToTop, apRight},
         // A 40-wide head at width 4 needs 40 + 4 + 2 = 46 across.
         RebuildCase{"WideHead", kArrow34, kClose, kSurvey, {10, 1, 4}, {547, 750, 100, 46}, adTopToTop, apRight},
         // A new diagonal spans the ends; the head at 31 degrees fits (corners (88, 41), (78, 58)).
