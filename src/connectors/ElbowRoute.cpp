@@ -3,8 +3,11 @@
 #include <QRect>
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <tuple>
+#include <vector>
 
 namespace connectors {
 
@@ -264,23 +267,25 @@ ElbowRoute RouteElbow(const Figure& from, const Figure& to, const FigureQuery& o
     }
     s = base;
     prepare(s, blocks);
-    const Rect a = EdgesOf(span, -kElbowClearance);
-    s.area = a;
+    s.area = EdgesOf(span, -kElbowClearance);
+  };
+
+  // The looks for obstacles, each asked for once at most.
+  std::optional<Search> looks[2];
+  auto look = [&](int i) -> const Search& {
+    if (!looks[i]) around(i == 0 ? kNear : kFar, looks[i].emplace());
+    return *looks[i];
   };
 
   Best best;
   bool clear = false, ownClear = true;
   if (obstacles) {
-    for (int reach : {kNear, kFar}) {
-      Search s;
-      around(reach, s);
-      if (prefers) best = search(wanted, s);
-      if (!best.found()) best = search(all, s);
-      if (best.found()) {
-        clear = true;
-        break;
-      }
+    for (const std::vector<Pair>* pairs : {&wanted, &all}) {
+      if (pairs == &wanted && !prefers) continue;
+      for (int i = 0; i < 2 && !best.found(); ++i) best = search(*pairs, look(i));
+      if (best.found()) break;
     }
+    clear = best.found();
   }
   if (!best.found()) {
     Search own = base;

@@ -31,15 +31,17 @@ struct ElbowRoute {
 };
 
 // The route between two closed shapes (their kinds give the side points, AttachPoint). Of the
-// routes with at most three bends the shortest wins, a bend counting as 40 pixels; on a tie the
-// one leaving the source's side that faces the target along the axis of the larger gap between
-// the boxes, then the one whose middle runs nearest the middle between them. Preferred sides are
-// kept when a route from (to) them keeps clear of every shape, else of the two own shapes.
+// routes with at most three bends the shortest wins, a bend counting as 40 pixels and a run out
+// of or into a side shorter than the stub as three times what it lacks; on a tie the one leaving
+// the source's side that faces the target across the larger gap between the boxes (up or down on
+// equal gaps), then the one whose middle runs nearest the middle between them.
 // Obstacles are the closed figures the query returns, less the two shapes and those overlapping
 // either (a container holding both); they are asked for around the two boxes, and once more
-// farther out when no clear route lies near. When no route keeps clear of the other shapes, the
-// best one clear of its own two is taken; only when even that fails (one box inside the other)
-// does the route cross them.
+// farther out when no clear route lies near. Preferred sides are kept when a route from (to) them
+// keeps clear of every shape, or failing that when one keeps clear of its own two shapes and no
+// route from other sides keeps clear of every shape. When no route keeps clear of the other
+// shapes, the best one clear of its own two is taken; only when even that fails (one inside the
+// other) does the route cross them.
 ElbowRoute RouteElbow(const Figure& from, const Figure& to, const FigureQuery& obstacles,
                       ElbowSides preferred = {});
 

@@ -216,6 +216,20 @@ TEST(Obstacles, AShapeBeyondTheFirstLookIsSeenBeforeARouteRunsThere) {
   EXPECT_TRUE(r.clear);
 }
 
+TEST(Obstacles, PreferredSidesAreWorthASecondLook) {
+  const Figure from = Shape(1, kA), to = Shape(2, {200, 0, 100, 50});
+  // A block above the gap, rows -45 to -5: straight across is clear; over the top only at -55,
+  // beyond the first look's reach (up to -50).
+  Scene s{{Shape(3, {120, -45, 60, 40})}};
+  EXPECT_EQ(RouteElbow(from, to, s.Query()).points, (std::vector<QPoint>{{100, 25}, {200, 25}}));
+  EXPECT_EQ(s.queries, 1);
+  s.queries = 0;
+  const ElbowRoute r = RouteElbow(from, to, s.Query(), {Side::Top, Side::Top});
+  EXPECT_EQ(r.points, (std::vector<QPoint>{{50, 0}, {50, -55}, {250, -55}, {250, 0}}));
+  EXPECT_TRUE(r.clear);
+  EXPECT_EQ(s.queries, 2);
+}
+
 TEST(Obstacles, AWalledInTargetGetsTheRouteThatIgnoresThem) {
   const Figure from = Shape(1, kA), to = Shape(2, {200, 0, 100, 50});
   // Walls 5 pixels from each side of the target: no side can be entered 10 pixels clear.
