@@ -102,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(SharedCase{"NearerTheFirst", {{110, 42, 10, 16}}, 5, 0},
                     SharedCase{"EquallyNearGoesToTheUpper", {{115, 42, 10, 16}}, 0, 5},
                     SharedCase{"OnePerArrow", {{104, 42, 10, 16}, {126, 42, 10, 16}}, 5, 6},
-                    SharedCase{"NearestOfTwoForOneArrow", {{108, 42, 10, 16}, {103, 42, 10, 16}}, 6, 0}),
+                    SharedCase{"NearestOfTwoForOneArrow", {{108, 42, 10, 16}, {103, 42, 10, 16}}, 6, 0},
+                    SharedCase{"NearestOfTwoListedFirst", {{103, 42, 10, 16}, {108, 42, 10, 16}}, 5, 0}),
     [](const testing::TestParamInfo<SharedCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

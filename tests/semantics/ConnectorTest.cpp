@@ -100,6 +100,10 @@ INSTANTIATE_TEST_SUITE_P(
                   {Line({300, 300}, {400, 300}), Line({400, 300}, {400, 400}), Line({300, 400}, {400, 400}),
                    Line({300, 300}, {300, 400})},
                   4, {}},
+        ChainCase{"EndFourPixelsShort", {Line({100, 25}, {200, 25}), Arrow({200, 25}, {200, 196})}, 4,
+                  {{3, 4}, {100, 25}, {200, 196}, 1, 2}},
+        ChainCase{"EndFivePixelsShort", {Line({100, 25}, {200, 25}), Arrow({200, 25}, {200, 195})}, 4,
+                  {{3, 4}, {100, 25}, {200, 195}, 1, 0}},
         ChainCase{"NotASegment", {}, 1, {}}),
     [](const testing::TestParamInfo<ChainCase>& info) { return std::string(info.param.name); });
 
@@ -149,6 +153,14 @@ TEST(Ends, OutlineBeforeDeepInsideThenTopmost) {
   const Scene boxAbove({container, box});
   EXPECT_EQ(IdOf(ShapeAtEnd({150, 130}, boxAbove.query)), 2u);
   EXPECT_EQ(IdOf(ShapeAtEnd({150, 95}, boxAbove.query)), 1u);  // deep in the container only
+  // A container drawn over the box: the end on the box's outline is still the box's.
+  Item over = container, under = box;
+  over.stacking = 2;
+  under.stacking = 1;
+  const Scene containerOver({over, under});
+  EXPECT_EQ(IdOf(ShapeAtEnd({150, 100}, containerOver.query)), 2u);
+  const Scene routed({over, under, Line({150, 40}, {150, 60}), Arrow({150, 60}, {150, 100})});
+  EXPECT_EQ(IdOf(ConnectorOf(routed[3], routed.query)->endShape), 2u);
 }
 
 // An arrow or line from A (0, 0, 100 x 50) to B (200, 0, 100 x 50) as an edge.

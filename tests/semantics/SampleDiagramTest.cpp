@@ -37,6 +37,13 @@ const Sample& Load(const char* name) {
   return it->second;
 }
 
+std::string CaseName(const char* sample, uint64_t figure) {
+  std::string name = std::string(sample) + "_" + std::to_string(figure);
+  for (char& c : name)
+    if (c == '-') c = '_';
+  return name;
+}
+
 // Every closed figure and the label that is its text (0: none).
 struct TextCase {
   const char* sample;
@@ -64,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"support-ticket", 9, 20}, TextCase{"support-ticket", 10, 21},
                     TextCase{"support-ticket", 11, 22}, TextCase{"support-ticket", 12, 23},
                     TextCase{"support-ticket", 13, 24}, TextCase{"support-ticket", 14, 25},
-                    TextCase{"support-ticket", 15, 0}));
+                    TextCase{"support-ticket", 15, 0}),
+    [](const testing::TestParamInfo<TextCase>& i) { return CaseName(i.param.sample, i.param.shape); });
 
 // Titles and the yes/no labels are nobody's text.
 TEST(SampleText, FreeLabelsBelongToNoShape) {
@@ -120,7 +128,25 @@ INSTANTIATE_TEST_SUITE_P(
         ConnectorCase{"support-ticket", 38, 0, 7, true, 0}, ConnectorCase{"support-ticket", 39, 0, 7, true, 0},
         ConnectorCase{"support-ticket", 40, 0, 1, false, 0}, ConnectorCase{"support-ticket", 41, 0, 0, false, 0},
         ConnectorCase{"support-ticket", 42, 0, 14, false, 0}, ConnectorCase{"support-ticket", 43, 0, 14, true, 0},
-        ConnectorCase{"support-ticket", 44, 11, 0, false, 0}));
+        ConnectorCase{"support-ticket", 44, 11, 0, false, 0}),
+    [](const testing::TestParamInfo<ConnectorCase>& i) { return CaseName(i.param.sample, i.param.segment); });
+
+// The label reach lies between the farthest yes/no label (12 pixels beside the decisions' lower
+// arrows) and the nearest box text (29 pixels below the middle of the arrow into its box).
+TEST(SampleConnector, ReachFindsEveryYesOrNoAndNoBoxText) {
+  const Sample& s = Load("support-ticket");
+  double farthestLabel = 0, nearestText = 1e9;
+  for (uint64_t arrow = 26; arrow <= 37; ++arrow) {
+    const QPointF middle = LabelPoint(*ConnectorOf(s[arrow], s.query));
+    for (uint64_t text = 16; text <= 25; ++text) nearestText = std::min(nearestText, DistanceToBox(middle, s[text].box));
+    const Item* label = ConnectorLabel(*ConnectorOf(s[arrow], s.query), s.query);
+    if (label) farthestLabel = std::max(farthestLabel, DistanceToBox(middle, label->box));
+  }
+  EXPECT_EQ(farthestLabel, 12);
+  EXPECT_EQ(nearestText, 29);
+  EXPECT_GE(kLabelReach, farthestLabel);
+  EXPECT_LT(kLabelReach, nearestText);
+}
 
 const graph::Edge* EdgeBetween(const graph::Graph& g, const std::string& from, const std::string& to) {
   for (const graph::Edge& e : g.edges)

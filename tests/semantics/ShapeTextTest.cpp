@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "DiagramGraph.h"
 #include "SemanticsTestSupport.h"
 #include "ShapeText.h"
 
@@ -33,6 +34,12 @@ TEST_P(ShapeTextRules, TextAndShape) {
   const Scene s(GetParam().items);
   EXPECT_EQ(IdOf(ShapeText(s[GetParam().shape], s.query)), GetParam().text);
   EXPECT_EQ(IdOf(ShapeOfText(s[GetParam().label], s.query)), GetParam().shapeOfLabel);
+  // The whole graph finds the same text.
+  const graph::Graph g = semantics::FindGraph(s.items, s.query);
+  for (const graph::Node& n : g.nodes) {
+    if (n.figure != GetParam().shape) continue;
+    EXPECT_EQ(n.text, GetParam().text ? s[GetParam().text].caption : "");
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,6 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {Shape(ItemKind::Rectangle, {0, 0, 400, 400}), Shape(ItemKind::Process, kBox),
                   Text({110, 120, 80, 20}, "a")},
                  2, 3, 3, 2},
+        // Sticking out of the box, the label is on the container.
+        TextCase{"OutOfTheBoxOntoTheContainer",
+                 {Shape(ItemKind::Rectangle, {0, 0, 400, 400}), Shape(ItemKind::Process, kBox),
+                  Text({110, 120, 91, 20}, "a")},
+                 1, 3, 3, 1},
         // A label under the box but on the container is the container's.
         TextCase{"UnderTheBoxOnTheContainer",
                  {Shape(ItemKind::Rectangle, {0, 0, 400, 400}), Text({110, 120, 80, 20}, "a"),
