@@ -34,7 +34,7 @@ std::optional<Connector> NearestConnector(const Item& label, const ItemQuery& qu
     }
     for (const Item* member : c->segments) seen.insert(member->id);
     const double d = DistanceToBox(LabelPoint(*c), label.box);
-    if (d <= kLabelReach && Closer(d, MiddleSegment(*c), bestD, best ? &MiddleSegment(*best) : nullptr)) {
+    if (d <= kLabelReach && NearerConnector(d, MiddleSegment(*c), bestD, best ? &MiddleSegment(*best) : nullptr)) {
       bestD = d;
       best = std::move(c);
     }

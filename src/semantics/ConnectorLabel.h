@@ -25,9 +25,10 @@ double DistanceToBox(QPointF p, const QRect& box);
 // then the topmost. None when there is none.
 const Item* ConnectorLabel(const Connector& connector, const ItemQuery& query);
 
-// Which of two connectors a label as far from both belongs to: the one whose middle segment lies
+// Whether a connector at distance d from a label, with that middle segment, is nearer to it than
+// the best so far (none yet: bestMiddle null). Of two as near, the one whose middle segment lies
 // above.
-inline bool Closer(double d, const Item& middle, double bestD, const Item* bestMiddle) {
+inline bool NearerConnector(double d, const Item& middle, double bestD, const Item* bestMiddle) {
   return !bestMiddle || d < bestD || (d == bestD && middle.stacking > bestMiddle->stacking);
 }
 

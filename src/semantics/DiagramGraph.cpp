@@ -105,7 +105,8 @@ graph::Graph FindGraph(std::span<const Item> items, const ItemQuery& query) {
       if (it == connectorOf.end() || it->second < 0 || it->second == best) continue;
       const Connector& c = found[it->second];
       const double d = DistanceToBox(LabelPoint(c), f.box);
-      if (d <= kLabelReach && Closer(d, MiddleSegment(c), bestD, best < 0 ? nullptr : &MiddleSegment(found[best]))) {
+      const Item* bestMiddle = best < 0 ? nullptr : &MiddleSegment(found[best]);
+      if (d <= kLabelReach && NearerConnector(d, MiddleSegment(c), bestD, bestMiddle)) {
         best = it->second;
         bestD = d;
       }
