@@ -23,6 +23,9 @@ packages=(
   fp-utils-3.2.2
   # end-to-end tests: virtual display, input, clipboard, screenshots
   xvfb xauth xdotool xclip x11-apps imagemagick
+  # end-to-end tests: a light window manager on the virtual display, as every desktop runs one,
+  # so that the editor's windows get the keyboard focus before the tests type into them
+  openbox
   # printed and exported PDFs checked as a reader sees them (pdftoppm, pdftotext)
   poppler-utils
   # DOT graphs nobody here wrote, read by the import tests; gvpr counts their nodes and edges

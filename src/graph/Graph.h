@@ -33,6 +33,7 @@ struct Node {
   std::optional<Rgb> fill;
   std::optional<Rgb> stroke;
   int strokeWidth = 0;  // 0: the default width
+  bool dashed = false;  // the outline is dashed
   int width = 0;        // canvas pixels; 0: the importer's default size for the shape
   int height = 0;
   uint64_t figure = 0;  // the diagram's figure the node stands for (0: none yet)

@@ -1,6 +1,5 @@
 // The system clipboard between documents and programs, and a rubber band that scrolls: the editor
 // on a virtual display, the clipboard read and written by xclip.
-#include <QTemporaryFile>
 
 #include "ScenarioSupport.h"
 
@@ -29,6 +28,9 @@ QByteArray RectangleRecord(int left, int top, int width, int height) {
   return r;
 }
 
+const QString kFigureType = QStringLiteral("application/x-kedrin-figure");
+const QStringList kCopiedTypes = {kFigureType, QStringLiteral("image/png"), QStringLiteral("image/svg+xml")};
+
 int CountSelected(const std::vector<Figure>& figures) {
   int n = 0;
   for (const Figure& f : figures) n += f.Get("HaveFocused") == "True";
@@ -45,19 +47,13 @@ TEST_F(ClipboardScenario, CopyInOneDiagramPasteInAnotherAndFromOtherPrograms) {
     UseTool(Select);
     x_.Drag(C(20, 20).x(), C(20, 20).y(), C(320, 120).x(), C(320, 120).y());
     x_.Key(QStringLiteral("ctrl+c"));
-    bool ok = false;
-    const QString targets = x_.Clipboard({QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
-                                          QStringLiteral("TARGETS"), QStringLiteral("-o")},
-                                         &ok);
-    ASSERT_TRUE(ok);
-    for (const char* type : {"application/x-kedrin-figure", "image/png", "image/svg+xml"})
-      EXPECT_TRUE(targets.contains(QLatin1String(type))) << type << " in " << targets.toStdString();
+    EXPECT_TRUE(x_.WaitForClipboardTypes(kCopiedTypes)) << "the clipboard offers only "
+                                                        << x_.ClipboardTypes().join(u' ').toStdString();
   });
   ASSERT_FALSE(HasFailure());
 
   Step("paste into a second diagram", [&] {
-    x_.Key(QStringLiteral("ctrl+n"));
-    ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = FindCanvasOrigin()).x() >= 0; }, 8000));
+    ASSERT_TRUE(NewDocument());
     x_.Key(QStringLiteral("ctrl+v"));
     ASSERT_TRUE(SaveAs(Out(QStringLiteral("clipboard-second.kdl"))));
     const auto figures = Dump(Out(QStringLiteral("clipboard-second.kdl")));
@@ -69,18 +65,10 @@ TEST_F(ClipboardScenario, CopyInOneDiagramPasteInAnotherAndFromOtherPrograms) {
   });
 
   Step("records another program put on the clipboard paste too", [&] {
-    QTemporaryFile records;
-    ASSERT_TRUE(records.open());
-    records.write(RectangleRecord(100, 100, 60, 40) + RectangleRecord(200, 100, 60, 40) + RectangleRecord(300, 100, 60, 40));
-    records.close();
-    bool ok = false;
-    x_.Clipboard({QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
-                  QStringLiteral("application/x-kedrin-figure"), QStringLiteral("-i"), records.fileName()},
-                 &ok);
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(x_.OfferClipboard(
+        kFigureType, RectangleRecord(100, 100, 60, 40) + RectangleRecord(200, 100, 60, 40) + RectangleRecord(300, 100, 60, 40)));
     x_.FocusMainWindow();
-    x_.Key(QStringLiteral("ctrl+n"));
-    ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = FindCanvasOrigin()).x() >= 0; }, 8000));
+    ASSERT_TRUE(NewDocument());
     x_.Key(QStringLiteral("ctrl+v"));
     ASSERT_TRUE(SaveAs(Out(QStringLiteral("clipboard-third.kdl"))));
     const auto figures = Dump(Out(QStringLiteral("clipboard-third.kdl")));
@@ -90,21 +78,13 @@ TEST_F(ClipboardScenario, CopyInOneDiagramPasteInAnotherAndFromOtherPrograms) {
   });
 
   Step("garbage under our type shows the reader's message and pastes nothing", [&] {
-    QTemporaryFile garbage;
-    ASSERT_TRUE(garbage.open());
-    garbage.write("TPF0\x05TJunk\x00\x00\x00", 12);
-    garbage.close();
-    bool ok = false;
-    x_.Clipboard({QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
-                  QStringLiteral("application/x-kedrin-figure"), QStringLiteral("-i"), garbage.fileName()},
-                 &ok);
-    ASSERT_TRUE(ok);
+    ASSERT_TRUE(x_.OfferClipboard(kFigureType, QByteArray("TPF0\x05TJunk\x00\x00\x00", 12)));
     x_.FocusMainWindow();
     x_.Key(QStringLiteral("ctrl+v"));
     const QString box = x_.WaitForWindow(QStringLiteral("^Error$"), 8000);
     ASSERT_FALSE(box.isEmpty()) << "no error box";
     x_.SaveScreenshot(QStringLiteral("clipboard-garbage"));
-    x_.FocusWindow(box);
+    ASSERT_TRUE(x_.FocusWindow(box));
     x_.Key(QStringLiteral("Return"));
     ASSERT_TRUE(x_.WindowGone(QStringLiteral("^Error$"), 8000));
     ASSERT_TRUE(Save(Out(QStringLiteral("clipboard-third.kdl"))));
@@ -124,14 +104,24 @@ TEST_F(ClipboardScenario, RubberBandPastTheBottomOfALargeDiagramScrollsAndSelect
     ASSERT_TRUE(x_.StartEditor({big}));
     ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = FindCanvasOrigin()).x() >= 0; }, 15000));
     UseTool(Select);
-    // Press on the empty canvas left of the boxes, drag below the window's status bar and hold.
+    // The document's vertical scroll bar, right of its canvas (in line with the close button):
+    // with the canvas at its top, the thumb is at the top and the groove shows below it.
+    const int barX = origin_.x() + 675;
+    const QImage top = x_.Screenshot();
+    ASSERT_FALSE(top.isNull());
+    const QRgb groove = top.pixel(barX, origin_.y() + 200);
+    int grooveEnd = origin_.y() + 200;
+    while (grooveEnd + 1 < top.height() && top.pixel(barX, grooveEnd + 1) == groove) ++grooveEnd;
+    ASSERT_GT(grooveEnd - origin_.y(), 300) << "no scroll bar groove at x " << barX;
+    // Press on the empty canvas left of the boxes, drag below the window's status bar and hold
+    // until the canvas has scrolled to its end: the thumb then covers the groove's last pixel.
     const QPoint start = C(5, 5);
-    x_.Xdo({QStringLiteral("mousemove"), QString::number(start.x()), QString::number(start.y()),
-            QStringLiteral("mousedown"), QStringLiteral("1")});
-    x_.Xdo({QStringLiteral("mousemove"), QString::number(start.x() + 300), QString::number(start.y() + 200)});
-    x_.Xdo({QStringLiteral("mousemove"), QString::number(start.x() + 640), QStringLiteral("940")});
-    QThread::msleep(2500);
-    x_.Xdo({QStringLiteral("mouseup"), QStringLiteral("1")});
+    ASSERT_TRUE(x_.Press(start.x(), start.y()));
+    x_.MoveTo(start.x() + 300, start.y() + 200);
+    x_.MoveTo(start.x() + 640, 940);
+    EXPECT_TRUE(X11Session::WaitFor([&] { return x_.Screenshot().pixel(barX, grooveEnd) != groove; }, 15000))
+        << "the canvas did not scroll to its end";
+    x_.Release();
     x_.SaveScreenshot(QStringLiteral("band-scrolled"));
     ASSERT_TRUE(SaveAs(Out(QStringLiteral("two-thousand-selected.kdl"))));
     const auto figures = Dump(Out(QStringLiteral("two-thousand-selected.kdl")));

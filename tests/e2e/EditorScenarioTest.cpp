@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QThread>
 #include <map>
 
 #include "ScenarioSupport.h"
@@ -57,11 +56,10 @@ TEST_F(EditorScenario, DrawSelectRestyleCopySaveReopenExport) {
     EXPECT_EQ(figures[7].Int("Top"), 229);
     EXPECT_EQ(figures[7].Int("Height"), 4);
     EXPECT_EQ(figures[9].Get("ArrowPosition"), "apRight");
-    QImage shot = x_.Screenshot();
-    EXPECT_TRUE(Near(ScreenAt(shot, 260, 125), kBlack, 60));  // rectangle's left edge
-    EXPECT_TRUE(Near(ScreenAt(shot, 320, 125), kWhite));      // its white inside
-    EXPECT_TRUE(Near(ScreenAt(shot, 320, 225), kWhite));      // the ellipse's inside
-    EXPECT_TRUE(Near(ScreenAt(shot, 600, 300), kCanvas));
+    ExpectOnScreen({{{260, 125}, kBlack, 60, "the rectangle's left edge"},
+                    {{320, 125}, kWhite, 8, "the rectangle's white inside"},
+                    {{320, 225}, kWhite, 8, "the ellipse's inside"},
+                    {{600, 300}, kCanvas, 8, "the empty canvas"}});
   });
 
   Step("select, drag, resize from a corner, nudge", [&] {
@@ -79,9 +77,8 @@ TEST_F(EditorScenario, DrawSelectRestyleCopySaveReopenExport) {
     EXPECT_EQ(figures[4].Int("Top"), 131);
     EXPECT_EQ(figures[4].Int("Width"), 150);
     EXPECT_EQ(figures[4].Int("Height"), 70);
-    QImage shot = x_.Screenshot();
-    EXPECT_TRUE(Near(ScreenAt(shot, 270, 105), kCanvas));  // where it was
-    EXPECT_TRUE(Near(ScreenAt(shot, 420, 165), kWhite));   // where it is
+    ExpectOnScreen({{{270, 105}, kCanvas, 8, "where the rectangle was"},
+                    {{420, 165}, kWhite, 8, "where the rectangle is"}});
   });
 
   Step("rubber-band a group and move it", [&] {
@@ -117,13 +114,16 @@ TEST_F(EditorScenario, DrawSelectRestyleCopySaveReopenExport) {
     }
     EXPECT_EQ(figures[4].Get("LineStyle"), "psSolid");  // not in the group
     // The process box shows horizontal hatch lines in the (white) brush colour over the canvas.
-    QImage shot = x_.Screenshot();
     int hatch = 0, canvas = 0;
-    for (int y = 360; y < 390; ++y) {
-      QRgb p = ScreenAt(shot, 310, y);
-      hatch += Near(p, kWhite, 2);
-      canvas += Near(p, kCanvas, 2);
-    }
+    ScreenWhen([&](const QImage& shot) {
+      hatch = canvas = 0;
+      for (int y = 360; y < 390; ++y) {
+        QRgb p = ScreenAt(shot, 310, y);
+        hatch += Near(p, kWhite, 2);
+        canvas += Near(p, kCanvas, 2);
+      }
+      return hatch > 1 && canvas > hatch;
+    });
     EXPECT_GT(hatch, 1);
     EXPECT_GT(canvas, hatch);
   });
@@ -137,14 +137,9 @@ TEST_F(EditorScenario, DrawSelectRestyleCopySaveReopenExport) {
     ClickCanvas(begin->Int("Left") + begin->Int("Width") / 2, begin->Int("Top") + begin->Int("Height") / 2);
     x_.Key(QStringLiteral("ctrl+c"));
     x_.Key(QStringLiteral("ctrl+v"));
-    bool ok = false;
-    QString targets = x_.Clipboard({QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
-                                    QStringLiteral("TARGETS"), QStringLiteral("-o")},
-                                   &ok);
-    EXPECT_TRUE(ok);
-    EXPECT_TRUE(targets.contains(QStringLiteral("application/x-kedrin-figure"))) << targets.toStdString();
-    EXPECT_TRUE(targets.contains(QStringLiteral("image/png"))) << targets.toStdString();
-    EXPECT_TRUE(targets.contains(QStringLiteral("image/svg+xml"))) << targets.toStdString();
+    EXPECT_TRUE(x_.WaitForClipboardTypes({QStringLiteral("application/x-kedrin-figure"), QStringLiteral("image/png"),
+                                          QStringLiteral("image/svg+xml")}))
+        << "the clipboard offers only " << x_.ClipboardTypes().join(u' ').toStdString();
     ASSERT_TRUE(SaveAs(Out(QStringLiteral("scenario-final.kdl"))));
     auto figures = Dump(Out(QStringLiteral("scenario-final.kdl")));
     ASSERT_EQ(figures.size(), 13u);
@@ -178,8 +173,7 @@ TEST_F(EditorScenario, DrawSelectRestyleCopySaveReopenExport) {
     unselected.replace(QByteArray("\x0BHaveFocused\x09", 13), QByteArray("\x0BHaveFocused\x08", 13));
     EXPECT_NE(unselected, saved) << "the figures were selected when saved";
     EXPECT_EQ(again.readAll(), unselected);
-    QImage shot = x_.Screenshot();
-    EXPECT_TRUE(Near(ScreenAt(shot, 420, 165), kWhite));  // the rectangle is back in its place
+    ExpectOnScreen({{{420, 165}, kWhite, 8, "the rectangle, back in its place"}});
   });
 
   Step("delete a figure, undo it and save: the file is as it was", [&] {
@@ -232,9 +226,8 @@ TEST_F(EditorScenario, DiagramNamedOnTheCommandLineIsOpened) {
     ASSERT_TRUE(x_.StartEditor({QStringLiteral(KEDRIN_TEST_DATA "/order-flow.kdl")}));
     ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = FindCanvasOrigin()).x() >= 0; }, 8000));
     // The start mark of the sample is a green disc at (290, 20), 60 x 60.
-    QImage shot = x_.Screenshot();
+    ExpectOnScreen({{{320, 50}, qRgb(0, 255, 0), 8, "the sample's start mark"}});
     x_.SaveScreenshot(QStringLiteral("command-line-open"));
-    EXPECT_TRUE(Near(ScreenAt(shot, 320, 50), qRgb(0, 255, 0)));
   });
 }
 

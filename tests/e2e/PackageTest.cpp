@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <cstdlib>
 
@@ -14,40 +13,6 @@
 #include "X11Session.h"
 
 namespace {
-
-// Xvfb resets itself whenever its last client disconnects, and a client that connects during the
-// reset is turned away: Qt then aborts with "could not connect to display". The session's own
-// readiness probe is such a last client, so the editor started right after it sometimes never
-// came up (more often on a cold machine, where the reset is slower). One idle client kept
-// connected for the whole test means the server never resets. It prints the screen size once it
-// is connected, then waits for a window that never comes.
-class DisplayHolder {
- public:
-  explicit DisplayHolder(const QString& display) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display);
-    for (int attempt = 0; attempt < 5 && !holding_; ++attempt) {
-      Stop();
-      process_.setProcessEnvironment(env);
-      process_.start(QStringLiteral("xdotool"), {QStringLiteral("getdisplaygeometry"), QStringLiteral("search"),
-                                                 QStringLiteral("--sync"), QStringLiteral("--name"),
-                                                 QStringLiteral("^kedrin-test-display-holder$")});
-      holding_ = process_.waitForStarted(5000) && process_.waitForReadyRead(10000) &&
-                 process_.state() == QProcess::Running;
-    }
-  }
-  ~DisplayHolder() { Stop(); }
-  bool Holding() const { return holding_; }
-
- private:
-  void Stop() {
-    if (process_.state() == QProcess::NotRunning) return;
-    process_.kill();
-    process_.waitForFinished(2000);
-  }
-  QProcess process_;
-  bool holding_ = false;
-};
 
 bool Near(QRgb a, QRgb b, int tolerance = 8) {
   return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
@@ -119,9 +84,7 @@ TEST(DebianPackage, UnpackedIntoAFreshFolderItStartsAndOpensADiagram) {
     EXPECT_TRUE(QFile::exists(usr.filePath(QLatin1String(file)))) << file;
 
   X11Session x;
-  ASSERT_TRUE(x.DisplayUp());
-  DisplayHolder holder(x.Display());
-  ASSERT_TRUE(holder.Holding()) << "no client stays connected to " << x.Display().toStdString();
+  ASSERT_TRUE(x.DisplayUp()) << x.Problem().toStdString();
   ASSERT_TRUE(x.StartEditorProgram(usr.filePath(QStringLiteral("bin/kedrin")),
                                    {QStringLiteral(KEDRIN_TEST_DATA "/order-flow.kdl")}))
       << x.EditorOutput().toStdString();

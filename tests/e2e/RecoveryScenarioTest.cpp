@@ -15,27 +15,18 @@
 #include <functional>
 #include <map>
 
+#include "ScenarioSupport.h"
 #include "X11Session.h"
 
 namespace {
 
-const QRgb kCanvas = qRgb(255, 255, 225);
-const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kGreen = qRgb(0, 255, 0);
-constexpr int kPaletteX = 16;
-int ToolY(int index) { return 121 + 24 * index; }
-enum Tool { Select, Begin, End, Process, Ellipse, Rectangle, Arrow, Diamond, Label, Line };
 
 // Canvas places left free by the sample diagram, and what is drawn there.
 const QRect kProcessBox(40, 150, 140, 50);
 const QRect kEllipseBox(480, 60, 140, 70);
 const QPoint kSampleStartMark(320, 50);  // the centre of its green disc
 const QRect kRectangleBox(40, 40, 120, 60);
-
-bool Near(QRgb a, QRgb b, int tolerance = 8) {
-  return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
-         std::abs(qBlue(a) - qBlue(b)) <= tolerance;
-}
 
 // "N figures" from kdltool check, or -1.
 int FiguresIn(const QString& path) {
@@ -54,7 +45,7 @@ class RecoveryScenario : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(home_.isValid());
-    ASSERT_TRUE(x_.DisplayUp()) << "no virtual display (Xvfb)";
+    ASSERT_TRUE(x_.DisplayUp()) << x_.Problem().toStdString();
     x_.SetEditorEnvironment(QStringLiteral("XDG_DATA_HOME"), home_.filePath(QStringLiteral("data")));
     x_.SetEditorEnvironment(QStringLiteral("XDG_CONFIG_HOME"), home_.filePath(QStringLiteral("config")));
     diagram_ = home_.filePath(QStringLiteral("order-flow.kdl"));
@@ -77,16 +68,6 @@ class RecoveryScenario : public ::testing::Test {
       for (int x = 30; x + 30 < shot.width(); ++x)
         if (shot.pixel(x, y) == kCanvas && shot.pixel(x + 29, y) == kCanvas) return QPoint(x, y);
     return QPoint(-1, -1);
-  }
-  // The canvas of the document window cascaded over the one whose canvas starts at `previous`:
-  // the windows step down and right by the same amount, so the diagonal from the one canvas
-  // corner crosses the other window's frame and meets its canvas corner.
-  QPoint CascadedCanvasOrigin(QPoint previous) {
-    const QImage shot = x_.Screenshot();
-    int k = 1;
-    while (k < 100 && shot.pixel(previous + QPoint(k, k)) == kCanvas) ++k;
-    while (k < 100 && shot.pixel(previous + QPoint(k, k)) != kCanvas) ++k;
-    return k < 100 ? previous + QPoint(k, k) : QPoint(-1, -1);
   }
   void Draw(Tool tool, QPoint origin, const QRect& box) {
     x_.Click(kPaletteX, ToolY(tool));
@@ -111,23 +92,28 @@ class RecoveryScenario : public ::testing::Test {
   // Starts the editor again and presses Recover in its recovery dialog (every row is selected).
   void RestartAndRecover(const char* screenshot) {
     ASSERT_TRUE(x_.StartEditor());
-    const QString dialog = x_.WaitForWindow(QStringLiteral("^Recover Diagrams$"), 10000);
+    const QString dialog = x_.WaitForWindow(QStringLiteral("^Recover Diagrams$"), 15000);
     ASSERT_FALSE(dialog.isEmpty()) << "no recovery dialog";
     x_.SaveScreenshot(QLatin1String(screenshot));
-    x_.FocusWindow(dialog);
+    ASSERT_TRUE(x_.FocusWindow(dialog));
     x_.Key(QStringLiteral("alt+r"));
     ASSERT_TRUE(x_.WindowGone(QStringLiteral("^Recover Diagrams$"), 5000));
   }
-  // File ▸ Save on the active document; a document never saved asks for a name.
-  void Save(const QString& nameIfAsked) {
+  // File ▸ Save on the active document, which has a file of its own: no name is asked (the
+  // caller waits for the file).
+  void Save() {
     x_.FocusMainWindow();
     x_.Key(QStringLiteral("alt+f"));
     x_.Key(QStringLiteral("s"));
-    const QString dialog = x_.WaitForWindow(QStringLiteral("^Save As$"), 1500);
-    if (dialog.isEmpty()) return;
-    x_.FocusWindow(dialog);
+  }
+  // File ▸ Save on the active document, never saved: the name is given in the dialog it asks.
+  void SaveNamed(const QString& name) {
+    Save();
+    const QString dialog = x_.WaitForWindow(QStringLiteral("^Save As$"), 15000);
+    ASSERT_FALSE(dialog.isEmpty()) << "Save asked no name";
+    ASSERT_TRUE(x_.FocusWindow(dialog));
     x_.Key(QStringLiteral("ctrl+a"));
-    x_.Type(nameIfAsked);
+    x_.Type(name);
     x_.Key(QStringLiteral("Return"));
     ASSERT_TRUE(x_.WindowGone(QStringLiteral("^Save As$"), 5000));
   }
@@ -167,7 +153,7 @@ TEST_F(RecoveryScenario, KilledAfterTwoFiguresRecoversAllFifteen) {
   EXPECT_TRUE(Near(x_.Screenshot().pixel(origin + kSampleStartMark), kGreen));
   x_.SaveScreenshot(QStringLiteral("recovered-one"));
 
-  Save(QString());  // its own file: no name asked
+  Save();
   EXPECT_TRUE(X11Session::WaitFor([&] { return FiguresIn(diagram_) == 15; }, 8000));
   EXPECT_TRUE(X11Session::WaitFor([&] { return OnDisk().empty(); }, 8000)) << "the saved document's copy stays";
   Exit();
@@ -183,7 +169,7 @@ TEST_F(RecoveryScenario, KilledWithTwoDocumentsOneNeverSavedRecoversBoth) {
   x_.Key(QStringLiteral("alt+f"));
   x_.Key(QStringLiteral("n"));
   QPoint second;
-  ASSERT_TRUE(X11Session::WaitFor([&] { return (second = CascadedCanvasOrigin(first)).x() >= 0; }, 8000));
+  ASSERT_TRUE(X11Session::WaitFor([&] { return (second = CascadedCanvasOrigin(x_.Screenshot(), first)).x() >= 0; }, 8000));
   Draw(Rectangle, second, kRectangleBox);
   ASSERT_TRUE(X11Session::WaitFor(
       [&] { return OnDisk() == Copies{{diagram_, 15}, {QStringLiteral("Noname.kdl"), 1}}; }, 20000))
@@ -196,9 +182,10 @@ TEST_F(RecoveryScenario, KilledWithTwoDocumentsOneNeverSavedRecoversBoth) {
   // Both documents come back, cascaded; the last one opened is active. Save it, then bring the
   // first window forward by its title bar (always in sight above the other) and save that one.
   const QString named = home_.filePath(QStringLiteral("named.kdl"));
-  Save(named);
+  SaveNamed(named);
+  ASSERT_TRUE(X11Session::WaitFor([&] { return FiguresIn(named) == 1; }, 8000));
   x_.Click(first.x() + 300, first.y() - 14);
-  Save(named);
+  Save();
   EXPECT_TRUE(X11Session::WaitFor([&] { return FiguresIn(diagram_) == 15; }, 8000));
   EXPECT_TRUE(X11Session::WaitFor([&] { return FiguresIn(named) == 1; }, 8000));
   EXPECT_TRUE(X11Session::WaitFor([&] { return OnDisk().empty(); }, 8000)) << OnDisk().size() << " copies stay";

@@ -2,13 +2,11 @@
 // What the end-to-end scenarios share: the saved diagram as kdltool dumps it, and colours.
 #include <gtest/gtest.h>
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
-#include <QThread>
 #include <functional>
 #include <QRgb>
 #include <QString>
@@ -71,11 +69,30 @@ inline const QPoint kHorizontalBrush(268, 65);
 inline const QPoint kPenSize(190, 65);
 inline const QPoint kCaptionBox(182, 90);
 
+// The canvas of a document window cascaded over the one whose canvas starts at `previous`: the
+// windows step down and right by the same amount, so the diagonal from the one canvas corner
+// crosses the other window's frame and meets its canvas corner. (-1, -1) while there is none.
+inline QPoint CascadedCanvasOrigin(const QImage& shot, QPoint previous) {
+  if (shot.isNull()) return QPoint(-1, -1);
+  int k = 1;
+  while (k < 100 && shot.pixel(previous + QPoint(k, k)) == kCanvas) ++k;
+  while (k < 100 && shot.pixel(previous + QPoint(k, k)) != kCanvas) ++k;
+  return k < 100 ? previous + QPoint(k, k) : QPoint(-1, -1);
+}
+
+// A colour expected at a canvas place on screen.
+struct Probe {
+  QPoint at;
+  QRgb colour;
+  int tolerance;
+  const char* what;
+};
+
 class ScenarioFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     out_ = X11Session::OutputFolder();
-    ASSERT_TRUE(x_.DisplayUp()) << "no virtual display (Xvfb)";
+    ASSERT_TRUE(x_.DisplayUp()) << x_.Problem().toStdString();
   }
 
   static int FailedParts() {
@@ -111,6 +128,35 @@ class ScenarioFixture : public ::testing::Test {
       }
     return QPoint(-1, -1);
   }
+  // Ctrl+N, and waits until the new document's canvas shows cascaded over the current one.
+  bool NewDocument() {
+    const QPoint previous = origin_;
+    x_.Key(QStringLiteral("ctrl+n"));
+    return X11Session::WaitFor([&] { return (origin_ = CascadedCanvasOrigin(x_.Screenshot(), previous)).x() >= 0; },
+                               8000);
+  }
+  // The screen once the condition holds of it (a repaint after a change, or the window under a
+  // closed dialog drawn again), or the last one taken when the deadline passes.
+  QImage ScreenWhen(const std::function<bool(const QImage&)>& condition, int timeoutMs = 5000) {
+    QImage shot;
+    X11Session::WaitFor([&] { return !(shot = x_.Screenshot()).isNull() && condition(shot); }, timeoutMs);
+    return shot;
+  }
+  // Waits until every probe shows its colour, then checks each of them.
+  void ExpectOnScreen(std::initializer_list<Probe> probes) {
+    auto matches = [&](const QImage& shot, const Probe& p) {
+      return Near(shot.pixel(C(p.at.x(), p.at.y())), p.colour, p.tolerance);
+    };
+    const QImage shot = ScreenWhen([&](const QImage& s) {
+      for (const Probe& p : probes)
+        if (!matches(s, p)) return false;
+      return true;
+    });
+    if (shot.isNull()) return;
+    for (const Probe& p : probes)
+      EXPECT_TRUE(matches(shot, p)) << p.what << " at canvas (" << p.at.x() << ", " << p.at.y() << ") is "
+                                    << std::hex << shot.pixel(C(p.at.x(), p.at.y())) << std::dec;
+  }
   QPoint C(int x, int y) const { return origin_ + QPoint(x, y); }
   void UseTool(Tool t) { x_.Click(kPaletteX, ToolY(t)); }
   void DrawWith(Tool t, QPoint from, QPoint to) {
@@ -122,9 +168,13 @@ class ScenarioFixture : public ::testing::Test {
 
   // The file dialogs are Qt's own: the name field has the focus.
   bool AnswerFileDialog(const QString& title, const QString& path) {
-    QString dialog = x_.WaitForWindow(QStringLiteral("^%1$").arg(title), 8000);
-    if (dialog.isEmpty()) return false;
-    x_.FocusWindow(dialog);
+    // A file dialog's first showing on a fresh machine waits for icons and fonts: a long deadline.
+    QString dialog = x_.WaitForWindow(QStringLiteral("^%1$").arg(title), 15000);
+    if (dialog.isEmpty()) {
+      ADD_FAILURE() << "no " << title.toStdString() << " dialog";
+      return false;
+    }
+    if (!x_.FocusWindow(dialog)) return false;
     x_.Key(QStringLiteral("ctrl+a"));
     x_.Type(path);
     x_.Key(QStringLiteral("Return"));
@@ -140,20 +190,18 @@ class ScenarioFixture : public ::testing::Test {
     return AnswerFileDialog(QStringLiteral("Save As"), path) &&
            X11Session::WaitFor([&] { return QFileInfo(path).size() > 0; }, 8000);
   }
-  // Save under the current title; waits for the file to change.
+  // Save under the current title, which is the path; waits until the file is written again. It is
+  // removed first, so that its coming back shows the write (the editor replaces a file whole,
+  // never part of it) whatever the file system's time steps.
   bool Save(const QString& path) {
-    QDateTime before = QFileInfo(path).lastModified();
-    qint64 sizeBefore = QFileInfo(path).size();
-    QThread::msleep(1100);  // file times have one-second steps on some file systems
+    if (QFile::exists(path) && !QFile::remove(path)) {
+      ADD_FAILURE() << path.toStdString() << " could not be removed before saving";
+      return false;
+    }
     x_.FocusMainWindow();
     x_.Key(QStringLiteral("alt+f"));
     x_.Key(QStringLiteral("s"));
-    return X11Session::WaitFor(
-        [&] {
-          QFileInfo info(path);
-          return info.exists() && (info.lastModified() != before || info.size() != sizeBefore);
-        },
-        8000);
+    return X11Session::WaitFor([&] { return QFile::exists(path); }, 8000);
   }
   const Figure* FindFigure(const std::vector<Figure>& figures, const std::string& cls, int nth = 0) {
     for (const Figure& f : figures)

@@ -6,15 +6,19 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcessEnvironment>
+#include <QTemporaryFile>
 #include <QThread>
 #include <csignal>
+
+#include "WindowManager.h"
+#include "X11Command.h"
 
 namespace {
 constexpr int kMainWidth = 1200;
 constexpr int kMainHeight = 950;
 constexpr int kScreenWidth = 1280;
 constexpr int kScreenHeight = 1024;
-}
+}  // namespace
 
 QString X11Session::OutputFolder() {
   QDir dir(QStringLiteral(KEDRIN_E2E_OUT));
@@ -45,6 +49,7 @@ X11Session::X11Session() {
                                           // leaves, and a client arriving meanwhile (the editor,
                                           // right after a readiness check) is turned away.
                                           QStringLiteral("-noreset")});
+  problem_ = QStringLiteral("no virtual display: Xvfb did not start");
   if (!server_->waitForStarted(5000)) return;
   QByteArray number;
   WaitFor(
@@ -58,17 +63,24 @@ X11Session::X11Session() {
   int n = number.trimmed().toInt(&ok);
   if (!ok) return;
   display_ = QStringLiteral(":%1").arg(n);
-  displayUp_ = WaitFor(
+  problem_ = QStringLiteral("no virtual display: Xvfb on %1 accepts no clients").arg(display_);
+  const bool serverUp = WaitFor(
       [this] {
         bool up = false;
         Run(QStringLiteral("xdotool"), {QStringLiteral("getdisplaygeometry")}, &up, 2000);
         return up;
       },
       10000);
+  if (!serverUp) return;
+  windowManager_ = std::make_unique<WindowManager>(
+      display_, QDir(OutputFolder()).filePath(QStringLiteral("openbox-%1.log").arg(n)));
+  problem_ = windowManager_->Problem();
+  displayUp_ = windowManager_->Running();
 }
 
 X11Session::~X11Session() {
   StopEditor();
+  windowManager_.reset();
   if (server_) {
     server_->terminate();
     if (!server_->waitForFinished(5000)) {
@@ -86,21 +98,7 @@ X11Session::~X11Session() {
 
 QString X11Session::Run(const QString& program, const QStringList& arguments, bool* ok, int timeoutMs,
                         QByteArray* raw) {
-  QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("DISPLAY"), display_);
-  p.setProcessEnvironment(env);
-  p.start(program, arguments);
-  bool finished = p.waitForStarted(3000) && p.waitForFinished(timeoutMs);
-  if (!finished) {
-    p.kill();
-    p.waitForFinished(1000);
-  }
-  bool good = finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-  if (ok) *ok = good;
-  QByteArray out = p.readAllStandardOutput();
-  if (raw) *raw = out;
-  return QString::fromUtf8(out).trimmed();
+  return RunOnDisplay(display_, program, arguments, ok, timeoutMs, raw);
 }
 
 QString X11Session::Xdo(const QStringList& arguments, bool* ok, int timeoutMs) {
@@ -114,6 +112,7 @@ bool X11Session::StartEditor(const QStringList& arguments) {
 bool X11Session::StartEditorProgram(const QString& program, const QStringList& arguments) {
   editor_ = std::make_unique<QProcess>();
   mainWindow_.clear();  // a restart waits for the new run's window
+  target_.clear();
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("DISPLAY"), display_);
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -126,18 +125,31 @@ bool X11Session::StartEditorProgram(const QString& program, const QStringList& a
   editor_->setProcessChannelMode(QProcess::MergedChannels);
   editor_->setStandardOutputFile(editorLog_);
   // A display that has only just come up may turn the first client away; one more try then.
+  // The deadline is generous: a first start on a fresh machine builds the font caches.
   for (int attempt = 0; attempt < 2 && mainWindow_.isEmpty(); ++attempt) {
     editor_->start(program, arguments);
     if (!editor_->waitForStarted(5000)) return false;
-    mainWindow_ = WaitForWindow(QStringLiteral("^Kedrin Tools Demo$"), 15000);
+    mainWindow_ = WaitForWindow(QStringLiteral("^Kedrin Tools Demo$"), 30000);
     if (mainWindow_.isEmpty() && EditorRunning()) return false;
   }
   if (mainWindow_.isEmpty()) return false;
-  Xdo({QStringLiteral("windowmove"), mainWindow_, QStringLiteral("0"), QStringLiteral("0")});
-  Xdo({QStringLiteral("windowsize"), mainWindow_, QString::number(kMainWidth), QString::number(kMainHeight)});
-  FocusMainWindow();
-  QThread::msleep(300);
-  return true;
+  // The window manager placed it where it found room: the scenarios' places assume the corner.
+  const QRect wanted(0, 0, kMainWidth, kMainHeight);
+  QElapsedTimer timer;
+  timer.start();
+  QRect seen;
+  while ((seen = WindowGeometry(mainWindow_)) != wanted && timer.elapsed() < 10000) {
+    Xdo({QStringLiteral("windowmove"), mainWindow_, QStringLiteral("0"), QStringLiteral("0")});
+    Xdo({QStringLiteral("windowsize"), mainWindow_, QString::number(kMainWidth), QString::number(kMainHeight)});
+    WaitFor([&] { return WindowGeometry(mainWindow_) == wanted; }, 1000);
+  }
+  if (seen != wanted) {
+    ADD_FAILURE() << "the main window stays at " << seen.x() << ", " << seen.y() << " (" << seen.width() << " x "
+                  << seen.height() << ") instead of the top-left corner at " << kMainWidth << " x " << kMainHeight;
+    return false;
+  }
+  // A dialog the editor shows as it starts (recovery) is modal: the focus goes to it then.
+  return TakeFocus(mainWindow_, true);
 }
 
 bool X11Session::EditorRunning() const {
@@ -182,63 +194,6 @@ QString X11Session::EditorStacks() {
              &ok, 30000);
 }
 
-QString X11Session::WaitForWindow(const QString& pattern, int timeoutMs) {
-  QString id;
-  WaitFor(
-      [&] {
-        bool ok = false;
-        QString out = Xdo({QStringLiteral("search"), QStringLiteral("--name"), pattern}, &ok, 2000);
-        if (ok && !out.isEmpty()) id = out.split(QLatin1Char('\n')).first().trimmed();
-        return !id.isEmpty();
-      },
-      timeoutMs);
-  return id;
-}
-
-bool X11Session::WindowGone(const QString& pattern, int timeoutMs) {
-  return WaitFor(
-      [&] {
-        bool ok = false;
-        QString out = Xdo({QStringLiteral("search"), QStringLiteral("--name"), pattern}, &ok, 2000);
-        return !ok || out.isEmpty();
-      },
-      timeoutMs);
-}
-
-void X11Session::FocusWindow(const QString& id) {
-  Xdo({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id}, nullptr, 3000);
-}
-
-void X11Session::FocusMainWindow() { FocusWindow(mainWindow_); }
-
-void X11Session::Click(int x, int y, int button) {
-  Xdo({QStringLiteral("mousemove"), QString::number(x), QString::number(y), QStringLiteral("click"),
-       QString::number(button)});
-  QThread::msleep(150);
-}
-
-void X11Session::Drag(int x1, int y1, int x2, int y2, int button) {
-  const QString b = QString::number(button);
-  Xdo({QStringLiteral("mousemove"), QString::number(x1), QString::number(y1), QStringLiteral("mousedown"), b});
-  QThread::msleep(60);
-  Xdo({QStringLiteral("mousemove"), QString::number((x1 + x2) / 2), QString::number((y1 + y2) / 2)});
-  QThread::msleep(60);
-  Xdo({QStringLiteral("mousemove"), QString::number(x2), QString::number(y2)});
-  QThread::msleep(60);
-  Xdo({QStringLiteral("mouseup"), b});
-  QThread::msleep(200);
-}
-
-void X11Session::Key(const QString& keys) {
-  Xdo({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40"), keys});
-  QThread::msleep(200);
-}
-
-void X11Session::Type(const QString& text) {
-  Xdo({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
-  QThread::msleep(150);
-}
-
 QImage X11Session::Screenshot() {
   // A picture that cannot be taken fails the test: an empty one reads as black everywhere and
   // would pass every check for a dark pixel. One more try first, for a display that was busy.
@@ -265,4 +220,41 @@ QString X11Session::SaveScreenshot(const QString& name) {
 
 QString X11Session::Clipboard(const QStringList& xclipArguments, bool* ok) {
   return Run(QStringLiteral("xclip"), xclipArguments, ok, 5000);
+}
+
+QStringList X11Session::ClipboardTypes() {
+  bool ok = false;
+  const QString out = Clipboard({QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+                                 QStringLiteral("TARGETS"), QStringLiteral("-o")},
+                                &ok);
+  return ok ? out.split(QLatin1Char('\n'), Qt::SkipEmptyParts) : QStringList();
+}
+
+bool X11Session::WaitForClipboardTypes(const QStringList& types, int timeoutMs) {
+  return WaitFor(
+      [&] {
+        const QStringList offered = ClipboardTypes();
+        for (const QString& type : types)
+          if (!offered.contains(type)) return false;
+        return true;
+      },
+      timeoutMs);
+}
+
+bool X11Session::OfferClipboard(const QString& type, const QByteArray& data, int timeoutMs) {
+  QTemporaryFile file;
+  if (!file.open() || file.write(data) != data.size() || !file.flush()) return false;
+  file.close();
+  const QStringList selection = {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"), type};
+  bool ok = false;
+  Clipboard(selection + QStringList{QStringLiteral("-i"), file.fileName()}, &ok);
+  if (!ok) return false;
+  return WaitFor(
+      [&] {
+        QByteArray held;
+        bool read = false;
+        Run(QStringLiteral("xclip"), selection + QStringList{QStringLiteral("-o")}, &read, 5000, &held);
+        return read && held == data;
+      },
+      timeoutMs);
 }

@@ -1,0 +1,120 @@
+#include <cstdio>
+#include <set>
+
+#include "Colour.h"
+#include "Dot.h"
+#include "DotText.h"
+
+namespace graph {
+namespace {
+
+// The node's own id where it is one DOT reads back as written and no other node has it, else
+// n1, n2, ... (never one already taken).
+std::vector<std::string> WrittenIds(const Graph& graph) {
+  std::set<std::string> taken;
+  std::vector<bool> own(graph.nodes.size(), false);
+  for (size_t i = 0; i < graph.nodes.size(); ++i) {
+    const std::string& id = graph.nodes[i].id;
+    const bool plain = !id.empty() && id.find_first_of("\"\\\n\r") == std::string::npos;
+    own[i] = plain && taken.insert(id).second;
+  }
+  std::vector<std::string> ids(graph.nodes.size());
+  int next = 1;
+  for (size_t i = 0; i < graph.nodes.size(); ++i) {
+    if (own[i]) {
+      ids[i] = graph.nodes[i].id;
+      continue;
+    }
+    do ids[i] = "n" + std::to_string(next++);
+    while (!taken.insert(ids[i]).second);
+  }
+  return ids;
+}
+
+std::string Inches(int pixels) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.6g", pixels / 72.0);
+  return buffer;
+}
+
+const char* RankDir(Direction d) {
+  switch (d) {
+    case Direction::TopToBottom: return "TB";
+    case Direction::BottomToTop: return "BT";
+    case Direction::LeftToRight: return "LR";
+    case Direction::RightToLeft: return "RL";
+  }
+  return "TB";
+}
+
+std::string Join(const std::vector<std::string>& items, const char* separator) {
+  std::string out;
+  for (size_t k = 0; k < items.size(); ++k) out += (k ? separator : "") + items[k];
+  return out;
+}
+
+}  // namespace
+
+std::string WriteDot(const Graph& graph) {
+  const std::vector<std::string> ids = WrittenIds(graph);
+  const int count = static_cast<int>(graph.nodes.size());
+  std::vector<Edge> edges;
+  for (const Edge& edge : graph.edges)
+    if (edge.from >= 0 && edge.from < count && edge.to >= 0 && edge.to < count) edges.push_back(edge);
+  std::vector<int> incoming(count, 0), outgoing(count, 0);
+  bool anyDirected = edges.empty();
+  for (const Edge& edge : edges) {
+    ++outgoing[edge.from];
+    ++incoming[edge.to];
+    anyDirected = anyDirected || edge.directed;
+  }
+
+  std::string out = anyDirected ? "digraph {\n" : "graph {\n";
+  out += std::string("  rankdir=") + RankDir(graph.direction) + ";\n";
+  for (int i = 0; i < count; ++i) {
+    const Node& node = graph.nodes[i];
+    std::vector<std::string> attrs{"label=" + dot::QuoteLabel(node.text)};
+    std::vector<std::string> style;
+    switch (node.shape) {
+      case Shape::Process: attrs.push_back("shape=box"); break;
+      case Shape::Rectangle: attrs.push_back("shape=rect"); break;
+      case Shape::Decision: attrs.push_back("shape=diamond"); break;
+      case Shape::Ellipse: attrs.push_back("shape=ellipse"); break;
+      case Shape::Start:
+      case Shape::End: {
+        attrs.push_back("shape=box");
+        style.push_back("rounded");
+        // A reader takes a rounded box's mark from its edges; the class says it where they do not.
+        const Shape fromEdges = incoming[i] == 0 ? Shape::Start : outgoing[i] == 0 ? Shape::End : Shape::Process;
+        if (fromEdges != node.shape) attrs.push_back(node.shape == Shape::Start ? "class=start" : "class=end");
+        break;
+      }
+    }
+    if (node.fill) {
+      style.push_back("filled");
+      attrs.push_back("fillcolor=\"" + HexColour(*node.fill) + "\"");
+    }
+    if (node.dashed) style.push_back("dashed");
+    if (!style.empty()) attrs.push_back("style=\"" + Join(style, ",") + "\"");
+    if (node.stroke) attrs.push_back("color=\"" + HexColour(*node.stroke) + "\"");
+    if (node.strokeWidth > 0) attrs.push_back("penwidth=" + std::to_string(node.strokeWidth));
+    if (node.width > 0) attrs.push_back("width=" + Inches(node.width));
+    if (node.height > 0) attrs.push_back("height=" + Inches(node.height));
+    out += "  " + dot::QuoteId(ids[i]) + " [" + Join(attrs, ", ") + "];\n";
+  }
+  const char* op = anyDirected ? " -> " : " -- ";
+  for (const Edge& edge : edges) {
+    std::vector<std::string> attrs;
+    if (!edge.label.empty()) attrs.push_back("label=" + dot::QuoteLabel(edge.label));
+    if (edge.style == LineStyle::Dashed) attrs.push_back("style=dashed");
+    if (edge.style == LineStyle::Thick) attrs.push_back("style=bold");
+    if (edge.colour) attrs.push_back("color=\"" + HexColour(*edge.colour) + "\"");
+    if (anyDirected && !edge.directed) attrs.push_back("dir=none");
+    out += "  " + dot::QuoteId(ids[edge.from]) + op + dot::QuoteId(ids[edge.to]);
+    if (!attrs.empty()) out += " [" + Join(attrs, ", ") + "]";
+    out += ";\n";
+  }
+  return out + "}\n";
+}
+
+}  // namespace graph

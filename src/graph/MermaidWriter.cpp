@@ -1,0 +1,108 @@
+#include <set>
+
+#include "Colour.h"
+#include "Mermaid.h"
+#include "MermaidText.h"
+
+namespace graph {
+namespace {
+
+// Node ids as written: the node's own where Mermaid reads it as an id and no other node has it,
+// else n1, n2, ... (never one already taken).
+std::vector<std::string> WrittenIds(const Graph& graph) {
+  std::set<std::string> taken;
+  std::vector<bool> own(graph.nodes.size(), false);
+  for (size_t i = 0; i < graph.nodes.size(); ++i) {
+    const std::string& id = graph.nodes[i].id;
+    own[i] = mermaid::IsPlainId(id) && taken.insert(id).second;
+  }
+  std::vector<std::string> ids(graph.nodes.size());
+  int next = 1;
+  for (size_t i = 0; i < graph.nodes.size(); ++i) {
+    if (own[i]) {
+      ids[i] = graph.nodes[i].id;
+      continue;
+    }
+    do ids[i] = "n" + std::to_string(next++);
+    while (!taken.insert(ids[i]).second);
+  }
+  return ids;
+}
+
+const char* DirectionName(Direction d) {
+  switch (d) {
+    case Direction::TopToBottom: return "TD";
+    case Direction::BottomToTop: return "BT";
+    case Direction::LeftToRight: return "LR";
+    case Direction::RightToLeft: return "RL";
+  }
+  return "TD";
+}
+
+const char* LinkToken(const Edge& edge) {
+  switch (edge.style) {
+    case LineStyle::Solid: return edge.directed ? "-->" : "---";
+    case LineStyle::Dashed: return edge.directed ? "-.->" : "-.-";
+    case LineStyle::Thick: return edge.directed ? "==>" : "===";
+  }
+  return "-->";
+}
+
+}  // namespace
+
+std::string WriteMermaid(const Graph& graph) {
+  const std::vector<std::string> ids = WrittenIds(graph);
+  const int count = static_cast<int>(graph.nodes.size());
+  std::vector<Edge> edges;
+  for (const Edge& edge : graph.edges)
+    if (edge.from >= 0 && edge.from < count && edge.to >= 0 && edge.to < count) edges.push_back(edge);
+  std::vector<int> incoming(count, 0), outgoing(count, 0);
+  for (const Edge& edge : edges) {
+    ++outgoing[edge.from];
+    ++incoming[edge.to];
+  }
+
+  std::string out = std::string("flowchart ") + DirectionName(graph.direction) + "\n";
+  for (int i = 0; i < count; ++i) {
+    const Node& node = graph.nodes[i];
+    const std::string text = mermaid::EncodeText(node.text);
+    out += "    " + ids[i];
+    switch (node.shape) {
+      case Shape::Process: out += "[" + text + "]"; break;
+      case Shape::Rectangle: out += "[[" + text + "]]"; break;
+      case Shape::Decision: out += "{" + text + "}"; break;
+      case Shape::Ellipse: out += "((" + text + "))"; break;
+      case Shape::Start:
+      case Shape::End: {
+        out += "([" + text + "])";
+        // A reader takes a rounded node's mark from its links; the class says it where they do not.
+        const Shape fromLinks = incoming[i] == 0 ? Shape::Start : outgoing[i] == 0 ? Shape::End : Shape::Process;
+        if (fromLinks != node.shape) out += node.shape == Shape::Start ? ":::start" : ":::end";
+        break;
+      }
+    }
+    out += "\n";
+  }
+  for (const Edge& edge : edges) {
+    out += "    " + ids[edge.from] + " " + LinkToken(edge);
+    if (!edge.label.empty()) out += "|" + mermaid::EncodeText(edge.label) + "|";
+    out += " " + ids[edge.to] + "\n";
+  }
+  for (int i = 0; i < count; ++i) {
+    const Node& node = graph.nodes[i];
+    std::vector<std::string> props;
+    if (node.fill) props.push_back("fill:" + HexColour(*node.fill));
+    if (node.stroke) props.push_back("stroke:" + HexColour(*node.stroke));
+    if (node.strokeWidth > 0) props.push_back("stroke-width:" + std::to_string(node.strokeWidth) + "px");
+    if (node.dashed) props.push_back("stroke-dasharray:5 5");
+    if (props.empty()) continue;
+    out += "    style " + ids[i] + " ";
+    for (size_t k = 0; k < props.size(); ++k) out += (k ? "," : "") + props[k];
+    out += "\n";
+  }
+  for (size_t k = 0; k < edges.size(); ++k)
+    if (edges[k].colour) out += "    linkStyle " + std::to_string(k) + " stroke:" + HexColour(*edges[k].colour) + "\n";
+  return out;
+}
+
+}  // namespace graph

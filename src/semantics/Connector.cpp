@@ -1,0 +1,161 @@
+#include "Connector.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ConnectorGeometry.h"
+
+namespace semantics {
+
+namespace {
+
+constexpr int kReach = connectors::kAttachReach;
+
+struct SegmentEnd {
+  const Item* segment;
+  int end;  // 0: the course's start, 1: its end
+};
+
+QPoint EndPoint(const Item& s, int end) {
+  const connectors::Ends e = connectors::EndsOf(s.box, s.direction);
+  return end == 0 ? e.start : e.end;
+}
+
+bool HeadAt(const Item& s, int end) {
+  return s.kind == ItemKind::Arrow && (end == 0 ? connectors::HeadAtStart(s.heads) : connectors::HeadAtEnd(s.heads));
+}
+
+// What meets at one point: the segment ends exactly on it and the shape an end there attaches to.
+struct PointInfo {
+  std::vector<SegmentEnd> ends;
+  const Item* shape = nullptr;
+  bool deep = false;  // the shape holds the point farther than reach from its outline
+};
+
+// The owner among the figures near p, as ShapeAtEnd describes.
+void FindOwner(QPoint p, const std::vector<const Item*>& near, double reach, PointInfo& info) {
+  for (const Item* f : near) {
+    if (!IsShape(f->kind)) continue;
+    const connectors::FigureKind k = FigureKindOf(f->kind);
+    if (!connectors::IsAttached(k, f->box, p, reach)) continue;
+    const bool deep = connectors::Contains(k, f->box, p) && connectors::DistanceToOutline(k, f->box, p) > reach;
+    if (!info.shape || (!deep && info.deep) || (deep == info.deep && f->stacking > info.shape->stacking)) {
+      info.shape = f;
+      info.deep = deep;
+    }
+  }
+}
+
+std::vector<const Item*> Near(QPoint p, int pad, const ItemQuery& query) {
+  std::vector<const Item*> near;
+  query(QRect(p.x() - pad, p.y() - pad, 2 * pad, 2 * pad), near);
+  // A query may answer an item twice; a doubled end would look like a branch.
+  std::sort(near.begin(), near.end(), [](const Item* a, const Item* b) { return a->id < b->id; });
+  near.erase(std::unique(near.begin(), near.end(), [](const Item* a, const Item* b) { return a->id == b->id; }),
+             near.end());
+  return near;
+}
+
+// Every segment end at p: those of `self` (given, since an index may miss a zero-length box)
+// and those of the segments near it.
+PointInfo Examine(QPoint p, const Item& self, const ItemQuery& query) {
+  PointInfo info;
+  const std::vector<const Item*> near = Near(p, kReach + 1, query);
+  for (int k = 0; k < 2; ++k)
+    if (EndPoint(self, k) == p) info.ends.push_back({&self, k});
+  for (const Item* f : near) {
+    if (!IsSegment(f->kind) || f->id == self.id) continue;
+    for (int k = 0; k < 2; ++k)
+      if (EndPoint(*f, k) == p) info.ends.push_back({f, k});
+  }
+  FindOwner(p, near, kReach, info);
+  return info;
+}
+
+// The segment end joined to (self, end) at its point, or none: the point is a free end.
+std::optional<SegmentEnd> Partner(const Item& self, int end, const PointInfo& at) {
+  if (at.ends.size() != 2) return std::nullopt;
+  const SegmentEnd other = at.ends[0].segment->id == self.id && at.ends[0].end == end ? at.ends[1] : at.ends[0];
+  if (other.segment->id == self.id) return std::nullopt;  // a zero-length segment's two ends
+  if (self.kind == ItemKind::Arrow && other.segment->kind == ItemKind::Arrow) return std::nullopt;
+  if (HeadAt(self, end) || HeadAt(*other.segment, other.end)) return std::nullopt;
+  if (at.shape && !at.deep) return std::nullopt;
+  return other;
+}
+
+struct Walk {
+  std::vector<const Item*> segments;  // from the first segment outwards
+  int outerEnd = 0;                   // the last segment's end that is free
+  QPoint point;
+  const Item* shape = nullptr;
+  bool loop = false;
+};
+
+// Follows joints from the segment's end `end` until a free end or back to the segment.
+Walk WalkFrom(const Item& first, int end, const ItemQuery& query) {
+  Walk w;
+  const Item* cur = &first;
+  int exit = end;
+  for (;;) {
+    const QPoint p = EndPoint(*cur, exit);
+    const PointInfo at = Examine(p, *cur, query);
+    const std::optional<SegmentEnd> next = Partner(*cur, exit, at);
+    if (!next) {
+      w.outerEnd = exit;
+      w.point = p;
+      w.shape = at.shape;
+      return w;
+    }
+    // With two ends at every joint, a walk can only come back to where it began.
+    if (next->segment->id == first.id) {
+      w.loop = true;
+      return w;
+    }
+    w.segments.push_back(next->segment);
+    cur = next->segment;
+    exit = 1 - next->end;
+  }
+}
+
+}  // namespace
+
+std::optional<Connector> ConnectorOf(const Item& segment, const ItemQuery& query) {
+  if (!IsSegment(segment.kind)) return std::nullopt;
+  const Walk forward = WalkFrom(segment, 1, query);
+  if (forward.loop) return std::nullopt;
+  const Walk backward = WalkFrom(segment, 0, query);
+
+  Connector c;
+  c.segments.reserve(backward.segments.size() + 1 + forward.segments.size());
+  c.segments.assign(backward.segments.rbegin(), backward.segments.rend());
+  c.segments.push_back(&segment);
+  c.segments.insert(c.segments.end(), forward.segments.begin(), forward.segments.end());
+  if (c.segments.size() > 1) {
+    const auto arrows = std::count_if(c.segments.begin(), c.segments.end(),
+                                      [](const Item* s) { return s->kind == ItemKind::Arrow; });
+    if (arrows != 1) return std::nullopt;
+  }
+  const Item& first = *c.segments.front();
+  const Item& last = *c.segments.back();
+  c.start = backward.point;
+  c.end = forward.point;
+  c.startShape = backward.shape;
+  c.endShape = forward.shape;
+  c.headAtStart = HeadAt(first, backward.outerEnd);
+  c.headAtEnd = HeadAt(last, forward.outerEnd);
+  if (c.headAtStart && !c.headAtEnd) {
+    std::reverse(c.segments.begin(), c.segments.end());
+    std::swap(c.start, c.end);
+    std::swap(c.startShape, c.endShape);
+    std::swap(c.headAtStart, c.headAtEnd);
+  }
+  return c;
+}
+
+const Item* ShapeAtEnd(QPoint p, const ItemQuery& query, double reach) {
+  PointInfo info;
+  FindOwner(p, Near(p, static_cast<int>(std::ceil(reach)) + 1, query), reach, info);
+  return info.shape;
+}
+
+}  // namespace semantics

@@ -1,0 +1,65 @@
+#pragma once
+#include <ostream>
+#include <string>
+
+#include "Graph.h"
+#include "ParseResult.h"
+
+// A graph in one line, for expectations written by hand:
+//   "LR; A:start:Go, B:process:x fill=#ff0000 | A->B |yes| dashed, B--A"
+namespace graphtest {
+
+inline const char* ShapeName(graph::Shape s) {
+  switch (s) {
+    case graph::Shape::Process: return "process";
+    case graph::Shape::Start: return "start";
+    case graph::Shape::End: return "end";
+    case graph::Shape::Decision: return "decision";
+    case graph::Shape::Ellipse: return "ellipse";
+    case graph::Shape::Rectangle: return "rectangle";
+  }
+  return "?";
+}
+
+inline std::string Hex(graph::Rgb c) {
+  static const char* digits = "0123456789abcdef";
+  std::string out = "#";
+  for (int shift = 20; shift >= 0; shift -= 4) out += digits[(c >> shift) & 0xF];
+  return out;
+}
+
+inline std::string Shown(const std::string& text) {
+  std::string out;
+  for (char c : text) out += c == '\n' ? std::string("\\n") : std::string(1, c);
+  return out;
+}
+
+inline std::string Summary(const graph::Graph& g) {
+  static const char* dirs[] = {"TB", "BT", "LR", "RL"};
+  std::string out = std::string(dirs[static_cast<int>(g.direction)]) + ";";
+  for (size_t i = 0; i < g.nodes.size(); ++i) {
+    const graph::Node& n = g.nodes[i];
+    out += (i ? ", " : " ") + n.id + ":" + ShapeName(n.shape) + ":" + Shown(n.text);
+    if (n.fill) out += " fill=" + Hex(*n.fill);
+    if (n.stroke) out += " stroke=" + Hex(*n.stroke);
+    if (n.strokeWidth) out += " width=" + std::to_string(n.strokeWidth);
+    if (n.dashed) out += " dashed";
+  }
+  out += " |";
+  for (size_t k = 0; k < g.edges.size(); ++k) {
+    const graph::Edge& e = g.edges[k];
+    out += (k ? ", " : " ") + g.nodes[e.from].id + (e.directed ? "->" : "--") + g.nodes[e.to].id;
+    if (!e.label.empty()) out += " |" + Shown(e.label) + "|";
+    if (e.style == graph::LineStyle::Dashed) out += " dashed";
+    if (e.style == graph::LineStyle::Thick) out += " thick";
+    if (e.colour) out += " colour=" + Hex(*e.colour);
+  }
+  return out;
+}
+
+// The graph's summary, or the error that stopped the reading.
+inline std::string Outcome(const graph::ParseResult& r) {
+  return r.graph ? Summary(*r.graph) : "error: " + graph::Describe(r.error.value_or(graph::Message{}));
+}
+
+}  // namespace graphtest
