@@ -83,14 +83,12 @@ bool TwinKedrinFile::SaveToFile(const QString& fileName) {
 
 void TwinKedrinFile::LoadFromFile(const QString& fileName) {
   ReadProgress progress(this);
+  SetTitle(fileName);
   try {
     diagramfile::Read(
         fileName,
         [&](std::unique_ptr<TCustomKDTool> owned) { FigureSet().Adopt(owned.release()); },
-        [&](int64_t position, int64_t size) {
-          SetTitle(fileName);
-          progress.Update(position, size);
-        });
+        [&](int64_t position, int64_t size) { progress.Update(position, size); });
   } catch (const EStreamError& e) {
     // What was read stays, but it is not the file: the document counts as changed, and Save asks
     // for a name rather than overwrite what is left of the file.

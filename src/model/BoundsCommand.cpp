@@ -67,9 +67,9 @@ void BoundsCommand::Apply(bool after) {
   figures_.Select(moved);
 }
 
+// Bounds are no part of the digest's kept hashes: only the followers' courses and heads are.
 std::vector<uint64_t> BoundsCommand::Touched() const {
   std::vector<uint64_t> ids;
-  for (const Change& c : changes_) ids.push_back(c.id);
   for (const FollowerChange& c : followers_) ids.push_back(c.id);
   return ids;
 }

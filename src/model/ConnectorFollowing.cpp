@@ -1,6 +1,9 @@
 #include "ConnectorFollowing.h"
 
+#include <algorithm>
+
 #include "AttachmentFinder.h"
+#include "Outline.h"
 #include "CustomKDTool.h"
 #include "Diagram.h"
 #include "Follow.h"
@@ -70,12 +73,48 @@ connectors::FigureQuery QueryOf(const Diagram& diagram) {
   };
 }
 
+namespace {
+// Beyond this many moving figures it is cheaper to start from the connectors and labels that stay.
+constexpr size_t kManyMoving = 2000;
+
+bool Follows(const TCustomKDTool& f) {
+  const FigureKind kind = KindOf(f);
+  return kind == FigureKind::Line || kind == FigureKind::Arrow || kind == FigureKind::Label;
+}
+
+// Of many moving figures, those near a line, arrow or label that stays: only they can have
+// followers (the finder's rules give the same result for them as for all).
+std::vector<const TCustomKDTool*> NearStayingFollowers(const Diagram& diagram, const std::vector<TCustomKDTool*>& targets) {
+  const TControlMarks moving;
+  for (const TCustomKDTool* f : targets) moving.Add(f);
+  std::vector<const TCustomKDTool*> near;
+  std::vector<TCustomKDTool*> hits;
+  const int reach = connectors::kAttachReach + 1;
+  for (TCustomControl* c : diagram.Ordered()) {
+    auto* f = static_cast<TCustomKDTool*>(c);
+    if (moving.Contains(f) || !Follows(*f)) continue;
+    hits.clear();
+    diagram.FiguresIn(f->BoundsRect().adjusted(-reach, -reach, reach, reach), hits);
+    for (TCustomKDTool* h : hits)
+      if (moving.Contains(h)) near.push_back(h);
+  }
+  std::sort(near.begin(), near.end());
+  near.erase(std::unique(near.begin(), near.end()), near.end());
+  std::vector<const TCustomKDTool*> out;
+  for (const TCustomKDTool* f : targets)
+    if (std::binary_search(near.begin(), near.end(), f)) out.push_back(f);
+  return out;
+}
+}  // namespace
+
 std::unique_ptr<ConnectorFollowing> ConnectorFollowing::Find(const Diagram& diagram,
                                                              const std::vector<TCustomKDTool*>& targets) {
   if (targets.empty()) return nullptr;
+  std::vector<const TCustomKDTool*> candidates(targets.begin(), targets.end());
+  if (targets.size() > kManyMoving) candidates = NearStayingFollowers(diagram, targets);
   std::vector<Figure> moving;
-  moving.reserve(targets.size());
-  for (const TCustomKDTool* f : targets) moving.push_back(DescribeFigure(*f, diagram.StackIndexOf(f)));
+  moving.reserve(candidates.size());
+  for (const TCustomKDTool* f : candidates) moving.push_back(DescribeFigure(*f, diagram.StackIndexOf(f)));
   connectors::Attachments found = connectors::FindAttachments(moving, QueryOf(diagram));
   if (found.empty()) return nullptr;
   return std::unique_ptr<ConnectorFollowing>(new ConnectorFollowing(std::move(found)));

@@ -4,7 +4,9 @@
 #include <QHashFunctions>
 
 #include "CustomKDTool.h"
+#include "ByteStream.h"
 #include "Diagram.h"
+#include "Writer.h"
 
 ContentDigest::ContentDigest(Diagram& figures) : figures_(figures) {}
 
@@ -12,21 +14,36 @@ void ContentDigest::Forget(const std::vector<uint64_t>& ids) {
   for (uint64_t id : ids) hashes_.remove(id);
 }
 
+namespace {
+// The record without its place and size, which are read afresh every time (a drag of thousands
+// of figures changes nothing else), nor the selection, which is no change of the diagram.
+uint64_t RestOfRecord(const TCustomKDTool& f) {
+  MemoryStream stream;
+  {
+    TWriter writer(stream);
+    writer.LeaveOut({"Left", "Top", "Width", "Height", "HaveFocused"});
+    writer.WriteShape(f);
+    writer.FlushBuffer();
+  }
+  const std::vector<uint8_t>& record = stream.Data();
+  return qHashBits(record.data(), record.size(), 0x5EED);
+}
+
+uint64_t Mix(uint64_t digest, uint64_t value) { return (digest ^ value) * 0x100000001B3ull + (digest >> 29); }
+}  // namespace
+
 uint64_t ContentDigest::Current() {
   uint64_t digest = 0x9E3779B97F4A7C15ull;
-  for (TCustomKDTool* f : figures_.Figures()) {
+  for (TCustomControl* c : figures_.Ordered()) {
+    auto* f = static_cast<TCustomKDTool*>(c);
     const uint64_t id = figures_.IdOf(f);
     auto it = hashes_.find(id);
-    if (it == hashes_.end()) {
-      // The selection is not part of what counts as a change.
-      const bool selected = f->HaveFocused();
-      f->SetHaveFocused(false);
-      const std::vector<uint8_t> record = Diagram::RecordOf(*f);
-      f->SetHaveFocused(selected);
-      it = hashes_.insert(id, qHashBits(record.data(), record.size(), 0x5EED));
-    }
+    if (it == hashes_.end()) it = hashes_.insert(id, RestOfRecord(*f));
     // Order matters: the same figures stacked differently save differently.
-    digest = (digest ^ *it) * 0x100000001B3ull + (digest >> 29);
+    const QRect b = f->BoundsRect();
+    digest = Mix(digest, *it);
+    digest = Mix(digest, (uint64_t{static_cast<uint32_t>(b.x())} << 32) | static_cast<uint32_t>(b.y()));
+    digest = Mix(digest, (uint64_t{static_cast<uint32_t>(b.width())} << 32) | static_cast<uint32_t>(b.height()));
   }
   return digest;
 }

@@ -6,8 +6,8 @@
 class Diagram;
 
 // A fingerprint of what a save would write, leaving aside which figures are selected: each
-// figure's record is hashed once and the hash kept until a step changes that figure; the hashes
-// are combined in stacking order. Two states with the same fingerprint save the same bytes, so the
+// figure's record less its bounds is hashed once and the hash kept until a step changes more of
+// that figure than its bounds; the hashes and the bounds are combined in stacking order. Two states with the same fingerprint save the same bytes, so the
 // document is modified exactly when its fingerprint differs from the saved one, however the
 // history got there (a move and the opposite move are two steps, but no change).
 class ContentDigest {

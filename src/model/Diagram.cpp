@@ -102,7 +102,9 @@ void Diagram::Notify(const DiagramChange& change) {
 }
 
 uint64_t Diagram::IdOf(TCustomKDTool* figure) {
-  if (figure->FigureId == 0) figure->FigureId = nextId_++;
+  // A figure of the diagram got its identity when it joined.
+  if (figure->FigureId != 0) return figure->FigureId;
+  figure->FigureId = nextId_++;
   if (Contains(figure)) byId_[figure->FigureId] = figure;
   return figure->FigureId;
 }

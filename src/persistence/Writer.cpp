@@ -116,6 +116,9 @@ void TWriter::WriteProperties(const Persistent& object, const std::string& prefi
 void TWriter::WriteProperty(const Persistent& object, const PropertyInfo& p,
                             const std::string& prefix) {
   if (p.stored == StoredRule::Never || p.kind == PropKind::Event) return;
+  if (prefix.empty())
+    for (const char* name : leftOut_)
+      if (std::strcmp(name, p.name) == 0) return;
   auto writeName = [&] {
     size_t n = std::min<size_t>(prefix.size() + std::strlen(p.name), 255);
     WriteByte(static_cast<uint8_t>(n));

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "ByteStream.h"
@@ -18,6 +19,9 @@ class TWriter {
 
   // One complete record: signature, class name, object name, entries, two end markers.
   void WriteShape(const Persistent& object);
+  // Properties of the object itself (not of its contained objects) that WriteShape leaves out:
+  // a fingerprint of the rest of a record, say. Names must outlive the writer.
+  void LeaveOut(std::vector<const char*> names) { leftOut_ = std::move(names); }
   void FlushBuffer();
 
   // The value encodings, public for tests and tools.
@@ -28,6 +32,7 @@ class TWriter {
   void WriteTag(ValueTag tag) { WriteByte(static_cast<uint8_t>(tag)); }
 
  private:
+  std::vector<const char*> leftOut_;
   void WriteProperties(const Persistent& object, const std::string& prefix);
   void WriteProperty(const Persistent& object, const PropertyInfo& p, const std::string& prefix);
   void WriteByte(uint8_t b);

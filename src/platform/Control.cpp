@@ -205,7 +205,6 @@ void TCustomControl::SetOutline(std::optional<regions::Outline> outline) {
   if (!outline) outline_.reset();
   else if (outline_) *outline_ = std::move(*outline);
   else outline_ = std::make_unique<regions::Outline>(std::move(*outline));
-  if (layer_) layer_->AppearanceChanged(this);
   InvalidateReach(PaintReach());
 }
 
@@ -230,9 +229,15 @@ void TCustomControl::InvalidateReach(const QRect& canvasReach) {
   if (TControlHost* host = Host()) host->InvalidateCanvasArea(canvasReach);
 }
 
-void TCustomControl::Invalidate() {
+void TCustomControl::Invalidate() { InvalidateReach(PaintReach()); }
+
+void TCustomControl::Changed() {
+  // The area drawn before the change (what is worked out from the drawing is kept until the
+  // change is counted) and the area drawn now.
+  Invalidate();
+  ++changes_;
   if (layer_) layer_->AppearanceChanged(this);
-  InvalidateReach(PaintReach());
+  Invalidate();
 }
 
 void TCustomControl::Repaint() {

@@ -26,6 +26,14 @@ enum TShiftStateBit : uint8_t { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, 
 using TShiftState = uint8_t;
 
 class TCustomControl;
+
+// The cells of a spatial index a control is filed under (see ControlIndex): an inclusive range of
+// cell coordinates; x1 < x0 for none.
+struct TIndexCells {
+  int16_t x0 = 1, y0 = 1, x1 = 0, y1 = 0;
+  bool operator==(const TIndexCells&) const = default;
+};
+
 using TNotifyEvent = std::function<void(TCustomControl* sender)>;
 using TMouseEvent =
     std::function<void(TCustomControl* sender, TMouseButton button, TShiftState shift, int x, int y)>;
@@ -101,6 +109,10 @@ class TCustomControl {
 
   // Repaints the control soon (gathered with every other repaint of the canvas).
   void Invalidate();
+  // What the control draws changed (its style, its text): its layer hears of it, and it is
+  // repainted. Changes are counted, for what is worked out from the drawing.
+  void Changed();
+  uint32_t ChangeCount() const { return changes_; }
   // Repaints the control now.
   void Repaint();
   // Paints the control onto its canvas: the painter's origin is the control's shown corner, or,
@@ -172,9 +184,15 @@ class TCustomControl {
 
   // For weak pointers: made on first use, cleared when the control goes.
   TControlWatch* Watch() const;
-  // The control's place in its layer's list, kept by the layer.
+  // The control's place in its layer's list, and the cells of its layer's index it is filed
+  // under, kept by the layer.
   uint32_t LayerSlot() const { return layerSlot_; }
   void SetLayerSlot(uint32_t slot) { layerSlot_ = slot; }
+  TIndexCells IndexCells() const { return indexCells_; }
+  void SetIndexCells(TIndexCells cells) { indexCells_ = cells; }
+  // A mark for walks that need to know which controls they met (see TControlMarks).
+  uint32_t Mark() const { return mark_; }
+  void SetMark(uint32_t mark) const { mark_ = mark; }
 
  protected:
   // The toolkit's behaviour for messages a class does not handle itself.
@@ -214,9 +232,25 @@ class TCustomControl {
   std::unique_ptr<regions::Outline> outline_;
   mutable TControlWatch* watch_ = nullptr;
   uint32_t layerSlot_ = 0;
+  uint32_t changes_ = 0;
+  mutable uint32_t mark_ = 0;
+  TIndexCells indexCells_;
   uint16_t flags_ = 0;
   int8_t screenMargin_ = 0;
   uint8_t cursor_ = 0;  // Qt::CursorShape while kCursorSet
+};
+
+// A set of controls for one walk, without a table: marking a control puts it in the set. Each set
+// has a number of its own, so that the marks of earlier walks mean nothing. Sets do not nest.
+class TControlMarks {
+ public:
+  TControlMarks() : number_(++last_) {}
+  void Add(const TCustomControl* c) const { c->SetMark(number_); }
+  bool Contains(const TCustomControl* c) const { return c->Mark() == number_; }
+
+ private:
+  static inline uint32_t last_ = 0;
+  uint32_t number_;
 };
 
 // Calls the target's handler at once and returns its result; 0 for none or a control being

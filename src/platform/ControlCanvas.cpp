@@ -80,19 +80,26 @@ void TControlCanvas::SetCanvasZoom(double zoom) {
 }
 
 void TControlCanvas::InvalidateCanvasArea(const QRect& canvasArea) {
+  // Only what is in view needs painting (what scrolls into view is painted then); the part in view
+  // is asked for once until the gathered repaint is requested.
+  if (!visibleKnown_) {
+    visible_ = visibleRegion().boundingRect();
+    visibleKnown_ = true;
+    // One repaint request per turn of the event loop: Qt's dirty region would otherwise grow by
+    // a rectangle for each of thousands of figures moved in one step.
+    if (!flushScheduled_) {
+      flushScheduled_ = true;
+      QTimer::singleShot(0, this, [this] { FlushDirty(); });
+    }
+  }
   // A pixel more on each side: pens of zero-size figures, and rounding at a zoom.
-  const QRect area = WidgetAreaOf(canvasArea.adjusted(-1, -1, 1, 1)).intersected(rect());
-  if (area.isEmpty()) return;
-  dirty_ = dirty_.united(area);
-  if (flushScheduled_) return;
-  flushScheduled_ = true;
-  // One repaint request per turn of the event loop: Qt's dirty region would otherwise grow by a
-  // rectangle for each of thousands of figures moved in one step.
-  QTimer::singleShot(0, this, [this] { FlushDirty(); });
+  const QRect area = WidgetAreaOf(canvasArea.adjusted(-1, -1, 1, 1)).intersected(visible_);
+  if (!area.isEmpty()) dirty_ = dirty_.united(area);
 }
 
 void TControlCanvas::FlushDirty() {
   flushScheduled_ = false;
+  visibleKnown_ = false;
   if (dirty_.isEmpty()) return;
   update(dirty_);
   dirty_ = QRect();
@@ -101,6 +108,7 @@ void TControlCanvas::FlushDirty() {
 void TControlCanvas::RepaintNow() {
   const QRect area = dirty_;
   dirty_ = QRect();
+  visibleKnown_ = false;
   if (!area.isEmpty()) repaint(area);
 }
 

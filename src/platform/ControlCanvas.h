@@ -91,4 +91,6 @@ class TControlCanvas : public QWidget, public TControlHost {
   TControlPtr<TCustomControl> hovered_;
   QRect dirty_;
   bool flushScheduled_ = false;
+  QRect visible_;  // the part of the canvas in view, while visibleKnown_
+  bool visibleKnown_ = false;
 };

@@ -2,131 +2,205 @@
 
 #include <algorithm>
 
-void ControlIndex::AddCells(TCustomControl* child, Entry& entry) {
-  const QRect& b = entry.bounds;
-  if (b.width() <= 0 || b.height() <= 0) {
-    entry.cells = QRect();
-    return;
+namespace {
+size_t Spread(uint32_t key) {
+  uint64_t h = key * 0x9E3779B97F4A7C15ull;
+  return static_cast<size_t>(h ^ (h >> 29));
+}
+
+bool Meets(const QRect& b, int64_t ax0, int64_t ay0, int64_t ax1, int64_t ay1) {
+  return b.width() > 0 && b.height() > 0 && b.left() < ax1 && ax0 < int64_t{b.left()} + b.width() && b.top() < ay1 &&
+         ay0 < int64_t{b.top()} + b.height();
+}
+
+bool Holds(const QRect& b, QPoint p) {
+  return p.x() >= b.left() && int64_t{p.x()} < int64_t{b.left()} + b.width() && p.y() >= b.top() &&
+         int64_t{p.y()} < int64_t{b.top()} + b.height();
+}
+}  // namespace
+
+const std::vector<ControlIndex::Slot>* ControlIndex::Find(uint32_t key) const {
+  if (table_.empty()) return nullptr;
+  const size_t mask = table_.size() - 1;
+  for (size_t i = Spread(key) & mask;; i = (i + 1) & mask) {
+    const Cell& c = table_[i];
+    if (!c.used) return nullptr;
+    if (c.key == key) return &c.items;
   }
-  int x0 = b.left() >> kCellShift, y0 = b.top() >> kCellShift;
-  int x1 = (b.left() + b.width() - 1) >> kCellShift, y1 = (b.top() + b.height() - 1) >> kCellShift;
-  const Slot slot{child, b, entry.sequence};
-  if (int64_t{x1 - x0 + 1} * (y1 - y0 + 1) > kMaxCells) {
-    entry.cells = QRect();
+}
+
+std::vector<ControlIndex::Slot>& ControlIndex::Get(uint32_t key) {
+  if ((used_ + 1) * 4 > table_.size() * 3) Grow();
+  const size_t mask = table_.size() - 1;
+  for (size_t i = Spread(key) & mask;; i = (i + 1) & mask) {
+    Cell& c = table_[i];
+    if (c.used && c.key == key) return c.items;
+    if (!c.used) {
+      c.used = true;
+      c.key = key;
+      ++used_;
+      return c.items;
+    }
+  }
+}
+
+void ControlIndex::Grow() {
+  std::vector<Cell> old;
+  old.swap(table_);
+  table_.resize(old.empty() ? 1024 : old.size() * 2);
+  used_ = 0;
+  for (Cell& c : old) {
+    // Empty cells are dropped when the table grows.
+    if (c.used && !c.items.empty()) Get(c.key) = std::move(c.items);
+  }
+}
+
+ControlIndex::Cells ControlIndex::CellsOf(const QRect& b) {
+  if (b.width() <= 0 || b.height() <= 0) return kNone;
+  const int x0 = b.left() >> kCellShift, y0 = b.top() >> kCellShift;
+  const int x1 = static_cast<int>((int64_t{b.left()} + b.width() - 1) >> kCellShift);
+  const int y1 = static_cast<int>((int64_t{b.top()} + b.height() - 1) >> kCellShift);
+  if (int64_t{x1 - x0 + 1} * (y1 - y0 + 1) > kMaxCells || x0 < INT16_MIN || y0 < INT16_MIN || x1 > INT16_MAX ||
+      y1 > INT16_MAX)
+    return kLarge;
+  return Cells{static_cast<int16_t>(x0), static_cast<int16_t>(y0), static_cast<int16_t>(x1), static_cast<int16_t>(y1)};
+}
+
+void ControlIndex::File(TCustomControl* control, Cells c) {
+  control->SetIndexCells(c);
+  const Slot slot{control, control->BoundsRect()};
+  if (c == kLarge) {
     large_.push_back(slot);
     return;
   }
-  entry.cells = QRect(QPoint(x0, y0), QPoint(x1, y1));
-  for (int cy = y0; cy <= y1; ++cy)
-    for (int cx = x0; cx <= x1; ++cx) cells_[Key(cx, cy)].push_back(slot);
+  for (int cy = c.y0; cy <= c.y1; ++cy)
+    for (int cx = c.x0; cx <= c.x1; ++cx) Get(Key(cx, cy)).push_back(slot);
 }
 
-void ControlIndex::RemoveCells(const TCustomControl* child, const Entry& entry) {
-  auto erase = [child](std::vector<Slot>& v) {
-    auto it = std::find_if(v.begin(), v.end(),
-                           [child](const Slot& s) { return s.control == child; });
+void ControlIndex::Unfile(TCustomControl* control, Cells c) {
+  auto erase = [control](std::vector<Slot>& v) {
+    auto it = std::find_if(v.begin(), v.end(), [control](const Slot& s) { return s.control == control; });
     if (it != v.end()) {
       *it = v.back();
       v.pop_back();
     }
   };
-  if (entry.bounds.width() <= 0 || entry.bounds.height() <= 0) return;
-  if (entry.cells.isNull()) {
+  if (c == kLarge) {
     erase(large_);
     return;
   }
-  for (int cy = entry.cells.top(); cy <= entry.cells.bottom(); ++cy) {
-    for (int cx = entry.cells.left(); cx <= entry.cells.right(); ++cx) {
-      auto it = cells_.find(Key(cx, cy));
-      if (it == cells_.end()) continue;
-      erase(it->second);
-      if (it->second.empty()) cells_.erase(it);
-    }
-  }
+  for (int cy = c.y0; cy <= c.y1; ++cy)
+    for (int cx = c.x0; cx <= c.x1; ++cx)
+      if (auto* cell = const_cast<std::vector<Slot>*>(Find(Key(cx, cy)))) erase(*cell);
 }
 
-void ControlIndex::Insert(TCustomControl* child, const QRect& bounds) {
-  if (entries_.count(child)) {
-    Update(child, bounds);
+void ControlIndex::Insert(TCustomControl* control) {
+  File(control, CellsOf(control->BoundsRect()));
+  ++count_;
+}
+
+void ControlIndex::Update(TCustomControl* control) {
+  const QRect bounds = control->BoundsRect();
+  const Cells now = CellsOf(bounds);
+  const Cells before = control->IndexCells();
+  if (now != before || now == kNone) {
+    Unfile(control, before);
+    File(control, now);
     return;
   }
-  Entry e{bounds, QRect(), nextSequence_++};
-  AddCells(child, e);
-  entries_.emplace(child, e);
-}
-
-void ControlIndex::Update(TCustomControl* child, const QRect& bounds) {
-  auto it = entries_.find(child);
-  if (it == entries_.end()) {
-    Insert(child, bounds);
+  // Within the same cells: only the copies of the bounds change.
+  auto update = [control, &bounds](std::vector<Slot>& v) {
+    for (Slot& s : v)
+      if (s.control == control) {
+        s.bounds = bounds;
+        return;
+      }
+  };
+  if (now == kLarge) {
+    update(large_);
     return;
   }
-  Entry& e = it->second;
-  if (e.bounds == bounds) return;
-  RemoveCells(child, e);
-  e.bounds = bounds;
-  AddCells(child, e);
+  for (int cy = now.y0; cy <= now.y1; ++cy)
+    for (int cx = now.x0; cx <= now.x1; ++cx)
+      if (auto* cell = const_cast<std::vector<Slot>*>(Find(Key(cx, cy)))) update(*cell);
 }
 
-void ControlIndex::Remove(const TCustomControl* child) {
-  auto it = entries_.find(child);
-  if (it == entries_.end()) return;
-  RemoveCells(child, it->second);
-  entries_.erase(it);
+void ControlIndex::Remove(TCustomControl* control) {
+  Unfile(control, control->IndexCells());
+  control->SetIndexCells(kNone);
+  if (count_ > 0) --count_;
 }
 
 void ControlIndex::Clear() {
-  entries_.clear();
-  cells_.clear();
+  table_.clear();
+  used_ = 0;
   large_.clear();
+  count_ = 0;
 }
 
 void ControlIndex::Containing(QPoint p, std::vector<TCustomControl*>& out) const {
-  std::vector<std::pair<uint64_t, TCustomControl*>> found;
-  auto consider = [&](const Slot& s) {
-    const QRect& b = s.bounds;
-    if (p.x() >= b.left() && p.x() < b.left() + b.width() && p.y() >= b.top() &&
-        p.y() < b.top() + b.height())
-      found.emplace_back(s.sequence, s.control);
-  };
-  auto it = cells_.find(Key(p.x() >> kCellShift, p.y() >> kCellShift));
-  if (it != cells_.end())
-    for (const Slot& s : it->second) consider(s);
-  for (const Slot& s : large_) consider(s);
-  if (found.size() > 1) std::sort(found.begin(), found.end());
-  for (auto& [seq, c] : found) out.push_back(c);
+  if (const auto* cell = Find(Key(p.x() >> kCellShift, p.y() >> kCellShift)))
+    for (const Slot& s : *cell)
+      if (Holds(s.bounds, p)) out.push_back(s.control);
+  for (const Slot& s : large_)
+    if (Holds(s.bounds, p)) out.push_back(s.control);
+}
+
+void ControlIndex::ContainingAny(const QPoint* points, int count, std::vector<TCustomControl*>& out) const {
+  const size_t first = out.size();
+  auto keyOf = [](QPoint p) { return Key(p.x() >> kCellShift, p.y() >> kCellShift); };
+  for (int i = 0; i < count; ++i) {
+    const uint32_t key = keyOf(points[i]);
+    bool looked = false;
+    for (int k = 0; k < i; ++k) looked = looked || keyOf(points[k]) == key;
+    if (looked) continue;
+    if (const auto* cell = Find(key))
+      for (const Slot& s : *cell)
+        for (int j = i; j < count; ++j)
+          if (keyOf(points[j]) == key && Holds(s.bounds, points[j])) {
+            out.push_back(s.control);
+            break;
+          }
+  }
+  for (const Slot& s : large_)
+    for (int j = 0; j < count; ++j)
+      if (Holds(s.bounds, points[j])) {
+        out.push_back(s.control);
+        break;
+      }
+  if (out.size() - first > 1) {
+    std::sort(out.begin() + static_cast<ptrdiff_t>(first), out.end());
+    out.erase(std::unique(out.begin() + static_cast<ptrdiff_t>(first), out.end()), out.end());
+  }
 }
 
 void ControlIndex::Intersecting(const QRect& area, std::vector<TCustomControl*>& out) const {
   if (area.width() <= 0 || area.height() <= 0) return;
   const int64_t ax0 = area.left(), ay0 = area.top();
   const int64_t ax1 = ax0 + area.width(), ay1 = ay0 + area.height();
-  std::vector<std::pair<uint64_t, TCustomControl*>>& found = found_;
+  std::vector<TCustomControl*>& found = found_;
   found.clear();
   auto consider = [&](const Slot& s) {
-    const QRect& b = s.bounds;
-    if (b.left() < ax1 && ax0 < int64_t{b.left()} + b.width() && b.top() < ay1 &&
-        ay0 < int64_t{b.top()} + b.height())
-      found.emplace_back(s.sequence, s.control);
+    if (Meets(s.bounds, ax0, ay0, ax1, ay1)) found.push_back(s.control);
   };
-  const int x0 = area.left() >> kCellShift, y0 = area.top() >> kCellShift;
-  const int x1 = static_cast<int>((ax1 - 1) >> kCellShift), y1 = static_cast<int>((ay1 - 1) >> kCellShift);
-  if (int64_t{x1 - x0 + 1} * (y1 - y0 + 1) > static_cast<int64_t>(cells_.size())) {
-    // An area larger than the occupied cells: walk those instead.
-    for (const auto& [key, cell] : cells_)
-      for (const Slot& s : cell) consider(s);
+  const int64_t x0 = ax0 >> kCellShift, y0 = ay0 >> kCellShift;
+  const int64_t x1 = (ax1 - 1) >> kCellShift, y1 = (ay1 - 1) >> kCellShift;
+  const bool walkAll = (x1 - x0 + 1) * (y1 - y0 + 1) > static_cast<int64_t>(used_);
+  if (walkAll) {
+    // An area larger than the cells in use: walk those instead.
+    for (const Cell& cell : table_)
+      for (const Slot& s : cell.items) consider(s);
   } else {
-    for (int cy = y0; cy <= y1; ++cy) {
-      for (int cx = x0; cx <= x1; ++cx) {
-        auto it = cells_.find(Key(cx, cy));
-        if (it == cells_.end()) continue;
-        for (const Slot& s : it->second) consider(s);
-      }
-    }
+    for (int64_t cy = y0; cy <= y1; ++cy)
+      for (int64_t cx = x0; cx <= x1; ++cx)
+        if (const auto* cell = Find(Key(static_cast<int>(cx), static_cast<int>(cy))))
+          for (const Slot& s : *cell) consider(s);
   }
   for (const Slot& s : large_) consider(s);
-  // A child spanning several cells is met once per cell.
-  std::sort(found.begin(), found.end());
-  found.erase(std::unique(found.begin(), found.end()), found.end());
-  for (auto& [seq, c] : found) out.push_back(c);
+  // A control filed under several cells is met once per cell.
+  if (walkAll || x1 > x0 || y1 > y0) {
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+  }
+  out.insert(out.end(), found.begin(), found.end());
 }

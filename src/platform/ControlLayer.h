@@ -33,6 +33,8 @@ class TControlLayer {
 
   // Controls whose bounds meet the area (canvas pixels), bottom first.
   virtual void Query(const QRect& area, std::vector<TCustomControl*>& out) const = 0;
+  // Controls whose bounds contain any of the points, each once, in no particular order.
+  virtual void QueryPoints(const QPoint* points, int count, std::vector<TCustomControl*>& out) const;
   // Every control, bottom first.
   virtual std::vector<TCustomControl*> Controls() const = 0;
   virtual size_t Count() const = 0;

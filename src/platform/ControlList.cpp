@@ -69,7 +69,7 @@ void TControlList::Insert(TCustomControl* control) {
   control->SetLayer(this);
   control->SetLayerSlot(static_cast<uint32_t>(order_.size()));
   order_.push_back(control);
-  if (indexed_) index_.Insert(control, control->BoundsRect());
+  if (indexed_) index_.Insert(control);
   NoteReach(*control);
   if (TControlHost* host = Host()) host->ControlJoined(control);
 }
@@ -119,8 +119,9 @@ void TControlList::Reorder(std::vector<TCustomControl*> order) {
 
 void TControlList::BoundsChanged(TCustomControl* control, const QRect& before) {
   if (!Contains(control)) return;
-  if (indexed_) index_.Update(control, control->BoundsRect());
-  NoteReach(*control);
+  if (indexed_) index_.Update(control);
+  // How far the drawing reaches beyond the box depends on its size, not on its place.
+  if (before.size() != control->BoundsRect().size()) NoteReach(*control);
   if (TControlHost* host = Host()) host->ControlMoved(control, before);
 }
 
@@ -140,6 +141,21 @@ void TControlList::Query(const QRect& area, std::vector<TCustomControl*>& out) c
   index_.Intersecting(area, out);
   std::sort(out.begin() + static_cast<ptrdiff_t>(first), out.end(),
             [](const TCustomControl* a, const TCustomControl* b) { return a->LayerSlot() < b->LayerSlot(); });
+}
+
+void TControlLayer::QueryPoints(const QPoint* points, int count, std::vector<TCustomControl*>& out) const {
+  const size_t first = out.size();
+  for (int i = 0; i < count; ++i) Query(QRect(points[i], QSize(1, 1)), out);
+  std::sort(out.begin() + static_cast<ptrdiff_t>(first), out.end());
+  out.erase(std::unique(out.begin() + static_cast<ptrdiff_t>(first), out.end()), out.end());
+}
+
+void TControlList::QueryPoints(const QPoint* points, int count, std::vector<TCustomControl*>& out) const {
+  if (!indexed_) {
+    TControlLayer::QueryPoints(points, count, out);
+    return;
+  }
+  index_.ContainingAny(points, count, out);
 }
 
 std::vector<TCustomControl*> TControlList::Controls() const { return Ordered(); }

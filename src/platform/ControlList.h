@@ -24,6 +24,7 @@ class TControlList : public TControlLayer {
   void BoundsChanged(TCustomControl* control, const QRect& before) override;
   void AppearanceChanged(TCustomControl* control) override;
   void Query(const QRect& area, std::vector<TCustomControl*>& out) const override;
+  void QueryPoints(const QPoint* points, int count, std::vector<TCustomControl*>& out) const override;
   std::vector<TCustomControl*> Controls() const override;
   size_t Count() const override { return order_.size() - holes_; }
   int StackIndex(const TCustomControl* control) const override;

@@ -46,12 +46,7 @@ void ApplyMarkOutline(TCustomKDTool* w) {
 }  // namespace
 
 QMargins TKDLabel::ReachMargins() const {
-  const QSize box(Width(), Height());
-  if (!textReach_ || textReachBox_ != box) {
-    textReach_ = CaptionReach(QString::fromStdString(Caption()), Font(), box.width(), box.height());
-    textReachBox_ = box;
-  }
-  return TCustomKDTool::ReachMargins() + *textReach_;
+  return TCustomKDTool::ReachMargins() + CaptionReach(QString::fromStdString(Caption()), Font(), Width(), Height());
 }
 
 void TKDLabel::DrawTo(Canvas& c, int x, int y) const {

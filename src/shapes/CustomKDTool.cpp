@@ -22,9 +22,10 @@ TCustomKDTool::TCustomKDTool(QWidget* owner) : documentWindow_(owner) {
   SetBoundsRect(QRect(0, 0, 0, 0));
   SetOtherButtonsKeepFocus(true);
   SetCursorValue(crSizeAll);
+  // The area the text reached before the change and the area it reaches now.
   font_.OnChange = [this] {
-    TextChanged();
     Invalidate();
+    Changed();
   };
   pen_.Color = lineColor_;
   pen_.Width = lineWidth_;
@@ -48,50 +49,49 @@ void TCustomKDTool::SetCaption(const std::string& v) {
   if (v == caption_) return;
   Invalidate();
   caption_ = v;
-  TextChanged();
-  Invalidate();
+  Changed();
 }
 
 void TCustomKDTool::SetDefaultHeight(int32_t v) {
   if (v == defaultHeight_) return;
   defaultHeight_ = v;
-  Invalidate();
+  Changed();
 }
 
 void TCustomKDTool::SetDefaultWidth(int32_t v) {
   if (v == defaultWidth_) return;
   defaultWidth_ = v;
-  Invalidate();
+  Changed();
 }
 
 void TCustomKDTool::SetLineColor(TColor v) {
   if (v == lineColor_) return;
   lineColor_ = pen_.Color = v;
-  Invalidate();
+  Changed();
 }
 
 void TCustomKDTool::SetFillColor(TColor v) {
   if (v == fillColor_) return;
   fillColor_ = brush_.Color = v;
-  Invalidate();
+  Changed();
 }
 
 void TCustomKDTool::SetLineStyle(TPenStyle v) {
   if (v == lineStyle_) return;
   lineStyle_ = pen_.Style = v;
-  Invalidate();
+  Changed();
 }
 
 void TCustomKDTool::SetFillStyle(TBrushStyle v) {
   if (v == fillStyle_) return;
   fillStyle_ = brush_.Style = v;
-  Invalidate();
+  Changed();
 }
 
 void TCustomKDTool::SetLineWidth(int32_t v) {
   if (v == lineWidth_) return;
   lineWidth_ = pen_.Width = v;
-  Invalidate();
+  Changed();
 }
 
 void TCustomKDTool::SetFont(const TFontDesc& v) { font_.Assign(v); }
@@ -144,7 +144,16 @@ QMargins TCustomKDTool::ReachMargins() const {
   return QMargins(pen, pen, pen, pen);
 }
 
-QRect TCustomKDTool::PaintReach() const { return BoundsRect().marginsAdded(ReachMargins()); }
+QRect TCustomKDTool::PaintReach() const {
+  // Worked out again after a change of size or of anything drawn (every setter reports one).
+  const QRect b = BoundsRect();
+  if (!reach_ || reachSize_ != b.size() || reachChange_ != ChangeCount()) {
+    reach_ = ReachMargins();
+    reachSize_ = b.size();
+    reachChange_ = ChangeCount();
+  }
+  return b.marginsAdded(*reach_);
+}
 
 void TCustomKDTool::RebuildOutlineIfChanged() {
   OutlineKeyType key = OutlineKey();
@@ -164,8 +173,10 @@ void TCustomKDTool::CreateHandle() {
 }
 
 void TCustomKDTool::ApplyBounds(int left, int top, int width, int height) {
+  const QSize before = BoundsRect().size();
   TCustomControl::ApplyBounds(left, top, width, height);
-  if (HandleAllocated()) RebuildOutlineIfChanged();
+  // An outline is drawn in the figure's own box: a move leaves it as it is.
+  if (HandleAllocated() && BoundsRect().size() != before) RebuildOutlineIfChanged();
 }
 
 void TCustomKDTool::LeftPress(int x, int y) {

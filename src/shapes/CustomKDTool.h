@@ -142,10 +142,9 @@ class TCustomKDTool : public QObject, public TCustomControl, public Persistent {
  protected:
   // Draws the shape on the figure's own surface, as DrawTo at its corner.
   void Paint(Canvas& canvas) const { DrawTo(canvas, 0, 0); }
-  // How far the drawing reaches beyond the box on each side (left, top, right, bottom).
+  // How far the drawing reaches beyond the box on each side (left, top, right, bottom), worked
+  // out again only when the outline's key, the pen or the text changed.
   virtual QMargins ReachMargins() const;
-  // The caption or the font changed (what a label's text reach is worked out from).
-  virtual void TextChanged() {}
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   // Builds and applies the clickable outline for the current size; figures without an outline
   // leave the whole box clickable.
@@ -163,6 +162,10 @@ class TCustomKDTool : public QObject, public TCustomControl, public Persistent {
   void ApplyCursor();
 
   std::optional<OutlineKeyType> outlineKey_;
+  // The last reach worked out, and what it was worked out from.
+  mutable std::optional<QMargins> reach_;
+  mutable QSize reachSize_;
+  mutable uint32_t reachChange_ = 0;
   std::string index_;
   std::string caption_ = "KDLabel";
   int32_t defaultHeight_ = 50;

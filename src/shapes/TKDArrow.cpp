@@ -11,28 +11,28 @@ void TKDArrow::SetArrowThicknessRate(uint16_t value) {
   if (value == 0) return;
   thicknessRate_ = value;
   CreateHandle();
-  Invalidate();
+  Changed();
 }
 
 void TKDArrow::SetArrowHeadLengthRate(uint16_t value) {
   if (value == 0 || value == headLengthRate_) return;
   headLengthRate_ = value;
   CreateHandle();
-  Invalidate();
+  Changed();
 }
 
 void TKDArrow::SetArrowPosition(TArrowPosition value) {
   if (value == position_) return;
   position_ = value;
   CreateHandle();
-  Invalidate();
+  Changed();
 }
 
 void TKDArrow::SetArrowDirection(TArrowDirection value) {
   if (value == direction_) return;
   direction_ = value;
   CreateHandle();
-  Invalidate();
+  Changed();
 }
 
 geom::ArrowStyle TKDArrow::Style() const { return {thicknessRate_, headLengthRate_, LineWidth()}; }

@@ -1,7 +1,4 @@
 #pragma once
-#include <QSize>
-#include <optional>
-
 #include "CustomKDTool.h"
 
 // A text label: the caption, centred line by line from the top edge, broken at words; clickable
@@ -16,10 +13,4 @@ class TKDLabel final : public TCustomKDTool {
  protected:
   // Lines of text that do not fit reach below the box, words too long for a line beside it.
   QMargins ReachMargins() const override;
-  void TextChanged() override { textReach_.reset(); }
-
- private:
-  // Worked out once per caption, font and box size.
-  mutable std::optional<QMargins> textReach_;
-  mutable QSize textReachBox_;
 };

@@ -7,7 +7,7 @@ void TKDLine::SetOrientation(TArrowDirection value) {
   if (value == orientation_) return;
   orientation_ = value;
   CreateHandle();
-  Invalidate();
+  Changed();
 }
 
 int32_t TKDLine::CourseTag(TArrowDirection orientation) {

@@ -56,15 +56,14 @@ void NotifyCornerNeighboursOf(QWidget* canvas, const QRect& b) {
   const QPoint corners[4] = {QPoint(b.x(), b.y()), QPoint(b.x() + b.width(), b.y()),
                              QPoint(b.x() + b.width(), b.y() + b.height()),
                              QPoint(b.x(), b.y() + b.height())};
-  std::vector<TCustomControl*> found;
-  for (const QPoint& c : corners) figures->Query(QRect(c, QSize(1, 1)), found);
-  if (found.size() > 1) {
-    std::sort(found.begin(), found.end());
-    found.erase(std::unique(found.begin(), found.end()), found.end());
-  }
+  static thread_local std::vector<TCustomControl*> found;
+  found.clear();
+  figures->QueryPoints(corners, 4, found);
+  if (found.empty()) return;
+  const std::vector<TCustomControl*> neighbours = found;
   // Controls are freed only once the event loop is back: the pointers outlive the sends, and a
   // figure released by one of them is skipped by SendMessage.
-  for (TCustomControl* c : found) SendMessage(c, WM_COMPCHANGE, 3, 0);
+  for (TCustomControl* c : neighbours) SendMessage(c, WM_COMPCHANGE, 3, 0);
 }
 
 QPoint NudgeStep(TCustomControl* frame, QPoint arrowStep) {
@@ -86,10 +85,8 @@ void TSizer::MoveNotify(int x, int y) {
   inMove_ = false;
   if (Releasing()) return;
   QRect r = BoundsRect().adjusted(2, 2, -2, -2);
-  if (target_) {
-    target_->Invalidate();
-    target_->ApplyBounds(r.x(), r.y(), r.width(), r.height());
-  }
+  // The figure's old and new places are repainted as its bounds change.
+  if (target_) target_->ApplyBounds(r.x(), r.y(), r.width(), r.height());
   NotifyCornerNeighbours();
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 
@@ -14,19 +15,31 @@ struct Indexed : testing::Test {
 
   TCustomControl* Add(const QRect& bounds) {
     widgets.push_back(std::make_unique<TCustomControl>());
-    index.Insert(widgets.back().get(), bounds);
+    widgets.back()->SetBoundsRect(bounds);
+    index.Insert(widgets.back().get());
     return widgets.back().get();
   }
+  void Move(TCustomControl* c, const QRect& bounds) {
+    c->SetBoundsRect(bounds);
+    index.Update(c);
+  }
+  // In the order the controls were made: the index itself keeps none.
   std::vector<TCustomControl*> Meeting(const QRect& area) const {
     std::vector<TCustomControl*> out;
     index.Intersecting(area, out);
+    std::sort(out.begin(), out.end(), [this](TCustomControl* a, TCustomControl* b) { return Made(a) < Made(b); });
     return out;
+  }
+  size_t Made(const TCustomControl* c) const {
+    for (size_t i = 0; i < widgets.size(); ++i)
+      if (widgets[i].get() == c) return i;
+    return widgets.size();
   }
 };
 
 using V = std::vector<TCustomControl*>;
 
-TEST_F(Indexed, RectangleQueryFindsEachChildOnceInIndexOrder) {
+TEST_F(Indexed, RectangleQueryFindsEachControlOnce) {
   TCustomControl* small = Add({0, 0, 10, 10});
   TCustomControl* wide = Add({100, 0, 200, 50});         // four 64-pixel cells across
   TCustomControl* negative = Add({-70, -70, 10, 10});
@@ -49,14 +62,18 @@ TEST_F(Indexed, RectangleQueryFindsEachChildOnceInIndexOrder) {
 TEST_F(Indexed, RectangleQueryFollowsUpdatesAndRemovals) {
   TCustomControl* a = Add({0, 0, 10, 10});
   TCustomControl* b = Add({100, 0, 200, 50});
-  index.Update(b, {-200, 0, 10, 10});
+  Move(b, {-200, 0, 10, 10});
   EXPECT_EQ(Meeting({99, 0, 2, 1}), (V{}));
   EXPECT_EQ(Meeting({-200, 0, 1, 1}), (V{b}));
   index.Remove(a);
   EXPECT_EQ(Meeting({0, 0, 10, 10}), (V{}));
+  // A move within the cells it is filed under is found at its new place.
+  Move(b, {-190, 5, 10, 10});
+  EXPECT_EQ(Meeting({-200, 0, 9, 4}), (V{}));
+  EXPECT_EQ(Meeting({-181, 14, 1, 1}), (V{b}));
   // Point queries are unchanged.
   std::vector<TCustomControl*> at;
-  index.Containing({-191, 9}, at);
+  index.Containing({-181, 14}, at);
   EXPECT_EQ(at, (V{b}));
 }
 

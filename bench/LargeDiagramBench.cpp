@@ -1,0 +1,236 @@
+// A document of 1,000 to 100,000 figures, as a user works with it: open until painted, Select All
+// and its end (Escape), an arrow-key nudge and one drag step of the whole selection, a zoom change
+// until painted, and a save. Each row also tells how much the resident memory grew ("rss_mb"). The
+// cost per figure must stay flat from 1,000 to 100,000 figures.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <map>
+#include <memory>
+
+#include "BenchSupport.h"
+#include "Diagram.h"
+#include "DiagramFile.h"
+#include "Focus.h"
+#include "GridDiagram.h"
+#include "KDTools.h"
+#include "TScrollBox.h"
+#include "TwinKedrinFile.h"
+
+namespace {
+
+// The resident set in megabytes, from the kernel.
+double ResidentMb() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0, resident = 0;
+  statm >> pages >> resident;
+  return static_cast<double>(resident) * 4096.0 / (1024.0 * 1024.0);
+}
+
+QuietMainWindow& Main() {
+  static QuietMainWindow main;
+  return main;
+}
+
+QTemporaryDir& Folder() {
+  static QTemporaryDir folder;
+  return folder;
+}
+
+// The grid diagram of the export measurements (every class, captions, 150 x 80 cells), once per size.
+QString DiagramOf(int n) {
+  static std::map<int, QString> paths;
+  auto it = paths.find(n);
+  if (it != paths.end()) return it->second;
+  const auto figures = MakeGridDiagram(n);
+  std::vector<const Persistent*> records;
+  for (const auto& f : figures) records.push_back(f.get());
+  const QString path = Folder().filePath(QStringLiteral("grid-%1.kdl").arg(n));
+  diagramfile::Write(path, records);
+  return paths.emplace(n, path).first->second;
+}
+
+std::unique_ptr<TwinKedrinFile> ShownDocument() {
+  focus::Install();
+  RegisterFigureClasses();
+  auto doc = std::make_unique<TwinKedrinFile>(&Main());
+  doc->SetTitle(QStringLiteral("Noname.kdl"));
+  doc->resize(1200, 800);
+  doc->show();
+  QCoreApplication::processEvents();
+  return doc;
+}
+
+std::unique_ptr<TwinKedrinFile> OpenDocument(int n) {
+  auto doc = ShownDocument();
+  doc->LoadFromFile(DiagramOf(n));
+  QCoreApplication::processEvents();
+  return doc;
+}
+
+void Close(std::unique_ptr<TwinKedrinFile> doc) {
+  QCoreApplication::sendPostedEvents();
+  doc.reset();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
+
+// Every pending repaint is done, as the user sees it.
+void Painted(TwinKedrinFile& doc) {
+  QCoreApplication::processEvents();
+  doc.Surface()->repaint();
+}
+
+void Key(TwinKedrinFile& doc, Qt::Key key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(doc.Surface(), &press);
+}
+
+bool AllSelected(TwinKedrinFile& doc) { return doc.FigureSet().SelectedCount() == doc.FigureSet().FigureCount(); }
+
+void BM_OpenLarge(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  DiagramOf(n);
+  double grown = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto doc = ShownDocument();
+    const double before = ResidentMb();
+    state.ResumeTiming();
+    doc->LoadFromFile(DiagramOf(n));
+    Painted(*doc);
+    state.PauseTiming();
+    grown = ResidentMb() - before;
+    if (static_cast<int>(doc->Figures().size()) != n) state.SkipWithError("figures missing");
+    Close(std::move(doc));
+    state.ResumeTiming();
+  }
+  state.counters["rss_mb"] = grown;
+  state.SetItemsProcessed(state.iterations() * n);
+}
+
+void BM_SelectAllLarge(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  auto doc = OpenDocument(n);
+  double grown = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    focus::SetFocus(doc->Surface());
+    QCoreApplication::processEvents();
+    const double before = ResidentMb();
+    state.ResumeTiming();
+    doc->SelectAll();
+    Painted(*doc);
+    state.PauseTiming();
+    grown = ResidentMb() - before;
+    if (!AllSelected(*doc)) state.SkipWithError("not every figure selected");
+    state.ResumeTiming();
+  }
+  state.counters["rss_mb"] = grown;
+  state.SetItemsProcessed(state.iterations() * n);
+  Close(std::move(doc));
+}
+
+void BM_DeselectLarge(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  auto doc = OpenDocument(n);
+  for (auto _ : state) {
+    state.PauseTiming();
+    doc->SelectAll();
+    Painted(*doc);
+    state.ResumeTiming();
+    Key(*doc, Qt::Key_Escape);
+    Painted(*doc);
+    state.PauseTiming();
+    if (doc->FigureSet().SelectedCount() != 0) state.SkipWithError("the selection did not end");
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * n);
+  Close(std::move(doc));
+}
+
+void BM_NudgeLarge(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  auto doc = OpenDocument(n);
+  doc->SelectAll();
+  Painted(*doc);
+  TCustomKDTool* first = doc->Figures().front();
+  const int start = first->Left();
+  int nudges = 0;
+  for (auto _ : state) {
+    Key(*doc, (nudges % 2) ? Qt::Key_Left : Qt::Key_Right);
+    Painted(*doc);
+    ++nudges;
+  }
+  // An even number of nudges puts the group back where it was.
+  if (nudges % 2 == 1 && first->Left() != start + 30) state.SkipWithError("the group did not move");
+  state.SetItemsProcessed(state.iterations() * n);
+  Close(std::move(doc));
+}
+
+void BM_DragStepLarge(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  auto doc = OpenDocument(n);
+  doc->SelectAll();
+  Painted(*doc);
+  TCanvasSurface* surface = doc->Surface();
+  TCustomKDTool* first = doc->Figures().front();
+  // Pressed on the first figure, which lies under the group's frame.
+  const QPoint press = first->geometry().center();
+  QTest::mousePress(surface, Qt::LeftButton, {}, press);
+  int step = 0;
+  for (auto _ : state) {
+    ++step;
+    QTest::mouseMove(surface, press + QPoint(step % 2 ? 5 : 0, 0));
+    Painted(*doc);
+  }
+  const bool moved = step % 2 == 0 || first->geometry().center() == press + QPoint(5, 0);
+  QTest::mouseRelease(surface, Qt::LeftButton, {}, press);
+  if (!moved) state.SkipWithError("the group did not follow the pointer");
+  state.SetItemsProcessed(state.iterations() * n);
+  Close(std::move(doc));
+}
+
+void BM_ZoomLarge(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const bool selected = state.range(1) != 0;
+  auto doc = OpenDocument(n);
+  if (selected) doc->SelectAll();
+  Painted(*doc);
+  int change = 0;
+  for (auto _ : state) {
+    doc->Surface()->SetZoom(++change % 2 ? 0.5 : 1.0);
+    Painted(*doc);
+  }
+  state.SetItemsProcessed(state.iterations() * n);
+  Close(std::move(doc));
+}
+
+void BM_SaveLarge(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  auto doc = OpenDocument(n);
+  const QString target = Folder().filePath(QStringLiteral("saved-%1.kdl").arg(n));
+  for (auto _ : state) {
+    if (!doc->SaveToFile(target)) state.SkipWithError("not saved");
+  }
+  if (QFileInfo(target).size() != QFileInfo(DiagramOf(n)).size()) state.SkipWithError("saved file differs");
+  state.SetItemsProcessed(state.iterations() * n);
+  Close(std::move(doc));
+}
+
+}  // namespace
+
+BENCHMARK(BM_OpenLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_SelectAllLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_DeselectLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_NudgeLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(6);
+BENCHMARK(BM_DragStepLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(6);
+BENCHMARK(BM_ZoomLarge)->Args({1000, 0})->Args({100000, 0})->Args({100000, 1})->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(4);
+BENCHMARK(BM_SaveLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
