@@ -247,6 +247,28 @@ INSTANTIATE_TEST_SUITE_P(
                       SizeCase{"noMargin.png", {"--margin", "0"}, {684, 470}, 1}),
     [](const auto& info) { return QString(info.param.name).replace('.', '_').toStdString(); });
 
+// With a margin the picture is the one without it, moved in by the margin and framed in white.
+TEST_F(KdlToolProcess, MarginFramesTheSamePicture) {
+  for (const char* scale : {"1", "2"}) {
+    SCOPED_TRACE(scale);
+    ASSERT_EQ(KdlTool({"export", Sample(), Path("plain.png"), "--scale", scale}).status, 0);
+    ASSERT_EQ(KdlTool({"export", Sample(), Path("framed.png"), "--scale", scale, "--margin", "10"}).status, 0);
+    const QImage plain = QImage(Path("plain.png")).convertToFormat(QImage::Format_RGB32);
+    const QImage framed = QImage(Path("framed.png")).convertToFormat(QImage::Format_RGB32);
+    const int m = 10 * QString(scale).toInt();
+    ASSERT_EQ(framed.size(), plain.size() + QSize(2 * m, 2 * m));
+    EXPECT_EQ(framed.copy(QRect(QPoint(m, m), plain.size())), plain);
+    QImage white(framed.size(), QImage::Format_RGB32);
+    white.fill(Qt::white);
+    QImage frame = framed;
+    {
+      QPainter p(&frame);
+      p.fillRect(QRect(QPoint(m, m), plain.size()), Qt::white);
+    }
+    EXPECT_EQ(frame, white) << "nothing but white around it";
+  }
+}
+
 // The SVG drawn back by Qt's SVG renderer shows what the PNG shows, apart from its anti-aliased
 // edges; its view box is the picture.
 TEST_F(KdlToolProcess, SvgRendersAsThePngWithinAntiAliasing) {

@@ -165,6 +165,10 @@ const Target kTargets[] = {
      [](const QString& p) {
        QFile::remove(p);
        ::mkfifo(QFile::encodeName(p).constData(), 0644);
+       // A reader, so that a save writing into the pipe would fail the test instead of waiting.
+       static int reader = -1;
+       if (reader >= 0) ::close(reader);
+       reader = ::open(QFile::encodeName(p).constData(), O_RDONLY | O_NONBLOCK);
      },
      "it is a pipe, not a regular file"},
     {"Folder",
