@@ -5,9 +5,8 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <algorithm>
-#include <numeric>
-
 #include <exception>
+#include <numeric>
 
 #include "FileNames.h"
 #include "RecordBytes.h"
