@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "DiagramPrinter.h"
 #include "FontDesc.h"
 #include "MainWindowLink.h"
 #include "TwinKedrinFile.h"
@@ -185,7 +186,7 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   class OverviewDock* overviewDock_ = nullptr;
   class RecentFiles* recentFiles_ = nullptr;
   class StatusPanels* statusPanels_ = nullptr;
-  QPrinter printer_{QPrinter::HighResolution};
+  DiagramPrinter printer_{QPrinter::HighResolution};
   QButtonGroup* toolGroup_ = nullptr;
   QButtonGroup* penGroup_ = nullptr;
   QButtonGroup* brushGroup_ = nullptr;
