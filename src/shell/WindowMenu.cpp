@@ -80,6 +80,7 @@ void WindowMenu::CascadeWindows() {
   std::vector<QSize> sizes;
   for (QMdiSubWindow* sub : windows) sizes.push_back(sub->size());
   const int step = windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.front());
-  const std::vector<QRect> rects = CascadeRects(area_->viewport()->size(), sizes, step);
+  // The area as it is once the cascade fits: without the scroll bars windows past it show now.
+  const std::vector<QRect> rects = CascadeRects(area_->maximumViewportSize(), sizes, step);
   for (size_t i = 0; i < windows.size(); ++i) windows[i]->setGeometry(rects[i]);
 }

@@ -30,10 +30,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Windows Qt would shrink to their size hints grow to two thirds of 900 x 600.
         CascadeCase{"smallGrowToTwoThirds", {900, 600}, {{120, 95}, {120, 95}, {120, 95}}, 24,
                     {{0, 0, 600, 400}, {24, 24, 600, 400}, {48, 48, 600, 400}}},
-        // A window already larger keeps its size; one larger than the area is cut to it and,
-        // not fitting one step in, starts again at the corner.
+        // A window already larger keeps its size; one too large to leave room for the two
+        // steps is cut to 900 - 48 by 600 - 48.
         CascadeCase{"largerKeptOrCut", {900, 600}, {{800, 500}, {1200, 700}, {700, 450}}, 24,
-                    {{0, 0, 800, 500}, {0, 0, 900, 600}, {24, 24, 700, 450}}},
+                    {{0, 0, 800, 500}, {24, 24, 852, 552}, {48, 48, 700, 450}}},
+        // New documents (696 x 480) in an area as large: every title stays in sight.
+        CascadeCase{"asLargeAsTheArea", {696, 480}, {{696, 480}, {696, 480}, {696, 480}}, 20,
+                    {{0, 0, 656, 440}, {20, 20, 656, 440}, {40, 40, 656, 440}}},
         // 200 x 200 windows in 300 x 300 with steps of 40: the fourth would end at 320.
         CascadeCase{"startsAgainWhenPastTheArea", {300, 300}, {{10, 10}, {10, 10}, {10, 10}, {10, 10}}, 40,
                     {{0, 0, 200, 200}, {40, 40, 200, 200}, {80, 80, 200, 200}, {0, 0, 200, 200}}},
@@ -68,6 +71,15 @@ TEST_F(WindowMenuTest, CascadeGivesEveryDocumentTwoThirdsOfTheAreaATitleApart) {
     EXPECT_TRUE(QRect(QPoint(0, 0), area).contains(r)) << "seen whole";
   }
   EXPECT_EQ(main->MdiArea->activeSubWindow(), SubOf(docs[2]));
+  // Windows as large as the area are made smaller, so that each title shows below the last.
+  for (TwinKedrinFile* d : docs) SubOf(d)->resize(area);
+  main->WindowMenu1()->Cascade->trigger();
+  testsupport::Flush();
+  for (int i = 0; i < 3; ++i) {
+    const QRect r = SubOf(docs[i])->geometry();
+    SCOPED_TRACE(i);
+    EXPECT_EQ(r, QRect(i * title, i * title, area.width() - 2 * title, area.height() - 2 * title));
+  }
   // A maximised document is shown normal and cascaded with the rest.
   SubOf(docs[1])->showMaximized();
   main->WindowMenu1()->Cascade->trigger();
