@@ -112,11 +112,12 @@ QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
   const ChmObject object = archive_->Fetch(url.path());
   if (object.status == ChmRead::Damaged) {
     if (!page) return {};
+    const QString file = QDir::toNativeSeparators(archive_->Path());
     return MessagePage(QStringLiteral("Help file damaged"),
                        QStringLiteral("<p>The page \"%1\" cannot be read whole from the help file \"%2\": the "
                                       "file is damaged or incomplete.</p><p>Installing the program again "
                                       "brings back a whole help file.</p>")
-                           .arg(url.path().mid(1).toHtmlEscaped(), QDir::toNativeSeparators(archive_->Path()).toHtmlEscaped()));
+                           .arg(url.path().mid(1).toHtmlEscaped(), file.toHtmlEscaped()));
   }
   if (object.status == ChmRead::Missing) {
     if (!page) return {};
