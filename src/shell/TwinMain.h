@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "DiagramPrinter.h"
 #include "FontDesc.h"
 #include "MainWindowLink.h"
 #include "TwinKedrinFile.h"
@@ -187,7 +188,7 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   class OverviewDock* overviewDock_ = nullptr;
   class RecentFiles* recentFiles_ = nullptr;
   class StatusPanels* statusPanels_ = nullptr;
-  QPrinter printer_{QPrinter::HighResolution};
+  DiagramPrinter printer_{QPrinter::HighResolution};
   // The PDF file printing chose itself for want of a printer (not Print Setup): asked for again.
   QString pdfOfferedByPrint_;
   QButtonGroup* toolGroup_ = nullptr;
