@@ -9,4 +9,13 @@ QString Extension(const QString& fileName) {
   return fileName.mid(dot);
 }
 
+SaveKind KindOf(const QString& fileName) {
+  const QString ext = Extension(fileName).toLower();
+  if (ext == kBitmapExt) return SaveKind::Bitmap;
+  if (ext == kJpegExt || ext == QLatin1String(".jpeg")) return SaveKind::Jpeg;
+  if (ext == QLatin1String(".png") || ext == QLatin1String(".svg") || ext == QLatin1String(".pdf"))
+    return SaveKind::ExportOnly;
+  return SaveKind::Diagram;
+}
+
 }  // namespace filenames

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPointer>
 #include <QProgressDialog>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "FileNames.h"
 #include "KDTools.h"
 #include "PictureFiles.h"
+#include "Questions.h"
 #include "TImage.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
@@ -32,10 +34,14 @@ QImage DocumentPicture(const TwinKedrinFile& document) {
   return BuildDiagramPicture(document.imgKedrin->PictureIfAny(), document.imgKedrin->NewPictureSize(), figures);
 }
 
-// Shows how far a long read has come; appears only once the work has taken half a second.
+// The user stopped a read at its progress box.
+struct ReadCancelled {};
+
+// Shows how far a long read has come; appears only once the work has taken a while. Its Cancel
+// (or Escape) stops the read at the next record.
 class ReadProgress {
  public:
-  explicit ReadProgress(QWidget* parent) : parent_(parent) { clock_.start(); }
+  ReadProgress(QWidget* parent, bool cancellable) : parent_(parent), cancellable_(cancellable) { clock_.start(); }
   ~ReadProgress() { delete dialog_; }
 
   void Update(int64_t position, int64_t size) {
@@ -44,15 +50,20 @@ class ReadProgress {
     if (permille == permille_) return;
     permille_ = permille;
     if (!dialog_) {
-      if (clock_.elapsed() < 500 || permille >= 900) return;
-      dialog_ = new QProgressDialog(QStringLiteral("Opening..."), QString(), 0, 1000, parent_);
+      if (clock_.elapsed() < TwinKedrinFile::readProgressDelayMs || permille >= 900) return;
+      dialog_ = new QProgressDialog(QStringLiteral("Opening..."),
+                                    cancellable_ ? QStringLiteral("Cancel") : QString(), 0, 1000, parent_);
       dialog_->setWindowModality(Qt::WindowModal);
       dialog_->setMinimumDuration(0);
       dialog_->setAutoClose(false);
       dialog_->setAutoReset(false);
+      // Escape closes a dialog without a word to the one who runs it: here it cancels.
+      QObject::connect(dialog_, &QDialog::rejected, dialog_, &QProgressDialog::cancel);
       dialog_->show();
     }
+    // A window-modal box handles the user's input here, Cancel included.
     dialog_->setValue(permille);
+    if (cancellable_ && dialog_->wasCanceled()) throw ReadCancelled{};
   }
 
  private:
@@ -60,20 +71,48 @@ class ReadProgress {
   QPointer<QProgressDialog> dialog_;
   QElapsedTimer clock_;
   int permille_ = -1;
+  bool cancellable_;
 };
+
+QString ChangedOnDiskQuestion(const QString& fileName) {
+  return QStringLiteral(
+             "%1 has been changed by another program since it was opened or saved here.\n"
+             "Overwrite it with this diagram, save the diagram under another name, or cancel?")
+      .arg(QDir::toNativeSeparators(fileName));
+}
+
+bool SamePath(const QString& a, const QString& b) { return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath(); }
 
 }  // namespace
 
+int TwinKedrinFile::readProgressDelayMs = 500;
+
 bool TwinKedrinFile::SaveToFile(const QString& fileName) {
   if (fileName == filenames::kUntitled) return MainWindow()->SaveAs(this);
-  if (filenames::Extension(fileName) != filenames::kDiagramExt) {
-    ExportPicture(fileName);
-    return true;
+  switch (filenames::KindOf(fileName)) {
+    case filenames::SaveKind::Bitmap:
+    case filenames::SaveKind::Jpeg:
+      ExportPicture(fileName);
+      return true;
+    case filenames::SaveKind::ExportOnly:
+      throw EKedrinError(QStringLiteral("Cannot save %1: a diagram is saved as .kdl, .bmp or .jpg; "
+                                        "File ▸ Export... writes PNG, SVG and PDF pictures")
+                             .arg(QDir::toNativeSeparators(fileName)));
+    case filenames::SaveKind::Diagram:
+      break;
+  }
+  // What another program (or another editor) wrote there since is not overwritten unasked.
+  if (diskStamp_ && SamePath(diskStamp_->path, fileName) && filestamp::ChangedSince(*diskStamp_)) {
+    switch (questions::AskOverwriteChanged(this, ChangedOnDiskQuestion(fileName))) {
+      case questions::TOverwriteAnswer::Overwrite: break;
+      case questions::TOverwriteAnswer::SaveAs: return MainWindow() && MainWindow()->SaveAs(this);
+      case questions::TOverwriteAnswer::Cancel: return false;
+    }
   }
   History().End();
   const std::vector<TCustomKDTool*> figures = Figures();
   const std::vector<const Persistent*> records(figures.begin(), figures.end());
-  diagramfile::Write(fileName, records);
+  diskStamp_ = diagramfile::Write(fileName, records);
   readIncompletely_ = false;
   SetTitle(fileName);
   SetModified(false);
@@ -81,14 +120,36 @@ bool TwinKedrinFile::SaveToFile(const QString& fileName) {
   return true;
 }
 
-void TwinKedrinFile::LoadFromFile(const QString& fileName) {
-  ReadProgress progress(this);
-  SetTitle(fileName);
+bool TwinKedrinFile::LoadFromFile(const QString& fileName, bool cancellable) {
+  ReadProgress progress(this, cancellable);
+  const QString titleBefore = Title();
+  std::vector<TCustomKDTool*> read;
+  FileStamp stamp;
+  bool titled = false;
   try {
     diagramfile::Read(
         fileName,
-        [&](std::unique_ptr<TCustomKDTool> owned) { FigureSet().Adopt(owned.release()); },
-        [&](int64_t position, int64_t size) { progress.Update(position, size); });
+        [&](std::unique_ptr<TCustomKDTool> owned) {
+          read.push_back(owned.get());
+          FigureSet().Adopt(owned.release());
+        },
+        [&](int64_t position, int64_t size) {
+          // Once a record is read the document is the file's (also if a later one fails); the
+          // title is set once, not once per record.
+          if (!titled) {
+            SetTitle(fileName);
+            titled = true;
+          }
+          progress.Update(position, size);
+        },
+        &stamp);
+  } catch (const ReadCancelled&) {
+    // No half diagram: what was read goes again, and the document is as it was.
+    Diagram& set = FigureSet();
+    set.Remove(set.IdsOf(read));
+    History().Stack().clear();
+    SetTitle(titleBefore);
+    return false;
   } catch (const EStreamError& e) {
     // What was read stays, but it is not the file: the document counts as changed, and Save asks
     // for a name rather than overwrite what is left of the file.
@@ -98,14 +159,18 @@ void TwinKedrinFile::LoadFromFile(const QString& fileName) {
     throw EKedrinError(QStringLiteral("%1 could not be read completely: %2")
                            .arg(QDir::toNativeSeparators(fileName), QString::fromStdString(e.what())));
   }
+  // An empty file is an empty diagram, and the document is that file.
+  SetTitle(fileName);
+  diskStamp_ = stamp;
   History().Stack().clear();
   SetModified(false);
+  return true;
 }
 
 QImage TwinKedrinFile::Picture() const { return DocumentPicture(*this); }
 
 void TwinKedrinFile::ExportPicture(const QString& fileName) {
-  const QString ext = filenames::Extension(fileName);
-  if (ext == filenames::kBitmapExt) picturefiles::WriteBmp(DocumentPicture(*this), fileName);
-  else if (ext == filenames::kJpegExt) picturefiles::WriteJpeg(DocumentPicture(*this), fileName);
+  const filenames::SaveKind kind = filenames::KindOf(fileName);
+  if (kind == filenames::SaveKind::Bitmap) picturefiles::WriteBmp(DocumentPicture(*this), fileName);
+  else if (kind == filenames::SaveKind::Jpeg) picturefiles::WriteJpeg(DocumentPicture(*this), fileName);
 }

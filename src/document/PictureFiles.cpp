@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
@@ -10,15 +9,11 @@
 
 #include <jpeglib.h>
 
-#include "Errors.h"
+#include "WholeFile.h"
 
 namespace picturefiles {
 
 namespace {
-
-[[noreturn]] void CannotCreate(const QString& fileName) {
-  throw EKedrinError(QStringLiteral("Cannot create file %1").arg(fileName));
-}
 
 // libjpeg reports fatal errors through error_exit, which must not return; it jumps back to the
 // encoding function, and no C++ object lives in the frames it leaves.
@@ -123,16 +118,11 @@ bool EncodeJpeg(const QImage& picture, QIODevice& device) {
 }
 
 void WriteJpeg(const QImage& picture, const QString& fileName) {
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) CannotCreate(fileName);
-  if (!EncodeJpeg(picture, file) || !file.commit()) CannotCreate(fileName);
+  wholefile::Write(fileName, [&](QIODevice& file) { return EncodeJpeg(picture, file); });
 }
 
 void WriteBmp(const QImage& picture, const QString& fileName) {
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) CannotCreate(fileName);
-  QImageWriter writer(&file, "bmp");
-  if (!writer.write(picture) || !file.commit()) CannotCreate(fileName);
+  wholefile::Write(fileName, [&](QIODevice& file) { return QImageWriter(&file, "bmp").write(picture); });
 }
 
 }  // namespace picturefiles

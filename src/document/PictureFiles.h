@@ -5,8 +5,9 @@
 class QImage;
 class QIODevice;
 
-// Picture files of a diagram. Each file is written whole or not at all: a failed export leaves an
-// earlier file of the same name as it was. Failures raise "Cannot create file %s".
+// Picture files of a diagram. Each file is written whole or not at all (wholefile::Write): a failed
+// export leaves an earlier file of the same name as it was. Failures raise its errors ("Cannot
+// create file %s", "Cannot write file %s: REASON").
 namespace picturefiles {
 
 // Windows bitmap, at the colour depth Qt's writer gives the picture's format.

@@ -1,6 +1,7 @@
 #include "PrintFit.h"
 
 #include <QImage>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <cmath>
@@ -42,8 +43,19 @@ QSize FitPictureToPage(QSize picture, QSize page) {
   return QSize(Truncate(w), Truncate(h));
 }
 
-void DrawPictureOnPage(QPainter& painter, const QPrinter& printer, const QImage& picture) {
-  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+bool PageWantsTurning(QSize picture, QSizeF page) {
+  if (picture.isEmpty() || page.isEmpty()) return false;
+  const bool wide = picture.width() > picture.height();
+  const bool tall = picture.height() > picture.width();
+  return (wide && page.height() > page.width()) || (tall && page.width() > page.height());
+}
+
+void DrawPictureOnPage(QPainter& painter, const QPageLayout& layout, int resolution, const QImage& picture) {
+  const QRect page = layout.paintRectPixels(resolution);
   const QSize size = FitPictureToPage(picture.size(), page.size());
   if (!size.isEmpty()) painter.drawImage(QRect(QPoint(0, 0), size), picture);
+}
+
+void DrawPictureOnPage(QPainter& painter, const QPrinter& printer, const QImage& picture) {
+  DrawPictureOnPage(painter, printer.pageLayout(), printer.resolution(), picture);
 }

@@ -1,6 +1,7 @@
 #include "Questions.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace questions {
 
@@ -9,14 +10,15 @@ Asker& TheAsker() {
   static Asker asker;
   return asker;
 }
+
+const QString kTitle = QStringLiteral("KedrinTool Demo");
 }  // namespace
 
 void SetAsker(Asker asker) { TheAsker() = std::move(asker); }
 
 TAnswer AskYesNoCancel(QWidget* parent, const QString& text) {
   if (TheAsker()) return TheAsker()(parent, text);
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("KedrinTool Demo"), text,
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+  QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {
@@ -24,6 +26,26 @@ TAnswer AskYesNoCancel(QWidget* parent, const QString& text) {
     case QMessageBox::No: return TAnswer::No;
     default: return TAnswer::Cancel;
   }
+}
+
+TOverwriteAnswer AskOverwriteChanged(QWidget* parent, const QString& text) {
+  if (TheAsker()) {
+    switch (TheAsker()(parent, text)) {
+      case TAnswer::Yes: return TOverwriteAnswer::Overwrite;
+      case TAnswer::No: return TOverwriteAnswer::SaveAs;
+      case TAnswer::Cancel: return TOverwriteAnswer::Cancel;
+    }
+  }
+  QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::NoButton, parent);
+  QPushButton* overwrite = box.addButton(QStringLiteral("Overwrite"), QMessageBox::DestructiveRole);
+  QPushButton* saveAs = box.addButton(QStringLiteral("Save As..."), QMessageBox::AcceptRole);
+  QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+  box.setDefaultButton(saveAs);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == overwrite) return TOverwriteAnswer::Overwrite;
+  if (box.clickedButton() == saveAs) return TOverwriteAnswer::SaveAs;
+  return TOverwriteAnswer::Cancel;
 }
 
 }  // namespace questions

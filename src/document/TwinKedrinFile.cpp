@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMdiSubWindow>
 #include <QMdiArea>
 #include <QMenu>
@@ -192,7 +193,10 @@ bool TwinKedrinFile::FormCloseQuery() {
     raise();
     activateWindow();
   }
-  switch (questions::AskYesNoCancel(this, QStringLiteral("File has been changed, save or not?"))) {
+  // The first line as it always was; the second says which document is meant.
+  const QString question =
+      QStringLiteral("File has been changed, save or not?\n%1").arg(QDir::toNativeSeparators(Title()));
+  switch (questions::AskYesNoCancel(this, question)) {
     case questions::TAnswer::No: return true;
     case questions::TAnswer::Cancel: return false;
     case questions::TAnswer::Yes: break;
@@ -201,7 +205,7 @@ bool TwinKedrinFile::FormCloseQuery() {
   // named after an exported picture is asked for a name first, and a cancelled or failed save
   // keeps the window open.
   const QString title = Title();
-  if (title == filenames::kUntitled || filenames::Extension(title) != filenames::kDiagramExt ||
+  if (title == filenames::kUntitled || filenames::KindOf(title) != filenames::SaveKind::Diagram ||
       readIncompletely_) {
     if (!mainWindow_ || !mainWindow_->SaveAs(this)) return false;
   } else if (!errors::RunCommand(this, [&] { SaveToFile(title); })) {

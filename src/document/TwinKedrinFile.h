@@ -3,11 +3,13 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Control.h"
 #include "EditListener.h"
+#include "FileStamp.h"
 #include "FigureStyle.h"
 #include "FontDesc.h"
 #include "Graphics.h"
@@ -146,10 +148,17 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   static bool CanvasDragInProgress();
 
   // Files, pictures and printing (KedrinFiles.cpp). Failures throw EKedrinError/EStreamError
-  // with the text for the error box; SaveToFile returns false when nothing was saved because the
-  // user cancelled Save As.
+  // with the text for the error box. SaveToFile writes a diagram for any name but a picture's
+  // (.bmp and .jpg export the picture; .png, .svg and .pdf are refused: Export writes them), and
+  // asks before overwriting a file that another program changed since this document read or
+  // wrote it; it returns false when nothing was saved because the user cancelled.
   bool SaveToFile(const QString& fileName);
-  void LoadFromFile(const QString& fileName);
+  // Reads the file into the document, which then has the file's name (an empty file too).
+  // Returns false when the user cancelled at the progress box (only when `cancellable`): then
+  // nothing read stays.
+  bool LoadFromFile(const QString& fileName, bool cancellable = true);
+  // How long a read runs before its progress box shows, in milliseconds (tests shorten it).
+  static int readProgressDelayMs;
   void ExportPicture(const QString& fileName);
   // The picture export and printing use: the canvas picture grown to hold every figure.
   QImage Picture() const;
@@ -203,5 +212,7 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   std::unique_ptr<DocumentHistory> history_;
   bool forcedModified_ = false;
   bool readIncompletely_ = false;
+  // The file as this document last read or wrote it.
+  std::optional<FileStamp> diskStamp_;
   int captionBurst_ = 1;
 };

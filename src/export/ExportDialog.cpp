@@ -27,6 +27,18 @@ const char* const kFormatKey = "export/format";
 const char* const kScaleKey = "export/scale";
 const char* const kFolderKey = "export/folder";
 const char* const kTransparentKey = "export/transparent";
+const char* const kMarginKey = "export/margin";
+const char* const kDiagramKey = "export/diagram";
+
+// Canvas pixels of background around the exported area: enough that the outlines on the right
+// and bottom edges show whole.
+constexpr int kDefaultMargin = 10;
+constexpr int kMaxMargin = 1000;
+
+// A title names the diagram's file once it has been saved or read; a new one has no folder.
+bool HasFolder(const QString& documentTitle) {
+  return !documentTitle.isEmpty() && QFileInfo(documentTitle).isAbsolute();
+}
 
 Format CurrentFormat(const QComboBox* box) { return kAllFormats[std::max(0, box->currentIndex())]; }
 
@@ -39,14 +51,27 @@ bool AskToReplace(QWidget* parent, const QString& fileName) {
 
 }  // namespace
 
+QString ProposedFolder(const QString& documentTitle, const QString& lastFolder, const QString& lastDiagram,
+                       const QString& home) {
+  if (HasFolder(documentTitle)) {
+    if (!lastFolder.isEmpty() && lastDiagram == documentTitle) return lastFolder;
+    return QFileInfo(documentTitle).absolutePath();
+  }
+  return lastFolder.isEmpty() ? home : lastFolder;
+}
+
 ExportDialog::ExportDialog(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
                            const QString& documentTitle, QWidget* parent)
-    : QDialog(parent), all_(all.begin(), all.end()), selected_(selected.begin(), selected.end()) {
+    : QDialog(parent),
+      all_(all.begin(), all.end()),
+      selected_(selected.begin(), selected.end()),
+      documentTitle_(documentTitle) {
   setWindowTitle(QStringLiteral("Export"));
   confirmOverwrite = [this](const QString& fileName) { return AskToReplace(this, fileName); };
   const QSettings settings;
   const Format lastFormat = FormatOfKey(settings.value(kFormatKey).toString()).value_or(Format::Png);
-  const QString folder = settings.value(kFolderKey, QDir::homePath()).toString();
+  const QString folder = ProposedFolder(documentTitle, settings.value(kFolderKey).toString(),
+                                        settings.value(kDiagramKey).toString(), QDir::homePath());
 
   name_ = new QLineEdit(this);
   auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
@@ -72,6 +97,12 @@ ExportDialog::ExportDialog(std::span<const TCustomKDTool* const> all, std::span<
   scale_->setSingleStep(25);
   scale_->setSuffix(QStringLiteral(" %"));
   scale_->setValue(std::clamp(settings.value(kScaleKey, 100).toInt(), kMinScalePercent, kMaxScalePercent));
+  margin_ = new QSpinBox(this);
+  margin_->setObjectName(QStringLiteral("exportMargin"));
+  margin_->setRange(0, kMaxMargin);
+  margin_->setSuffix(QStringLiteral(" px"));
+  margin_->setToolTip(QStringLiteral("Background around the diagram or the selection, in canvas pixels"));
+  margin_->setValue(std::clamp(settings.value(kMarginKey, kDefaultMargin).toInt(), 0, kMaxMargin));
   transparent_ = new QCheckBox(QStringLiteral("Transparent background"), this);
   transparent_->setChecked(settings.value(kTransparentKey, false).toBool());
   size_ = new QLabel(this);
@@ -84,6 +115,7 @@ ExportDialog::ExportDialog(std::span<const TCustomKDTool* const> all, std::span<
   form->addRow(QStringLiteral("&Format:"), format_);
   form->addRow(QStringLiteral("Export:"), scopeRow);
   form->addRow(QStringLiteral("&Scale:"), scale_);
+  form->addRow(QStringLiteral("&Margin:"), margin_);
   form->addRow(QString(), transparent_);
   form->addRow(QStringLiteral("Picture size:"), size_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -101,6 +133,7 @@ ExportDialog::ExportDialog(std::span<const TCustomKDTool* const> all, std::span<
   connect(format_, &QComboBox::currentIndexChanged, this, &ExportDialog::FormatChosen);
   connect(whole_, &QRadioButton::toggled, this, &ExportDialog::Update);
   connect(scale_, &QSpinBox::valueChanged, this, &ExportDialog::Update);
+  connect(margin_, &QSpinBox::valueChanged, this, &ExportDialog::Update);
   connect(buttons, &QDialogButtonBox::accepted, this, &ExportDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &ExportDialog::reject);
   Update();
@@ -111,6 +144,7 @@ ExportOptions ExportDialog::Options() const {
   o.format = ResolveTarget(name_->text(), CurrentFormat(format_)).format;
   o.scope = selectionOnly_->isChecked() ? Scope::Selection : Scope::WholeDiagram;
   o.scalePercent = scale_->value();
+  o.margin = margin_->value();
   o.transparent = transparent_->isChecked() && o.format == Format::Png;
   return o;
 }
@@ -175,7 +209,9 @@ bool ExportDialog::ExportNow() {
   QSettings settings;
   settings.setValue(kFormatKey, KeyOf(o.format));
   settings.setValue(kScaleKey, o.scalePercent);
+  settings.setValue(kMarginKey, o.margin);
   settings.setValue(kFolderKey, QFileInfo(fileName).absolutePath());
+  settings.setValue(kDiagramKey, HasFolder(documentTitle_) ? documentTitle_ : QString());
   settings.setValue(kTransparentKey, transparent_->isChecked());
   return true;
 }

@@ -17,12 +17,19 @@ class TCustomKDTool;
 
 namespace exporting {
 
+// The folder the Export dialog first proposes: a saved diagram's own folder, or the folder its
+// last export went to when the last export was of this diagram; for a never-saved diagram (a
+// title without a folder, "Noname.kdl") the last folder used, or the home folder.
+QString ProposedFolder(const QString& documentTitle, const QString& lastFolder, const QString& lastDiagram,
+                       const QString& home);
+
 // File > Export...: the file name (its extension, when it names a format, chooses the format;
 // otherwise the format box does and its extension is added), the whole diagram or only the
-// selection, the scale, a transparent background for PNG, and the picture's size shown before
-// writing. Export asks before replacing a file, writes it whole or not at all, and remembers the
-// format, scale and folder (settings "export/format", "export/scale", "export/folder",
-// "export/transparent"). It holds figures only, never the document.
+// selection, the scale, the margin around it, a transparent background for PNG, and the
+// picture's size shown before writing. Export asks before replacing a file, writes it whole or
+// not at all, and remembers the format, scale, margin and folder (settings "export/format",
+// "export/scale", "export/margin", "export/folder" with "export/diagram", the diagram it was
+// used for, and "export/transparent"). It holds figures only, never the document.
 class ExportDialog : public QDialog {
   Q_OBJECT
  public:
@@ -45,6 +52,7 @@ class ExportDialog : public QDialog {
   QComboBox* FormatBox() const { return format_; }
   QRadioButton* SelectionButton() const { return selectionOnly_; }
   QSpinBox* ScaleBox() const { return scale_; }
+  QSpinBox* MarginBox() const { return margin_; }
   QCheckBox* TransparentBox() const { return transparent_; }
 
  public slots:
@@ -57,11 +65,13 @@ class ExportDialog : public QDialog {
   void Update();
 
   std::vector<const TCustomKDTool*> all_, selected_;
+  QString documentTitle_;
   QLineEdit* name_;
   QComboBox* format_;
   QRadioButton* whole_;
   QRadioButton* selectionOnly_;
   QSpinBox* scale_;
+  QSpinBox* margin_;
   QCheckBox* transparent_;
   QLabel* size_;
 };

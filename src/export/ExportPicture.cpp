@@ -4,7 +4,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -17,6 +16,7 @@
 #include "Parallel.h"
 #include "PictureColours.h"
 #include "PngEncoder.h"
+#include "WholeFile.h"
 
 namespace exporting {
 
@@ -45,13 +45,16 @@ PicturePlan PlanExport(std::span<const TCustomKDTool* const> all, std::span<cons
                        const ExportOptions& options) {
   if (options.scalePercent < kMinScalePercent || options.scalePercent > kMaxScalePercent)
     Fail(QStringLiteral("The scale must be from %1 % to %2 %").arg(kMinScalePercent).arg(kMaxScalePercent));
+  if (options.margin < 0) Fail(QStringLiteral("The margin must be 0 or more"));
   const QRect area = ExportArea(all, selected, options.scope);
   if (area.isEmpty()) Fail(QStringLiteral("There is no selected figure to export"));
   PicturePlan plan;
-  plan.origin = area.topLeft();
+  // The margin widens the area on every side; the figures keep their places within it.
+  plan.origin = area.topLeft() - QPoint(options.margin, options.margin);
   plan.scale = options.scalePercent / 100.0;
   plan.transparent = options.transparent && options.format == Format::Png;
-  const double w = std::ceil(area.width() * plan.scale), h = std::ceil(area.height() * plan.scale);
+  const double margins = 2.0 * options.margin;
+  const double w = std::ceil((area.width() + margins) * plan.scale), h = std::ceil((area.height() + margins) * plan.scale);
   const QString problem = PictureSizeProblem(w, h);
   if (!problem.isEmpty()) Fail(problem);
   plan.size = QSize(static_cast<int>(w), static_cast<int>(h));
@@ -116,14 +119,12 @@ bool WritePdf(const PicturePlan& plan, QIODevice& device, const QString& title) 
 void WriteExport(const PicturePlan& plan, Format format, const QString& fileName) {
   if (format == Format::Bmp) return picturefiles::WriteBmp(RenderPlan(plan), fileName);
   if (format == Format::Jpeg) return picturefiles::WriteJpeg(RenderPlan(plan), fileName);
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) Fail(QStringLiteral("Cannot create file %1").arg(fileName));
   const QString title = QFileInfo(fileName).completeBaseName();
-  bool written = false;
-  if (format == Format::Png) written = WritePng(plan, file);
-  else if (format == Format::Svg) written = WriteSvg(plan, file, title);
-  else written = WritePdf(plan, file, title);
-  if (!written || !file.commit()) Fail(QStringLiteral("Cannot create file %1").arg(fileName));
+  wholefile::Write(fileName, [&](QIODevice& file) {
+    if (format == Format::Png) return WritePng(plan, file);
+    if (format == Format::Svg) return WriteSvg(plan, file, title);
+    return WritePdf(plan, file, title);
+  });
 }
 
 }  // namespace exporting

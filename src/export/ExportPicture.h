@@ -50,8 +50,9 @@ QRect ExportArea(std::span<const TCustomKDTool* const> all, std::span<const TCus
                  Scope scope);
 
 // The plan for the options: the area's figures (all, or the selected ones in stacking order),
-// its size scaled and rounded up. Throws EKedrinError when nothing is selected for a selection
-// export, for a scale out of range, or for a picture beyond the size limits.
+// the area grown by the margin on every side, its size scaled and rounded up. Throws
+// EKedrinError when nothing is selected for a selection export, for a scale out of range, a
+// negative margin, or a picture beyond the size limits.
 PicturePlan PlanExport(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
                        const ExportOptions& options);
 
@@ -65,7 +66,8 @@ bool WritePdf(const PicturePlan& plan, QIODevice& device, const QString& title);
 bool WriteSvg(const PicturePlan& plan, QIODevice& device, const QString& title);
 
 // Writes the file whole or not at all (an earlier file of the name stays as it was when writing
-// fails). Throws EKedrinError "Cannot create file NAME".
+// fails). Throws wholefile::Write's errors ("Cannot create file NAME", "Cannot write file NAME:
+// REASON").
 void WriteExport(const PicturePlan& plan, Format format, const QString& fileName);
 
 }  // namespace exporting

@@ -2,24 +2,25 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QSemaphore>
 #include <QThread>
+#include <exception>
 
 #include "RecoverySession.h"
+#include "WholeFile.h"
 
 namespace {
 
-// Replaces the file with the bytes, or says why it could not.
+// Replaces the file with the bytes, or says why it could not; a copy that cannot be written
+// whole leaves the previous one as it was.
 QString SaveWhole(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return path + QStringLiteral(": ") + file.errorString();
-  if (file.write(bytes) != bytes.size()) {
-    const QString error = path + QStringLiteral(": ") + file.errorString();
-    file.cancelWriting();
-    return error;
+  try {
+    wholefile::Write(
+        path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); },
+        {.links = wholefile::Links::Refuse});
+  } catch (const std::exception& e) {
+    return QString::fromUtf8(e.what());
   }
-  if (!file.commit()) return path + QStringLiteral(": ") + file.errorString();
   return {};
 }
 

@@ -5,19 +5,27 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <algorithm>
+#include <exception>
 #include <numeric>
 
 #include "FileNames.h"
 #include "RecordBytes.h"
+#include "RegularFile.h"
 #include "RecoverySession.h"
 
 namespace {
 
+// An index entry is a line of JSON; anything longer is not one.
+constexpr int64_t kMaxEntryBytes = 64 * 1024;
+
 // The index entry of a copy, or what can be said without one.
 RecoveryEntry EntryOf(const QString& folder, const QString& id) {
-  QFile file(RecoverySession::EntryPath(folder, id));
-  if (file.open(QIODevice::ReadOnly)) {
-    if (std::optional<RecoveryEntry> entry = recoveryentry::Decode(file.readAll())) return *entry;
+  try {
+    const QByteArray json =
+        regularfile::ReadAll(RecoverySession::EntryPath(folder, id), regularfile::Links::Refuse, kMaxEntryBytes);
+    if (std::optional<RecoveryEntry> entry = recoveryentry::Decode(json)) return *entry;
+  } catch (const std::exception&) {
+    // missing, too long or not a file: the copy is listed without it
   }
   RecoveryEntry entry;
   entry.title = filenames::kUntitled;
@@ -45,29 +53,36 @@ std::unique_ptr<RecoveryOffer> RecoveryOffer::Find(const QString& root, const QS
   const QDir dir(root);
   std::vector<RecoverableDocument> documents;
   std::vector<Found> found;
-  for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+  // A link among the run folders is no run's folder: removing "its" copies would delete files
+  // wherever it leads.
+  for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name)) {
     if (name == ownSession) continue;
     auto lock = std::make_unique<QLockFile>(RecoverySession::LockPath(root, name));
     if (!lock->tryLock(0)) continue;  // a live run (or one this user cannot take over)
     const QString folder = dir.filePath(name);
     const size_t session = offer->sessions_.size();
-    const QStringList copies = QDir(folder).entryList(
-        {QLatin1Char('*') + RecoverySession::kRecordsSuffix}, QDir::Files, QDir::Name);
+    // Whatever bears a copy's name is listed, links, pipes and devices too, so that the user
+    // sees it and can discard it; only a regular file is ever read, and never waited for.
+    const QStringList copies =
+        QDir(folder).entryList({QLatin1Char('*') + RecoverySession::kRecordsSuffix},
+                               QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
     for (const QString& fileName : copies) {
       const QString id = fileName.chopped(RecoverySession::kRecordsSuffix.size());
+      const QString path = RecoverySession::RecordsPath(folder, id);
       RecoverableDocument document{id, EntryOf(folder, id), {}};
-      QFile file(RecoverySession::RecordsPath(folder, id));
       QByteArray records;
-      if (!file.open(QIODevice::ReadOnly)) {
-        document.problem = file.errorString();
-      } else {
-        records = file.readAll();
+      try {
+        records = regularfile::ReadAll(path, regularfile::Links::Refuse);
         const recordbytes::Check check = recordbytes::Read(records);
         document.entry.figures = check.figures;
         document.problem = check.error;
+      } catch (const std::bad_alloc&) {
+        document.problem = QStringLiteral("Out of memory");
+      } catch (const std::exception& e) {
+        document.problem = QString::fromUtf8(e.what());
       }
       documents.push_back(std::move(document));
-      found.push_back({session, file.fileName(), std::move(records)});
+      found.push_back({session, path, std::move(records)});
     }
     if (copies.isEmpty()) {
       QDir(folder).removeRecursively();

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -108,15 +109,24 @@ QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
                        QStringLiteral("<p>The help file \"%1\" could not be opened.</p>")
                            .arg(archive_->Path().toHtmlEscaped()));
   }
-  std::optional<QByteArray> data = archive_->Read(url.path());
-  if (!data) {
+  const ChmObject object = archive_->Fetch(url.path());
+  if (object.status == ChmRead::Damaged) {
+    if (!page) return {};
+    const QString file = QDir::toNativeSeparators(archive_->Path());
+    return MessagePage(QStringLiteral("Help file damaged"),
+                       QStringLiteral("<p>The page \"%1\" cannot be read whole from the help file \"%2\": the "
+                                      "file is damaged or incomplete.</p><p>Installing the program again "
+                                      "brings back a whole help file.</p>")
+                           .arg(url.path().mid(1).toHtmlEscaped(), file.toHtmlEscaped()));
+  }
+  if (object.status == ChmRead::Missing) {
     if (!page) return {};
     return MessagePage(QStringLiteral("Page not found"),
                        QStringLiteral("<p>The page \"%1\" is not in the help file \"%2\".</p>")
                            .arg(url.path().mid(1).toHtmlEscaped(), fileName_.toHtmlEscaped()));
   }
-  if (page || type == QTextDocument::StyleSheetResource) return DecodeText(*data);
-  return *data;
+  if (page || type == QTextDocument::StyleSheetResource) return DecodeText(object.data);
+  return object.data;
 }
 
 THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {

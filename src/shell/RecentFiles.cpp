@@ -18,7 +18,16 @@ RecentFiles::RecentFiles(QMenu* menu, std::function<void(const QString&)> open, 
   Rebuild();
 }
 
-QStringList RecentFiles::Files() const { return QSettings().value(kKey).toStringList(); }
+QStringList RecentFiles::Files() const {
+  // The setting may come from elsewhere (another version, a hand edit): blank and repeated
+  // entries are dropped and no more than the newest kMaximum are ever shown.
+  QStringList files;
+  for (const QString& file : QSettings().value(kKey).toStringList()) {
+    if (files.size() == kMaximum) break;
+    if (!file.trimmed().isEmpty() && !files.contains(file)) files.append(file);
+  }
+  return files;
+}
 
 void RecentFiles::Store(const QStringList& files) { QSettings().setValue(kKey, files.mid(0, kMaximum)); }
 

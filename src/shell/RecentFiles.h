@@ -16,6 +16,7 @@ class RecentFiles : public QObject {
 
   // A diagram was opened or saved under this name: it goes to the top.
   void Add(const QString& fileName);
+  // At most kMaximum, newest first, however many the setting holds.
   QStringList Files() const;
 
   // The message for a file that is gone; replaceable by tests.

@@ -44,6 +44,7 @@
 #include "StatusPanels.h"
 #include "UndoActions.h"
 #include "WindowMenu.h"
+#include "WindowPlacement.h"
 #include "OverviewDock.h"
 #include "ZoomActions.h"
 #include "utChms.h"
@@ -116,8 +117,14 @@ void TwinMain::PlaceWindow() {
   // (696 x 480 inside the document area), never larger than the screen, centred.
   QSettings settings;
   if (restoreGeometry(settings.value(QStringLiteral("mainWindow/geometry")).toByteArray())) {
-    restoreState(settings.value(QStringLiteral("mainWindow/state")).toByteArray());
-    return;
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) screens.append(screen->availableGeometry());
+    if (placement::RestoredFrameUsable(frameGeometry(), screens)) {
+      restoreState(settings.value(QStringLiteral("mainWindow/state")).toByteArray());
+      return;
+    }
+    // A place no one could work in is dropped, with whatever state came with it.
+    setWindowState(Qt::WindowNoState);
   }
   ensurePolished();
   if (layout()) layout()->activate();

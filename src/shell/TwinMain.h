@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "DiagramPrinter.h"
 #include "FontDesc.h"
 #include "MainWindowLink.h"
 #include "TwinKedrinFile.h"
@@ -130,6 +131,8 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   // The file dialogs as the commands run them (filters, default extension, overwrite question).
   static std::unique_ptr<QFileDialog> MakeOpenDialog(QWidget* parent);
   static std::unique_ptr<QFileDialog> MakeSaveAsDialog(QWidget* parent);
+  // The PDF file dialog of printing without a printer, starting at the file printed to before.
+  static std::unique_ptr<QFileDialog> MakePrintToPdfDialog(QWidget* parent, const QString& previous = {});
 
  signals:
   // A new document window exists (New, Open, the command line, recovery).
@@ -185,7 +188,9 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   class OverviewDock* overviewDock_ = nullptr;
   class RecentFiles* recentFiles_ = nullptr;
   class StatusPanels* statusPanels_ = nullptr;
-  QPrinter printer_{QPrinter::HighResolution};
+  DiagramPrinter printer_{QPrinter::HighResolution};
+  // The PDF file printing chose itself for want of a printer (not Print Setup): asked for again.
+  QString pdfOfferedByPrint_;
   QButtonGroup* toolGroup_ = nullptr;
   QButtonGroup* penGroup_ = nullptr;
   QButtonGroup* brushGroup_ = nullptr;

@@ -18,6 +18,7 @@
 #include "Errors.h"
 #include "ExportDialog.h"
 #include "FigureTransfer.h"
+#include "FileNames.h"
 #include "PictureClipboard.h"
 #include "PrintPreview.h"
 #include "RecentFiles.h"
@@ -69,7 +70,8 @@ TwinKedrinFile* TwinMain::btnNewClick() {
 TwinKedrinFile* TwinMain::OpenRecovered(const QString& recordsFile, const QString& title) {
   TwinKedrinFile* doc = btnNewClick();
   QPointer<TwinKedrinFile> guard(doc);
-  errors::RunCommand(this, [&] { doc->LoadFromFile(recordsFile); });
+  // Not cancellable: a recovered copy left half read would be neither kept nor recovered.
+  errors::RunCommand(this, [&] { doc->LoadFromFile(recordsFile, false); });
   if (!guard) return nullptr;
   doc->SetTitle(title);
   doc->SetModified(true);
@@ -94,9 +96,11 @@ TwinKedrinFile* TwinMain::OpenFile(const QString& fileName) {
   }
   TwinKedrinFile* doc = btnNewClick();
   QPointer<TwinKedrinFile> guard(doc);
-  const bool read = errors::RunCommand(this, [&] { doc->LoadFromFile(fileName); });
-  // A file named on the command line that gave nothing leaves no empty window behind.
-  if (!read && guard && guard->Figures().empty()) {
+  bool complete = true;
+  const bool read = errors::RunCommand(this, [&] { complete = doc->LoadFromFile(fileName); });
+  // A file named on the command line that gave nothing, or whose reading the user cancelled,
+  // leaves no empty window behind.
+  if (guard && ((read && !complete) || (!read && guard->Figures().empty()))) {
     CloseWindowOf(guard);
     return nullptr;
   }
@@ -115,7 +119,13 @@ void TwinMain::btnOpenClick() {
     MdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
     return;
   }
-  if (errors::RunCommand(this, [&] { doc->LoadFromFile(name); })) recentFiles_->Add(name);
+  bool complete = true;
+  const bool read = errors::RunCommand(this, [&] { complete = doc->LoadFromFile(name); });
+  if (read && !complete && guard) {
+    CloseWindowOf(guard);  // cancelled: no half diagram stays
+    return;
+  }
+  if (read) recentFiles_->Add(name);
 }
 
 TwinKedrinFile* TwinMain::DocumentShowing(const QString& fileName) const {
@@ -154,9 +164,11 @@ bool TwinMain::SaveAs(TwinKedrinFile* target) {
   if (name.isEmpty() || !guard) return false;
   bool saved = true;
   if (!errors::RunCommand(this, [&] { saved = target->SaveToFile(name); })) return false;
-  // A name that is itself "Noname.kdl" went through Save As once more, which named the window.
-  if (name == kNoname) return saved;
-  target->SetTitle(name);
+  if (!saved || !guard) return false;
+  // A diagram save names the window itself, also when the user chose yet another name on the
+  // way ("Noname.kdl" once more, or Save As at the question about a changed file). A picture
+  // exported under the name becomes the title, so that Save exports it again.
+  if (filenames::KindOf(name) != filenames::SaveKind::Diagram) target->SetTitle(name);
   return true;
 }
 
@@ -276,18 +288,21 @@ void TwinMain::btnPrnSetClick() {
 bool TwinMain::PreparePrinter() {
   // Print Setup's choice stands, a PDF file included; with no printer at all, a PDF file is
   // offered instead of a failure.
-  if (printer_.outputFormat() == QPrinter::PdfFormat) {
-    if (!printer_.outputFileName().isEmpty()) return true;
-  } else if (PrinterInstalled()) {
-    return true;
-  }
-  if (questions::AskYesNoCancel(this, QStringLiteral("No printer is installed. Print to a PDF file instead?")) !=
-      questions::TAnswer::Yes)
+  const bool pdf = printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty();
+  const bool offeredBefore = pdf && printer_.outputFileName() == pdfOfferedByPrint_;
+  if (pdf && !offeredBefore) return true;
+  if (printer_.outputFormat() != QPrinter::PdfFormat && PrinterInstalled()) return true;
+  // The file offered last time is asked for again, not silently overwritten: the dialog starts
+  // there and asks before replacing it.
+  if (!offeredBefore &&
+      questions::AskYesNoCancel(this, QStringLiteral("No printer is installed. Print to a PDF file instead?")) !=
+          questions::TAnswer::Yes)
     return false;
-  const QString pdf = ExecutePrintToPdfDialog();
-  if (pdf.isEmpty()) return false;
+  const QString chosen = ExecutePrintToPdfDialog();
+  if (chosen.isEmpty()) return false;
   printer_.setOutputFormat(QPrinter::PdfFormat);
-  printer_.setOutputFileName(pdf);
+  printer_.setOutputFileName(chosen);
+  pdfOfferedByPrint_ = chosen;
   return true;
 }
 

@@ -89,14 +89,23 @@ bool TwinMain::ExecuteFontDialog(TFontDesc& font) {
   return true;
 }
 
+std::unique_ptr<QFileDialog> TwinMain::MakePrintToPdfDialog(QWidget* parent, const QString& previous) {
+  auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Print to PDF File"));
+  dialog->setObjectName(QStringLiteral("dlgPrintToPdf"));
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  dialog->setNameFilters({QStringLiteral("PDF File(*.pdf)")});
+  dialog->setDefaultSuffix(QStringLiteral("pdf"));
+  // Printing again offers the file printed to before; replacing it is asked first.
+  dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+  if (!previous.isEmpty()) dialog->selectFile(previous);
+  return dialog;
+}
+
 QString TwinMain::ExecutePrintToPdfDialog() {
-  QFileDialog dialog(this, QStringLiteral("Print to PDF File"));
-  dialog.setObjectName(QStringLiteral("dlgPrintToPdf"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilters({QStringLiteral("PDF File(*.pdf)")});
-  dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
+  auto dialog = MakePrintToPdfDialog(this, pdfOfferedByPrint_);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+  return QFileInfo(dialog->selectedFiles().first()).absoluteFilePath();
 }
 
 bool TwinMain::PrinterInstalled() const { return !QPrinterInfo::availablePrinterNames().isEmpty(); }

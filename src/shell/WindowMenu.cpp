@@ -4,7 +4,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QStyle>
 
+#include "CascadeLayout.h"
 #include "TwinKedrinFile.h"
 
 namespace {
@@ -29,7 +31,7 @@ WindowMenu::WindowMenu(QMenu* menu, QMdiArea* area) : QObject(menu), menu_(menu)
   Previous->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab));
   listStart_ = menu->addSeparator();
 
-  connect(Cascade, &QAction::triggered, area, &QMdiArea::cascadeSubWindows);
+  connect(Cascade, &QAction::triggered, this, &WindowMenu::CascadeWindows);
   connect(Tile, &QAction::triggered, area, &QMdiArea::tileSubWindows);
   connect(Close, &QAction::triggered, area, &QMdiArea::closeActiveSubWindow);
   connect(CloseAll, &QAction::triggered, area, &QMdiArea::closeAllSubWindows);
@@ -64,4 +66,21 @@ void WindowMenu::Rebuild() {
     group->addAction(item);
     connect(item, &QAction::triggered, area_, [area = area_, sub] { area->setActiveSubWindow(sub); });
   }
+}
+
+void WindowMenu::CascadeWindows() {
+  // Qt's own cascade sizes the windows by their size hints, which leaves a document a corner of
+  // its canvas. Minimised and hidden windows stay where they are, as in Qt's cascade.
+  std::vector<QMdiSubWindow*> windows;
+  for (QMdiSubWindow* sub : area_->subWindowList(QMdiArea::StackingOrder))
+    if (sub->isVisible() && !sub->isMinimized()) windows.push_back(sub);
+  if (windows.empty()) return;
+  for (QMdiSubWindow* sub : windows)
+    if (sub->isMaximized()) sub->showNormal();
+  std::vector<QSize> sizes;
+  for (QMdiSubWindow* sub : windows) sizes.push_back(sub->size());
+  const int step = windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.front());
+  // The area as it is once the cascade fits: without the scroll bars windows past it show now.
+  const std::vector<QRect> rects = CascadeRects(area_->maximumViewportSize(), sizes, step);
+  for (size_t i = 0; i < windows.size(); ++i) windows[i]->setGeometry(rects[i]);
 }

@@ -7,7 +7,8 @@ class QMenu;
 
 // The Window menu: cascade, tile, close, close all, next and previous document, and a numbered
 // list of the open documents with the active one ticked, all through the multiple-document
-// area's own operations. The list is rebuilt whenever the menu opens.
+// area's own operations except Cascade, which keeps the windows large (CascadeRects). The list is
+// rebuilt whenever the menu opens.
 class WindowMenu : public QObject {
   Q_OBJECT
  public:
@@ -17,6 +18,7 @@ class WindowMenu : public QObject {
 
  private:
   void Rebuild();
+  void CascadeWindows();
 
   QMenu* menu_;
   QMdiArea* area_;

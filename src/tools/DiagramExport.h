@@ -14,14 +14,15 @@ struct Options {
   int width = 0;  // picture size in pixels (PDF: points); 0: the diagram's extent times the scale
   int height = 0;
   double scale = 1.0;  // picture pixels per canvas pixel
+  int margin = 0;      // canvas pixels around the diagram on every side
 };
 
 // The default canvas (684 x 449), or larger where figures reach further right or down.
 QSize Extent(std::span<const TCustomKDTool* const> figures);
 
 // Writes the picture in the format its extension names (.bmp, .jpg, .png, .svg, .pdf, in any
-// letter case). Throws EKedrinError for an unknown format, an unusable size or a file that
-// cannot be written.
+// letter case). Throws EKedrinError for an unknown format, an unusable size or margin, or a file
+// that cannot be written (an earlier file of the name then stays as it was).
 void Export(std::span<const TCustomKDTool* const> figures, const QString& fileName, const Options& options);
 
 }  // namespace diagramexport

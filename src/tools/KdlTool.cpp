@@ -13,6 +13,7 @@
 #include "Errors.h"
 #include "FileNames.h"
 #include "RecordDump.h"
+#include "RegularFile.h"
 #include "StreamError.h"
 
 namespace {
@@ -22,7 +23,7 @@ const char* const kSynopsis =
     "kdltool check FILE\n"
     "  or:  kdltool dump FILE\n"
     "  or:  kdltool rewrite IN OUT\n"
-    "  or:  kdltool export IN OUT [--width W] [--height H] [--scale S]\n"
+    "  or:  kdltool export IN OUT [--width W] [--height H] [--scale S] [--margin M]\n"
     "  or:  kdltool help | --help | --version\n";
 
 // The manual page kdltool(1) is generated from this text by help2man: "Usage:", "Options:" and
@@ -39,22 +40,27 @@ const char* const kDescription =
     "                  editor does; OUT must not be IN\n"
     "  export IN OUT   draw IN as the editor exports it into the picture OUT, whose name\n"
     "                  ends in .bmp, .jpg, .png, .svg or .pdf; the picture is 684 x 449\n"
-    "                  pixels, or as large as the figures reach, times the scale\n"
+    "                  pixels, or as large as the figures reach, and the margin on every\n"
+    "                  side, times the scale\n"
     "  help            print this help and exit\n"
     "\n"
     "Options:\n"
-    "      --width W   export: the picture's width in pixels (points for .pdf) instead of\n"
-    "                  the diagram's width times the scale\n"
-    "      --height H  export: the picture's height in pixels (points for .pdf) instead of\n"
-    "                  the diagram's height times the scale\n"
+    "      --width W   export: the picture's width in pixels (points for .pdf), at least\n"
+    "                  1, instead of the diagram's width times the scale\n"
+    "      --height H  export: the picture's height in pixels (points for .pdf), at least\n"
+    "                  1, instead of the diagram's height times the scale\n"
     "      --scale S   export: picture pixels per canvas pixel, above 0 and at most 64;\n"
     "                  1 (the default) gives exactly the editor's picture\n"
+    "      --margin M  export: canvas pixels of white (or the background) around the\n"
+    "                  diagram on every side; 0 (the default) or more\n"
     "  -h, --help      print this help and exit\n"
     "      --version   print the version and exit\n"
     "\n"
     "Exit status:\n"
     "  0  done\n"
-    "  1  the diagram could not be read or the output not written; the message says why\n"
+    "  1  the diagram could not be read or the output not written (the message says why;\n"
+    "     an earlier file of the output's name is then left as it was), or the standard\n"
+    "     output could not be written (a full disk, a closed pipe)\n"
     "  2  wrong usage: an unknown command or option, a missing argument or value, or a\n"
     "     value that is not a number\n"
     "\n"
@@ -137,8 +143,8 @@ int Check(const QString& file, std::string& out) {
 }
 
 int Dump(const QString& file, std::string& out) {
-  QFile f(file);
-  if (!f.open(QIODevice::ReadOnly)) throw EKedrinError(QStringLiteral("Cannot open file %1").arg(file));
+  QFile f;
+  regularfile::Open(f, file);
   DeviceStream stream(f);
   try {
     DumpRecords(stream, [&](const std::string& line) { out += line + '\n'; });
@@ -162,11 +168,17 @@ int Export(const QString& in, const QString& outFile, const QStringList& rest, K
   for (qsizetype i = 0; i < rest.size(); i += 2) {
     if (i + 1 >= rest.size()) throw UsageError("missing value after " + Std(rest[i]));
     bool ok = false;
-    if (rest[i] == QLatin1String("--width")) options.width = rest[i + 1].toInt(&ok);
-    else if (rest[i] == QLatin1String("--height")) options.height = rest[i + 1].toInt(&ok);
-    else if (rest[i] == QLatin1String("--scale")) options.scale = rest[i + 1].toDouble(&ok);
-    else throw UsageError("unknown option " + Std(rest[i]));
+    const QString& option = rest[i];
+    if (option == QLatin1String("--width")) options.width = rest[i + 1].toInt(&ok);
+    else if (option == QLatin1String("--height")) options.height = rest[i + 1].toInt(&ok);
+    else if (option == QLatin1String("--scale")) options.scale = rest[i + 1].toDouble(&ok);
+    else if (option == QLatin1String("--margin")) options.margin = rest[i + 1].toInt(&ok);
+    else throw UsageError("unknown option " + Std(option));
     if (!ok) throw UsageError("not a number: " + Std(rest[i + 1]));
+    // 0 stands for "as the diagram is" inside; given on the command line it is no size.
+    if ((option == QLatin1String("--width") && options.width <= 0) ||
+        (option == QLatin1String("--height") && options.height <= 0))
+      throw EKedrinError(QStringLiteral("The width and height must be positive"));
   }
   RefuseToOverwriteInput(in, outFile);
   Diagram diagram(in, end);

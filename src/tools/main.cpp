@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <csignal>
 #include <string>
 
 #include "KdlTool.h"
@@ -14,6 +15,8 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A closed pipe on the standard output is a failed write (status 1), not death by SIGPIPE.
+  std::signal(SIGPIPE, SIG_IGN);
   toolprocess::GrowHeapInLargeSteps();
   g_qtHandler = qInstallMessageHandler(QuietHandler);
   // Figures are widgets, but nothing is shown: no display is needed.

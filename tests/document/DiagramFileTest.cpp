@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DiagramFile, MissingFileCannotBeOpened) {
   ReadResult r = ReadAll(Path("none.kdl"));
-  EXPECT_EQ(r.error, ("Cannot open file " + Path("none.kdl")).toStdString());
+  EXPECT_EQ(r.error, ("Cannot open file " + Path("none.kdl") + ": No such file or directory").toStdString());
 }
 
 TEST_F(DiagramFile, UnwritableFolderReportsAndLeavesNothing) {

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "DiagramFile.h"
 #include "DocumentTestSupport.h"
@@ -81,15 +82,16 @@ TEST_F(DocumentFiles, SaveCloseReopenGivesTheSameFiguresInTheSameOrder) {
   EXPECT_TRUE(doc->Surface()->updatesEnabled());
 }
 
-TEST_F(DocumentFiles, EmptyDiagramGivesAnEmptyFileAndReadingItChangesNothing) {
+TEST_F(DocumentFiles, EmptyDiagramGivesAnEmptyFileThatOpensUnderItsOwnName) {
   EXPECT_TRUE(doc->SaveToFile(Path("empty.kdl")));
   EXPECT_EQ(QFileInfo(Path("empty.kdl")).size(), 0);
 
   auto* other = new TwinKedrinFile(&main);
   other->SetTitle(QStringLiteral("Noname.kdl"));
-  other->LoadFromFile(Path("empty.kdl"));
-  EXPECT_EQ(other->Title(), QStringLiteral("Noname.kdl"));
+  EXPECT_TRUE(other->LoadFromFile(Path("empty.kdl")));
+  EXPECT_EQ(other->Title(), Path("empty.kdl"));
   EXPECT_TRUE(other->Figures().empty());
+  EXPECT_FALSE(other->Modified());
   delete other;
 }
 
@@ -119,16 +121,38 @@ TEST_F(DocumentFiles, OtherLetterCaseOfTheUntitledNameIsSavedAsADiagram) {
   EXPECT_GT(QFileInfo(Path("noname.kdl")).size(), 0);
 }
 
-TEST_F(DocumentFiles, ExtensionsInAnotherLetterCaseWriteNothing) {
+// Any letter case names the same type; a name that is no picture's gets the diagram.
+TEST_F(DocumentFiles, EveryNameGetsADiagramOrAPictureOrSaysWhyNot) {
   AddNine();
-  doc->SetModified(true);
-  for (const char* name : {"a.KDL", "a.BMP", "a.Jpg", "a.png", "noext"}) {
-    EXPECT_TRUE(doc->SaveToFile(Path(name))) << name;
-    EXPECT_FALSE(QFile::exists(Path(name))) << name;
+  const struct {
+    const char* name;
+    const char* starts;  // the file's first bytes; empty: no file is written
+    bool diagram;        // saved as the document's diagram (title and Modified follow)
+  } cases[] = {{"a.KDL", "TPF0", true},   {"flow-v1.2", "TPF0", true}, {"noext", "TPF0", true},
+               {"a.BMP", "BM", false},    {"a.Jpg", "\xFF\xD8", false}, {"a.jpeg", "\xFF\xD8", false},
+               {"a.png", "", false},      {"a.SVG", "", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    doc->SetTitle(QStringLiteral("Noname.kdl"));
+    doc->SetModified(true);
+    bool saved = false;
+    std::string error;
+    try {
+      saved = doc->SaveToFile(Path(c.name));
+    } catch (const EKedrinError& e) {
+      error = e.what();
+    }
+    const std::vector<uint8_t> bytes = testsupport::ReadFile(Path(c.name));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + std::min(bytes.size(), std::strlen(c.starts))), c.starts);
+    EXPECT_EQ(saved, *c.starts != 0);
+    // A picture Save does not write is named, with what does write it.
+    EXPECT_EQ(error.empty(), *c.starts != 0) << error;
+    if (!error.empty()) {
+      EXPECT_NE(error.find(Path(c.name).toStdString() + ": a diagram is saved as"), std::string::npos) << error;
+    }
+    EXPECT_EQ(doc->Title(), c.diagram ? Path(c.name) : QStringLiteral("Noname.kdl"));
+    EXPECT_EQ(doc->Modified(), !c.diagram);
   }
-  EXPECT_TRUE(doc->Modified());
-  EXPECT_EQ(doc->Title(), QStringLiteral("Noname.kdl"));
-  EXPECT_TRUE(errorsShown.empty());
 }
 
 TEST_F(DocumentFiles, SaveIntoAnUnwritableFolderReportsAndChangesNothing) {
@@ -198,7 +222,7 @@ TEST_F(DocumentFiles, OpeningAMissingFileReportsItAndKeepsTheTitle) {
     doc->LoadFromFile(Path("none.kdl"));
     FAIL() << "no error";
   } catch (const EKedrinError& e) {
-    EXPECT_EQ(std::string(e.what()), ("Cannot open file " + Path("none.kdl")).toStdString());
+    EXPECT_EQ(std::string(e.what()), ("Cannot open file " + Path("none.kdl") + ": No such file or directory").toStdString());
   }
   EXPECT_EQ(doc->Title(), QStringLiteral("Noname.kdl"));
 }

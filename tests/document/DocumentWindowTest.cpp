@@ -70,7 +70,8 @@ TEST_P(CloseQueryTest, AnswersDecideWhetherTheWindowCloses) {
   EXPECT_EQ(doc->FormCloseQuery(), c.mayClose);
   EXPECT_EQ(questionsAsked.size(), c.modified ? 1u : 0u);
   if (c.modified) {
-    EXPECT_EQ(questionsAsked[0], "File has been changed, save or not?");
+    // The question as it always was, then the document's file on a line of its own.
+    EXPECT_EQ(questionsAsked[0], "File has been changed, save or not?\n" + title.toStdString());
   }
   EXPECT_EQ(main.saveAsCalls, c.saveAsCalls);
   EXPECT_EQ(!errorsShown.empty(), c.errorShown);

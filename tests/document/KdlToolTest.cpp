@@ -1,5 +1,11 @@
 // kdltool run as a user runs it: a separate process without a display.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <functional>
 
@@ -76,7 +83,7 @@ TEST_F(KdlToolProcess, CheckCountsFiguresOrPrintsTheEditorsMessage) {
 
   ToolRun missing = KdlTool({"check", Path("none.kdl")});
   EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, ("Cannot open file " + Path("none.kdl") + "\n").toStdString());
+  EXPECT_EQ(missing.err, ("Cannot open file " + Path("none.kdl") + ": No such file or directory\n").toStdString());
 }
 
 TEST_F(KdlToolProcess, DumpShowsEveryEntryOfEveryRecord) {
@@ -183,9 +190,10 @@ TEST_F(KdlToolProcess, ExportOfAThousandFiguresIsTheEditorsPicture) {
   EXPECT_EQ(png, expected);
 }
 
-// Where the sample's start mark (a lime disc around (320, 50)) lands at a scale.
-bool StartMarkAt(const QImage& picture, double scale) {
-  const QRgb p = picture.pixel(static_cast<int>(320 * scale), static_cast<int>(50 * scale));
+// Where the sample's start mark (a lime disc around (320, 50)) lands at a scale, with a margin
+// of canvas pixels before it.
+bool StartMarkAt(const QImage& picture, double scale, int margin = 0) {
+  const QRgb p = picture.pixel(static_cast<int>((320 + margin) * scale), static_cast<int>((50 + margin) * scale));
   return qRed(p) < 40 && qGreen(p) > 215 && qBlue(p) < 40;  // JPEG is near enough
 }
 
@@ -205,6 +213,7 @@ struct SizeCase {
   QStringList options;
   QSize size;
   double scale;  // of the drawing; --width and --height only cut or pad the picture
+  int margin = 0;
 };
 
 class KdlToolPictureSize : public KdlToolProcess, public ::testing::WithParamInterface<SizeCase> {};
@@ -216,7 +225,10 @@ TEST_P(KdlToolPictureSize, IsExactlyWhatTheOptionsAskFor) {
   ASSERT_EQ(r.status, 0) << r.err;
   const QImage picture(Path(c.name));
   EXPECT_EQ(picture.size(), c.size);
-  EXPECT_TRUE(StartMarkAt(picture, c.scale));
+  EXPECT_TRUE(StartMarkAt(picture, c.scale, c.margin));
+  if (c.margin) {
+    EXPECT_EQ(picture.pixel(c.margin - 1, c.margin - 1) | 0xFF000000, 0xFFFFFFFF) << "the margin is white";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -228,8 +240,34 @@ INSTANTIATE_TEST_SUITE_P(
                       SizeCase{"wide.png", {"--width", "900"}, {900, 470}, 1},
                       SizeCase{"low.bmp", {"--height", "300"}, {684, 300}, 1},
                       SizeCase{"both.png", {"--width", "500", "--height", "300"}, {500, 300}, 1},
-                      SizeCase{"scaledWidth.png", {"--scale", "2", "--width", "1000"}, {1000, 940}, 2}),
+                      SizeCase{"scaledWidth.png", {"--scale", "2", "--width", "1000"}, {1000, 940}, 2},
+                      SizeCase{"margin.png", {"--margin", "10"}, {704, 490}, 1, 10},
+                      SizeCase{"margin.jpg", {"--margin", "5"}, {694, 480}, 1, 5},
+                      SizeCase{"marginDoubled.bmp", {"--scale", "2", "--margin", "10"}, {1408, 980}, 2, 10},
+                      SizeCase{"noMargin.png", {"--margin", "0"}, {684, 470}, 1}),
     [](const auto& info) { return QString(info.param.name).replace('.', '_').toStdString(); });
+
+// With a margin the picture is the one without it, moved in by the margin and framed in white.
+TEST_F(KdlToolProcess, MarginFramesTheSamePicture) {
+  for (const char* scale : {"1", "2"}) {
+    SCOPED_TRACE(scale);
+    ASSERT_EQ(KdlTool({"export", Sample(), Path("plain.png"), "--scale", scale}).status, 0);
+    ASSERT_EQ(KdlTool({"export", Sample(), Path("framed.png"), "--scale", scale, "--margin", "10"}).status, 0);
+    const QImage plain = QImage(Path("plain.png")).convertToFormat(QImage::Format_RGB32);
+    const QImage framed = QImage(Path("framed.png")).convertToFormat(QImage::Format_RGB32);
+    const int m = 10 * QString(scale).toInt();
+    ASSERT_EQ(framed.size(), plain.size() + QSize(2 * m, 2 * m));
+    EXPECT_EQ(framed.copy(QRect(QPoint(m, m), plain.size())), plain);
+    QImage white(framed.size(), QImage::Format_RGB32);
+    white.fill(Qt::white);
+    QImage frame = framed;
+    {
+      QPainter p(&frame);
+      p.fillRect(QRect(QPoint(m, m), plain.size()), Qt::white);
+    }
+    EXPECT_EQ(frame, white) << "nothing but white around it";
+  }
+}
 
 // The SVG drawn back by Qt's SVG renderer shows what the PNG shows, apart from its anti-aliased
 // edges; its view box is the picture.
@@ -319,6 +357,63 @@ TEST_F(KdlToolProcess, AnUnwritableStandardOutputFailsTheCommand) {
   EXPECT_EQ(r.err, "kdltool: cannot write the standard output\n");
 }
 
+// A reader that went away is a failed write too: status 1, not death by SIGPIPE (141).
+TEST_F(KdlToolProcess, AClosedPipeOnTheStandardOutputFailsTheCommand) {
+  int channel[2];
+  ASSERT_EQ(::pipe(channel), 0);
+  ::close(channel[0]);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, channel[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  const QByteArray tool = QByteArrayLiteral(KEDRIN_BUILD_DIR "/src/tools/kdltool"), file = QFile::encodeName(Sample());
+  char* argv[] = {const_cast<char*>(tool.constData()), const_cast<char*>("dump"), const_cast<char*>(file.constData()), nullptr};
+  char platform[] = "QT_QPA_PLATFORM=offscreen";
+  char* envp[] = {platform, nullptr};
+  pid_t pid = 0;
+  ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv, envp), 0);
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(channel[1]);
+  int status = 0;
+  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+}
+
+// The output on a disk that fills up: status 1 with the file and the reason, the old file kept.
+TEST_F(KdlToolProcess, AFullDiskFailsTheCommandAndKeepsTheOldOutput) {
+  for (const char* out : {"copy.kdl", "x.png", "x.svg", "x.bmp", "x.pdf"}) {
+    SCOPED_TRACE(out);
+    const QString target = Path(out);
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the old file");
+    old.close();
+    const QString command = QString(out).endsWith(".kdl") ? "rewrite" : "export";
+    ToolRun r = KdlTool({command, Sample(), target}, [](QProcess& p, QProcessEnvironment&) {
+      // No file of the tool can grow beyond 1000 bytes, as on a disk with 1000 bytes left.
+      p.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1000, 1000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+      });
+    });
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Cannot write file " + target.toStdString() + ": File too large\n");
+    const std::vector<uint8_t> kept = testsupport::ReadFile(target);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), "the old file");
+  }
+}
+
+TEST_F(KdlToolProcess, APipeIsRefusedWithoutWaitingForAWriter) {
+  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe.kdl")).constData(), 0644), 0);
+  for (const char* command : {"check", "dump"}) {
+    ToolRun r = KdlTool({command, Path("pipe.kdl")});
+    EXPECT_EQ(r.status, 1) << command;
+    EXPECT_EQ(r.err, ("Cannot open file " + Path("pipe.kdl") + ": it is a pipe, not a regular file\n").toStdString());
+  }
+}
+
 struct BadUse {
   const char* name;
   QStringList args;
@@ -339,6 +434,12 @@ INSTANTIATE_TEST_SUITE_P(
                       BadUse{"UnknownFormat", {"export", "DIR/nine.kdl", "DIR/x.gif"}, 1, "must end in"},
                       BadUse{"HugeScale", {"export", "DIR/nine.kdl", "DIR/x.png", "--scale", "60"}, 1, "too large"},
                       BadUse{"BadNumber", {"export", "DIR/nine.kdl", "DIR/x.png", "--width", "wide"}, 2, "not a number"},
+                      BadUse{"ZeroWidth", {"export", "DIR/nine.kdl", "DIR/x.png", "--width", "0"}, 1, "must be positive"},
+                      BadUse{"ZeroHeight", {"export", "DIR/nine.kdl", "DIR/x.png", "--height", "0"}, 1, "must be positive"},
+                      BadUse{"NegativeWidth", {"export", "DIR/nine.kdl", "DIR/x.png", "--width", "-5"}, 1, "must be positive"},
+                      BadUse{"NegativeMargin", {"export", "DIR/nine.kdl", "DIR/x.png", "--margin", "-1"}, 1, "margin must be 0 or more"},
+                      BadUse{"EndlessDevice", {"dump", "/dev/zero"}, 1, "/dev/zero: it is a device, not a regular file"},
+                      BadUse{"Folder", {"check", "DIR"}, 1, ": it is a folder, not a regular file"},
                       BadUse{"RewriteToPicture", {"rewrite", "DIR/nine.kdl", "DIR/x.jpg"}, 2, "must end in .kdl"},
                       BadUse{"UnwritableOutput", {"export", "DIR/nine.kdl", "DIR/nine.kdl/x.jpg"}, 1, "Cannot create file"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
@@ -9,9 +11,13 @@
 #include <QTemporaryDir>
 #include <QRegularExpression>
 #include <array>
+#include <csignal>
+#include <sys/resource.h>
 #include <functional>
+#include <optional>
 
 #include "DiagramPicture.h"
+#include "DiagramPrinter.h"
 #include "DocumentTestSupport.h"
 #include "Errors.h"
 #include "FileNames.h"
@@ -226,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(Names, Extension,
 class PrintingMain : public FakeMain {
  public:
   QPrinter* Printer() override { return &printer; }
-  QPrinter printer{QPrinter::HighResolution};
+  DiagramPrinter printer{QPrinter::HighResolution};
 };
 
 // The bounding box of the pixels the predicate picks.
@@ -291,6 +297,188 @@ TEST(DocumentPrint, FiguresLandWhereTheOnePageFitPutsThem) {
   ExpectNear(Where(page, [](QRgb p) { return qBlue(p) > 160 && qRed(p) < 90 && qGreen(p) < 90; }), QRect(260, 120, 120, 80));
   // Nothing else is drawn: every pixel that is not white belongs to one of the two.
   ExpectNear(Where(page, [](QRgb p) { return qRed(p) < 200 || qGreen(p) < 200 || qBlue(p) < 200; }), QRect(60, 40, 320, 160));
+}
+
+// What poppler makes of a printed PDF file: pdfinfo's facts and the page at 72 dots per inch.
+struct PopplerPage {
+  QString facts;
+  QImage page;
+};
+PopplerPage ReadBack(const QString& pdf) {
+  PopplerPage out;
+  QProcess info;
+  info.start("pdfinfo", {pdf});
+  if (!info.waitForFinished(30000)) return out;
+  out.facts = QString::fromUtf8(info.readAllStandardOutput());
+  QProcess raster;
+  raster.start("pdftoppm", {"-r", "72", "-png", "-singlefile", pdf, pdf + "-page"});
+  if (raster.waitForFinished(30000) && raster.exitCode() == 0) out.page = QImage(pdf + "-page.png");
+  return out;
+}
+
+// Two 20 x 20 boxes in the corners of a 684 x 449 canvas, red at the top left and blue at the
+// bottom right, so that the printed picture's extent shows on the page.
+TwinKedrinFile* CornerBoxes(PrintingMain& main) {
+  auto* doc = new TwinKedrinFile(&main);
+  doc->imgKedrin->PictureSizeSource = [] { return QSize(684, 449); };
+  doc->imgKedrin->Picture();
+  for (auto [r, colour] : {std::pair{QRect(0, 0, 20, 20), clRed}, std::pair{QRect(664, 429, 20, 20), clBlue}}) {
+    auto* f = new TKDRectangle(doc);
+    f->ApplyBounds(r.x(), r.y(), r.width(), r.height());
+    f->SetLineColor(colour);
+    f->SetFillColor(colour);
+    f->SetLineWidth(1);
+    f->SetParentControl(doc->Surface());
+  }
+  return doc;
+}
+
+void UseA4(QPrinter& printer, const QString& file) {
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(file);
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36),
+                                    QPageLayout::Point));
+}
+
+// A4 is 595.276 x 841.89 points. Turned, with 36-point margins, the printable area is 769.89 x
+// 523.28; the 684 x 449 picture is 1.523 times as wide as high, wider than that area's 1.471,
+// so it fills the width: from 36 to 805.9, and from 36 down to 36 + 449 x 769.89 / 684 = 541.4.
+TEST(DocumentPrint, AWideDiagramIsPrintedLandscapeAcrossThePage) {
+  QTemporaryDir dir;
+  PrintingMain main;
+  UseA4(main.printer, dir.filePath("wide.pdf"));
+  TwinKedrinFile* doc = CornerBoxes(main);
+  doc->PrintDocument();
+  delete doc;
+  const PopplerPage got = ReadBack(dir.filePath("wide.pdf"));
+  const QRegularExpressionMatch size = QRegularExpression("Page size: +([\\d.]+) x ([\\d.]+)").match(got.facts);
+  ASSERT_TRUE(size.hasMatch()) << got.facts.toStdString();
+  EXPECT_NEAR(size.captured(1).toDouble(), 841.89, 0.5) << "landscape";
+  EXPECT_NEAR(size.captured(2).toDouble(), 595.28, 0.5);
+  ASSERT_EQ(got.page.size(), QSize(842, 595));
+  const QRect red = Where(got.page, [](QRgb p) { return qRed(p) > 160 && qGreen(p) < 90 && qBlue(p) < 90; });
+  const QRect blue = Where(got.page, [](QRgb p) { return qBlue(p) > 160 && qRed(p) < 90 && qGreen(p) < 90; });
+  EXPECT_NEAR(red.left(), 36, 1);
+  EXPECT_NEAR(red.top(), 36, 1);
+  EXPECT_NEAR(blue.right() + 1, 806, 1.5) << "the picture reaches the right margin";
+  EXPECT_NEAR(blue.bottom() + 1, 541.4, 1.5);
+}
+
+TEST(DiagramPrinter, TurnsForEachDiagramUntilTheUserTurnsIt) {
+  const QSize wide(684, 449), tall(449, 684), square(500, 500);
+  DiagramPrinter printer;
+  auto turnedFor = [&](QSize picture) {
+    TurnPageForPicture(printer, picture);
+    return printer.pageLayout().orientation();
+  };
+  EXPECT_EQ(turnedFor(wide), QPageLayout::Landscape);
+  EXPECT_EQ(turnedFor(square), QPageLayout::Landscape) << "a square picture leaves the page";
+  EXPECT_EQ(turnedFor(tall), QPageLayout::Portrait);
+  EXPECT_FALSE(printer.OrientationChosen());
+  // The user turns the page in Print Setup: their choice stands for every diagram.
+  printer.setPageOrientation(QPageLayout::Landscape);
+  EXPECT_TRUE(printer.OrientationChosen());
+  EXPECT_EQ(turnedFor(tall), QPageLayout::Landscape);
+  // Turned back to the way printing left it, the page follows the diagrams again.
+  printer.setPageOrientation(QPageLayout::Portrait);
+  EXPECT_EQ(turnedFor(wide), QPageLayout::Landscape);
+  printer.setPageOrientation(QPageLayout::Portrait);
+  EXPECT_EQ(turnedFor(wide), QPageLayout::Portrait) << "portrait chosen for a wide diagram";
+
+  QPrinter plain;
+  TurnPageForPicture(plain, wide);
+  EXPECT_EQ(plain.pageLayout().orientation(), QPageLayout::Portrait) << "another printer is left as set up";
+}
+
+// Keeps files this process writes below a size for as long as it lives, as a full disk would.
+struct FileSizeLimit {
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old);
+    previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+  }
+  rlimit old{};
+  void (*previous)(int) = nullptr;
+};
+
+TEST(DocumentPrint, APdfFileThatCannotBeWrittenWholeKeepsTheOldOneAndSaysWhy) {
+  struct Case {
+    const char* name;
+    const char* file;
+    rlim_t limit;  // 0: none
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"disk full", "old.pdf", 600, "File too large"},
+      {"no such folder", "missing/new.pdf", 0, "No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(c.file);
+    {
+      QFile old(file);
+      if (old.open(QIODevice::WriteOnly)) old.write("old");
+    }
+    PrintingMain main;
+    UseA4(main.printer, file);
+    TwinKedrinFile* doc = CornerBoxes(main);
+    std::string message;
+    {
+      std::optional<FileSizeLimit> full;
+      if (c.limit) full.emplace(c.limit);
+      try {
+        doc->PrintDocument();
+      } catch (const EKedrinError& e) {
+        message = e.what();
+      }
+    }
+    delete doc;
+    EXPECT_EQ(message, "Cannot write file " + file.toStdString() + ": " + c.reason);
+    if (c.limit) {
+      EXPECT_EQ(testsupport::ReadFile(file), std::vector<uint8_t>({'o', 'l', 'd'}));
+    } else {
+      EXPECT_FALSE(QFile::exists(file));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), c.limit ? QStringList{"old.pdf"} : QStringList{})
+        << "no temporary file left behind";
+  }
+  // Without the limit the same page is written whole.
+  QTemporaryDir dir;
+  PrintingMain main;
+  UseA4(main.printer, dir.filePath("whole.pdf"));
+  TwinKedrinFile* doc = CornerBoxes(main);
+  doc->PrintDocument();
+  delete doc;
+  EXPECT_GT(QFileInfo(dir.filePath("whole.pdf")).size(), 600);
+  EXPECT_TRUE(ReadBack(dir.filePath("whole.pdf")).facts.contains(QRegularExpression("Pages: +1\\n")));
+}
+
+TEST(PageTurning, FollowsThePicturesShape) {
+  struct Case {
+    QSize picture;
+    QSizeF page;
+    bool turns;
+  };
+  const Case cases[] = {
+      {{684, 449}, {595.3, 841.9}, true},   // wide on portrait
+      {{684, 449}, {841.9, 595.3}, false},  // wide on landscape
+      {{449, 684}, {841.9, 595.3}, true},   // tall on landscape
+      {{449, 684}, {595.3, 841.9}, false},  // tall on portrait
+      {{500, 500}, {595.3, 841.9}, false},  // square picture
+      {{684, 449}, {600, 600}, false},      // square page
+      {{0, 0}, {595.3, 841.9}, false},      // no picture
+      {{684, 449}, {0, 0}, false},          // no page
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(PageWantsTurning(c.picture, c.page), c.turns)
+        << c.picture.width() << "x" << c.picture.height() << " on " << c.page.width() << "x" << c.page.height();
 }
 
 struct FitCase {

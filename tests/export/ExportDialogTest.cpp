@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -77,6 +78,7 @@ TEST_F(ExportDialogTest, TypedExtensionChoosesTheFormatAndTheBoxTheRest) {
 TEST_F(ExportDialogTest, SizeIsShownForScaleAndScope) {
   const std::vector<const TCustomKDTool*> selected = {all_[2]};  // 52 x 44
   ExportDialog dialog(all_, selected, "Flow.kdl");
+  dialog.MarginBox()->setValue(0);
   EXPECT_EQ(dialog.SizeText(), "684 x 449 pixels");
   dialog.ScaleBox()->setValue(200);
   EXPECT_EQ(dialog.SizeText(), "1368 x 898 pixels");
@@ -84,6 +86,77 @@ TEST_F(ExportDialogTest, SizeIsShownForScaleAndScope) {
   EXPECT_EQ(dialog.SizeText(), "104 x 88 pixels");
   ExportDialog none(all_, {}, "Flow.kdl");
   EXPECT_FALSE(none.SelectionButton()->isEnabled());
+}
+
+TEST_F(ExportDialogTest, MarginOfTenByDefaultGoesIntoTheOptions) {
+  ExportDialog dialog(all_, {}, "Flow.kdl");
+  EXPECT_EQ(dialog.MarginBox()->value(), 10);
+  EXPECT_EQ(dialog.Options().margin, 10);
+  dialog.MarginBox()->setValue(25);
+  EXPECT_EQ(dialog.Options().margin, 25);
+}
+
+// The size line is the export plan's, so it holds the margin once the plan adds it.
+TEST_F(ExportDialogTest, SizeShownIncludesTheMargin) {
+  const std::vector<const TCustomKDTool*> selected = {all_[2]};  // 52 x 44
+  ExportDialog dialog(all_, selected, "Flow.kdl");
+  // 10 canvas pixels on every side: 684 + 20 by 449 + 20.
+  EXPECT_EQ(dialog.SizeText().toStdString(), "704 x 469 pixels");
+  // The selection with 5 on every side, at 200 %: (52 + 10) x 2 by (44 + 10) x 2.
+  dialog.SelectionButton()->setChecked(true);
+  dialog.ScaleBox()->setValue(200);
+  dialog.MarginBox()->setValue(5);
+  EXPECT_EQ(dialog.SizeText().toStdString(), "124 x 108 pixels");
+}
+
+TEST_F(ExportDialogTest, MarginIsRememberedWithTheOtherChoices) {
+  ExportDialog dialog(all_, {}, "Flow.kdl");
+  Type(dialog.NameEdit(), Path("m.png"));
+  dialog.MarginBox()->setValue(0);
+  ASSERT_TRUE(dialog.ExportNow());
+  ExportDialog next(all_, {}, "Flow.kdl");
+  EXPECT_EQ(next.MarginBox()->value(), 0);
+  EXPECT_EQ(next.Options().margin, 0);
+}
+
+TEST(ExportFolder, TheDiagramsOwnUnlessItsLastExportWentElsewhere) {
+  struct Case {
+    const char* title;
+    const char* lastFolder;
+    const char* lastDiagram;
+    const char* proposed;
+  };
+  const Case cases[] = {
+      {"/work/flows/a.kdl", "", "", "/work/flows"},                              // first export
+      {"/work/flows/a.kdl", "/pictures", "/work/other/b.kdl", "/work/flows"},    // another's folder
+      {"/work/flows/a.kdl", "/pictures", "/work/flows/a.kdl", "/pictures"},      // its own last one
+      {"/work/flows/a.kdl", "/pictures", "", "/work/flows"},                     // last was never saved
+      {"/work/flows/a.jpg", "", "", "/work/flows"},                              // titled as a picture
+      {"Noname.kdl", "/pictures", "/work/flows/a.kdl", "/pictures"},             // never saved: as always
+      {"Noname.kdl", "", "", "/home/me"},
+      {"", "", "", "/home/me"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ProposedFolder(c.title, c.lastFolder, c.lastDiagram, "/home/me").toStdString(), c.proposed)
+        << c.title << " after " << c.lastDiagram;
+}
+
+TEST_F(ExportDialogTest, StartsInTheDiagramsFolderThenInTheOneItsExportUsed) {
+  QDir(dir_.path()).mkpath("flows");
+  QDir(dir_.path()).mkpath("pictures");
+  QSettings().setValue("export/folder", Path("pictures"));  // an earlier export of something else
+  const QString diagram = Path("flows/Flow.kdl");
+  ExportDialog first(all_, {}, diagram);
+  EXPECT_EQ(first.NameEdit()->text(), Path("flows/Flow.png"));
+  Type(first.NameEdit(), Path("pictures/Flow.png"));
+  ASSERT_TRUE(first.ExportNow());
+
+  ExportDialog again(all_, {}, diagram);
+  EXPECT_EQ(again.NameEdit()->text(), Path("pictures/Flow.png")) << "the last one used for it";
+  ExportDialog other(all_, {}, Path("flows/Other.kdl"));
+  EXPECT_EQ(other.NameEdit()->text(), Path("flows/Other.png"));
+  ExportDialog never(all_, {}, "Noname.kdl");
+  EXPECT_EQ(never.NameEdit()->text(), Path("pictures/Noname.png")) << "the last folder, as before";
 }
 
 TEST_F(ExportDialogTest, AsksBeforeReplacingAndRemembersItsChoices) {

@@ -160,6 +160,47 @@ TEST_F(ExportPipeline, ScaleSizesThePicture) {
   }
 }
 
+// The area grows by the margin on every side and the figures keep their places within it, in
+// every format; at 200 % the margin doubles with everything else.
+TEST_F(ExportPipeline, MarginSurroundsTheAreaInEveryFormat) {
+  const std::vector<const TCustomKDTool*> selected = {all_[5], all_[2]};  // (140, 100) 235 x 155
+  struct Case {
+    Scope scope;
+    int margin, percent;
+    QPoint origin;
+    QSize size;
+  };
+  for (const Case& c : {Case{Scope::WholeDiagram, 10, 100, {-10, -10}, {704, 469}},
+                        Case{Scope::WholeDiagram, 10, 200, {-10, -10}, {1408, 938}},
+                        Case{Scope::Selection, 7, 100, {133, 93}, {249, 169}},
+                        Case{Scope::Selection, 0, 100, {140, 100}, {235, 155}}}) {
+    SCOPED_TRACE(c.margin);
+    const ExportOptions o{.scope = c.scope, .scalePercent = c.percent, .margin = c.margin};
+    const PicturePlan plan = PlanExport(all_, selected, o);
+    EXPECT_EQ(plan.origin, c.origin);
+    EXPECT_EQ(plan.size, c.size);
+    for (Format format : {Format::Png, Format::Bmp, Format::Jpeg})
+      EXPECT_EQ(QImage(Export({.format = format, .scope = c.scope, .scalePercent = c.percent, .margin = c.margin},
+                              "m" + ExtensionOf(format), selected))
+                    .size(),
+                c.size);
+    EXPECT_EQ(QSvgRenderer(Export({.format = Format::Svg, .scope = c.scope, .scalePercent = c.percent, .margin = c.margin}, "m.svg", selected)).viewBox().size(),
+              c.size);
+    const std::string info = RunProgram("pdfinfo", {Export({.format = Format::Pdf, .scope = c.scope, .scalePercent = c.percent, .margin = c.margin}, "m.pdf", selected)});
+    EXPECT_NE(info.find(QStringLiteral("Page size:       %1 x %2 pts").arg(c.size.width()).arg(c.size.height()).toStdString()), std::string::npos) << info;
+  }
+  // Figure 0's fill at (45, 50) on the canvas lies 10 pixels further in.
+  const QImage png(Export({.format = Format::Png, .margin = 10}, "fill.png"));
+  EXPECT_EQ(png.pixel(55, 60), qRgb(250, 200, 100));
+  EXPECT_EQ(png.pixel(2, 2), qRgb(255, 255, 255));
+  try {
+    PlanExport(all_, {}, {.margin = -1});
+    FAIL() << "a negative margin";
+  } catch (const EKedrinError& e) {
+    EXPECT_STREQ(e.what(), "The margin must be 0 or more");
+  }
+}
+
 TEST_F(ExportPipeline, TransparentBackgroundOnlyForPng) {
   const QImage png(Export({.format = Format::Png, .transparent = true}, "t.png"));
   ASSERT_TRUE(png.hasAlphaChannel());

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "HelpChm.h"
 #include "HelpWindow.h"
@@ -74,6 +75,64 @@ TEST(HelpFile, EveryLinkOfEveryPageLeadsToAFileOfTheHelpFile) {
       EXPECT_TRUE(archive.Read(u'/' + target).has_value()) << name.toStdString() << " -> " << target.toStdString();
     }
   }
+}
+
+TEST(HelpFile, ACutOffFileReadsNoPageAsWhole) {
+  QFile whole(kHelpFile);
+  ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+  const QByteArray bytes = whole.readAll();
+  ASSERT_GT(bytes.size(), 20000);
+  QTemporaryDir dir;
+  // The last bytes of the compressed pages gone; most of them gone; the directory cut short.
+  for (qsizetype kept : {bytes.size() - 1, qsizetype(20000), qsizetype(3000)}) {
+    SCOPED_TRACE(kept);
+    const QString path = dir.filePath(QStringLiteral("cut-%1.chm").arg(kept));
+    QFile cut(path);
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(bytes.left(kept));
+    cut.close();
+    help::ChmArchive archive(RealApi(), path);
+    ASSERT_TRUE(archive.IsOpen());
+    for (const char* page : {"/aboutus.htm", "/figures.htm", "/keys.htm"}) {
+      const help::ChmObject got = archive.Fetch(QString::fromLatin1(page));
+      EXPECT_EQ(got.status, help::ChmRead::Damaged) << page;
+      EXPECT_TRUE(got.data.isEmpty()) << page;
+      EXPECT_FALSE(archive.Read(QString::fromLatin1(page)).has_value()) << page;
+    }
+  }
+  help::ChmArchive intact(RealApi(), kHelpFile);
+  EXPECT_EQ(intact.Fetch(QStringLiteral("/aboutus.htm")).status, help::ChmRead::Whole);
+  EXPECT_EQ(intact.Fetch(QStringLiteral("/nope.htm")).status, help::ChmRead::Missing);
+}
+
+QByteArray Header(quint32 version, quint64 directoryOffset, quint64 directoryLength, quint64 content, int size) {
+  QByteArray h(size, '\0');
+  h.replace(0, 4, "ITSF");
+  auto put = [&h](int at, quint64 v, int bytes) {
+    for (int i = 0; i < bytes; ++i) h[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  put(4, version, 4);
+  put(0x48, directoryOffset, 8);
+  put(0x50, directoryLength, 8);
+  if (size >= 0x60) put(0x58, content, 8);
+  return h;
+}
+
+TEST(HelpFile, HeaderTellsWhereTheDirectoryAndTheContentLie) {
+  // Our own file's header: directory at 0x78, 0x1054 long; content from 0x10CC.
+  std::optional<help::ChmLayout> v3 = help::ParseChmHeader(Header(3, 0x78, 0x1054, 0x10CC, 0x60));
+  ASSERT_TRUE(v3.has_value());
+  EXPECT_EQ(v3->directoryEnd, 0x10CCu);
+  EXPECT_EQ(v3->contentStart, 0x10CCu);
+  // Version 2 has no content offset: the content follows the directory.
+  std::optional<help::ChmLayout> v2 = help::ParseChmHeader(Header(2, 0x58, 0x1000, 0, 0x58));
+  ASSERT_TRUE(v2.has_value());
+  EXPECT_EQ(v2->contentStart, 0x1058u);
+  EXPECT_FALSE(help::ParseChmHeader(Header(3, 0x78, 0x1054, 0x10CC, 0x58)).has_value()) << "version 3 cut short";
+  QByteArray other = Header(3, 0x78, 0x1054, 0x10CC, 0x60);
+  other[0] = 'X';
+  EXPECT_FALSE(help::ParseChmHeader(other).has_value()) << "not a help file";
+  EXPECT_FALSE(help::ParseChmHeader(Header(3, ~0ull, 2, 0, 0x60)).has_value()) << "an end past 64 bits";
 }
 
 TEST(HelpFile, MissingFileDoesNotOpen) {

@@ -178,6 +178,27 @@ TEST_F(HelpTest, MissingFileOrPageIsShownByTheViewer) {
   EXPECT_TRUE(reported.isEmpty());
 }
 
+TEST_F(HelpTest, APageOfACutOffHelpFileIsAMessageNamingTheFile) {
+  QFile whole(kHelpDir + QStringLiteral("/kedrin.chm"));
+  ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+  QTemporaryDir temp;
+  const QString path = temp.filePath(QStringLiteral("kedrin.chm"));
+  QFile cut(path);
+  ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+  cut.write(whole.read(20000));
+  cut.close();
+  utChms::SetHelpFolders({temp.path()});
+  help::THelpWindow* window = RequestHelp(QStringLiteral("kedrin.chm::/figures.htm"));
+  ASSERT_NE(window, nullptr);
+  const QString text = window->Browser()->toPlainText();
+  EXPECT_TRUE(text.contains(QStringLiteral("The page \"figures.htm\" cannot be read whole from the help file \"%1\"")
+                                .arg(path)))
+      << text.toStdString();
+  EXPECT_EQ(window->Browser()->documentTitle(), QStringLiteral("Help file damaged"));
+  EXPECT_FALSE(text.contains(QChar(0))) << "none of the page's bytes";
+  EXPECT_TRUE(reported.isEmpty());
+}
+
 TEST(HelpTopic, SplitsFileAndPage) {
   struct Case {
     const char* text;

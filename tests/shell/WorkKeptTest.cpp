@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMessageBox>
+#include <QTimer>
 #include <QUndoStack>
 
 #include "TUpDownEdit.h"
@@ -215,6 +217,41 @@ TEST_F(WorkKept, WithoutAPrinterPrintOffersAPdfFile) {
   ASSERT_TRUE(QFile::exists(pdf));
   EXPECT_EQ(testsupport::ReadFile(pdf).size() > 4 ? std::string(reinterpret_cast<const char*>(testsupport::ReadFile(pdf).data()), 4) : "", "%PDF");
   EXPECT_TRUE(errorsShown.empty());
+}
+
+// The PDF file chosen for want of a printer is asked for again at the next Print (starting
+// there), and the dialog asks before it replaces a file.
+TEST_F(WorkKept, PrintingAgainAsksForThePdfFileAgain) {
+  Add<TKDRectangle>(doc, QRect(10, 10, 40, 40));
+  const QString first = Output("again-1.pdf"), second = Output("again-2.pdf");
+  QFile::remove(first);
+  QFile::remove(second);
+  answers = {TAnswer::Yes};
+  main->pdfAnswers = {first, second};
+  main->btnPrnSetClick();
+  main->btnPrnSetClick();
+  EXPECT_EQ(main->pdfRuns, 2);
+  EXPECT_EQ(questionsAsked, 1) << "the printer question once";
+  EXPECT_TRUE(QFile::exists(first) && QFile::exists(second));
+
+  auto dialog = TwinMain::MakePrintToPdfDialog(main, first);
+  dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+  QString asked;
+  bool stillOpen = false;
+  QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        asked = box->text();
+        box->reject();  // no, do not replace it
+      }
+    });
+    QMetaObject::invokeMethod(dialog.get(), "accept");  // the user takes the file offered
+    stillOpen = dialog->isVisible();
+    dialog->reject();
+  });
+  EXPECT_NE(dialog->exec(), QDialog::Accepted);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_TRUE(asked.contains(QStringLiteral("already exists"))) << asked.toStdString();
 }
 
 TEST_F(WorkKept, SaveAsGivesATypedNameTheExtensionOfTheChosenType) {
