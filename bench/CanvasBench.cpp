@@ -44,7 +44,8 @@ void BM_RubberBandSelectAllFigures(benchmark::State& state) {
   surface->show();
   window->show();
   Settle();
-  const QRect all = surface->childrenRect();
+  QRect all;
+  for (const TCustomKDTool* f : doc->Figures()) all = all.united(f->BoundsRect());
   for (auto _ : state) {
     doc->imgKedrinMouseDown(mbLeft, 0, 5, 5);
     doc->imgKedrinMouseMove(0, all.right() + 5, all.bottom() + 5);
@@ -53,7 +54,10 @@ void BM_RubberBandSelectAllFigures(benchmark::State& state) {
     state.PauseTiming();
     size_t selected = 0;
     for (TCustomKDTool* f : doc->Figures()) selected += f->HaveFocused();
-    if (selected != static_cast<size_t>(n)) state.SkipWithError("not every figure was selected");
+    if (selected != static_cast<size_t>(n)) {
+      state.SkipWithError("not every figure was selected");
+      break;
+    }
     doc->imgKedrinMouseDown(mbLeft, 0, 5, 5);  // deselects
     doc->imgKedrinMouseUp(mbLeft, 0, 5, 5);
     Settle();
