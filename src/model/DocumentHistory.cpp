@@ -47,7 +47,7 @@ void DocumentHistory::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& t
   for (TCustomKDTool* f : targets) open.bounds.push_back(f->BoundsRect());
   if (kind == TEditKind::Delete) open.placed = figures_.Snapshot(targets);
   const bool moves = kind == TEditKind::Move || kind == TEditKind::Resize || kind == TEditKind::Nudge;
-  if (moves && ConnectorOptions::Instance().KeepAttached()) {
+  if (moves && keepAttached_.value_or(ConnectorOptions::Instance().KeepAttached())) {
     open.following = ConnectorFollowing::Find(figures_, targets);
     if (open.following) {
       const std::vector<TCustomKDTool*>& followers = open.following->Followers();

@@ -37,6 +37,9 @@ class DocumentHistory {
   // A step of the open edit has put the targets somewhere: their followers go with them.
   void FollowStep();
   bool EditOpen() const { return open_.has_value(); }
+  // Whether what is attached to moving figures follows them: View > Keep Connectors and Labels
+  // Attached unless set here.
+  void SetKeepAttached(bool on) { keepAttached_ = on; }
 
   // Figures that came onto the canvas (drawn, pasted): one step.
   void RecordAdded(const std::vector<TCustomKDTool*>& figures, const QString& text);
@@ -77,4 +80,5 @@ class DocumentHistory {
   bool differs_ = false;
   std::optional<Open> open_;
   bool replaying_ = false;
+  std::optional<bool> keepAttached_;
 };

@@ -178,10 +178,12 @@ void TControlCanvas::PaintLayer(QPainter& painter, const TControlLayer& layer, c
     const QRect reach = clipToBox ? shown : WidgetAreaOf(c->PaintReach()).united(shown);
     if (!reach.intersects(exposed)) continue;
     painter.save();
-    painter.setClipRect(reach.intersected(exposed));
     if (c->PaintsInCanvasPixels()) {
+      // Not clipped to its reach: a clip changes how a scaled thin pen is laid down, and the
+      // figure must look as it does in every picture.
       if (zoom_ != 1.0) painter.scale(zoom_, zoom_);
     } else {
+      painter.setClipRect(reach.intersected(exposed));
       painter.translate(shown.topLeft());
     }
     c->PaintControl(painter);
