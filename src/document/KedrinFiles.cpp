@@ -61,7 +61,10 @@ class ReadProgress {
       QObject::connect(dialog_, &QDialog::rejected, dialog_, &QProgressDialog::cancel);
       dialog_->show();
     }
-    // A window-modal box handles the user's input here, Cancel included.
+    // A window-modal box handles the user's input here, Cancel included. Each step shown costs a
+    // round trip to the display: ten a second are plenty.
+    if (shown_.isValid() && shown_.elapsed() < 100) return;
+    shown_.start();
     dialog_->setValue(permille);
     if (cancellable_ && dialog_->wasCanceled()) throw ReadCancelled{};
   }
@@ -70,6 +73,7 @@ class ReadProgress {
   QPointer<QWidget> parent_;
   QPointer<QProgressDialog> dialog_;
   QElapsedTimer clock_;
+  QElapsedTimer shown_;
   int permille_ = -1;
   bool cancellable_;
 };
@@ -126,6 +130,13 @@ bool TwinKedrinFile::LoadFromFile(const QString& fileName, bool cancellable) {
   std::vector<TCustomKDTool*> read;
   FileStamp stamp;
   bool titled = false;
+  // The canvas is painted once, when every figure is in: the progress shown meanwhile would have
+  // it painted again for every step.
+  struct HeldUpdates {
+    QWidget* w;
+    ~HeldUpdates() { w->setUpdatesEnabled(true); }
+  } held{Surface()};
+  Surface()->setUpdatesEnabled(false);
   try {
     diagramfile::Read(
         fileName,

@@ -4,9 +4,8 @@
 #include <QHashFunctions>
 
 #include "CustomKDTool.h"
-#include "ByteStream.h"
 #include "Diagram.h"
-#include "Writer.h"
+#include "RecordDigest.h"
 
 ContentDigest::ContentDigest(Diagram& figures) : figures_(figures) {}
 
@@ -18,15 +17,7 @@ namespace {
 // The record without its place and size, which are read afresh every time (a drag of thousands
 // of figures changes nothing else), nor the selection, which is no change of the diagram.
 uint64_t RestOfRecord(const TCustomKDTool& f) {
-  MemoryStream stream;
-  {
-    TWriter writer(stream);
-    writer.LeaveOut({"Left", "Top", "Width", "Height", "HaveFocused"});
-    writer.WriteShape(f);
-    writer.FlushBuffer();
-  }
-  const std::vector<uint8_t>& record = stream.Data();
-  return qHashBits(record.data(), record.size(), 0x5EED);
+  return RecordDigest(f, {"Left", "Top", "Width", "Height", "HaveFocused"});
 }
 
 uint64_t Mix(uint64_t digest, uint64_t value) { return (digest ^ value) * 0x100000001B3ull + (digest >> 29); }
