@@ -10,7 +10,7 @@ cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEDRIN_S
   -DKEDRIN_BUILD_TESTS=ON -DKEDRIN_BUILD_BENCH=OFF
 # The end-to-end tests drive the ordinary build; here only the unit and widget tests are built.
 cmake --build "$BUILD_DIR" --target tests_persistence tests_platform tests_shapes tests_connectors tests_arrange \
-  tests_document tests_export tests_recovery recovery_session_holder tests_shell kdltool
+  tests_document tests_export tests_recovery recovery_session_holder tests_shell tests_model tests_semantics kdltool
 # Leaks fail the run like every other finding. The only allocations let go are the caches Qt,
 # fontconfig and GLib keep until the process ends, named in scripts/lsan.supp.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1

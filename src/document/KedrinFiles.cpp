@@ -62,10 +62,13 @@ class ReadProgress {
       dialog_->show();
     }
     // A window-modal box handles the user's input here, Cancel included. Each step shown costs a
-    // round trip to the display: ten a second are plenty.
-    if (shown_.isValid() && shown_.elapsed() < 100) return;
-    shown_.start();
-    dialog_->setValue(permille);
+    // round trip to the display: ten a second are plenty; the input is handled at every step.
+    if (!shown_.isValid() || shown_.elapsed() >= 100) {
+      shown_.start();
+      dialog_->setValue(permille);
+    } else {
+      QCoreApplication::processEvents();
+    }
     if (cancellable_ && dialog_->wasCanceled()) throw ReadCancelled{};
   }
 
