@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <algorithm>
 
+#include "BandSelection.h"
+#include "CanvasDrawing.h"
 #include "ConnectorFollowing.h"
 #include "ConnectorOptions.h"
 #include "Diagram.h"
@@ -142,102 +144,10 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState shift, int x, in
   // A drag that began with a press on a figure had the pointer taken over.
   imgKedrin->releaseMouse();
   scbKedrin->Scroller()->End();
-  const int sx = DragStartX, sy = DragStartY;
-  const int L = std::min(sx, x), R = std::max(sx, x);
-  const int T = std::min(sy, y), B = std::max(sy, y);
-
+  const QPoint start(DragStartX, DragStartY), end(x, y);
   if (tool == TTool::Select) {
-    // Every figure wholly inside the band, edges included.
-    std::vector<TCustomKDTool*> meeting, inside;
-    FigureSet().FiguresIn(QRect(L, T, R - L + 1, B - T + 1), meeting);
-    for (TCustomKDTool* f : meeting) {
-      if (L <= f->Left() && f->Left() + f->Width() <= R && T <= f->Top() && f->Top() + f->Height() <= B)
-        inside.push_back(f);
-    }
-    SelectGroup(inside);
+    SelectInBand(*this, QRect(start, end).normalized(), shift);
     return;
   }
-
-  TCustomKDTool* figure = nullptr;
-  switch (tool) {
-    case TTool::Begin: figure = new TKDBegin(this); break;
-    case TTool::End: figure = new TKDEnd(this); break;
-    case TTool::Process: figure = new TKDProcess(this); break;
-    case TTool::Ellipse: figure = new TKDEllipse(this); break;
-    case TTool::Rectangle: figure = new TKDRectangle(this); break;
-    case TTool::Diamond: figure = new TKDDiamond(this); break;
-    case TTool::Label: figure = new TKDLabel(this); break;
-    case TTool::Line: {
-      auto* line = new TKDLine(this);
-      line->ApplyBounds(L, T, R - L, B - T);
-      // The line's own width (2) sets the minimum, whatever the current line width.
-      if (line->Width() < line->LineWidth() + 2) line->SetWidth(line->LineWidth() + 2);
-      if (line->Height() < line->LineWidth() + 2) line->SetHeight(line->LineWidth() + 2);
-      line->SetParentControl(Surface());
-      if (x > sx && y > sy) line->SetOrientation(adTopToBottom);
-      else if (x > sx && y < sy) line->SetOrientation(adBottomToTop);
-      else if (x < sx && y > sy) line->SetOrientation(adBottomToTop);
-      else if (x < sx && y < sy) line->SetOrientation(adTopToBottom);
-      else if (x == sx && y != sy) {
-        line->SetOrientation(adLeftToLeft);
-        line->SetLeft(line->Left() - 1);
-      } else if (x != sx && y == sy) {
-        line->SetOrientation(adTopToTop);
-        line->SetTop(line->Top() - 1);
-      }
-      figure = line;
-      break;
-    }
-    case TTool::Arrow: {
-      auto* arrow = new TKDArrow(this);
-      arrow->ApplyBounds(L, T, R - L, B - T);
-      if (arrow->Width() < 30) arrow->SetWidth(30);
-      if (arrow->Height() < 30) arrow->SetHeight(30);
-      arrow->SetParentControl(Surface());
-      // The head lies at the release point; a straight arrow is centred on the dragged line.
-      if (x > sx && y > sy) {
-        arrow->SetArrowPosition(apRight);
-        arrow->SetArrowDirection(adTopToBottom);
-      } else if (x > sx && y < sy) {
-        arrow->SetArrowPosition(apRight);
-        arrow->SetArrowDirection(adBottomToTop);
-      } else if (x < sx && y > sy) {
-        arrow->SetArrowPosition(apLeft);
-        arrow->SetArrowDirection(adBottomToTop);
-      } else if (x < sx && y < sy) {
-        arrow->SetArrowPosition(apLeft);
-        arrow->SetArrowDirection(adTopToBottom);
-      } else if (x == sx && y != sy) {
-        arrow->SetArrowPosition(y > sy ? apRight : apLeft);
-        arrow->SetArrowDirection(adLeftToLeft);
-        arrow->SetLeft(arrow->Left() - arrow->Width() / 2);
-      } else if (x != sx && y == sy) {
-        arrow->SetArrowPosition(x > sx ? apRight : apLeft);
-        arrow->SetArrowDirection(adTopToTop);
-        arrow->SetTop(arrow->Top() - arrow->Height() / 2);
-      }
-      figure = arrow;
-      break;
-    }
-    case TTool::Select: break;
-  }
-  if (!figure) return;
-  if (tool != TTool::Line && tool != TTool::Arrow) {
-    // A click without a drag would make a figure nobody can see or select: it gets its default
-    // size at the click instead. A drag, however short, gives exactly the dragged box.
-    if (x == sx && y == sy) figure->ApplyBounds(L, T, figure->DefaultWidth(), figure->DefaultHeight());
-    else figure->ApplyBounds(L, T, R - L, B - T);
-    figure->SetParentControl(Surface());
-  }
-  GiveDrawingStyle(figure);
-  // What the controls show is what a new figure gets: a label takes the caption typed in the
-  // caption box, an arrow the rates set in their boxes (0 leaves an arrow's own).
-  if (tool == TTool::Label && !CurCaption.empty()) figure->SetCaption(CurCaption);
-  if (auto* arrow = qobject_cast<TKDArrow*>(figure)) {
-    if (CurArrowThicknessRate > 0) arrow->SetArrowThicknessRate(static_cast<uint16_t>(std::min(CurArrowThicknessRate, 65535)));
-    if (CurArrowHeadLengthRate > 0) arrow->SetArrowHeadLengthRate(static_cast<uint16_t>(std::min(CurArrowHeadLengthRate, 65535)));
-  }
-  WireFigure(figure);
-  figure->Redraw();
-  History().RecordAdded({figure}, QStringLiteral("Draw %1").arg(QString::fromLatin1(figure->ClassName() + 3)));
+  DrawFigure(*this, tool, start, end);
 }

@@ -136,6 +136,9 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   // The caption box's editing bursts: keystrokes of one burst merge into one step.
   void StartCaptionBurst() { ++captionBurst_; }
 
+  // The drawing style's pen, brush, line width and font onto a figure.
+  void GiveDrawingStyle(TCustomKDTool* figure) const;
+
   // Frame edits, recorded in the history.
   void EditStarted(TEditKind kind, const std::vector<TCustomKDTool*>& targets) override;
   void EditEnded() override;
@@ -199,8 +202,6 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   bool event(QEvent* event) override;
 
  private:
-  // The drawing style's pen, brush, line width and font onto a figure.
-  void GiveDrawingStyle(TCustomKDTool* figure) const;
   // One item of the current style onto a figure (a group restyle).
   void GiveStyleItem(TCustomKDTool* figure, TStyleItem item) const;
   void ShowModified();

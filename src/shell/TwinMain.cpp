@@ -30,6 +30,10 @@
 #include <algorithm>
 
 #include "ArrangeMenu.h"
+#include "ConnectorFeatures.h"
+#include "GraphFeatures.h"
+#include "StyleFeatures.h"
+#include "TextFeatures.h"
 #include "Errors.h"
 #include "Focus.h"
 #include "ConnectorActions.h"
@@ -107,6 +111,11 @@ TwinMain::TwinMain(QWidget* parent) : QMainWindow(parent) {
   CreateToolBar3();
   CreateToolBar2();
   CreateStatusBar();
+  // Each feature adds its commands to the menus and tool bars built above.
+  InstallTextFeatures(*this);
+  InstallConnectorFeatures(*this);
+  InstallGraphFeatures(*this);
+  InstallStyleFeatures(*this);
   if (!winMain) winMain = this;
   FormCreate();
   PlaceWindow();
@@ -203,7 +212,9 @@ void TwinMain::CreateMenus() {
   AddConnectorActions(View1);
 
   // Arrange: align, distribute and same size on the current document's selection.
-  auto* arrange = new ArrangeMenu(MainMenu1->addMenu(QStringLiteral("&Arrange")), [this] { return CurrentDocument(); }, this);
+  Arrange1 = MainMenu1->addMenu(QStringLiteral("&Arrange"));
+  Arrange1->setObjectName(QStringLiteral("Arrange1"));
+  auto* arrange = new ArrangeMenu(Arrange1, [this] { return CurrentDocument(); }, this);
   connect(MdiArea, &QMdiArea::subWindowActivated, arrange, &ArrangeMenu::Refresh, Qt::QueuedConnection);
 
   Print1 = MainMenu1->addMenu(QStringLiteral("&Print"));

@@ -99,6 +99,7 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   // Controls (object names as the fields).
   QMdiArea* MdiArea = nullptr;
   QMenuBar* MainMenu1 = nullptr;
+  QMenu* Arrange1 = nullptr;
   QToolBar* ToolBar1 = nullptr;
   QToolBar* ToolBar2 = nullptr;
   QToolBar* ToolBar3 = nullptr;

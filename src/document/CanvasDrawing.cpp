@@ -1,0 +1,99 @@
+// A figure drawn out on the canvas with a drawing tool: its class, box, course and heads from
+// the press and release points, the document's drawing style, and one step of the history.
+#include "CanvasDrawing.h"
+
+#include <algorithm>
+
+#include "DocumentHistory.h"
+#include "KDTools.h"
+#include "TScrollBox.h"
+#include "TwinKedrinFile.h"
+
+TCustomKDTool* DrawFigure(TwinKedrinFile& d, TTool tool, QPoint start, QPoint end) {
+  const int sx = start.x(), sy = start.y(), x = end.x(), y = end.y();
+  const int L = std::min(sx, x), R = std::max(sx, x);
+  const int T = std::min(sy, y), B = std::max(sy, y);
+  TCustomKDTool* figure = nullptr;
+  switch (tool) {
+    case TTool::Begin: figure = new TKDBegin(&d); break;
+    case TTool::End: figure = new TKDEnd(&d); break;
+    case TTool::Process: figure = new TKDProcess(&d); break;
+    case TTool::Ellipse: figure = new TKDEllipse(&d); break;
+    case TTool::Rectangle: figure = new TKDRectangle(&d); break;
+    case TTool::Diamond: figure = new TKDDiamond(&d); break;
+    case TTool::Label: figure = new TKDLabel(&d); break;
+    case TTool::Line: {
+      auto* line = new TKDLine(&d);
+      line->ApplyBounds(L, T, R - L, B - T);
+      // The line's own width (2) sets the minimum, whatever the current line width.
+      if (line->Width() < line->LineWidth() + 2) line->SetWidth(line->LineWidth() + 2);
+      if (line->Height() < line->LineWidth() + 2) line->SetHeight(line->LineWidth() + 2);
+      line->SetParentControl(d.Surface());
+      if (x > sx && y > sy) line->SetOrientation(adTopToBottom);
+      else if (x > sx && y < sy) line->SetOrientation(adBottomToTop);
+      else if (x < sx && y > sy) line->SetOrientation(adBottomToTop);
+      else if (x < sx && y < sy) line->SetOrientation(adTopToBottom);
+      else if (x == sx && y != sy) {
+        line->SetOrientation(adLeftToLeft);
+        line->SetLeft(line->Left() - 1);
+      } else if (x != sx && y == sy) {
+        line->SetOrientation(adTopToTop);
+        line->SetTop(line->Top() - 1);
+      }
+      figure = line;
+      break;
+    }
+    case TTool::Arrow: {
+      auto* arrow = new TKDArrow(&d);
+      arrow->ApplyBounds(L, T, R - L, B - T);
+      if (arrow->Width() < 30) arrow->SetWidth(30);
+      if (arrow->Height() < 30) arrow->SetHeight(30);
+      arrow->SetParentControl(d.Surface());
+      // The head lies at the release point; a straight arrow is centred on the dragged line.
+      if (x > sx && y > sy) {
+        arrow->SetArrowPosition(apRight);
+        arrow->SetArrowDirection(adTopToBottom);
+      } else if (x > sx && y < sy) {
+        arrow->SetArrowPosition(apRight);
+        arrow->SetArrowDirection(adBottomToTop);
+      } else if (x < sx && y > sy) {
+        arrow->SetArrowPosition(apLeft);
+        arrow->SetArrowDirection(adBottomToTop);
+      } else if (x < sx && y < sy) {
+        arrow->SetArrowPosition(apLeft);
+        arrow->SetArrowDirection(adTopToBottom);
+      } else if (x == sx && y != sy) {
+        arrow->SetArrowPosition(y > sy ? apRight : apLeft);
+        arrow->SetArrowDirection(adLeftToLeft);
+        arrow->SetLeft(arrow->Left() - arrow->Width() / 2);
+      } else if (x != sx && y == sy) {
+        arrow->SetArrowPosition(x > sx ? apRight : apLeft);
+        arrow->SetArrowDirection(adTopToTop);
+        arrow->SetTop(arrow->Top() - arrow->Height() / 2);
+      }
+      figure = arrow;
+      break;
+    }
+    case TTool::Select: break;
+  }
+  if (!figure) return nullptr;
+  if (tool != TTool::Line && tool != TTool::Arrow) {
+    // A click without a drag would make a figure nobody can see or select: it gets its default
+    // size at the click instead. A drag, however short, gives exactly the dragged box.
+    if (x == sx && y == sy) figure->ApplyBounds(L, T, figure->DefaultWidth(), figure->DefaultHeight());
+    else figure->ApplyBounds(L, T, R - L, B - T);
+    figure->SetParentControl(d.Surface());
+  }
+  d.GiveDrawingStyle(figure);
+  // What the controls show is what a new figure gets: a label takes the caption typed in the
+  // caption box, an arrow the rates set in their boxes (0 leaves an arrow's own).
+  if (tool == TTool::Label && !d.CurCaption.empty()) figure->SetCaption(d.CurCaption);
+  if (auto* arrow = qobject_cast<TKDArrow*>(figure)) {
+    if (d.CurArrowThicknessRate > 0) arrow->SetArrowThicknessRate(static_cast<uint16_t>(std::min(d.CurArrowThicknessRate, 65535)));
+    if (d.CurArrowHeadLengthRate > 0) arrow->SetArrowHeadLengthRate(static_cast<uint16_t>(std::min(d.CurArrowHeadLengthRate, 65535)));
+  }
+  d.WireFigure(figure);
+  figure->Redraw();
+  d.History().RecordAdded({figure}, QStringLiteral("Draw %1").arg(QString::fromLatin1(figure->ClassName() + 3)));
+  return figure;
+}

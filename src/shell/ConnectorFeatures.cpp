@@ -1,0 +1,5 @@
+#include "ConnectorFeatures.h"
+
+#include "TwinMain.h"
+
+void InstallConnectorFeatures(TwinMain&) {}

@@ -1,0 +1,5 @@
+#include "GraphFeatures.h"
+
+#include "TwinMain.h"
+
+void InstallGraphFeatures(TwinMain&) {}

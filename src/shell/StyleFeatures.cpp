@@ -1,0 +1,5 @@
+#include "StyleFeatures.h"
+
+#include "TwinMain.h"
+
+void InstallStyleFeatures(TwinMain&) {}

@@ -1,0 +1,5 @@
+#include "TextFeatures.h"
+
+#include "TwinMain.h"
+
+void InstallTextFeatures(TwinMain&) {}
