@@ -28,7 +28,10 @@ DocumentHistory::~DocumentHistory() {
 void DocumentHistory::IndexChanged(int) { differs_ = digest_.Current() != savedDigest_; }
 
 void DocumentHistory::ForgetTouched(const QUndoCommand* command) {
+  if (!command) return;
   if (auto* c = dynamic_cast<const DocumentCommand*>(command)) digest_.Forget(c->Touched());
+  // A macro (one step made of several, as Auto Layout makes) touches what its parts touch.
+  for (int i = 0; i < command->childCount(); ++i) ForgetTouched(command->child(i));
 }
 
 void DocumentHistory::MarkSaved() {

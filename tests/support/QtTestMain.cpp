@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
   // Connectors and labels stay where they are when figures move, unless a test turns following on.
   QSettings().setValue(QStringLiteral("connectors/keepAttached"), false);
+  // Figures are drawn exactly, without smoothing, unless a test turns smooth drawing on.
+  QSettings().setValue(QStringLiteral("view/smoothDrawing"), false);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
