@@ -77,6 +77,13 @@ void TwinKedrinFile::PasteCopies() {
   History().RecordAdded(copies, CountedText("Paste", copies.size()));
   // The copies become the selection, so Delete right after Paste takes the copies.
   FigureSet().Select(copies);
+  RevealFigures(copies);
+}
+
+void TwinKedrinFile::RevealFigures(const std::vector<TCustomKDTool*>& figures) {
+  QRect area;
+  for (const TCustomKDTool* f : figures) area = area.united(f->BoundsRect());
+  if (!area.isEmpty()) scbKedrin->Reveal(area);
 }
 
 bool TwinKedrinFile::HasCopyMarks() const {
@@ -107,6 +114,7 @@ void TwinKedrinFile::PasteFigures(const QByteArray& records) {
   SnapPastedToGrid(pasted);
   History().RecordAdded(pasted, CountedText("Paste", pasted.size()));
   FigureSet().Select(pasted);
+  RevealFigures(pasted);
 }
 
 void TwinKedrinFile::SelectAll() {

@@ -150,6 +150,23 @@ QSize TScrollBox::ViewportAtActualSize() const {
   return view;
 }
 
+int RevealScroll(int now, int view, int from, int to) {
+  // Already wholly in view: no scrolling; otherwise the least that shows it, its start first.
+  if (from >= now && to <= now + view) return now;
+  if (to - from > view || from < now) return from;
+  return to - view;
+}
+
+void TScrollBox::Reveal(const QRect& canvasArea) {
+  const QRect shown = zoommap::ToWidget(canvasArea, surface_->Zoom());
+  QScrollBar* across = horizontalScrollBar();
+  QScrollBar* down = verticalScrollBar();
+  // The canvas grows to hold the area first, so that the scroll bars can reach it.
+  surface_->EnsureContains(canvasArea);
+  across->setValue(RevealScroll(across->value(), viewport()->width(), shown.left(), shown.left() + shown.width()));
+  down->setValue(RevealScroll(down->value(), viewport()->height(), shown.top(), shown.top() + shown.height()));
+}
+
 void TScrollBox::resizeEvent(QResizeEvent* event) {
   QScrollArea::resizeEvent(event);
   surface_->FillViewport();

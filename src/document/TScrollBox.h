@@ -47,6 +47,10 @@ class TCanvasSurface : public TControlCanvas {
   bool showingExtent_ = false;  // a resize that shows the extent does not change it
 };
 
+// The scroll position that shows [from, to) in a view of `view` pixels scrolled to `now`, moving as
+// little as it takes; an extent longer than the view shows its start.
+int RevealScroll(int now, int view, int from, int to);
+
 // The document's scroll box: a scroll area over its surface, in the box's colour.
 class TScrollBox : public QScrollArea {
   Q_OBJECT
@@ -59,6 +63,9 @@ class TScrollBox : public QScrollArea {
   TColor Color() const { return color_; }
   // The visible area's size were the canvas shown at 100 %.
   QSize ViewportAtActualSize() const;
+  // Scrolls as little as it takes to show the canvas area (canvas pixels); an area larger than
+  // the view shows its top-left corner.
+  void Reveal(const QRect& canvasArea);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -171,6 +171,9 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   void CutSelection();
   void CopySelection();
   void PasteCopies();
+  // Scrolls as little as it takes to bring the figures into view (their top-left corner first
+  // when they do not fit).
+  void RevealFigures(const std::vector<TCustomKDTool*>& figures);
   // Whether any figure is marked by Copy for the next Paste.
   bool HasCopyMarks() const;
   std::vector<TCustomKDTool*> SelectedFigures() const;
