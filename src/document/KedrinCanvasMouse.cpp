@@ -90,6 +90,17 @@ bool SnapDrawEnd(TwinKedrinFile& document, TTool tool, TShiftState shift, int& x
   return true;
 }
 
+// Escape during a drag on the empty canvas: the band goes, and the release does nothing.
+void CancelCanvasDrag(TwinKedrinFile& d) {
+  if (!Dragging) return;
+  SetBandPen(d.imgKedrin);
+  DrawBand(d.imgKedrin, d.MainWindow()->CurrentTool(), DragLastX, DragLastY);
+  Dragging = false;
+  OutlineHighlight::Of(d.Surface())->Hide();
+  d.scbKedrin->Scroller()->End();
+  d.Surface()->OnEscape = nullptr;
+}
+
 }  // namespace
 
 bool TwinKedrinFile::CanvasDragInProgress() { return Dragging; }
@@ -110,8 +121,14 @@ void TwinKedrinFile::imgKedrinMouseDown(TMouseButton, TShiftState shift, int x, 
   Dragging = true;
   // Ends any selection: its frames lose the focus and deselect their figures.
   focus::SetFocus(Surface());
-  // At an edge of the visible canvas the canvas scrolls and the band follows the pointer.
+  // Escape puts the drag back: nothing is drawn, selected or recorded.
   QPointer<TwinKedrinFile> self(this);
+  Surface()->OnEscape = [self] {
+    if (!self || !Dragging) return false;
+    CancelCanvasDrag(*self);
+    return true;
+  };
+  // At an edge of the visible canvas the canvas scrolls and the band follows the pointer.
   scbKedrin->Scroller()->Begin([self](QPoint global) {
     if (!self) return;
     const QPoint p = self->imgKedrin->CanvasPointOfGlobal(global);
@@ -133,6 +150,12 @@ void TwinKedrinFile::imgKedrinMouseMove(TShiftState shift, int x, int y) {
 }
 
 void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState shift, int x, int y) {
+  // The release of a drag that Escape put back.
+  if (!Dragging) {
+    imgKedrin->releaseMouse();
+    return;
+  }
+  Surface()->OnEscape = nullptr;
   const TTool tool = MainWindow()->CurrentTool();
   if (!SnapDrawEnd(*this, tool, shift, x, y)) SnapDrawPoint(tool, shift, x, y);
   OutlineHighlight::Of(Surface())->Hide();

@@ -1,6 +1,7 @@
 #include "TScrollBox.h"
 
 #include <QChildEvent>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -107,6 +108,14 @@ void TCanvasSurface::resizeEvent(QResizeEvent* event) {
   for (const QPointer<QWidget>& f : fillers_)
     if (f) f->setGeometry(rect());
   TControlCanvas::resizeEvent(event);
+}
+
+void TCanvasSurface::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && OnEscape && OnEscape()) {
+    event->accept();
+    return;
+  }
+  TControlCanvas::keyPressEvent(event);
 }
 
 void TCanvasSurface::SetColor(const QColor& color) {

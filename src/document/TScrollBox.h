@@ -1,5 +1,6 @@
 #pragma once
 #include <QPointer>
+#include <functional>
 #include <QScrollArea>
 #include <vector>
 
@@ -27,6 +28,10 @@ class TCanvasSurface : public TControlCanvas {
   // The colour the surface shows where nothing covers it (property "canvasColor").
   void SetColor(const QColor& color);
 
+  // What Escape does while no control holds the focus (a drag on the empty canvas puts one here
+  // for as long as it lasts); it answers whether it took the key.
+  std::function<bool()> OnEscape;
+
   void ControlJoined(TCustomControl* control) override;
   void ControlMoved(TCustomControl* control, const QRect& before) override;
 
@@ -36,6 +41,7 @@ class TCanvasSurface : public TControlCanvas {
  protected:
   void childEvent(QChildEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void PaintBackground(QPainter& painter, const QRect& exposed) override;
 
  private:
