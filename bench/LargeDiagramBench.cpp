@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -18,6 +19,8 @@
 #include "BenchSupport.h"
 #include "Diagram.h"
 #include "DiagramFile.h"
+#include "DocumentHistory.h"
+#include "FigureTransfer.h"
 #include "Focus.h"
 #include "GridDiagram.h"
 #include "KDTools.h"
@@ -225,8 +228,80 @@ void BM_SaveLarge(benchmark::State& state) {
   Close(std::move(doc));
 }
 
+// Pasting the records of n figures from the clipboard (another document's copy), and undoing it.
+void BM_PasteLarge(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const auto figures = MakeGridDiagram(n);
+  const std::vector<TCustomKDTool*> raw = [&] {
+    std::vector<TCustomKDTool*> r;
+    for (const auto& f : figures) r.push_back(f.get());
+    return r;
+  }();
+  const QByteArray records = figuretransfer::Records(raw);
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto doc = ShownDocument();
+    state.ResumeTiming();
+    doc->PasteFigures(records);
+    Painted(*doc);
+    state.PauseTiming();
+    if (static_cast<int>(doc->Figures().size()) != n) state.SkipWithError("figures missing");
+    Close(std::move(doc));
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * n);
+}
+
+void BM_UndoPasteLarge(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const auto figures = MakeGridDiagram(n);
+  std::vector<TCustomKDTool*> raw;
+  for (const auto& f : figures) raw.push_back(f.get());
+  const QByteArray records = figuretransfer::Records(raw);
+  auto doc = ShownDocument();
+  doc->PasteFigures(records);
+  Painted(*doc);
+  int undone = 0;
+  for (auto _ : state) {
+    if (undone % 2 == 0) doc->Undo();
+    else doc->Redo();
+    ++undone;
+    Painted(*doc);
+  }
+  if (undone % 2 == 1 && !doc->Figures().empty()) state.SkipWithError("the paste was not undone");
+  state.SetItemsProcessed(state.iterations() * n);
+  Close(std::move(doc));
+}
+
+// A burst of undos, as a held Ctrl+Z sends them: each of 200 steps moved one of n figures.
+void BM_UndoBurstLarge(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  auto doc = OpenDocument(n);
+  const std::vector<TCustomKDTool*> figures = doc->Figures();
+  for (int i = 0; i < 200; ++i) {
+    TCustomKDTool* f = figures[static_cast<size_t>(i * 37) % figures.size()];
+    doc->History().Begin(TEditKind::Move, {f});
+    f->ApplyBounds(f->Left() + 3, f->Top(), f->Width(), f->Height());
+    doc->History().End();
+  }
+  for (auto _ : state) {
+    for (int i = 0; i < 200; ++i) doc->Undo();
+    Painted(*doc);
+    state.PauseTiming();
+    for (int i = 0; i < 200; ++i) doc->Redo();
+    Painted(*doc);
+    state.ResumeTiming();
+  }
+  if (doc->UndoStack()->index() != 200) state.SkipWithError("the steps were not all redone");
+  state.SetItemsProcessed(state.iterations() * 200);
+  Close(std::move(doc));
+}
+
 }  // namespace
 
+BENCHMARK(BM_PasteLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(BM_UndoPasteLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(4);
+BENCHMARK(BM_UndoBurstLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 BENCHMARK(BM_OpenLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_SelectAllLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_DeselectLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
