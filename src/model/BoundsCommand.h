@@ -30,6 +30,7 @@ class BoundsCommand : public DocumentCommand {
 
   void undo() override;
   std::vector<uint64_t> Touched() const override;
+  size_t FigureCount() const override { return changes_.size() + followers_.size(); }
   void redo() override;
   int id() const override;
   bool mergeWith(const QUndoCommand* other) override;

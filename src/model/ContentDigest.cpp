@@ -1,8 +1,5 @@
 #include "ContentDigest.h"
 
-#include <QByteArrayView>
-#include <QHashFunctions>
-
 #include "CustomKDTool.h"
 #include "Diagram.h"
 #include "RecordDigest.h"
@@ -10,7 +7,13 @@
 ContentDigest::ContentDigest(Diagram& figures) : figures_(figures) {}
 
 void ContentDigest::Forget(const std::vector<uint64_t>& ids) {
-  for (uint64_t id : ids) hashes_.remove(id);
+  // A figure not in the diagram now gets a fresh hash when it comes back (Recreate builds it anew).
+  for (uint64_t id : ids)
+    if (TCustomKDTool* f = figures_.Find(id)) f->RecordHash.reset();
+}
+
+void ContentDigest::ForgetAll() {
+  for (TCustomControl* c : figures_.Ordered()) static_cast<TCustomKDTool*>(c)->RecordHash.reset();
 }
 
 namespace {
@@ -27,12 +30,10 @@ uint64_t ContentDigest::Current() {
   uint64_t digest = 0x9E3779B97F4A7C15ull;
   for (TCustomControl* c : figures_.Ordered()) {
     auto* f = static_cast<TCustomKDTool*>(c);
-    const uint64_t id = figures_.IdOf(f);
-    auto it = hashes_.find(id);
-    if (it == hashes_.end()) it = hashes_.insert(id, RestOfRecord(*f));
+    if (!f->RecordHash) f->RecordHash = RestOfRecord(*f);
     // Order matters: the same figures stacked differently save differently.
     const QRect b = f->BoundsRect();
-    digest = Mix(digest, *it);
+    digest = Mix(digest, *f->RecordHash);
     digest = Mix(digest, (uint64_t{static_cast<uint32_t>(b.x())} << 32) | static_cast<uint32_t>(b.y()));
     digest = Mix(digest, (uint64_t{static_cast<uint32_t>(b.width())} << 32) | static_cast<uint32_t>(b.height()));
   }

@@ -1,13 +1,14 @@
 #pragma once
-#include <QHash>
 #include <cstdint>
 #include <vector>
 
 class Diagram;
 
 // A fingerprint of what a save would write, leaving aside which figures are selected: each
-// figure's record less its bounds is hashed once and the hash kept until a step changes more of
-// that figure than its bounds; the hashes and the bounds are combined in stacking order. Two states with the same fingerprint save the same bytes, so the
+// figure's record less its bounds is hashed once and the hash kept in the figure until a step
+// touches it; the hashes and the bounds are combined in stacking order, one pass over the figures
+// with nothing looked up (it runs after every step done or undone). Two states with the same
+// fingerprint save the same bytes, so the
 // document is modified exactly when its fingerprint differs from the saved one, however the
 // history got there (a move and the opposite move are two steps, but no change).
 class ContentDigest {
@@ -15,10 +16,9 @@ class ContentDigest {
   explicit ContentDigest(Diagram& figures);
 
   void Forget(const std::vector<uint64_t>& ids);
-  void ForgetAll() { hashes_.clear(); }
+  void ForgetAll();
   uint64_t Current();
 
  private:
   Diagram& figures_;
-  QHash<uint64_t, uint64_t> hashes_;
 };

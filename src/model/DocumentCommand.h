@@ -1,5 +1,6 @@
 #pragma once
 #include <QUndoCommand>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -8,4 +9,6 @@
 class DocumentCommand : public QUndoCommand {
  public:
   virtual std::vector<uint64_t> Touched() const = 0;
+  // How many figures doing or undoing the step reaches, for telling big steps from small ones.
+  virtual size_t FigureCount() const { return Touched().size(); }
 };

@@ -3,6 +3,7 @@
 #include <QScopedValueRollback>
 
 #include "BoundsCommand.h"
+#include "BusyCursor.h"
 #include "ConnectorOptions.h"
 #include "DocumentCommand.h"
 #include "CustomKDTool.h"
@@ -27,11 +28,16 @@ DocumentHistory::~DocumentHistory() {
 
 void DocumentHistory::IndexChanged(int) { differs_ = digest_.Current() != savedDigest_; }
 
-void DocumentHistory::ForgetTouched(const QUndoCommand* command) {
-  if (!command) return;
-  if (auto* c = dynamic_cast<const DocumentCommand*>(command)) digest_.Forget(c->Touched());
+size_t DocumentHistory::ForgetTouched(const QUndoCommand* command) {
+  if (!command) return 0;
+  size_t touched = 0;
+  if (auto* c = dynamic_cast<const DocumentCommand*>(command)) {
+    digest_.Forget(c->Touched());
+    touched = c->FigureCount();
+  }
   // A macro (one step made of several, as Auto Layout makes) touches what its parts touch.
-  for (int i = 0; i < command->childCount(); ++i) ForgetTouched(command->child(i));
+  for (int i = 0; i < command->childCount(); ++i) touched += ForgetTouched(command->child(i));
+  return touched;
 }
 
 void DocumentHistory::MarkSaved() {
@@ -124,13 +130,13 @@ void DocumentHistory::Push(QUndoCommand* command) {
 void DocumentHistory::Undo() {
   if (open_ || !stack_.canUndo()) return;
   QScopedValueRollback guard(replaying_, true);
-  ForgetTouched(stack_.command(stack_.index() - 1));
+  BusyCursor busy(ForgetTouched(stack_.command(stack_.index() - 1)));
   stack_.undo();
 }
 
 void DocumentHistory::Redo() {
   if (open_ || !stack_.canRedo()) return;
   QScopedValueRollback guard(replaying_, true);
-  ForgetTouched(stack_.command(stack_.index()));
+  BusyCursor busy(ForgetTouched(stack_.command(stack_.index())));
   stack_.redo();
 }

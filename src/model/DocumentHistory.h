@@ -70,8 +70,9 @@ class DocumentHistory {
 
   // After every step done, undone or merged: the fingerprint is compared with the saved one.
   void IndexChanged(int index);
-  // A step is about to be done or undone: the fingerprints of its figures go stale.
-  void ForgetTouched(const QUndoCommand* command);
+  // A step is about to be done or undone: the fingerprints of its figures go stale. How many
+  // figures it reaches.
+  size_t ForgetTouched(const QUndoCommand* command);
 
   Diagram& figures_;
   QUndoStack stack_;

@@ -98,6 +98,9 @@ class TCustomKDTool : public QObject, public TCustomControl, public Persistent {
   // The figure's identity within its document's history (0 until the document gives one); not
   // stored.
   uint64_t FigureId = 0;
+  // The history's fingerprint of the figure's record less its bounds, while no step has touched
+  // the figure since it was worked out; not stored.
+  std::optional<uint64_t> RecordHash;
 
   // Repaints the figure (scheduled with every other repaint of this turn of the event loop).
   void Redraw();
