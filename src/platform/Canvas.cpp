@@ -61,9 +61,13 @@ std::vector<QPoint> LinePixels(QPoint a, QPoint b) {
   return pixels;
 }
 
-Canvas::Canvas(QPainter* painter) : painter_(painter), pathMode_(!DrawsPixels(*painter)) {
-  painter_->setRenderHint(QPainter::Antialiasing, false);
-  painter_->setRenderHint(QPainter::TextAntialiasing, false);
+Canvas::Canvas(QPainter* painter)
+    : painter_(painter),
+      smooth_(painter->testRenderHint(QPainter::Antialiasing)),
+      // Pixel-by-pixel thin lines have no smooth form: smooth drawing strokes paths.
+      pathMode_(smooth_ || !DrawsPixels(*painter)) {
+  painter_->setRenderHint(QPainter::Antialiasing, smooth_);
+  painter_->setRenderHint(QPainter::TextAntialiasing, smooth_);
 }
 
 bool Canvas::DrawsPixels(const QPainter& painter) {
@@ -77,6 +81,8 @@ bool Canvas::DrawsPixels(const QPainter& painter) {
 void Canvas::PreparePen() {
   painter_->setCompositionMode(Pen.Mode == pmXor ? QPainter::RasterOp_SourceXorDestination
                                                  : QPainter::CompositionMode_SourceOver);
+  // Exclusive-or drawing is undone by drawing it again: partly covered pixels would not be.
+  if (smooth_) painter_->setRenderHint(QPainter::Antialiasing, Pen.Mode != pmXor);
   if (Pen.Style == psClear) {
     painter_->setPen(Qt::NoPen);
     return;
@@ -308,6 +314,7 @@ void Canvas::DrawText(const QString& text, int left, int top, int right, int bot
   Q_UNUSED(bottom);
   if (text.isEmpty()) return;
   QFont font = ToQFont(Font);
+  if (smooth_) font.setStyleStrategy(QFont::PreferAntialias);
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter_->setFont(font);
   QFontMetrics metrics(font, painter_->device());
