@@ -9,6 +9,7 @@
 
 class QPainter;
 class QPainterPath;
+class QPen;
 
 // DrawText flags.
 constexpr unsigned DT_LEFT = 0x0;
@@ -82,6 +83,7 @@ class Canvas {
   void DrawShape(const std::function<void()>& draw, const std::function<QPainterPath()>& outline);
   void ThinLine(QPoint from, QPoint to);
   void ThinPathLine(QPoint from, QPoint to);
+  void StrokeSmooth(const QPainterPath& path, const QPen& pen);
 
   QPainter* painter_;
   bool smooth_ = false;
