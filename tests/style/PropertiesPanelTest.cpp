@@ -271,6 +271,24 @@ TEST_F(Properties, TheTextOfAShapeIsItsLabelsCaption) {
   EXPECT_NE(backOrder->Font().height, -27);
 }
 
+// A group's text goes to each shape's label and each label, as one step.
+TEST_F(Properties, AGroupsTextIsOneStep) {
+  auto* note = Add<TKDLabel>(doc, QRect(40, 40, 80, 20));
+  note->SetCaption("note");
+  TCustomKDTool* backOrder = At(kBackOrder);
+  SelectFigures({backOrder, note, At(kDiamond)});
+  EXPECT_EQ(Shown("edtPropText"), "");
+  const std::vector<uint8_t> before = SaveBytes(doc);
+  const int steps = Steps();
+  Type("edtPropText", "same");
+  EXPECT_EQ(label->Caption(), "same");
+  EXPECT_EQ(note->Caption(), "same");
+  EXPECT_EQ(Steps(), steps + 1);
+  EXPECT_EQ(TopStep(), "Change Text");
+  doc->Undo();
+  EXPECT_EQ(SaveBytes(doc), before);
+}
+
 TEST_F(Properties, FollowsTheCurrentDocumentAndLetsAClosedOneGo) {
   TwinKedrinFile* second = main->btnNewClick();
   testsupport::Flush();
