@@ -108,8 +108,6 @@ bool SetBoxField(TwinKedrinFile& document, BoxField field, int value) {
       selected[i]->ApplyBounds(after[i].x(), after[i].y(), after[i].width(), after[i].height());
   history.FollowStep();
   history.End();
-  // The frames are laid over the figures where they are now.
-  document.FigureSet().Select(selected);
   return true;
 }
 

@@ -57,10 +57,12 @@ TEST_F(StyleClipboardTest, AnArrowsStyleOnABoxLeavesOutTheArrowSettings) {
   EXPECT_NE(box->Font().name, "Arrow Face");
   EXPECT_EQ(Steps(), steps + 1);
   EXPECT_EQ(TopStep(), "Paste Style");
+  // Undo, with another figure selected by then, brings back the selection the paste had.
+  SelectFigures({other});
   doc->Undo();
   EXPECT_EQ(SaveBytes(doc), before);
-  // Undo brings the selection back as it was.
   EXPECT_TRUE(box->HaveFocused());
+  EXPECT_FALSE(other->HaveFocused());
   EXPECT_FALSE(text->HaveFocused());
 }
 
