@@ -2,12 +2,14 @@
 
 #include <QPaintEngine>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPainter>
 #include <QPolygon>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "QtConvert.h"
 
@@ -61,9 +63,13 @@ std::vector<QPoint> LinePixels(QPoint a, QPoint b) {
   return pixels;
 }
 
-Canvas::Canvas(QPainter* painter) : painter_(painter), pathMode_(!DrawsPixels(*painter)) {
-  painter_->setRenderHint(QPainter::Antialiasing, false);
-  painter_->setRenderHint(QPainter::TextAntialiasing, false);
+Canvas::Canvas(QPainter* painter)
+    : painter_(painter),
+      smooth_(painter->testRenderHint(QPainter::Antialiasing)),
+      // Pixel-by-pixel thin lines have no smooth form: smooth drawing strokes paths.
+      pathMode_(smooth_ || !DrawsPixels(*painter)) {
+  painter_->setRenderHint(QPainter::Antialiasing, smooth_);
+  painter_->setRenderHint(QPainter::TextAntialiasing, smooth_);
 }
 
 bool Canvas::DrawsPixels(const QPainter& painter) {
@@ -77,6 +83,8 @@ bool Canvas::DrawsPixels(const QPainter& painter) {
 void Canvas::PreparePen() {
   painter_->setCompositionMode(Pen.Mode == pmXor ? QPainter::RasterOp_SourceXorDestination
                                                  : QPainter::CompositionMode_SourceOver);
+  // Exclusive-or drawing is undone by drawing it again: partly covered pixels would not be.
+  if (smooth_) painter_->setRenderHint(QPainter::Antialiasing, Pen.Mode != pmXor);
   if (Pen.Style == psClear) {
     painter_->setPen(Qt::NoPen);
     return;
@@ -160,17 +168,39 @@ void Canvas::DrawShape(const std::function<void()>& draw, const std::function<QP
   if (shift) painter_->translate(0.5, 0.5);
   // A solid brush also paints the gaps of a thin styled pen: the outline is laid down in the
   // brush colour first. (Qt's opaque background mode would do it but shifts thin outlines.)
-  if (Brush.Style == bsSolid && Pen.Style != psClear && Pen.Width <= 1 && !DashPattern(Pen.Style).empty()) {
+  const bool thinDashes = Pen.Style != psClear && Pen.Width <= 1 && !DashPattern(Pen.Style).empty();
+  // Smooth drawing lays down the outline's path.
+  std::optional<QPainterPath> path;
+  if (smooth_) path = outline();
+  auto lay = [&] {
+    if (path) painter_->drawPath(*path);
+    else draw();
+  };
+  if (Brush.Style == bsSolid && thinDashes) {
     QPen gaps(ToQColor(Brush.Color));
     gaps.setWidth(0);
     QPen styled = painter_->pen();
     painter_->setPen(gaps);
-    draw();
+    lay();
     painter_->setPen(styled);
     painter_->setBrush(Qt::NoBrush);
   }
-  draw();
+  if (path && Pen.Style != psClear && Pen.Width <= 1) {
+    const QPen styled = painter_->pen();
+    painter_->setPen(Qt::NoPen);
+    lay();
+    StrokeSmooth(*path, styled);
+    painter_->setPen(styled);
+  } else {
+    lay();
+  }
   if (shift) painter_->setWorldTransform(saved);
+}
+
+void Canvas::StrokeSmooth(const QPainterPath& path, const QPen& pen) {
+  // Qt's rasteriser of one-unit lines leaves dashes unblended and corners unjoined; the stroke
+  // as an area is blended and joined.
+  painter_->fillPath(QPainterPathStroker(pen).createStroke(path), pen.color());
 }
 
 void Canvas::MoveTo(int x, int y) {
@@ -252,7 +282,13 @@ void Canvas::ThinPathLine(QPoint from, QPoint to) {
     pen.setDashOffset(styleStep_);  // the pattern goes on where the previous segment left it
   }
   painter_->setPen(pen);
-  painter_->drawLine(line);
+  if (smooth_ && !dashes.empty()) {
+    QPainterPath path(line.p1());
+    path.lineTo(line.p2());
+    StrokeSmooth(path, pen);
+  } else {
+    painter_->drawLine(line);
+  }
   styleStep_ += steps;
 }
 
@@ -308,6 +344,7 @@ void Canvas::DrawText(const QString& text, int left, int top, int right, int bot
   Q_UNUSED(bottom);
   if (text.isEmpty()) return;
   QFont font = ToQFont(Font);
+  if (smooth_) font.setStyleStrategy(QFont::PreferAntialias);
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter_->setFont(font);
   QFontMetrics metrics(font, painter_->device());

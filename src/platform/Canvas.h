@@ -9,6 +9,7 @@
 
 class QPainter;
 class QPainterPath;
+class QPen;
 
 // DrawText flags.
 constexpr unsigned DT_LEFT = 0x0;
@@ -32,6 +33,10 @@ struct TBrush {
 // and no antialiasing. Widgets paint through it and pictures and printers are drawn through it,
 // so both give the same pixels.
 //
+// A painter that has QPainter::Antialiasing set when the canvas is made on it gets smooth
+// drawing instead: the same geometry in path mode, with antialiased outlines, lines, heads and
+// text. Without the hint the canvas turns antialiasing off, as it always has.
+//
 // On a raster device at whole-pixel positions thin lines are laid down pixel by pixel, as the
 // platform's line rules place them. Anywhere else (SVG, PDF, printers, or a painter that scales or
 // shifts by part of a pixel) the canvas is in path mode: every line and outline is one stroked
@@ -43,6 +48,8 @@ class Canvas {
 
   // Chosen from the painter at construction; may be forced either way.
   bool PathMode() const { return pathMode_; }
+  // Whether the painter asked for antialiasing when the canvas was made on it.
+  bool Smooth() const { return smooth_; }
   void SetPathMode(bool on) { pathMode_ = on; }
   // True when the painter's device and transformation keep the pixel-exact drawing.
   static bool DrawsPixels(const QPainter& painter);
@@ -76,8 +83,10 @@ class Canvas {
   void DrawShape(const std::function<void()>& draw, const std::function<QPainterPath()>& outline);
   void ThinLine(QPoint from, QPoint to);
   void ThinPathLine(QPoint from, QPoint to);
+  void StrokeSmooth(const QPainterPath& path, const QPen& pen);
 
   QPainter* painter_;
+  bool smooth_ = false;
   bool pathMode_ = false;
   QPoint pos_;
   int styleStep_ = 0;  // position within the dash pattern of a thin styled line

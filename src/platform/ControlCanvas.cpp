@@ -14,6 +14,23 @@
 
 TControlHost* TControlHost::Of(QWidget* widget) { return dynamic_cast<TControlHost*>(widget); }
 
+namespace {
+bool smoothDrawing = false;
+// Every canvas, so that a change of the drawing repaints them all.
+std::vector<TControlCanvas*>& AllCanvases() {
+  static std::vector<TControlCanvas*> canvases;
+  return canvases;
+}
+}  // namespace
+
+bool TControlCanvas::SmoothDrawing() { return smoothDrawing; }
+
+void TControlCanvas::SetSmoothDrawing(bool on) {
+  if (on == smoothDrawing) return;
+  smoothDrawing = on;
+  for (TControlCanvas* canvas : AllCanvases()) canvas->update();
+}
+
 TControlCanvas::TControlCanvas(QWidget* parent) : QWidget(parent), content_(&ownContent_) {
   background_.SetHost(this);
   ownContent_.SetHost(this);
@@ -23,9 +40,12 @@ TControlCanvas::TControlCanvas(QWidget* parent) : QWidget(parent), content_(&own
   // Controls show their cursors and frames their sizing cursors as the pointer passes.
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  AllCanvases().push_back(this);
 }
 
 TControlCanvas::~TControlCanvas() {
+  std::vector<TControlCanvas*>& all = AllCanvases();
+  all.erase(std::remove(all.begin(), all.end(), this), all.end());
   // The controls go with their layers; a given content layer stays with its owner.
   if (content_ != &ownContent_) content_->SetHost(nullptr);
   FlushReleasedControls();
@@ -168,7 +188,7 @@ void TControlCanvas::PaintBackground(QPainter& painter, const QRect& exposed) {
 }
 
 void TControlCanvas::PaintLayer(QPainter& painter, const TControlLayer& layer, const QRect& exposed,
-                                bool clipToBox) const {
+                                bool clipToBox, bool smooth) const {
   std::vector<TCustomControl*> found;
   const int overflow = layer.PaintOverflow();
   layer.Query(CanvasAreaOf(exposed).adjusted(-overflow - 2, -overflow - 2, overflow + 2, overflow + 2), found);
@@ -178,6 +198,8 @@ void TControlCanvas::PaintLayer(QPainter& painter, const TControlLayer& layer, c
     const QRect reach = clipToBox ? shown : WidgetAreaOf(c->PaintReach()).united(shown);
     if (!reach.intersects(exposed)) continue;
     painter.save();
+    // The drawing surface each control makes on the painter draws smooth when asked this way.
+    if (smooth) painter.setRenderHint(QPainter::Antialiasing);
     if (c->PaintsInCanvasPixels()) {
       // Not clipped to its reach: a clip changes how a scaled thin pen is laid down, and the
       // figure must look as it does in every picture.
@@ -196,7 +218,7 @@ void TControlCanvas::paintEvent(QPaintEvent* event) {
   const QRect exposed = event->rect();
   PaintBackground(painter, exposed);
   PaintLayer(painter, background_, exposed, true);
-  PaintLayer(painter, *content_, exposed, false);
+  PaintLayer(painter, *content_, exposed, false, smoothDrawing);
   PaintLayer(painter, overlay_, exposed, true);
 }
 

@@ -40,6 +40,11 @@ class TControlCanvas : public QWidget, public TControlHost {
   double Zoom() const { return zoom_; }
   void SetCanvasZoom(double zoom);
 
+  // Whether figures are drawn smooth (antialiased) on every canvas; off unless turned on. A
+  // change repaints every canvas. Frames, handles and the background stay exact either way.
+  static bool SmoothDrawing();
+  static void SetSmoothDrawing(bool on);
+
   // Canvas pixels to the widget rectangle that shows them, a pixel wider for rounding.
   QRect WidgetAreaOf(const QRect& canvasArea) const;
   QRect CanvasAreaOf(const QRect& widgetArea) const;
@@ -74,7 +79,8 @@ class TControlCanvas : public QWidget, public TControlHost {
   bool focusNextPrevChild(bool next) override;
 
  private:
-  void PaintLayer(QPainter& painter, const TControlLayer& layer, const QRect& exposed, bool clipToBox) const;
+  void PaintLayer(QPainter& painter, const TControlLayer& layer, const QRect& exposed, bool clipToBox,
+                  bool smooth = false) const;
   void FlushDirty();
   // The background controls cover the whole canvas.
   void FitBackground();

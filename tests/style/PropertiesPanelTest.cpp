@@ -1,0 +1,316 @@
+// View > Properties: every field shows the selection's value and a typed value changes every
+// selected figure in one undo step, at any zoom, with what is attached following a move or a
+// resize. The order-flow sample (see the connector tests): the diamond (240, 210, 160, 80), arrows
+// A (305, 170, 30, 40), B (400, 235, 80, 30) and C (305, 290, 30, 40), Back-order
+// (480, 225, 140, 50), and a label "urgent" (500, 230, 60, 16) on Back-order.
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "QtConvert.h"
+#include "StyleFixture.h"
+
+namespace {
+
+constexpr QRect kDiamond(240, 210, 160, 80), kBackOrder(480, 225, 140, 50);
+constexpr QRect kArrowA(305, 170, 30, 40), kArrowB(400, 235, 80, 30), kArrowC(305, 290, 30, 40);
+constexpr QRect kLabel(500, 230, 60, 16);
+
+class Properties : public StyleFixture {
+ protected:
+  void SetUp() override {
+    StyleFixture::SetUp();
+    delete SubOf(doc);
+    doc = main->OpenFile(QStringLiteral(KEDRIN_TEST_DATA "/order-flow.kdl"));
+    ASSERT_NE(doc, nullptr);
+    SubOf(doc)->resize(900, 700);
+    label = Add<TKDLabel>(doc, kLabel);
+    label->SetCaption("urgent");
+    panel = features->Properties();
+    panel->show();
+    testsupport::Flush();
+    ASSERT_EQ(panel->Document(), doc);
+  }
+
+  template <typename T = TCustomKDTool>
+  T* At(const QRect& box) const {
+    for (TCustomKDTool* f : doc->Figures())
+      if (f->BoundsRect() == box) return dynamic_cast<T*>(f);
+    ADD_FAILURE() << "no figure at " << box.x() << "," << box.y();
+    return nullptr;
+  }
+
+ public:
+  QLineEdit* Field(const char* name) const { return Find<QLineEdit>(name); }
+  QComboBox* Choice(const char* name) const { return Find<QComboBox>(name); }
+  // Types over the field's text and presses Enter.
+  void Type(const char* name, const QString& text) {
+    QLineEdit* field = Field(name);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+    testsupport::Flush();
+  }
+  void Choose(const char* name, int index) {
+    QComboBox* box = Choice(name);
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+    testsupport::Flush();
+  }
+  QString Shown(const char* name) const { return Field(name)->text(); }
+
+ protected:
+  TKDLabel* label = nullptr;
+  PropertiesPanel* panel = nullptr;
+};
+
+struct Placed {
+  QRect box;
+  TArrowDirection direction;
+  TArrowPosition heads;
+};
+
+struct BoxCase {
+  const char* name;
+  double zoom;
+  const char* field;
+  bool diamond;  // else Back-order
+  int value;
+  QRect moved;
+  Placed a, b, c;
+  QRect label;
+};
+void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.name; }
+
+class BoxField : public Properties, public testing::WithParamInterface<BoxCase> {};
+
+// The diamond 30 to the right (X 270), 20 down (Y 230) as the connector tests drag it; Back-order
+// wider and taller: the label keeps its centre's fraction of the box (530 of 480..620 to 555 of
+// 480..690; 238 of 225..275 to 251 of 225..325) and arrow B's end stays on the middle of the
+// left side (480, 250 to 480, 275).
+const Placed kA{kArrowA, adLeftToLeft, apRight}, kB{kArrowB, adTopToTop, apRight}, kC{kArrowC, adLeftToLeft, apRight};
+const Placed kRightA{{320, 170, 30, 40}, adTopToBottom, apRight}, kRightB{{430, 235, 50, 30}, adTopToTop, apRight},
+    kRightC{{320, 290, 30, 40}, adBottomToTop, apLeft};
+const Placed kDownA{{305, 170, 30, 60}, adLeftToLeft, apRight}, kDownB{{400, 250, 80, 20}, adBottomToTop, apRight},
+    kDownC{{305, 310, 30, 20}, adLeftToLeft, apRight};
+const Placed kTallB{{400, 250, 80, 25}, adTopToBottom, apRight};
+const BoxCase kBoxes[] = {
+    {"X", 1.0, "edtPropX", true, 270, kDiamond.translated(30, 0), kRightA, kRightB, kRightC, kLabel},
+    {"XAt250", 2.5, "edtPropX", true, 270, kDiamond.translated(30, 0), kRightA, kRightB, kRightC, kLabel},
+    {"Y", 1.0, "edtPropY", true, 230, kDiamond.translated(0, 20), kDownA, kDownB, kDownC, kLabel},
+    {"YAt250", 2.5, "edtPropY", true, 230, kDiamond.translated(0, 20), kDownA, kDownB, kDownC, kLabel},
+    {"Width", 1.0, "edtPropWidth", false, 210, {480, 225, 210, 50}, kA, kB, kC, {525, 230, 60, 16}},
+    {"WidthAt250", 2.5, "edtPropWidth", false, 210, {480, 225, 210, 50}, kA, kB, kC, {525, 230, 60, 16}},
+    {"Height", 1.0, "edtPropHeight", false, 100, {480, 225, 140, 100}, kA, kTallB, kC, {500, 243, 60, 16}},
+    {"HeightAt250", 2.5, "edtPropHeight", false, 100, {480, 225, 140, 100}, kA, kTallB, kC, {500, 243, 60, 16}},
+};
+
+void ExpectArrow(const char* name, TKDArrow* a, const Placed& p) {
+  ASSERT_NE(a, nullptr) << name;
+  EXPECT_EQ(a->BoundsRect(), p.box) << name;
+  EXPECT_EQ(a->ArrowDirection(), p.direction) << name;
+  EXPECT_EQ(a->ArrowPosition(), p.heads) << name;
+}
+
+TEST_P(BoxField, ATypedValueMovesOrSizesWithItsFollowersInOneStep) {
+  const BoxCase& c = GetParam();
+  ConnectorOptions::Instance().SetKeepAttached(true);
+  doc->Surface()->SetZoom(c.zoom);
+  TKDArrow* a = At<TKDArrow>(kArrowA);
+  TKDArrow* b = At<TKDArrow>(kArrowB);
+  TKDArrow* arrowC = At<TKDArrow>(kArrowC);
+  TCustomKDTool* target = At(c.diamond ? kDiamond : kBackOrder);
+  SelectFigures({target});
+  const std::vector<uint8_t> before = SaveBytes(doc);
+  const int steps = Steps();
+  Type(c.field, QString::number(c.value));
+  EXPECT_EQ(target->BoundsRect(), c.moved);
+  ExpectArrow("A", a, c.a);
+  ExpectArrow("B", b, c.b);
+  ExpectArrow("C", arrowC, c.c);
+  EXPECT_EQ(label->BoundsRect(), c.label);
+  EXPECT_EQ(Steps(), steps + 1);
+  EXPECT_EQ(TopStep(), c.field == std::string("edtPropX") || c.field == std::string("edtPropY") ? "Set Position"
+                                                                                              : "Set Size");
+  // The figure stays selected, its frame on it, and the panel shows the new value.
+  EXPECT_TRUE(target->HaveFocused());
+  EXPECT_EQ(Shown(c.field), QString::number(c.value));
+  // On screen at the zoom: the figure's widget box follows its canvas box.
+  EXPECT_EQ(target->x(), static_cast<int>(c.moved.x() * c.zoom));
+  doc->Undo();
+  EXPECT_EQ(SaveBytes(doc), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, BoxField, testing::ValuesIn(kBoxes),
+                         [](const testing::TestParamInfo<BoxCase>& i) { return std::string(i.param.name); });
+
+TEST_F(Properties, ShowsTheSelectedFiguresValues) {
+  TCustomKDTool* backOrder = At(kBackOrder);
+  SelectFigures({backOrder});
+  EXPECT_EQ(Shown("edtPropX"), "480");
+  EXPECT_EQ(Shown("edtPropY"), "225");
+  EXPECT_EQ(Shown("edtPropWidth"), "140");
+  EXPECT_EQ(Shown("edtPropHeight"), "50");
+  // A shape's text is its label's.
+  EXPECT_EQ(Shown("edtPropText"), "urgent");
+  EXPECT_EQ(Choice("cmbPropFont")->currentText(), QString::fromStdString(label->Font().name));
+  EXPECT_EQ(Shown("edtPropFill"), ToQColor(backOrder->FillColor()).name());
+  EXPECT_EQ(Choice("cmbPropLineStyle")->currentIndex(), static_cast<int>(backOrder->LineStyle()));
+  EXPECT_EQ(Shown("edtPropLineWidth"), QString::number(backOrder->LineWidth()));
+  EXPECT_FALSE(Choice("cmbPropArrowHeads")->isEnabled());
+  SelectFigures({});
+  EXPECT_EQ(Shown("edtPropX"), "");
+  EXPECT_FALSE(Field("edtPropX")->isEnabled());
+}
+
+TEST_F(Properties, AGroupShowsSharedValuesAndEmptyFieldsWhereTheyDiffer) {
+  TKDArrow* a = At<TKDArrow>(kArrowA);
+  TKDArrow* c = At<TKDArrow>(kArrowC);
+  c->SetArrowPosition(apBoth);
+  SelectFigures({a, c});
+  ASSERT_TRUE(doc->GroupSelected());
+  EXPECT_EQ(Shown("edtPropX"), "305");
+  EXPECT_EQ(Shown("edtPropY"), "");
+  EXPECT_EQ(Shown("edtPropWidth"), "30");
+  EXPECT_EQ(Shown("edtPropHeight"), "40");
+  EXPECT_EQ(Choice("cmbPropArrowHeads")->currentIndex(), -1);
+  EXPECT_EQ(Choice("cmbPropArrowDirection")->currentIndex(), static_cast<int>(adLeftToLeft));
+  // A value typed into the empty field goes to every member, as one step.
+  const int steps = Steps();
+  Type("edtPropY", "100");
+  EXPECT_EQ(a->BoundsRect(), QRect(305, 100, 30, 40));
+  EXPECT_EQ(c->BoundsRect(), QRect(305, 100, 30, 40));
+  EXPECT_EQ(Steps(), steps + 1);
+  EXPECT_EQ(Shown("edtPropY"), "100");
+  Choose("cmbPropArrowHeads", 1);
+  EXPECT_EQ(a->ArrowPosition(), apRight);
+  EXPECT_EQ(c->ArrowPosition(), apRight);
+  EXPECT_EQ(Choice("cmbPropArrowHeads")->currentIndex(), 1);
+}
+
+struct StyleCase {
+  const char* name;
+  std::function<void(Properties&)> type;
+  std::function<bool(TCustomKDTool* diamond, TKDArrow* b)> done;
+  const char* step;
+};
+void PrintTo(const StyleCase& c, std::ostream* os) { *os << c.name; }
+
+class StyleField : public Properties, public testing::WithParamInterface<StyleCase> {};
+
+// Every style field, on a group of the diamond and arrow B: each member takes the value.
+const StyleCase kStyles[] = {
+    {"Fill", [](Properties& p) { p.Type("edtPropFill", "#ff0000"); },
+     [](TCustomKDTool* d, TKDArrow* b) { return d->FillColor() == 0x0000FF && b->FillColor() == 0x0000FF; },
+     "Change Brush Colour"},
+    {"Line", [](Properties& p) { p.Type("edtPropLine", "blue"); },
+     [](TCustomKDTool* d, TKDArrow* b) { return d->LineColor() == 0xFF0000 && b->LineColor() == 0xFF0000; },
+     "Change Pen Colour"},
+    {"LineStyle", [](Properties& p) { p.Choose("cmbPropLineStyle", 2); },
+     [](TCustomKDTool* d, TKDArrow* b) { return d->LineStyle() == psDot && b->LineStyle() == psDot; },
+     "Change Pen Style"},
+    {"LineWidth", [](Properties& p) { p.Type("edtPropLineWidth", "5"); },
+     [](TCustomKDTool* d, TKDArrow* b) { return d->LineWidth() == 5 && b->LineWidth() == 5; }, "Change Line Width"},
+    {"Font", [](Properties& p) {
+       QComboBox* box = p.Choice("cmbPropFont");
+       box->setEditText("Chosen Face");
+       emit box->activated(-1);
+       testsupport::Flush();
+     },
+     [](TCustomKDTool* d, TKDArrow* b) { return d->Font().name == "Chosen Face" && b->Font().name == "Chosen Face"; },
+     "Change Font"},
+    // 14 points are 18.67 pixels at 96 per inch: height -19.
+    {"FontSize", [](Properties& p) { p.Type("edtPropFontSize", "14"); },
+     [](TCustomKDTool* d, TKDArrow* b) { return d->Font().height == -19 && b->Font().height == -19; },
+     "Change Font Size"},
+    {"ArrowHeads", [](Properties& p) { p.Choose("cmbPropArrowHeads", 2); },
+     [](TCustomKDTool*, TKDArrow* b) { return b->ArrowPosition() == apBoth; },
+     "Change Arrow Position"},
+    {"ArrowDirection", [](Properties& p) { p.Choose("cmbPropArrowDirection", 1); },
+     [](TCustomKDTool*, TKDArrow* b) { return b->ArrowDirection() == adTopToBottom; }, "Change Arrow Direction"},
+};
+
+TEST_P(StyleField, AValueGoesToEveryMemberInOneStepUndoneByteForByte) {
+  for (double zoom : {1.0, 2.5}) {
+    doc->Surface()->SetZoom(zoom);
+    TCustomKDTool* diamond = At(kDiamond);
+    TKDArrow* b = At<TKDArrow>(kArrowB);
+    SelectFigures({diamond, b});
+    const std::vector<uint8_t> before = SaveBytes(doc);
+    const int steps = Steps();
+    GetParam().type(*this);
+    EXPECT_TRUE(GetParam().done(diamond, b)) << "at " << zoom;
+    EXPECT_EQ(Steps(), steps + 1) << "at " << zoom;
+    EXPECT_EQ(TopStep(), GetParam().step);
+    doc->Undo();
+    EXPECT_EQ(SaveBytes(doc), before) << "at " << zoom;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, StyleField, testing::ValuesIn(kStyles),
+                         [](const testing::TestParamInfo<StyleCase>& i) { return std::string(i.param.name); });
+
+TEST_F(Properties, TheTextOfAShapeIsItsLabelsCaption) {
+  TCustomKDTool* backOrder = At(kBackOrder);
+  SelectFigures({backOrder});
+  const std::vector<uint8_t> before = SaveBytes(doc);
+  Type("edtPropText", "rush");
+  EXPECT_EQ(label->Caption(), "rush");
+  EXPECT_EQ(backOrder->Caption(), "Back-order");
+  EXPECT_EQ(TopStep(), "Change Text");
+  EXPECT_TRUE(backOrder->HaveFocused());
+  doc->Undo();
+  EXPECT_EQ(SaveBytes(doc), before);
+  // A label's own caption, and the font of a shape's text.
+  SelectFigures({label});
+  Type("edtPropText", "late");
+  EXPECT_EQ(label->Caption(), "late");
+  SelectFigures({backOrder});
+  Type("edtPropFontSize", "20");
+  EXPECT_EQ(label->Font().height, -27);  // 20 points: 26.67 pixels
+  EXPECT_NE(backOrder->Font().height, -27);
+}
+
+// A group's text goes to each shape's label and each label, as one step.
+TEST_F(Properties, AGroupsTextIsOneStep) {
+  auto* note = Add<TKDLabel>(doc, QRect(40, 40, 80, 20));
+  note->SetCaption("note");
+  TCustomKDTool* backOrder = At(kBackOrder);
+  SelectFigures({backOrder, note, At(kDiamond)});
+  EXPECT_EQ(Shown("edtPropText"), "");
+  const std::vector<uint8_t> before = SaveBytes(doc);
+  const int steps = Steps();
+  Type("edtPropText", "same");
+  EXPECT_EQ(label->Caption(), "same");
+  EXPECT_EQ(note->Caption(), "same");
+  EXPECT_EQ(Steps(), steps + 1);
+  EXPECT_EQ(TopStep(), "Change Text");
+  doc->Undo();
+  EXPECT_EQ(SaveBytes(doc), before);
+}
+
+TEST_F(Properties, FollowsTheCurrentDocumentAndLetsAClosedOneGo) {
+  TwinKedrinFile* second = main->btnNewClick();
+  testsupport::Flush();
+  EXPECT_EQ(panel->Document(), second);
+  auto* f = Add<TKDEllipse>(second, QRect(5, 6, 70, 80));
+  second->FigureSet().Select({f});
+  testsupport::Flush();
+  EXPECT_EQ(Shown("edtPropWidth"), "70");
+  delete SubOf(second);
+  testsupport::Flush();
+  EXPECT_NE(panel->Document(), second);
+}
+
+// A selection of many sends a notice for each figure; the panel shows the result once the event
+// loop comes round.
+TEST_F(Properties, ShowsASelectionOnceTheEventLoopComesRound) {
+  SelectFigures({});
+  doc->FigureSet().Select({At(kDiamond), At(kBackOrder)});
+  EXPECT_EQ(panel->Shown().count, 0u);
+  testsupport::Flush();
+  EXPECT_EQ(panel->Shown().count, 2u);
+  EXPECT_EQ(Shown("edtPropY"), "");
+}
+
+}  // namespace
