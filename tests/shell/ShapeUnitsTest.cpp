@@ -151,6 +151,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 {{100, 100, 120, 50}, {100, 250, 120, 50}, {100, 240, 120, 70}}},
                     ArrangeCase{"AlignTop", ArrangeCommand::AlignTop,
                                 {{100, 100, 120, 50}, {100, 100, 120, 50}, {400, 100, 120, 70}}},
+                    // By top: A (100), C (240), B (250, to 300); 30 of room between, gaps of 15.
+                    ArrangeCase{"DistributeVertically", ArrangeCommand::DistributeVertically,
+                                {{100, 100, 120, 50}, {100, 250, 120, 50}, {400, 165, 120, 70}}},
                     ArrangeCase{"MakeSameSize", ArrangeCommand::MakeSameSize,
                                 {{100, 100, 120, 70}, {100, 250, 120, 70}, {400, 240, 120, 70}}}),
     [](const testing::TestParamInfo<ArrangeCase>& i) { return std::string(i.param.name); });
