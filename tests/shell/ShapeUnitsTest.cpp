@@ -189,14 +189,21 @@ TEST_F(ShapeUnits, FillGoesToTheShapesFontToTheirTexts) {
 }
 
 TEST_F(ShapeUnits, BringToFrontKeepsTheTextOnItsShape) {
-  ClickFigure(A);
+  const std::vector<uint8_t> before = SaveBytes(doc);
+  ClickFigure(B);
   doc->BringToFront1Click();
   const std::vector<TCustomKDTool*> all = doc->Figures();
-  EXPECT_EQ(all[all.size() - 2], A);
-  EXPECT_EQ(all.back(), textA);
+  EXPECT_EQ(all[all.size() - 2], B);
+  EXPECT_EQ(all.back(), textB);
+  EXPECT_EQ(LastStep(), QStringLiteral("Bring to Front"));
   doc->SendToBack1Click();
-  EXPECT_EQ(doc->Figures()[0], A);
-  EXPECT_EQ(doc->Figures()[1], textA);
+  EXPECT_EQ(doc->Figures()[0], B);
+  EXPECT_EQ(doc->Figures()[1], textB);
+  EXPECT_EQ(doc->Figures()[2], A);
+  doc->Undo();
+  doc->Undo();
+  // The records in the order they were, as a save writes them.
+  EXPECT_EQ(SaveBytes(doc), before);
 }
 
 TEST_F(ShapeUnits, WithTheSwitchOffOnlyTheSelectionGoes) {
