@@ -84,6 +84,29 @@ TEST_F(TextTyping, ADoubleClickOnAnArrowTypesItsLabel) {
   EXPECT_EQ(label->BoundsRect(), QRect(303, 256, 14, 13));
 }
 
+TEST_F(TextTyping, ADoubleClickOnAnElbowsSegmentTypesTheRoutesLabel) {
+  // From C's bottom corner (460, 310) down to (460, 380), then right to (600, 380).
+  auto* down2 = Add<TKDLine>(doc, {458, 310, 4, 70});
+  down2->SetOrientation(adLeftToLeft);
+  auto* right = Add<TKDArrow>(doc, {460, 365, 140, 30});
+  right->SetArrowDirection(adTopToTop);
+  right->SetArrowPosition(apRight);
+  testsupport::Flush();
+  DoubleClick({460, 345});
+  ASSERT_TRUE(Typing().IsOpen());
+  QTest::keyClicks(Typing().Editor(), QStringLiteral("no"));
+  QTest::keyClick(Typing().Editor(), Qt::Key_Return);
+  auto* label = qobject_cast<TKDLabel*>(doc->Figures().back());
+  ASSERT_NE(label, nullptr);
+  // The longer segment, 140 across, holds it: above its middle (530, 380), 14 wide, 13 high.
+  EXPECT_EQ(label->BoundsRect(), QRect(523, 361, 14, 13));
+  // The arrow's own segment finds the same label.
+  DoubleClick({560, 380});
+  ASSERT_TRUE(Typing().IsOpen());
+  EXPECT_EQ(Typing().Editor()->Text(), QStringLiteral("no"));
+  QTest::keyClick(Typing().Editor(), Qt::Key_Escape);
+}
+
 TEST_F(TextTyping, ADoubleClickOnALabelTypesIntoIt) {
   DoubleClick(yes->geometry().center());
   ASSERT_TRUE(Typing().IsOpen());
