@@ -6,6 +6,7 @@
 #include "CustomKDTool.h"
 #include "Diagram.h"
 #include "DocumentHistory.h"
+#include "SelectionUnits.h"
 #include "TwinKedrinFile.h"
 
 namespace {
@@ -54,7 +55,10 @@ int ArrangeMinimumSelection(ArrangeCommand command) {
 bool ArrangeSelection(TwinKedrinFile& document, ArrangeCommand command) {
   // A frame's drag records its own step when it ends; a change under it would be lost.
   if (document.DragInProgress()) return false;
-  const std::vector<TCustomKDTool*> selected = document.SelectedFigures();
+  const std::vector<TCustomKDTool*> selection = document.SelectedFigures();
+  std::vector<TCustomKDTool*> selected = selection;
+  // Texts and connectors go with the shapes they belong to, never lined up themselves.
+  if (selectionunits::On()) selected = selectionunits::Arranged(document.FigureSet(), selected);
   if (static_cast<int>(selected.size()) < ArrangeMinimumSelection(command)) return false;
   std::vector<QRect> before;
   before.reserve(selected.size());
@@ -63,18 +67,17 @@ bool ArrangeSelection(TwinKedrinFile& document, ArrangeCommand command) {
 
   // Opened as a resize of the selection, so that what is attached to it follows in the same
   // step, as it does for a drag.
-  DocumentHistory& history = document.History();
-  history.Begin(TEditKind::Resize, selected, ArrangeCommandText(command));
+  document.BeginEdit(TEditKind::Resize, selected, ArrangeCommandText(command));
   bool changed = false;
   for (size_t i = 0; i < selected.size(); ++i) {
     if (after[i] == before[i]) continue;
     selected[i]->ApplyBounds(after[i].x(), after[i].y(), after[i].width(), after[i].height());
     changed = true;
   }
-  if (changed) history.FollowStep();
-  history.End();
+  if (changed) document.FollowStep();
+  document.EditEnded();
   if (!changed) return false;
   // The group keeps its frames, laid over the figures where they are now.
-  document.FigureSet().Select(selected);
+  document.FigureSet().Select(selection);
   return true;
 }

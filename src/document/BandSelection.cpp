@@ -1,9 +1,11 @@
 #include "BandSelection.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "Diagram.h"
 #include "KDTools.h"
+#include "SelectionUnits.h"
 #include "TwinKedrinFile.h"
 
 void SelectInBand(TwinKedrinFile& d, const QRect& band, TShiftState) {
@@ -15,5 +17,19 @@ void SelectInBand(TwinKedrinFile& d, const QRect& band, TShiftState) {
     if (L <= f->Left() && f->Left() + f->Width() <= R && T <= f->Top() && f->Top() + f->Height() <= B)
       inside.push_back(f);
   }
-  d.SelectGroup(inside);
+  const std::vector<TCustomKDTool*> base = d.TakeBandBase();
+  if (!selectionunits::On()) {
+    d.SelectGroup(inside);
+    return;
+  }
+  // Shapes stand for their texts; a band drawn with Shift adds to what was selected.
+  std::vector<TCustomKDTool*> selection = selectionunits::Heads(d.FigureSet(), inside);
+  for (TCustomKDTool* f : base)
+    if (std::find(selection.begin(), selection.end(), f) == selection.end()) selection.push_back(f);
+  const Diagram& diagram = d.FigureSet();
+  std::sort(selection.begin(), selection.end(), [&](const TCustomKDTool* a, const TCustomKDTool* b) {
+    return diagram.StackIndexOf(a) < diagram.StackIndexOf(b);
+  });
+  if (!base.empty() && selection.size() == 1) d.FigureSet().Select(selection);
+  else d.SelectGroup(selection);
 }

@@ -6,5 +6,6 @@
 class TwinKedrinFile;
 
 // The rubber band released: selects every figure wholly inside the band (canvas pixels, edges
-// included), as a group.
+// included), as a group. With figures taken as units, a shape stands for its text, and a band
+// begun with Shift adds to the selection it began with (see TwinKedrinFile::AddNextBandTo).
 void SelectInBand(TwinKedrinFile& document, const QRect& band, TShiftState shift);

@@ -2,7 +2,11 @@
 
 #include "ConnectorOptions.h"
 #include "CustomKDTool.h"
+#include "Diagram.h"
+#include "DiagramItems.h"
+#include "KDTools.h"
 #include "MainWindowLink.h"
+#include "ShapeText.h"
 #include "TImage.h"
 #include "TwinKedrinFile.h"
 
@@ -16,11 +20,25 @@ void FigurePressRouter::Install(TwinKedrinFile& document) {
 bool FigurePressRouter::FigurePressed(QObject* figure, int x, int y) {
   auto* f = qobject_cast<TCustomKDTool*>(figure);
   TMainWindowLink* main = document_.MainWindow();
-  if (!f || !main || main->CurrentTool() == TTool::Select || !ConnectorOptions::Instance().KeepAttached()) return false;
+  if (!f || !main || !ConnectorOptions::Instance().KeepAttached()) return false;
+  if (main->CurrentTool() == TTool::Select) return PressOnText(*f, x, y);
   const QPoint canvas = f->BoundsRect().topLeft() + QPoint(x, y);
   document_.imgKedrinMouseDown(mbLeft, 0, canvas.x(), canvas.y());
   // The figure had the press: the rest of the drag goes to the canvas image, which lets it go on
   // the release.
   document_.imgKedrin->grabMouse();
+  return true;
+}
+
+bool FigurePressRouter::PressOnText(TCustomKDTool& figure, int x, int y) {
+  if (!qobject_cast<TKDLabel*>(&figure)) return false;
+  DiagramItems items(document_.FigureSet());
+  const semantics::Item* shape = semantics::ShapeOfText(items.Of(&figure), items.Query());
+  TCustomKDTool* owner = shape ? items.FigureOf(*shape) : nullptr;
+  if (!owner) return false;
+  // The shape takes the press, as if its text were not there: it is selected and dragged, and its
+  // text goes with it.
+  const QPoint local = figure.BoundsRect().topLeft() + QPoint(x, y) - owner->BoundsRect().topLeft();
+  SendMessage(owner, WM_LBUTTONDOWN, 0, MakeLParam(local.x(), local.y()));
   return true;
 }

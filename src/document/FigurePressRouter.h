@@ -1,12 +1,14 @@
 #pragma once
 #include <QObject>
 
+class TCustomKDTool;
 class TwinKedrinFile;
 
 // With a drawing tool chosen (and View > Keep Connectors and Labels Attached on), a left press on
 // a figure draws as a press on the empty canvas would, so that text and arrows can be drawn onto
-// boxes; with the select tool the figure takes the press as always. The figures find it through
-// their document's "figurePressRouter" property.
+// boxes; with the select tool a press on a shape's text goes to the shape, and any other figure
+// takes the press as always. The figures find it through their document's "figurePressRouter"
+// property.
 class FigurePressRouter : public QObject {
   Q_OBJECT
  public:
@@ -19,5 +21,7 @@ class FigurePressRouter : public QObject {
 
  private:
   explicit FigurePressRouter(TwinKedrinFile& document);
+  // A press on a shape's text label, handed to the shape; false for any other figure.
+  bool PressOnText(TCustomKDTool& figure, int x, int y);
   TwinKedrinFile& document_;
 };

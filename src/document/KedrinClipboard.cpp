@@ -1,6 +1,7 @@
 // Cut, copy and paste of figures, and the Ctrl+C / Ctrl+V shortcuts. Copy only marks the
 // selected figures; Paste duplicates every marked figure through the clipboard, each copy 10
 // pixels right of and below the figure it copies.
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -9,12 +10,14 @@
 #include "Diagram.h"
 #include "DocumentHistory.h"
 #include "DragSnapping.h"
+#include "Errors.h"
 #include "FigureTransfer.h"
 #include "Focus.h"
-#include "Errors.h"
+#include "InPlaceEditor.h"
 #include "KDTools.h"
 #include "KeyHook.h"
 #include "KeyState.h"
+#include "SelectionUnits.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
 
@@ -26,7 +29,8 @@ void TwinKedrinFile::CutSelection() {
   std::vector<TCustomKDTool*> selected;
   for (TCustomKDTool* f : Figures())
     if (f->HaveFocused()) selected.push_back(f);
-  History().Begin(TEditKind::Delete, selected, QStringLiteral("Cut"));
+  // As Delete does, the shapes' texts and the connectors attached to them go too.
+  BeginEdit(TEditKind::Delete, selected, QStringLiteral("Cut"));
   // From the top down: a group frame lies above its members and deletes them all; single frames
   // delete their figures. Frames taken away are freed only later, so the list read first holds.
   const std::vector<TCustomControl*> frames = Surface()->Overlay().Ordered();
@@ -38,11 +42,17 @@ void TwinKedrinFile::CutSelection() {
     }
     if (auto* frame = dynamic_cast<TSizer*>(*it)) SendMessage(frame, WM_KEYDOWN, VK_DELETE, 0);
   }
-  History().End();
+  EditEnded();
 }
 
 void TwinKedrinFile::CopySelection() {
-  for (TCustomKDTool* f : Figures()) f->CopyMark = f->HaveFocused();
+  if (!selectionunits::On()) {
+    for (TCustomKDTool* f : Figures()) f->CopyMark = f->HaveFocused();
+    return;
+  }
+  // Shapes are copied with their texts and the connectors between them.
+  for (TCustomKDTool* f : Figures()) f->CopyMark = false;
+  for (TCustomKDTool* f : CarriedFigures()) f->CopyMark = true;
 }
 
 void TwinKedrinFile::PasteCopies() {
@@ -99,7 +109,17 @@ std::vector<TCustomKDTool*> TwinKedrinFile::SelectedFigures() const {
   return selected;
 }
 
-void TwinKedrinFile::PasteFigures(const QByteArray& records) {
+void TwinKedrinFile::PasteFigures(const QByteArray& records) { AddCopies(records, "Paste"); }
+
+void TwinKedrinFile::DuplicateSelection() {
+  // A frame's drag records its own step when it ends.
+  if (DragInProgress()) return;
+  const std::vector<TCustomKDTool*> figures = CarriedFigures();
+  if (figures.empty()) return;
+  AddCopies(figuretransfer::Records(figures), "Duplicate");
+}
+
+void TwinKedrinFile::AddCopies(const QByteArray& records, const char* verb) {
   // Read whole or not at all: bad data fails with the reader's message and changes nothing.
   std::vector<std::unique_ptr<TCustomKDTool>> read = figuretransfer::Read(records);
   if (read.empty()) return;
@@ -112,7 +132,7 @@ void TwinKedrinFile::PasteFigures(const QByteArray& records) {
     pasted.push_back(f);
   }
   SnapPastedToGrid(pasted);
-  History().RecordAdded(pasted, CountedText("Paste", pasted.size()));
+  History().RecordAdded(pasted, CountedText(verb, pasted.size()));
   FigureSet().Select(pasted);
   RevealFigures(pasted);
 }
@@ -131,6 +151,8 @@ void TwinKedrinFile::InstallKeyHook(TMainWindowLink* mainWindow) {
     if (!owner) return;
     const int key = keystate::VirtualKeyOf(event);
     if (key != 'C' && key != 'V') return;
+    // A figure's text being typed has its own Copy and Paste of text.
+    if (qobject_cast<TInPlaceEditor*>(QApplication::focusWidget())) return;
     if (keystate::GetKeyState(VK_LCONTROL) >= 0 && keystate::GetKeyState(VK_RCONTROL) >= 0) return;
     TwinKedrinFile* document = mainWindow->CurrentDocument();
     if (!document) return;

@@ -14,13 +14,17 @@
 #include "Diagram.h"
 #include "DocumentHistory.h"
 #include "Errors.h"
+#include "FigureGestures.h"
 #include "FigurePressRouter.h"
 #include "FileNames.h"
 #include "MoveSizeTracker.h"
 #include "RestackCommand.h"
 #include "RestyleCommand.h"
+#include "SelectionUnits.h"
+#include "TextEditSession.h"
 #include "Focus.h"
 #include "KDTools.h"
+#include "LabelFollowing.h"
 #include "Questions.h"
 #include "TImage.h"
 #include "TScrollBox.h"
@@ -52,7 +56,7 @@ void KeepDrawingStyle(TwinKedrinFile& d) {
 
 // Every drag step of a selection frame reaches the history of the document it lies on.
 void FollowDragStep(TCustomControl* control) {
-  if (auto* document = dynamic_cast<TwinKedrinFile*>(TEditListener::Of(control))) document->History().FollowStep();
+  if (auto* document = dynamic_cast<TwinKedrinFile*>(TEditListener::Of(control))) document->FollowStep();
 }
 
 }  // namespace
@@ -102,6 +106,11 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
   history_ = std::make_unique<DocumentHistory>(*diagram_);
   MoveSizeTracker::SetStepObserver(FollowDragStep);
   FigurePressRouter::Install(*this);
+  FigureGestures::Install(*this);
+  textEditing_ = std::make_unique<TextEditSession>(*Surface(), *diagram_, *history_, [this](TCustomKDTool* figure) {
+    figure->SetDocumentWindow(this);
+    WireFigure(figure);
+  });
   connect(&history_->Stack(), &QUndoStack::indexChanged, this, [this] {
     ShowModified();
     emit ContentChanged();
@@ -115,6 +124,7 @@ TwinKedrinFile::~TwinKedrinFile() {
   // The frames outlive this object's fields by a moment (QWidget frees children later); a focus
   // change while the figures go must not reach the handlers bound to this window.
   for (TCustomKDTool* figure : Figures()) figure->ClearEvents();
+  textEditing_.reset();
   history_.reset();
   scbKedrin->Surface()->SetContent(nullptr);
   diagram_.reset();
@@ -153,12 +163,6 @@ void TwinKedrinFile::Undo() { history_->Undo(); }
 
 void TwinKedrinFile::Redo() { history_->Redo(); }
 
-void TwinKedrinFile::EditStarted(TEditKind kind, const std::vector<TCustomKDTool*>& targets) {
-  history_->Begin(kind, targets);
-}
-
-void TwinKedrinFile::EditEnded() { history_->End(); }
-
 std::vector<TCustomKDTool*> TwinKedrinFile::Figures() const { return diagram_->Figures(); }
 
 void TwinKedrinFile::FormCreate() {
@@ -184,6 +188,8 @@ void TwinKedrinFile::FormActivate() {
 }
 
 bool TwinKedrinFile::FormCloseQuery() {
+  // A text being typed is part of the diagram that may be saved.
+  textEditing_->Commit();
   if (!Modified()) return true;
   // The question is about this document: it comes to the front first.
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
@@ -381,9 +387,15 @@ void TwinKedrinFile::ApplyStyleToSelection(TStyleItem item) {
   // A group member keeps everything but the item the control edits: labels keep their captions
   // when the group's pen changes.
   const bool oneItem = item != TStyleItem::All && GroupSelected();
+  // The font and the text colour of a shape are its text's: its text takes them along.
+  std::vector<TCustomKDTool*> texts;
+  if (item == TStyleItem::Font && selectionunits::On())
+    for (TCustomKDTool* figure : selected)
+      if (TCustomKDTool* text = selectionunits::TextOf(FigureSet(), figure)) texts.push_back(text);
   std::vector<TFigureStyle> before;
-  before.reserve(selected.size());
+  before.reserve(selected.size() + texts.size());
   for (TCustomKDTool* figure : selected) before.push_back(TFigureStyle::Of(*figure));
+  for (TCustomKDTool* text : texts) before.push_back(TFigureStyle::Of(*text));
   for (TCustomKDTool* figure : selected) {
     if (oneItem) {
       GiveStyleItem(figure, item);
@@ -400,6 +412,11 @@ void TwinKedrinFile::ApplyStyleToSelection(TStyleItem item) {
       arrow->SetArrowHeadLengthRate(ToRate(CurArrowHeadLengthRate));
     }
   }
+  for (TCustomKDTool* text : texts) {
+    text->SetFont(CurFont);
+    text->Redraw();
+  }
+  selected.insert(selected.end(), texts.begin(), texts.end());
   std::vector<RestyleCommand::Change> changes;
   Diagram& set = FigureSet();
   for (size_t i = 0; i < selected.size(); ++i) {
@@ -411,17 +428,34 @@ void TwinKedrinFile::ApplyStyleToSelection(TStyleItem item) {
 }
 
 namespace {
-// The selected figures' places in the stacking order.
-std::vector<Diagram::Move> SelectedPlaces(TwinKedrinFile& d) {
+// What Bring to Front and Send to Back move: the selected figures, and with units on their texts,
+// which stay above their shapes.
+std::vector<TCustomKDTool*> Restacked(TwinKedrinFile& d) {
+  std::vector<TCustomKDTool*> selected = d.SelectedFigures();
+  if (!selectionunits::On()) return selected;
+  std::vector<TCustomKDTool*> with;
+  for (TCustomKDTool* f : selected) {
+    with.push_back(f);
+    if (TCustomKDTool* text = selectionunits::TextOf(d.FigureSet(), f)) with.push_back(text);
+  }
+  std::sort(with.begin(), with.end(), [&](const TCustomKDTool* a, const TCustomKDTool* b) {
+    return d.FigureSet().StackIndexOf(a) < d.FigureSet().StackIndexOf(b);
+  });
+  with.erase(std::unique(with.begin(), with.end()), with.end());
+  return with;
+}
+
+// The figures' places in the stacking order, bottom first.
+std::vector<Diagram::Move> PlacesOf(TwinKedrinFile& d, const std::vector<TCustomKDTool*>& figures) {
   std::vector<Diagram::Move> places;
-  const std::vector<TCustomKDTool*> figures = d.Figures();
-  for (size_t i = 0; i < figures.size(); ++i)
-    if (figures[i]->HaveFocused()) places.push_back({d.FigureSet().IdOf(figures[i]), static_cast<int>(i)});
+  for (TCustomKDTool* f : figures) places.push_back({d.FigureSet().IdOf(f), d.FigureSet().StackIndexOf(f)});
+  std::sort(places.begin(), places.end(), [](const Diagram::Move& x, const Diagram::Move& y) { return x.index < y.index; });
   return places;
 }
 
-void RecordRestack(TwinKedrinFile& d, std::vector<Diagram::Move> before, const char* text) {
-  std::vector<Diagram::Move> after = SelectedPlaces(d);
+void RecordRestack(TwinKedrinFile& d, const std::vector<TCustomKDTool*>& figures, std::vector<Diagram::Move> before,
+                   const char* text) {
+  std::vector<Diagram::Move> after = PlacesOf(d, figures);
   bool moved = false;
   for (size_t i = 0; i < before.size() && i < after.size(); ++i) moved = moved || before[i].index != after[i].index;
   if (!moved) return;
@@ -430,17 +464,23 @@ void RecordRestack(TwinKedrinFile& d, std::vector<Diagram::Move> before, const c
 }  // namespace
 
 void TwinKedrinFile::BringToFront1Click() {
-  std::vector<Diagram::Move> before = SelectedPlaces(*this);
-  for (TCustomKDTool* figure : Figures())
-    if (figure->HaveFocused()) figure->raise();
-  RecordRestack(*this, std::move(before), "Bring to Front");
+  const std::vector<TCustomKDTool*> figures = Restacked(*this);
+  std::vector<Diagram::Move> before = PlacesOf(*this, figures);
+  for (TCustomKDTool* figure : figures) figure->raise();
+  RecordRestack(*this, figures, std::move(before), "Bring to Front");
 }
 
 void TwinKedrinFile::SendToBack1Click() {
-  std::vector<Diagram::Move> before = SelectedPlaces(*this);
-  for (TCustomKDTool* figure : Figures())
-    if (figure->HaveFocused()) figure->lower();
-  RecordRestack(*this, std::move(before), "Send to Back");
+  const std::vector<TCustomKDTool*> figures = Restacked(*this);
+  std::vector<Diagram::Move> before = PlacesOf(*this, figures);
+  // Lowered from the top down, units keep their order (a text stays on its shape); the figures
+  // of a selection alone go to the bottom one after another, as they always have.
+  if (selectionunits::On()) {
+    for (auto it = figures.rbegin(); it != figures.rend(); ++it) (*it)->lower();
+  } else {
+    for (TCustomKDTool* figure : figures) figure->lower();
+  }
+  RecordRestack(*this, figures, std::move(before), "Send to Back");
 }
 
 bool TwinKedrinFile::GroupSelected() const {
@@ -454,7 +494,9 @@ bool TwinKedrinFile::GroupSelected() const {
   return false;
 }
 
-void TwinKedrinFile::PresentSelection(const std::vector<TCustomKDTool*>& figures) {
+void TwinKedrinFile::PresentSelection(const std::vector<TCustomKDTool*>& given) {
+  // A shape's text is never selected apart from its shape: the shape stands for both.
+  const std::vector<TCustomKDTool*> figures = selectionunits::On() ? selectionunits::Heads(*diagram_, given) : given;
   TCanvasSurface* surface = Surface();
   // The selection in place, if it is exactly these figures, only needs its frames laid again.
   TSizerList* group = nullptr;

@@ -26,6 +26,8 @@ class TCustomKDTool;
 class TImage;
 class TScrollBox;
 class TCanvasSurface;
+class TextEditSession;
+class ConnectorLabelFollowing;
 
 // One open diagram (unit utKDFile): a child window of the main window whose client area is the
 // scroll box scbKedrin. The scroll box's surface shows the canvas image imgKedrin and, above it,
@@ -34,8 +36,9 @@ class TCanvasSurface;
 //
 // The operations are spread over several files by the part of the document they belong to:
 // TwinKedrinFile.cpp (form, style, selection and stacking), KedrinCanvasMouse.cpp (drawing and
-// rubber-band selection on the canvas), KedrinFiles.cpp (save, open, export, print) and
-// KedrinClipboard.cpp (cut, copy, paste).
+// rubber-band selection on the canvas), KedrinFiles.cpp (save, open, export, print),
+// KedrinClipboard.cpp (cut, copy, paste) and KedrinUnits.cpp (figures taken as units: edits that
+// take texts and connectors along, adding to the selection, typing texts).
 class TwinKedrinFile : public QWidget, public TEditListener {
   Q_OBJECT
  public:
@@ -142,6 +145,31 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   // Frame edits, recorded in the history.
   void EditStarted(TEditKind kind, const std::vector<TCustomKDTool*>& targets) override;
   void EditEnded() override;
+  // An edit made by one of the document's own commands (label: the step's name, or none to name
+  // it after what it did). With View > Keep Connectors and Labels Attached on, a Delete takes the
+  // figures' texts and the connectors attached to them along, and a move or resize the labels of
+  // the connectors that follow; both in the same step. Ended by EditEnded.
+  void BeginEdit(TEditKind kind, const std::vector<TCustomKDTool*>& targets, const QString& label = {});
+  // A step of the open edit put its targets somewhere: what is attached to them follows.
+  void FollowStep();
+
+  // Typing texts into figures (KedrinUnits.cpp).
+  TextEditSession& TextEditing() { return *textEditing_; }
+  // Opens the editor over the text of the figure (a shape's, a connector's label, a label); a
+  // typed key replaces the text. False when the figure takes no text or a drag is in progress.
+  bool EditTextOf(TCustomKDTool* figure, const QString& typed = {});
+  // Edit > Edit Text: the text of the one figure selected.
+  bool EditSelectedText();
+
+  // Selection as desktop editors make it (View > Keep Connectors and Labels Attached on;
+  // KedrinUnits.cpp).
+  // Adds the figure's unit to the selection, or takes it out if it is in (one figure left is
+  // selected on its own).
+  void ToggleInSelection(TCustomKDTool* figure);
+  // The next rubber band's figures join these (Shift held at its press); none: it selects only
+  // what it encloses.
+  void AddNextBandTo(const std::vector<TCustomKDTool*>& figures);
+  std::vector<TCustomKDTool*> TakeBandBase();
 
   // Canvas mouse handling (KedrinCanvasMouse.cpp).
   void imgKedrinMouseDown(TMouseButton button, TShiftState shift, int x, int y);
@@ -177,6 +205,13 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   // Whether any figure is marked by Copy for the next Paste.
   bool HasCopyMarks() const;
   std::vector<TCustomKDTool*> SelectedFigures() const;
+  // What Copy, Cut and Duplicate take: the selection, and with View > Keep Connectors and Labels
+  // Attached on also the selected shapes' texts, the connectors whose both ends are on selected
+  // shapes and the labels of those and of the selected connectors.
+  std::vector<TCustomKDTool*> CarriedFigures() const;
+  // Edit > Duplicate: copies of what Copy would take, 10 pixels right of and below, selected; one
+  // step.
+  void DuplicateSelection();
   // Figures from another document or program, given as a sequence of records: each 10 pixels
   // right of and below where it was, above every other figure, selected. Throws EStreamError for
   // data that is not a whole sequence of records, and then changes nothing.
@@ -208,6 +243,9 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   // One item of the current style onto a figure (a group restyle).
   void GiveStyleItem(TCustomKDTool* figure, TStyleItem item) const;
   void ShowModified();
+  // Records, read whole, as figures added above all others, 10 pixels right of and below, and
+  // selected: one step named after the verb.
+  void AddCopies(const QByteArray& records, const char* verb);
 
   TMainWindowLink* mainWindow_;
   QString title_;
@@ -219,4 +257,9 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   // The file as this document last read or wrote it.
   std::optional<FileStamp> diskStamp_;
   int captionBurst_ = 1;
+  // The figures a Delete takes besides its targets, until it ends.
+  std::vector<uint64_t> removedWith_;
+  std::unique_ptr<ConnectorLabelFollowing> labelFollowing_;
+  std::vector<uint64_t> bandBase_;
+  std::unique_ptr<TextEditSession> textEditing_;
 };

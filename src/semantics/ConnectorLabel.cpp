@@ -92,4 +92,13 @@ const Item* ConnectorLabel(const Connector& connector, const ItemQuery& query) {
   return nullptr;
 }
 
+std::optional<Connector> ConnectorOfLabel(const Item& label, const ItemQuery& query) {
+  if (label.kind != ItemKind::Label || ShapeOfText(label, query)) return std::nullopt;
+  std::optional<Connector> nearest = NearestConnector(label, query);
+  if (!nearest) return std::nullopt;
+  const Item* own = ConnectorLabel(*nearest, query);
+  if (!own || own->id != label.id) return std::nullopt;
+  return nearest;
+}
+
 }  // namespace semantics

@@ -25,6 +25,9 @@ double DistanceToBox(QPointF p, const QRect& box);
 // then the topmost. None when there is none.
 const Item* ConnectorLabel(const Connector& connector, const ItemQuery& query);
 
+// The connector whose label the label is (ConnectorLabel gives this label for it), or none.
+std::optional<Connector> ConnectorOfLabel(const Item& label, const ItemQuery& query);
+
 // Whether a connector at distance d from a label, with that middle segment, is nearer to it than
 // the best so far (none yet: bestMiddle null). Of two as near, the one whose middle segment lies
 // above.

@@ -3,10 +3,8 @@
 #include "CustomKDTool.h"
 #include "Diagram.h"
 #include "DiagramItems.h"
-#include "DocumentHistory.h"
-#include "FigureStyle.h"
 #include "ShapeText.h"
-#include "StyleChangeCommand.h"
+#include "TextEditSession.h"
 #include "TwinKedrinFile.h"
 
 namespace style {
@@ -24,18 +22,10 @@ TCustomKDTool* TextFigureOf(DiagramItems& items, TCustomKDTool& figure) {
 }
 
 bool SetShapeText(TwinKedrinFile& document, TCustomKDTool& shape, const std::string& text) {
-  Diagram& diagram = document.FigureSet();
-  DiagramItems items(diagram);
-  TCustomKDTool* label = IsShapeFigure(items, shape) ? TextFigureOf(items, shape) : nullptr;
-  if (!label || label->Caption() == text) return false;
-  const TFigureStyle before = TFigureStyle::Of(*label);
-  TFigureStyle after = before;
-  after.caption = text;
-  after.ApplyTo(*label);
-  document.History().Push(new StyleChangeCommand(diagram, QStringLiteral("Change Text"),
-                                                 {{diagram.IdOf(label), before, after}},
-                                                 diagram.IdsOf(document.SelectedFigures())));
-  return true;
+  DiagramItems items(document.FigureSet());
+  if (!IsShapeFigure(items, shape)) return false;
+  // Written as the in-place editor writes it: laid in the shape, made when there is none yet.
+  return document.TextEditing().SetText(&shape, text);
 }
 
 }  // namespace style

@@ -14,9 +14,9 @@ bool IsShapeFigure(DiagramItems& items, const TCustomKDTool& figure);
 // label lying on it), or none (a shape without text, a line, an arrow).
 TCustomKDTool* TextFigureOf(DiagramItems& items, TCustomKDTool& figure);
 
-// Sets a shape's text as one step of the document's history: the caption of the label that is
-// its text. A shape without a text label is left as it is (false). Every change of a shape's text
-// by the style features goes through here.
+// Sets a shape's text as one step of the document's history, as typing it into the shape does (a
+// shape without text gets its text label; an empty text removes it). False when nothing changed.
+// Every change of a shape's text by the style features goes through here.
 bool SetShapeText(TwinKedrinFile& document, TCustomKDTool& shape, const std::string& text);
 
 }  // namespace style

@@ -1,0 +1,201 @@
+#include "TextEditSession.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QTextCursor>
+#include <algorithm>
+
+#include "ControlCanvas.h"
+#include "Diagram.h"
+#include "DiagramItems.h"
+#include "DocumentHistory.h"
+#include "FigureSetCommand.h"
+#include "Focus.h"
+#include "ConnectorLabel.h"
+#include "InPlaceEditor.h"
+#include "LabelPlacement.h"
+#include "TKDLabel.h"
+#include "TextArea.h"
+#include "TextChangeCommand.h"
+#include "TextLayout.h"
+#include "ZoomMapping.h"
+
+using semantics::TextPlace;
+
+TextEditSession::TextEditSession(TControlCanvas& canvas, Diagram& diagram, DocumentHistory& history,
+                                 std::function<void(TCustomKDTool*)> prepare)
+    : canvas_(canvas), diagram_(diagram), history_(history), prepare_(std::move(prepare)) {
+  // A new zoom lays the editor over the text again.
+  canvas_.installEventFilter(this);
+}
+
+TextEditSession::~TextEditSession() {
+  canvas_.removeEventFilter(this);
+  // Whatever was typed goes with the document: nothing is recorded while it closes.
+  if (editor_) {
+    editor_->disconnect(this);
+    delete editor_.data();
+  }
+}
+
+TFontDesc TextEditSession::FontFor(DiagramItems& items, const TextPlace& place, TCustomKDTool* figure) {
+  TCustomKDTool* label = place.label ? items.FigureOf(*place.label) : nullptr;
+  TCustomKDTool* owner = place.shape ? items.FigureOf(*place.shape) : figure;
+  if (place.connector && !place.shape) owner = items.FigureOf(semantics::MiddleSegment(*place.connector));
+  return label ? label->Font() : (owner ? owner->Font() : figure->Font());
+}
+
+bool TextEditSession::SetText(TCustomKDTool* figure, const std::string& caption) {
+  if (IsOpen()) Commit();
+  if (!figure || figure->Releasing() || figure->Layer() != &diagram_) return false;
+  DiagramItems items(diagram_);
+  const TextPlace place = semantics::TextPlaceOf(items.Of(figure), items.Query());
+  if (place.kind == TextPlace::Kind::None) return false;
+  font_ = FontFor(items, place, figure);
+  figure_ = diagram_.IdOf(figure);
+  const bool written = Write(caption);
+  figure_ = 0;
+  return written;
+}
+
+bool TextEditSession::IsOpen() const { return !editor_.isNull(); }
+
+TInPlaceEditor* TextEditSession::Editor() const { return editor_.data(); }
+
+bool TextEditSession::Open(TCustomKDTool* figure, const QString& typed) {
+  if (IsOpen()) Commit();
+  if (!figure || figure->Releasing() || figure->Layer() != &diagram_) return false;
+  DiagramItems items(diagram_);
+  const semantics::ItemQuery query = items.Query();
+  const TextPlace place = semantics::TextPlaceOf(items.Of(figure), query);
+  if (place.kind == TextPlace::Kind::None) return false;
+  TCustomKDTool* label = place.label ? items.FigureOf(*place.label) : nullptr;
+  font_ = FontFor(items, place, figure);
+  switch (place.kind) {
+    case TextPlace::Kind::Shape:
+      area_ = semantics::InnerTextBox(place.shape->kind, place.shape->box);
+      break;
+    case TextPlace::Kind::Connector:
+      if (!label) {
+        const int line = std::max(textlayout::Measure(QStringLiteral("X"), font_, kConnectorLabelWidth).lineHeight, 1);
+        area_ = semantics::ConnectorLabelBox(*place.connector, QSize(kConnectorLabelWidth, line));
+        break;
+      }
+      [[fallthrough]];
+    case TextPlace::Kind::Label:
+    case TextPlace::Kind::None:
+      area_ = label->BoundsRect();
+      break;
+  }
+  kind_ = place.kind;
+  growsDown_ = label && place.kind != TextPlace::Kind::Shape;
+  figure_ = diagram_.IdOf(figure);
+
+  editor_ = new TInPlaceEditor(&canvas_);
+  editor_->SetCanvasFont(font_, CanvasZoomOf(&canvas_));
+  editor_->setPlainText(label ? textlayout::EditorText(label->Caption()) : QString());
+  editor_->selectAll();
+  if (!typed.isEmpty()) editor_->insertPlainText(typed);
+  connect(editor_, &TInPlaceEditor::Committed, this, &TextEditSession::Commit);
+  connect(editor_, &TInPlaceEditor::Cancelled, this, &TextEditSession::Cancel);
+  connect(editor_, &QTextEdit::textChanged, this, &TextEditSession::Place);
+  editor_->show();
+  Place();
+  editor_->raise();
+  focus::SetFocus(editor_.data());
+  return true;
+}
+
+void TextEditSession::Place() {
+  if (!editor_) return;
+  const double zoom = CanvasZoomOf(&canvas_);
+  const QRect shown = zoommap::ToWidget(area_, zoom);
+  const int frame = editor_->frameWidth();
+  const int width = std::max(shown.width(), 1) + 2 * frame;
+  // The width first: the lines break at it, and their height follows.
+  editor_->resize(width, std::max(editor_->height(), 1));
+  const int line = QFontMetrics(editor_->font()).height();
+  const int height = std::max(editor_->ContentHeight(), line) + 2 * frame;
+  // A shape's text (and a label still to be placed) grows about its middle, a label from its top.
+  const int top = growsDown_ ? shown.y() - frame : shown.y() + shown.height() / 2 - height / 2;
+  editor_->setGeometry(shown.x() - frame, top, width, height);
+}
+
+bool TextEditSession::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &canvas_ && event->type() == QEvent::DynamicPropertyChange && editor_) {
+    editor_->SetCanvasFont(font_, CanvasZoomOf(&canvas_));
+    Place();
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void TextEditSession::Close() {
+  if (!editor_) return;
+  TInPlaceEditor* editor = editor_;
+  editor_ = nullptr;
+  editor->disconnect(this);
+  const bool hadFocus = editor->hasFocus();
+  editor->hide();
+  editor->deleteLater();
+  // The keys go back to the canvas, and with them to the selection's frame.
+  if (hadFocus) canvas_.setFocus(Qt::OtherFocusReason);
+}
+
+void TextEditSession::Cancel() { Close(); }
+
+void TextEditSession::Commit() {
+  if (!editor_) return;
+  const std::string caption = textlayout::CaptionOf(editor_->Text());
+  Close();
+  Write(caption);
+}
+
+bool TextEditSession::Write(const std::string& caption) {
+  TCustomKDTool* figure = diagram_.Find(figure_);
+  if (!figure) return false;
+  DiagramItems items(diagram_);
+  const semantics::ItemQuery query = items.Query();
+  const TextPlace place = semantics::TextPlaceOf(items.Of(figure), query);
+  if (place.kind == TextPlace::Kind::None) return false;
+  TCustomKDTool* label = place.label ? items.FigureOf(*place.label) : nullptr;
+  if (caption.empty()) {
+    if (!label) return false;
+    std::vector<Diagram::Placed> placed = diagram_.Snapshot({label});
+    diagram_.Remove({diagram_.IdOf(label)});
+    history_.Push(new FigureSetCommand(diagram_, FigureSetCommand::Direction::Remove, std::move(placed),
+                                       QStringLiteral("Delete Text")));
+    return true;
+  }
+  const QString text = textlayout::EditorText(caption);
+  TextChangeCommand::State after{caption, {}, bsClear};
+  if (place.kind == TextPlace::Kind::Shape) {
+    const QRect inner = semantics::InnerTextBox(place.shape->kind, place.shape->box);
+    after.box = semantics::ShapeTextBox(place.shape->kind, place.shape->box,
+                                        textlayout::Measure(text, font_, inner.width()).height);
+  } else if (!label) {
+    const textlayout::TextSize size = textlayout::Measure(text, font_, kConnectorLabelWidth);
+    after.box = semantics::ConnectorLabelBox(*place.connector, QSize(size.width, size.height));
+  } else {
+    // Typed into as it lies: too narrow for its words, it grows downward.
+    const QRect b = label->BoundsRect();
+    after.box = QRect(b.x(), b.y(), b.width(), std::max(b.height(), textlayout::Measure(text, font_, b.width()).height));
+    after.brush = label->FillStyle();
+  }
+  if (label) {
+    const TextChangeCommand::State before = TextStateOf(*label);
+    if (before == after) return false;
+    ApplyTextState(*label, after);
+    history_.Push(new TextChangeCommand(diagram_, diagram_.IdOf(label), before, after, QStringLiteral("Edit Text")));
+    return true;
+  }
+  auto* made = new TKDLabel();
+  made->SetCaption(caption);
+  made->SetFont(font_);
+  made->SetFillStyle(bsClear);
+  made->ApplyBounds(after.box.x(), after.box.y(), after.box.width(), after.box.height());
+  made->SetParentControl(&canvas_);
+  if (prepare_) prepare_(made);
+  made->Redraw();
+  history_.RecordAdded({made}, QStringLiteral("Type Text"));
+  return true;
+}
