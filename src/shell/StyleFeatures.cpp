@@ -77,7 +77,9 @@ void StyleFeatures::AddEditItems() {
   QAction* before = at >= 0 && at + 1 < items.size() ? items[at + 1] : nullptr;
   main_.Edit1->insertActions(before, {copyStyle_, pasteStyle_});
   // The menu tells whether there is something to copy or paste; the keys always work (and say
-  // in the status bar when there is nothing to do).
+  // in the status bar when there is nothing to do), except that until a style is copied
+  // Ctrl+Shift+V stays what it always was: a paste of figures.
+  pasteStyle_->setEnabled(false);
   connect(main_.Edit1, &QMenu::aboutToShow, this, [this] {
     TwinKedrinFile* doc = main_.CurrentDocument();
     const size_t selected = doc ? doc->FigureSet().SelectedCount() : 0;
@@ -86,7 +88,7 @@ void StyleFeatures::AddEditItems() {
   });
   connect(main_.Edit1, &QMenu::aboutToHide, this, [this] {
     copyStyle_->setEnabled(true);
-    pasteStyle_->setEnabled(true);
+    pasteStyle_->setEnabled(copied_.has_value());
   });
 }
 
@@ -122,6 +124,7 @@ void StyleFeatures::CopyStyle() {
   if (!doc) return;
   if (std::optional<style::CopiedStyle> taken = style::CopyStyle(*doc)) {
     copied_ = taken;
+    pasteStyle_->setEnabled(true);
     main_.statusBar()->showMessage(tr("Style copied"), 3000);
   } else {
     main_.statusBar()->showMessage(tr("Select one figure to copy its style"), 3000);

@@ -138,6 +138,23 @@ TEST_F(StyleClipboardTest, TheMenuShowsTheKeysAndWhatCanBeDone) {
   EXPECT_TRUE(features->PasteStyleAction()->isEnabled());
 }
 
+// Ctrl+Shift+V pastes figures, as it always did, until a style is copied; then it pastes the style.
+TEST_F(StyleClipboardTest, CtrlShiftVPastesFiguresUntilAStyleIsCopied) {
+  SelectFigures({box});
+  Key(Qt::Key_C, Qt::ControlModifier);
+  Key(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(doc->Figures().size(), 5u);
+  CopyStyleOf(arrow);
+  const size_t figures = doc->Figures().size();
+  SelectFigures({other});
+  const int steps = Steps();
+  Key(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(doc->Figures().size(), figures);
+  EXPECT_EQ(Steps(), steps + 1);
+  EXPECT_EQ(TopStep(), "Paste Style");
+  EXPECT_EQ(other->LineColor(), clRed);
+}
+
 // Across documents: the style stays copied.
 TEST_F(StyleClipboardTest, PastesIntoAnotherDocument) {
   CopyStyleOf(arrow);

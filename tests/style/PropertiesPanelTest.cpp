@@ -257,7 +257,7 @@ TEST_F(Properties, TheTextOfAShapeIsItsLabelsCaption) {
   Type("edtPropText", "rush");
   EXPECT_EQ(label->Caption(), "rush");
   EXPECT_EQ(backOrder->Caption(), "Back-order");
-  EXPECT_EQ(TopStep(), "Change Text");
+  EXPECT_EQ(TopStep(), "Edit Text");
   EXPECT_TRUE(backOrder->HaveFocused());
   doc->Undo();
   EXPECT_EQ(SaveBytes(doc), before);
