@@ -1,5 +1,6 @@
 #include "FigurePressRouter.h"
 
+#include "Connector.h"
 #include "ConnectorOptions.h"
 #include "CustomKDTool.h"
 #include "Diagram.h"
@@ -8,6 +9,7 @@
 #include "MainWindowLink.h"
 #include "ShapeText.h"
 #include "TImage.h"
+#include "TSizerList.h"
 #include "TwinKedrinFile.h"
 
 FigurePressRouter::FigurePressRouter(TwinKedrinFile& document) : QObject(&document), document_(document) {}
@@ -21,7 +23,7 @@ bool FigurePressRouter::FigurePressed(QObject* figure, int x, int y) {
   auto* f = qobject_cast<TCustomKDTool*>(figure);
   TMainWindowLink* main = document_.MainWindow();
   if (!f || !main || !ConnectorOptions::Instance().KeepAttached()) return false;
-  if (main->CurrentTool() == TTool::Select) return PressOnText(*f, x, y);
+  if (main->CurrentTool() == TTool::Select) return PressOnText(*f, x, y) || PressOnRoute(*f, x, y);
   const QPoint canvas = f->BoundsRect().topLeft() + QPoint(x, y);
   document_.imgKedrinMouseDown(mbLeft, 0, canvas.x(), canvas.y());
   // The figure had the press: the rest of the drag goes to the canvas image, which lets it go on
@@ -40,5 +42,21 @@ bool FigurePressRouter::PressOnText(TCustomKDTool& figure, int x, int y) {
   // text goes with it.
   const QPoint local = figure.BoundsRect().topLeft() + QPoint(x, y) - owner->BoundsRect().topLeft();
   SendMessage(owner, WM_LBUTTONDOWN, 0, MakeLParam(local.x(), local.y()));
+  return true;
+}
+
+bool FigurePressRouter::PressOnRoute(TCustomKDTool& figure, int x, int y) {
+  if (!qobject_cast<TKDLine*>(&figure) && !qobject_cast<TKDArrow*>(&figure)) return false;
+  DiagramItems items(document_.FigureSet());
+  const std::optional<semantics::Connector> route = semantics::ConnectorOf(items.Of(&figure), items.Query());
+  if (!route || route->segments.size() < 2) return false;
+  std::vector<TCustomKDTool*> segments;
+  for (const semantics::Item* s : route->segments)
+    if (TCustomKDTool* f = items.FigureOf(*s)) segments.push_back(f);
+  const QPoint canvas = figure.BoundsRect().topLeft() + QPoint(x, y);
+  TSizerList* group = document_.SelectGroup(segments);
+  if (!group) return false;
+  const QPoint local = canvas - group->BoundsRect().topLeft();
+  SendMessage(group, WM_LBUTTONDOWN, 0, MakeLParam(local.x(), local.y()));
   return true;
 }

@@ -23,5 +23,8 @@ class FigurePressRouter : public QObject {
   explicit FigurePressRouter(TwinKedrinFile& document);
   // A press on a shape's text label, handed to the shape; false for any other figure.
   bool PressOnText(TCustomKDTool& figure, int x, int y);
+  // A press on a segment of a connector made of several: the whole connector is selected as a
+  // group and the press drags it; false for a figure that is not such a segment.
+  bool PressOnRoute(TCustomKDTool& figure, int x, int y);
   TwinKedrinFile& document_;
 };

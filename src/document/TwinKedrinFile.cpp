@@ -533,8 +533,8 @@ void TwinKedrinFile::PresentSelection(const std::vector<TCustomKDTool*>& given) 
   SelectGroup(figures);
 }
 
-void TwinKedrinFile::SelectGroup(const std::vector<TCustomKDTool*>& figures) {
-  if (figures.empty()) return;
+TSizerList* TwinKedrinFile::SelectGroup(const std::vector<TCustomKDTool*>& figures) {
+  if (figures.empty()) return nullptr;
   // Member frames are made as members, so they do not take the focus on the way; the group
   // frame then takes it.
   std::vector<TSizer*> members;
@@ -542,4 +542,5 @@ void TwinKedrinFile::SelectGroup(const std::vector<TCustomKDTool*>& figures) {
   for (TCustomKDTool* f : figures) members.push_back(new TSizer(scbKedrin, f, 30, 30, ssMultiSelect));
   auto* group = new TSizerList(this, 30, 30);
   group->SetSizerArray(members);
+  return group;
 }

@@ -23,6 +23,7 @@ class Diagram;
 class DocumentHistory;
 class QPrinter;
 class TCustomKDTool;
+class TSizerList;
 class TImage;
 class TScrollBox;
 class TCanvasSurface;
@@ -129,7 +130,8 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   void BringToFront1Click();
   void SendToBack1Click();
   // Selects the figures as a rubber band around them would.
-  void SelectGroup(const std::vector<TCustomKDTool*>& figures);
+  // The group frame made (none for no figures).
+  TSizerList* SelectGroup(const std::vector<TCustomKDTool*>& figures);
   // Ends any selection, then selects the figures: one figure with its own frame (as a press
   // would, its style shown), several as a rubber band would. A group already selected exactly
   // keeps its frames, laid over the figures again. (How the diagram's Select shows here.)
