@@ -100,6 +100,7 @@ bool AllSelected(TwinKedrinFile& doc) { return doc.FigureSet().SelectedCount() =
 
 void BM_OpenLarge(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
+  state.counters["figures"] = n;
   DiagramOf(n);
   double grown = 0;
   for (auto _ : state) {
@@ -121,6 +122,7 @@ void BM_OpenLarge(benchmark::State& state) {
 
 void BM_SelectAllLarge(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
+  state.counters["figures"] = n;
   auto doc = OpenDocument(n);
   double grown = 0;
   for (auto _ : state) {
@@ -143,6 +145,7 @@ void BM_SelectAllLarge(benchmark::State& state) {
 
 void BM_DeselectLarge(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
+  state.counters["figures"] = n;
   auto doc = OpenDocument(n);
   for (auto _ : state) {
     state.PauseTiming();
@@ -161,6 +164,7 @@ void BM_DeselectLarge(benchmark::State& state) {
 
 void BM_NudgeLarge(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
+  state.counters["figures"] = n;
   auto doc = OpenDocument(n);
   doc->SelectAll();
   Painted(*doc);
@@ -180,6 +184,7 @@ void BM_NudgeLarge(benchmark::State& state) {
 
 void BM_DragStepLarge(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
+  state.counters["figures"] = n;
   auto doc = OpenDocument(n);
   doc->SelectAll();
   Painted(*doc);
@@ -203,6 +208,7 @@ void BM_DragStepLarge(benchmark::State& state) {
 
 void BM_ZoomLarge(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
+  state.counters["figures"] = n;
   const bool selected = state.range(1) != 0;
   auto doc = OpenDocument(n);
   if (selected) doc->SelectAll();
@@ -218,6 +224,7 @@ void BM_ZoomLarge(benchmark::State& state) {
 
 void BM_SaveLarge(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
+  state.counters["figures"] = n;
   auto doc = OpenDocument(n);
   const QString target = Folder().filePath(QStringLiteral("saved-%1.kdl").arg(n));
   for (auto _ : state) {
@@ -231,6 +238,7 @@ void BM_SaveLarge(benchmark::State& state) {
 // Pasting the records of n figures from the clipboard (another document's copy), and undoing it.
 void BM_PasteLarge(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
+  state.counters["figures"] = n;
   const auto figures = MakeGridDiagram(n);
   const std::vector<TCustomKDTool*> raw = [&] {
     std::vector<TCustomKDTool*> r;
@@ -254,6 +262,7 @@ void BM_PasteLarge(benchmark::State& state) {
 
 void BM_UndoPasteLarge(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
+  state.counters["figures"] = n;
   const auto figures = MakeGridDiagram(n);
   std::vector<TCustomKDTool*> raw;
   for (const auto& f : figures) raw.push_back(f.get());
@@ -276,6 +285,7 @@ void BM_UndoPasteLarge(benchmark::State& state) {
 // A burst of undos, as a held Ctrl+Z sends them: each of 200 steps moved one of n figures.
 void BM_UndoBurstLarge(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
+  state.counters["figures"] = n;
   auto doc = OpenDocument(n);
   const std::vector<TCustomKDTool*> figures = doc->Figures();
   for (int i = 0; i < 200; ++i) {

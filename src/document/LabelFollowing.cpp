@@ -4,15 +4,54 @@
 #include "CustomKDTool.h"
 #include "Diagram.h"
 #include "DiagramItems.h"
+#include "KDTools.h"
 #include "LabelPlacement.h"
+#include "Outline.h"
+
+namespace {
+
+// Beyond this many moving figures it is cheaper to start from the lines and arrows that stay.
+constexpr size_t kManyMoving = 2000;
+
+bool IsSegmentFigure(const TCustomKDTool* f) { return qobject_cast<const TKDLine*>(f) || qobject_cast<const TKDArrow*>(f); }
+
+// Of many moving figures, what the search needs: the lines, arrows and labels among them (so that
+// they are known to move), and only the shapes near a line or arrow that stays, since a connector
+// with a segment that moves has no label that follows, and one whose segments all stay has them
+// near both its shapes.
+std::vector<const TCustomKDTool*> Candidates(const Diagram& diagram, const std::vector<TCustomKDTool*>& moving) {
+  std::vector<const TCustomKDTool*> out(moving.begin(), moving.end());
+  if (moving.size() <= kManyMoving) return out;
+  const TControlMarks marked;
+  for (const TCustomKDTool* f : moving) marked.Add(f);
+  const TControlMarks nearStaying;
+  std::vector<TCustomKDTool*> hits;
+  const int reach = connectors::kAttachReach + 1;
+  for (TCustomControl* c : diagram.Ordered()) {
+    auto* f = static_cast<TCustomKDTool*>(c);
+    if (marked.Contains(f) || !IsSegmentFigure(f)) continue;
+    hits.clear();
+    diagram.FiguresIn(f->BoundsRect().adjusted(-reach, -reach, reach, reach), hits);
+    for (const TCustomKDTool* h : hits)
+      if (marked.Contains(h)) nearStaying.Add(h);
+  }
+  out.clear();
+  for (const TCustomKDTool* f : moving)
+    if (nearStaying.Contains(f) || IsSegmentFigure(f) || qobject_cast<const TKDLabel*>(f)) out.push_back(f);
+  return out;
+}
+
+}  // namespace
 
 std::unique_ptr<ConnectorLabelFollowing> ConnectorLabelFollowing::Find(Diagram& diagram,
                                                                        const std::vector<TCustomKDTool*>& moving) {
   if (moving.empty()) return nullptr;
   DiagramItems items(diagram);
+  const std::vector<const TCustomKDTool*> candidates = Candidates(diagram, moving);
+  if (candidates.empty()) return nullptr;
   std::vector<const semantics::Item*> list;
-  list.reserve(moving.size());
-  for (const TCustomKDTool* f : moving) list.push_back(&items.Of(f));
+  list.reserve(candidates.size());
+  for (const TCustomKDTool* f : candidates) list.push_back(&items.Of(f));
   std::vector<Follower> followers;
   for (semantics::LabelFollower& l : semantics::LabelsFollowing(list, items.Query())) {
     TCustomKDTool* label = diagram.Find(l.label);
