@@ -120,6 +120,7 @@ KNOWN_MISSES = {
         "every member frame still moves its figure by its own message",
     "one drag step of a 100,000-figure group, painted":
         "every member frame still moves its figure by its own message",
+    "memory grown by selecting 100,000 figures, MB": "a member frame object per selected figure",
     "nudge: cost per figure 100,000 vs 1,000": "as the nudge",
     "drag step: cost per figure 100,000 vs 1,000": "as the drag step",
 }
