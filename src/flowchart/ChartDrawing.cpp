@@ -132,7 +132,7 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
   }
   std::vector<PlannedConnector> planned = planner.PlanAll(requests);
 
-  // Read the drawing back; a connector that says something else is drawn straight instead.
+  // Read the drawing back; a connector that says something else is drawn otherwise.
   for (int round = 0; round < 2; ++round) {
     items = placed;
     std::vector<ExpectedEdge> expected;
@@ -151,7 +151,7 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
     }
     const std::vector<size_t> wrong = EdgesNotReadBack(items, expected);
     if (wrong.empty() || round == 1) break;
-    for (size_t k : wrong) planned[k] = ConnectorPlanner::Straight(requests[k]);
+    for (size_t k : wrong) planned[k] = planner.Otherwise(requests[k]);
   }
   for (PlannedConnector& c : planned) {
     for (FigurePlan& s : c.segments) figures.push_back(std::move(s));

@@ -35,7 +35,7 @@ QSize NodeSize(graph::Shape shape, const std::string& text, const TFontDesc& fon
 
 // Lays the graph out in its own direction, nodes keeping the sizes the graph gives, and plans its
 // figures. A node's fill, outline colour, outline width and dashes are its figure's; a connector
-// that would not read back as its edge (a route sharing points with another) is drawn straight.
+// that would not read back as its edge is drawn otherwise (ConnectorPlanner::Otherwise).
 DrawnChart DrawChart(const graph::Graph& graph, const ChartOptions& options);
 
 // A spatial query over closed shapes, for routing: the ids are the items' ids.

@@ -159,14 +159,14 @@ std::vector<ConnectorPlanner::Sides> ConnectorPlanner::ChooseSides(const std::ve
     if (take(requests[k].from.id, forward)) sides[k].from = forward;
     if (take(requests[k].to.id, back)) sides[k].to = back;
   }
-  // The others toward where they go, or the other side across.
+  // The others by the side across toward where they go (come from), nearest in line first.
   auto acrossSide = [&](connectors::FigureId id, int toward) -> std::optional<Side> {
-    const Side first = toward < 0 ? lower : upper, second = toward < 0 ? upper : lower;
-    for (Side s : {first, second})
+    if (toward != 0) return take(id, toward < 0 ? lower : upper) ? std::optional<Side>(toward < 0 ? lower : upper) : std::nullopt;
+    for (Side s : {upper, lower})
       if (take(id, s)) return s;
     return std::nullopt;
   };
-  for (size_t k : ahead) {
+  for (size_t k : byAlignment) {
     const ConnectorRequest& r = requests[k];
     const int d = across(r.from.box, r.to.box);
     if (!sides[k].from) sides[k].from = acrossSide(r.from.id, d);
@@ -203,6 +203,18 @@ std::vector<PlannedConnector> ConnectorPlanner::PlanAll(const std::vector<Connec
     out.push_back(elbow ? std::move(*elbow) : Straight(r));
   }
   return out;
+}
+
+PlannedConnector ConnectorPlanner::Otherwise(const ConnectorRequest& r) {
+  if (form_ == ConnectorForm::Elbow || !r.directed || r.from.id == r.to.id) return Straight(r);
+  const bool vertical = !connectors::IsHorizontal(Forward(direction_));
+  const Side lower = vertical ? Side::Left : Side::Top, upper = vertical ? Side::Right : Side::Bottom;
+  for (const auto& [out, in] : {std::pair{upper, upper}, std::pair{lower, lower}}) {
+    if (usedSides_[r.from.id][Index(out)] || usedSides_[r.to.id][Index(in)]) continue;
+    usedSides_[r.from.id][Index(out)] = usedSides_[r.to.id][Index(in)] = true;
+    if (std::optional<PlannedConnector> elbow = Elbow(r, {out, in})) return std::move(*elbow);
+  }
+  return Straight(r);
 }
 
 PlannedConnector ConnectorPlanner::Straight(const ConnectorRequest& r) {

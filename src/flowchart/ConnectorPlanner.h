@@ -56,6 +56,10 @@ class ConnectorPlanner {
   ConnectorPlanner(graph::Direction direction, ConnectorForm form, connectors::FigureQuery obstacles);
 
   std::vector<PlannedConnector> PlanAll(const std::vector<ConnectorRequest>& requests);
+  // Another drawing for a connector that did not read back as planned: straight when it was an
+  // elbow route; an elbow route by two free sides across when it was straight (two straight
+  // connectors between the same shapes lie on each other), or straight again.
+  PlannedConnector Otherwise(const ConnectorRequest& request);
   // A straight line or arrow, whatever the form.
   static PlannedConnector Straight(const ConnectorRequest& request);
 

@@ -48,7 +48,7 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
     for (size_t i = 0; i < g.nodes.size(); ++i) chosen.push_back(static_cast<int>(i));
   }
   if (chosen.empty()) {
-    plan.error = "The diagram has no shapes to lay out";
+    plan.error = "the diagram has no shapes to lay out";
     return plan;
   }
   std::vector<int> subIndex(g.nodes.size(), -1);
@@ -149,7 +149,7 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
   }
   std::vector<PlannedConnector> planned = planner.PlanAll(requests);
 
-  // Read back; what reads otherwise is drawn straight.
+  // Read back; a connector that says something else is drawn otherwise.
   std::vector<semantics::Item> check;
   for (int round = 0; round < 2; ++round) {
     check = kept;
@@ -172,7 +172,7 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
     }
     const std::vector<size_t> wrong = EdgesNotReadBack(check, expected);
     if (wrong.empty() || round == 1) break;
-    for (size_t n : wrong) planned[n] = ConnectorPlanner::Straight(requests[n]);
+    for (size_t n : wrong) planned[n] = planner.Otherwise(requests[n]);
   }
   for (size_t n = 0; n < planned.size(); ++n) {
     for (const FigurePlan& s : planned[n].segments) plan.added.push_back(s);
