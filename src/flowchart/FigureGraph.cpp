@@ -1,7 +1,6 @@
 #include "FigureGraph.h"
 
 #include <array>
-#include <cstdlib>
 #include <unordered_map>
 
 #include "CustomKDTool.h"
@@ -27,19 +26,19 @@ graph::Graph GraphOfItems(std::span<const semantics::Item> items) {
   // White is what every new shape is filled with: no colour of its own.
   for (graph::Node& n : g.nodes)
     if (n.fill == graph::Rgb{0xFFFFFF}) n.fill.reset();
-  std::unordered_map<uint64_t, QPoint> centre;
+  std::unordered_map<uint64_t, QRect> box;
   for (const semantics::Item& i : items)
-    if (semantics::IsShape(i.kind)) centre.emplace(i.id, i.box.center());
-  // Votes for TopToBottom, BottomToTop, LeftToRight, RightToLeft.
+    if (semantics::IsShape(i.kind)) box.emplace(i.id, i.box);
+  // Votes for TopToBottom, BottomToTop, LeftToRight, RightToLeft: where each head lies beyond its
+  // tail's box (a child below and to the right votes for both).
   std::array<int, 4> votes{};
   for (const graph::Edge& e : g.edges) {
     if (!e.directed) continue;
-    const QPoint d = centre[g.nodes[static_cast<size_t>(e.to)].figure] - centre[g.nodes[static_cast<size_t>(e.from)].figure];
-    if (std::abs(d.y()) >= std::abs(d.x())) {
-      if (d.y() != 0) ++votes[d.y() > 0 ? 0 : 1];
-    } else {
-      ++votes[d.x() > 0 ? 2 : 3];
-    }
+    const QRect t = box[g.nodes[static_cast<size_t>(e.from)].figure], h = box[g.nodes[static_cast<size_t>(e.to)].figure];
+    votes[0] += h.top() > t.bottom();
+    votes[1] += h.bottom() < t.top();
+    votes[2] += h.left() > t.right();
+    votes[3] += h.right() < t.left();
   }
   size_t best = 0;
   for (size_t k = 1; k < votes.size(); ++k)
