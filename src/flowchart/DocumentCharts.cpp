@@ -124,7 +124,7 @@ std::vector<TCustomKDTool*> FillDocument(TwinKedrinFile& document, const DrawnCh
 void ShowWarnings(QWidget* parent, const QString& title, const QStringList& warnings) {
   if (warnings.isEmpty()) return;
   if (Reporter()) return Reporter()(title, warnings);
-  QMessageBox box(QMessageBox::Warning, title, QStringLiteral("Some of the flowchart was left out:"), QMessageBox::Ok,
+  QMessageBox box(QMessageBox::Warning, title, QStringLiteral("Some of the flowchart could not be drawn as written:"), QMessageBox::Ok,
                   parent);
   box.setInformativeText(warnings.mid(0, 12).join(QLatin1Char('\n')) +
                          (warnings.size() > 12 ? QStringLiteral("\n... and %1 more").arg(warnings.size() - 12) : QString()));

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QSettings>
 
+#include "Diagram.h"
 #include "DocumentCharts.h"
 #include "Errors.h"
 #include "Icons.h"
@@ -146,7 +147,10 @@ TwinKedrinFile* ImportChart(TwinMain& main, const QString& fileName, flowchart::
 bool PasteChartText(TwinKedrinFile& document, const QString& text) {
   flowchart::Outcome done;
   if (!flowchart::PasteChart(document, text, flowchart::PastePoint(document), CurrentForm(), &done)) return false;
+  if (done.warnings.isEmpty()) return true;
   flowchart::ShowWarnings(&document, QStringLiteral("Paste"), done.warnings);
+  // The box took the focus, and with it the selection: the chart is selected again.
+  document.FigureSet().Select(done.figures);
   return true;
 }
 
