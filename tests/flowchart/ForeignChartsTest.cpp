@@ -1,6 +1,6 @@
 // Charts nobody here wrote, drawn and read back: every flowchart example of Mermaid's
 // documentation (tests/data/mermaid) and every directed graph Debian's graphviz installs. Each is
-// drawn without a failure and its drawing reads back with as many shapes and connectors as the
+// drawn without a failure and its figures read back with as many shapes and connectors as the
 // source holds: the hand-made counts of the examples' README, and Graphviz's own gc for DOT.
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "ChartDrawing.h"
 #include "ChartSupport.h"
 #include "ChartText.h"
+#include "CustomKDTool.h"
 #include "FigureGraph.h"
 
 namespace {
@@ -43,7 +44,14 @@ graph::Graph DrawnAndRead(const graph::Graph& g, flowchart::ConnectorForm form) 
   options.form = form;
   const flowchart::DrawnChart drawn = flowchart::DrawChart(g, options);
   EXPECT_TRUE(drawn.ok()) << drawn.error;
-  return flowchart::GraphOfItems(charttest::ItemsOf(drawn.figures));
+  // As the editor and kdltool have it: the figures made, then described again.
+  std::vector<std::unique_ptr<TCustomKDTool>> figures;
+  std::vector<const TCustomKDTool*> bottomFirst;
+  for (const flowchart::FigurePlan& plan : drawn.figures) {
+    figures.push_back(flowchart::MakeFigure(plan, options.font));
+    bottomFirst.push_back(figures.back().get());
+  }
+  return flowchart::GraphOfItems(flowchart::ItemsOfFigures(bottomFirst));
 }
 
 TEST(ForeignCharts, MermaidsExamplesDrawWithTheirCounts) {
