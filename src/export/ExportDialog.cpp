@@ -124,7 +124,8 @@ ExportDialog::ExportDialog(std::span<const TCustomKDTool* const> all, std::span<
   form->addRow(QStringLiteral("&Margin:"), margin_);
   form->addRow(QString(), transparent_);
   form->addRow(QString(), smooth_);
-  form->addRow(QStringLiteral("Picture size:"), size_);
+  sizeLabel_ = new QLabel(this);
+  form->addRow(sizeLabel_, size_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Export"));
   auto* layout = new QVBoxLayout(this);
@@ -160,6 +161,7 @@ ExportOptions ExportDialog::Options() const {
 QString ExportDialog::TargetFileName() const { return ResolveTarget(name_->text(), CurrentFormat(format_)).fileName; }
 
 QString ExportDialog::SizeText() const { return size_->text(); }
+QString ExportDialog::SizeCaption() const { return sizeLabel_->text(); }
 
 void ExportDialog::NameEdited() {
   // A typed extension that names a format chooses it.
@@ -204,6 +206,7 @@ void ExportDialog::Update() {
   margin_->setEnabled(!IsText(o.format));
   try {
     const PicturePlan plan = PlanExport(all_, selected_, o);
+    sizeLabel_->setText(IsText(o.format) ? QStringLiteral("Contents:") : QStringLiteral("Picture size:"));
     if (IsText(o.format)) {
       const graph::Graph g = flowchart::GraphOfFigures(plan.figures);
       size_->setText(QStringLiteral("%1 shapes, %2 connectors").arg(g.nodes.size()).arg(g.edges.size()));

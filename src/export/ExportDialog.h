@@ -43,6 +43,7 @@ class ExportDialog : public QDialog {
   QString TargetFileName() const;
   // The size line: "W x H pixels", or why there is no picture.
   QString SizeText() const;
+  QString SizeCaption() const;  // "Picture size:", or "Contents:" for a text
 
   // Asked before an existing file is replaced; true replaces it. A message box unless replaced.
   std::function<bool(const QString& fileName)> confirmOverwrite;
@@ -77,6 +78,7 @@ class ExportDialog : public QDialog {
   QSpinBox* margin_;
   QCheckBox* transparent_;
   QCheckBox* smooth_;
+  QLabel* sizeLabel_;  // what size_ tells: a picture's size, or a text's contents
   QLabel* size_;
 };
 

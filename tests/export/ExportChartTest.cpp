@@ -92,6 +92,7 @@ TEST_F(ExportChart, TheWholeDiagramOrTheSelectionAsText) {
 TEST_F(ExportChart, TheDialogOffersTextWithoutPictureChoices) {
   ExportDialog dialog(all, {}, "Flow.kdl");
   EXPECT_TRUE(dialog.SmoothBox()->isChecked()) << "smooth unless turned off";
+  EXPECT_EQ(dialog.SizeCaption(), "Picture size:");
   EXPECT_TRUE(dialog.Options().smooth);
   dialog.FormatBox()->setCurrentIndex(static_cast<int>(Format::Mermaid));
   EXPECT_EQ(QFileInfo(dialog.TargetFileName()).fileName(), "Flow.mmd");
@@ -100,6 +101,7 @@ TEST_F(ExportChart, TheDialogOffersTextWithoutPictureChoices) {
   EXPECT_FALSE(dialog.TransparentBox()->isEnabled());
   EXPECT_FALSE(dialog.SmoothBox()->isEnabled());
   EXPECT_FALSE(dialog.Options().smooth);
+  EXPECT_EQ(dialog.SizeCaption(), "Contents:");
   EXPECT_EQ(dialog.SizeText(), "4 shapes, 2 connectors");
   dialog.NameEdit()->setText(dir.filePath("d.gv"));
   ASSERT_TRUE(dialog.ExportNow());
