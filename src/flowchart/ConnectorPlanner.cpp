@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <set>
+#include <utility>
 
 #include "ArrowHeads.h"
 #include "ConnectorGeometry.h"
@@ -192,10 +194,17 @@ std::vector<PlannedConnector> ConnectorPlanner::PlanAll(const std::vector<Connec
   const std::vector<Sides> sides = ChooseSides(requests);
   std::vector<PlannedConnector> out;
   out.reserve(requests.size());
+  // Straight connectors between the same two shapes, either way, would lie on each other (two
+  // opposite arrows look like one with two heads): the later ones go around by a free side.
+  std::set<std::pair<connectors::FigureId, connectors::FigureId>> joined;
   for (size_t k = 0; k < requests.size(); ++k) {
     const ConnectorRequest& r = requests[k];
     if (r.from.id == r.to.id) {
       out.push_back(Loop(r));
+      continue;
+    }
+    if (form_ == ConnectorForm::Straight && !joined.insert(std::minmax(r.from.id, r.to.id)).second) {
+      out.push_back(Otherwise(r));
       continue;
     }
     std::optional<PlannedConnector> elbow;

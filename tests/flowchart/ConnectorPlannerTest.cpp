@@ -220,4 +220,21 @@ TEST(PlanSides, OtherwiseGivesAStraightDuplicateAnElbowRoute) {
   EXPECT_EQ(ConnectorPlanner::Straight(r).segments.size(), 1u);
 }
 
+
+// Straight, A to B and B back to A would be one line with a head at each end: the way back goes
+// around by the right sides, and both read back as drawn.
+TEST(PlanSides, AStraightWayBackGoesAroundByAFreeSide) {
+  Chart c;
+  c.shapes = {Box({0, 0, 100, 50}), Box({0, 150, 100, 50})};
+  c.edges = {{0, 1}, {1, 0}};
+  c.Plan(graph::Direction::TopToBottom, ConnectorForm::Straight);
+  ASSERT_EQ(c.planned.size(), 2u);
+  EXPECT_EQ(c.planned[0].segments.size(), 1u);
+  EXPECT_GT(c.planned[1].segments.size(), 1u);
+  const semantics::Connector back = c.Read(1);
+  EXPECT_EQ(back.start, SidePoint(c.shapes[1], Side::Right));
+  EXPECT_EQ(back.end, SidePoint(c.shapes[0], Side::Right));
+  EXPECT_TRUE(c.NotReadBack().empty());
+}
+
 }  // namespace
