@@ -124,6 +124,8 @@ void PictureBands::Draw(int band, QImage& into) const {
     painter.drawImage(QPoint(0, 0), *r.underlay);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
+  // Set before the canvas is made on the painter: the canvas draws smoothly then.
+  if (r.smooth) painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
   Canvas canvas(&painter);
   for (size_t i : members_[static_cast<size_t>(band)]) {
     const TCustomKDTool* f = figures_[i];

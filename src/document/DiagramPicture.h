@@ -30,6 +30,7 @@ struct PictureRequest {
   double scale = 1.0;           // picture pixels per canvas pixel
   QColor background = Qt::white;  // may be transparent: the picture then has an alpha channel
   const QImage* underlay = nullptr;  // laid under the figures at the canvas corner
+  bool smooth = false;               // antialiased drawing; exact pixels otherwise
 };
 
 // A picture of figures cut into horizontal bands that can be drawn apart, on any thread, each

@@ -18,6 +18,7 @@
 #include <QSpinBox>
 
 #include "Errors.h"
+#include "FigureGraph.h"
 
 namespace exporting {
 
@@ -29,6 +30,7 @@ const char* const kFolderKey = "export/folder";
 const char* const kTransparentKey = "export/transparent";
 const char* const kMarginKey = "export/margin";
 const char* const kDiagramKey = "export/diagram";
+const char* const kSmoothKey = "export/smooth";
 
 // Canvas pixels of background around the exported area: enough that the outlines on the right
 // and bottom edges show whole.
@@ -105,6 +107,10 @@ ExportDialog::ExportDialog(std::span<const TCustomKDTool* const> all, std::span<
   margin_->setValue(std::clamp(settings.value(kMarginKey, kDefaultMargin).toInt(), 0, kMaxMargin));
   transparent_ = new QCheckBox(QStringLiteral("Transparent background"), this);
   transparent_->setChecked(settings.value(kTransparentKey, false).toBool());
+  smooth_ = new QCheckBox(QStringLiteral("Sm&ooth lines and text"), this);
+  smooth_->setObjectName(QStringLiteral("exportSmooth"));
+  smooth_->setToolTip(QStringLiteral("Antialiased drawing for PNG, SVG and PDF; BMP and JPEG keep the exact pixels"));
+  smooth_->setChecked(settings.value(kSmoothKey, true).toBool());
   size_ = new QLabel(this);
 
   name_->setMinimumWidth(320);
@@ -117,7 +123,9 @@ ExportDialog::ExportDialog(std::span<const TCustomKDTool* const> all, std::span<
   form->addRow(QStringLiteral("&Scale:"), scale_);
   form->addRow(QStringLiteral("&Margin:"), margin_);
   form->addRow(QString(), transparent_);
-  form->addRow(QStringLiteral("Picture size:"), size_);
+  form->addRow(QString(), smooth_);
+  sizeLabel_ = new QLabel(this);
+  form->addRow(sizeLabel_, size_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Export"));
   auto* layout = new QVBoxLayout(this);
@@ -146,12 +154,14 @@ ExportOptions ExportDialog::Options() const {
   o.scalePercent = scale_->value();
   o.margin = margin_->value();
   o.transparent = transparent_->isChecked() && o.format == Format::Png;
+  o.smooth = smooth_->isChecked() && CanBeSmooth(o.format);
   return o;
 }
 
 QString ExportDialog::TargetFileName() const { return ResolveTarget(name_->text(), CurrentFormat(format_)).fileName; }
 
 QString ExportDialog::SizeText() const { return size_->text(); }
+QString ExportDialog::SizeCaption() const { return sizeLabel_->text(); }
 
 void ExportDialog::NameEdited() {
   // A typed extension that names a format chooses it.
@@ -190,9 +200,19 @@ void ExportDialog::Browse() {
 void ExportDialog::Update() {
   const ExportOptions o = Options();
   transparent_->setEnabled(o.format == Format::Png);
+  smooth_->setEnabled(CanBeSmooth(o.format));
+  // A text holds the graph: scale and margin mean nothing to it.
+  scale_->setEnabled(!IsText(o.format));
+  margin_->setEnabled(!IsText(o.format));
   try {
-    const QSize size = PlanExport(all_, selected_, o).size;
-    size_->setText(QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height()));
+    const PicturePlan plan = PlanExport(all_, selected_, o);
+    sizeLabel_->setText(IsText(o.format) ? QStringLiteral("Contents:") : QStringLiteral("Picture size:"));
+    if (IsText(o.format)) {
+      const graph::Graph g = flowchart::GraphOfFigures(plan.figures);
+      size_->setText(QStringLiteral("%1 shapes, %2 connectors").arg(g.nodes.size()).arg(g.edges.size()));
+    } else {
+      size_->setText(QStringLiteral("%1 x %2 pixels").arg(plan.size.width()).arg(plan.size.height()));
+    }
   } catch (const EKedrinError& e) {
     size_->setText(QString::fromStdString(e.what()));
   }
@@ -213,6 +233,7 @@ bool ExportDialog::ExportNow() {
   settings.setValue(kFolderKey, QFileInfo(fileName).absolutePath());
   settings.setValue(kDiagramKey, HasFolder(documentTitle_) ? documentTitle_ : QString());
   settings.setValue(kTransparentKey, transparent_->isChecked());
+  settings.setValue(kSmoothKey, smooth_->isChecked());
   return true;
 }
 

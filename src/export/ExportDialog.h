@@ -25,11 +25,13 @@ QString ProposedFolder(const QString& documentTitle, const QString& lastFolder, 
 
 // File > Export...: the file name (its extension, when it names a format, chooses the format;
 // otherwise the format box does and its extension is added), the whole diagram or only the
-// selection, the scale, the margin around it, a transparent background for PNG, and the
-// picture's size shown before writing. Export asks before replacing a file, writes it whole or
-// not at all, and remembers the format, scale, margin and folder (settings "export/format",
-// "export/scale", "export/margin", "export/folder" with "export/diagram", the diagram it was
-// used for, and "export/transparent"). It holds figures only, never the document.
+// selection, the scale, the margin around it, a transparent background for PNG, smooth drawing
+// for PNG, SVG and PDF (on unless turned off), and the picture's size shown before writing; for
+// Mermaid and DOT, which hold the flowchart as text, what the text holds. Export asks before
+// replacing a file, writes it whole or not at all, and remembers the format, scale, margin and
+// folder (settings "export/format", "export/scale", "export/margin", "export/folder" with
+// "export/diagram", the diagram it was used for, "export/transparent" and "export/smooth"). It
+// holds figures only, never the document.
 class ExportDialog : public QDialog {
   Q_OBJECT
  public:
@@ -41,6 +43,7 @@ class ExportDialog : public QDialog {
   QString TargetFileName() const;
   // The size line: "W x H pixels", or why there is no picture.
   QString SizeText() const;
+  QString SizeCaption() const;  // "Picture size:", or "Contents:" for a text
 
   // Asked before an existing file is replaced; true replaces it. A message box unless replaced.
   std::function<bool(const QString& fileName)> confirmOverwrite;
@@ -54,6 +57,7 @@ class ExportDialog : public QDialog {
   QSpinBox* ScaleBox() const { return scale_; }
   QSpinBox* MarginBox() const { return margin_; }
   QCheckBox* TransparentBox() const { return transparent_; }
+  QCheckBox* SmoothBox() const { return smooth_; }
 
  public slots:
   void accept() override;
@@ -73,6 +77,8 @@ class ExportDialog : public QDialog {
   QSpinBox* scale_;
   QSpinBox* margin_;
   QCheckBox* transparent_;
+  QCheckBox* smooth_;
+  QLabel* sizeLabel_;  // what size_ tells: a picture's size, or a text's contents
   QLabel* size_;
 };
 

@@ -11,6 +11,8 @@ QString ExtensionOf(Format format) {
     case Format::Pdf: return QStringLiteral(".pdf");
     case Format::Bmp: return QStringLiteral(".bmp");
     case Format::Jpeg: return QStringLiteral(".jpg");
+    case Format::Mermaid: return QStringLiteral(".mmd");
+    case Format::Dot: return QStringLiteral(".gv");
   }
   return {};
 }
@@ -22,6 +24,8 @@ QString FilterOf(Format format) {
     case Format::Pdf: return QStringLiteral("PDF document (*.pdf)");
     case Format::Bmp: return QStringLiteral("Bitmap (*.bmp)");
     case Format::Jpeg: return QStringLiteral("JPEG picture (*.jpg *.jpeg)");
+    case Format::Mermaid: return QStringLiteral("Mermaid flowchart (*.mmd)");
+    case Format::Dot: return QStringLiteral("Graphviz DOT graph (*.gv *.dot)");
   }
   return {};
 }
@@ -41,6 +45,8 @@ std::optional<Format> FormatOfFilter(const QString& filter) {
 std::optional<Format> FormatOfName(const QString& fileName) {
   const QString suffix = QFileInfo(fileName).suffix().toLower();
   if (suffix == QLatin1String("jpeg")) return Format::Jpeg;
+  if (suffix == QLatin1String("mermaid")) return Format::Mermaid;
+  if (suffix == QLatin1String("dot")) return Format::Dot;
   for (Format f : kAllFormats)
     if (QStringLiteral(".") + suffix == ExtensionOf(f)) return f;
   return std::nullopt;

@@ -3,22 +3,30 @@
 #include <QStringList>
 #include <optional>
 
-// The picture formats a diagram exports to, and how file names and file-dialog filters name them.
+// The formats a diagram exports to (pictures, and the text of its flowchart), and how file names
+// and file-dialog filters name them.
 namespace exporting {
 
-enum class Format { Png, Svg, Pdf, Bmp, Jpeg };
+enum class Format { Png, Svg, Pdf, Bmp, Jpeg, Mermaid, Dot };
 
-constexpr Format kAllFormats[] = {Format::Png, Format::Svg, Format::Pdf, Format::Bmp, Format::Jpeg};
+constexpr Format kAllFormats[] = {Format::Png,  Format::Svg,     Format::Pdf, Format::Bmp,
+                                  Format::Jpeg, Format::Mermaid, Format::Dot};
 
-// ".png", ".svg", ".pdf", ".bmp", ".jpg".
+// Mermaid and DOT hold the diagram's graph as text, not a picture of it.
+inline bool IsText(Format format) { return format == Format::Mermaid || format == Format::Dot; }
+// The picture formats that may be drawn smoothly (antialiased); BMP and JPEG stay exact.
+inline bool CanBeSmooth(Format format) { return format == Format::Png || format == Format::Svg || format == Format::Pdf; }
+
+// ".png", ".svg", ".pdf", ".bmp", ".jpg", ".mmd", ".gv".
 QString ExtensionOf(Format format);
 // "PNG picture (*.png)" and so on, in the order of kAllFormats.
 QString FilterOf(Format format);
 QStringList Filters();
 std::optional<Format> FormatOfFilter(const QString& filter);
-// By the name's extension, in any letter case (".jpeg" too); none for any other name.
+// By the name's extension, in any letter case (".jpeg", ".mermaid" and ".dot" too); none for any
+// other name.
 std::optional<Format> FormatOfName(const QString& fileName);
-// A short stable name for settings ("png", "svg", ...).
+// A short stable name for settings ("png", "svg", ..., "mmd", "gv").
 QString KeyOf(Format format);
 std::optional<Format> FormatOfKey(const QString& key);
 

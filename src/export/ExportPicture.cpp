@@ -10,8 +10,10 @@
 #include <unordered_set>
 
 #include "CustomKDTool.h"
+#include "ChartText.h"
 #include "DiagramPicture.h"
 #include "Errors.h"
+#include "FigureGraph.h"
 #include "PictureFiles.h"
 #include "Parallel.h"
 #include "PictureColours.h"
@@ -26,6 +28,8 @@ namespace {
 
 void DrawPlan(QPainter& painter, const PicturePlan& plan) {
   if (!plan.transparent) painter.fillRect(QRect(QPoint(0, 0), plan.size), Qt::white);
+  // Set before the figures' canvas is made on the painter: the canvas draws smoothly then.
+  if (plan.smooth) painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
   painter.scale(plan.scale, plan.scale);
   painter.translate(-plan.origin);  // hatches anchored at the canvas corner, as in pixels
   DrawFigures(painter, plan.figures);
@@ -53,6 +57,7 @@ PicturePlan PlanExport(std::span<const TCustomKDTool* const> all, std::span<cons
   plan.origin = area.topLeft() - QPoint(options.margin, options.margin);
   plan.scale = options.scalePercent / 100.0;
   plan.transparent = options.transparent && options.format == Format::Png;
+  plan.smooth = options.smooth && CanBeSmooth(options.format);
   const double margins = 2.0 * options.margin;
   const double w = std::ceil((area.width() + margins) * plan.scale), h = std::ceil((area.height() + margins) * plan.scale);
   const QString problem = PictureSizeProblem(w, h);
@@ -74,6 +79,7 @@ PictureRequest RequestOf(const PicturePlan& plan) {
   request.origin = plan.origin;
   request.scale = plan.scale;
   request.background = plan.transparent ? QColor(Qt::transparent) : QColor(Qt::white);
+  request.smooth = plan.smooth;
   return request;
 }
 
@@ -86,7 +92,9 @@ bool WritePng(const PicturePlan& plan, QIODevice& device, PngLayout* layout) {
   const int width = std::max(1, plan.size.width()), height = std::max(1, plan.size.height());
   const int rows = std::clamp(std::min((2 << 20) / (4 * width), height / (Cores() * 4)), 8, 1024);
   const PictureBands bands(request, plan.figures, rows);
-  return EncodePng(bands, PossibleColours(plan.figures, request.background), device, layout);
+  // Smoothed edges blend colours: no palette can be known beforehand.
+  return EncodePng(bands, plan.smooth ? std::vector<QRgb>() : PossibleColours(plan.figures, request.background), device,
+                   layout);
 }
 
 bool WriteSvg(const PicturePlan& plan, QIODevice& device, const QString& title) {
@@ -117,6 +125,9 @@ bool WritePdf(const PicturePlan& plan, QIODevice& device, const QString& title) 
 }
 
 void WriteExport(const PicturePlan& plan, Format format, const QString& fileName) {
+  if (format == Format::Mermaid || format == Format::Dot)
+    return flowchart::WriteChartFile(fileName, flowchart::GraphOfFigures(plan.figures),
+                                     format == Format::Mermaid ? flowchart::TextFormat::Mermaid : flowchart::TextFormat::Dot);
   if (format == Format::Bmp) return picturefiles::WriteBmp(RenderPlan(plan), fileName);
   if (format == Format::Jpeg) return picturefiles::WriteJpeg(RenderPlan(plan), fileName);
   const QString title = QFileInfo(fileName).completeBaseName();

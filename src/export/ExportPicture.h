@@ -31,6 +31,7 @@ struct ExportOptions {
   int scalePercent = 100;    // kMinScalePercent to kMaxScalePercent
   bool transparent = false;  // PNG only: no background behind the figures
   int margin = 0;            // canvas pixels of background around the area on every side
+  bool smooth = false;       // PNG, SVG and PDF: antialiased lines, outlines and text
 };
 
 // What a picture shows: figures in stacking order, drawn with the canvas point `origin` at the
@@ -41,6 +42,7 @@ struct PicturePlan {
   QSize size;  // in picture pixels
   double scale = 1.0;
   bool transparent = false;
+  bool smooth = false;  // drawn antialiased (PNG, SVG and PDF only)
 };
 
 // The canvas area an export covers: the whole diagram from the canvas corner (at least the
@@ -67,7 +69,8 @@ bool WriteSvg(const PicturePlan& plan, QIODevice& device, const QString& title);
 
 // Writes the file whole or not at all (an earlier file of the name stays as it was when writing
 // fails). Throws wholefile::Write's errors ("Cannot create file NAME", "Cannot write file NAME:
-// REASON").
+// REASON"). Mermaid and DOT hold the graph of the plan's figures (their shapes with their texts
+// and the connectors between them), not a picture.
 void WriteExport(const PicturePlan& plan, Format format, const QString& fileName);
 
 }  // namespace exporting

@@ -1,5 +1,162 @@
 #include "GraphFeatures.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSettings>
+
+#include "Diagram.h"
+#include "DocumentCharts.h"
+#include "Errors.h"
+#include "Icons.h"
+#include "TwinKedrinFile.h"
 #include "TwinMain.h"
 
-void InstallGraphFeatures(TwinMain&) {}
+namespace graphfeatures {
+
+namespace {
+
+const char* const kFormKey = "layout/connectors";
+const char* const kFolderKey = "import/folder";
+
+ImportDialog& Dialog() {
+  static ImportDialog dialog;
+  return dialog;
+}
+
+QString RunImportDialog(QWidget* parent, flowchart::TextFormat format) {
+  if (Dialog()) return Dialog()(parent, format);
+  QSettings settings;
+  const bool mermaid = format == flowchart::TextFormat::Mermaid;
+  const QString name = QFileDialog::getOpenFileName(
+      parent, mermaid ? QStringLiteral("Import Mermaid Flowchart") : QStringLiteral("Import Graphviz DOT Graph"),
+      settings.value(kFolderKey).toString(),
+      mermaid ? QStringLiteral("Mermaid flowchart (*.mmd *.mermaid);;All files (*)")
+              : QStringLiteral("Graphviz DOT graph (*.gv *.dot);;All files (*)"));
+  if (!name.isEmpty()) settings.setValue(kFolderKey, QFileInfo(name).absolutePath());
+  return name;
+}
+
+QAction* Item(QMenu* menu, const char* name, const QString& caption, const char* icon = nullptr) {
+  QAction* a = menu->addAction(caption);
+  a->setObjectName(QLatin1String(name));
+  if (icon) a->setIcon(icons::Load(QLatin1String(icon)));
+  return a;
+}
+
+void AddImportMenu(TwinMain& main) {
+  QMenu* import = new QMenu(QStringLiteral("&Import"), main.File1);
+  import->setObjectName(QStringLiteral("Import1"));
+  import->menuAction()->setIcon(icons::Load(QStringLiteral("import")));
+  // After Open: both bring a diagram in.
+  main.File1->insertMenu(main.RecentFiles1->menuAction(), import);
+  const std::pair<const char*, flowchart::TextFormat> items[] = {
+      {"ImportMermaid1", flowchart::TextFormat::Mermaid}, {"ImportDot1", flowchart::TextFormat::Dot}};
+  for (const auto& [name, format] : items) {
+    QAction* a = Item(import, name,
+                      format == flowchart::TextFormat::Mermaid ? QStringLiteral("&Mermaid Flowchart...")
+                                                                : QStringLiteral("Graphviz &DOT..."));
+    QObject::connect(a, &QAction::triggered, &main, [&main, format = format] {
+      const QString name = RunImportDialog(&main, format);
+      if (!name.isEmpty()) ImportChart(main, name, format);
+    });
+  }
+}
+
+void AddLayoutMenu(TwinMain& main) {
+  main.Arrange1->addSeparator();
+  QMenu* layout = main.Arrange1->addMenu(QStringLiteral("Auto &Layout"));
+  layout->setObjectName(QStringLiteral("AutoLayout1"));
+  layout->menuAction()->setIcon(icons::Load(QStringLiteral("layout-top-bottom")));
+  const std::tuple<const char*, const char*, QString, graph::Direction, QKeySequence> directions[] = {
+      {"AutoLayoutTopToBottom1", "layout-top-bottom", QStringLiteral("&Top to Bottom"),
+       graph::Direction::TopToBottom, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)},
+      {"AutoLayoutLeftToRight1", "layout-left-right", QStringLiteral("&Left to Right"),
+       graph::Direction::LeftToRight, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)},
+  };
+  std::vector<QAction*> commands;
+  for (const auto& [name, icon, caption, direction, key] : directions) {
+    QAction* a = Item(layout, name, caption, icon);
+    a->setShortcut(key);
+    QObject::connect(a, &QAction::triggered, &main, [&main, direction = direction] {
+      TwinKedrinFile* doc = main.CurrentDocument();
+      if (!doc) return;
+      flowchart::Outcome done;
+      if (errors::RunCommand(&main, [&] { done = flowchart::AutoLayout(*doc, direction, CurrentForm()); }))
+        flowchart::ShowWarnings(&main, QStringLiteral("Auto Layout"), done.warnings);
+    });
+    commands.push_back(a);
+  }
+  layout->addSeparator();
+  auto* forms = new QActionGroup(layout);
+  QAction* elbow = Item(layout, "ElbowConnectors1", QStringLiteral("&Elbow Connectors"));
+  QAction* straight = Item(layout, "StraightConnectors1", QStringLiteral("&Straight Connectors"));
+  for (QAction* a : {elbow, straight}) {
+    a->setCheckable(true);
+    forms->addAction(a);
+  }
+  QObject::connect(elbow, &QAction::triggered, &main, [] { SetCurrentForm(flowchart::ConnectorForm::Elbow); });
+  QObject::connect(straight, &QAction::triggered, &main, [] { SetCurrentForm(flowchart::ConnectorForm::Straight); });
+  // The commands need a document; the choice shows the setting, which another window may change.
+  QObject::connect(main.Arrange1, &QMenu::aboutToShow, layout, [&main, commands, elbow, straight] {
+    for (QAction* a : commands) a->setEnabled(main.CurrentDocument() != nullptr);
+    (CurrentForm() == flowchart::ConnectorForm::Elbow ? elbow : straight)->setChecked(true);
+  });
+  QObject::connect(main.MdiArea, &QMdiArea::subWindowActivated, layout, [&main, commands] {
+    for (QAction* a : commands) a->setEnabled(main.CurrentDocument() != nullptr);
+  });
+  for (QAction* a : commands) a->setEnabled(main.CurrentDocument() != nullptr);
+  (CurrentForm() == flowchart::ConnectorForm::Elbow ? elbow : straight)->setChecked(true);
+}
+
+}  // namespace
+
+flowchart::ConnectorForm CurrentForm() {
+  return QSettings().value(kFormKey).toString() == QLatin1String("straight") ? flowchart::ConnectorForm::Straight
+                                                                             : flowchart::ConnectorForm::Elbow;
+}
+
+void SetCurrentForm(flowchart::ConnectorForm form) {
+  QSettings().setValue(kFormKey, form == flowchart::ConnectorForm::Straight ? QStringLiteral("straight")
+                                                                           : QStringLiteral("elbow"));
+}
+
+void SetImportDialog(ImportDialog dialog) { Dialog() = std::move(dialog); }
+
+TwinKedrinFile* ImportChart(TwinMain& main, const QString& fileName, flowchart::TextFormat format) {
+  // Read and laid out first: a file that gives no chart opens no window.
+  flowchart::ChartFile chart;
+  flowchart::DrawnChart drawn;
+  if (!errors::RunCommand(&main, [&] {
+        chart = flowchart::ReadChartFile(fileName, format);
+        drawn = flowchart::DrawForImport(chart.graph, CurrentForm());
+      }))
+    return nullptr;
+  TwinKedrinFile* doc = main.btnNewClick();
+  flowchart::FillDocument(*doc, drawn);
+  QStringList warnings = chart.warnings;
+  for (const std::string& w : drawn.warnings) warnings << QStringLiteral("Graphviz: ") + QString::fromStdString(w);
+  flowchart::ShowWarnings(&main, QStringLiteral("Import"), warnings);
+  return doc;
+}
+
+bool PasteChartText(TwinKedrinFile& document, const QString& text) {
+  flowchart::Outcome done;
+  if (!flowchart::PasteChart(document, text, flowchart::PastePoint(document), CurrentForm(), &done)) return false;
+  if (done.warnings.isEmpty()) return true;
+  flowchart::ShowWarnings(&document, QStringLiteral("Paste"), done.warnings);
+  // The box took the focus, and with it the selection: the chart is selected again.
+  document.FigureSet().Select(done.figures);
+  return true;
+}
+
+}  // namespace graphfeatures
+
+void InstallGraphFeatures(TwinMain& main) {
+  graphfeatures::AddImportMenu(main);
+  graphfeatures::AddLayoutMenu(main);
+}

@@ -19,6 +19,7 @@
 #include "ExportDialog.h"
 #include "FigureTransfer.h"
 #include "FileNames.h"
+#include "GraphFeatures.h"
 #include "PictureClipboard.h"
 #include "PrintPreview.h"
 #include "RecentFiles.h"
@@ -241,12 +242,15 @@ void TwinMain::btnPasteClick() {
   TwinKedrinFile* doc = CurrentDocument();
   if (!doc) return;
   errors::RunCommand(this, [doc] {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QString type = QString::fromLatin1(componentclipboard::kMimeType);
+    const bool figures = data && data->hasFormat(type);
+    // A flowchart's text copied elsewhere (a README, a wiki) is newer than any Copy made here.
+    if (!figures && data && data->hasText() && graphfeatures::PasteChartText(*doc, data->text())) return;
     // Figures marked in this document are copied as they always were; otherwise whatever figures
     // the clipboard holds come in, from another document or another run.
     if (doc->HasCopyMarks()) return doc->PasteCopies();
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    const QString type = QString::fromLatin1(componentclipboard::kMimeType);
-    if (data && data->hasFormat(type)) doc->PasteFigures(data->data(type));
+    if (figures) doc->PasteFigures(data->data(type));
   });
 }
 

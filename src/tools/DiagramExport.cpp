@@ -34,12 +34,18 @@ QSize Extent(std::span<const TCustomKDTool* const> figures) { return PictureExte
 void Export(std::span<const TCustomKDTool* const> figures, const QString& fileName, const Options& options) {
   const std::optional<exporting::Format> format = exporting::FormatOfName(fileName);
   if (!format)
-    Fail(QStringLiteral("Cannot export to %1: the name must end in .bmp, .jpg, .png, .svg or .pdf").arg(fileName));
+    Fail(QStringLiteral("Cannot export to %1: the name must end in .bmp, .jpg, .png, .svg, .pdf, .mmd or .gv")
+             .arg(fileName));
   exporting::PicturePlan plan;
+  if (exporting::IsText(*format)) {
+    plan.figures.assign(figures.begin(), figures.end());
+    return exporting::WriteExport(plan, *format, fileName);
+  }
   plan.size = PictureSize(figures, options);
   plan.origin = QPoint(-options.margin, -options.margin);
   plan.scale = options.scale;
   plan.figures.assign(figures.begin(), figures.end());
+  plan.smooth = options.smooth && exporting::CanBeSmooth(*format);
   exporting::WriteExport(plan, *format, fileName);
 }
 

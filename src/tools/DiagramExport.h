@@ -15,13 +15,14 @@ struct Options {
   int height = 0;
   double scale = 1.0;  // picture pixels per canvas pixel
   int margin = 0;      // canvas pixels around the diagram on every side
+  bool smooth = false;  // .png, .svg and .pdf drawn antialiased; the rest stays exact
 };
 
 // The default canvas (684 x 449), or larger where figures reach further right or down.
 QSize Extent(std::span<const TCustomKDTool* const> figures);
 
 // Writes the picture in the format its extension names (.bmp, .jpg, .png, .svg, .pdf, in any
-// letter case). Throws EKedrinError for an unknown format, an unusable size or margin, or a file
+// letter case), or the flowchart the figures draw as Mermaid (.mmd) or DOT (.gv) text. Throws EKedrinError for an unknown format, an unusable size or margin, or a file
 // that cannot be written (an earlier file of the name then stays as it was).
 void Export(std::span<const TCustomKDTool* const> figures, const QString& fileName, const Options& options);
 

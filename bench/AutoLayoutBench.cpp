@@ -1,0 +1,150 @@
+// Flowcharts on the editor's own diagrams: finding the graph of a 10,000-figure diagram as the
+// document describes it; Arrange > Auto Layout of generated charts of 100 and 1,000 shapes (one
+// and a half connectors per shape, every tenth labelled) until the document is repainted; and
+// `kdltool render` of a 50-node Mermaid chart to PNG as a whole process.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <string>
+
+#include "BenchSupport.h"
+#include "Diagram.h"
+#include "DiagramChanges.h"
+#include "DocumentCharts.h"
+#include "FigureGraph.h"
+#include "Focus.h"
+#include "Graph.h"
+#include "TwinKedrinFile.h"
+
+namespace {
+
+// A chart in ranks of ten: every node above the last rank leads to one of the next rank, the
+// other edges from random nodes two or three ranks on. Deterministic.
+graph::Graph Chart(int nodes) {
+  graph::Graph g;
+  uint32_t seed = 12345;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+  for (int i = 0; i < nodes; ++i) {
+    graph::Node n;
+    n.id = "n" + std::to_string(i);
+    n.text = "Step " + std::to_string(i);
+    n.shape = i % 7 == 3 ? graph::Shape::Decision : graph::Shape::Process;
+    g.nodes.push_back(n);
+  }
+  const int ranks = (nodes + 9) / 10;
+  auto add = [&](int from, int rank) {
+    graph::Edge e;
+    e.from = from;
+    e.to = std::min(nodes - 1, std::min(rank, ranks - 1) * 10 + static_cast<int>(next() % 10));
+    if (g.edges.size() % 10 == 0) e.label = "yes";
+    g.edges.push_back(e);
+  };
+  const int above = std::max(1, nodes - 10);
+  for (int i = 0; i < above; ++i) add(i, i / 10 + 1);
+  while (static_cast<int>(g.edges.size()) < nodes * 3 / 2) {
+    const int from = static_cast<int>(next() % static_cast<uint32_t>(above));
+    add(from, from / 10 + 2 + static_cast<int>(next() % 2));
+  }
+  return g;
+}
+
+TwinKedrinFile* ChartDocument(QuietMainWindow& main, const graph::Graph& chart) {
+  focus::Install();
+  RegisterFigureClasses();
+  auto* doc = new TwinKedrinFile(&main);
+  doc->resize(700, 480);
+  doc->show();
+  flowchart::FillDocument(*doc, flowchart::DrawForImport(chart, flowchart::ConnectorForm::Elbow));
+  QCoreApplication::processEvents();
+  return doc;
+}
+
+void Close(TwinKedrinFile* doc) {
+  delete doc;
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// What Auto Layout and Export find first: the figures described, indexed and read as a graph.
+void BM_DiagramGraph(benchmark::State& state) {
+  QuietMainWindow main;
+  // Each shape with its text, an arrow on, one in four labelled: 10,000 figures of 3,000 shapes.
+  graph::Graph g = Chart(static_cast<int>(state.range(0)) * 3 / 10);
+  g.edges.resize(g.nodes.size() - 1);
+  for (size_t k = 0; k < g.edges.size(); ++k) g.edges[k].label = k % 4 == 0 ? "yes" : "";
+  TwinKedrinFile* doc = ChartDocument(main, g);
+  size_t edges = 0;
+  for (auto _ : state) {
+    const graph::Graph found = flowchart::GraphOfItems(flowchart::ItemsOfDiagram(doc->FigureSet()));
+    edges = found.edges.size();
+  }
+  state.counters["figures"] = static_cast<double>(doc->FigureSet().FigureCount());
+  state.counters["edges"] = static_cast<double>(edges);
+  if (edges != g.edges.size()) state.SkipWithError("the graph was not found whole");
+  Close(doc);
+}
+BENCHMARK(BM_DiagramGraph)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_AutoLayout(benchmark::State& state) {
+  QuietMainWindow main;
+  const graph::Graph g = Chart(static_cast<int>(state.range(0)));
+  TwinKedrinFile* doc = ChartDocument(main, g);
+  size_t laid = 0;
+  for (auto _ : state) {
+    // The other direction each time, so that every shape moves.
+    const bool across = state.iterations() % 2 == 0;
+    const flowchart::Outcome done = flowchart::AutoLayout(
+        *doc, across ? graph::Direction::LeftToRight : graph::Direction::TopToBottom, flowchart::ConnectorForm::Elbow);
+    laid = done.figures.size();
+    QCoreApplication::processEvents();  // the repaint the user sees
+  }
+  state.counters["nodes"] = static_cast<double>(g.nodes.size());
+  state.counters["edges"] = static_cast<double>(g.edges.size());
+  if (laid == 0) state.SkipWithError("nothing was laid out");
+  Close(doc);
+}
+BENCHMARK(BM_AutoLayout)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(4);
+
+// A 50-node chart as people write them: shapes, chains, labels, styles and classes.
+std::string MermaidChart() {
+  std::string text = "flowchart TD\n    %% generated\n";
+  for (int i = 0; i < 50; ++i) {
+    const std::string id = "N" + std::to_string(i);
+    const char* open[] = {"[", "(", "{", "((", "[[", "(["};
+    const char* close[] = {"]", ")", "}", "))", "]]", "])"};
+    text += "    " + id + open[i % 6] + "\"Step " + std::to_string(i) + " (of 50)\"" + close[i % 6];
+    if (i > 0) text += " --> N" + std::to_string(i - 1 - (i * 7) % std::min(i, 5));
+    text += "\n";
+    if (i % 5 == 0 && i + 2 < 50)
+      text += "    " + id + " -->|yes| N" + std::to_string(i + 2) + " -. no .-> N" + std::to_string(i + 1) + "\n";
+  }
+  text += "    classDef hot fill:#f96,stroke:#333,stroke-width:2px\n    class N1,N2,N3 hot\n    style N4 fill:#bbf\n";
+  return text;
+}
+
+void BM_RenderProcess(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString chart = dir.filePath(QStringLiteral("chart.mmd")), picture = dir.filePath(QStringLiteral("chart.png"));
+  QFile file(chart);
+  if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray::fromStdString(MermaidChart())) < 0) {
+    state.SkipWithError("cannot write the chart");
+    return;
+  }
+  file.close();
+  for (auto _ : state) {
+    QProcess kdltool;
+    kdltool.start(QStringLiteral(KDLTOOL_BIN), {QStringLiteral("render"), chart, picture});
+    if (!kdltool.waitForFinished(30000) || kdltool.exitStatus() != QProcess::NormalExit || kdltool.exitCode() != 0) {
+      state.SkipWithError(("kdltool render failed: " + kdltool.readAllStandardError().toStdString()).c_str());
+      return;
+    }
+  }
+  state.counters["bytes"] = static_cast<double>(QFile(picture).size());
+}
+BENCHMARK(BM_RenderProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace

@@ -1,0 +1,164 @@
+#include "ChartDrawing.h"
+
+#include <algorithm>
+#include <memory>
+#include <span>
+
+#include "ItemGrid.h"
+#include "ReadBack.h"
+#include "TextPlacement.h"
+
+namespace flowchart {
+
+namespace {
+
+// Text wider than this breaks at words instead of widening the shape further.
+constexpr int kComfortableWidth = 180;
+
+// The box size whose text area (TextArea) is at least w x h.
+QSize BoxForArea(graph::Shape shape, int w, int h) {
+  switch (shape) {
+    case graph::Shape::Decision: return {2 * w + 4, 2 * h + 4};
+    case graph::Shape::Ellipse: return {w * 10 / 7 + 4, h * 10 / 7 + 4};
+    case graph::Shape::Start:
+    case graph::Shape::End: {
+      // A square whose circle holds the text's square.
+      const int side = static_cast<int>(std::max(w, h) / 1.41) * 2 + 4 + (shape == graph::Shape::End ? 6 : 0) + 4;
+      return {side, side};
+    }
+    case graph::Shape::Process: return {w + 26, h + 8};
+    case graph::Shape::Rectangle: break;
+  }
+  return {w + 14, h + 8};
+}
+
+}  // namespace
+
+QSize NodeSize(graph::Shape shape, const std::string& text, const TFontDesc& font) {
+  QSize size = graph::DefaultNodeSize(shape);
+  if (text.empty()) return size;
+  // The text as wide as it likes up to the comfortable width, then as tall as it needs.
+  const QSize one = TextExtent(text, font, kComfortableWidth);
+  const QSize needed = BoxForArea(shape, one.width() + 2, one.height());
+  size = size.expandedTo(needed);
+  // The text area of the grown box may break the text again: grow until it fits.
+  for (int round = 0; round < 8; ++round) {
+    const QRect area = TextArea(KindOfShape(shape), QRect(QPoint(0, 0), size));
+    if (TextExtent(text, font, area.width()).height() <= area.height()) break;
+    size += shape == graph::Shape::Start || shape == graph::Shape::End ? QSize(10, 10) : QSize(0, 10);
+  }
+  return size;
+}
+
+connectors::Figure RoutingFigure(const semantics::Item& shape) {
+  connectors::Figure f;
+  f.id = reinterpret_cast<connectors::FigureId>(static_cast<uintptr_t>(shape.id));
+  f.kind = semantics::FigureKindOf(shape.kind);
+  f.box = shape.box;
+  f.stacking = shape.stacking;
+  return f;
+}
+
+connectors::FigureQuery ShapeQuery(std::span<const semantics::Item> items) {
+  auto shapes = std::make_shared<std::vector<semantics::Item>>();
+  for (const semantics::Item& i : items)
+    if (semantics::IsShape(i.kind)) shapes->push_back(i);
+  auto grid = std::make_shared<semantics::ItemGrid>(*shapes);
+  return [shapes, grid](const QRect& area, std::vector<connectors::Figure>& out) {
+    std::vector<const semantics::Item*> found;
+    grid->Query(area, found);
+    for (const semantics::Item* i : found) out.push_back(RoutingFigure(*i));
+  };
+}
+
+DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
+  DrawnChart chart;
+  graph::Graph g = input;
+  for (graph::Node& n : g.nodes) {
+    if (n.width > 0 && n.height > 0) continue;
+    const QSize size = NodeSize(n.shape, n.text, options.font);
+    if (n.width <= 0) n.width = size.width();
+    if (n.height <= 0) n.height = size.height();
+  }
+  graph::LayoutOptions layoutOptions;
+  layoutOptions.origin = options.origin;
+  const graph::LayoutResult layout = graph::Layout(g, g.direction, layoutOptions);
+  chart.warnings = layout.warnings;
+  if (!layout.ok()) {
+    chart.error = layout.error;
+    return chart;
+  }
+
+  // Each shape with its text above it; ids for reading the drawing back are places + 1.
+  std::vector<FigurePlan> figures;
+  std::vector<uint64_t> shapeId(g.nodes.size());
+  for (size_t i = 0; i < g.nodes.size(); ++i) {
+    const graph::Node& n = g.nodes[i];
+    FigurePlan shape;
+    shape.kind = KindOfShape(n.shape);
+    shape.box = layout.nodes[i];
+    if (n.fill) shape.fillColor = ColourOf(*n.fill);
+    if (n.stroke) shape.lineColor = ColourOf(*n.stroke);
+    if (n.strokeWidth > 0) shape.lineWidth = n.strokeWidth;
+    if (n.dashed) shape.pen = psDash;
+    shape.caption = n.text;
+    figures.push_back(shape);
+    shapeId[i] = figures.size();
+    if (n.text.empty()) continue;
+    FigurePlan text;
+    text.kind = semantics::ItemKind::Label;
+    text.box = PlaceShapeText(shape.kind, shape.box, n.text, options.font);
+    text.brush = bsClear;  // the shape's fill shows through
+    text.lineWidth = 1;
+    text.caption = n.text;
+    figures.push_back(text);
+  }
+  std::vector<semantics::Item> items;
+  for (size_t i = 0; i < figures.size(); ++i) items.push_back(ItemOf(figures[i], i + 1, static_cast<int>(i)));
+  const std::vector<semantics::Item> placed = items;
+  auto shapeOf = [&](int node) { return RoutingFigure(placed[shapeId[static_cast<size_t>(node)] - 1]); };
+
+  ConnectorPlanner planner(g.direction, options.form, ShapeQuery(placed));
+  std::vector<ConnectorRequest> requests;
+  for (const graph::Edge& e : g.edges) {
+    ConnectorRequest r;
+    r.from = shapeOf(e.from);
+    r.to = shapeOf(e.to);
+    r.directed = e.directed;
+    r.pen = PenOf(e);
+    r.label = e.label;
+    if (!e.label.empty()) r.labelSize = ConnectorLabelSize(e.label, options.font);
+    requests.push_back(std::move(r));
+  }
+  std::vector<PlannedConnector> planned = planner.PlanAll(requests);
+
+  // Read the drawing back; a connector that says something else is drawn otherwise.
+  for (int round = 0; round < 2; ++round) {
+    items = placed;
+    std::vector<ExpectedEdge> expected;
+    for (size_t k = 0; k < planned.size(); ++k) {
+      ExpectedEdge x;
+      x.from = shapeId[static_cast<size_t>(g.edges[k].from)];
+      x.to = shapeId[static_cast<size_t>(g.edges[k].to)];
+      x.directed = g.edges[k].directed;
+      x.label = g.edges[k].label;
+      for (const FigurePlan& s : planned[k].segments) {
+        x.segments.push_back(items.size() + 1);
+        items.push_back(ItemOf(s, items.size() + 1, static_cast<int>(items.size())));
+      }
+      if (planned[k].label) items.push_back(ItemOf(*planned[k].label, items.size() + 1, static_cast<int>(items.size())));
+      expected.push_back(std::move(x));
+    }
+    const std::vector<size_t> wrong = EdgesNotReadBack(items, expected);
+    if (wrong.empty() || round == 1) break;
+    for (size_t k : wrong) planned[k] = planner.Otherwise(requests[k]);
+  }
+  for (PlannedConnector& c : planned) {
+    for (FigurePlan& s : c.segments) figures.push_back(std::move(s));
+    if (c.label) figures.push_back(std::move(*c.label));
+  }
+  chart.figures = std::move(figures);
+  return chart;
+}
+
+}  // namespace flowchart

@@ -1,0 +1,48 @@
+#pragma once
+#include <QRect>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "FontDesc.h"
+#include "Graph.h"
+#include "Graphics.h"
+#include "Item.h"
+#include "ShapeTypes.h"
+
+class TCustomKDTool;
+
+// The figures a flowchart is drawn with, planned before any figure exists: class, box and style.
+// Plans are plain values, so drawing a chart and laying one out are worked out and tested without
+// figures; the figures are made at the end.
+namespace flowchart {
+
+struct FigurePlan {
+  semantics::ItemKind kind = semantics::ItemKind::Process;
+  QRect box;
+  TArrowDirection direction = adTopToBottom;  // a line's course, an arrow's direction
+  TArrowPosition heads = apRight;             // arrows only
+  uint16_t thicknessRate = 10;                // arrows only
+  uint16_t headLengthRate = 2;
+  TColor lineColor = clBlack;
+  TColor fillColor = clWhite;
+  TPenStyle pen = psSolid;
+  TBrushStyle brush = bsSolid;
+  int lineWidth = 2;
+  std::string caption;  // a label's text; a shape keeps its node's text too, unseen
+  bool operator==(const FigurePlan&) const = default;
+};
+
+// The item the meaning module sees for the plan.
+semantics::Item ItemOf(const FigurePlan& plan, uint64_t id, int stacking);
+
+// The figure of the plan, with the font its text is drawn in (labels show it).
+std::unique_ptr<TCustomKDTool> MakeFigure(const FigurePlan& plan, const TFontDesc& font);
+
+// The figure class a node's shape is drawn as.
+semantics::ItemKind KindOfShape(graph::Shape shape);
+
+// 0xRRGGBB as a colour value (red in the low byte).
+TColor ColourOf(graph::Rgb rgb);
+
+}  // namespace flowchart

@@ -1,0 +1,191 @@
+#include "LayoutPlan.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "ChartDrawing.h"
+#include "DiagramGraph.h"
+#include "ItemGrid.h"
+#include "Layout.h"
+#include "ReadBack.h"
+#include "ShapeText.h"
+
+namespace flowchart {
+
+namespace {
+
+ConnectorPen PenOfItems(const std::vector<const semantics::Item*>& segments) {
+  ConnectorPen pen;
+  const semantics::Item* styled = segments.empty() ? nullptr : segments.back();
+  for (const semantics::Item* s : segments)
+    if (s->kind == semantics::ItemKind::Arrow) styled = s;
+  if (styled) {
+    pen.style = styled->pen;
+    pen.width = styled->penWidth;
+  }
+  return pen;
+}
+
+}  // namespace
+
+LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutRequest& request) {
+  LayoutPlan plan;
+  const semantics::ItemGrid grid(items);
+  const semantics::ItemQuery query = grid.AsQuery();
+  const graph::Graph g = semantics::FindGraph(items, query);
+  std::unordered_map<uint64_t, size_t> place;
+  place.reserve(items.size());
+  for (size_t i = 0; i < items.size(); ++i) place.emplace(items[i].id, i);
+
+  // The shapes laid out: the selected ones when there are two or more, otherwise all of them.
+  const std::unordered_set<uint64_t> selected(request.selected.begin(), request.selected.end());
+  std::vector<int> chosen;
+  for (size_t i = 0; i < g.nodes.size(); ++i)
+    if (selected.count(g.nodes[i].figure)) chosen.push_back(static_cast<int>(i));
+  if (chosen.size() < 2) {
+    chosen.clear();
+    for (size_t i = 0; i < g.nodes.size(); ++i) chosen.push_back(static_cast<int>(i));
+  }
+  if (chosen.empty()) {
+    plan.error = "the diagram has no shapes to lay out";
+    return plan;
+  }
+  std::vector<int> subIndex(g.nodes.size(), -1);
+  graph::Graph sub;
+  sub.direction = request.direction;
+  QRect bounds;
+  for (int i : chosen) {
+    subIndex[static_cast<size_t>(i)] = static_cast<int>(sub.nodes.size());
+    sub.nodes.push_back(g.nodes[static_cast<size_t>(i)]);
+    bounds |= items[place.at(g.nodes[static_cast<size_t>(i)].figure)].box;
+  }
+  // Connectors among the chosen shapes are laid out with them; those to a shape that stays are
+  // only drawn anew.
+  std::vector<size_t> redrawn;
+  for (size_t k = 0; k < g.edges.size(); ++k) {
+    const graph::Edge& e = g.edges[k];
+    const int a = subIndex[static_cast<size_t>(e.from)], b = subIndex[static_cast<size_t>(e.to)];
+    if (a >= 0 && b >= 0) {
+      graph::Edge laid = e;
+      laid.from = a;
+      laid.to = b;
+      sub.edges.push_back(std::move(laid));
+    }
+    if (a >= 0 || b >= 0) redrawn.push_back(k);
+  }
+  graph::LayoutOptions options;
+  options.origin = bounds.topLeft();
+  const graph::LayoutResult layout = graph::Layout(sub, request.direction, options);
+  plan.warnings = layout.warnings;
+  if (!layout.ok()) {
+    plan.error = layout.error;
+    return plan;
+  }
+  plan.nodes = sub.nodes.size();
+  plan.edges = redrawn.size();
+
+  // The diagram as it will be: shapes and their texts moved, the old segments gone.
+  std::vector<semantics::Item> after(items.begin(), items.end());
+  std::unordered_map<uint64_t, QRect> moved;
+  auto move = [&](uint64_t id, const QRect& box) {
+    semantics::Item& item = after[place.at(id)];
+    if (item.box == box) return;
+    item.box = box;
+    moved[id] = box;
+  };
+  for (size_t j = 0; j < chosen.size(); ++j) {
+    const semantics::Item& shape = items[place.at(sub.nodes[j].figure)];
+    const QRect to = layout.nodes[j];
+    const QPoint delta = to.topLeft() - shape.box.topLeft();
+    if (const semantics::Item* text = semantics::ShapeText(shape, query)) move(text->id, text->box.translated(delta));
+    move(shape.id, QRect(to.topLeft(), shape.box.size()));
+  }
+  std::unordered_set<uint64_t> gone;
+  for (size_t k : redrawn)
+    for (uint64_t id : g.edges[k].figures)
+      if (semantics::IsSegment(items[place.at(id)].kind)) gone.insert(id);
+  std::vector<semantics::Item> kept;
+  kept.reserve(after.size());
+  int top = 0;
+  uint64_t nextId = 1;
+  for (const semantics::Item& i : after) {
+    top = std::max(top, i.stacking + 1);
+    nextId = std::max(nextId, i.id + 1);
+    if (gone.count(i.id)) plan.removed.push_back(i.id);
+    else kept.push_back(i);
+  }
+  std::unordered_map<uint64_t, size_t> keptPlace;
+  for (size_t i = 0; i < kept.size(); ++i) keptPlace.emplace(kept[i].id, i);
+
+  ConnectorPlanner planner(request.direction, request.form, ShapeQuery(kept));
+  std::vector<ConnectorRequest> requests;
+  std::vector<uint64_t> labelIds;
+  for (size_t k : redrawn) {
+    const graph::Edge& e = g.edges[k];
+    ConnectorRequest r;
+    r.from = RoutingFigure(kept[keptPlace.at(g.nodes[static_cast<size_t>(e.from)].figure)]);
+    r.to = RoutingFigure(kept[keptPlace.at(g.nodes[static_cast<size_t>(e.to)].figure)]);
+    r.directed = e.directed;
+    std::vector<uint64_t> segmentIds;
+    std::vector<const semantics::Item*> segments;
+    uint64_t label = 0;
+    for (uint64_t id : e.figures) {
+      const semantics::Item& item = items[place.at(id)];
+      if (semantics::IsSegment(item.kind)) {
+        segmentIds.push_back(id);
+        segments.push_back(&item);
+      } else {
+        label = id;
+      }
+    }
+    r.pen = request.penOf ? request.penOf(segmentIds) : PenOfItems(segments);
+    if (label) {
+      r.label = e.label;
+      r.labelSize = items[place.at(label)].box.size();
+    }
+    labelIds.push_back(label);
+    requests.push_back(std::move(r));
+  }
+  std::vector<PlannedConnector> planned = planner.PlanAll(requests);
+
+  // Read back; a connector that says something else is drawn otherwise.
+  std::vector<semantics::Item> check;
+  for (int round = 0; round < 2; ++round) {
+    check = kept;
+    std::vector<ExpectedEdge> expected;
+    uint64_t id = nextId;
+    int stacking = top;
+    for (size_t n = 0; n < planned.size(); ++n) {
+      const graph::Edge& e = g.edges[redrawn[n]];
+      ExpectedEdge x;
+      x.from = g.nodes[static_cast<size_t>(e.from)].figure;
+      x.to = g.nodes[static_cast<size_t>(e.to)].figure;
+      x.directed = e.directed;
+      x.label = labelIds[n] ? e.label : std::string();
+      for (const FigurePlan& s : planned[n].segments) {
+        x.segments.push_back(id);
+        check.push_back(ItemOf(s, id++, stacking++));
+      }
+      if (labelIds[n] && planned[n].label) check[keptPlace.at(labelIds[n])].box = planned[n].label->box;
+      expected.push_back(std::move(x));
+    }
+    const std::vector<size_t> wrong = EdgesNotReadBack(check, expected);
+    if (wrong.empty() || round == 1) break;
+    for (size_t n : wrong) planned[n] = planner.Otherwise(requests[n]);
+  }
+  for (size_t n = 0; n < planned.size(); ++n) {
+    for (const FigurePlan& s : planned[n].segments) plan.added.push_back(s);
+    if (labelIds[n] && planned[n].label) {
+      const QRect& box = planned[n].label->box;
+      if (box != items[place.at(labelIds[n])].box) moved[labelIds[n]] = box;
+      else moved.erase(labelIds[n]);
+    }
+  }
+  // In the diagram's order, so that the same diagram always gives the same plan.
+  for (const semantics::Item& i : items)
+    if (const auto it = moved.find(i.id); it != moved.end()) plan.moves.push_back({i.id, it->second});
+  return plan;
+}
+
+}  // namespace flowchart

@@ -1,0 +1,36 @@
+#include "ReadBack.h"
+
+#include <unordered_map>
+
+#include "DiagramGraph.h"
+#include "ItemGrid.h"
+
+namespace flowchart {
+
+std::vector<size_t> EdgesNotReadBack(std::span<const semantics::Item> items, const std::vector<ExpectedEdge>& edges) {
+  const semantics::ItemGrid grid(items);
+  const graph::Graph g = semantics::FindGraph(items, grid.AsQuery());
+  std::unordered_map<uint64_t, const graph::Edge*> byFirstSegment;
+  for (const graph::Edge& e : g.edges)
+    if (!e.figures.empty()) byFirstSegment.emplace(e.figures.front(), &e);
+  std::vector<size_t> missing;
+  for (size_t i = 0; i < edges.size(); ++i) {
+    const ExpectedEdge& want = edges[i];
+    const auto it = want.segments.empty() ? byFirstSegment.end() : byFirstSegment.find(want.segments.front());
+    bool found = it != byFirstSegment.end();
+    if (found) {
+      const graph::Edge& e = *it->second;
+      const uint64_t from = g.nodes[e.from].figure, to = g.nodes[e.to].figure;
+      const bool ends = (from == want.from && to == want.to) ||
+                        (!want.directed && from == want.to && to == want.from);
+      const size_t labelled = want.label.empty() ? 0 : 1;
+      const bool segments = e.figures.size() == want.segments.size() + labelled &&
+                            std::equal(want.segments.begin(), want.segments.end(), e.figures.begin());
+      found = ends && segments && e.directed == want.directed && e.label == want.label;
+    }
+    if (!found) missing.push_back(i);
+  }
+  return missing;
+}
+
+}  // namespace flowchart

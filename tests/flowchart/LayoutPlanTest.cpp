@@ -1,0 +1,161 @@
+// Auto Layout worked out on a diagram's items: shapes move as Graphviz places them, keeping their
+// sizes and the chart's top-left corner, their texts with them; connectors among them are drawn
+// anew with their labels beside them; what is no part of the graph stays; a selection of two or
+// more shapes lays out only those.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "ChartSupport.h"
+#include "ConnectorPlanner.h"
+#include "FigureGraph.h"
+#include "LayoutPlan.h"
+
+namespace {
+
+using flowchart::FigurePlan;
+using flowchart::LayoutPlan;
+using flowchart::LayoutRequest;
+using semantics::ItemKind;
+
+FigurePlan Plan(ItemKind kind, QRect box, std::string caption = {}) {
+  FigurePlan p;
+  p.kind = kind;
+  p.box = box;
+  p.caption = std::move(caption);
+  return p;
+}
+
+// Three boxes in a row, each with its text, arrows from the first to the second ("yes") and the
+// second to the third, a title and a loose line. Ids are places + 1:
+// 1 A, 2 its text, 3 B, 4 its text, 5 C, 6 its text, 7 arrow A-B, 8 "yes", 9 arrow B-C, 10 title,
+// 11 loose line.
+std::vector<FigurePlan> Row() {
+  std::vector<FigurePlan> p = {
+      Plan(ItemKind::Process, {100, 100, 120, 60}), Plan(ItemKind::Label, {112, 122, 96, 16}, "A"),
+      Plan(ItemKind::Process, {300, 100, 120, 60}), Plan(ItemKind::Label, {312, 122, 96, 16}, "B"),
+      Plan(ItemKind::Decision, {500, 90, 140, 80}), Plan(ItemKind::Label, {535, 122, 70, 16}, "C"),
+  };
+  auto arrow = flowchart::RouteSegments({{220, 130}, {300, 130}}, {}, true);
+  p.push_back(arrow[0]);
+  p.push_back(Plan(ItemKind::Label, {245, 112, 30, 14}, "yes"));
+  p.push_back(flowchart::RouteSegments({{420, 130}, {500, 130}}, {}, true)[0]);
+  p.push_back(Plan(ItemKind::Label, {100, 10, 300, 30}, "Title"));
+  p.push_back(flowchart::RouteSegments({{700, 300}, {800, 300}}, {}, false)[0]);
+  return p;
+}
+
+std::vector<semantics::Item> Apply(std::vector<semantics::Item> items, const LayoutPlan& plan) {
+  std::unordered_map<uint64_t, QRect> to;
+  for (const auto& m : plan.moves) to[m.id] = m.box;
+  std::vector<semantics::Item> out;
+  for (semantics::Item& i : items) {
+    if (std::find(plan.removed.begin(), plan.removed.end(), i.id) != plan.removed.end()) continue;
+    if (to.count(i.id)) i.box = to[i.id];
+    out.push_back(i);
+  }
+  for (const FigurePlan& p : plan.added) out.push_back(flowchart::ItemOf(p, 100 + out.size(), static_cast<int>(100 + out.size())));
+  return out;
+}
+
+QRect BoxOf(const std::vector<semantics::Item>& items, uint64_t id) {
+  for (const semantics::Item& i : items)
+    if (i.id == id) return i.box;
+  return {};
+}
+
+TEST(PlanLayout, TopToBottomStacksTheChainAndKeepsTheGraph) {
+  const std::vector<semantics::Item> items = charttest::ItemsOf(Row());
+  LayoutRequest request;
+  request.direction = graph::Direction::TopToBottom;
+  const LayoutPlan plan = flowchart::PlanLayout(items, request);
+  ASSERT_TRUE(plan.ok()) << plan.error;
+  EXPECT_EQ(plan.nodes, 3u);
+  EXPECT_EQ(plan.edges, 2u);
+  EXPECT_EQ(plan.removed, (std::vector<uint64_t>{7, 9}));
+  const std::vector<semantics::Item> after = Apply(items, plan);
+  const QRect a = BoxOf(after, 1), b = BoxOf(after, 3), c = BoxOf(after, 5);
+  // Sizes kept; ranks one below the other, centred on one column; the chart's corner where the
+  // shapes' bounding box began (100, 90).
+  EXPECT_EQ(a.size(), QSize(120, 60));
+  EXPECT_EQ(c.size(), QSize(140, 80));
+  EXPECT_LT(a.bottom(), b.top());
+  EXPECT_LT(b.bottom(), c.top());
+  EXPECT_EQ(a.center().x(), b.center().x());
+  EXPECT_EQ(std::min({a.left(), b.left(), c.left()}), 100);
+  EXPECT_EQ(a.top(), 90);
+  // Each text moved with its shape.
+  EXPECT_EQ(BoxOf(after, 2).topLeft() - a.topLeft(), QPoint(12, 22));
+  EXPECT_EQ(BoxOf(after, 6).topLeft() - c.topLeft(), QPoint(35, 32));
+  // Title and loose line stay.
+  EXPECT_EQ(BoxOf(after, 10), items[9].box);
+  EXPECT_EQ(BoxOf(after, 11), items[10].box);
+  // The same graph, now running down.
+  const graph::Graph before = flowchart::GraphOfItems(items), now = flowchart::GraphOfItems(after);
+  EXPECT_EQ(charttest::Shape(before), "LR; process:A, process:B, decision:C | 0->1 |yes|, 1->2");
+  EXPECT_EQ(charttest::Shape(now), "TB; process:A, process:B, decision:C | 0->1 |yes|, 1->2");
+}
+
+TEST(PlanLayout, TheSelectedShapesAloneAndTheirConnectorsToTheRestDrawnAnew) {
+  const std::vector<semantics::Item> items = charttest::ItemsOf(Row());
+  LayoutRequest request;
+  request.direction = graph::Direction::TopToBottom;
+  request.selected = {3, 5, 9};  // B, C and the arrow between them
+  const LayoutPlan plan = flowchart::PlanLayout(items, request);
+  ASSERT_TRUE(plan.ok()) << plan.error;
+  EXPECT_EQ(plan.nodes, 2u);
+  EXPECT_EQ(plan.edges, 2u);  // B-C laid out, A-B only drawn anew
+  const std::vector<semantics::Item> after = Apply(items, plan);
+  EXPECT_EQ(BoxOf(after, 1), items[0].box);
+  EXPECT_EQ(BoxOf(after, 2), items[1].box);
+  EXPECT_LT(BoxOf(after, 3).bottom(), BoxOf(after, 5).top());
+  EXPECT_EQ(charttest::Shape(flowchart::GraphOfItems(after)).substr(3),
+            " process:A, process:B, decision:C | 0->1 |yes|, 1->2");
+}
+
+TEST(PlanLayout, OneSelectedShapeLaysOutTheWholeDiagram) {
+  const std::vector<semantics::Item> items = charttest::ItemsOf(Row());
+  LayoutRequest request;
+  request.selected = {1};
+  EXPECT_EQ(flowchart::PlanLayout(items, request).nodes, 3u);
+}
+
+TEST(PlanLayout, TheConnectorsKeepTheirPen) {
+  std::vector<FigurePlan> row = Row();
+  row[6].pen = psDash;
+  row[6].lineWidth = 4;
+  LayoutRequest request;
+  request.form = flowchart::ConnectorForm::Straight;
+  const LayoutPlan plan = flowchart::PlanLayout(charttest::ItemsOf(row), request);
+  ASSERT_EQ(plan.added.size(), 2u);
+  EXPECT_EQ(plan.added[0].pen, psDash);
+  EXPECT_EQ(plan.added[0].lineWidth, 4);
+  EXPECT_EQ(plan.added[1].pen, psSolid);
+  // A pen the caller knows better (the figures' colour) wins.
+  request.penOf = [](const std::vector<uint64_t>& segments) {
+    return flowchart::ConnectorPen{segments == std::vector<uint64_t>{9} ? clRed : clBlue, psDot, 1};
+  };
+  const LayoutPlan coloured = flowchart::PlanLayout(charttest::ItemsOf(row), request);
+  EXPECT_EQ(coloured.added[0].lineColor, clBlue);
+  EXPECT_EQ(coloured.added[1].lineColor, clRed);
+}
+
+TEST(PlanLayout, NoShapesNothingToLayOut) {
+  std::vector<FigurePlan> loose = {Plan(ItemKind::Label, {0, 0, 50, 20}, "x")};
+  const LayoutPlan plan = flowchart::PlanLayout(charttest::ItemsOf(loose), {});
+  EXPECT_FALSE(plan.ok());
+  EXPECT_TRUE(plan.moves.empty());
+  EXPECT_TRUE(plan.added.empty());
+}
+
+TEST(PlanLayout, AShapeTooLargeForTheLayoutIsTheReasonAndNothingChanges) {
+  std::vector<FigurePlan> row = Row();
+  row[0].box.setWidth(150000);
+  const LayoutPlan plan = flowchart::PlanLayout(charttest::ItemsOf(row), {});
+  EXPECT_FALSE(plan.ok());
+  EXPECT_NE(plan.error.find("150000"), std::string::npos) << plan.error;
+  EXPECT_TRUE(plan.moves.empty() && plan.removed.empty() && plan.added.empty());
+}
+
+}  // namespace
