@@ -1,12 +1,15 @@
 #include "ConnectorFollowing.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "AttachmentFinder.h"
 #include "Outline.h"
 #include "CustomKDTool.h"
 #include "Diagram.h"
 #include "Follow.h"
+#include "StraightConnector.h"
+#include "ConnectorGeometry.h"
 #include "KDTools.h"
 
 using connectors::Figure;
@@ -40,6 +43,8 @@ FollowerShape ShapeOf(const TCustomKDTool& figure) {
   if (auto* arrow = qobject_cast<const TKDArrow*>(&figure)) {
     s.direction = arrow->ArrowDirection();
     s.heads = arrow->ArrowPosition();
+    s.thicknessRate = arrow->ArrowThicknessRate();
+    s.headLengthRate = arrow->ArrowHeadLengthRate();
   }
   return s;
 }
@@ -53,6 +58,10 @@ void ApplyShape(TCustomKDTool& figure, const FollowerShape& shape) {
   if (auto* arrow = qobject_cast<TKDArrow*>(&figure)) {
     if (arrow->ArrowDirection() != shape.direction) arrow->SetArrowDirection(shape.direction);
     if (arrow->ArrowPosition() != shape.heads) arrow->SetArrowPosition(shape.heads);
+    if (shape.thicknessRate && arrow->ArrowThicknessRate() != shape.thicknessRate)
+      arrow->SetArrowThicknessRate(shape.thicknessRate);
+    if (shape.headLengthRate && arrow->ArrowHeadLengthRate() != shape.headLengthRate)
+      arrow->SetArrowHeadLengthRate(shape.headLengthRate);
   }
   const QRect& b = shape.box;
   figure.ApplyBounds(b.x(), b.y(), b.width(), b.height());
@@ -117,7 +126,9 @@ std::unique_ptr<ConnectorFollowing> ConnectorFollowing::Find(const Diagram& diag
   for (const TCustomKDTool* f : candidates) moving.push_back(DescribeFigure(*f, diagram.StackIndexOf(f)));
   connectors::Attachments found = connectors::FindAttachments(moving, QueryOf(diagram));
   if (found.empty()) return nullptr;
-  return std::unique_ptr<ConnectorFollowing>(new ConnectorFollowing(std::move(found)));
+  std::unique_ptr<ConnectorFollowing> following(new ConnectorFollowing(std::move(found)));
+  following->FindBetween(diagram);
+  return following;
 }
 
 ConnectorFollowing::ConnectorFollowing(connectors::Attachments found) : found_(std::move(found)) {
@@ -127,12 +138,104 @@ ConnectorFollowing::ConnectorFollowing(connectors::Attachments found) : found_(s
 }
 
 
+namespace {
+
+// The closed shape a connector's end lies on, near or in, of those the query finds around it:
+// on or near an outline before deep inside one, then the topmost (as attachments are found).
+std::optional<Figure> OwnerNear(QPoint p, const connectors::FigureQuery& query, connectors::FigureId self) {
+  const double reach = connectors::kAttachReach;
+  const int r = connectors::kAttachReach + 1;
+  std::vector<Figure> near;
+  query(QRect(p.x() - r, p.y() - r, 2 * r + 1, 2 * r + 1), near);
+  std::optional<Figure> best;
+  bool bestDeep = false;
+  for (const Figure& f : near) {
+    if (f.id == self || !connectors::IsClosed(f.kind) || !connectors::IsAttached(f.kind, f.box, p, reach)) continue;
+    const bool deep = connectors::Contains(f.kind, f.box, p) && connectors::DistanceToOutline(f.kind, f.box, p) > reach;
+    if (!best || (!deep && bestDeep) || (deep == bestDeep && f.stacking > best->stacking)) {
+      best = f;
+      bestDeep = deep;
+    }
+  }
+  return best;
+}
+
+geom::ArrowStyle StyleOf(const TCustomKDTool& connector) {
+  geom::ArrowStyle style;
+  style.lineWidth = connector.LineWidth();
+  if (auto* arrow = qobject_cast<const TKDArrow*>(&connector)) {
+    style.thicknessRate = arrow->ArrowThicknessRate();
+    style.headLengthRate = arrow->ArrowHeadLengthRate();
+  }
+  return style;
+}
+
+uint16_t Rate(int value) { return static_cast<uint16_t>(std::clamp(value, 1, 65535)); }
+
+}  // namespace
+
+void ConnectorFollowing::FindBetween(const Diagram& diagram) {
+  const connectors::FigureQuery query = QueryOf(diagram);
+  for (size_t i = 0; i < found_.connectors.size(); ++i) {
+    const connectors::ConnectorLink& link = found_.connectors[i];
+    const connectors::Ends ends = connectors::EndsOf(link.connector);
+    auto owner = [&](const connectors::Anchor& anchor, QPoint p) -> std::optional<Figure> {
+      if (!anchor) return OwnerNear(p, query, link.connector.id);
+      Figure f = DescribeFigure(*Widget(anchor.figure), diagram.StackIndexOf(Widget(anchor.figure)));
+      f.box = anchor.box;
+      return f;
+    };
+    const std::optional<Figure> start = owner(link.start, ends.start), end = owner(link.end, ends.end);
+    if (!start || !end || start->id == end->id) continue;
+    // A head only at the start enters the start's shape.
+    const bool reversed = link.connector.kind == FigureKind::Arrow && link.connector.heads == apLeft;
+    Between b{i, reversed ? *end : *start, reversed ? *start : *end, false, false, StyleOf(*Widget(link.connector.id))};
+    b.tailMoves = bool(reversed ? link.end : link.start);
+    b.headMoves = bool(reversed ? link.start : link.end);
+    between_.push_back(b);
+  }
+}
+
 void ConnectorFollowing::Step() {
-  const connectors::Followers now =
-      connectors::Follow(found_, [](connectors::FigureId id) { return Widget(id)->BoundsRect(); });
-  for (const Figure& c : now.connectors) ApplyShape(*Widget(c.id), {c.box, c.direction, c.heads});
+  auto boxNow = [](connectors::FigureId id) { return Widget(id)->BoundsRect(); };
+  const connectors::Followers now = connectors::Follow(found_, boxNow);
+  // Every step starts from the drag's start: a head made smaller on the way gets its rates back.
+  std::vector<const Between*> laid(now.connectors.size(), nullptr);
+  for (const Between& b : between_) laid[b.link] = &b;
+  for (size_t i = 0; i < now.connectors.size(); ++i) {
+    const Figure& c = now.connectors[i];
+    TCustomKDTool& widget = *Widget(c.id);
+    FollowerShape shape = ShapeOf(widget);
+    shape.box = c.box;
+    shape.direction = c.direction;
+    shape.heads = c.heads;
+    if (const Between* b = laid[i]) {
+      Figure tail = b->tail, head = b->head;
+      if (b->tailMoves) tail.box = boxNow(tail.id);
+      if (b->headMoves) head.box = boxNow(head.id);
+      geom::ArrowStyle style = b->style;
+      const QPoint tailBy = tail.box.topLeft() - b->tail.box.topLeft(), headBy = head.box.topLeft() - b->head.box.topLeft();
+      const bool whole = tail.box.size() == b->tail.box.size() && head.box.size() == b->head.box.size() && tailBy == headBy;
+      // Moved together (or not at all) the connector moves whole, as Follow has it.
+      if (!whole) {
+        const connectors::StraightConnector rebuilt =
+            connectors::RebuildStraight(found_.connectors[i].connector, tail, head, b->style);
+        shape.box = rebuilt.figure.box;
+        shape.direction = rebuilt.figure.direction;
+        shape.heads = rebuilt.figure.heads;
+        style = rebuilt.style;
+      }
+      if (shape.thicknessRate) {
+        shape.thicknessRate = Rate(style.thicknessRate);
+        shape.headLengthRate = Rate(style.headLengthRate);
+      }
+    }
+    ApplyShape(widget, shape);
+  }
   for (const Figure& l : now.labels) {
     TCustomKDTool& label = *Widget(l.id);
-    ApplyShape(label, {l.box, ShapeOf(label).direction, ShapeOf(label).heads});
+    FollowerShape shape = ShapeOf(label);
+    shape.box = l.box;
+    ApplyShape(label, shape);
   }
 }

@@ -7,17 +7,21 @@
 
 #include "Attachments.h"
 #include "Figure.h"
+#include "ShapeGeometry.h"
 #include "ShapeTypes.h"
 
 class Diagram;
 class TCustomKDTool;
 
 // What following may change of a line, arrow or label: its box and, for lines and arrows, the
-// course and the heads. All of it goes into the undo step of the drag.
+// course and the heads, for arrows also the heads' rates (a rebuilt straight arrow keeps its
+// head whole). All of it goes into the undo step of the drag.
 struct FollowerShape {
   QRect box;
   TArrowDirection direction = adTopToBottom;
   TArrowPosition heads = apRight;
+  uint16_t thicknessRate = 0;   // arrows only; 0 for lines and labels
+  uint16_t headLengthRate = 0;
   bool operator==(const FollowerShape&) const = default;
 };
 FollowerShape ShapeOf(const TCustomKDTool& figure);
@@ -44,8 +48,20 @@ class ConnectorFollowing {
   const std::vector<TCustomKDTool*>& Followers() const { return followers_; }
 
  private:
+  // A straight line or arrow whose ends both lie on closed shapes, at least one of them moving:
+  // laid anew between them (RebuildStraight) rather than stretched.
+  struct Between {
+    size_t link;               // in found_.connectors
+    connectors::Figure tail;   // the shape at the end without the head (a line's start)
+    connectors::Figure head;   // the shape the head enters (a line's end)
+    bool tailMoves = false, headMoves = false;
+    geom::ArrowStyle style;    // the arrow's head when the drag started
+  };
+
   explicit ConnectorFollowing(connectors::Attachments found);
+  void FindBetween(const Diagram& diagram);
 
   connectors::Attachments found_;
+  std::vector<Between> between_;
   std::vector<TCustomKDTool*> followers_;
 };
