@@ -87,7 +87,8 @@ TCustomKDTool* DrawFigure(TwinKedrinFile& d, TTool tool, QPoint start, QPoint en
       figure = arrow;
       break;
     }
-    case TTool::Select: break;
+    case TTool::Select:
+    case TTool::Connector: break;
   }
   if (!figure) return nullptr;
   if (tool != TTool::Line && tool != TTool::Arrow) {
