@@ -18,12 +18,27 @@
 
 namespace {
 
+struct EndShape {
+  connectors::Figure figure;
+  connectors::Side side;  // the side the end was put nearest to: where the user wants it
+};
+
 // The closed shape a connector end at p starts from or enters, described; none out of reach.
-std::optional<connectors::Figure> ShapeAt(const Diagram& diagram, QPoint p) {
+std::optional<EndShape> ShapeAt(const Diagram& diagram, QPoint p) {
   const connectors::OutlineSnap snap = SnapOnCanvas(diagram, p);
   if (!snap.figure) return std::nullopt;
-  const auto* figure = static_cast<const TCustomKDTool*>(snap.figure);
-  return DescribeFigure(*figure, diagram.StackIndexOf(figure));
+  const auto* widget = static_cast<const TCustomKDTool*>(snap.figure);
+  EndShape end{DescribeFigure(*widget, diagram.StackIndexOf(widget)), connectors::Side::Top};
+  int64_t best = -1;
+  for (connectors::Side side : connectors::kSides) {
+    const QPoint d = connectors::AttachPoint(end.figure.kind, end.figure.box, side).point - snap.point;
+    const int64_t distance = int64_t{d.x()} * d.x() + int64_t{d.y()} * d.y();
+    if (best < 0 || distance < best) {
+      best = distance;
+      end.side = side;
+    }
+  }
+  return end;
 }
 
 uint16_t Rate(int value) { return static_cast<uint16_t>(std::clamp(value, 1, 65535)); }
@@ -71,12 +86,13 @@ TCustomKDTool* MakeSegment(TwinKedrinFile& d, const connectors::Figure& segment,
 
 std::vector<TCustomKDTool*> DrawConnector(TwinKedrinFile& d, QPoint start, QPoint end) {
   const Diagram& diagram = d.FigureSet();
-  const std::optional<connectors::Figure> from = ShapeAt(diagram, start), to = ShapeAt(diagram, end);
-  if (!from || !to || from->id == to->id) {
+  const std::optional<EndShape> from = ShapeAt(diagram, start), to = ShapeAt(diagram, end);
+  if (!from || !to || from->figure.id == to->figure.id) {
     TCustomKDTool* arrow = DrawFigure(d, TTool::Arrow, start, end);
     return arrow ? std::vector<TCustomKDTool*>{arrow} : std::vector<TCustomKDTool*>{};
   }
-  const connectors::ElbowRoute route = connectors::RouteElbow(*from, *to, QueryOf(diagram));
+  const connectors::ElbowRoute route =
+      connectors::RouteElbow(from->figure, to->figure, QueryOf(diagram), {from->side, to->side});
   const connectors::ArrowRates rates = RatesFor(d, route.points);
   std::vector<TCustomKDTool*> drawn;
   for (const connectors::Figure& segment : connectors::SegmentsOf(route.points, d.CurLineWidth, rates))

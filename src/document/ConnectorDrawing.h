@@ -7,6 +7,7 @@ class TwinKedrinFile;
 
 // Draws a connector with the Connector tool from the press to the release point (canvas pixels):
 // between two shapes in reach of the points, an elbow route of line figures ending in one arrow
-// whose head enters the second shape; otherwise a straight arrow as the Arrow tool draws it.
+// whose head enters the second shape, leaving and entering by the sides nearest the points where
+// a clear route does; otherwise a straight arrow as the Arrow tool draws it.
 // In the drawing style, as one step of the history. Returns the figures drawn, first to last.
 std::vector<TCustomKDTool*> DrawConnector(TwinKedrinFile& document, QPoint start, QPoint end);

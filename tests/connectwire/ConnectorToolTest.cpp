@@ -42,6 +42,9 @@ const RouteCase kRoutes[] = {
     // Below right, 180 across and 140 down between the boxes: right to B's top midpoint (460, 400)
     // with one bend, 240 + 170 + 40; bottom to left ties, and the wider gap across picks right.
     {"BelowRight", {400, 400, 120, 60}, {222, 231}, {458, 398}, {{220, 230}, {460, 230}, {460, 400}}},
+    // The same placement from near A's bottom to near B's left: the tie goes to the sides chosen,
+    // (160, 260) down to B's left midpoint's row 430, then right.
+    {"BelowRightSidesChosen", {400, 400, 120, 60}, {160, 262}, {398, 431}, {{160, 260}, {160, 430}, {400, 430}}},
     // Above right, gaps 180 and 90: right to B's bottom midpoint (460, 110), 240 + 120 + 40.
     {"AboveRight", {400, 50, 120, 60}, {222, 231}, {458, 112}, {{220, 230}, {460, 230}, {460, 110}}},
     // Rows overlapping, B 40 lower: a step in the middle between the facing sides (x = 310),
