@@ -9,6 +9,7 @@
 #include "ConnectorFollowing.h"
 #include "Diagram.h"
 #include "DocumentHistory.h"
+#include "ElbowChains.h"
 #include "ElbowRoute.h"
 #include "KDTools.h"
 #include "OutlineHighlight.h"
@@ -28,17 +29,8 @@ std::optional<EndShape> ShapeAt(const Diagram& diagram, QPoint p) {
   const connectors::OutlineSnap snap = SnapOnCanvas(diagram, p);
   if (!snap.figure) return std::nullopt;
   const auto* widget = static_cast<const TCustomKDTool*>(snap.figure);
-  EndShape end{DescribeFigure(*widget, diagram.StackIndexOf(widget)), connectors::Side::Top};
-  int64_t best = -1;
-  for (connectors::Side side : connectors::kSides) {
-    const QPoint d = connectors::AttachPoint(end.figure.kind, end.figure.box, side).point - snap.point;
-    const int64_t distance = int64_t{d.x()} * d.x() + int64_t{d.y()} * d.y();
-    if (best < 0 || distance < best) {
-      best = distance;
-      end.side = side;
-    }
-  }
-  return end;
+  const connectors::Figure figure = DescribeFigure(*widget, diagram.StackIndexOf(widget));
+  return EndShape{figure, connectors::NearestSide(figure, snap.point)};
 }
 
 uint16_t Rate(int value) { return static_cast<uint16_t>(std::clamp(value, 1, 65535)); }

@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "Attachments.h"
+#include "ArrowHeads.h"
 #include "Figure.h"
+#include "Follow.h"
+#include "SidePoints.h"
 #include "ShapeGeometry.h"
 #include "ShapeTypes.h"
 
@@ -58,10 +61,27 @@ class ConnectorFollowing {
     geom::ArrowStyle style;    // the arrow's head when the drag started
   };
 
-  explicit ConnectorFollowing(connectors::Attachments found);
-  void FindBetween(const Diagram& diagram);
+  // An elbow connector (ElbowChains.h) with a shape that moves: routed anew at every step. Its
+  // segments keep their number: a route with more or fewer runs leaves the segments following as
+  // lone lines and arrows do.
+  struct Elbow {
+    std::vector<connectors::Figure> segments;  // as they were at the start
+    std::vector<int> links;                    // each segment's place in found_.connectors, or -1
+    connectors::Figure source, target;
+    bool sourceMoves = false, targetMoves = false;
+    connectors::Side from = connectors::Side::Right, to = connectors::Side::Left;
+    int lineWidth = 2;
+    connectors::ArrowRates rates;
+  };
 
+  ConnectorFollowing(const Diagram& diagram, connectors::Attachments found);
+  void FindBetween(const std::vector<TCustomKDTool*>& targets);
+  void StepElbow(const Elbow& elbow, const connectors::Followers& now);
+
+  const Diagram& diagram_;
   connectors::Attachments found_;
   std::vector<Between> between_;
+  std::vector<Elbow> elbows_;
+  std::vector<char> inElbow_;  // per found_.connectors: laid by an elbow
   std::vector<TCustomKDTool*> followers_;
 };
