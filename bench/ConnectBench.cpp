@@ -1,7 +1,8 @@
 // Connectors in the editor on large diagrams. A diagram of n boxes in rows of 100 (pitch 120 x
 // 100, boxes 80 x 50): routing one elbow connector between two boxes in the middle through the
 // diagram's spatial index, and one drag step of a 250-box group whose every box has two straight
-// arrows to staying neighbours (500 connectors, each laid anew between its two boxes).
+// arrows to staying neighbours (500 connectors, each laid anew between its two boxes), or two
+// elbow connectors (drawn as the Connector tool draws them) to the boxes below left and right.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include "Diagram.h"
 #include "ElbowRoute.h"
 #include "KDTools.h"
+#include "RouteFigures.h"
 #include "TScrollBox.h"
 
 namespace {
@@ -28,14 +30,17 @@ struct Scene {
   TCanvasSurface* surface = nullptr;
   std::vector<TCustomKDTool*> boxes, moving;
   TKDArrow* firstRight = nullptr;  // from the first moving box to its right neighbour
-  int connectors = 0;
+  int connectors = 0, segments = 0;
 };
 
 QRect BoxAt(int i) { return {(i % kColumns) * kPitchX, (i / kColumns) * kPitchY, kWidth, kHeight}; }
 
 // Boxes on even rows and even columns move, the first kGroup of them when `group`; each gets an
 // arrow from its right side to its right neighbour and one from its bottom to the box below.
-std::unique_ptr<Scene> MakeScene(int n, bool group) {
+enum class Links { None, Straight, Elbow };
+
+std::unique_ptr<Scene> MakeScene(int n, Links links) {
+  const bool group = links != Links::None;
   auto s = std::make_unique<Scene>();
   s->window = std::make_unique<QMainWindow>();
   auto* box = new TScrollBox;
@@ -56,8 +61,29 @@ std::unique_ptr<Scene> MakeScene(int n, bool group) {
   for (int i = 0; group && i < n && static_cast<int>(s->moving.size()) < kGroup; ++i) {
     const int col = i % kColumns, row = i / kColumns;
     if (col % 2 || row % 2 || col + 1 >= kColumns || i + kColumns >= n) continue;
+    if (links == Links::Elbow && col == 0) continue;
     s->moving.push_back(s->boxes[static_cast<size_t>(i)]);
     const QRect b = BoxAt(i);
+    if (links == Links::Elbow) {
+      const FigureQuery query = QueryOf(s->diagram);
+      const Figure from = DescribeFigure(*s->boxes[static_cast<size_t>(i)], i);
+      for (int j : {i + kColumns - 1, i + kColumns + 1}) {
+        const Figure to = DescribeFigure(*s->boxes[static_cast<size_t>(j)], j);
+        for (const Figure& run : SegmentsOf(RouteElbow(from, to, query).points, 2)) {
+          TCustomKDTool* f = run.kind == FigureKind::Arrow ? static_cast<TCustomKDTool*>(new TKDArrow) : new TKDLine;
+          place(f, run.box);
+          if (auto* arrow = qobject_cast<TKDArrow*>(f)) {
+            arrow->SetArrowDirection(run.direction);
+            arrow->SetArrowPosition(run.heads);
+          } else {
+            static_cast<TKDLine*>(f)->SetOrientation(run.direction);
+          }
+          ++s->segments;
+        }
+        ++s->connectors;
+      }
+      continue;
+    }
     auto* right = new TKDArrow;
     place(right, QRect(b.x() + kWidth, b.y() + kHeight / 2 - 15, kPitchX - kWidth, 30));
     right->SetArrowDirection(adTopToTop);
@@ -83,7 +109,7 @@ void Teardown(std::unique_ptr<Scene> s) {
 // From a box in the middle to one two rows down and three columns on, around the boxes between.
 void BM_RouteConnector(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  auto scene = MakeScene(n, false);
+  auto scene = MakeScene(n, Links::None);
   const int from = n / 2 + kColumns / 2, to = from + 2 * kColumns + 3;
   const Figure a = DescribeFigure(*scene->boxes[static_cast<size_t>(from)], from);
   const Figure b = DescribeFigure(*scene->boxes[static_cast<size_t>(to)], to);
@@ -101,7 +127,7 @@ void BM_RouteConnector(benchmark::State& state) {
 // One step of the group's drag: the boxes put at the step's place, every follower laid anew and
 // the repaint done.
 void BM_DragStepStraight(benchmark::State& state) {
-  auto scene = MakeScene(static_cast<int>(state.range(0)), true);
+  auto scene = MakeScene(static_cast<int>(state.range(0)), Links::Straight);
   std::unique_ptr<ConnectorFollowing> following = ConnectorFollowing::Find(scene->diagram, scene->moving);
   if (!following || static_cast<int>(following->Followers().size()) != scene->connectors) {
     state.SkipWithError("not every connector follows");
@@ -132,7 +158,41 @@ void BM_DragStepStraight(benchmark::State& state) {
   Teardown(std::move(scene));
 }
 
+// The same drag with elbow connectors: every one routed anew between its boxes at each step.
+void BM_DragStepElbow(benchmark::State& state) {
+  auto scene = MakeScene(static_cast<int>(state.range(0)), Links::Elbow);
+  std::unique_ptr<ConnectorFollowing> following = ConnectorFollowing::Find(scene->diagram, scene->moving);
+  if (!following || static_cast<int>(following->Followers().size()) != scene->segments) {
+    state.SkipWithError("not every elbow connector follows");
+    Teardown(std::move(scene));
+    return;
+  }
+  std::vector<QRect> start;
+  for (const TCustomKDTool* f : scene->moving) start.push_back(f->BoundsRect());
+  std::vector<QRect> before;
+  for (const TCustomKDTool* f : following->Followers()) before.push_back(f->BoundsRect());
+  int step = 0;
+  for (auto _ : state) {
+    ++step;
+    QPoint delta(step % 37 - 18, step % 23 - 11);
+    if (delta.isNull()) delta = QPoint(1, 1);
+    for (size_t i = 0; i < start.size(); ++i) {
+      const QRect r = start[i].translated(delta);
+      scene->moving[i]->ApplyBounds(r.x(), r.y(), r.width(), r.height());
+    }
+    following->Step();
+    QCoreApplication::processEvents();
+  }
+  size_t moved = 0;
+  for (size_t i = 0; i < before.size(); ++i) moved += following->Followers()[i]->BoundsRect() != before[i];
+  if (moved == 0) state.SkipWithError("no connector was routed anew");
+  state.counters["connectors"] = static_cast<double>(scene->connectors);
+  state.counters["segments"] = static_cast<double>(scene->segments);
+  Teardown(std::move(scene));
+}
+
 }  // namespace
 
 BENCHMARK(BM_RouteConnector)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DragStepStraight)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DragStepElbow)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
