@@ -92,6 +92,24 @@ TEST_P(StraightFollow, KeepsArrowRight) {
 INSTANTIATE_TEST_SUITE_P(Drag, StraightFollow, testing::ValuesIn(kFollow),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A line between the boxes is laid the same way: B 17 up leaves rows 200..243 shared.
+TEST_F(ConnectWireFixture, LineStaysHorizontal) {
+  Add<TKDRectangle>(doc, kA);
+  TKDRectangle* b = Add<TKDRectangle>(doc, kB);
+  UseTool("btnLine");
+  Drag({222, 231}, {398, 229});
+  auto* line = LastFigure<TKDLine>();
+  ASSERT_NE(line, nullptr);
+  const std::vector<uint8_t> saved = SaveBytes(doc);
+  ClickFigure(b);
+  Drag(kB.center(), kB.center() + QPoint(0, -17));
+  const connectors::Ends ends = connectors::EndsOf(line->BoundsRect(), line->Orientation());
+  EXPECT_EQ(ends.start, QPoint(220, 221));
+  EXPECT_EQ(ends.end, QPoint(400, 221));
+  doc->History().Undo();
+  EXPECT_EQ(SaveBytes(doc), saved);
+}
+
 // With the option off nothing follows: the arrow stays as drawn.
 TEST_F(ConnectWireFixture, OffArrowStays) {
   TKDRectangle* a = Add<TKDRectangle>(doc, kA);
