@@ -85,10 +85,15 @@ std::vector<TCustomKDTool*> DrawConnector(TwinKedrinFile& d, QPoint start, QPoin
   }
   const connectors::ElbowRoute route =
       connectors::RouteElbow(from->figure, to->figure, QueryOf(diagram), {from->side, to->side});
-  const connectors::ArrowRates rates = RatesFor(d, route.points);
-  std::vector<TCustomKDTool*> drawn;
-  for (const connectors::Figure& segment : connectors::SegmentsOf(route.points, d.CurLineWidth, rates))
-    drawn.push_back(MakeSegment(d, segment, rates));
+  std::vector<TCustomKDTool*> drawn = AddRoute(d, route.points);
   d.History().RecordAdded(drawn, QStringLiteral("Draw Connector"));
+  return drawn;
+}
+
+std::vector<TCustomKDTool*> AddRoute(TwinKedrinFile& d, const std::vector<QPoint>& route) {
+  const connectors::ArrowRates rates = RatesFor(d, route);
+  std::vector<TCustomKDTool*> drawn;
+  for (const connectors::Figure& segment : connectors::SegmentsOf(route, d.CurLineWidth, rates))
+    drawn.push_back(MakeSegment(d, segment, rates));
   return drawn;
 }

@@ -6,6 +6,8 @@
 #include <QToolButton>
 
 #include "Icons.h"
+#include "QuickConnectButtons.h"
+#include "TwinKedrinFile.h"
 #include "TwinMain.h"
 
 void InstallConnectorTool(TwinMain& main) {
@@ -27,4 +29,9 @@ void InstallConnectorTool(TwinMain& main) {
     if (main.ToolBar2->widgetForAction(actions[i]) == main.btnArrow) after = actions[i + 1];
   if (after) main.ToolBar2->insertWidget(after, b);
   else main.ToolBar2->addWidget(b);
+  // Every document, present and to come, gets the quick-connect arrows beside its selected shape.
+  for (TwinKedrinFile* d : main.Documents()) QuickConnectButtons::Install(*d);
+  QObject::connect(&main, &TwinMain::DocumentAdded, b, [](TwinKedrinFile* d) {
+    if (d) QuickConnectButtons::Install(*d);
+  });
 }
