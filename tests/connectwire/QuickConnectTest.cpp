@@ -74,6 +74,64 @@ TEST_P(QuickConnectClick, AddsConnectedCopy) {
 INSTANTIATE_TEST_SUITE_P(Sides, QuickConnectClick, testing::ValuesIn(kQuick),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct DragCase {
+  const char* name;
+  QPoint drop;
+  size_t added;             // figures the drop adds
+  QRect copy;               // the new shape's box; empty: none
+  std::vector<QPoint> run;  // the connector's only run, source first
+  const char* step;
+};
+void PrintTo(const DragCase& c, std::ostream* os) { *os << c.name; }
+class QuickDrag : public ConnectWireFixture, public testing::WithParamInterface<DragCase> {};
+
+// B (600, 200, 120, 60) stands level with A, its left midpoint (600, 230).
+const DragCase kDrags[] = {
+    // Into B: a straight arrow from A's right side to B's left side, no new shape.
+    {"OntoShape", {660, 235}, 1, {}, {{420, 230}, {600, 230}}, "Draw Connector"},
+    // Empty canvas below A: the copy centred on (360, 430) is (300, 400, 120, 60), straight
+    // below, entered at its top midpoint.
+    {"EmptyCanvasBelowA", {360, 430}, 2, {300, 400, 120, 60}, {{360, 260}, {360, 400}}, "Quick Connect"},
+};
+
+TEST_P(QuickDrag, DropsConnector) {
+  const DragCase& c = GetParam();
+  InstallConnectorTool(*main);
+  auto* a = Add<TKDProcess>(doc, kA);
+  Add<TKDProcess>(doc, QRect(600, 200, 120, 60));
+  const std::vector<uint8_t> saved = SaveBytes(doc);
+  ClickFigure(a);
+  testsupport::Flush();
+  QuickConnectButtons* quick = QuickConnectButtons::Install(*doc);
+  // Drags from the bottom arrow for a drop below A, else from the right one.
+  QWidget* button = quick->Button(c.drop.y() > 300 ? connectors::Side::Bottom : connectors::Side::Right);
+  ASSERT_TRUE(button->isVisible());
+  const QPoint onButton = button->rect().center();
+  const QPoint dropAt = button->mapFrom(doc->Surface(), c.drop);
+  QTest::mousePress(button, Qt::LeftButton, {}, onButton);
+  QTest::mouseMove(button, (onButton + dropAt) / 2);
+  QTest::mouseMove(button, dropAt);
+  QTest::mouseRelease(button, Qt::LeftButton, {}, dropAt);
+  testsupport::Flush();
+  const auto figures = doc->Figures();
+  ASSERT_EQ(figures.size(), 2 + c.added);
+  if (!c.copy.isEmpty()) {
+    EXPECT_EQ(figures[2]->BoundsRect(), c.copy);
+  }
+  auto* arrow = qobject_cast<TKDArrow*>(figures.back());
+  ASSERT_NE(arrow, nullptr);
+  EXPECT_EQ(Head(*arrow).tip, c.run.back());
+  const connectors::Ends e = EndsOf(*arrow);
+  EXPECT_TRUE((e.start == c.run.front() && e.end == c.run.back()) || (e.end == c.run.front() && e.start == c.run.back()));
+  EXPECT_EQ(doc->History().Stack().text(doc->History().Stack().count() - 1), QString::fromLatin1(c.step));
+  doc->History().Undo();
+  testsupport::Flush();
+  EXPECT_EQ(SaveBytes(doc), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Drops, QuickDrag, testing::ValuesIn(kDrags),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Only one closed shape selected shows the arrows.
 TEST_F(ConnectWireFixture, QuickArrowsOnlyForOneShape) {
   InstallConnectorTool(*main);
