@@ -2,7 +2,8 @@
 // 100, boxes 80 x 50): routing one elbow connector between two boxes in the middle through the
 // diagram's spatial index, and one drag step of a 250-box group whose every box has two straight
 // arrows to staying neighbours (500 connectors, each laid anew between its two boxes), or two
-// elbow connectors (drawn as the Connector tool draws them) to the boxes below left and right.
+// elbow connectors (drawn as the Connector tool draws them) to the boxes below left and right;
+// and a quick-connect click on a document of n boxes.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -13,7 +14,11 @@
 #include "ConnectorGeometry.h"
 #include "Diagram.h"
 #include "ElbowRoute.h"
+#include "BenchSupport.h"
+#include "DocumentHistory.h"
 #include "KDTools.h"
+#include "QuickConnectButtons.h"
+#include "TwinKedrinFile.h"
 #include "RouteFigures.h"
 #include "TScrollBox.h"
 
@@ -191,8 +196,52 @@ void BM_DragStepElbow(benchmark::State& state) {
   Teardown(std::move(scene));
 }
 
+QuietMainWindow& Main() {
+  static QuietMainWindow main;
+  return main;
+}
+
+// A click on a quick-connect arrow until the canvas has painted it: the copy of a box at the end
+// of a middle row (scrolled into view) and its connector, on a shown document of n boxes; undone
+// outside the timing.
+void BM_QuickConnect(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  auto doc = std::make_unique<TwinKedrinFile>(&Main());
+  doc->SetTitle(QStringLiteral("Noname.kdl"));
+  doc->resize(696, 480);
+  doc->show();
+  for (int i = 0; i < n; ++i) {
+    auto* f = new TKDRectangle;
+    const QRect b = BoxAt(i);
+    f->ApplyBounds(b.x(), b.y(), b.width(), b.height());
+    doc->FigureSet().Adopt(f);
+  }
+  doc->SetModified(false);
+  QCoreApplication::processEvents();
+  TCustomKDTool* shape = doc->Figures()[static_cast<size_t>((n / kColumns / 2) * kColumns + kColumns - 1)];
+  // In view with room on its right, where the copy goes: the user sees it painted.
+  doc->scbKedrin->Reveal(shape->BoundsRect().adjusted(0, 0, 2 * kPitchX, 0));
+  QCoreApplication::processEvents();
+  size_t added = 0;
+  for (auto _ : state) {
+    const size_t before = doc->Figures().size();
+    QuickConnect(*doc, *shape, Side::Right);
+    QCoreApplication::processEvents();
+    added = doc->Figures().size() - before;
+    state.PauseTiming();
+    doc->History().Undo();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+  if (added != 2) state.SkipWithError("no copy with one arrow");
+  QCoreApplication::sendPostedEvents();
+  doc.reset();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 }  // namespace
 
 BENCHMARK(BM_RouteConnector)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DragStepStraight)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DragStepElbow)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QuickConnect)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
