@@ -232,13 +232,21 @@ void ConnectorFollowing::StepElbow(const Elbow& e, const connectors::Followers& 
   if (e.sourceMoves) source.box = Widget(source.id)->BoundsRect();
   if (e.targetMoves) target.box = Widget(target.id)->BoundsRect();
   std::vector<Figure> laid = e.segments;
+  connectors::ArrowRates rates = e.rates;
   const QPoint sourceBy = source.box.topLeft() - e.source.box.topLeft(), targetBy = target.box.topLeft() - e.target.box.topLeft();
   const bool whole = source.box.size() == e.source.box.size() && target.box.size() == e.target.box.size() && sourceBy == targetBy;
   if (whole) {
     for (Figure& f : laid) f.box.translate(sourceBy);
   } else {
     const connectors::ElbowRoute route = connectors::RouteElbow(source, target, QueryOf(diagram_), {e.from, e.to});
-    const std::vector<Figure> runs = connectors::SegmentsOf(route.points, e.lineWidth, e.rates);
+    std::vector<Figure> runs = connectors::SegmentsOf(route.points, e.lineWidth, e.rates);
+    // A head longer than the last run is made smaller so that it shows whole, as on straight ones.
+    if (!runs.empty()) {
+      const geom::ArrowStyle fitted = connectors::FitHead(runs.back(), connectors::StyleOf(e.rates, e.lineWidth));
+      const connectors::ArrowRates now{fitted.thicknessRate, fitted.headLengthRate};
+      if (!(now == e.rates)) runs = connectors::SegmentsOf(route.points, e.lineWidth, rates = now);
+    }
+    if (runs.size() != laid.size()) rates = e.rates;
     if (runs.size() == laid.size()) {
       for (size_t i = 0; i < laid.size(); ++i) {
         laid[i].box = runs[i].box;
@@ -257,6 +265,10 @@ void ConnectorFollowing::StepElbow(const Elbow& e, const connectors::Followers& 
     shape.box = f.box;
     shape.direction = f.direction;
     shape.heads = f.heads;
+    if (shape.thicknessRate) {
+      shape.thicknessRate = Rate(rates.thicknessRate);
+      shape.headLengthRate = Rate(rates.headLengthRate);
+    }
     ApplyShape(widget, shape);
   }
 }

@@ -1,6 +1,7 @@
 #include "ElbowChains.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "ConnectorGeometry.h"
 #include "Outline.h"
@@ -41,21 +42,17 @@ Side NearestSide(const Figure& shape, QPoint p) {
 
 namespace {
 
-bool Straight(const Figure& f) {
-  if (!IsConnector(f.kind)) return false;
-  const Course c = CourseOf(f.direction);
-  return c == Course::Horizontal || c == Course::Vertical;
-}
+bool Near(QPoint a, QPoint b) { return std::abs(a.x() - b.x()) <= kJointReach && std::abs(a.y() - b.y()) <= kJointReach; }
 
-// The end of the segment other than p; p must be one of its ends.
+// The end of the segment other than the one at (or near) p.
 QPoint OtherEnd(const Figure& f, QPoint p) {
   const Ends e = EndsOf(f);
-  return e.start == p ? e.end : e.start;
+  return e.start == p || (e.end != p && Near(e.start, p)) ? e.end : e.start;
 }
 
 bool HasEnd(const Figure& f, QPoint p) {
   const Ends e = EndsOf(f);
-  return e.start == p || e.end == p;
+  return Near(e.start, p) || Near(e.end, p);
 }
 
 // The arrow's head lies on p, and only there.
@@ -68,7 +65,7 @@ bool HeadOn(const Figure& arrow, QPoint p) {
 }  // namespace
 
 std::optional<ElbowChain> TraceChain(const Figure& first, QPoint attached, const FigureQuery& query) {
-  if (!Straight(first) || !HasEnd(first, attached)) return std::nullopt;
+  if (!IsConnector(first.kind) || !HasEnd(first, attached)) return std::nullopt;
   const std::optional<Figure> start = OwnerNear(attached, query);
   if (!start) return std::nullopt;
   ElbowChain chain;
@@ -96,7 +93,7 @@ std::optional<ElbowChain> TraceChain(const Figure& first, QPoint attached, const
       return std::nullopt;
     }
     near.clear();
-    query(QRect(at.x() - 1, at.y() - 1, 3, 3), near);
+    query(QRect(at.x() - kJointReach, at.y() - kJointReach, 2 * kJointReach + 1, 2 * kJointReach + 1), near);
     const Figure* next = nullptr;
     int count = 0;
     for (const Figure& f : near) {
@@ -108,7 +105,7 @@ std::optional<ElbowChain> TraceChain(const Figure& first, QPoint attached, const
       next = &f;
     }
     // A loose end, or a fork: no chain.
-    if (count != 1 || !Straight(*next)) return std::nullopt;
+    if (count != 1) return std::nullopt;
     chain.segments.push_back(*next);
     at = OtherEnd(*next, at);
   }

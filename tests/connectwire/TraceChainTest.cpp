@@ -55,13 +55,14 @@ const ChainCase kChains[] = {
     {"Fork",
      {Run(10, FigureKind::Line, kFromA, kBend), Run(12, FigureKind::Line, kBend, {600, 230}), Run(11, FigureKind::Arrow, kBend, kIntoB)},
      kFromA, {}},
-    // Ends a pixel apart do not meet.
-    {"Gap", {Run(10, FigureKind::Line, kFromA, kBend), Run(11, FigureKind::Arrow, {461, 230}, kIntoB)}, kFromA, {}},
+    // Ends drawn by hand 2 pixels apart meet; 4 pixels apart they do not.
+    {"NearlyMeet", {Run(10, FigureKind::Line, kFromA, kBend), Run(11, FigureKind::Arrow, {462, 232}, kIntoB)}, kFromA, {10, 11}, 1, 2},
+    {"Gap", {Run(10, FigureKind::Line, kFromA, kBend), Run(11, FigureKind::Arrow, {464, 230}, kIntoB)}, kFromA, {}},
     // A straight arrow from A to B with another arrow into the same point of B is no chain.
     {"TwoArrowsIntoOnePoint",
      {Run(10, FigureKind::Arrow, {460, 300}, kIntoB), Run(11, FigureKind::Arrow, {600, 400}, kIntoB)}, {460, 300}, {}},
-    // A diagonal is no elbow.
-    {"Diagonal", {Run(10, FigureKind::Line, kFromA, {300, 300}), Run(11, FigureKind::Arrow, {300, 300}, kIntoB)}, kFromA, {}},
+    // Runs drawn askew by hand join as well.
+    {"Askew", {Run(10, FigureKind::Line, kFromA, {300, 300}), Run(11, FigureKind::Arrow, {300, 300}, kIntoB)}, kFromA, {10, 11}, 1, 2},
 };
 
 TEST_P(TraceChainTest, Finds) {
