@@ -1,5 +1,5 @@
 // The support-ticket sample with connectors kept attached: each shape that an arrow enters is
-// dragged about by 7 and 17 pixels, and 60 to either side; every arrow head that touched a shape before still ends
+// dragged about by 7 and 17 pixels, and 60 to either side, and resized by its handle; every arrow head that touched a shape before still ends
 // on it, whole, pointing into it, and one undo gives back the saved bytes.
 #include <cmath>
 
@@ -14,7 +14,12 @@ struct Entered {
   connectors::Figure target;
 };
 
-class SampleFollow : public ConnectWireFixture, public testing::WithParamInterface<QPoint> {
+struct SampleCase {
+  QPoint by;
+  bool resize;  // by the bottom-right handle, else a move
+};
+
+class SampleFollow : public ConnectWireFixture, public testing::WithParamInterface<SampleCase> {
  protected:
   void SetUp() override {
     ConnectWireFixture::SetUp();
@@ -61,7 +66,8 @@ class SampleFollow : public ConnectWireFixture, public testing::WithParamInterfa
 };
 
 TEST_P(SampleFollow, HeadsStayOnTheirShapes) {
-  const QPoint by = GetParam();
+  const QPoint by = GetParam().by;
+  const bool resize = GetParam().resize;
   const std::vector<Entered> entered = ArrowsIntoShapes();
   ASSERT_GT(entered.size(), 10u);
   std::vector<connectors::FigureId> targets;
@@ -76,9 +82,11 @@ TEST_P(SampleFollow, HeadsStayOnTheirShapes) {
     testsupport::Flush();
     UseTool("btnSelect");
     Click(grip);
-    Drag(grip, grip + by);
+    if (resize) DragBottomRightHandle(shape, by);
+    else Drag(grip, grip + by);
     testsupport::Flush();
-    ASSERT_EQ(shape->BoundsRect(), start.translated(by)) << "box at " << start.x() << "," << start.y();
+    ASSERT_EQ(shape->BoundsRect(), resize ? start.adjusted(0, 0, by.x(), by.y()) : start.translated(by))
+        << "box at " << start.x() << "," << start.y();
     for (const Entered& e : entered) {
       const TCustomKDTool& target = *static_cast<const TCustomKDTool*>(e.target.id);
       const connectors::Figure now = DescribeFigure(target, 0);
@@ -102,11 +110,15 @@ TEST_P(SampleFollow, HeadsStayOnTheirShapes) {
 
 INSTANTIATE_TEST_SUITE_P(Moves, SampleFollow,
                          // The sample's rows lie 80 pixels apart: 60 up or down puts shapes onto each other.
-                         testing::Values(QPoint(60, 0), QPoint(-60, 0), QPoint(17, 0), QPoint(-17, 0), QPoint(0, 17),
-                                         QPoint(0, -17), QPoint(7, 0), QPoint(-7, 0), QPoint(0, 7), QPoint(0, -7)),
+                         testing::Values(SampleCase{{60, 0}, false}, SampleCase{{-60, 0}, false}, SampleCase{{17, 0}, false},
+                                         SampleCase{{-17, 0}, false}, SampleCase{{0, 17}, false}, SampleCase{{0, -17}, false},
+                                         SampleCase{{7, 0}, false}, SampleCase{{-7, 0}, false}, SampleCase{{0, 7}, false},
+                                         SampleCase{{0, -7}, false}, SampleCase{{40, 0}, true}, SampleCase{{-30, 0}, true},
+                                         SampleCase{{0, 17}, true}, SampleCase{{0, -9}, true}),
                          [](const auto& info) {
-                           const QPoint p = info.param;
-                           return std::string(p.x() ? (p.x() > 0 ? "Right" : "Left") : (p.y() > 0 ? "Down" : "Up")) +
+                           const QPoint p = info.param.by;
+                           return std::string(info.param.resize ? "Resize" : "Move") +
+                                  (p.x() ? (p.x() > 0 ? "Right" : "Left") : (p.y() > 0 ? "Down" : "Up")) +
                                   std::to_string(std::abs(p.x() + p.y()));
                          });
 
