@@ -240,11 +240,17 @@ void ConnectorFollowing::StepElbow(const Elbow& e, const connectors::Followers& 
   } else {
     const connectors::ElbowRoute route = connectors::RouteElbow(source, target, QueryOf(diagram_), {e.from, e.to});
     std::vector<Figure> runs = connectors::SegmentsOf(route.points, e.lineWidth, e.rates);
-    // A head longer than the last run is made smaller so that it shows whole, as on straight ones.
+    // A head longer than the last run gets the head a new one would: it shows whole. (The search
+    // for the nearest smaller head costs too much for every connector at every step.)
     if (!runs.empty()) {
-      const geom::ArrowStyle fitted = connectors::FitHead(runs.back(), connectors::StyleOf(e.rates, e.lineWidth));
-      const connectors::ArrowRates now{fitted.thicknessRate, fitted.headLengthRate};
-      if (!(now == e.rates)) runs = connectors::SegmentsOf(route.points, e.lineWidth, rates = now);
+      const Figure& last = runs.back();
+      const geom::ArrowHead head = connectors::HeadOf(last, connectors::StyleOf(e.rates, e.lineWidth), connectors::HeadAtEnd(last.heads));
+      if (!connectors::HeadInside(head, last.box, e.lineWidth)) {
+        const connectors::Ends ends = connectors::EndsOf(last);
+        const QPoint run = ends.end - ends.start;
+        rates = connectors::HeadRates(e.lineWidth, std::abs(run.x()) + std::abs(run.y()));
+        runs = connectors::SegmentsOf(route.points, e.lineWidth, rates);
+      }
     }
     if (runs.size() != laid.size()) rates = e.rates;
     if (runs.size() == laid.size()) {
