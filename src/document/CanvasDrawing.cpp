@@ -3,11 +3,24 @@
 #include "CanvasDrawing.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "ArrowHeads.h"
+#include "ConnectorGeometry.h"
+#include "ConnectorOptions.h"
 #include "DocumentHistory.h"
 #include "KDTools.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
+
+void GiveProportionateHead(TKDArrow& arrow) {
+  const connectors::Ends ends = connectors::EndsOf(arrow.BoundsRect(), arrow.ArrowDirection());
+  const QPoint shaft = ends.end - ends.start;
+  const int length = static_cast<int>(std::lround(std::hypot(shaft.x(), shaft.y())));
+  const connectors::ArrowRates rates = connectors::HeadRates(arrow.LineWidth(), length);
+  arrow.SetArrowThicknessRate(static_cast<uint16_t>(rates.thicknessRate));
+  arrow.SetArrowHeadLengthRate(static_cast<uint16_t>(rates.headLengthRate));
+}
 
 TCustomKDTool* DrawFigure(TwinKedrinFile& d, TTool tool, QPoint start, QPoint end) {
   const int sx = start.x(), sy = start.y(), x = end.x(), y = end.y();
@@ -74,7 +87,8 @@ TCustomKDTool* DrawFigure(TwinKedrinFile& d, TTool tool, QPoint start, QPoint en
       figure = arrow;
       break;
     }
-    case TTool::Select: break;
+    case TTool::Select:
+    case TTool::Connector: break;
   }
   if (!figure) return nullptr;
   if (tool != TTool::Line && tool != TTool::Arrow) {
@@ -89,6 +103,7 @@ TCustomKDTool* DrawFigure(TwinKedrinFile& d, TTool tool, QPoint start, QPoint en
   // caption box, an arrow the rates set in their boxes (0 leaves an arrow's own).
   if (tool == TTool::Label && !d.CurCaption.empty()) figure->SetCaption(d.CurCaption);
   if (auto* arrow = qobject_cast<TKDArrow*>(figure)) {
+    if (ConnectorOptions::Instance().KeepAttached()) GiveProportionateHead(*arrow);
     if (d.CurArrowThicknessRate > 0) arrow->SetArrowThicknessRate(static_cast<uint16_t>(std::min(d.CurArrowThicknessRate, 65535)));
     if (d.CurArrowHeadLengthRate > 0) arrow->SetArrowHeadLengthRate(static_cast<uint16_t>(std::min(d.CurArrowHeadLengthRate, 65535)));
   }

@@ -22,7 +22,9 @@ void FigurePressRouter::Install(TwinKedrinFile& document) {
 bool FigurePressRouter::FigurePressed(QObject* figure, int x, int y) {
   auto* f = qobject_cast<TCustomKDTool*>(figure);
   TMainWindowLink* main = document_.MainWindow();
-  if (!f || !main || !ConnectorOptions::Instance().KeepAttached()) return false;
+  if (!f || !main) return false;
+  // The Connector tool starts on a shape whatever the switch says: that is where it is used.
+  if (!ConnectorOptions::Instance().KeepAttached() && main->CurrentTool() != TTool::Connector) return false;
   if (main->CurrentTool() == TTool::Select) return PressOnText(*f, x, y) || PressOnRoute(*f, x, y);
   const QPoint canvas = f->BoundsRect().topLeft() + QPoint(x, y);
   document_.imgKedrinMouseDown(mbLeft, 0, canvas.x(), canvas.y());

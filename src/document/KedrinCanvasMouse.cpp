@@ -7,6 +7,7 @@
 
 #include "BandSelection.h"
 #include "CanvasDrawing.h"
+#include "ConnectorDrawing.h"
 #include "ConnectorFollowing.h"
 #include "ConnectorOptions.h"
 #include "Diagram.h"
@@ -45,7 +46,7 @@ void DrawBand(TImage* image, TTool tool, int ex, int ey) {
   image->DrawOnPicture(
       [&](Canvas& c) {
         c.MoveTo(sx, sy);
-        if (tool == TTool::Line || tool == TTool::Arrow) {
+        if (tool == TTool::Line || tool == TTool::Arrow || tool == TTool::Connector) {
           c.LineTo(ex, ey);
         } else {
           c.LineTo(ex, sy);
@@ -70,11 +71,13 @@ void SnapDrawPoint(TTool tool, TShiftState shift, int& x, int& y) {
 
 // With connectors kept attached, an end of a line or arrow drawn near a closed figure's outline
 // goes onto it, and the outline is traced while the pointer is in reach; Alt held draws where the
-// pointer is. Returns whether the point snapped (the grid then has no say).
+// pointer is. The connector tool joins shapes whatever the option. Returns whether the point
+// snapped (the grid then has no say).
 bool SnapDrawEnd(TwinKedrinFile& document, TTool tool, TShiftState shift, int& x, int& y) {
   OutlineHighlight* highlight = OutlineHighlight::Of(document.Surface());
-  const bool connector = tool == TTool::Line || tool == TTool::Arrow;
-  if (!connector || !ConnectorOptions::Instance().KeepAttached() || (shift & ssAlt) ||
+  const bool connector = tool == TTool::Line || tool == TTool::Arrow || tool == TTool::Connector;
+  const bool snaps = tool == TTool::Connector || ConnectorOptions::Instance().KeepAttached();
+  if (!connector || !snaps || (shift & ssAlt) ||
       keystate::GetKeyState(VK_MENU) < 0) {
     if (highlight->Shown()) highlight->Hide();
     return false;
@@ -172,5 +175,6 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState shift, int x, in
     SelectInBand(*this, QRect(start, end).normalized(), shift);
     return;
   }
-  DrawFigure(*this, tool, start, end);
+  if (tool == TTool::Connector) DrawConnector(*this, start, end);
+  else DrawFigure(*this, tool, start, end);
 }

@@ -8,8 +8,9 @@
 class TwinKedrinFile;
 class QPrinter;
 
-// The figure tools of the main window's palette; exactly one button is down.
-enum class TTool : uint8_t { Select, Begin, End, Process, Ellipse, Rectangle, Arrow, Diamond, Label, Line };
+// The figure tools of the main window's palette; exactly one button is down. The connector tool
+// draws an elbow route of lines and an arrow between two shapes.
+enum class TTool : uint8_t { Select, Begin, End, Process, Ellipse, Rectangle, Arrow, Diamond, Label, Line, Connector };
 
 // What a document window needs of the main window: the current document, the tool palette, the
 // style controls it writes when a figure is selected, Save As and the printer. The main window

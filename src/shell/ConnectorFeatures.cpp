@@ -1,5 +1,6 @@
 #include "ConnectorFeatures.h"
 
+#include "ConnectorTool.h"
 #include "TwinMain.h"
 
-void InstallConnectorFeatures(TwinMain&) {}
+void InstallConnectorFeatures(TwinMain& main) { InstallConnectorTool(main); }

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QScopedValueRollback>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "TUpDownEdit.h"
@@ -21,6 +22,10 @@ TTool TwinMain::CurrentTool() const {
                                      TTool::Label,   TTool::Line};
   for (size_t i = 0; i < toolButtons_.size(); ++i)
     if (toolButtons_[i]->isChecked()) return kTools[i];
+  // The connector tool joins the palette after the window's own buttons (InstallConnectorTool).
+  if (const auto* connector = ToolBar2 ? ToolBar2->findChild<const QToolButton*>(QStringLiteral("btnConnector")) : nullptr;
+      connector && connector->isChecked())
+    return TTool::Connector;
   return TTool::Select;
 }
 

@@ -68,17 +68,22 @@ void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
 
 class ConnectorMove : public ConnectorFollow, public testing::WithParamInterface<MoveCase> {};
 
-// Back-order moves arrow B's head end only; the diamond moves one end of each of A, B and C.
-// An end that passes the other one swaps the arrow's head side (apRight to apLeft).
+// Every arrow joins two shapes (A comes from "Receive order" at (250, 120, 140, 50), C goes to the
+// shape below), so each is laid anew between them: while the shapes overlap across, along the
+// middle row of the overlap (rounded down), from the diamond's outline on that row to the facing
+// side; while they overlap up and down, along the middle column. Back-order 20 up: the overlap
+// 210..255, row 232, where the diamond's upper right edge is at x 320 + 2 * 22 = 364. The diamond
+// 30 left: A and C run down column 310, the middle of 250..370, from y 170 to the diamond's edge at
+// 210 + (310 - 290) / 2 = 220, and from its lower edge at 280 to 330.
 const MoveCase kMoves[] = {
     {"BackOrderLeft", false, {-30, 0}, {kArrowA, adLeftToLeft, apRight}, {{400, 235, 50, 30}, adTopToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
     {"BackOrderRight", false, {40, 0}, {kArrowA, adLeftToLeft, apRight}, {{400, 235, 120, 30}, adTopToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
-    {"BackOrderUp", false, {0, -20}, {kArrowA, adLeftToLeft, apRight}, {{400, 230, 80, 20}, adBottomToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
-    {"BackOrderDown", false, {0, 20}, {kArrowA, adLeftToLeft, apRight}, {{400, 250, 80, 20}, adTopToBottom, apRight}, {kArrowC, adLeftToLeft, apRight}},
-    {"DiamondLeft", true, {-30, 0}, {{290, 170, 30, 40}, adBottomToTop, apLeft}, {{370, 235, 110, 30}, adTopToTop, apRight}, {{290, 290, 30, 40}, adTopToBottom, apRight}},
-    {"DiamondRight", true, {30, 0}, {{320, 170, 30, 40}, adTopToBottom, apRight}, {{430, 235, 50, 30}, adTopToTop, apRight}, {{320, 290, 30, 40}, adBottomToTop, apLeft}},
-    {"DiamondUp", true, {0, -20}, {{305, 170, 30, 20}, adLeftToLeft, apRight}, {{400, 230, 80, 20}, adTopToBottom, apRight}, {{305, 270, 30, 60}, adLeftToLeft, apRight}},
-    {"DiamondDown", true, {0, 20}, {{305, 170, 30, 60}, adLeftToLeft, apRight}, {{400, 250, 80, 20}, adBottomToTop, apRight}, {{305, 310, 30, 20}, adLeftToLeft, apRight}},
+    {"BackOrderUp", false, {0, -20}, {kArrowA, adLeftToLeft, apRight}, {{364, 217, 116, 30}, adTopToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
+    {"BackOrderDown", false, {0, 20}, {kArrowA, adLeftToLeft, apRight}, {{366, 252, 114, 30}, adTopToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
+    {"DiamondLeft", true, {-30, 0}, {{295, 170, 30, 50}, adLeftToLeft, apRight}, {{370, 235, 110, 30}, adTopToTop, apRight}, {{295, 280, 30, 50}, adLeftToLeft, apRight}},
+    {"DiamondRight", true, {30, 0}, {{315, 170, 30, 50}, adLeftToLeft, apRight}, {{430, 235, 50, 30}, adTopToTop, apRight}, {{315, 280, 30, 50}, adLeftToLeft, apRight}},
+    {"DiamondUp", true, {0, -20}, {{305, 170, 30, 20}, adLeftToLeft, apRight}, {{366, 232, 114, 30}, adTopToTop, apRight}, {{305, 270, 30, 60}, adLeftToLeft, apRight}},
+    {"DiamondDown", true, {0, 20}, {{305, 170, 30, 60}, adLeftToLeft, apRight}, {{364, 237, 116, 30}, adTopToTop, apRight}, {{305, 310, 30, 20}, adLeftToLeft, apRight}},
 };
 
 TEST_P(ConnectorMove, AttachedArrowsAndTheLabelFollowAsOneStep) {
@@ -118,9 +123,9 @@ TEST_F(ConnectorFollow, WithTheSwitchOffNothingFollows) {
   EXPECT_EQ(label->BoundsRect(), kLabel);
 }
 
-// On a resize an attached end keeps its fraction of the box (the middle of the left side) and the
-// label's centre its fraction: 140 x 50 to 210 x 100 puts the label's centre from (530, 238) to
-// (555, 251) and the arrow's end from (480, 250) to (480, 275).
+// On a resize the label's centre keeps its fraction of the box: 140 x 50 to 210 x 100 puts it from
+// (530, 238) to (555, 251). Arrow B is laid anew along row 257, the middle of the overlap 225..290,
+// from the diamond's lower right edge at x 400 - 2 * 7 = 386 to the box's left side at 480.
 TEST_F(ConnectorFollow, ResizeKeepsRelativePlaces) {
   TKDArrow* b = At<TKDArrow>(kArrowB);
   TCustomKDTool* box = At(kBackOrder);
@@ -129,14 +134,15 @@ TEST_F(ConnectorFollow, ResizeKeepsRelativePlaces) {
   ClickFigure(box);
   DragBottomRightHandle(box, {70, 50});
   EXPECT_EQ(box->BoundsRect(), QRect(480, 225, 210, 100));
-  ExpectArrow("B", b, {{400, 250, 80, 25}, adTopToBottom, apRight});
+  ExpectArrow("B", b, {{386, 242, 94, 30}, adTopToTop, apRight});
   EXPECT_EQ(label->BoundsRect(), QRect(525, 243, 60, 16));
   doc->Undo();
   EXPECT_EQ(SaveBytes(doc), before);
 }
 
-// Align Top raises Back-order 15 pixels to the diamond's top: arrow B's head end and the label
-// go with it, in the same undo step as the command.
+// Align Top raises Back-order 15 pixels to the diamond's top: the label goes with it, and arrow B
+// is laid anew along row 235 (the overlap 210..260) from the diamond's edge at x 370, in the same
+// undo step as the command.
 TEST_F(ConnectorFollow, ArrangeCommandsCarryWhatIsAttached) {
   TCustomKDTool* diamond = At(kDiamond);
   TCustomKDTool* backOrder = At(kBackOrder);
@@ -149,7 +155,7 @@ TEST_F(ConnectorFollow, ArrangeCommandsCarryWhatIsAttached) {
 
   ASSERT_TRUE(ArrangeSelection(*doc, ArrangeCommand::AlignTop));
   EXPECT_EQ(backOrder->BoundsRect(), QRect(480, 210, 140, 50));
-  ExpectArrow("B", b, {{400, 235, 80, 15}, adBottomToTop, apRight});
+  ExpectArrow("B", b, {{370, 220, 110, 30}, adTopToTop, apRight});
   EXPECT_EQ(label->BoundsRect(), QRect(500, 215, 60, 16));
   EXPECT_EQ(doc->UndoStack()->count(), steps + 1);
   EXPECT_EQ(doc->UndoStack()->undoText(), QStringLiteral("Align Top"));
@@ -166,7 +172,8 @@ TEST_F(ConnectorFollow, ArrangeCommandsCarryWhatIsAttached) {
   EXPECT_EQ(label->BoundsRect(), kLabel);
 }
 
-// An arrow key moves Back-order by its step of 50: arrow B's head end and the label go with it.
+// An arrow key moves Back-order by its step of 50: the label goes with it; the box still overlaps
+// the diamond by 210..225, so arrow B runs along row 217 from the diamond's edge at x 334.
 TEST_F(ConnectorFollow, ArrowKeyNudgesCarryWhatIsAttached) {
   TCustomKDTool* backOrder = At(kBackOrder);
   TKDArrow* b = At<TKDArrow>(kArrowB);
@@ -175,7 +182,7 @@ TEST_F(ConnectorFollow, ArrowKeyNudgesCarryWhatIsAttached) {
   ClickFigure(backOrder);
   Key(Qt::Key_Up);
   EXPECT_EQ(backOrder->BoundsRect(), QRect(480, 175, 140, 50));
-  ExpectArrow("B", b, {{400, 200, 80, 50}, adBottomToTop, apRight});
+  ExpectArrow("B", b, {{334, 202, 146, 30}, adTopToTop, apRight});
   EXPECT_EQ(label->BoundsRect(), QRect(500, 180, 60, 16));
   doc->Undo();
   EXPECT_EQ(SaveBytes(doc), before);

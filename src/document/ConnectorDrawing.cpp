@@ -1,0 +1,99 @@
+#include "ConnectorDrawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "ArrowHeads.h"
+#include "CanvasDrawing.h"
+#include "ConnectorFollowing.h"
+#include "Diagram.h"
+#include "DocumentHistory.h"
+#include "ElbowChains.h"
+#include "ElbowRoute.h"
+#include "KDTools.h"
+#include "OutlineHighlight.h"
+#include "RouteFigures.h"
+#include "TScrollBox.h"
+#include "TwinKedrinFile.h"
+
+namespace {
+
+struct EndShape {
+  connectors::Figure figure;
+  connectors::Side side;  // the side the end was put nearest to: where the user wants it
+};
+
+// The closed shape a connector end at p starts from or enters, described; none out of reach.
+std::optional<EndShape> ShapeAt(const Diagram& diagram, QPoint p) {
+  const connectors::OutlineSnap snap = SnapOnCanvas(diagram, p);
+  if (!snap.figure) return std::nullopt;
+  const auto* widget = static_cast<const TCustomKDTool*>(snap.figure);
+  const connectors::Figure figure = DescribeFigure(*widget, diagram.StackIndexOf(widget));
+  return EndShape{figure, connectors::NearestSide(figure, snap.point)};
+}
+
+uint16_t Rate(int value) { return static_cast<uint16_t>(std::clamp(value, 1, 65535)); }
+
+// The head the route's arrow gets: the rates typed in the boxes where there are, else one in
+// proportion to the line and the last run.
+connectors::ArrowRates RatesFor(const TwinKedrinFile& d, const std::vector<QPoint>& route) {
+  const std::vector<QPoint> runs = connectors::Simplified(route);
+  int last = 0;
+  if (runs.size() >= 2) {
+    const QPoint run = runs.back() - runs[runs.size() - 2];
+    last = std::abs(run.x()) + std::abs(run.y());  // runs are horizontal or vertical
+  }
+  connectors::ArrowRates rates = connectors::HeadRates(d.CurLineWidth, last);
+  if (d.CurArrowThicknessRate > 0) rates.thicknessRate = std::min(d.CurArrowThicknessRate, 65535);
+  if (d.CurArrowHeadLengthRate > 0) rates.headLengthRate = std::min(d.CurArrowHeadLengthRate, 65535);
+  return rates;
+}
+
+TCustomKDTool* MakeSegment(TwinKedrinFile& d, const connectors::Figure& segment, connectors::ArrowRates rates) {
+  TCustomKDTool* figure = nullptr;
+  if (segment.kind == connectors::FigureKind::Arrow) {
+    auto* arrow = new TKDArrow(&d);
+    arrow->SetParentControl(d.Surface());
+    arrow->SetArrowDirection(segment.direction);
+    arrow->SetArrowPosition(segment.heads);
+    arrow->SetArrowThicknessRate(Rate(rates.thicknessRate));
+    arrow->SetArrowHeadLengthRate(Rate(rates.headLengthRate));
+    figure = arrow;
+  } else {
+    auto* line = new TKDLine(&d);
+    line->SetParentControl(d.Surface());
+    line->SetOrientation(segment.direction);
+    figure = line;
+  }
+  const QRect& b = segment.box;
+  figure->ApplyBounds(b.x(), b.y(), b.width(), b.height());
+  d.GiveDrawingStyle(figure);
+  d.WireFigure(figure);
+  figure->Redraw();
+  return figure;
+}
+
+}  // namespace
+
+std::vector<TCustomKDTool*> DrawConnector(TwinKedrinFile& d, QPoint start, QPoint end) {
+  const Diagram& diagram = d.FigureSet();
+  const std::optional<EndShape> from = ShapeAt(diagram, start), to = ShapeAt(diagram, end);
+  if (!from || !to || from->figure.id == to->figure.id) {
+    TCustomKDTool* arrow = DrawFigure(d, TTool::Arrow, start, end);
+    return arrow ? std::vector<TCustomKDTool*>{arrow} : std::vector<TCustomKDTool*>{};
+  }
+  const connectors::ElbowRoute route =
+      connectors::RouteElbow(from->figure, to->figure, QueryOf(diagram), {from->side, to->side});
+  std::vector<TCustomKDTool*> drawn = AddRoute(d, route.points);
+  d.History().RecordAdded(drawn, QStringLiteral("Draw Connector"));
+  return drawn;
+}
+
+std::vector<TCustomKDTool*> AddRoute(TwinKedrinFile& d, const std::vector<QPoint>& route) {
+  const connectors::ArrowRates rates = RatesFor(d, route);
+  std::vector<TCustomKDTool*> drawn;
+  for (const connectors::Figure& segment : connectors::SegmentsOf(route, d.CurLineWidth, rates))
+    drawn.push_back(MakeSegment(d, segment, rates));
+  return drawn;
+}

@@ -1,0 +1,37 @@
+#include "ConnectorTool.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "Icons.h"
+#include "QuickConnectButtons.h"
+#include "TwinKedrinFile.h"
+#include "TwinMain.h"
+
+void InstallConnectorTool(TwinMain& main) {
+  if (!main.ToolBar2 || !main.btnArrow || main.ToolBar2->findChild<QToolButton*>(QStringLiteral("btnConnector")))
+    return;
+  auto* b = new QToolButton(main.ToolBar2);
+  b->setObjectName(QStringLiteral("btnConnector"));
+  b->setToolTip(QStringLiteral("Connector"));
+  b->setIcon(icons::Load(QStringLiteral("tool-connector")));
+  b->setIconSize(QSize(16, 16));
+  b->setAutoRaise(true);
+  b->setCheckable(true);
+  b->setFocusPolicy(Qt::NoFocus);
+  if (QButtonGroup* group = main.btnArrow->group()) group->addButton(b);
+  // Right after the arrow tool: before whatever follows it.
+  QAction* after = nullptr;
+  const QList<QAction*> actions = main.ToolBar2->actions();
+  for (qsizetype i = 0; i + 1 < actions.size(); ++i)
+    if (main.ToolBar2->widgetForAction(actions[i]) == main.btnArrow) after = actions[i + 1];
+  if (after) main.ToolBar2->insertWidget(after, b);
+  else main.ToolBar2->addWidget(b);
+  // Every document, present and to come, gets the quick-connect arrows beside its selected shape.
+  for (TwinKedrinFile* d : main.Documents()) QuickConnectButtons::Install(*d);
+  QObject::connect(&main, &TwinMain::DocumentAdded, b, [](TwinKedrinFile* d) {
+    if (d) QuickConnectButtons::Install(*d);
+  });
+}

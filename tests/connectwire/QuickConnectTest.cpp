@@ -1,0 +1,152 @@
+// Quick connect: with one shape selected, four small arrows beside it; a click on one adds a copy
+// of the shape one gap (40 pixels) away on that side, joined by a connector, selected, as one step.
+#include "ConnectorTool.h"
+#include "ConnectWireFixture.h"
+#include "Diagram.h"
+#include "QuickConnectButtons.h"
+
+namespace {
+
+// A (300, 200, 120, 60); side midpoints top (360, 200), right (420, 230), bottom (360, 260),
+// left (300, 230).
+constexpr QRect kA(300, 200, 120, 60);
+
+struct QuickCase {
+  const char* name;
+  connectors::Side side;
+  QRect copy;
+  QPoint from, to;  // the connector's one straight run
+};
+void PrintTo(const QuickCase& c, std::ostream* os) { *os << c.name; }
+
+class QuickConnectClick : public ConnectWireFixture, public testing::WithParamInterface<QuickCase> {
+ protected:
+  void SetUp() override {
+    ConnectWireFixture::SetUp();
+    InstallConnectorTool(*main);
+  }
+};
+
+const QuickCase kQuick[] = {
+    {"Right", connectors::Side::Right, {460, 200, 120, 60}, {420, 230}, {460, 230}},
+    {"Bottom", connectors::Side::Bottom, {300, 300, 120, 60}, {360, 260}, {360, 300}},
+    {"Left", connectors::Side::Left, {140, 200, 120, 60}, {300, 230}, {260, 230}},
+    {"Top", connectors::Side::Top, {300, 100, 120, 60}, {360, 200}, {360, 160}},
+};
+
+TEST_P(QuickConnectClick, AddsConnectedCopy) {
+  const QuickCase& c = GetParam();
+  auto* a = Add<TKDProcess>(doc, kA);
+  a->SetLineWidth(3);
+  a->SetCaption("Check");
+  const std::vector<uint8_t> saved = SaveBytes(doc);
+  const int steps = doc->History().Stack().count();
+  ClickFigure(a);
+  testsupport::Flush();
+  QWidget* button = QuickConnectButtons::Install(*doc)->Button(c.side);
+  ASSERT_TRUE(button->isVisible());
+  // Beside the shape, outside it.
+  EXPECT_FALSE(button->geometry().intersects(a->geometry()));
+  QTest::mouseClick(button, Qt::LeftButton);
+  testsupport::Flush();
+
+  const auto figures = doc->Figures();
+  ASSERT_EQ(figures.size(), 3u);
+  auto* copy = qobject_cast<TKDProcess*>(figures[1]);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->BoundsRect(), c.copy);
+  EXPECT_EQ(copy->LineWidth(), 3);
+  EXPECT_TRUE(copy->Caption().empty());
+  auto* arrow = qobject_cast<TKDArrow*>(figures[2]);
+  ASSERT_NE(arrow, nullptr);
+  EXPECT_EQ(Head(*arrow).tip, c.to);
+  const connectors::Ends e = EndsOf(*arrow);
+  EXPECT_TRUE((e.start == c.from && e.end == c.to) || (e.start == c.to && e.end == c.from));
+  EXPECT_EQ(doc->FigureSet().Selected(), std::vector<TCustomKDTool*>{copy});
+
+  ASSERT_EQ(doc->History().Stack().count(), steps + 1);
+  EXPECT_EQ(doc->History().Stack().text(steps), QStringLiteral("Quick Connect"));
+  doc->History().Undo();
+  testsupport::Flush();
+  EXPECT_EQ(SaveBytes(doc), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, QuickConnectClick, testing::ValuesIn(kQuick),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct DragCase {
+  const char* name;
+  QPoint drop;
+  size_t added;             // figures the drop adds
+  QRect copy;               // the new shape's box; empty: none
+  std::vector<QPoint> run;  // the connector's only run, source first
+  const char* step;
+};
+void PrintTo(const DragCase& c, std::ostream* os) { *os << c.name; }
+class QuickDrag : public ConnectWireFixture, public testing::WithParamInterface<DragCase> {};
+
+// B (600, 200, 120, 60) stands level with A, its left midpoint (600, 230).
+const DragCase kDrags[] = {
+    // Into B: a straight arrow from A's right side to B's left side, no new shape.
+    {"OntoShape", {660, 235}, 1, {}, {{420, 230}, {600, 230}}, "Draw Connector"},
+    // Empty canvas below A: the copy centred on (360, 430) is (300, 400, 120, 60), straight
+    // below, entered at its top midpoint.
+    {"EmptyCanvasBelowA", {360, 430}, 2, {300, 400, 120, 60}, {{360, 260}, {360, 400}}, "Quick Connect"},
+};
+
+TEST_P(QuickDrag, DropsConnector) {
+  const DragCase& c = GetParam();
+  InstallConnectorTool(*main);
+  auto* a = Add<TKDProcess>(doc, kA);
+  Add<TKDProcess>(doc, QRect(600, 200, 120, 60));
+  const std::vector<uint8_t> saved = SaveBytes(doc);
+  ClickFigure(a);
+  testsupport::Flush();
+  QuickConnectButtons* quick = QuickConnectButtons::Install(*doc);
+  // Drags from the bottom arrow for a drop below A, else from the right one.
+  QWidget* button = quick->Button(c.drop.y() > 300 ? connectors::Side::Bottom : connectors::Side::Right);
+  ASSERT_TRUE(button->isVisible());
+  const QPoint onButton = button->rect().center();
+  const QPoint dropAt = button->mapFrom(doc->Surface(), c.drop);
+  QTest::mousePress(button, Qt::LeftButton, {}, onButton);
+  QTest::mouseMove(button, (onButton + dropAt) / 2);
+  QTest::mouseMove(button, dropAt);
+  QTest::mouseRelease(button, Qt::LeftButton, {}, dropAt);
+  testsupport::Flush();
+  const auto figures = doc->Figures();
+  ASSERT_EQ(figures.size(), 2 + c.added);
+  if (!c.copy.isEmpty()) {
+    EXPECT_EQ(figures[2]->BoundsRect(), c.copy);
+  }
+  auto* arrow = qobject_cast<TKDArrow*>(figures.back());
+  ASSERT_NE(arrow, nullptr);
+  EXPECT_EQ(Head(*arrow).tip, c.run.back());
+  const connectors::Ends e = EndsOf(*arrow);
+  EXPECT_TRUE((e.start == c.run.front() && e.end == c.run.back()) || (e.end == c.run.front() && e.start == c.run.back()));
+  EXPECT_EQ(doc->History().Stack().text(doc->History().Stack().count() - 1), QString::fromLatin1(c.step));
+  doc->History().Undo();
+  testsupport::Flush();
+  EXPECT_EQ(SaveBytes(doc), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Drops, QuickDrag, testing::ValuesIn(kDrags),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Only one closed shape selected shows the arrows.
+TEST_F(ConnectWireFixture, QuickArrowsOnlyForOneShape) {
+  InstallConnectorTool(*main);
+  auto* a = Add<TKDRectangle>(doc, kA);
+  auto* b = Add<TKDRectangle>(doc, QRect(600, 200, 120, 60));
+  QuickConnectButtons* quick = QuickConnectButtons::Install(*doc);
+  ClickFigure(a);
+  testsupport::Flush();
+  EXPECT_TRUE(quick->Button(connectors::Side::Right)->isVisible());
+  BandAround({a, b});
+  testsupport::Flush();
+  EXPECT_FALSE(quick->Button(connectors::Side::Right)->isVisible());
+  Click({100, 500});  // empty canvas
+  testsupport::Flush();
+  EXPECT_FALSE(quick->Button(connectors::Side::Right)->isVisible());
+}
+
+}  // namespace
