@@ -46,7 +46,8 @@ for n in "${sizes[@]}"; do
   "$BUILD_DIR/bench/make_grid_diagram" "$n" "$work/grid.kdl" >/dev/null
   rm -rf "$work/config" "$work/data"
   start=$(date +%s%N)
-  HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=xcb \
+  mkdir -p -m 700 "$work/runtime"
+  HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb \
     "${KEDRIN:-$BUILD_DIR/src/shell/kedrin}" "$work/grid.kdl" >"$work/kedrin.log" 2>&1 &
   editor=$!
   window=$(xdotool search --sync --onlyvisible --name "Kedrin" | head -n 1)

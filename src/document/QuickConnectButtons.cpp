@@ -21,6 +21,7 @@
 #include "Outline.h"
 #include "QuickConnect.h"
 #include "TScrollBox.h"
+#include "TextEditSession.h"
 #include "TwinKedrinFile.h"
 #include "ZoomMapping.h"
 
@@ -228,5 +229,7 @@ TCustomKDTool* QuickConnect(TwinKedrinFile& d, TCustomKDTool& shape, connectors:
   for (TCustomKDTool* f : AddRoute(d, route.points)) added.push_back(f);
   d.History().RecordAdded(added, QStringLiteral("Quick Connect"));
   diagram.Select({copy});
+  // The next step's text is typed at once.
+  d.TextEditing().Open(copy);
   return copy;
 }

@@ -22,13 +22,8 @@ void InstallConnectorTool(TwinMain& main) {
   b->setCheckable(true);
   b->setFocusPolicy(Qt::NoFocus);
   if (QButtonGroup* group = main.btnArrow->group()) group->addButton(b);
-  // Right after the arrow tool: before whatever follows it.
-  QAction* after = nullptr;
-  const QList<QAction*> actions = main.ToolBar2->actions();
-  for (qsizetype i = 0; i + 1 < actions.size(); ++i)
-    if (main.ToolBar2->widgetForAction(actions[i]) == main.btnArrow) after = actions[i + 1];
-  if (after) main.ToolBar2->insertWidget(after, b);
-  else main.ToolBar2->addWidget(b);
+  // At the end of the palette: the tools users know keep their places.
+  main.ToolBar2->addWidget(b);
   // Every document, present and to come, gets the quick-connect arrows beside its selected shape.
   for (TwinKedrinFile* d : main.Documents()) QuickConnectButtons::Install(*d);
   QObject::connect(&main, &TwinMain::DocumentAdded, b, [](TwinKedrinFile* d) {

@@ -3,7 +3,9 @@
 #include "ConnectorTool.h"
 #include "ConnectWireFixture.h"
 #include "Diagram.h"
+#include "InPlaceEditor.h"
 #include "QuickConnectButtons.h"
+#include "TextEditSession.h"
 
 namespace {
 
@@ -49,9 +51,18 @@ TEST_P(QuickConnectClick, AddsConnectedCopy) {
   EXPECT_FALSE(button->geometry().intersects(a->geometry()));
   QTest::mouseClick(button, Qt::LeftButton);
   testsupport::Flush();
+  // The copy's text editor is open: the next step's text is typed at once.
+  ASSERT_TRUE(doc->TextEditing().IsOpen());
+  QTest::keyClicks(doc->TextEditing().Editor(), QStringLiteral("Pay"));
+  QTest::keyClick(doc->TextEditing().Editor(), Qt::Key_Return);
+  testsupport::Flush();
 
   const auto figures = doc->Figures();
-  ASSERT_EQ(figures.size(), 3u);
+  ASSERT_EQ(figures.size(), 4u);
+  auto* text = qobject_cast<TKDLabel*>(figures[3]);
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->Caption(), "Pay");
+  EXPECT_TRUE(c.copy.contains(text->BoundsRect()));
   auto* copy = qobject_cast<TKDProcess*>(figures[1]);
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(copy->BoundsRect(), c.copy);
@@ -64,8 +75,10 @@ TEST_P(QuickConnectClick, AddsConnectedCopy) {
   EXPECT_TRUE((e.start == c.from && e.end == c.to) || (e.start == c.to && e.end == c.from));
   EXPECT_EQ(doc->FigureSet().Selected(), std::vector<TCustomKDTool*>{copy});
 
-  ASSERT_EQ(doc->History().Stack().count(), steps + 1);
+  ASSERT_EQ(doc->History().Stack().count(), steps + 2);
   EXPECT_EQ(doc->History().Stack().text(steps), QStringLiteral("Quick Connect"));
+  EXPECT_EQ(doc->History().Stack().text(steps + 1), QStringLiteral("Type Text"));
+  doc->History().Undo();
   doc->History().Undo();
   testsupport::Flush();
   EXPECT_EQ(SaveBytes(doc), saved);
