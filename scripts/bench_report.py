@@ -40,10 +40,13 @@ BUDGETS = [
      ["BM_RubberBandSelectAllFigures/1000", "BM_RubberBandSelectAllFigures/10000"], 1.5),
     ("within", "export 10,000 figures to a 4096x4096 JPEG vs render+encode",
      ["BM_ExportJpeg", "BM_BareRenderAndEncode"], 1.5),
-    ("within_best", "PNG export of the 1,000-figure grid vs render + the fastest PNG encoder",
-     ["BM_PngExport/1000", "BM_FloorSpng/1000", "BM_FloorLibpng/1000"], 1.5),
-    ("within_best", "PNG export of the 10,000-figure grid vs render + the fastest PNG encoder",
-     ["BM_PngExport/10000", "BM_FloorSpng/10000", "BM_FloorLibpng/10000"], 1.5),
+    # The floor draws on one core and packs the same 1-bit palette rows the export writes; the
+    # export draws in bands on every core, so it runs at about 0.2x of it: 0.5 catches a slowdown
+    # of 2.5x.
+    ("within_best", "PNG export of the 1,000-figure grid vs render + pack + the fastest PNG encoder",
+     ["BM_PngExport/1000", "BM_FloorSpng/1000", "BM_FloorLibpng/1000"], 0.5),
+    ("within_best", "PNG export of the 10,000-figure grid vs render + pack + the fastest PNG encoder",
+     ["BM_PngExport/10000", "BM_FloorSpng/10000", "BM_FloorLibpng/10000"], 0.5),
     ("max_ms", "SVG export of 10,000 figures", ["BM_ExportSvg10k"], 1000),
     ("max_ms", "PDF export of 10,000 figures", ["BM_ExportPdf10k"], 1000),
     ("max_ms", "undo a drag of a 5,000-figure group", ["BM_UndoGroupDrag/10000"], 50),
