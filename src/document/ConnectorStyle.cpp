@@ -1,0 +1,94 @@
+#include "ConnectorStyle.h"
+
+#include <QUndoStack>
+#include <unordered_set>
+
+#include "Connector.h"
+#include "ConnectorDrawing.h"
+#include "ConnectorFollowing.h"
+#include "CustomKDTool.h"
+#include "Diagram.h"
+#include "DiagramItems.h"
+#include "DocumentHistory.h"
+#include "ElbowRoute.h"
+#include "FigureSetCommand.h"
+#include "FigureStyle.h"
+#include "StraightConnector.h"
+#include "TwinKedrinFile.h"
+
+namespace {
+
+struct Redrawn {
+  std::vector<TCustomKDTool*> old;
+  TCustomKDTool* tail = nullptr;
+  TCustomKDTool* head = nullptr;
+  TFigureStyle pen;  // of the segment with the head
+};
+
+std::vector<Redrawn> Connectors(Diagram& diagram, ConnectorShape shape) {
+  DiagramItems items(diagram);
+  const semantics::ItemQuery query = items.Query();
+  std::unordered_set<uint64_t> seen;
+  std::vector<Redrawn> out;
+  for (TCustomKDTool* f : diagram.Selected()) {
+    const semantics::Item& item = items.Of(f);
+    if (!semantics::IsSegment(item.kind) || seen.count(item.id)) continue;
+    const std::optional<semantics::Connector> c = semantics::ConnectorOf(item, query);
+    if (!c) continue;
+    for (const semantics::Item* s : c->segments) seen.insert(s->id);
+    if (c->headAtStart == c->headAtEnd || !c->startShape || !c->endShape) continue;
+    if ((shape == ConnectorShape::Elbow) == (c->segments.size() > 1)) continue;
+    Redrawn r;
+    for (const semantics::Item* s : c->segments) r.old.push_back(items.FigureOf(*s));
+    r.tail = items.FigureOf(c->headAtEnd ? *c->startShape : *c->endShape);
+    r.head = items.FigureOf(c->headAtEnd ? *c->endShape : *c->startShape);
+    r.pen = TFigureStyle::Of(*items.FigureOf(c->headAtEnd ? *c->segments.back() : *c->segments.front()));
+    if (r.tail && r.head && r.tail != r.head) out.push_back(std::move(r));
+  }
+  return out;
+}
+
+std::vector<QPoint> RouteOf(Diagram& diagram, const Redrawn& r, ConnectorShape shape) {
+  const connectors::Figure tail = DescribeFigure(*r.tail, diagram.StackIndexOf(r.tail));
+  const connectors::Figure head = DescribeFigure(*r.head, diagram.StackIndexOf(r.head));
+  if (shape == ConnectorShape::Elbow) return connectors::RouteElbow(tail, head, QueryOf(diagram), {}).points;
+  const connectors::StraightEnds ends = connectors::StraightBetween(tail, head);
+  return {ends.from, ends.to};
+}
+
+}  // namespace
+
+int SetConnectorShape(TwinKedrinFile& document, ConnectorShape shape) {
+  if (document.DragInProgress()) return 0;
+  Diagram& diagram = document.FigureSet();
+  const std::vector<Redrawn> found = Connectors(diagram, shape);
+  if (found.empty()) return 0;
+  const QString label = shape == ConnectorShape::Elbow ? QStringLiteral("Elbow Connectors")
+                                                       : QStringLiteral("Straight Connectors");
+  // Routed while the old segments still lie there: routes keep clear of shapes only.
+  std::vector<std::vector<QPoint>> routes;
+  std::vector<TCustomKDTool*> old;
+  for (const Redrawn& r : found) {
+    routes.push_back(RouteOf(diagram, r, shape));
+    old.insert(old.end(), r.old.begin(), r.old.end());
+  }
+  DocumentHistory& history = document.History();
+  history.Stack().beginMacro(label);
+  std::vector<Diagram::Placed> placed = diagram.Snapshot(old);
+  diagram.Remove(diagram.IdsOf(old));
+  history.Push(new FigureSetCommand(diagram, FigureSetCommand::Direction::Remove, std::move(placed), label));
+  std::vector<TCustomKDTool*> drawn;
+  for (size_t i = 0; i < found.size(); ++i) {
+    for (TCustomKDTool* f : AddRoute(document, routes[i])) {
+      // The connector keeps its own pen; the new figures keep their courses and heads.
+      f->SetLineColor(found[i].pen.lineColor);
+      f->SetLineStyle(found[i].pen.lineStyle);
+      f->SetLineWidth(found[i].pen.lineWidth);
+      drawn.push_back(f);
+    }
+  }
+  history.RecordAdded(drawn, label);
+  history.Stack().endMacro();
+  diagram.Select(drawn);
+  return static_cast<int>(found.size());
+}
