@@ -23,7 +23,8 @@ TCustomKDTool* FigureAt(const TControlCanvas& canvas, QPoint p) {
   return nullptr;
 }
 
-FigureGestures::FigureGestures(TwinKedrinFile& document) : QObject(&document), document_(document) {}
+FigureGestures::FigureGestures(TwinKedrinFile& document)
+    : QObject(&document), document_(document), surface_(document.Surface()) {}
 
 void FigureGestures::Install(TwinKedrinFile& document) {
   document.Surface()->installEventFilter(new FigureGestures(document));
@@ -35,7 +36,7 @@ bool FigureGestures::Active() const {
 }
 
 bool FigureGestures::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != document_.Surface()) return false;
+  if (watched != surface_) return false;
   switch (event->type()) {
     case QEvent::MouseButtonPress: return Press(*static_cast<QMouseEvent*>(event));
     case QEvent::MouseButtonDblClick: return DoubleClick(*static_cast<QMouseEvent*>(event));

@@ -30,6 +30,9 @@ class FigureGestures : public QObject {
   bool Key(const QKeyEvent& event);
 
   TwinKedrinFile& document_;
+  // The canvas watched, known apart from the document: events still come while the document's
+  // window is being taken down, when it must no longer be asked.
+  QObject* surface_ = nullptr;
 };
 
 // The figure whose outline holds the point (widget pixels of the canvas), from the top down,
