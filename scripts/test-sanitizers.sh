@@ -10,9 +10,10 @@ cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEDRIN_S
   -DKEDRIN_BUILD_TESTS=ON -DKEDRIN_BUILD_BENCH=OFF
 # The end-to-end tests drive the ordinary build; here only the unit and widget tests are built.
 cmake --build "$BUILD_DIR" --target tests_persistence tests_platform tests_shapes tests_connectors tests_arrange \
-  tests_document tests_export tests_recovery recovery_session_holder tests_shell tests_model tests_semantics kdltool
+  tests_document tests_export tests_recovery recovery_session_holder tests_shell tests_model tests_semantics \
+  tests_graph tests_flowchart tests_textedit tests_style tests_connectwire kdltool
 # Leaks fail the run like every other finding. The only allocations let go are the caches Qt,
-# fontconfig and GLib keep until the process ends, named in scripts/lsan.supp.
+# fontconfig, GLib and Graphviz keep until the process ends, named in scripts/lsan.supp.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
