@@ -1,10 +1,12 @@
 // The support-ticket sample with connectors kept attached: each shape that an arrow enters is
 // dragged about by 7 and 17 pixels, and 60 to either side, and resized by its handle; every arrow head that touched a shape before still ends
-// on it, whole, pointing into it, and one undo gives back the saved bytes.
+// on it, whole, pointing into it, the screen shows it as the exported picture does at 100 % and
+// 250 %, and one undo gives back the saved bytes.
 #include <cmath>
 
 #include "ConnectWireFixture.h"
 #include "ConnectorFollowing.h"
+#include "DiagramPicture.h"
 #include "Outline.h"
 
 namespace {
@@ -44,6 +46,32 @@ class SampleFollow : public ConnectWireFixture, public testing::WithParamInterfa
       }
     ADD_FAILURE() << "no free point on the box at " << b.x() << "," << b.y();
     return b.center();
+  }
+  // Differing pixels between the screen and the exported picture in the box (canvas pixels) at the
+  // zoom; the selection is ended first, since frames are drawn on screen only.
+  int ScreenDiffers(const QRect& around, double zoom) {
+    doc->scbKedrin->SetColor(clWhite);  // the picture's background
+    doc->FigureSet().Select({});
+    doc->Surface()->SetZoom(zoom);
+    testsupport::Flush();
+    // Even corners and sizes land on whole pixels at 250 %.
+    const QRect box(around.x() & ~1, around.y() & ~1, (around.width() + 3) & ~1, (around.height() + 3) & ~1);
+    const QRect shown(qRound(box.x() * zoom), qRound(box.y() * zoom), qRound(box.width() * zoom), qRound(box.height() * zoom));
+    const QImage screen = doc->Surface()->grab(shown).toImage().convertToFormat(QImage::Format_RGB32);
+    PictureRequest request;
+    request.size = shown.size();
+    request.origin = box.topLeft();
+    request.scale = zoom;
+    const std::vector<TCustomKDTool*> figures = doc->Figures();
+    const std::vector<const TCustomKDTool*> all(figures.begin(), figures.end());
+    const QImage picture = RenderPicture(request, all).convertToFormat(QImage::Format_RGB32);
+    doc->Surface()->SetZoom(1.0);
+    testsupport::Flush();
+    if (screen.size() != picture.size()) return -1;
+    int n = 0;
+    for (int y = 0; y < screen.height(); ++y)
+      for (int x = 0; x < screen.width(); ++x) n += screen.pixel(x, y) != picture.pixel(x, y);
+    return n;
   }
   // Each arrow whose head lies on a closed shape, with that shape.
   std::vector<Entered> ArrowsIntoShapes() const {
@@ -102,6 +130,13 @@ TEST_P(SampleFollow, HeadsStayOnTheirShapes) {
       EXPECT_TRUE(connectors::Contains(now.kind, now.box, inward)) << where << " points away";
       EXPECT_TRUE(connectors::HeadInside(head, box, e.arrow->LineWidth())) << where << " head cut";
     }
+    // The screen shows the heads as the picture draws them, at 100 % and at 250 %.
+    QRect around = shape->BoundsRect();
+    for (const Entered& e : entered)
+      if (e.target.id == id) around = around.united(e.arrow->BoundsRect());
+    for (double zoom : {1.0, 2.5})
+      EXPECT_EQ(ScreenDiffers(around.adjusted(-6, -6, 6, 6), zoom), 0)
+          << "moving box at " << start.x() << "," << start.y() << " at " << zoom * 100 << " %";
     doc->History().Undo();
     testsupport::Flush();
     ASSERT_EQ(SaveBytes(doc), saved);
