@@ -48,7 +48,7 @@ const std::map<std::string, Counts>& MermaidCounts() {
       {"24-multi-directional.mmd", {4, 3, 0, 3}},
       {"25-minimum-length.mmd", {5, 5, 0, 0}},
       {"26-minimum-length-text.mmd", {5, 5, 0, 0}},
-      {"27-special-characters.mmd", {1, 0, 0, 0}},
+      {"27-quoted-text.mmd", {1, 0, 0, 0}},
       {"28-entity-codes.mmd", {2, 1, 0, 0}},
       {"29-subgraphs.mmd", {6, 4, 0, 3}},
       {"30-links-to-subgraphs.mmd", {6, 7, 3, 6}},
