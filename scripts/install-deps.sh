@@ -32,6 +32,8 @@ packages=(
   graphviz graphviz-doc
   # packaging: the package, its manual pages and the checks a packager runs on it
   dpkg-dev file help2man lintian appstream desktop-file-utils
+  # the manual pages read back as a user reads them (man -l), so that their test runs, not skips
+  man-db
 )
 
 missing=()
