@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include "ConnectorGeometry.h"
 
@@ -156,6 +157,28 @@ const Item* ShapeAtEnd(QPoint p, const ItemQuery& query, double reach) {
   PointInfo info;
   FindOwner(p, Near(p, static_cast<int>(std::ceil(reach)) + 1, query), reach, info);
   return info.shape;
+}
+
+void ForEachConnectorNear(std::span<const Item* const> shapes, const ItemQuery& query,
+                          const std::function<void(const Connector&)>& visit) {
+  std::unordered_set<uint64_t> seen;
+  std::vector<const Item*> near;
+  const int reach = connectors::kAttachReach + 1;
+  for (const Item* shape : shapes) {
+    if (!IsShape(shape->kind)) continue;
+    near.clear();
+    query(shape->box.adjusted(-reach, -reach, reach, reach), near);
+    for (const Item* s : near) {
+      if (!IsSegment(s->kind) || seen.count(s->id)) continue;
+      const std::optional<Connector> c = ConnectorOf(*s, query);
+      if (!c) {
+        seen.insert(s->id);
+        continue;
+      }
+      for (const Item* member : c->segments) seen.insert(member->id);
+      visit(*c);
+    }
+  }
 }
 
 }  // namespace semantics

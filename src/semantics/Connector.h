@@ -1,6 +1,8 @@
 #pragma once
 #include <QPoint>
+#include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "Item.h"
@@ -32,5 +34,10 @@ std::optional<Connector> ConnectorOf(const Item& segment, const ItemQuery& query
 // several, those whose outline it is on or near come before those that hold it deep inside,
 // then the topmost: an end on a box inside a large container attaches to the box.
 const Item* ShapeAtEnd(QPoint p, const ItemQuery& query, double reach = connectors::kAttachReach);
+
+// Every connector with a segment within reach of one of the shapes (the figures among them that
+// are no shapes are passed over), each once, in the order the shapes find them.
+void ForEachConnectorNear(std::span<const Item* const> shapes, const ItemQuery& query,
+                          const std::function<void(const Connector&)>& visit);
 
 }  // namespace semantics

@@ -1,5 +1,6 @@
 #include "LabelPlacement.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_set>
 
@@ -20,37 +21,21 @@ QRect ConnectorLabelBox(const Connector& connector, QSize size) {
 }
 
 std::vector<LabelFollower> LabelsFollowing(std::span<const Item* const> moving, const ItemQuery& query) {
-  std::unordered_set<uint64_t> movingIds, seen;
+  std::unordered_set<uint64_t> movingIds;
   for (const Item* m : moving) movingIds.insert(m->id);
   std::vector<LabelFollower> out;
-  std::vector<const Item*> near;
-  const int reach = connectors::kAttachReach + 1;
-  for (const Item* shape : moving) {
-    if (!IsShape(shape->kind)) continue;
-    near.clear();
-    query(shape->box.adjusted(-reach, -reach, reach, reach), near);
-    for (const Item* s : near) {
-      if (!IsSegment(s->kind) || seen.count(s->id)) continue;
-      const std::optional<Connector> c = ConnectorOf(*s, query);
-      if (!c) {
-        seen.insert(s->id);
-        continue;
-      }
-      bool selfMoving = false;
-      for (const Item* member : c->segments) {
-        seen.insert(member->id);
-        selfMoving = selfMoving || movingIds.count(member->id);
-      }
-      const bool attached = (c->startShape && movingIds.count(c->startShape->id)) ||
-                            (c->endShape && movingIds.count(c->endShape->id));
-      if (selfMoving || !attached) continue;
-      const Item* label = ConnectorLabel(*c, query);
-      if (!label || movingIds.count(label->id)) continue;
-      LabelFollower f{label->id, {}, LabelPoint(*c), ConnectorLabelBox(*c, label->box.size()) == label->box};
-      for (const Item* member : c->segments) f.segments.push_back(member->id);
-      out.push_back(std::move(f));
-    }
-  }
+  ForEachConnectorNear(moving, query, [&](const Connector& c) {
+    const bool selfMoving = std::any_of(c.segments.begin(), c.segments.end(),
+                                        [&](const Item* member) { return movingIds.count(member->id) != 0; });
+    const bool attached = (c.startShape && movingIds.count(c.startShape->id)) ||
+                          (c.endShape && movingIds.count(c.endShape->id));
+    if (selfMoving || !attached) return;
+    const Item* label = ConnectorLabel(c, query);
+    if (!label || movingIds.count(label->id)) return;
+    LabelFollower f{label->id, {}, LabelPoint(c), ConnectorLabelBox(c, label->box.size()) == label->box};
+    for (const Item* member : c.segments) f.segments.push_back(member->id);
+    out.push_back(std::move(f));
+  });
   return out;
 }
 

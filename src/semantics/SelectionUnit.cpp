@@ -32,30 +32,16 @@ class Gathered {
 // Adds each connector with an end on a shape among the heads (both ends when bothEnds), with its
 // segments and its label.
 void AddConnectors(std::span<const Item* const> heads, const ItemQuery& query, bool bothEnds, Gathered& out) {
-  std::unordered_set<uint64_t> shapes, seen;
+  std::unordered_set<uint64_t> shapes;
   for (const Item* h : heads)
     if (IsShape(h->kind)) shapes.insert(h->id);
   const auto in = [&](const Item* shape) { return shape && shapes.count(shape->id); };
-  std::vector<const Item*> near;
-  const int reach = connectors::kAttachReach + 1;
-  for (const Item* h : heads) {
-    if (!IsShape(h->kind)) continue;
-    near.clear();
-    query(h->box.adjusted(-reach, -reach, reach, reach), near);
-    for (const Item* s : near) {
-      if (!IsSegment(s->kind) || seen.count(s->id)) continue;
-      const std::optional<Connector> c = ConnectorOf(*s, query);
-      if (!c) {
-        seen.insert(s->id);
-        continue;
-      }
-      for (const Item* member : c->segments) seen.insert(member->id);
-      const bool takes = bothEnds ? in(c->startShape) && in(c->endShape) : in(c->startShape) || in(c->endShape);
-      if (!takes) continue;
-      for (const Item* member : c->segments) out.Add(member);
-      out.Add(ConnectorLabel(*c, query));
-    }
-  }
+  ForEachConnectorNear(heads, query, [&](const Connector& c) {
+    const bool takes = bothEnds ? in(c.startShape) && in(c.endShape) : in(c.startShape) || in(c.endShape);
+    if (!takes) return;
+    for (const Item* member : c.segments) out.Add(member);
+    out.Add(ConnectorLabel(c, query));
+  });
 }
 
 std::vector<const Item*> WithUnits(std::span<const Item* const> heads, const ItemQuery& query, bool bothEnds) {
