@@ -5,12 +5,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <map>
 
 #include "Dot.h"
 #include "GraphSummary.h"
+#include "GraphvizExamples.h"
 #include "Mermaid.h"
 
 namespace {
@@ -124,44 +123,18 @@ TEST(MermaidDocumentationTest, EveryPrefixReadsOrNamesItsError) {
   }
 }
 
-// Graphviz's gc counts nodes and edges of the first graph of a text; empty when gc is missing.
-std::optional<std::pair<size_t, size_t>> GcCounts(const QString& gc, const QByteArray& text) {
-  QProcess process;
-  process.start(gc, {QStringLiteral("-n"), QStringLiteral("-e")});
-  if (!process.waitForStarted()) return std::nullopt;
-  process.write(text);
-  process.closeWriteChannel();
-  if (!process.waitForFinished(30000)) return std::nullopt;
-  const QList<QByteArray> fields = process.readAllStandardOutput().split('\n').value(0).simplified().split(' ');
-  if (fields.size() < 2) return std::nullopt;
-  return std::make_pair(static_cast<size_t>(fields[0].toULongLong()), static_cast<size_t>(fields[1].toULongLong()));
-}
-
-QByteArray Contents(const QString& path) {
-  if (!path.endsWith(QLatin1String(".gz"))) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
-  QProcess gunzip;
-  gunzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), path});
-  gunzip.waitForFinished(30000);
-  return gunzip.readAllStandardOutput();
-}
-
 TEST(GraphvizExamplesTest, EveryDirectedGraphImportsWithGcsCounts) {
-  const QString folder = qEnvironmentVariable("KEDRIN_GRAPHVIZ_EXAMPLES",
-                                              QStringLiteral("/usr/share/doc/graphviz/examples/graphs/directed"));
-  const QStringList files =
-      QDir(folder).entryList({QStringLiteral("*.gv"), QStringLiteral("*.gv.gz")}, QDir::Files, QDir::Name);
+  const QString folder = graphvizexamples::Folder();
+  const QStringList files = graphvizexamples::Files(folder);
   if (files.isEmpty()) GTEST_SKIP() << "no Graphviz examples in " << folder.toStdString() << " (package graphviz-doc)";
-  const QString gc = QStandardPaths::findExecutable(QStringLiteral("gc"));
+  const QString gc = graphvizexamples::Gc();
   if (gc.isEmpty()) GTEST_SKIP() << "Graphviz's gc is not installed (package graphviz)";
   size_t checked = 0;
   for (const QString& name : files) {
     SCOPED_TRACE(name.toStdString());
-    const QByteArray text = Contents(folder + "/" + name);
+    const QByteArray text = graphvizexamples::Contents(folder + "/" + name);
     ASSERT_FALSE(text.isEmpty());
-    const std::optional<std::pair<size_t, size_t>> expected = GcCounts(gc, text);
+    const std::optional<std::pair<size_t, size_t>> expected = graphvizexamples::GcCounts(gc, text);
     ASSERT_TRUE(expected.has_value()) << "gc gave no counts";
     const graph::ParseResult r = graph::ReadDot(text.toStdString());
     ASSERT_TRUE(r.ok()) << graph::Describe(*r.error);
