@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "AttachmentFinder.h"
+#include "BenchSupport.h"
 #include "ConnectorFollowing.h"
 #include "Diagram.h"
 #include "ConnectorGeometry.h"
@@ -241,13 +242,8 @@ void BM_WiredFollowStep(benchmark::State& state) {
   int step = 0;
   QPoint delta;
   for (auto _ : state) {
-    ++step;
-    delta = QPoint(step % 37 - 18, step % 23 - 11);
-    if (delta.isNull()) delta = QPoint(1, 1);
-    for (size_t i = 0; i < start.size(); ++i) {
-      const QRect r = start[i].translated(delta);
-      scene->moving[i]->ApplyBounds(r.x(), r.y(), r.width(), r.height());
-    }
+    delta = DragDelta(++step);
+    PlaceMoved(scene->moving, start, delta);
     following->Step();
     QCoreApplication::processEvents();  // the repaint the user sees
   }

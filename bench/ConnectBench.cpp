@@ -144,13 +144,8 @@ void BM_DragStepStraight(benchmark::State& state) {
   int step = 0;
   QPoint delta;
   for (auto _ : state) {
-    ++step;
-    delta = QPoint(step % 37 - 18, step % 23 - 11);
-    if (delta.isNull()) delta = QPoint(1, 1);
-    for (size_t i = 0; i < start.size(); ++i) {
-      const QRect r = start[i].translated(delta);
-      scene->moving[i]->ApplyBounds(r.x(), r.y(), r.width(), r.height());
-    }
+    delta = DragDelta(++step);
+    PlaceMoved(scene->moving, start, delta);
     following->Step();
     QCoreApplication::processEvents();
   }
@@ -178,13 +173,8 @@ void BM_DragStepElbow(benchmark::State& state) {
   for (const TCustomKDTool* f : following->Followers()) before.push_back(f->BoundsRect());
   int step = 0;
   for (auto _ : state) {
-    ++step;
-    QPoint delta(step % 37 - 18, step % 23 - 11);
-    if (delta.isNull()) delta = QPoint(1, 1);
-    for (size_t i = 0; i < start.size(); ++i) {
-      const QRect r = start[i].translated(delta);
-      scene->moving[i]->ApplyBounds(r.x(), r.y(), r.width(), r.height());
-    }
+    const QPoint delta = DragDelta(++step);
+    PlaceMoved(scene->moving, start, delta);
     following->Step();
     QCoreApplication::processEvents();
   }

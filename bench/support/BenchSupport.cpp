@@ -13,3 +13,15 @@ std::unique_ptr<TCustomKDTool> MakeFigure(int i) {
     default: return std::make_unique<TKDLine>();
   }
 }
+
+QPoint DragDelta(int step) {
+  const QPoint delta(step % 37 - 18, step % 23 - 11);
+  return delta.isNull() ? QPoint(1, 1) : delta;
+}
+
+void PlaceMoved(const std::vector<TCustomKDTool*>& figures, const std::vector<QRect>& start, QPoint delta) {
+  for (size_t i = 0; i < start.size(); ++i) {
+    const QRect r = start[i].translated(delta);
+    figures[i]->ApplyBounds(r.x(), r.y(), r.width(), r.height());
+  }
+}

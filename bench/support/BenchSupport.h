@@ -1,5 +1,8 @@
 #pragma once
+#include <QPoint>
+#include <QRect>
 #include <memory>
+#include <vector>
 
 #include "KDTools.h"
 #include "MainWindowLink.h"
@@ -30,3 +33,9 @@ class QuietMainWindow : public TMainWindowLink {
 
 // The i-th figure of a mixed diagram: the nine classes in turn.
 std::unique_ptr<TCustomKDTool> MakeFigure(int i);
+
+// Where a drag's step-th step puts the dragged figures, from where they started: the steps wander
+// about within 18 pixels and never come to no move, so that every step changes what follows.
+QPoint DragDelta(int step);
+// The figures at their boxes when the drag started, moved by delta.
+void PlaceMoved(const std::vector<TCustomKDTool*>& figures, const std::vector<QRect>& start, QPoint delta);
