@@ -1,47 +1,27 @@
 // The differential check: Mermaid's parser judges every input, mermaid-dump gives our reader's
 // graph for it, and the report lists each input where the two differ. Run through run.sh.
 //
-//   node harness.mjs --modules DIR --dump BIN [--docs FILE] [--out REPORT] [--self-check]
+//   node harness.mjs --modules DIR --dump BIN [--reader NAME] [--docs FILE] [--out REPORT] [--self-check]
 //
 // Exit status 0 whatever the inputs give; 1 when the harness itself fails (or, with
 // --self-check, when a known input does not come out as known).
-import { spawnSync } from 'node:child_process';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { judgeInput } from './compare.mjs';
 import { docExamples, unique, variations } from './inputs.mjs';
 import { loadJudge } from './judge.mjs';
+import { ourViews } from './ours.mjs';
 import { selfCheck } from './selfcheck.mjs';
 
 function options(argv) {
-  const o = { docs: null, out: null, selfCheck: false };
+  const o = { docs: null, out: null, reader: null, selfCheck: false };
   for (let i = 0; i < argv.length; ++i) {
     const a = argv[i];
     if (a === '--self-check') o.selfCheck = true;
-    else if (['--modules', '--dump', '--docs', '--out'].includes(a) && i + 1 < argv.length) o[a.slice(2)] = argv[++i];
+    else if (['--modules', '--dump', '--reader', '--docs', '--out'].includes(a) && i + 1 < argv.length) o[a.slice(2)] = argv[++i];
     else throw new Error(`unknown argument '${a}'`);
   }
   if (!o.modules || !o.dump) throw new Error('--modules and --dump are needed');
   return o;
-}
-
-// Our reader's view of every text, in one run of mermaid-dump; a crash or a hang costs that one
-// input (recorded as such) and the run goes on with the next.
-export function ourViews(dump, texts) {
-  const views = [];
-  while (views.length < texts.length) {
-    const rest = texts.slice(views.length);
-    const input = rest.map((text) => JSON.stringify({ text })).join('\n') + '\n';
-    const run = spawnSync(dump, [], { input, encoding: 'utf8', maxBuffer: 1 << 30, timeout: 120000 });
-    if (run.error && run.error.code !== 'ETIMEDOUT') throw new Error(`${dump}: ${run.error.message}`);
-    const lines = run.stdout.split('\n').filter((l) => l.length);
-    for (const line of lines) views.push(JSON.parse(line));
-    if (lines.length < rest.length) {
-      if (run.status === 2) throw new Error(`${dump}: ${run.stderr.trim()}`);
-      const how = run.error ? 'hung (no answer within 120 s)' : `crashed (${run.signal ?? `exit status ${run.status}`})`;
-      views.push({ ok: false, crashed: `our reader ${how}` });
-    }
-  }
-  return views;
 }
 
 // The reason of a refusal without its place: "line 3, column 7: unexpected '.'" → "unexpected
@@ -75,7 +55,7 @@ function report(results, meta) {
   }
   const sorted = (map) => [...map].sort((a, b) => b[1] - a[1] || a[0].localeCompare(b[0]));
   const lines = [
-    `Mermaid differential check: Mermaid ${meta.version} against ${meta.dump}`,
+    `Mermaid differential check: Mermaid ${meta.version} against the reader of ${meta.reader}`,
     `inputs: ${meta.docCount} documentation examples (${meta.docs ?? 'no documentation page given'}), ` +
       `${results.length - meta.docCount} variations`,
     '', `totals: ${totals}`,
@@ -110,14 +90,14 @@ async function main() {
   for (const input of inputs) views.push(await judge.view(input.text));
   const ours = ourViews(o.dump, inputs.map((i) => i.text));
   const results = inputs.map((input, k) => ({
-    ...input, ours: ours[k], ...judgeInput(views[k], ours[k], judge.decodeHtml),
+    ...input, mermaid: views[k], ours: ours[k], ...judgeInput(views[k], ours[k], judge.decodeHtml),
   }));
-  const { totals, text } = report(results, { version: judge.version, dump: o.dump, docs: o.docs, docCount });
+  const { totals, text } = report(results, { version: judge.version, reader: o.reader ?? o.dump, docs: o.docs, docCount });
   if (o.out) {
     writeFileSync(o.out, text);
     writeFileSync(o.out.replace(/(\.txt)?$/, '.json'),
-      JSON.stringify(results.map(({ name, text: t, outcome, diffs, ours: { warnings } }) =>
-        ({ name, text: t, outcome, diffs, warnings })), null, 1));
+      JSON.stringify(results.map(({ name, text: t, outcome, diffs, mermaid, ours: mine }) =>
+        ({ name, text: t, outcome, diffs, mermaid, ours: mine })), null, 1));
   } else {
     process.stdout.write(text);
   }

@@ -75,7 +75,8 @@ const TEXTS = [
   'A[fa:fa-car Car]', 'B(fa:fa-ban forbidden)', 'A[fab:fa-github GitHub] --> B',
   'A(-an ellipse-)', 'A[|borders:lt|text]', 'A[first] --> B\nA[second]', 'A[end]', 'A[graph]',
   'A["quoted"] --> B("round quoted")', 'A[  spaced   text  ]', 'A["multi\n      line quoted"]',
-  'A[a "quote" inside]', 'A["a | bar"] -->|"bar | in label"| B', 'A -->|text with spaces| B',
+  'A[a "quote" inside]', 'A["one\\ntwo"]', 'A[one\\ntwo]', 'A["`one\n\n      two`"]',
+  'A["a | bar"] -->|"bar | in label"| B', 'A -->|text with spaces| B',
   'A -->| padded | B', 'A-->|x|B', 'A --->|longer| B', 'A -->|a-->b| B', 'A[Text] --> B[Text]',
   'A -->|yes| B\nA -->|no| B', 'A --> B\nA --> B', 'A -- a --> B -- b --> C',
 ];

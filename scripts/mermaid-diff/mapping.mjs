@@ -74,17 +74,20 @@ export function headsOf(type) {
   return null;  // not a kind this table knows
 }
 
-// The text a reader shows for Mermaid's label source: line breaks for <br>, no other HTML tags,
-// entity codes (#quot;, #9829;, &amp;) decoded, icons (fa:fa-car) dropped, markdown's bold and
-// italic markers dropped and its lines trimmed; runs of blanks count as one. Mermaid's model
-// holds entity codes in its own placeholders ("\uFB02\xB0quot\xB6\xDF") until it draws;
+// The text a reader shows for Mermaid's label source, as Mermaid draws it: line breaks for <br>
+// (outside markdown also for a written "\n"; in markdown, blank lines count as one), no other
+// HTML tags, entity codes (#quot;, #9829;, &amp;) decoded, icons (fa:fa-car) dropped, markdown's
+// bold and italic markers dropped and its lines trimmed; runs of blanks count as one. Mermaid's
+// model holds entity codes in its own placeholders ("\uFB02\xB0quot\xB6\xDF") until it draws;
 // decodeHtml(s) decodes the HTML entities of s.
 export function shownText(text, labelType, decodeHtml) {
   let s = String(text ?? '');
   if (labelType === 'markdown') {
     s = s.replace(/\*\*(.+?)\*\*/gs, '$1').replace(/__(.+?)__/gs, '$1')
       .replace(/\*(\S(?:.*?\S)?)\*/gs, '$1')
-      .replace(/(^|[^\p{L}\p{N}])_(\S(?:.*?\S)?)_(?![\p{L}\p{N}])/gsu, '$1$2');
+      .replace(/(^|[^\p{L}\p{N}])_(\S(?:.*?\S)?)_(?![\p{L}\p{N}])/gsu, '$1$2').replace(/\n{2,}/g, '\n');
+  } else {
+    s = s.replace(/\\n/g, '\n');
   }
   s = s.replace(/<br\s*\/?>/gi, '\n').replace(/<\/?[a-zA-Z][^>]*>/g, '');
   s = s.replace(/\uFB02\xB0\xB0/g, '&#').replace(/\uFB02\xB0/g, '&').replace(/\xB6\xDF/g, ';');

@@ -14,7 +14,7 @@
 # Exit status 0 whatever the inputs give, 1 when the harness itself fails, 2 on wrong usage.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-usage() { sed -n '6,16p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+usage() { sed -n '6,14p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
 
 build="" docs="${MERMAID_FLOWCHART_DOC:-}" out="" self_check=""
 while [ $# -gt 0 ]; do
@@ -84,4 +84,5 @@ if [ -n "$docs" ]; then
 fi
 
 out=${out:-$build/mermaid-diff-report.txt}
-exec node "$here/harness.mjs" --modules "$cache" --dump "$dump" "${docs_args[@]}" --out "$out" $self_check
+exec node "$here/harness.mjs" --modules "$cache" --dump "$dump" --reader "$build (source $source_dir)" \
+  "${docs_args[@]}" --out "$out" $self_check

@@ -28,21 +28,21 @@ const KNOWN = [
     ours: 'agree',
   },
   {
-    text: 'graph BT\n    A == thick ==> B(Round)\n    B <--> C\n    C ~~~ D\n    E["#quot;Hi#quot; &amp; <b>you</b>"]\n',
+    text: 'graph BT\n    A == thick ==> B(Round)\n    B <--> C\n    C ~~~ D\n    E["#quot;Hi#quot; &amp; <b>you</b> #9829;"]\n',
     expected: {
       direction: 'BT',
       nodes: [node('A', 'A', 'Process'), node('B', 'Round', 'mark'), node('C', 'C', 'Process'),
-        node('D', 'D', 'Process'), node('E', '"Hi" & you', 'Process')],
+        node('D', 'D', 'Process'), node('E', '"Hi" & you ♥', 'Process')],
       edges: [edge('A', 'B', 'thick', 'thick', 'target'), edge('B', 'C', '', 'solid', 'both ends')],
       invisible: 1,
     },
     faithful: {
       ok: true, direction: 'BT', warnings: [],
       nodes: [ourNode('A', 'A', 'Process'), ourNode('B', 'Round', 'Process'), ourNode('C', 'C', 'Process'),
-        ourNode('D', 'D', 'Process'), ourNode('E', '"Hi" & you', 'Process')],
+        ourNode('D', 'D', 'Process'), ourNode('E', '"Hi" & you ♥', 'Process')],
       edges: [ourEdge('A', 'B', 'thick', 'thick', false, true), ourEdge('B', 'C', '', 'solid', true, true)],
     },
-    spoil: (g) => { g.edges[1].headFrom = false; g.nodes[4].text = '#quot;Hi#quot; &amp; you'; },
+    spoil: (g) => { g.edges[1].headFrom = false; g.nodes[4].text = '#quot;Hi#quot; &amp; you #9829;'; },
     spoiledKinds: ['node text', 'edge heads'],
     ours: null,  // depends on the reader under test
   },
