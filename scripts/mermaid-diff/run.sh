@@ -46,15 +46,16 @@ source_dir=$(cached CMAKE_HOME_DIRECTORY)
 # build folder of its own per build under test.
 cmake --build "$build" --target kedrin_graph >/dev/null || fail "kedrin_graph does not build in $build"
 dump_build="$cache/dump-$(printf '%s' "$build" | md5sum | cut -c1-12)"
-generator=()
-command -v ninja >/dev/null && generator=(-G Ninja)
+configure=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEDRIN_SOURCE_DIR="$source_dir" -DKEDRIN_BUILD_DIR="$build"
+  -DKEDRIN_SANITIZE="$(cached KEDRIN_SANITIZE)")
+command -v ninja >/dev/null && configure+=(-G Ninja)
+[ -z "$(cached CMAKE_CXX_COMPILER)" ] || configure+=(-DCMAKE_CXX_COMPILER="$(cached CMAKE_CXX_COMPILER)")
+mkdir -p "$dump_build"
 if [ ! -f "$dump_build/CMakeCache.txt" ]; then
-  cmake -S "$here" -B "$dump_build" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER="$(cached CMAKE_CXX_COMPILER)" -DKEDRIN_SOURCE_DIR="$source_dir" \
-    -DKEDRIN_BUILD_DIR="$build" -DKEDRIN_SANITIZE="$(cached KEDRIN_SANITIZE)" >"$cache/configure.log" 2>&1 ||
-    fail "mermaid-dump does not configure: see $cache/configure.log"
+  cmake -S "$here" -B "$dump_build" "${configure[@]}" >"$dump_build/configure.log" 2>&1 ||
+    { rm -f "$dump_build/CMakeCache.txt"; fail "mermaid-dump does not configure: see $dump_build/configure.log"; }
 fi
-cmake --build "$dump_build" >"$cache/build.log" 2>&1 || fail "mermaid-dump does not build: see $cache/build.log"
+cmake --build "$dump_build" >"$dump_build/build.log" 2>&1 || fail "mermaid-dump does not build: see $dump_build/build.log"
 dump="$dump_build/mermaid-dump"
 
 # Mermaid's parser: the pinned npm packages, installed once.
