@@ -3,25 +3,28 @@
 # examples and generated variations; every input where the reader of the given build sees other
 # nodes, edges, texts, link kinds or shapes is listed in the report.
 #
-#   scripts/mermaid-diff/run.sh [BUILD_DIR] [--docs FLOWCHART_MD] [--out REPORT] [--self-check]
+#   scripts/mermaid-diff/run.sh [BUILD_DIR] [--docs FLOWCHART_MD] [--only REGEX] [--out REPORT]
+#                               [--self-check]
 #
 # BUILD_DIR: any configured build of the editor (default: build/ of this checkout); its own source
 # tree gives the headers and its kedrin_graph library the reader. --docs: Mermaid's
 # docs/syntax/flowchart.md, a checkout of Mermaid or a git directory of one (default:
 # $MERMAID_FLOWCHART_DOC, else flowchart.md in the cache folder, else variations only).
+# --only: just the inputs whose name or text the JavaScript pattern finds.
 # --out: the report (default BUILD_DIR/mermaid-diff-report.txt, with a .json beside it).
 # The npm packages (package.json beside this script) go to ~/.cache/kedrin-mermaid-diff.
 # Exit status 0 whatever the inputs give, 1 when the harness itself fails, 2 on wrong usage.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-usage() { sed -n '6,14p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+usage() { sed -n '6,16p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
 
-build="" docs="${MERMAID_FLOWCHART_DOC:-}" out="" self_check=""
+build="" docs="${MERMAID_FLOWCHART_DOC:-}" out="" self_check="" only=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --self-check) self_check=--self-check ;;
     --docs) [ $# -ge 2 ] || usage; docs=$2; shift ;;
     --out) [ $# -ge 2 ] || usage; out=$2; shift ;;
+    --only) [ $# -ge 2 ] || usage; only=(--only "$2"); shift ;;
     -h|--help) usage ;;
     -*) echo "run.sh: unknown option '$1'" >&2; usage ;;
     *) [ -z "$build" ] || usage; build=$1 ;;
@@ -86,4 +89,4 @@ fi
 
 out=${out:-$build/mermaid-diff-report.txt}
 exec node "$here/harness.mjs" --modules "$cache" --dump "$dump" --reader "$build (source $source_dir)" \
-  "${docs_args[@]}" --out "$out" $self_check
+  "${docs_args[@]}" "${only[@]}" --out "$out" $self_check
