@@ -23,10 +23,25 @@ class Rec {
     writer_->WriteShortString(className);
     writer_->WriteShortString(objectName);
   }
-  Rec&& Int(const char* name, int64_t v) && { writer_->WriteShortString(name); writer_->WriteInteger(v); return std::move(*this); }
-  Rec&& Ident(const char* name, const char* v) && { writer_->WriteShortString(name); writer_->WriteIdent(v); return std::move(*this); }
-  Rec&& Text(const char* name, const char* v) && { writer_->WriteShortString(name); writer_->WriteText(v); return std::move(*this); }
-  Rec&& Name(const char* name) && { writer_->WriteShortString(name); return std::move(*this); }
+  Rec&& Name(const char* name) && {
+    writer_->WriteShortString(name);
+    return std::move(*this);
+  }
+  Rec&& Int(const char* name, int64_t v) && {
+    writer_->WriteShortString(name);
+    writer_->WriteInteger(v);
+    return std::move(*this);
+  }
+  Rec&& Ident(const char* name, const char* v) && {
+    writer_->WriteShortString(name);
+    writer_->WriteIdent(v);
+    return std::move(*this);
+  }
+  Rec&& Text(const char* name, const char* v) && {
+    writer_->WriteShortString(name);
+    writer_->WriteText(v);
+    return std::move(*this);
+  }
   Rec&& Set(const char* name, std::initializer_list<const char*> members) && {
     writer_->WriteShortString(name);
     writer_->WriteTag(ValueTag::TagSet);

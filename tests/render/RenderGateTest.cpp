@@ -72,6 +72,8 @@ std::vector<StyleCase> StyleCases() {
       {"Tiny", [](Figure& f) { f.box.setSize({3, 2}); }},
       {"ThinVertical", [](Figure& f) { f.box.setSize({2, 60}); }},
       {"ThinHorizontal", [](Figure& f) { f.box.setSize({120, 3}); }},
+      {"HugeBox", [](Figure& f) { f.box.setSize({32768, 2000}); }},
+      {"WiderThanTheLimit", [](Figure& f) { f.box.setSize({50000, 1500}); }},
       {"PenWidth0", [](Figure& f) { f.style.lineWidth = 0; }},
       {"PenWidth1", [](Figure& f) { f.style.lineWidth = 1; }},
       {"PenWidth5", [](Figure& f) { f.style.lineWidth = 5; }},
