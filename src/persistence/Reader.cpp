@@ -387,10 +387,11 @@ std::unique_ptr<Persistent> TReader::ReadShape() {
     if (flags & 2) ReadInteger();
   }
   std::string className = ReadShortString();
-  const ShapeClassRegistry::Entry* entry = ShapeClassRegistry::Find(className);
-  if (!entry) Fail(streammsg::ClassNotFound(className));
+  std::unique_ptr<Persistent> object;
+  if (MakeObject) object = MakeObject(className);
+  else if (const ShapeClassRegistry::Entry* entry = ShapeClassRegistry::Find(className)) object = entry->factory();
+  if (!object) Fail(streammsg::ClassNotFound(className));
 
-  std::unique_ptr<Persistent> object = entry->factory();
   ApplyStoredDefaults(*object);
   std::string name = ReadShortString();
   if (!name.empty() && !IsValidIdent(name)) Fail(streammsg::InvalidName(name));

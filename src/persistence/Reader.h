@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -23,6 +24,9 @@ class TReader {
 
   // Where a new object is placed while its properties are applied (the document's canvas).
   std::function<void(Persistent&)> Parent;
+  // Makes the object of a record's class; none: the class is unknown. Unset, the class registry
+  // makes it (a reader of plain values gives its own).
+  std::function<std::unique_ptr<Persistent>(std::string_view className)> MakeObject;
 
   // Reads one record and returns the new object, which has no owner yet. Throws EStreamError.
   std::unique_ptr<Persistent> ReadShape();
