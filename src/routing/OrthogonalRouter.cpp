@@ -359,7 +359,7 @@ FoundRoute RouteOrthogonal(const RouteEnd& from, const RouteEnd& to, const Obsta
   // Widening windows about the ends: a route that runs along a window's edge may have been kept
   // from a shorter way outside it.
   bool found = false;
-  for (int margin : {160, 480, 1440, -1}) {
+  for (int margin : {80, 320, 1280, -1}) {
     Box window = margin < 0 ? full : clamp(Inflate(span, margin + 4 * options.clearance));
     const bool last = margin < 0 || (window.l <= full.l && window.t <= full.t && window.r >= full.r && window.b >= full.b);
     if (last) window = full;

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "OrthogonalRouter.h"
+#include "Outline.h"
 #include "SelfLoop.h"
 #include "Separation.h"
 #include "SidePorts.h"
@@ -82,7 +83,9 @@ ObstacleIndex IndexShapes(std::span<const Shape> shapes) {
   ObstacleIndex index;
   for (size_t i = 0; i < shapes.size(); ++i) {
     index.Add({shapes[i].box, static_cast<int>(i), false});
-    if (!shapes[i].text.isEmpty()) index.Add({shapes[i].text, static_cast<int>(i), true});
+    // A text within its shape's box keeps routes out of nothing the box does not.
+    const QRect& text = shapes[i].text;
+    if (!text.isEmpty() && !connectors::BoxInside(text, shapes[i].box)) index.Add({text, static_cast<int>(i), true});
   }
   return index;
 }

@@ -34,7 +34,8 @@ struct Link {
   std::optional<Side> fromSide, toSide;
 };
 
-// The obstacles of the shapes: each shape's box, then its text, numbered by the shape.
+// The obstacles of the shapes: each shape's box, then its text where it reaches beyond the box,
+// owned by the shape's number.
 ObstacleIndex IndexShapes(std::span<const Shape> shapes);
 
 // One route per link, in link order. Links naming no shape get no points.
