@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <tuple>
 
@@ -189,13 +190,44 @@ std::vector<Route> RouteAll(std::span<const Shape> shapes, std::span<const Link>
       sideEnds[{shape, s}].push_back({l, end, angle, LeftSign(s, end) * static_cast<int>(l)});
     }
   }
+  // An end across from a port that stays where it is (a diamond's vertex, the one end of a side)
+  // lines up with it where the spread leaves it short of that line by less than a jog: the others
+  // on its side make room. Of two single ends facing each other, the one the link leaves moves.
   std::vector<Port> fromPort(n), toPort(n);
   for (auto& [key, list] : sideEnds) {
     std::sort(list.begin(), list.end(), [](const Slot& a, const Slot& b) {
       return std::tie(a.angle, a.tie, a.link, a.end) < std::tie(b.angle, b.tie, b.link, b.end);
     });
     const Shape& sh = shapes[static_cast<size_t>(key.first)];
-    const std::vector<Port> ports = SpreadPorts(sh.kind, sh.box, key.second, static_cast<int>(list.size()));
+    std::vector<Port> ports = SpreadPorts(sh.kind, sh.box, key.second, static_cast<int>(list.size()));
+    const SideSpan span = PortSpan(sh.kind, sh.box, key.second);
+    std::vector<int> wanted;
+    std::vector<bool> aims;
+    for (size_t k = 0; k < list.size(); ++k) {
+      const Slot& slot = list[k];
+      wanted.push_back(Along(ports[k]));
+      aims.push_back(false);
+      if (loop[slot.link] || span.lo == span.hi) continue;
+      const Link& link = links[slot.link];
+      const int other = slot.end == 0 ? link.to : link.from;
+      const Side across = side(slot.link, 1 - slot.end);
+      if (across != connectors::Opposite(key.second)) continue;
+      const Shape& os = shapes[static_cast<size_t>(other)];
+      const auto partner = sideEnds.find({other, across});
+      const bool single = partner != sideEnds.end() && partner->second.size() == 1;
+      if (os.kind != FigureKind::Diamond && !(single && (list.size() > 1 || slot.end == 0))) continue;
+      const int target = Along({connectors::AttachPoint(os.kind, os.box, across).point, across});
+      if (std::abs(target - wanted.back()) >= o.minJog || target < span.lo || target > span.hi) continue;
+      wanted.back() = target;
+      aims.back() = true;
+    }
+    if (std::find(aims.begin(), aims.end(), true) != aims.end()) {
+      const int count = static_cast<int>(list.size());
+      const int room = span.hi - span.lo, margin = room / (2 * (count + 1));
+      const std::vector<int> places =
+          PlaceAlong(wanted, aims, std::min(o.gap, room / (count + 1)), span.lo + margin, span.hi - margin);
+      for (size_t k = 0; k < list.size(); ++k) ports[k] = PortAt(sh.kind, sh.box, key.second, places[k]);
+    }
     for (size_t k = 0; k < list.size(); ++k) (list[k].end == 0 ? fromPort : toPort)[list[k].link] = ports[k];
   }
 

@@ -13,7 +13,9 @@
 // 2. the ends that share a side are spread along it (SpreadPorts), ordered by the direction in
 //    which their other ends lie, so that routes leaving one side do not cross; ends in the same
 //    direction (two connectors between one pair of shapes) take their places by their order
-//    among the connectors, each offset to the left of its own way, so the two routes nest;
+//    among the connectors, each offset to the left of its own way, so the two routes nest; an end
+//    across from a port that cannot move (a diamond's vertex, the one end of a side) lines up with
+//    it where the spread left it less than a jog off, the others on its side making room;
 // 3. a connector from a shape to itself is a loop beside one of its corners: out of one side,
 //    around the corner and into the next side, at the first corner (top right, bottom right,
 //    bottom left, top left) whose loop stays at non-negative coordinates clear of other shapes;

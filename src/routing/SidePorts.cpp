@@ -65,4 +65,39 @@ std::vector<Port> SpreadPorts(FigureKind kind, const QRect& box, Side side, int 
   return ports;
 }
 
+std::vector<int> PlaceAlong(const std::vector<int>& wanted, const std::vector<bool>& aims, int spacing, int lo, int hi) {
+  const int n = static_cast<int>(wanted.size());
+  if (n == 0) return {};
+  if (n > 1 && hi - lo < (n - 1) * spacing) spacing = std::max(0, (hi - lo) / (n - 1));
+  // Pool adjacent violators: blocks of ends that share one value of place - k * spacing.
+  struct Block {
+    double sum, weight;
+    int count;
+  };
+  std::vector<Block> blocks;
+  for (int k = 0; k < n; ++k) {
+    const double w = aims[static_cast<size_t>(k)] ? 1000.0 : 1.0;
+    blocks.push_back({w * (wanted[static_cast<size_t>(k)] - double(k) * spacing), w, 1});
+    while (blocks.size() > 1 && blocks[blocks.size() - 2].sum / blocks[blocks.size() - 2].weight >
+                                    blocks.back().sum / blocks.back().weight) {
+      Block b = blocks.back();
+      blocks.pop_back();
+      blocks.back().sum += b.sum;
+      blocks.back().weight += b.weight;
+      blocks.back().count += b.count;
+    }
+  }
+  std::vector<int> places;
+  places.reserve(static_cast<size_t>(n));
+  const double top = std::max<double>(lo, hi - double(n - 1) * spacing);
+  for (const Block& b : blocks) {
+    const double v = std::clamp(b.sum / b.weight, double(lo), top);
+    for (int i = 0; i < b.count; ++i) {
+      const int k = static_cast<int>(places.size());
+      places.push_back(Nearest(v + double(k) * spacing));
+    }
+  }
+  return places;
+}
+
 }  // namespace routing

@@ -28,6 +28,12 @@ Port PortAt(FigureKind kind, const QRect& box, Side side, int along);
 // side point.
 std::vector<Port> SpreadPorts(FigureKind kind, const QRect& box, Side side, int n);
 
+// Places along a side for ends in the given order: each as near its wanted place as the order and
+// the spacing allow, those that aim (to line up with a port across from them) far before the
+// others, all within [lo, hi] (the spacing shrinks where they do not fit). A weighted isotonic
+// fit of the places less k times the spacing.
+std::vector<int> PlaceAlong(const std::vector<int>& wanted, const std::vector<bool>& aims, int spacing, int lo, int hi);
+
 // Where a port lies along its side's axis.
 inline int Along(const Port& p) { return connectors::IsHorizontal(p.side) ? p.point.y() : p.point.x(); }
 

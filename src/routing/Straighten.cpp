@@ -59,7 +59,9 @@ class Straightener {
                const RouteOptions& o)
       : routes_(routes), ends_(ends), obstacles_(obstacles), o_(o) {}
 
-  void Straighten(size_t r) {
+  // Whether any jog of the route went.
+  bool Straighten(size_t r) {
+    bool changed = false;
     for (size_t start = 1, guard = 0; guard < 64; ++guard) {
       const std::vector<QPoint>& p = routes_[r].points;
       size_t jog = 0;
@@ -68,7 +70,7 @@ class Straightener {
           jog = i;
           break;
         }
-      if (jog == 0) return;
+      if (jog == 0) break;
       std::optional<std::vector<QPoint>> moved = Shift(r, jog, true);
       if (!moved) moved = Shift(r, jog, false);
       if (!moved) {
@@ -76,8 +78,10 @@ class Straightener {
         continue;
       }
       routes_[r].points = Simplify(*moved);
+      changed = true;
       start = 1;
     }
+    return changed;
   }
 
  private:
@@ -134,8 +138,14 @@ class Straightener {
 
 void RemoveJogs(std::vector<Route>& routes, const std::vector<RouteEnds>& ends, const ObstacleIndex& obstacles,
                 const RouteOptions& options) {
+  // Again while any route changed: a move kept back by a neighbour's run may be free once the
+  // neighbour has moved.
   Straightener s(routes, ends, obstacles, options);
-  for (size_t r = 0; r < routes.size() && r < ends.size(); ++r) s.Straighten(r);
+  for (int sweep = 0; sweep < 8; ++sweep) {
+    bool changed = false;
+    for (size_t r = 0; r < routes.size() && r < ends.size(); ++r) changed = s.Straighten(r) || changed;
+    if (!changed) break;
+  }
 }
 
 }  // namespace routing

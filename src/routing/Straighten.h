@@ -11,7 +11,8 @@
 // along its side, within the stretch ports may use (PortSpan). A move is made only when the moved
 // runs keep out of every box (the first and last runs but of their own shape's), leave no new
 // jog, turn no run back, and bring no run nearer than the gap to another route's run along it
-// (nor nearer than it already was). Jogs that no move removes stay.
+// (nor nearer than it already was). The routes are gone through again while any changed; jogs
+// that no move removes stay.
 namespace routing {
 
 // A route's two ends: the shapes its ports lie on, and the owners of their obstacles.

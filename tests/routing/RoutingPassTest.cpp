@@ -138,6 +138,22 @@ INSTANTIATE_TEST_SUITE_P(
         // Side midpoints 5 apart: the 5-pixel jog goes, the first port moving down its side.
         PassCase{"JogOfFiveRemoved", {Box(0, 0, 100, 60), Box(300, 5, 100, 60)},
                  {Between(0, 1, Side::Right, Side::Left)},
-                 {{{100, 35}, {300, 35}}}}));
+                 {{{100, 35}, {300, 35}}}},
+        // Five links between one pair and a loop: six ends spread on the left box's right side
+        // (sevenths: 9 17 26 34 43, the loop's 51 nearest its corner), five on the other's left
+        // side (sixths: 10 20 30 40 50). Each route first jogs 1 to 7 pixels; the ports on the
+        // right move onto the left ones' lines, each once its neighbour has made room.
+        PassCase{"JogsStraightenedBetweenCrowdedSides", {Box(20, 0, 120, 60), Box(400, 0, 120, 60)},
+                 {Between(0, 1), Between(0, 1), Between(0, 1), Between(0, 1), Between(0, 1), Between(0, 0)},
+                 {{{140, 43}, {400, 43}}, {{140, 34}, {400, 34}}, {{140, 26}, {400, 26}}, {{140, 17}, {400, 17}},
+                  {{140, 9}, {400, 9}}, {{80, 60}, {80, 80}, {160, 80}, {160, 51}, {140, 51}}}},
+        // Two ends on a process box's right side (straight part y 35..65: 45 and 55), the first
+        // across from a diamond's vertex at 50: it takes the vertex's line and the second moves
+        // to 58 to stay 8 off, where moving one port alone would leave a 5-pixel jog.
+        PassCase{"LinedUpWithADiamondVertex",
+                 {{FigureKind::RoundedBox, QRect(20, 20, 110, 60), {}}, {FigureKind::Diamond, QRect(200, 25, 80, 50), {}},
+                  Box(200, 100, 80, 40)},
+                 {Between(0, 1), Between(0, 2, Side::Right, Side::Left)},
+                 {{{130, 50}, {200, 50}}, {{130, 58}, {190, 58}, {190, 120}, {200, 120}}}}));
 
 }  // namespace
