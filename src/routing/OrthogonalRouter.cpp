@@ -107,6 +107,8 @@ bool Search::Build() {
     const Box core = EdgesOf(ob.box);
     items_.push_back({core, Inflate(core, o_.clearance), ownFrom || ownTo, ob.text, ownFrom});
   }
+  // Four lines a box each way: more boxes than this would make more nodes than a search may.
+  if (static_cast<int64_t>(items_.size()) * items_.size() * 16 > kMaxNodes * 4) return false;
 
   auto inX = [&](int x) { return x >= window_.l && x <= window_.r; };
   auto inY = [&](int y) { return y >= window_.t && y <= window_.b; };
