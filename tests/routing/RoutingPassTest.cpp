@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <array>
+#include <random>
 #include <string>
 
 #include "RoutingPass.h"
@@ -57,6 +59,18 @@ void ExpectRules(const Route& r, const Link& link, const std::vector<Shape>& sha
     }
   }
   EXPECT_TRUE(r.clear) << Show(p);
+}
+
+// The port lies on the side of its shape's box it names (a mark's and an ellipse's outline lie
+// inside their box: on the side's line or within the box by up to a third of it).
+void ExpectOnSide(QPoint p, Side side, const Shape& s) {
+  const QRect b = s.box;
+  const int l = b.x(), t = b.y(), r = l + b.width(), bo = t + b.height();
+  const bool across = connectors::IsHorizontal(side) ? p.y() >= t && p.y() <= bo : p.x() >= l && p.x() <= r;
+  EXPECT_TRUE(across) << Show({p});
+  const int depth = side == Side::Left ? p.x() - l : side == Side::Right ? r - p.x() : side == Side::Top ? p.y() - t : bo - p.y();
+  EXPECT_GE(depth, 0) << Show({p});
+  EXPECT_LE(depth, (connectors::IsHorizontal(side) ? b.width() : b.height()) / 3) << Show({p});
 }
 
 class RoutingPassTest : public testing::TestWithParam<PassCase> {};
@@ -155,5 +169,47 @@ INSTANTIATE_TEST_SUITE_P(
                   Box(200, 100, 80, 40)},
                  {Between(0, 1), Between(0, 2, Side::Right, Side::Left)},
                  {{{130, 50}, {200, 50}}, {{130, 58}, {190, 58}, {190, 120}, {200, 120}}}}));
+
+}  // namespace
+
+namespace {
+
+class RandomChartTest : public testing::TestWithParam<unsigned> {};
+
+// Shapes of every kind on a jittered grid, never touching, with links between near ones, pairs
+// linked twice and loops: every route keeps the rules and leaves and enters its named sides.
+TEST_P(RandomChartTest, EveryRouteKeepsTheRules) {
+  std::mt19937 random(GetParam());
+  std::uniform_int_distribution<int> jitter(-15, 15), size(30, 90), pick(0, 24), kind(0, 4);
+  const FigureKind kinds[] = {FigureKind::Circle, FigureKind::RoundedBox, FigureKind::Ellipse, FigureKind::Box,
+                              FigureKind::Diamond};
+  std::vector<Shape> shapes;
+  for (int i = 0; i < 25; ++i) {
+    const int w = size(random), h = std::min(size(random), 70);
+    const QRect box(20 + (i % 5) * 160 + jitter(random) + 15, 20 + (i / 5) * 130 + jitter(random) + 15, w, h);
+    // A text within the outline of every kind: a square a third of the smaller side, centred.
+    const int t = std::min(w, h) / 3;
+    shapes.push_back({kinds[kind(random)], box, QRect(box.center().x() - t / 2, box.center().y() - t / 2, t, t)});
+  }
+  std::vector<Link> links;
+  for (int k = 0; k < 40; ++k) {
+    const int a = pick(random), step = std::array{0, 1, 5, 6, 4, 1}[static_cast<size_t>(k % 6)];
+    if (a + step < 25) links.push_back(Between(a, a + step));
+  }
+  const std::vector<Route> routes = RouteAll(shapes, links);
+  ASSERT_EQ(routes.size(), links.size());
+  for (size_t i = 0; i < routes.size(); ++i) {
+    SCOPED_TRACE("route " + std::to_string(i) + " " + Show(routes[i].points));
+    ExpectRules(routes[i], links[i], shapes);
+    ExpectOnSide(routes[i].points.front(), routes[i].from, shapes[static_cast<size_t>(links[i].from)]);
+    ExpectOnSide(routes[i].points.back(), routes[i].to, shapes[static_cast<size_t>(links[i].to)]);
+    for (const QPoint& p : routes[i].points) {
+      EXPECT_GE(p.x(), 0);
+      EXPECT_GE(p.y(), 0);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomChartTest, testing::Range(1u, 21u));
 
 }  // namespace
