@@ -131,8 +131,10 @@ double RunToBox(QPoint a, QPoint b, const QRect& box) {
   return d;
 }
 
-bool Encloses(const QRect& outer, const QRect& inner) {
-  return connectors::BoxInside(inner, outer) && outer != inner;
+// A container of the shape: a rectangle that holds its box wholly.
+bool Holds(const Item& container, const Item* shape) {
+  return shape && container.kind == ItemKind::Rectangle && connectors::BoxInside(shape->box, container.box) &&
+         container.box != shape->box;
 }
 
 }  // namespace
@@ -195,8 +197,7 @@ LayoutQuality MeasureLayout(std::span<const Item> items) {
     for (const Item* f : near) {
       if (texts.count(f->id)) text = text || MeetsInside(r.a, r.b, f->box);
       if (!semantics::IsShape(f->kind) || f == c.startShape || f == c.endShape) continue;
-      if ((c.startShape && Encloses(f->box, c.startShape->box)) || (c.endShape && Encloses(f->box, c.endShape->box)))
-        continue;
+      if (Holds(*f, c.startShape) || Holds(*f, c.endShape)) continue;
       shape = shape || Through(r.a, r.b, *f);
     }
     q.throughShapes += shape;

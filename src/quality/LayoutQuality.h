@@ -42,9 +42,10 @@ struct LayoutQuality {
 // Counts the diagram's faults. Connectors are what ConnectorOf finds, each once; a run is a
 // straight stretch of one (collinear segments in a row are one run), a bend where two runs meet.
 // A run goes through a shape when it reaches farther than one pixel inside the shape's outline;
-// the shapes at a connector's ends and those that hold one of them wholly (a container) do not
-// count. A shape's text is ShapeText's label, and a run goes through it when it meets the open
-// inside of its box. The labels measured are the labels that are no shape's text.
+// the shapes at a connector's ends and the containers of either (rectangles that hold its box
+// wholly) do not count. A shape's text is ShapeText's label, and a run goes through it when it
+// meets the open inside of its box. The labels measured are the labels that are no shape's text:
+// connectors' labels and loose ones.
 LayoutQuality MeasureLayout(std::span<const semantics::Item> items);
 
 // One line for reports, such as "connectors 3, bends 4 (most 2), jogs under 15 px 1, crossings 0,
