@@ -125,6 +125,13 @@ BUDGETS = [
     ("max_ms", "Auto Layout of 100 shapes until painted", ["BM_AutoLayout/100"], 150),
     ("max_ms", "Auto Layout of 1,000 shapes until painted", ["BM_AutoLayout/1000"], 2000),
     ("max_ms", "kdltool render of a 50-node Mermaid chart to PNG, whole process", ["BM_RenderProcess"], 200),
+    # Figures as values; routing around shapes.
+    ("within", "100,000 records read into values vs into figure objects",
+     ["BM_ReadRecordsIntoValues", "BM_ReadRecordsIntoObjects"], 0.6),
+    ("max_ms", "route again the 6 connectors of a dragged shape among 10,000 figures", ["BM_RerouteDragStep/10000"], 4),
+    ("within", "re-routing a dragged shape's connectors: 10,000 figures vs 1,000",
+     ["BM_RerouteDragStep/10000", "BM_RerouteDragStep/1000"], 1.3),
+    ("max_ms", "route a 100-shape chart of 150 connectors whole", ["BM_RouteChart"], 20),
 ]
 
 # Budgets the editor does not meet yet. Their rows are measured and shown as missed like any other,

@@ -9,7 +9,7 @@ BUILD_DIR=${SAN_BUILD_DIR:-build-asan}
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEDRIN_SANITIZE=ON \
   -DKEDRIN_BUILD_TESTS=ON -DKEDRIN_BUILD_BENCH=OFF
 # The end-to-end tests drive the ordinary build; here only the unit and widget tests are built.
-cmake --build "$BUILD_DIR" --target tests_persistence tests_platform tests_shapes tests_connectors tests_arrange \
+cmake --build "$BUILD_DIR" --target tests_persistence tests_figures tests_render tests_routing tests_quality tests_platform tests_shapes tests_connectors tests_arrange \
   tests_document tests_export tests_recovery recovery_session_holder tests_shell tests_model tests_semantics \
   tests_graph tests_flowchart tests_textedit tests_style tests_connectwire kdltool
 # Leaks fail the run like every other finding. The only allocations let go are the caches Qt,
