@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <exception>
 
+#include <QFile>
+
 #include "ByteStream.h"
 #include "CustomKDTool.h"
+#include "DeviceStream.h"
 #include "DiagramFile.h"
+#include "RegularFile.h"
 #include "Writer.h"
 
 namespace recordbytes {
@@ -49,6 +53,22 @@ Check Read(const QByteArray& bytes) {
   MemoryStream stream(bytes.constData(), static_cast<size_t>(bytes.size()));
   try {
     diagramfile::ReadRecords(stream, [&](std::unique_ptr<TCustomKDTool>) { ++check.figures; });
+  } catch (const std::exception& e) {
+    check.error = QString::fromUtf8(e.what());
+  }
+  return check;
+}
+
+Check ReadFile(const QString& path) {
+  Check check;
+  try {
+    QFile file;
+    // Unbuffered: each record's reader reads ahead on its own.
+    regularfile::Open(file, path, QIODevice::ReadOnly | QIODevice::Unbuffered, regularfile::Links::Refuse);
+    DeviceStream stream(file);
+    diagramfile::ReadRecords(stream, [&](std::unique_ptr<TCustomKDTool>) { ++check.figures; });
+  } catch (const std::bad_alloc&) {
+    check.error = QStringLiteral("Out of memory");
   } catch (const std::exception& e) {
     check.error = QString::fromUtf8(e.what());
   }

@@ -22,5 +22,9 @@ struct Check {
 // Reads the records through the editor's own reader, as opening the file would (the figures
 // read are dropped at once). Runs on the UI thread: figures are widgets.
 Check Read(const QByteArray& bytes);
+// The same for a copy on disk, read through the file a few kilobytes at a time rather than whole:
+// only a regular file (no link) of at most regularfile::kMaxBytes is opened, and the reading
+// stops at the first record that fails. The open's refusal is the error then.
+Check ReadFile(const QString& path);
 
 }  // namespace recordbytes

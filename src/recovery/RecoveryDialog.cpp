@@ -33,31 +33,18 @@ RecoveryDialog::RecoveryDialog(const std::vector<RecoverableDocument>& documents
   list_->setHeaderLabels({tr("Diagram"), tr("Autosaved"), tr("Figures"), tr("Problem")});
   list_->setRootIsDecorated(false);
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  bool anyProblem = false;
   for (size_t i = 0; i < documents.size(); ++i) {
-    const RecoverableDocument& d = documents[i];
     auto* item = new QTreeWidgetItem(list_);
-    item->setText(kTitle, d.entry.title);
-    item->setToolTip(kTitle, d.entry.title);
-    item->setText(kTime, d.entry.savedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-    item->setText(kFigures, QString::number(d.entry.figures));
-    item->setTextAlignment(kFigures, Qt::AlignRight | Qt::AlignVCenter);
-    item->setText(kProblem, d.problem);
-    item->setToolTip(kProblem, d.problem);  // long messages are cut short in the list
     item->setData(kTitle, kIndexRole, static_cast<qulonglong>(i));
+    item->setTextAlignment(kFigures, Qt::AlignRight | Qt::AlignVCenter);
+    recoverable_.push_back(false);
+    ShowRow(item, documents[i]);
     item->setSelected(true);
-    recoverable_.push_back(d.Recoverable());
-    anyProblem = anyProblem || !d.Recoverable();
   }
-  list_->setColumnHidden(kProblem, !anyProblem);
-  // The spare width goes to the reader's messages when there are any, else to the titles.
-  list_->header()->setStretchLastSection(anyProblem);
-  if (!anyProblem) list_->header()->setSectionResizeMode(kTitle, QHeaderView::Stretch);
-  for (int c = kTitle; c < kProblem; ++c) list_->resizeColumnToContents(c);
-
   note_ = new QLabel(tr("A damaged copy cannot be recovered: discard it, or keep it for later."));
   note_->setWordWrap(true);
-  note_->setVisible(anyProblem);
+  ShowProblems();
+  for (int c = kTitle; c < kProblem; ++c) list_->resizeColumnToContents(c);
 
   auto* buttons = new QDialogButtonBox;
   recover_ = buttons->addButton(tr("&Recover"), QDialogButtonBox::AcceptRole);
@@ -79,13 +66,45 @@ RecoveryDialog::RecoveryDialog(const std::vector<RecoverableDocument>& documents
   UpdateButtons();
 }
 
+void RecoveryDialog::ShowRow(QTreeWidgetItem* item, const RecoverableDocument& d) {
+  item->setText(kTitle, d.entry.title);
+  item->setToolTip(kTitle, d.entry.title);
+  item->setText(kTime, d.entry.savedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+  // A copy without its index entry is counted only once it is read.
+  item->setText(kFigures, d.entry.figures < 0 ? tr("?") : QString::number(d.entry.figures));
+  item->setText(kProblem, d.problem);
+  item->setToolTip(kProblem, d.problem);  // long messages are cut short in the list
+  recoverable_[item->data(kTitle, kIndexRole).toULongLong()] = d.Recoverable();
+}
+
+void RecoveryDialog::ShowProblems() {
+  bool anyProblem = false;
+  for (int i = 0; i < list_->topLevelItemCount(); ++i)
+    anyProblem = anyProblem || !list_->topLevelItem(i)->text(kProblem).isEmpty();
+  list_->setColumnHidden(kProblem, !anyProblem);
+  // The spare width goes to the reader's messages when there are any, else to the titles.
+  list_->header()->setStretchLastSection(anyProblem);
+  list_->header()->setSectionResizeMode(kTitle, anyProblem ? QHeaderView::Interactive : QHeaderView::Stretch);
+  note_->setVisible(anyProblem);
+}
+
 void RecoveryDialog::Decide(RecoveryChoice choice) {
   std::vector<QTreeWidgetItem*> rows;
+  bool damaged = false;
   for (QTreeWidgetItem* item : list_->selectedItems()) {
     const size_t index = item->data(kTitle, kIndexRole).toULongLong();
+    // Read now, as it is recovered: a copy that does not read whole stays, with the reason.
+    if (choice == RecoveryChoice::Recover && recoverable_[index] && checkCopy_) {
+      ShowRow(item, checkCopy_(index));
+      damaged = damaged || !recoverable_[index];
+    }
     if (choice != RecoveryChoice::Recover || recoverable_[index]) rows.push_back(item);
   }
-  if (rows.empty()) return;
+  if (damaged) ShowProblems();
+  if (rows.empty()) {
+    UpdateButtons();
+    return;
+  }
   if (choice == RecoveryChoice::Discard && !confirmDiscard_(this, static_cast<int>(rows.size()))) return;
   for (QTreeWidgetItem* item : rows) {
     choices_[item->data(kTitle, kIndexRole).toULongLong()] = choice;

@@ -30,7 +30,20 @@ RecoveryEntry EntryOf(const QString& folder, const QString& id) {
   RecoveryEntry entry;
   entry.title = filenames::kUntitled;
   entry.savedAt = QFileInfo(RecoverySession::RecordsPath(folder, id)).lastModified().toUTC();
+  entry.figures = RecoverableDocument::kUnknownFigures;
   return entry;
+}
+
+// Why a copy cannot be read, found without reading a byte of it: what bears a copy's name may be
+// a link, a pipe, a device or a file far larger than any diagram (see regularfile::Open).
+QString LookAt(const QString& path) {
+  try {
+    QFile file;
+    regularfile::Open(file, path, QIODevice::ReadOnly, regularfile::Links::Refuse);
+  } catch (const std::exception& e) {
+    return QString::fromUtf8(e.what());
+  }
+  return {};
 }
 
 bool MoveCopy(const QString& fromFolder, const QString& toFolder, const QString& id) {
@@ -69,20 +82,9 @@ std::unique_ptr<RecoveryOffer> RecoveryOffer::Find(const QString& root, const QS
     for (const QString& fileName : copies) {
       const QString id = fileName.chopped(RecoverySession::kRecordsSuffix.size());
       const QString path = RecoverySession::RecordsPath(folder, id);
-      RecoverableDocument document{id, EntryOf(folder, id), {}};
-      QByteArray records;
-      try {
-        records = regularfile::ReadAll(path, regularfile::Links::Refuse);
-        const recordbytes::Check check = recordbytes::Read(records);
-        document.entry.figures = check.figures;
-        document.problem = check.error;
-      } catch (const std::bad_alloc&) {
-        document.problem = QStringLiteral("Out of memory");
-      } catch (const std::exception& e) {
-        document.problem = QString::fromUtf8(e.what());
-      }
-      documents.push_back(std::move(document));
-      found.push_back({session, path, std::move(records)});
+      // Listed from its entry: a start waits for no copy, however large.
+      documents.push_back({id, EntryOf(folder, id), LookAt(path)});
+      found.push_back({session, path});
     }
     if (copies.isEmpty()) {
       QDir(folder).removeRecursively();
@@ -111,18 +113,29 @@ std::unique_ptr<RecoveryOffer> RecoveryOffer::Find(const QString& root, const QS
 
 RecoveryOffer::~RecoveryOffer() = default;
 
+const RecoverableDocument& RecoveryOffer::Check(size_t index) {
+  RecoverableDocument& document = documents_.at(index);
+  Found& found = found_.at(index);
+  if (found.read || !document.Recoverable()) return document;
+  found.read = true;
+  const recordbytes::Check check = recordbytes::ReadFile(found.recordsPath);
+  document.entry.figures = check.figures;
+  document.problem = check.error;
+  return document;
+}
+
 std::vector<RecoveredDocument> RecoveryOffer::Settle(const std::vector<RecoveryChoice>& choices,
                                                      const QString& liveFolder) {
   std::vector<RecoveredDocument> recovered;
   std::vector<bool> keep(sessions_.size(), false);
   for (size_t i = 0; i < documents_.size(); ++i) {
-    const RecoverableDocument& document = documents_[i];
+    const RecoveryChoice choice = i < choices.size() ? choices[i] : RecoveryChoice::Later;
+    const RecoverableDocument& document = choice == RecoveryChoice::Recover ? Check(i) : documents_[i];
     Found& found = found_[i];
     const QString& folder = sessions_[found.session].folder;
-    const RecoveryChoice choice = i < choices.size() ? choices[i] : RecoveryChoice::Later;
     if (choice == RecoveryChoice::Recover && document.Recoverable()) {
-      RecoveredDocument r{document.id, document.entry.title, document.entry.filePath,
-                          document.entry.figures, std::move(found.records), found.recordsPath};
+      RecoveredDocument r{document.id, document.entry.title, document.entry.filePath, document.entry.figures,
+                          found.recordsPath};
       if (!liveFolder.isEmpty() && MoveCopy(folder, liveFolder, document.id))
         r.recordsPath = RecoverySession::RecordsPath(liveFolder, document.id);
       else

@@ -13,13 +13,15 @@ enum class RecoveryChoice { Recover, Discard, Later };
 // One copy left by a run that did not end normally.
 struct RecoverableDocument {
   QString id;
-  // Title, file path and time from the index entry ("Noname.kdl" and the file's time when the
-  // entry is missing or unreadable); figures as read from the records.
+  // Title, file path, time and number of figures from the index entry ("Noname.kdl", the file's
+  // time and kUnknownFigures when the entry is missing or unreadable); once the copy is read
+  // (RecoveryOffer::Check), the number of figures read.
   RecoveryEntry entry;
-  // The reader's message when the records do not read whole: such a copy cannot be recovered,
-  // only discarded or kept.
+  // Why the copy cannot be recovered, only discarded or kept: it is no regular file, it is too
+  // large, or (once read) the reader's message for records that do not read whole.
   QString problem;
 
+  static constexpr int kUnknownFigures = -1;
   bool Recoverable() const { return problem.isEmpty(); }
 };
 
@@ -28,9 +30,8 @@ struct RecoveredDocument {
   QString id;        // give it back to AutosaveManager::Register with the new document
   QString title;     // "Noname.kdl" or the file path
   QString filePath;  // empty for a document never saved
-  int figures = 0;
-  QByteArray records;   // the diagram's records, as a .kdl file holds them
-  QString recordsPath;  // the same records on disk, in the live session's folder
+  int figures = 0;      // as read from the copy
+  QString recordsPath;  // the diagram's records, as a .kdl file holds them, in the live session's folder
 };
 
 // The copies of the runs that did not end normally, found at start. Each such run's lock is
@@ -46,12 +47,19 @@ class RecoveryOffer {
   RecoveryOffer(const RecoveryOffer&) = delete;
   RecoveryOffer& operator=(const RecoveryOffer&) = delete;
 
-  // Oldest copy first.
+  // Oldest copy first. Listing them reads only their index entries: each copy is looked at (a
+  // regular file, not too large) but not read.
   const std::vector<RecoverableDocument>& Documents() const { return documents_; }
   bool Empty() const { return documents_.empty(); }
 
+  // Reads the copy at that place of Documents() through the reader, once, as opening it would,
+  // without holding it in memory: it then lists the figures read, and the reader's message
+  // when they do not read whole.
+  const RecoverableDocument& Check(size_t index);
+
   // One choice per document, in the order of Documents(). Discarded copies are deleted, later
-  // ones stay. Recovered copies move into `liveFolder` (the running session's folder) so they
+  // ones stay. A copy to recover is checked first (see Check): one that does not read whole
+  // stays. Recovered copies move into `liveFolder` (the running session's folder) so they
   // stay protected until the recovered document is saved or closed; with no live folder they
   // stay where they are, and are offered again at the next start. Once settled, the offer is
   // empty and every lock it held is released.
@@ -65,7 +73,7 @@ class RecoveryOffer {
   struct Found {
     size_t session;
     QString recordsPath;
-    QByteArray records;
+    bool read = false;  // Check has read the records
   };
   RecoveryOffer() = default;
 

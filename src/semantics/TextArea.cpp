@@ -70,4 +70,39 @@ QRect ShapeTextBox(ItemKind kind, const QRect& box, int textHeight) {
   return QRect(inner.x(), top, inner.width(), std::max(bottom - top, 1));
 }
 
+namespace {
+// The box with its smaller side `grow` pixels longer on each side of its centre.
+QRect Grown(const QRect& box, int grow) {
+  const int side = std::min(box.width(), box.height()) + 2 * grow;
+  const int dw = std::max(side - box.width() + 1, 0) / 2, dh = std::max(side - box.height() + 1, 0) / 2;
+  return box.adjusted(-dw, -dh, dw, dh);
+}
+}  // namespace
+
+QRect MarkBoxForText(ItemKind kind, const QRect& box, const std::function<bool(const QRect& inner)>& fits,
+                     int maxSide) {
+  if (kind != ItemKind::Start && kind != ItemKind::End) return box;
+  auto holds = [&](int grow) { return fits(InnerTextBox(kind, Grown(box, grow))); };
+  if (holds(0)) return box;
+  const int most = std::max((maxSide - std::min(box.width(), box.height())) / 2, 0);
+  // A longer text never fits a smaller circle: double the growth until it fits, then halve
+  // the step back to the least that does.
+  int low = 0, high = 1;
+  while (high < most && !holds(high)) {
+    low = high;
+    high = std::min(2 * high, most);
+  }
+  if (high >= most) high = most;
+  while (high - low > 1) {
+    const int middle = low + (high - low) / 2;
+    if (holds(middle)) high = middle;
+    else low = middle;
+  }
+  // Grown near the canvas's corner, it grows away from the edge rather than beyond it.
+  QRect grown = Grown(box, high);
+  const int left = std::min(box.left(), 0), top = std::min(box.top(), 0);
+  grown.translate(std::max(left - grown.left(), 0), std::max(top - grown.top(), 0));
+  return grown;
+}
+
 }  // namespace semantics

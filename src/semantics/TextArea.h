@@ -1,5 +1,6 @@
 #pragma once
 #include <QRect>
+#include <functional>
 
 #include "Item.h"
 
@@ -28,5 +29,14 @@ QRect InnerTextBox(ItemKind kind, const QRect& box);
 // its top and its last lines run below it, as a label's lines do), so that it stays the shape's
 // text.
 QRect ShapeTextBox(ItemKind kind, const QRect& box, int textHeight);
+
+// A start or end mark's box grown about its centre until the box inscribed in its circle holds a
+// text (fits tells whether a box does): the least growth that does, the box's smaller side
+// widened two pixels at a time (so its centre stays on the same pixel) and the larger one only
+// where the circle outgrows it, never beyond maxSide; near the canvas's top or left edge it grows
+// away from the edge instead of past it. The box as it is when its text fits already or when the
+// figure is no mark.
+QRect MarkBoxForText(ItemKind kind, const QRect& box, const std::function<bool(const QRect& inner)>& fits,
+                     int maxSide);
 
 }  // namespace semantics

@@ -1,6 +1,7 @@
 #include "ColourBar.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QSettings>
 #include <QToolButton>
 
@@ -31,13 +32,25 @@ ColourBar::ColourBar(QWidget* parent) : QToolBar(tr("Colours"), parent) {
   noFill->setFocusPolicy(Qt::NoFocus);
   connect(noFill, &QToolButton::clicked, this, &ColourBar::NoFillChosen);
   addWidget(noFill);
-  for (const style::NamedColour& c : style::StandardColours()) {
-    auto* swatch = new SwatchButton(this);
-    swatch->setObjectName(ObjectNameOf(c.name));
-    swatch->SetColour(c.colour, tr(c.name));
-    connect(swatch, &SwatchButton::Chosen, this, &ColourBar::ColourChosen);
-    addWidget(swatch);
+  auto* palette = new QWidget(this);
+  palette->setObjectName(QStringLiteral("swatchPalette"));
+  palette_ = new QGridLayout(palette);
+  palette_->setContentsMargins(0, 0, 0, 0);
+  palette_->setSpacing(0);
+  for (auto [colours, row] : {std::pair{&style::StandardColours(), &strong_}, std::pair{&style::LightColours(), &light_}}) {
+    for (const style::NamedColour& c : *colours) {
+      auto* swatch = new SwatchButton(palette);
+      swatch->setObjectName(ObjectNameOf(c.name));
+      // Two rows in about the height of a tool bar's one.
+      swatch->setIconSize(QSize(12, 12));
+      swatch->SetColour(c.colour, tr(c.name));
+      connect(swatch, &SwatchButton::Chosen, this, &ColourBar::ColourChosen);
+      row->push_back(swatch);
+    }
   }
+  LayOutPalette(orientation());
+  connect(this, &QToolBar::orientationChanged, this, &ColourBar::LayOutPalette);
+  addWidget(palette);
   addSeparator();
   for (size_t i = 0; i < kRecentCount; ++i) {
     auto* swatch = new SwatchButton(this);
@@ -61,6 +74,18 @@ ColourBar::ColourBar(QWidget* parent) : QToolBar(tr("Colours"), parent) {
   for (const QVariant& v : QSettings().value(kRecentKey).toList()) kept.push_back(static_cast<TColor>(v.toInt()));
   recent_.Assign(kept);
   ShowRecent();
+}
+
+void ColourBar::LayOutPalette(Qt::Orientation orientation) {
+  for (int line = 0; line < 2; ++line) {
+    const std::vector<SwatchButton*>& swatches = line == 0 ? strong_ : light_;
+    for (size_t i = 0; i < swatches.size(); ++i) {
+      const int along = static_cast<int>(i);
+      palette_->removeWidget(swatches[i]);
+      if (orientation == Qt::Horizontal) palette_->addWidget(swatches[i], line, along);
+      else palette_->addWidget(swatches[i], along, line);
+    }
+  }
 }
 
 void ColourBar::UseColour(TColor colour) {

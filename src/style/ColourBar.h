@@ -5,10 +5,12 @@
 #include "Graphics.h"
 #include "SwatchColours.h"
 
+class QGridLayout;
 class QToolButton;
 class SwatchButton;
 
-// View > Colours: a tool bar of the standard colours, "no fill", the colours used last and
+// View > Colours: a tool bar of the standard colours in two rows (strong colours above, light
+// tints below; two columns when the bar stands upright), "no fill", the colours used last and
 // "More..." for the colour dialog. It only tells what was chosen; the main window's style
 // features give it to the current document.
 class ColourBar : public QToolBar {
@@ -30,6 +32,11 @@ class ColourBar : public QToolBar {
 
  private:
   void ShowRecent();
+  // The palette's rows along the bar, or its columns down an upright one.
+  void LayOutPalette(Qt::Orientation orientation);
+
+  QGridLayout* palette_ = nullptr;
+  std::vector<SwatchButton*> strong_, light_;
 
   style::RecentColours recent_{kRecentCount};
   std::vector<SwatchButton*> recentButtons_;

@@ -4,25 +4,29 @@
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QIntValidator>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QRegularExpressionValidator>
 #include <QTimer>
 #include <QToolButton>
 
 #include "Diagram.h"
-#include "Limits.h"
 #include "PropertyEdits.h"
+#include "PropertyRanges.h"
 #include "QtConvert.h"
 #include "StyleEdits.h"
 #include "TwinKedrinFile.h"
 
 namespace {
 
-QLineEdit* NumberField(QWidget* parent, const char* name, int low, int high) {
+QLineEdit* NumberField(QWidget* parent, const char* name) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(QLatin1String(name));
-  field->setValidator(new QIntValidator(low, high, field));
+  // Any number of digits: a value out of range is refused with a word when it is entered, not
+  // held back in the field unapplied (as a range validator would).
+  field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*[-+]?\\d*\\s*")), field));
+  field->setMaxLength(16);
   return field;
 }
 
@@ -67,11 +71,10 @@ PropertiesPanel::~PropertiesPanel() { Detach(); }
 void PropertiesPanel::BuildFields() {
   auto* body = new QWidget(this);
   auto* form = new QFormLayout(body);
-  using namespace limits;
-  x_ = NumberField(body, "edtPropX", -kMaxCoordinate, kMaxCoordinate);
-  y_ = NumberField(body, "edtPropY", -kMaxCoordinate, kMaxCoordinate);
-  width_ = NumberField(body, "edtPropWidth", 0, kMaxExtent);
-  height_ = NumberField(body, "edtPropHeight", 0, kMaxExtent);
+  x_ = NumberField(body, "edtPropX");
+  y_ = NumberField(body, "edtPropY");
+  width_ = NumberField(body, "edtPropWidth");
+  height_ = NumberField(body, "edtPropHeight");
   text_ = new QLineEdit(body);
   text_->setObjectName(QStringLiteral("edtPropText"));
   font_ = new QComboBox(body);
@@ -79,14 +82,14 @@ void PropertiesPanel::BuildFields() {
   font_->setEditable(true);
   font_->setInsertPolicy(QComboBox::NoInsert);
   font_->addItems(QFontDatabase::families());
-  fontSize_ = NumberField(body, "edtPropFontSize", 1, 1000);
+  fontSize_ = NumberField(body, "edtPropFontSize");
   fill_ = new QLineEdit(body);
   fill_->setObjectName(QStringLiteral("edtPropFill"));
   line_ = new QLineEdit(body);
   line_->setObjectName(QStringLiteral("edtPropLine"));
   lineStyle_ = ChoiceField(body, "cmbPropLineStyle",
                            {"Solid", "Dash", "Dot", "Dash Dot", "Dash Dot Dot", "Clear", "Inside Frame"});
-  lineWidth_ = NumberField(body, "edtPropLineWidth", 0, 100);
+  lineWidth_ = NumberField(body, "edtPropLineWidth");
   heads_ = ChoiceField(body, "cmbPropArrowHeads", {"Left", "Right", "Both"});
   direction_ = ChoiceField(body, "cmbPropArrowDirection",
                            {"Top to Top", "Top to Bottom", "Bottom to Top", "Bottom to Bottom", "Left to Left",
@@ -117,15 +120,24 @@ void PropertiesPanel::BuildFields() {
   form->addRow(tr("Line wi&dth:"), lineWidth_);
   form->addRow(tr("Arrow &heads:"), heads_);
   form->addRow(tr("Dir&ection:"), direction_);
+  problem_ = new QLabel(body);
+  problem_->setObjectName(QStringLiteral("lblPropProblem"));
+  problem_->setWordWrap(true);
+  problem_->setStyleSheet(QStringLiteral("color: #c00000"));
+  problem_->hide();
+  form->addRow(problem_);
   setWidget(body);
 
   using style::BoxField;
-  CommitNumber(x_, [](TwinKedrinFile& d, int v) { style::SetBoxField(d, BoxField::X, v); });
-  CommitNumber(y_, [](TwinKedrinFile& d, int v) { style::SetBoxField(d, BoxField::Y, v); });
-  CommitNumber(width_, [](TwinKedrinFile& d, int v) { style::SetBoxField(d, BoxField::Width, v); });
-  CommitNumber(height_, [](TwinKedrinFile& d, int v) { style::SetBoxField(d, BoxField::Height, v); });
-  CommitNumber(fontSize_, [](TwinKedrinFile& d, int v) { style::SetFontSize(d, v); });
-  CommitNumber(lineWidth_, [](TwinKedrinFile& d, int v) { style::SetLineWidth(d, v); });
+  using style::NumberField;
+  CommitNumber(x_, NumberField::X, [](TwinKedrinFile& d, int v) { style::SetBoxField(d, BoxField::X, v); });
+  CommitNumber(y_, NumberField::Y, [](TwinKedrinFile& d, int v) { style::SetBoxField(d, BoxField::Y, v); });
+  CommitNumber(width_, NumberField::Width,
+               [](TwinKedrinFile& d, int v) { style::SetBoxField(d, BoxField::Width, v); });
+  CommitNumber(height_, NumberField::Height,
+               [](TwinKedrinFile& d, int v) { style::SetBoxField(d, BoxField::Height, v); });
+  CommitNumber(fontSize_, NumberField::FontSize, [](TwinKedrinFile& d, int v) { style::SetFontSize(d, v); });
+  CommitNumber(lineWidth_, NumberField::LineWidth, [](TwinKedrinFile& d, int v) { style::SetLineWidth(d, v); });
   CommitColour(fill_, false);
   CommitColour(line_, true);
   connect(text_, &QLineEdit::editingFinished, this, [this] {
@@ -160,14 +172,25 @@ void PropertiesPanel::BuildFields() {
   });
 }
 
-void PropertiesPanel::CommitNumber(QLineEdit* field, const std::function<void(TwinKedrinFile&, int)>& apply) {
-  connect(field, &QLineEdit::editingFinished, this, [this, field, apply] {
+void PropertiesPanel::CommitNumber(QLineEdit* field, style::NumberField kind,
+                                   const std::function<void(TwinKedrinFile&, int)>& apply) {
+  connect(field, &QLineEdit::editingFinished, this, [this, field, kind, apply] {
     if (!field->isModified() || !document_) return;
     field->setModified(false);
-    bool ok = false;
-    const int value = field->text().toInt(&ok);
-    if (ok) apply(*document_, value);
+    std::vector<QRect> boxes;
+    for (const TCustomKDTool* f : document_->FigureSet().Selected()) boxes.push_back(f->BoundsRect());
+    const style::CheckedNumber checked = style::CheckNumber(kind, field->text(), style::RangeOf(kind, boxes));
+    ShowProblem(checked.problem);
+    if (checked.value) apply(*document_, *checked.value);
+    // Taken, refused or changing nothing: the field shows the value the figures have now.
+    Refresh();
+    if (!checked.problem.isEmpty()) field->selectAll();
   });
+}
+
+void PropertiesPanel::ShowProblem(const QString& text) {
+  problem_->setText(text);
+  problem_->setVisible(!text.isEmpty());
 }
 
 void PropertiesPanel::CommitColour(QLineEdit* field, bool line) {
@@ -229,11 +252,11 @@ void PropertiesPanel::showEvent(QShowEvent* event) {
 }
 
 void PropertiesPanel::Refresh() {
-  if (!document_) {
-    Show({});
-    return;
-  }
-  Show(style::SharedValues(style::SelectionProperties(*document_)));
+  const style::PanelValues values = document_ ? style::SharedValues(style::SelectionProperties(*document_))
+                                              : style::PanelValues{};
+  // A word about a refused value stays until the figures shown change.
+  if (!(values == shown_)) ShowProblem({});
+  Show(values);
 }
 
 void PropertiesPanel::Show(const style::PanelValues& v) {

@@ -4,9 +4,11 @@
 #include <functional>
 
 #include "DiagramObserver.h"
+#include "PropertyRanges.h"
 #include "PropertyValues.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QToolButton;
 class Diagram;
@@ -16,6 +18,8 @@ class Diagram;
 // place and size in canvas pixels, text, font, colours, line, and an arrow's heads and
 // direction. A field shows the value the selected figures share and stays empty where they
 // differ; a value typed (Enter or leaving the field) goes to every selected figure as one step.
+// A number the figures cannot take (see RangeOf) is refused with a word under the fields, and
+// the field shows the figures' value again.
 // The panel follows the document's diagram, once per turn of the event loop however many notices
 // came, and only while it is shown.
 class PropertiesPanel : public QDockWidget, public DiagramObserver {
@@ -44,8 +48,9 @@ class PropertiesPanel : public QDockWidget, public DiagramObserver {
   void ScheduleRefresh();
   void Detach();
   void Show(const style::PanelValues& values);
-  // The typed value of a field, once, when it was edited.
-  void CommitNumber(QLineEdit* field, const std::function<void(TwinKedrinFile&, int)>& apply);
+  // The typed value of a field, once, when it was edited, if it lies in the field's range.
+  void CommitNumber(QLineEdit* field, style::NumberField kind, const std::function<void(TwinKedrinFile&, int)>& apply);
+  void ShowProblem(const QString& text);
   void CommitColour(QLineEdit* field, bool line);
 
   QPointer<TwinKedrinFile> document_;
@@ -56,4 +61,5 @@ class PropertiesPanel : public QDockWidget, public DiagramObserver {
   QLineEdit *x_, *y_, *width_, *height_, *text_, *fontSize_, *fill_, *line_, *lineWidth_;
   QComboBox *font_, *lineStyle_, *heads_, *direction_;
   QToolButton *fillButton_, *lineButton_;
+  QLabel* problem_;
 };

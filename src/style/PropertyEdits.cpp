@@ -9,7 +9,7 @@
 #include "DiagramItems.h"
 #include "DocumentHistory.h"
 #include "KDTools.h"
-#include "Limits.h"
+#include "PropertyRanges.h"
 #include "ShapeTextLink.h"
 #include "StyleChangeCommand.h"
 #include "TwinKedrinFile.h"
@@ -49,13 +49,22 @@ const char* BoxFieldName(BoxField field) {
   return field == BoxField::X || field == BoxField::Y ? "Set Position" : "Set Size";
 }
 
-QRect WithField(QRect box, BoxField field, int value) {
-  using namespace limits;
+NumberField NumberFieldOf(BoxField field) {
   switch (field) {
-    case BoxField::X: box.moveLeft(std::clamp(value, -kMaxCoordinate, kMaxCoordinate)); break;
-    case BoxField::Y: box.moveTop(std::clamp(value, -kMaxCoordinate, kMaxCoordinate)); break;
-    case BoxField::Width: box.setWidth(std::clamp(value, 0, kMaxExtent)); break;
-    case BoxField::Height: box.setHeight(std::clamp(value, 0, kMaxExtent)); break;
+    case BoxField::X: return NumberField::X;
+    case BoxField::Y: return NumberField::Y;
+    case BoxField::Width: return NumberField::Width;
+    case BoxField::Height: return NumberField::Height;
+  }
+  return NumberField::X;
+}
+
+QRect WithField(QRect box, BoxField field, int value) {
+  switch (field) {
+    case BoxField::X: box.moveLeft(value); break;
+    case BoxField::Y: box.moveTop(value); break;
+    case BoxField::Width: box.setWidth(value); break;
+    case BoxField::Height: box.setHeight(value); break;
   }
   return box;
 }
@@ -93,6 +102,11 @@ bool SetBoxField(TwinKedrinFile& document, BoxField field, int value) {
   // A frame's drag records its own step when it ends; a change under it would be lost.
   if (document.DragInProgress()) return false;
   const std::vector<TCustomKDTool*> selected = document.FigureSet().Selected();
+  std::vector<QRect> boxes;
+  for (TCustomKDTool* f : selected) boxes.push_back(f->BoundsRect());
+  // A value no figure can take is refused whole, never cut to one it can.
+  const NumberRange range = RangeOf(NumberFieldOf(field), boxes);
+  if (value < range.low || value > range.high) return false;
   std::vector<QRect> after;
   bool changes = false;
   for (TCustomKDTool* f : selected) {
@@ -108,6 +122,8 @@ bool SetBoxField(TwinKedrinFile& document, BoxField field, int value) {
       selected[i]->ApplyBounds(after[i].x(), after[i].y(), after[i].width(), after[i].height());
   history.FollowStep();
   history.End();
+  // The selection's frames are laid on the new boxes.
+  document.FigureSet().Select(selected);
   return true;
 }
 
@@ -152,7 +168,8 @@ bool SetFontName(TwinKedrinFile& document, const std::string& name) {
 }
 
 bool SetFontSize(TwinKedrinFile& document, int points) {
-  if (points <= 0) return false;
+  const NumberRange range = RangeOf(NumberField::FontSize, {});
+  if (points < range.low || points > range.high) return false;
   return RestyleTexts(document, QStringLiteral("Change Font Size"), [&](TFigureStyle& s) { s.font.SetSize(points); });
 }
 

@@ -32,7 +32,7 @@ SwatchButton::SwatchButton(QWidget* parent) : QToolButton(parent) {
 
 void SwatchButton::SetColour(TColor colour, const QString& name) {
   colour_ = colour;
-  setIcon(SwatchIcon(&colour));
+  setIcon(SwatchIcon(&colour, iconSize().width()));
   setToolTip(tr("%1: click for the fill, Shift+click or right-click for the line").arg(name));
   setAccessibleName(name);
 }

@@ -11,7 +11,7 @@ class SwatchButton : public QToolButton {
   explicit SwatchButton(QWidget* parent = nullptr);
 
   TColor Colour() const { return colour_; }
-  // Shows the colour, named in the tool tip.
+  // Shows the colour at the icon size, named in the tool tip.
   void SetColour(TColor colour, const QString& name);
 
  signals:

@@ -11,8 +11,11 @@ struct NamedColour {
   const char* name;
 };
 
-// The standard colours of the Colours tool bar, in the order it shows them.
+// The standard colours of the Colours tool bar, in the order it shows them: neutrals and strong
+// colours in its first row...
 const std::vector<NamedColour>& StandardColours();
+// ...and light tints in the second, the pastel fills flowcharts are usually coloured with.
+const std::vector<NamedColour>& LightColours();
 
 // The colours used last, newest first, each once, at most `capacity` of them.
 class RecentColours {

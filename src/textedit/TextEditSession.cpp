@@ -14,6 +14,7 @@
 #include "ConnectorLabel.h"
 #include "InPlaceEditor.h"
 #include "LabelPlacement.h"
+#include "Limits.h"
 #include "TKDLabel.h"
 #include "TextArea.h"
 #include "TextChangeCommand.h"
@@ -21,6 +22,23 @@
 #include "ZoomMapping.h"
 
 using semantics::TextPlace;
+
+namespace {
+
+// The box of a shape the text is laid in: a start or end mark grows about its centre until the
+// text fits inside its circle; every other shape keeps its box.
+QRect BoxForText(semantics::ItemKind kind, const QRect& box, const QString& text, const TFontDesc& font) {
+  if (text.isEmpty()) return box;
+  return semantics::MarkBoxForText(
+      kind, box,
+      [&](const QRect& inner) {
+        const textlayout::TextSize size = textlayout::Measure(text, font, inner.width());
+        return size.width <= inner.width() && size.height <= inner.height();
+      },
+      limits::kMaxExtent);
+}
+
+}  // namespace
 
 TextEditSession::TextEditSession(TControlCanvas& canvas, Diagram& diagram, DocumentHistory& history,
                                  std::function<void(TCustomKDTool*)> prepare)
@@ -73,7 +91,9 @@ bool TextEditSession::Open(TCustomKDTool* figure, const QString& typed) {
   font_ = FontFor(items, place, figure);
   switch (place.kind) {
     case TextPlace::Kind::Shape:
-      area_ = semantics::InnerTextBox(place.shape->kind, place.shape->box);
+      shapeKind_ = place.shape->kind;
+      shapeBox_ = place.shape->box;
+      area_ = semantics::InnerTextBox(shapeKind_, shapeBox_);
       break;
     case TextPlace::Kind::Connector:
       if (!label) {
@@ -108,6 +128,9 @@ bool TextEditSession::Open(TCustomKDTool* figure, const QString& typed) {
 
 void TextEditSession::Place() {
   if (!editor_) return;
+  // A mark's text wraps in the circle the mark will grow to.
+  if (kind_ == TextPlace::Kind::Shape)
+    area_ = semantics::InnerTextBox(shapeKind_, BoxForText(shapeKind_, shapeBox_, editor_->Text(), font_));
   const double zoom = CanvasZoomOf(&canvas_);
   const QRect shown = zoommap::ToWidget(area_, zoom);
   const int frame = editor_->frameWidth();
@@ -168,10 +191,11 @@ bool TextEditSession::Write(const std::string& caption) {
   }
   const QString text = textlayout::EditorText(caption);
   TextChangeCommand::State after{caption, {}, bsClear};
+  QRect shapeBox;
   if (place.kind == TextPlace::Kind::Shape) {
-    const QRect inner = semantics::InnerTextBox(place.shape->kind, place.shape->box);
-    after.box = semantics::ShapeTextBox(place.shape->kind, place.shape->box,
-                                        textlayout::Measure(text, font_, inner.width()).height);
+    shapeBox = BoxForText(place.shape->kind, place.shape->box, text, font_);
+    const QRect inner = semantics::InnerTextBox(place.shape->kind, shapeBox);
+    after.box = semantics::ShapeTextBox(place.shape->kind, shapeBox, textlayout::Measure(text, font_, inner.width()).height);
   } else if (!label) {
     const textlayout::TextSize size = textlayout::Measure(text, font_, kConnectorLabelWidth);
     after.box = semantics::ConnectorLabelBox(*place.connector, QSize(size.width, size.height));
@@ -181,13 +205,35 @@ bool TextEditSession::Write(const std::string& caption) {
     after.box = QRect(b.x(), b.y(), b.width(), std::max(b.height(), textlayout::Measure(text, font_, b.width()).height));
     after.brush = label->FillStyle();
   }
+  const QString name = label ? QStringLiteral("Edit Text") : QStringLiteral("Type Text");
+  if (label && TextStateOf(*label) == after) return false;
+  // A mark grown for its text and the text are one step.
+  TCustomKDTool* shape = place.shape && shapeBox != place.shape->box ? items.FigureOf(*place.shape) : nullptr;
+  QUndoStack& stack = history_.Stack();
+  if (shape) {
+    stack.beginMacro(name);
+    history_.Begin(TEditKind::Resize, {shape}, name);
+    shape->ApplyBounds(shapeBox.x(), shapeBox.y(), shapeBox.width(), shapeBox.height());
+    history_.FollowStep();
+    history_.End();
+  }
+  WriteLabel(label, after, name);
+  if (shape) {
+    stack.endMacro();
+    // The selection's frame follows the grown mark.
+    if (shape->HaveFocused()) diagram_.Select(diagram_.Selected());
+  }
+  return true;
+}
+
+void TextEditSession::WriteLabel(TCustomKDTool* label, const TextChangeCommand::State& after, const QString& name) {
   if (label) {
     const TextChangeCommand::State before = TextStateOf(*label);
-    if (before == after) return false;
     ApplyTextState(*label, after);
-    history_.Push(new TextChangeCommand(diagram_, diagram_.IdOf(label), before, after, QStringLiteral("Edit Text")));
-    return true;
+    history_.Push(new TextChangeCommand(diagram_, diagram_.IdOf(label), before, after, name));
+    return;
   }
+  const std::string& caption = after.caption;
   auto* made = new TKDLabel();
   made->SetCaption(caption);
   made->SetFont(font_);
@@ -196,6 +242,5 @@ bool TextEditSession::Write(const std::string& caption) {
   made->SetParentControl(&canvas_);
   if (prepare_) prepare_(made);
   made->Redraw();
-  history_.RecordAdded({made}, QStringLiteral("Type Text"));
-  return true;
+  history_.RecordAdded({made}, name);
 }

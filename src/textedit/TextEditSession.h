@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "FontDesc.h"
+#include "TextChangeCommand.h"
 #include "TextPlace.h"
 
 class Diagram;
@@ -19,8 +20,9 @@ class TInPlaceEditor;
 // inner box, a label, or beside a connector's middle), and what the typed text becomes when the
 // editing ends: the shape's text label centred and broken to the shape's inner width, a label
 // beside the connector, or the label typed into grown downward so that no line is lost; an empty
-// text takes the label away. Each ending that changes something is one step of the history,
-// named after what it did ("Type Text", "Edit Text", "Delete Text").
+// text takes the label away; a start or end mark grows about its centre until its text fits in
+// its circle. Each ending that changes something is one step of the history, named after what it
+// did ("Type Text", "Edit Text", "Delete Text").
 class TextEditSession : public QObject {
   Q_OBJECT
  public:
@@ -56,6 +58,8 @@ class TextEditSession : public QObject {
   // Lays the editor over the area at the canvas's zoom, as high as its text.
   void Place();
   bool Write(const std::string& caption);
+  // The label takes the text state (a label is made for it when there is none), as one step.
+  void WriteLabel(TCustomKDTool* label, const TextChangeCommand::State& after, const QString& name);
   static TFontDesc FontFor(DiagramItems& items, const semantics::TextPlace& place, TCustomKDTool* figure);
 
   TControlCanvas& canvas_;
@@ -66,6 +70,8 @@ class TextEditSession : public QObject {
   uint64_t figure_ = 0;
   semantics::TextPlace::Kind kind_ = semantics::TextPlace::Kind::None;
   QRect area_;
+  semantics::ItemKind shapeKind_ = semantics::ItemKind::Rectangle;  // a shape's text: the shape
+  QRect shapeBox_;
   bool growsDown_ = false;
   TFontDesc font_;
 };

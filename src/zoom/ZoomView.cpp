@@ -41,9 +41,10 @@ void ZoomKeepingCentre(TScrollBox& box, int percent) {
 }
 
 QRect DiagramBounds(const TScrollBox& box) {
+  // The figures are the controls of the canvas's content layer, not child objects of the widget.
   QRect bounds;
-  for (QObject* o : box.Surface()->children())
-    if (auto* figure = qobject_cast<TCustomKDTool*>(o)) bounds |= figure->BoundsRect();
+  for (TCustomControl* control : box.Surface()->Content().Controls())
+    if (dynamic_cast<const TCustomKDTool*>(control)) bounds |= control->BoundsRect();
   return bounds;
 }
 

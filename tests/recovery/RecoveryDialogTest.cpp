@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <algorithm>
 #include <QTreeWidget>
 
 #include "RecoveryDialog.h"
@@ -85,6 +86,30 @@ TEST_F(RecoveryDialogTest, LaterKeepsWhatIsUndecided) {
                                                            RecoveryChoice::Later}));
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
   EXPECT_EQ(dialog.List()->topLevelItemCount(), 2);
+}
+
+// Copies are listed from their entries and read only as they are recovered: one that does not
+// read whole stays, with the reader's message and the count read.
+TEST_F(RecoveryDialogTest, ACopyIsReadAsItIsRecoveredAndStaysWhenDamaged) {
+  std::vector<size_t> read;
+  dialog.SetCheckCopy([&](size_t i) {
+    read.push_back(i);
+    return i == 1 ? Doc("Noname.kdl", "", 4, "Invalid stream format") : Doc("/home/ann/order-flow.kdl", "/home/ann/order-flow.kdl", 13);
+  });
+  dialog.RecoverButton()->click();
+  std::sort(read.begin(), read.end());
+  EXPECT_EQ(read, (std::vector<size_t>{0, 1}));  // never the copy known to be damaged
+  EXPECT_EQ(dialog.Choices(), (std::vector<RecoveryChoice>{RecoveryChoice::Recover, RecoveryChoice::Later,
+                                                           RecoveryChoice::Later}));
+  ASSERT_EQ(dialog.List()->topLevelItemCount(), 2);
+  EXPECT_EQ(Row(0), (QStringList{"Noname.kdl", "2024-05-01 10:15:30", "4", "Invalid stream format"}));
+  SelectOnly(0);
+  EXPECT_FALSE(dialog.RecoverButton()->isEnabled());
+
+  // Without an entry the count is not known until the copy is read.
+  RecoveryDialog unknown({Doc("Noname.kdl", "", RecoverableDocument::kUnknownFigures)});
+  EXPECT_EQ(unknown.List()->topLevelItem(0)->text(2), QStringLiteral("?"));
+  EXPECT_TRUE(unknown.List()->isColumnHidden(3));
 }
 
 }  // namespace

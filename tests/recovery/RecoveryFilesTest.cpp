@@ -2,6 +2,7 @@
 // disk never spoils the copy it has.
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -73,6 +74,56 @@ TEST_P(StrangeCopy, IsListedUnrecoverableAndDiscardedAlone) {
 
 INSTANTIATE_TEST_SUITE_P(Copies, StrangeCopy, ::testing::ValuesIn(kStrangers),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct LargeCopy {
+  const char* name;
+  int64_t bytes;   // a sparse file of this size: nothing but zeros, taking no room on disk
+  const char* listed;  // the problem listed at start
+  const char* read;    // the problem once the copy is read
+};
+void PrintTo(const LargeCopy& c, std::ostream* os) { *os << c.name; }
+
+class LargeCopyListed : public ::testing::TestWithParam<LargeCopy> {};
+
+// The list shows what the entry says and reads no copy: a 1,000 MB copy costs the start no
+// memory (reading it whole took a gigabyte); one beyond the limit is refused before it is read.
+// Recovered, a copy is read a record at a time: zeros fail at the first.
+TEST_P(LargeCopyListed, FromItsEntryWithoutReadingTheCopy) {
+  QTemporaryDir dir;
+  const QString root = dir.filePath("recovery"), folder = root + "/dead";
+  QDir().mkpath(folder);
+  const QString records = RecoverySession::RecordsPath(folder, "a");
+  PutFile(RecoverySession::EntryPath(folder, "a"), kEntry);
+  PutFile(records, {});
+  ASSERT_EQ(::truncate(QFile::encodeName(records).constData(), GetParam().bytes), 0);
+  auto peakKilobytes = [] {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+  };
+  auto named = [&](const char* text) {
+    const QString t = QString::fromUtf8(text);
+    return t.contains(QLatin1String("%1")) ? t.arg(records) : t;
+  };
+  const long before = peakKilobytes();
+  std::unique_ptr<RecoveryOffer> offer = RecoveryOffer::Find(root, "own");
+  ASSERT_EQ(offer->Documents().size(), 1u);
+  const RecoverableDocument& d = offer->Documents()[0];
+  EXPECT_EQ(d.entry.title, "/home/ann/a.kdl");
+  EXPECT_EQ(d.entry.figures, 13);
+  EXPECT_EQ(d.problem, named(GetParam().listed));
+  EXPECT_EQ(offer->Check(0).problem, named(GetParam().read));
+  EXPECT_LT(peakKilobytes() - before, 64 * 1024) << "the copy was held in memory";
+  EXPECT_TRUE(offer->Settle({RecoveryChoice::Recover}, {}).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Copies, LargeCopyListed,
+    ::testing::Values(LargeCopy{"ThousandMegabytes", int64_t{1000} << 20, "", "Invalid stream format"},
+                      LargeCopy{"BeyondTheLimit", (int64_t{1} << 30) + 1,
+                                "Cannot open file %1: it is larger than 1 GiB, more than a diagram can be",
+                                "Cannot open file %1: it is larger than 1 GiB, more than a diagram can be"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A link among the run folders leads elsewhere: what lies there is no copy and is not removed.
 TEST(RecoveryFolder, ALinkedRunFolderIsNeitherOfferedNorEmptied) {

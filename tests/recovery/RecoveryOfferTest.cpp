@@ -93,7 +93,7 @@ TEST_F(RecoveryOfferTest, ADeadRunIsOfferedAndItsRecoveredCopiesMoveIntoTheLiveR
   FakeSource saved, unsaved;
   saved.title = saved.filePath = QStringLiteral("/home/ann/order-flow.kdl");
   saved.records = Sample();
-  saved.figures = 99;  // the count offered is the count read
+  saved.figures = 99;  // the count listed is the entry's, the count recovered the count read
   unsaved.records = FirstRecords(4);
   auto dead = Run();
   Copy(*dead, {&saved, &unsaved});
@@ -109,16 +109,15 @@ TEST_F(RecoveryOfferTest, ADeadRunIsOfferedAndItsRecoveredCopiesMoveIntoTheLiveR
     listed[d.entry.title] = {d.entry.filePath, d.entry.figures};
   }
   EXPECT_EQ(listed, (std::map<QString, std::pair<QString, int>>{
-                        {"/home/ann/order-flow.kdl", {"/home/ann/order-flow.kdl", 13}}, {"Noname.kdl", {"", 4}}}));
+                        {"/home/ann/order-flow.kdl", {"/home/ann/order-flow.kdl", 99}}, {"Noname.kdl", {"", 3}}}));
 
   const std::vector<RecoveredDocument> recovered =
       live->Settle(*offer, {RecoveryChoice::Recover, RecoveryChoice::Recover});
   ASSERT_EQ(recovered.size(), 2u);
   for (const RecoveredDocument& r : recovered) {
-    EXPECT_EQ(r.records, r.title == QStringLiteral("Noname.kdl") ? FirstRecords(4) : Sample());
+    EXPECT_EQ(FileBytes(r.recordsPath), r.title == QStringLiteral("Noname.kdl") ? FirstRecords(4) : Sample());
     EXPECT_EQ(r.figures, r.title == QStringLiteral("Noname.kdl") ? 4 : 13);
     EXPECT_EQ(QFileInfo(r.recordsPath).path(), live->SessionFolder());
-    EXPECT_EQ(FileBytes(r.recordsPath), r.records);
   }
   EXPECT_FALSE(QFileInfo::exists(deadFolder));
   EXPECT_FALSE(QFileInfo::exists(deadFolder + QStringLiteral(".lock")));
@@ -141,15 +140,19 @@ TEST_F(RecoveryOfferTest, ADamagedCopyIsListedWithTheReadersMessageAndCanBeDisca
   auto live = Run();
   std::unique_ptr<RecoveryOffer> offer = live->FindRecoverable();
   ASSERT_EQ(offer->Documents().size(), 1u);
-  const RecoverableDocument& d = offer->Documents()[0];
+  // Listed from its entry; read only when checked.
+  EXPECT_TRUE(offer->Documents()[0].Recoverable());
+  EXPECT_EQ(offer->Documents()[0].entry.figures, 13);
+  const RecoverableDocument& d = offer->Check(0);
   EXPECT_FALSE(d.Recoverable());
   // The last figure's font style set has lost its end.
   EXPECT_EQ(d.problem.toStdString(), "Error reading TKDLabel.Font.Style: Stream read error");
   EXPECT_EQ(d.entry.figures, 12);
   EXPECT_EQ(d.entry.title, QStringLiteral("/home/ann/cut.kdl"));
 
-  // Recover cannot take it: it stays for the next start.
+  // Recover cannot take it, checked or not: it stays for the next start.
   EXPECT_TRUE(live->Settle(*offer, {RecoveryChoice::Recover}).empty());
+  EXPECT_TRUE(live->Settle(*live->FindRecoverable(), {RecoveryChoice::Recover}).empty());
   EXPECT_TRUE(QFile::exists(RecoverySession::RecordsPath(folder, QStringLiteral("cut"))));
 
   offer = live->FindRecoverable();
@@ -179,7 +182,9 @@ TEST_F(RecoveryOfferTest, OldestFirstAndACopyWithoutItsEntryIsANonameDiagram) {
   ASSERT_EQ(offer->Documents().size(), 3u);
   EXPECT_EQ(offer->Documents()[2].entry.savedAt, time);
   EXPECT_EQ(offer->Documents()[2].entry.filePath, QString());
-  EXPECT_EQ(offer->Documents()[2].entry.figures, 3);
+  // Its figures are not known until it is read.
+  EXPECT_EQ(offer->Documents()[2].entry.figures, RecoverableDocument::kUnknownFigures);
+  EXPECT_EQ(offer->Check(2).entry.figures, 3);
 }
 
 TEST_F(RecoveryOfferTest, LaterKeepsTheCopiesForTheNextStart) {
@@ -216,7 +221,8 @@ TEST_F(RecoveryOfferTest, WithoutALiveFolderARecoveredCopyStaysForTheNextStart) 
   const std::vector<RecoveredDocument> recovered = offer->Settle({RecoveryChoice::Recover}, QString());
   ASSERT_EQ(recovered.size(), 1u);
   EXPECT_EQ(recovered[0].recordsPath, RecoverySession::RecordsPath(folder, QStringLiteral("a")));
-  EXPECT_EQ(recovered[0].records, FirstRecords(2));
+  EXPECT_EQ(recovered[0].figures, 2);
+  EXPECT_EQ(FileBytes(recovered[0].recordsPath), FirstRecords(2));
   EXPECT_EQ(RecoveryOffer::Find(root, QStringLiteral("own"))->Documents().size(), 1u);
 }
 

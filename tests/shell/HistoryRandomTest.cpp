@@ -16,10 +16,19 @@ class HistoryRandom : public HistoryFixture {
   std::mt19937 rng{20261208};
 
   int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
-  QPoint SomewhereOnCanvas() { return {Uniform(30, 560), Uniform(30, 420)}; }
+  // The part of the canvas in view, less room for a band, in the canvas widget's coordinates (a
+  // drag at an edge scrolls it): a press beyond it would land on the tool bars.
+  QRect InView() const {
+    return QRect(QPoint(8, 8) - doc->Surface()->pos(), doc->scbKedrin->viewport()->size() - QSize(16, 16));
+  }
+  QPoint SomewhereOnCanvas() {
+    const QPoint corner = InView().topLeft();
+    const int x = Uniform(22, 552);
+    return corner + QPoint(x, Uniform(22, 412));
+  }
   // Figures a pointer can reach: wholly within the visible canvas, with room for a band.
   std::vector<TCustomKDTool*> Reachable() {
-    const QRect visible = QRect(QPoint(8, 8), doc->scbKedrin->viewport()->size() - QSize(16, 16));
+    const QRect visible = InView();
     std::vector<TCustomKDTool*> reachable;
     for (TCustomKDTool* f : doc->Figures())
       if (visible.contains(f->geometry())) reachable.push_back(f);
@@ -63,7 +72,7 @@ class HistoryRandom : public HistoryFixture {
     TCustomControl* frame = SelectionFrame();
     if (!frame) return;
     const QRect r = frame->geometry();
-    if (!QRect(QPoint(8, 8), doc->scbKedrin->viewport()->size() - QSize(16, 16)).contains(r)) return;
+    if (!InView().contains(r)) return;
     const QPoint from = handle ? r.topLeft() + QPoint(r.width() - 3, r.height() - 3)  // bottom-right handle
                                : r.topLeft() + QPoint(r.width() / 2, 2);             // the frame's body
     UseTool("btnSelect");

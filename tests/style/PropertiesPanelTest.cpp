@@ -6,8 +6,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <QLabel>
+
 #include "QtConvert.h"
 #include "StyleFixture.h"
+#include "TSizer.h"
 
 namespace {
 
@@ -136,6 +139,9 @@ TEST_P(BoxField, ATypedValueMovesOrSizesWithItsFollowersInOneStep) {
                                                                                               : "Set Size");
   // The figure stays selected, its frame on it, and the panel shows the new value.
   EXPECT_TRUE(target->HaveFocused());
+  const std::vector<TSizer*> frames = SurfaceChildren<TSizer>();
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_EQ(frames[0]->BoundsRect(), c.moved.adjusted(-2, -2, 2, 2));
   EXPECT_EQ(Shown(c.field), QString::number(c.value));
   // On screen at the zoom: the figure's widget box follows its canvas box.
   EXPECT_EQ(target->x(), static_cast<int>(c.moved.x() * c.zoom));
@@ -145,6 +151,61 @@ TEST_P(BoxField, ATypedValueMovesOrSizesWithItsFollowersInOneStep) {
 
 INSTANTIATE_TEST_SUITE_P(Fields, BoxField, testing::ValuesIn(kBoxes),
                          [](const testing::TestParamInfo<BoxCase>& i) { return std::string(i.param.name); });
+
+struct RefusedCase {
+  const char* name;
+  const char* field;
+  const char* typed;
+  const char* problem;  // none: taken
+  QRect box;            // Back-order's box afterwards
+};
+void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.name; }
+
+class NumberRange : public Properties, public testing::WithParamInterface<RefusedCase> {};
+
+// Back-order (480, 225, 140, 50): a place keeps the box on the canvas, within 1,048,576 pixels; a
+// size is 1 to 32,768 pixels; a font 1 to 1000 points; a line 0 to 100 pixels.
+TEST_P(NumberRange, AValueTheFiguresCannotTakeIsRefusedAndTheOldOneShown) {
+  const RefusedCase& c = GetParam();
+  TCustomKDTool* backOrder = At(kBackOrder);
+  SelectFigures({backOrder});
+  const QString shown = Shown(c.field);
+  const std::vector<uint8_t> before = SaveBytes(doc);
+  const int steps = Steps();
+  Type(c.field, QString::fromLatin1(c.typed));
+  EXPECT_EQ(backOrder->BoundsRect(), c.box);
+  EXPECT_EQ(Shown(c.field), c.problem ? shown : QString::fromLatin1(c.typed));
+  EXPECT_EQ(Steps(), c.problem ? steps : steps + 1);
+  if (c.problem) {
+    EXPECT_EQ(SaveBytes(doc), before);
+  }
+  auto* problem = Find<QLabel>("lblPropProblem");
+  ASSERT_NE(problem, nullptr);
+  EXPECT_EQ(problem->isVisibleTo(panel), c.problem != nullptr);
+  EXPECT_EQ(problem->text(), QString::fromLatin1(c.problem ? c.problem : ""));
+}
+
+const RefusedCase kRefused[] = {
+    {"NegativeX", "edtPropX", "-500", "X must be a whole number from 0 to 1048436: \"-500\" was not applied.",
+     kBackOrder},
+    {"XAtTheEdge", "edtPropX", "0", nullptr, {0, 225, 140, 50}},
+    {"YPastTheLastCoordinate", "edtPropY", "1048527",
+     "Y must be a whole number from 0 to 1048526: \"1048527\" was not applied.", kBackOrder},
+    {"WidthZero", "edtPropWidth", "0", "Width must be a whole number from 1 to 32768: \"0\" was not applied.",
+     kBackOrder},
+    {"WidthOne", "edtPropWidth", "1", nullptr, {480, 225, 1, 50}},
+    {"WidthBeyond32Bits", "edtPropWidth", "2147483648",
+     "Width must be a whole number from 1 to 32768: \"2147483648\" was not applied.", kBackOrder},
+    {"HeightBeyond64Bits", "edtPropHeight", "99999999999999999999",
+     "Height must be a whole number from 1 to 32768: \"9999999999999999\" was not applied.", kBackOrder},
+    {"FontSizeZero", "edtPropFontSize", "0",
+     "Font size must be a whole number from 1 to 1000: \"0\" was not applied.", kBackOrder},
+    {"LineWidthAbove100", "edtPropLineWidth", "150",
+     "Line width must be a whole number from 0 to 100: \"150\" was not applied.", kBackOrder},
+    {"JustASign", "edtPropX", "-", "X must be a whole number from 0 to 1048436: \"-\" was not applied.", kBackOrder},
+};
+INSTANTIATE_TEST_SUITE_P(Fields, NumberRange, testing::ValuesIn(kRefused),
+                         [](const testing::TestParamInfo<RefusedCase>& i) { return std::string(i.param.name); });
 
 TEST_F(Properties, ShowsTheSelectedFiguresValues) {
   TCustomKDTool* backOrder = At(kBackOrder);

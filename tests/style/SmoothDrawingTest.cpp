@@ -139,7 +139,7 @@ class SmoothScreen : public StyleFixture {
 TEST_F(SmoothScreen, TheScreenAgreesWithASmoothPicture) {
   // The chart stays behind for people to look at (and colour) in the editor.
   ASSERT_TRUE(doc->SaveToFile(testsupport::OutputPath(QStringLiteral("expense-claim.kdl"))));
-  QTest::mouseClick(Swatch("swatchCream"), Qt::LeftButton);  // the drawing style: no change
+  QTest::mouseClick(Swatch("swatchLightYellow"), Qt::LeftButton);  // the drawing style: no change
   doc->FigureSet().Select({chart.decision, chart.receipts});
   testsupport::Flush();
   QTest::mouseClick(Swatch("swatchYellow"), Qt::LeftButton);

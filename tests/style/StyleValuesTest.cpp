@@ -43,11 +43,15 @@ TEST(RecentColours, AssignKeepsTheOrderGiven) {
 }
 
 TEST(StandardColours, EachColourOnceWithAName) {
-  const auto& colours = StandardColours();
+  std::vector<NamedColour> colours = StandardColours();
   ASSERT_GE(colours.size(), 12u);
+  colours.insert(colours.end(), LightColours().begin(), LightColours().end());
   for (size_t i = 0; i < colours.size(); ++i) {
     EXPECT_NE(std::string(colours[i].name), "");
-    for (size_t j = i + 1; j < colours.size(); ++j) EXPECT_NE(colours[i].colour, colours[j].colour) << colours[j].name;
+    for (size_t j = i + 1; j < colours.size(); ++j) {
+      EXPECT_NE(colours[i].colour, colours[j].colour) << colours[j].name;
+      EXPECT_NE(std::string(colours[i].name), colours[j].name);
+    }
   }
 }
 

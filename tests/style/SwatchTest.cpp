@@ -124,6 +124,38 @@ TEST_F(Swatches, MoreOpensTheColourDialogPresetToTheFill) {
   EXPECT_EQ(features->Colours()->RecentColours().front(), RGB(10, 20, 30));
 }
 
+struct TintCase {
+  const char* swatch;
+  int r, g, b;
+};
+void PrintTo(const TintCase& c, std::ostream* os) { *os << c.swatch; }
+
+class LightTint : public Swatches, public testing::WithParamInterface<TintCase> {};
+
+// The pastel fills of office palettes, one click each, in a row of their own under the strong
+// colours.
+TEST_P(LightTint, FillsInOneClickFromTheRowUnderTheStrongColours) {
+  SwatchButton* tint = Swatch(GetParam().swatch);
+  ASSERT_NE(tint, nullptr);
+  SelectFigures({box});
+  const int steps = Steps();
+  QTest::mouseClick(tint, Qt::LeftButton);
+  EXPECT_EQ(box->FillColor(), RGB(GetParam().r, GetParam().g, GetParam().b));
+  EXPECT_EQ(Steps(), steps + 1);
+  const QWidget* bar = features->Colours();
+  const int tintRow = tint->mapTo(bar, QPoint()).y();
+  EXPECT_GE(tintRow, Swatch("swatchRed")->mapTo(bar, QPoint()).y() + Swatch("swatchRed")->height());
+  EXPECT_EQ(tintRow, Swatch("swatchLightOrange")->mapTo(bar, QPoint()).y());
+}
+
+const TintCase kTints[] = {
+    {"swatchLightOrange", 251, 229, 214}, {"swatchLightYellow", 255, 242, 204}, {"swatchLightGreen", 226, 240, 217},
+    {"swatchLightBlue", 222, 235, 247},   {"swatchLightRed", 255, 230, 230},    {"swatchLightGrey", 237, 237, 237},
+    {"swatchLightPurple", 229, 224, 236}, {"swatchLightTeal", 218, 238, 243},
+};
+INSTANTIATE_TEST_SUITE_P(Row, LightTint, testing::ValuesIn(kTints),
+                         [](const testing::TestParamInfo<TintCase>& i) { return std::string(i.param.swatch + 6); });
+
 TEST_F(Swatches, WithoutADocumentASwatchDoesNothing) {
   delete SubOf(doc);
   doc = nullptr;

@@ -373,4 +373,47 @@ TEST_F(Session, TheFigureGoneWhileTypingChangesNothing) {
   EXPECT_EQ(history->Stack().count(), 0);
 }
 
+// A mark's text wraps inside its circle and the mark grows about its centre (180, 130) until the
+// text fits, in the step of the text. "Refund approved" breaks into "Refund" and "approved" (53
+// pixels) in an inner box 54 wide: a start mark's circle of radius 41 (box 86 high), an end mark's
+// inner ring of 41 (92 high); "abc" (20 pixels) fits the start mark's inner box 36 as it is.
+struct MarkCase {
+  const char* name;
+  bool end;
+  const char* text;
+  QRect mark, label;
+  int editorWidth;  // the inner box the editor shows while typing
+};
+void PrintTo(const MarkCase& c, std::ostream* os) { *os << c.name; }
+
+class MarkText : public Session, public testing::WithParamInterface<MarkCase> {};
+
+TEST_P(MarkText, GrowsTheMarkAboutItsCentreInTheTextsStep) {
+  const MarkCase& c = GetParam();
+  TCustomKDTool* mark = c.end ? static_cast<TCustomKDTool*>(Add<TKDEnd>({100, 100, 160, 60}))
+                              : Add<TKDBegin>({100, 100, 160, 60});
+  const auto before = Records();
+  ASSERT_TRUE(session->Open(mark));
+  Type(QString::fromUtf8(c.text));
+  EXPECT_EQ(Editor()->width(), c.editorWidth + 2 * Editor()->frameWidth());
+  Key(Qt::Key_Return);
+  EXPECT_EQ(mark->BoundsRect(), c.mark);
+  ASSERT_NE(TopLabel(), nullptr);
+  EXPECT_EQ(TopLabel()->BoundsRect(), c.label);
+  EXPECT_EQ(history->Stack().count(), 1);
+  EXPECT_EQ(LastStep(), QStringLiteral("Type Text"));
+  const auto typed = Records();
+  history->Undo();
+  EXPECT_EQ(Records(), before);
+  history->Redo();
+  EXPECT_EQ(Records(), typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Marks, MarkText,
+    testing::Values(MarkCase{"Start", false, "Refund approved", {100, 87, 160, 86}, {153, 117, 54, 26}, 54},
+                    MarkCase{"End", true, "Refund approved", {100, 84, 160, 92}, {153, 117, 54, 26}, 54},
+                    MarkCase{"FitsAlready", false, "abc", {100, 100, 160, 60}, {162, 123, 36, 13}, 36}),
+    [](const testing::TestParamInfo<MarkCase>& i) { return std::string(i.param.name); });
+
 }  // namespace
