@@ -8,6 +8,11 @@
 #include "SelectionUnits.h"
 #include "TwinKedrinFile.h"
 
+QRect BandBetween(QPoint a, QPoint b) {
+  return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+               QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
 void SelectInBand(TwinKedrinFile& d, const QRect& band, TShiftState) {
   const int L = band.left(), T = band.top(), R = band.right(), B = band.bottom();
   // Every figure wholly inside the band, edges included.

@@ -42,7 +42,7 @@ void SetBandPen(TImage* image) {
 
 void DrawBand(TImage* image, TTool tool, int ex, int ey) {
   const int sx = DragStartX, sy = DragStartY;
-  QRect changed = QRect(QPoint(sx, sy), QPoint(ex, ey)).normalized();
+  const QRect changed = BandBetween(QPoint(sx, sy), QPoint(ex, ey));
   image->DrawOnPicture(
       [&](Canvas& c) {
         c.MoveTo(sx, sy);
@@ -172,7 +172,7 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState shift, int x, in
   scbKedrin->Scroller()->End();
   const QPoint start(DragStartX, DragStartY), end(x, y);
   if (tool == TTool::Select) {
-    SelectInBand(*this, QRect(start, end).normalized(), shift);
+    SelectInBand(*this, BandBetween(start, end), shift);
     return;
   }
   if (tool == TTool::Connector) DrawConnector(*this, start, end);
