@@ -27,8 +27,10 @@ void SelectInBand(TwinKedrinFile& d, const QRect& band, TShiftState) {
     d.SelectGroup(inside);
     return;
   }
-  // Shapes stand for their texts; a band drawn with Shift adds to what was selected.
-  std::vector<TCustomKDTool*> selection = selectionunits::Heads(d.FigureSet(), inside);
+  // A connector comes whole or not at all; shapes stand for their texts; a band drawn with Shift
+  // adds to what was selected.
+  std::vector<TCustomKDTool*> selection =
+      selectionunits::Heads(d.FigureSet(), selectionunits::WholeConnectors(d.FigureSet(), inside));
   for (TCustomKDTool* f : base)
     if (std::find(selection.begin(), selection.end(), f) == selection.end()) selection.push_back(f);
   const Diagram& diagram = d.FigureSet();
