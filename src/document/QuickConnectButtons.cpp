@@ -180,15 +180,7 @@ void QuickConnectButtons::Dragged(connectors::Side side, QPoint p, bool dropped)
 }
 
 TCustomKDTool* ShapeUnder(const Diagram& diagram, QPoint p, const TCustomKDTool* except) {
-  if (const connectors::OutlineSnap snap = SnapOnCanvas(diagram, p); snap.figure && snap.figure != except)
-    return const_cast<TCustomKDTool*>(static_cast<const TCustomKDTool*>(snap.figure));
-  std::vector<connectors::Figure> near;
-  QueryOf(diagram)(QRect(p, QSize(1, 1)), near);
-  const connectors::Figure* top = nullptr;
-  for (const connectors::Figure& f : near)
-    if (f.id != except && connectors::IsClosed(f.kind) && connectors::Contains(f.kind, f.box, p) && (!top || f.stacking > top->stacking))
-      top = &f;
-  return top ? const_cast<TCustomKDTool*>(static_cast<const TCustomKDTool*>(top->id)) : nullptr;
+  return const_cast<TCustomKDTool*>(static_cast<const TCustomKDTool*>(connectors::ShapeForEnd(p, QueryOf(diagram), except)));
 }
 
 TCustomKDTool* QuickConnect(TwinKedrinFile& d, TCustomKDTool& shape, connectors::Side side, std::optional<QPoint> drop) {
