@@ -54,4 +54,16 @@ OutlineSnap SnapToOutline(QPoint p, const FigureQuery& query, double reach) {
   return SnapToOutline(p, near, reach);
 }
 
+FigureId ShapeForEnd(QPoint p, const FigureQuery& query, FigureId except, double reach) {
+  const int margin = static_cast<int>(std::ceil(reach)) + 1;
+  std::vector<Figure> near;
+  query(QRect(p.x() - margin, p.y() - margin, 2 * margin + 1, 2 * margin + 1), near);
+  std::erase_if(near, [&](const Figure& f) { return f.id == except; });
+  if (const OutlineSnap snap = SnapToOutline(p, near, reach); snap.figure) return snap.figure;
+  const Figure* top = nullptr;
+  for (const Figure& f : near)
+    if (IsClosed(f.kind) && Contains(f.kind, f.box, p) && (!top || f.stacking > top->stacking)) top = &f;
+  return top ? top->id : nullptr;
+}
+
 }  // namespace connectors

@@ -25,4 +25,9 @@ OutlineSnap SnapToOutline(QPoint p, const std::vector<Figure>& candidates, doubl
 // The same over the spatial query (one query around p).
 OutlineSnap SnapToOutline(QPoint p, const FigureQuery& query, double reach = kSnapReach);
 
+// The closed figure a connector drawn from or to p joins: the one whose outline is within reach
+// (as SnapToOutline chooses), else the topmost whose outline holds p, so that a press anywhere on
+// a shape, its text included, joins it. Never `except`; none over the empty canvas.
+FigureId ShapeForEnd(QPoint p, const FigureQuery& query, FigureId except = nullptr, double reach = kSnapReach);
+
 }  // namespace connectors

@@ -40,4 +40,9 @@ QRect QuickPlace(const QRect& box, Side direction, int gap) {
   return box.translated(-(box.width() + gap), 0);
 }
 
+QPoint QuickRoom(const QRect& copy) {
+  auto along = [](int start) { return start < 0 ? kQuickEdgeMargin - start : 0; };
+  return {along(copy.x()), along(copy.y())};
+}
+
 }  // namespace connectors

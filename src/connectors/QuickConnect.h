@@ -31,4 +31,12 @@ int QuickGap(int gridStep);
 // level with it.
 QRect QuickPlace(const QRect& box, Side direction, int gap);
 
+// Canvas pixels left free at the canvas's left or top edge before a copy that would have gone
+// past it; as much as an elbow route's stub out of the copy's side needs.
+constexpr int kQuickEdgeMargin = 20;
+// No figure goes left of or above the canvas, where no picture shows it: how far the whole chart
+// moves (right, down) for the copy's box to fit. Along an axis on which the copy starts at 0 or
+// more nothing moves; otherwise the copy comes to kQuickEdgeMargin.
+QPoint QuickRoom(const QRect& copy);
+
 }  // namespace connectors

@@ -72,6 +72,22 @@ std::pair<int, int> OutlineExtent(FigureKind kind, const QRect& box, bool vertic
   return vertical ? std::pair{box.y(), box.y() + box.height()} : std::pair{box.x(), box.x() + box.width()};
 }
 
+std::optional<Side> SideTowards(FigureKind kind, const QRect& box, QPoint p) {
+  const auto [left, right] = OutlineExtent(kind, box, false);
+  const auto [top, bottom] = OutlineExtent(kind, box, true);
+  // How far p lies inside each side (negative: beyond it), and the band of the side's quarter.
+  const int64_t inside[4] = {int64_t{p.y()} - top, int64_t{right} - p.x(), int64_t{bottom} - p.y(),
+                             int64_t{p.x()} - left};
+  const int64_t quarterAcross = (int64_t{bottom} - top) / 4, quarterAlong = (int64_t{right} - left) / 4;
+  std::optional<Side> best;
+  for (Side side : kSides) {
+    const int64_t d = inside[static_cast<int>(side)];
+    if (d > (IsHorizontal(side) ? quarterAlong : quarterAcross)) continue;
+    if (!best || d < inside[static_cast<int>(*best)]) best = side;
+  }
+  return best;
+}
+
 std::pair<double, double> OutlineSpanAt(FigureKind kind, const QRect& box, bool row, int at) {
   // Worked along the row; a column is the same with the axes swapped.
   const double lo = row ? box.x() : box.y(), size = row ? box.width() : box.height();

@@ -3,6 +3,7 @@
 #include <QRect>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "Figure.h"
@@ -29,6 +30,12 @@ struct SidePoint {
 // courses use), an ellipse's extreme points, the mark's circle's extreme points (2 pixels inside
 // the box), a diamond's vertices. Labels and anything else are boxes.
 SidePoint AttachPoint(FigureKind kind, const QRect& box, Side side);
+
+// The side a connector drawn from or to p (on the shape, inside it or just outside) should leave
+// or enter by: of the sides whose outer quarter of the outline's extent holds p, the one p lies
+// nearest to (or farthest beyond), the first in order on a tie. None for a press in the shape's
+// middle, where no side is nearer in a way the user meant: the route then takes the best sides.
+std::optional<Side> SideTowards(FigureKind kind, const QRect& box, QPoint p);
 
 // The outline's extent along one axis: [top, bottom] (vertical) or [left, right] of what the figure
 // draws; the mark's circle is smaller than its box.

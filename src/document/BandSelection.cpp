@@ -8,6 +8,11 @@
 #include "SelectionUnits.h"
 #include "TwinKedrinFile.h"
 
+QRect BandBetween(QPoint a, QPoint b) {
+  return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+               QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
 void SelectInBand(TwinKedrinFile& d, const QRect& band, TShiftState) {
   const int L = band.left(), T = band.top(), R = band.right(), B = band.bottom();
   // Every figure wholly inside the band, edges included.
@@ -22,8 +27,10 @@ void SelectInBand(TwinKedrinFile& d, const QRect& band, TShiftState) {
     d.SelectGroup(inside);
     return;
   }
-  // Shapes stand for their texts; a band drawn with Shift adds to what was selected.
-  std::vector<TCustomKDTool*> selection = selectionunits::Heads(d.FigureSet(), inside);
+  // A connector comes whole or not at all; shapes stand for their texts; a band drawn with Shift
+  // adds to what was selected.
+  std::vector<TCustomKDTool*> selection =
+      selectionunits::Heads(d.FigureSet(), selectionunits::WholeConnectors(d.FigureSet(), inside));
   for (TCustomKDTool* f : base)
     if (std::find(selection.begin(), selection.end(), f) == selection.end()) selection.push_back(f);
   const Diagram& diagram = d.FigureSet();

@@ -99,13 +99,18 @@ TCustomKDTool* DrawFigure(TwinKedrinFile& d, TTool tool, QPoint start, QPoint en
     figure->SetParentControl(d.Surface());
   }
   d.GiveDrawingStyle(figure);
-  // What the controls show is what a new figure gets: a label takes the caption typed in the
-  // caption box, an arrow the rates set in their boxes (0 leaves an arrow's own).
-  if (tool == TTool::Label && !d.CurCaption.empty()) figure->SetCaption(d.CurCaption);
-  if (auto* arrow = qobject_cast<TKDArrow*>(figure)) {
-    if (ConnectorOptions::Instance().KeepAttached()) GiveProportionateHead(*arrow);
-    if (d.CurArrowThicknessRate > 0) arrow->SetArrowThicknessRate(static_cast<uint16_t>(std::min(d.CurArrowThicknessRate, 65535)));
-    if (d.CurArrowHeadLengthRate > 0) arrow->SetArrowHeadLengthRate(static_cast<uint16_t>(std::min(d.CurArrowHeadLengthRate, 65535)));
+  // With the switch off a new figure keeps its own caption ("KDLabel") and an arrow the class's
+  // head (rates 10 and 2): the caption and arrow controls act on the selection only. With it on,
+  // what the controls show is what a new figure gets: a label takes the caption typed in the
+  // caption box, an arrow a head in proportion to its line, or the rates set in their boxes (0
+  // leaves the arrow's own).
+  if (ConnectorOptions::Instance().KeepAttached()) {
+    if (tool == TTool::Label && !d.CurCaption.empty()) figure->SetCaption(d.CurCaption);
+    if (auto* arrow = qobject_cast<TKDArrow*>(figure)) {
+      GiveProportionateHead(*arrow);
+      if (d.CurArrowThicknessRate > 0) arrow->SetArrowThicknessRate(static_cast<uint16_t>(std::min(d.CurArrowThicknessRate, 65535)));
+      if (d.CurArrowHeadLengthRate > 0) arrow->SetArrowHeadLengthRate(static_cast<uint16_t>(std::min(d.CurArrowHeadLengthRate, 65535)));
+    }
   }
   d.WireFigure(figure);
   figure->Redraw();

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "ArrowHeads.h"
+#include "DrawSnap.h"
 #include "CanvasDrawing.h"
 #include "ConnectorFollowing.h"
 #include "Diagram.h"
@@ -21,16 +22,17 @@ namespace {
 
 struct EndShape {
   connectors::Figure figure;
-  connectors::Side side;  // the side the end was put nearest to: where the user wants it
+  std::optional<connectors::Side> side;  // the side the end was put nearest to: where the user wants it
 };
 
-// The closed shape a connector end at p starts from or enters, described; none out of reach.
+// The closed shape a connector end at p starts from or enters: on it, inside it (on its text
+// too) or within reach of its outline; none over the empty canvas.
 std::optional<EndShape> ShapeAt(const Diagram& diagram, QPoint p) {
-  const connectors::OutlineSnap snap = SnapOnCanvas(diagram, p);
-  if (!snap.figure) return std::nullopt;
-  const auto* widget = static_cast<const TCustomKDTool*>(snap.figure);
+  const connectors::FigureId id = connectors::ShapeForEnd(p, QueryOf(diagram));
+  if (!id) return std::nullopt;
+  const auto* widget = static_cast<const TCustomKDTool*>(id);
   const connectors::Figure figure = DescribeFigure(*widget, diagram.StackIndexOf(widget));
-  return EndShape{figure, connectors::NearestSide(figure, snap.point)};
+  return EndShape{figure, connectors::SideTowards(figure.kind, figure.box, p)};
 }
 
 uint16_t Rate(int value) { return static_cast<uint16_t>(std::clamp(value, 1, 65535)); }

@@ -12,15 +12,7 @@
 #include "TwinKedrinFile.h"
 
 TCustomKDTool* FigureAt(const TControlCanvas& canvas, QPoint p) {
-  std::vector<TCustomControl*> found;
-  canvas.Content().Query(canvas.CanvasAreaOf(QRect(p, QSize(1, 1))).adjusted(-4, -4, 4, 4), found);
-  for (auto it = found.rbegin(); it != found.rend(); ++it) {
-    TCustomControl* c = *it;
-    if (c->Releasing() || c->isHidden()) continue;
-    const QRect shown = c->geometry();
-    if (shown.contains(p) && c->OutlineContains(p - shown.topLeft())) return static_cast<TCustomKDTool*>(c);
-  }
-  return nullptr;
+  return static_cast<TCustomKDTool*>(canvas.ContentAt(p));
 }
 
 FigureGestures::FigureGestures(TwinKedrinFile& document)

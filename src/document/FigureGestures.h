@@ -35,6 +35,6 @@ class FigureGestures : public QObject {
   QObject* surface_ = nullptr;
 };
 
-// The figure whose outline holds the point (widget pixels of the canvas), from the top down,
-// looking through the selection frames; none over the empty canvas.
+// The figure a press at the point (widget pixels of the canvas) reaches, looking through the
+// selection frames (TControlCanvas::ContentAt); none over the empty canvas.
 TCustomKDTool* FigureAt(const TControlCanvas& canvas, QPoint widgetPoint);

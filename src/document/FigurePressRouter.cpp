@@ -34,6 +34,12 @@ bool FigurePressRouter::FigurePressed(QObject* figure, int x, int y) {
   return true;
 }
 
+bool FigurePressRouter::FramePressed(QObject* figure, int x, int y) {
+  TMainWindowLink* main = document_.MainWindow();
+  if (!main || main->CurrentTool() == TTool::Select) return false;
+  return FigurePressed(figure, x, y);
+}
+
 bool FigurePressRouter::PressOnText(TCustomKDTool& figure, int x, int y) {
   if (!qobject_cast<TKDLabel*>(&figure)) return false;
   DiagramItems items(document_.FigureSet());

@@ -18,6 +18,9 @@ class FigurePressRouter : public QObject {
   // A left press at (x, y) in the figure's own canvas pixels. True: the canvas took it, and the
   // pointer belongs to the canvas until the button is released.
   Q_INVOKABLE bool FigurePressed(QObject* figure, int x, int y);
+  // The same press on the body of the figure's selection frame: with a drawing tool chosen it
+  // draws as a press on the figure would; with the select tool the frame moves the figure.
+  Q_INVOKABLE bool FramePressed(QObject* figure, int x, int y);
 
  private:
   explicit FigurePressRouter(TwinKedrinFile& document);

@@ -13,6 +13,7 @@
 #include "Diagram.h"
 #include "DocumentHistory.h"
 #include "DragScroller.h"
+#include "DrawSnap.h"
 #include "Focus.h"
 #include "GridOptions.h"
 #include "GridSnap.h"
@@ -42,7 +43,7 @@ void SetBandPen(TImage* image) {
 
 void DrawBand(TImage* image, TTool tool, int ex, int ey) {
   const int sx = DragStartX, sy = DragStartY;
-  QRect changed = QRect(QPoint(sx, sy), QPoint(ex, ey)).normalized();
+  const QRect changed = BandBetween(QPoint(sx, sy), QPoint(ex, ey));
   image->DrawOnPicture(
       [&](Canvas& c) {
         c.MoveTo(sx, sy);
@@ -71,8 +72,8 @@ void SnapDrawPoint(TTool tool, TShiftState shift, int& x, int& y) {
 
 // With connectors kept attached, an end of a line or arrow drawn near a closed figure's outline
 // goes onto it, and the outline is traced while the pointer is in reach; Alt held draws where the
-// pointer is. The connector tool joins shapes whatever the option. Returns whether the point
-// snapped (the grid then has no say).
+// pointer is. The connector tool joins shapes whatever the option, and traces the shape it would
+// join. Returns whether the point snapped or lies on a shape (the grid then has no say).
 bool SnapDrawEnd(TwinKedrinFile& document, TTool tool, TShiftState shift, int& x, int& y) {
   OutlineHighlight* highlight = OutlineHighlight::Of(document.Surface());
   const bool connector = tool == TTool::Line || tool == TTool::Arrow || tool == TTool::Connector;
@@ -81,6 +82,17 @@ bool SnapDrawEnd(TwinKedrinFile& document, TTool tool, TShiftState shift, int& x
       keystate::GetKeyState(VK_MENU) < 0) {
     if (highlight->Shown()) highlight->Hide();
     return false;
+  }
+  if (tool == TTool::Connector) {
+    // The Connector tool joins the shape under the point, wherever on it; the point itself stays
+    // where it is, since it tells which side the route takes.
+    const connectors::FigureId shape = connectors::ShapeForEnd(QPoint(x, y), QueryOf(document.FigureSet()));
+    if (!shape) {
+      if (highlight->Shown()) highlight->Hide();
+      return false;
+    }
+    highlight->Show(DescribeFigure(*static_cast<const TCustomKDTool*>(shape), 0));
+    return true;
   }
   const connectors::OutlineSnap snap = SnapOnCanvas(document.FigureSet(), QPoint(x, y));
   if (!snap.figure) {
@@ -172,7 +184,7 @@ void TwinKedrinFile::imgKedrinMouseUp(TMouseButton, TShiftState shift, int x, in
   scbKedrin->Scroller()->End();
   const QPoint start(DragStartX, DragStartY), end(x, y);
   if (tool == TTool::Select) {
-    SelectInBand(*this, QRect(start, end).normalized(), shift);
+    SelectInBand(*this, BandBetween(start, end), shift);
     return;
   }
   if (tool == TTool::Connector) DrawConnector(*this, start, end);

@@ -7,8 +7,10 @@
 #include <QTimer>
 #include <functional>
 
+#include "BoundsCommand.h"
 #include "ConnectorDrawing.h"
 #include "ConnectorFollowing.h"
+#include "ConnectorOptions.h"
 #include "Control.h"
 #include "Diagram.h"
 #include "DocumentHistory.h"
@@ -106,6 +108,18 @@ TCustomKDTool* NewOfClass(const TCustomKDTool& shape, QWidget* owner) {
   return nullptr;
 }
 
+// Every figure of the document moved by the same amount, as one step of the history.
+void MoveChart(TwinKedrinFile& d, QPoint by) {
+  Diagram& diagram = d.FigureSet();
+  std::vector<BoundsCommand::Change> changes;
+  for (TCustomKDTool* f : diagram.Figures()) {
+    const QRect before = f->BoundsRect(), after = before.translated(by);
+    f->ApplyBounds(after.x(), after.y(), after.width(), after.height());
+    changes.push_back({diagram.IdOf(f), before, after});
+  }
+  d.History().Push(new BoundsCommand(diagram, std::move(changes), QStringLiteral("Quick Connect")));
+}
+
 }  // namespace
 
 QuickConnectButtons::QuickConnectButtons(TwinKedrinFile& document) : QObject(&document), document_(document) {
@@ -115,6 +129,8 @@ QuickConnectButtons::QuickConnectButtons(TwinKedrinFile& document) : QObject(&do
         [this, side](QPoint p, bool dropped) { Dragged(side, p, dropped); });
   // The diagram goes before this object does: it is never told to forget it.
   document.FigureSet().AddObserver(this);
+  // The arrows come and go with View > Keep Connectors and Labels Attached.
+  connect(&ConnectorOptions::Instance(), &ConnectorOptions::Changed, this, &QuickConnectButtons::Place);
 }
 
 QuickConnectButtons* QuickConnectButtons::Install(TwinKedrinFile& document) {
@@ -142,7 +158,9 @@ void QuickConnectButtons::DiagramChanged(const DiagramChange& change) {
 void QuickConnectButtons::Place() {
   const Diagram& diagram = document_.FigureSet();
   shape_ = nullptr;
-  if (diagram.SelectedCount() == 1) {
+  // With the switch off a press beside a selected shape ends the selection, as it always has: no
+  // arrows are shown there to catch it.
+  if (ConnectorOptions::Instance().KeepAttached() && diagram.SelectedCount() == 1) {
     TCustomKDTool* f = diagram.Selected().front();
     if (connectors::IsClosed(DescribeFigure(*f, 0).kind) && !f->isHidden()) shape_ = f;
   }
@@ -180,15 +198,7 @@ void QuickConnectButtons::Dragged(connectors::Side side, QPoint p, bool dropped)
 }
 
 TCustomKDTool* ShapeUnder(const Diagram& diagram, QPoint p, const TCustomKDTool* except) {
-  if (const connectors::OutlineSnap snap = SnapOnCanvas(diagram, p); snap.figure && snap.figure != except)
-    return const_cast<TCustomKDTool*>(static_cast<const TCustomKDTool*>(snap.figure));
-  std::vector<connectors::Figure> near;
-  QueryOf(diagram)(QRect(p, QSize(1, 1)), near);
-  const connectors::Figure* top = nullptr;
-  for (const connectors::Figure& f : near)
-    if (f.id != except && connectors::IsClosed(f.kind) && connectors::Contains(f.kind, f.box, p) && (!top || f.stacking > top->stacking))
-      top = &f;
-  return top ? const_cast<TCustomKDTool*>(static_cast<const TCustomKDTool*>(top->id)) : nullptr;
+  return const_cast<TCustomKDTool*>(static_cast<const TCustomKDTool*>(connectors::ShapeForEnd(p, QueryOf(diagram), except)));
 }
 
 TCustomKDTool* QuickConnect(TwinKedrinFile& d, TCustomKDTool& shape, connectors::Side side, std::optional<QPoint> drop) {
@@ -214,6 +224,15 @@ TCustomKDTool* QuickConnect(TwinKedrinFile& d, TCustomKDTool& shape, connectors:
   QRect place = connectors::QuickPlace(from.box, side, connectors::QuickGap(grid.ShowGrid() ? grid.GridSize() : 0));
   // Dropped on empty canvas: the copy centred there.
   if (drop) place.moveTo(*drop - QPoint(place.width() / 2, place.height() / 2));
+  // A copy past the canvas's left or top edge would be cut off every picture: the chart moves as
+  // a whole to make room for it, in the same step.
+  const QPoint room = connectors::QuickRoom(place);
+  QUndoStack& steps = d.History().Stack();
+  if (!room.isNull()) {
+    steps.beginMacro(QStringLiteral("Quick Connect"));
+    MoveChart(d, room);
+    place.translate(room);
+  }
   copy->ApplyBounds(place.x(), place.y(), place.width(), place.height());
   copy->SetParentControl(d.Surface());
   TFigureStyle style = TFigureStyle::Of(shape);
@@ -221,13 +240,15 @@ TCustomKDTool* QuickConnect(TwinKedrinFile& d, TCustomKDTool& shape, connectors:
   style.ApplyTo(*copy);
   d.WireFigure(copy);
   copy->Redraw();
+  const connectors::Figure source = DescribeFigure(shape, diagram.StackIndexOf(&shape));
   const connectors::Figure to = DescribeFigure(*copy, diagram.StackIndexOf(copy));
   const connectors::ElbowSides sides = drop ? connectors::ElbowSides{side, std::nullopt}
                                             : connectors::ElbowSides{side, connectors::Opposite(side)};
-  const connectors::ElbowRoute route = connectors::RouteElbow(from, to, QueryOf(diagram), sides);
+  const connectors::ElbowRoute route = connectors::RouteElbow(source, to, QueryOf(diagram), sides);
   std::vector<TCustomKDTool*> added{copy};
   for (TCustomKDTool* f : AddRoute(d, route.points)) added.push_back(f);
   d.History().RecordAdded(added, QStringLiteral("Quick Connect"));
+  if (!room.isNull()) steps.endMacro();
   diagram.Select({copy});
   // The next step's text is typed at once.
   d.TextEditing().Open(copy);

@@ -11,7 +11,8 @@ class QWidget;
 class TCustomKDTool;
 class TwinKedrinFile;
 
-// The four small arrows beside the one selected shape of a document: a click on one adds a copy
+// The four small arrows beside the one selected shape of a document, while View > Keep Connectors
+// and Labels Attached is on: a click on one adds a copy
 // of the shape (same class, size and style, no text) one gap away on that side, joined to it by
 // an elbow connector, as one step, and selects the copy. Dragged onto another shape, an arrow
 // draws a connector to it; dropped on empty canvas, the copy goes there.

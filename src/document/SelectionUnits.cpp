@@ -1,5 +1,7 @@
 #include "SelectionUnits.h"
 
+#include <algorithm>
+
 #include "ConnectorLabel.h"
 #include "ConnectorOptions.h"
 #include "Diagram.h"
@@ -63,6 +65,15 @@ std::vector<TCustomKDTool*> Heads(const Diagram& diagram, const std::vector<TCus
   }
   if (ordered) return figures;
   return Ask(diagram, figures, &semantics::HeadsOf);
+}
+
+std::vector<TCustomKDTool*> WholeConnectors(const Diagram& diagram, const std::vector<TCustomKDTool*>& figures) {
+  // Without a line or an arrow there is nothing to leave out, and nothing to describe.
+  const bool segments = std::any_of(figures.begin(), figures.end(), [](const TCustomKDTool* f) {
+    return qobject_cast<const TKDLine*>(f) || qobject_cast<const TKDArrow*>(f);
+  });
+  if (!segments) return figures;
+  return Ask(diagram, figures, &semantics::WithoutPartConnectors);
 }
 
 std::vector<TCustomKDTool*> Carried(const Diagram& diagram, const std::vector<TCustomKDTool*>& heads) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "ControlHost.h"
@@ -216,6 +217,8 @@ QRegion TCustomControl::mask() const {
   const QPointF offset(Left() * zoom - std::floor(Left() * zoom), Top() * zoom - std::floor(Top() * zoom));
   return regions::Build(*outline_, zoom, zoom == 1.0 ? QPointF() : offset);
 }
+
+double TCustomControl::CourseDistance(QPointF) const { return std::numeric_limits<double>::infinity(); }
 
 bool TCustomControl::OutlineContains(QPoint local) const {
   if (!outline_) return true;

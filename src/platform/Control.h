@@ -106,6 +106,10 @@ class TCustomControl {
   // The clickable region in the control's widget pixels at its canvas's zoom; empty when the
   // whole box is clickable (no outline, or one that failed to build).
   QRegion mask() const;
+  // For thin controls (lines, arrows) a press beside the outline still reaches them: the distance
+  // in canvas pixels from a canvas point (the coordinates of the parent) to the course the
+  // control is drawn along. Infinity for controls that only their outline makes clickable.
+  virtual double CourseDistance(QPointF canvasPoint) const;
 
   // Repaints the control soon (gathered with every other repaint of the canvas).
   void Invalidate();

@@ -160,22 +160,51 @@ void TControlCanvas::ShowCursorOf(TCustomControl* control) {
   else if (cursor().shape() != *shape) setCursor(*shape);
 }
 
+namespace {
+// The topmost of the controls found (bottom first) whose outline holds the widget point.
+TCustomControl* OutlineAt(const std::vector<TCustomControl*>& found, QPoint p) {
+  for (auto it = found.rbegin(); it != found.rend(); ++it) {
+    TCustomControl* c = *it;
+    if (c->Releasing() || c->isHidden()) continue;
+    const QRect shown = c->geometry();
+    if (shown.contains(p) && c->OutlineContains(p - shown.topLeft())) return c;
+  }
+  return nullptr;
+}
+}  // namespace
+
 TCustomControl* TControlCanvas::ControlAt(QPoint p) const {
   const QRect canvasArea = CanvasAreaOf(QRect(p, QSize(1, 1)));
   std::vector<TCustomControl*> found;
   // Frames over figures over the canvas image, each layer from the top down.
-  for (const TControlLayer* layer : {static_cast<const TControlLayer*>(&overlay_), static_cast<const TControlLayer*>(content_),
-                                     static_cast<const TControlLayer*>(&background_)}) {
-    found.clear();
-    layer->Query(canvasArea.adjusted(-4, -4, 4, 4), found);
-    for (auto it = found.rbegin(); it != found.rend(); ++it) {
-      TCustomControl* c = *it;
-      if (c->Releasing() || c->isHidden()) continue;
-      const QRect shown = c->geometry();
-      if (shown.contains(p) && c->OutlineContains(p - shown.topLeft())) return c;
+  overlay_.Query(canvasArea.adjusted(-4, -4, 4, 4), found);
+  if (TCustomControl* c = OutlineAt(found, p)) return c;
+  if (TCustomControl* c = ContentAt(p)) return c;
+  found.clear();
+  background_.Query(canvasArea.adjusted(-4, -4, 4, 4), found);
+  return OutlineAt(found, p);
+}
+
+TCustomControl* TControlCanvas::ContentAt(QPoint p) const {
+  // The reach in canvas pixels, and a pixel more for rounding.
+  const int reach = static_cast<int>(std::ceil(kCourseReach / zoom_)) + 1;
+  std::vector<TCustomControl*> found;
+  content_->Query(CanvasAreaOf(QRect(p, QSize(1, 1))).adjusted(-reach, -reach, reach, reach), found);
+  if (TCustomControl* c = OutlineAt(found, p)) return c;
+  // The centre of the pixel pressed, in canvas pixels; at 100 % the pixel itself.
+  const QPointF canvasPoint((p.x() + 0.5) / zoom_ - 0.5, (p.y() + 0.5) / zoom_ - 0.5);
+  TCustomControl* best = nullptr;
+  double bestDistance = 0;
+  for (auto it = found.rbegin(); it != found.rend(); ++it) {
+    TCustomControl* c = *it;
+    if (c->Releasing() || c->isHidden()) continue;
+    const double d = c->CourseDistance(canvasPoint) * zoom_;
+    if (d <= kCourseReach && (!best || d < bestDistance)) {
+      best = c;
+      bestDistance = d;
     }
   }
-  return nullptr;
+  return best;
 }
 
 TCustomControl* TControlCanvas::FocusedHere() const {

@@ -32,6 +32,12 @@ class TControlCanvas : public QWidget, public TControlHost {
 
   // The control a press at the widget point reaches; none when nothing is there.
   TCustomControl* ControlAt(QPoint widgetPoint) const;
+  // The content control (figure) a press at the widget point reaches, looking through the
+  // overlay: the topmost whose outline holds the point, else the thin control (a line, an arrow)
+  // whose course lies nearest within kCourseReach screen pixels, the topmost on a tie. A shape
+  // beneath a line's reach thus keeps the presses inside it.
+  TCustomControl* ContentAt(QPoint widgetPoint) const;
+  static constexpr int kCourseReach = 4;
   // Every control of the three layers, bottom first: the background, the content, the overlay.
   std::vector<TCustomControl*> Controls() const;
 

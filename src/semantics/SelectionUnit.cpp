@@ -77,6 +77,25 @@ std::vector<const Item*> HeadsOf(std::span<const Item* const> figures, const Ite
   return out.Sorted();
 }
 
+std::vector<const Item*> WithoutPartConnectors(std::span<const Item* const> figures, const ItemQuery& query) {
+  std::unordered_set<uint64_t> given, dropped, kept;
+  for (const Item* f : figures) given.insert(f->id);
+  std::vector<const Item*> out;
+  out.reserve(figures.size());
+  for (const Item* f : figures) {
+    if (IsSegment(f->kind) && !kept.count(f->id) && !dropped.count(f->id)) {
+      // Each connector is worked out once, from the first of its segments met.
+      if (const std::optional<Connector> c = ConnectorOf(*f, query)) {
+        const bool whole = std::all_of(c->segments.begin(), c->segments.end(),
+                                       [&](const Item* s) { return given.count(s->id) != 0; });
+        for (const Item* s : c->segments) (whole ? kept : dropped).insert(s->id);
+      }
+    }
+    if (!dropped.count(f->id)) out.push_back(f);
+  }
+  return out;
+}
+
 std::vector<const Item*> CarriedWith(std::span<const Item* const> heads, const ItemQuery& query) {
   return WithUnits(heads, query, true);
 }

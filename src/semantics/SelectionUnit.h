@@ -20,6 +20,10 @@ const Item& HeadOf(const Item& figure, const ItemQuery& query);
 // The heads of the figures' units, each once (a shape and its text make one), in stacking order.
 std::vector<const Item*> HeadsOf(std::span<const Item* const> figures, const ItemQuery& query);
 
+// The figures, less the segments of every connector that has a segment not among them: what a
+// rubber band takes is a connector whole or nothing of it. In the figures' order.
+std::vector<const Item*> WithoutPartConnectors(std::span<const Item* const> figures, const ItemQuery& query);
+
 // What Copy, Cut and Duplicate take: the heads' units, and every connector whose two ends attach
 // to shapes among the heads, with its label.
 std::vector<const Item*> CarriedWith(std::span<const Item* const> heads, const ItemQuery& query);

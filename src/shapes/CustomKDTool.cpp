@@ -179,14 +179,18 @@ void TCustomKDTool::ApplyBounds(int left, int top, int width, int height) {
   if (HandleAllocated() && BoundsRect().size() != before) RebuildOutlineIfChanged();
 }
 
+bool TCustomKDTool::PressTakenByDocument(int x, int y, bool onFrame) {
+  QObject* router = documentWindow_ ? documentWindow_->property("figurePressRouter").value<QObject*>() : nullptr;
+  if (!router) return false;
+  bool taken = false;
+  QMetaObject::invokeMethod(router, onFrame ? "FramePressed" : "FigurePressed", Qt::DirectConnection,
+                            Q_RETURN_ARG(bool, taken), Q_ARG(QObject*, this), Q_ARG(int, x), Q_ARG(int, y));
+  return taken;
+}
+
 void TCustomKDTool::LeftPress(int x, int y) {
   // The document may draw instead (a drawing tool is chosen).
-  if (QObject* router = documentWindow_ ? documentWindow_->property("figurePressRouter").value<QObject*>() : nullptr) {
-    bool drawn = false;
-    QMetaObject::invokeMethod(router, "FigurePressed", Qt::DirectConnection, Q_RETURN_ARG(bool, drawn),
-                              Q_ARG(QObject*, this), Q_ARG(int, x), Q_ARG(int, y));
-    if (drawn) return;
-  }
+  if (PressTakenByDocument(x, y, false)) return;
   // One press selects the figure and starts dragging it: the new frame takes the focus (the
   // previous selection ends), the figure refreshes itself, and the press goes on to the frame.
   TControlPtr<TSizer> frame = new TSizer(documentWindow_, this, defaultWidth_, defaultHeight_);

@@ -122,6 +122,10 @@ class TCustomKDTool : public QObject, public TCustomControl, public Persistent {
   // Throws EStreamError when the record cannot be read.
   TCustomKDTool* PasteCopy();
 
+  // A left press at (x, y), own canvas pixels, on the figure or on its selection frame: the
+  // document may take it to draw instead (a drawing tool is chosen). Whether it did.
+  bool PressTakenByDocument(int x, int y, bool onFrame);
+
   int64_t WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) override;
   void CreateHandle() override;
   void ApplyBounds(int left, int top, int width, int height) override;

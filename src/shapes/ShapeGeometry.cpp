@@ -71,6 +71,20 @@ std::array<QPoint, 4> LineBand(TArrowDirection o, int w, int h) {
   return {QPoint(1, -1), QPoint(w + 1, h - 1), QPoint(w - 1, h + 1), QPoint(-1, 1)};
 }
 
+double DistanceToSegment(QPointF p, QPoint a, QPoint b) {
+  const double dx = double(b.x()) - a.x(), dy = double(b.y()) - a.y();
+  const double length2 = dx * dx + dy * dy;
+  double t = length2 > 0 ? ((p.x() - a.x()) * dx + (p.y() - a.y()) * dy) / length2 : 0;
+  t = std::clamp(t, 0.0, 1.0);
+  return std::hypot(p.x() - (a.x() + t * dx), p.y() - (a.y() + t * dy));
+}
+
+double DistanceToCourse(TArrowDirection direction, int w, int h, QPointF p) {
+  // An arrow's shaft runs where a line of the same direction runs.
+  const Segment s = LineSegment(direction, w, h);
+  return DistanceToSegment(p, s.from, s.to);
+}
+
 ShaftPoints ArrowShaft(TArrowDirection d, int x0, int y0, int w, int h) {
   QPoint o(x0, y0);
   QPoint s, e;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QPoint>
+#include <QPointF>
 #include <array>
 #include <vector>
 
@@ -41,6 +42,11 @@ struct Segment {
 };
 Segment LineSegment(TArrowDirection orientation, int w, int h);
 std::array<QPoint, 4> LineBand(TArrowDirection orientation, int w, int h);
+// The distance from p to the segment from a to b (to a when they coincide).
+double DistanceToSegment(QPointF p, QPoint a, QPoint b);
+// The distance from p (the box's own coordinates) to the course a line or an arrow of that
+// direction runs along in a w x h box.
+double DistanceToCourse(TArrowDirection direction, int w, int h, QPointF p);
 
 // Arrows.
 struct ArrowStyle {

@@ -123,3 +123,7 @@ std::span<const PropertyInfo> TKDArrow::Properties() const {
   static const std::vector<PropertyInfo> properties = MakeArrowProperties();
   return properties;
 }
+
+double TKDArrow::CourseDistance(QPointF p) const {
+  return geom::DistanceToCourse(direction_, Width(), Height(), p - QPointF(Left(), Top()));
+}

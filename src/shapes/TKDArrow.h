@@ -31,6 +31,8 @@ class TKDArrow final : public TCustomKDTool {
   geom::ArrowHead CalcArrowHead(QPoint s, QPoint e, QPoint t, bool back, int x0, int y0) const;
   void DrawArrow(Canvas& canvas, QPoint s, QPoint e, QPoint t, bool back, int x, int y) const;
   void DrawTo(Canvas& canvas, int x, int y) const override;
+  // Pressed within a few screen pixels of its course, not only on its thin band.
+  double CourseDistance(QPointF canvasPoint) const override;
 
   std::span<const PropertyInfo> Properties() const override;
 

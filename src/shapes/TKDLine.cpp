@@ -39,3 +39,7 @@ void TKDLine::DrawTo(Canvas& c, int x, int y) const {
   c.MoveTo(s.from.x() + x, s.from.y() + y);
   c.LineTo(s.to.x() + x, s.to.y() + y);
 }
+
+double TKDLine::CourseDistance(QPointF p) const {
+  return geom::DistanceToCourse(orientation_, Width(), Height(), p - QPointF(Left(), Top()));
+}

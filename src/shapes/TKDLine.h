@@ -26,6 +26,8 @@ class TKDLine final : public TCustomKDTool {
   const std::array<QPoint, 4>& BandPoints() const { return band_; }
 
   void DrawTo(Canvas& canvas, int x, int y) const override;
+  // Pressed within a few screen pixels of its course, not only on its thin band.
+  double CourseDistance(QPointF canvasPoint) const override;
 
  protected:
   void ApplyOutline() override;

@@ -1,5 +1,6 @@
 #include "TSizer.h"
 
+#include <QMouseEvent>
 #include <algorithm>
 
 #include "ControlHost.h"
@@ -151,6 +152,19 @@ int64_t TSizer::WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) {
     default:
       return TFrameControl::WndProc(msg, wParam, lParam);
   }
+}
+
+void TSizer::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && target_ && selectStatus_ == ssSingleSelect &&
+      handles::HitTest(HandleRects(), event->position().toPoint()) == 0) {
+    const QPoint local = CanvasPointOfGlobal(event->globalPosition().toPoint()) - target_->BoundsRect().topLeft();
+    // The document may release this frame while it takes the press: nothing of it is used after.
+    if (target_->PressTakenByDocument(local.x(), local.y(), true)) {
+      event->accept();
+      return;
+    }
+  }
+  TFrameControl::mousePressEvent(event);
 }
 
 void TSizer::PaintControl(QPainter& painter) {

@@ -46,6 +46,9 @@ class TSizer : public TFrameControl {
   std::vector<TCustomKDTool*> EditTargets() const override;
   void Release() override;
   void PaintControl(QPainter& painter) override;
+  // A drawing tool draws from a selected figure as from any other (the Connector tool joins it):
+  // a left press on a single frame's body is offered to the figure's document first.
+  void mousePressEvent(QMouseEvent* event) override;
 
  protected:
   void CreateHandle() override;

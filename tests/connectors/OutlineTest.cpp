@@ -172,4 +172,50 @@ TEST(DrawSnap, TheQueryIsAskedAroundThePointerOnly) {
   EXPECT_LE(areas[0].width(), 21);
 }
 
+// Where a connector drawn with the Connector tool starts or ends: the shape under the point,
+// wherever on it, or one whose outline is in reach.
+struct EndShapeCase {
+  const char* name;
+  QPoint p;
+  intptr_t except;  // 0: none
+  intptr_t shape;   // 0: none
+};
+void PrintTo(const EndShapeCase& c, std::ostream* os) { *os << c.name; }
+
+class ShapeForEndTest : public testing::TestWithParam<EndShapeCase> {};
+
+TEST_P(ShapeForEndTest, TheShapeUnderOrNearThePoint) {
+  const std::vector<Figure> figures = {
+      Closed(kBox, {100, 200, 120, 60}, 0, 1),
+      // A's text: no target of its own.
+      Figure{reinterpret_cast<FigureId>(2), FigureKind::Label, {130, 215, 60, 30}, adTopToBottom, apRight, 1},
+      Closed(kEllipse, {400, 200, 120, 60}, 2, 3),
+      // A container, and a box inside it, above it.
+      Closed(kBox, {600, 100, 300, 300}, 3, 4),
+      Closed(kBox, {650, 150, 100, 60}, 4, 5),
+  };
+  const FigureQuery query = [&](const QRect& area, std::vector<Figure>& out) {
+    for (const Figure& f : figures)
+      if (f.box.intersects(area)) out.push_back(f);
+  };
+  const EndShapeCase& c = GetParam();
+  EXPECT_EQ(ShapeForEnd(c.p, query, reinterpret_cast<FigureId>(c.except)), reinterpret_cast<FigureId>(c.shape));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Figures, ShapeForEndTest,
+    testing::Values(EndShapeCase{"DeepInsideOnItsText", {160, 230}, 0, 1},
+                    EndShapeCase{"DeepInsideBesideItsText", {110, 250}, 0, 1},
+                    EndShapeCase{"OutsideWithinReach", {95, 230}, 0, 1},
+                    EndShapeCase{"OutsideBeyondReach", {91, 230}, 0, 0},
+                    EndShapeCase{"EmptyCanvas", {300, 230}, 0, 0},
+                    // The ellipse's box corner lies 14 pixels off its outline.
+                    EndShapeCase{"InTheBoxOutsideTheEllipse", {402, 202}, 0, 0},
+                    EndShapeCase{"InsideTheEllipse", {460, 230}, 0, 3},
+                    EndShapeCase{"BoxInsideAContainer", {700, 180}, 0, 5},
+                    EndShapeCase{"ContainerAroundIt", {620, 300}, 0, 4},
+                    EndShapeCase{"NeverTheOneLeft", {160, 230}, 1, 0},
+                    EndShapeCase{"TheContainerWhenTheBoxIsLeft", {700, 180}, 5, 4}),
+    [](const testing::TestParamInfo<EndShapeCase>& info) { return std::string(info.param.name); });
+
 }  // namespace

@@ -91,4 +91,17 @@ TEST(QuickPlace, TheCopyIsJoinedStraightAcrossTheGap) {
   EXPECT_EQ(figs[0].heads, apRight);
 }
 
+// A copy that would start left of or above the canvas makes the chart move over: by as much as
+// brings the copy to 20 pixels from the edge, along that axis only.
+TEST(QuickRoom, TheChartMovesForACopyPastTheEdge) {
+  const struct {
+    QRect copy;
+    QPoint room;
+  } cases[] = {
+      {{-140, 200, 120, 60}, {160, 0}}, {{300, -80, 120, 60}, {0, 100}}, {{-1, -1, 50, 50}, {21, 21}},
+      {{0, 0, 50, 50}, {0, 0}},         {{300, 100, 120, 60}, {0, 0}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(QuickRoom(c.copy), c.room) << c.copy.x() << ", " << c.copy.y();
+}
+
 }  // namespace

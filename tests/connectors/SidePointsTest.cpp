@@ -99,4 +99,43 @@ TEST(OutlineExtent, TheMarkIsSmallerThanItsBox) {
   EXPECT_EQ(OutlineExtent(FigureKind::Diamond, {10, 20, 60, 40}, false), std::make_pair(10, 70));
 }
 
+// The side a connector drawn from or to a point of a shape takes: the nearest side whose outer
+// quarter holds the point, none in the middle.
+struct TowardsCase {
+  const char* name;
+  FigureKind kind;
+  QPoint p;
+  std::optional<Side> side;
+};
+void PrintTo(const TowardsCase& c, std::ostream* os) { *os << c.name; }
+
+class SideTowardsTest : public testing::TestWithParam<TowardsCase> {};
+
+TEST_P(SideTowardsTest, NearestSideOfTheOuterQuarters) {
+  const TowardsCase& c = GetParam();
+  // Box (100, 200) 120 x 60: quarters 30 across and 15 down; the mark's circle in (0, 0) 100 x 40
+  // has radius 18 about (50, 20): quarters of 36 are 9.
+  const QRect box = c.kind == FigureKind::Circle ? QRect(0, 0, 100, 40) : QRect(100, 200, 120, 60);
+  EXPECT_EQ(SideTowards(c.kind, box, c.p), c.side);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, SideTowardsTest,
+    testing::Values(TowardsCase{"Middle", FigureKind::Box, {160, 230}, std::nullopt},
+                    TowardsCase{"NearTop", FigureKind::Box, {160, 205}, Side::Top},
+                    TowardsCase{"NearRight", FigureKind::Box, {215, 230}, Side::Right},
+                    TowardsCase{"NearBottom", FigureKind::Box, {160, 258}, Side::Bottom},
+                    TowardsCase{"NearLeft", FigureKind::Box, {104, 240}, Side::Left},
+                    TowardsCase{"RightQuarterEdge", FigureKind::Box, {190, 230}, Side::Right},
+                    TowardsCase{"JustOutOfTheRightQuarter", FigureKind::Box, {189, 230}, std::nullopt},
+                    TowardsCase{"TopQuarterEdge", FigureKind::Box, {160, 215}, Side::Top},
+                    TowardsCase{"JustOutOfTheTopQuarter", FigureKind::Box, {160, 216}, std::nullopt},
+                    TowardsCase{"OutsideRight", FigureKind::Box, {222, 231}, Side::Right},
+                    TowardsCase{"CornerTieGoesToTop", FigureKind::Box, {105, 205}, Side::Top},
+                    TowardsCase{"FartherBeyondWins", FigureKind::Box, {225, 197}, Side::Right},
+                    TowardsCase{"AcrossAWideQuarter", FigureKind::Box, {200, 225}, Side::Right},
+                    TowardsCase{"CircleNearItsRight", FigureKind::Circle, {66, 20}, Side::Right},
+                    TowardsCase{"CircleMiddle", FigureKind::Circle, {55, 24}, std::nullopt}),
+    [](const testing::TestParamInfo<TowardsCase>& info) { return std::string(info.param.name); });
+
 }  // namespace

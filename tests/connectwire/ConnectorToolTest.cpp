@@ -14,8 +14,11 @@ constexpr QRect kA(100, 200, 120, 60);
 struct RouteCase {
   const char* name;
   QRect b;
-  QPoint press, release;       // near A's and B's outlines
+  QPoint press, release;       // on, in or near A and B
   std::vector<QPoint> route;  // worked out by hand: the shortest, a bend counting 40 pixels
+  bool keepAttached = true;   // the tool joins shapes whatever the switch says
+  bool textOnA = false;       // a text label (130, 215) 60 x 30 lies on A, under the press
+  bool aSelected = false;     // A was selected before the Connector tool was chosen
 };
 void PrintTo(const RouteCase& c, std::ostream* os) { *os << c.name; }
 
@@ -50,18 +53,35 @@ const RouteCase kRoutes[] = {
     // Rows overlapping, B 40 lower: a step in the middle between the facing sides (x = 310),
     // 90 + 40 + 90 + two bends; entering B's top would run in only 10 pixels.
     {"StepDown", {400, 240, 120, 60}, {222, 231}, {398, 271}, {{220, 230}, {310, 230}, {310, 270}, {400, 270}}},
+    // Pressed and released in the middles, far from the outlines: no side is asked for, and the
+    // facing sides are taken.
+    {"MiddleToMiddle", {400, 200, 120, 60}, {160, 230}, {460, 230}, {{220, 230}, {400, 230}}},
+    {"MiddleToMiddleSwitchOff", {400, 200, 120, 60}, {160, 230}, {460, 230}, {{220, 230}, {400, 230}}, false},
+    // Inside, near A's bottom (5 up) and B's left (5 in): the sides nearest, as BelowRightSidesChosen.
+    {"InsideNearSides", {400, 400, 120, 60}, {160, 255}, {405, 431}, {{160, 260}, {160, 430}, {400, 430}}},
+    {"InsideNearSidesSwitchOff", {400, 400, 120, 60}, {160, 255}, {405, 431}, {{160, 260}, {160, 430}, {400, 430}}, false},
+    // On A's text: A is joined.
+    {"FromItsText", {400, 200, 120, 60}, {150, 225}, {460, 230}, {{220, 230}, {400, 230}}, true, true},
+    {"FromItsTextSwitchOff", {400, 200, 120, 60}, {150, 225}, {460, 230}, {{220, 230}, {400, 230}}, false, true},
+    // Its selection frame over it: the press still joins A rather than moving it.
+    {"FromTheSelectedShape", {400, 200, 120, 60}, {160, 230}, {460, 230}, {{220, 230}, {400, 230}}, true, false, true},
+    {"FromTheSelectedShapeSwitchOff", {400, 200, 120, 60}, {160, 230}, {460, 230}, {{220, 230}, {400, 230}}, false, false, true},
 };
 
 TEST_P(ConnectorTool, DrawsRouteAsOneStep) {
   const RouteCase& c = GetParam();
-  Add<TKDRectangle>(doc, kA);
+  ConnectorOptions::Instance().SetKeepAttached(c.keepAttached);
+  auto* a = Add<TKDRectangle>(doc, kA);
+  if (c.textOnA) Add<TKDLabel>(doc, QRect(130, 215, 60, 30));
   Add<TKDRectangle>(doc, c.b);
+  if (c.aSelected) ClickFigure(a);
   UseTool("btnConnector");
   const size_t before = doc->Figures().size();
   const std::vector<uint8_t> saved = SaveBytes(doc);
   const int steps = doc->History().Stack().count();
 
   Drag(c.press, c.release);
+  EXPECT_EQ(a->BoundsRect(), kA);
   const std::vector<TCustomKDTool*> drawn = DrawnAfter(before);
   ASSERT_EQ(drawn.size(), c.route.size() - 1);
   for (size_t i = 0; i < drawn.size(); ++i) {

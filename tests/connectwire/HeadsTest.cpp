@@ -1,6 +1,9 @@
 // Arrows drawn with connectors kept attached get a head in proportion to the line: 10 x 10 pixels
 // at line width 2, at most half a short shaft; rates typed in the boxes win; with the option off
-// a new arrow keeps the class's head (rates 10 and 2).
+// a new arrow keeps the class's head (rates 10 and 2), whatever the boxes say. Labels likewise
+// take the caption box's text only with the option on.
+#include <QLineEdit>
+
 #include "ConnectWireFixture.h"
 
 namespace {
@@ -34,6 +37,7 @@ const HeadCase kHeads[] = {
     {"TypedThicknessOnly", true, 2, 8, 0, {100, 300}, {300, 300}, 8, 1},
     {"OffKeepsClassHead", false, 2, 0, 0, {100, 300}, {300, 300}, 10, 2},
     {"OffShortKeepsClassHead", false, 2, 0, 0, {100, 300}, {115, 300}, 10, 2},
+    {"OffIgnoresTypedRates", false, 2, 7, 3, {100, 300}, {300, 300}, 10, 2},
 };
 
 TEST_P(NewArrowHead, GetsRates) {
@@ -54,6 +58,32 @@ TEST_P(NewArrowHead, GetsRates) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Draw, NewArrowHead, testing::ValuesIn(kHeads),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct CaptionCase {
+  const char* name;
+  bool keepAttached;
+  const char* typed;  // the caption box
+  const char* caption;
+};
+void PrintTo(const CaptionCase& c, std::ostream* os) { *os << c.name; }
+class NewLabelCaption : public ConnectWireFixture, public testing::WithParamInterface<CaptionCase> {};
+
+TEST_P(NewLabelCaption, FromTheBoxOnlyWithTheSwitchOn) {
+  const CaptionCase& c = GetParam();
+  ConnectorOptions::Instance().SetKeepAttached(c.keepAttached);
+  main->edtLabel->setText(QString::fromUtf8(c.typed));
+  UseTool("btnLabel");
+  Drag({200, 100}, {300, 140});
+  auto* label = LastFigure<TKDLabel>();
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->Caption(), c.caption);
+}
+
+INSTANTIATE_TEST_SUITE_P(Draw, NewLabelCaption,
+                         testing::Values(CaptionCase{"OffKeepsItsOwn", false, "Start", "KDLabel"},
+                                         CaptionCase{"OnTakesTheBox", true, "Start", "Start"},
+                                         CaptionCase{"OnEmptyBoxKeepsItsOwn", true, "", "KDLabel"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -162,4 +162,79 @@ TEST_F(ConnectWireFixture, QuickArrowsOnlyForOneShape) {
   EXPECT_FALSE(quick->Button(connectors::Side::Right)->isVisible());
 }
 
+// With the switch off the arrows are neither shown nor pressed: a press just beside the selected
+// shape, where the right arrow would be, ends the selection and adds nothing. Turning the switch on
+// shows them again.
+TEST_F(ConnectWireFixture, QuickArrowsOnlyWithTheSwitchOn) {
+  InstallConnectorTool(*main);
+  auto* a = Add<TKDRectangle>(doc, kA);
+  QuickConnectButtons* quick = QuickConnectButtons::Install(*doc);
+  QWidget* right = quick->Button(connectors::Side::Right);
+  for (const bool on : {false, true}) {
+    ConnectorOptions::Instance().SetKeepAttached(on);
+    ClickFigure(a);
+    testsupport::Flush();
+    ASSERT_TRUE(a->HaveFocused()) << on;
+    EXPECT_EQ(right->isVisible(), on);
+    // Where the right arrow shows: (426, 224) 13 x 13, beside A's frame (298, 198) to (422, 262).
+    Click({432, 230});
+    testsupport::Flush();
+    EXPECT_EQ(doc->Figures().size(), on ? 3u : 1u) << on;
+    EXPECT_EQ(a->HaveFocused(), false) << on;
+    if (on) doc->TextEditing().Cancel();
+  }
+}
+
+// A copy that would start left of or above the canvas: the chart moves as a whole (every figure,
+// by the same amount) so that the copy starts 20 pixels from the edge, in the same one step.
+struct EdgeCase {
+  const char* name;
+  connectors::Side side;
+  QPoint moved;  // by how much every figure already there moves
+  QRect copy;
+};
+void PrintTo(const EdgeCase& c, std::ostream* os) { *os << c.name; }
+class QuickAtTheEdge : public ConnectWireFixture, public testing::WithParamInterface<EdgeCase> {};
+
+// A (20, 30) 120 x 60: a copy on the left would start at 20 - 160 = -140, one above at 30 - 100 =
+// -70; one on the right fits.
+const EdgeCase kEdges[] = {
+    {"Left", connectors::Side::Left, {160, 0}, {20, 30, 120, 60}},
+    {"Top", connectors::Side::Top, {0, 90}, {20, 20, 120, 60}},
+    {"RightFits", connectors::Side::Right, {0, 0}, {180, 30, 120, 60}},
+};
+
+TEST_P(QuickAtTheEdge, NothingLeftOfOrAboveTheCanvas) {
+  const EdgeCase& c = GetParam();
+  InstallConnectorTool(*main);
+  const QRect boxA(20, 30, 120, 60), boxOther(500, 400, 80, 40);
+  auto* a = Add<TKDProcess>(doc, boxA);
+  auto* other = Add<TKDEllipse>(doc, boxOther);
+  const std::vector<uint8_t> saved = SaveBytes(doc);
+  const int steps = doc->History().Stack().count();
+  ClickFigure(a);
+  testsupport::Flush();
+  QTest::mouseClick(QuickConnectButtons::Install(*doc)->Button(c.side), Qt::LeftButton);
+  testsupport::Flush();
+  doc->TextEditing().Cancel();
+  testsupport::Flush();
+  EXPECT_EQ(a->BoundsRect(), boxA.translated(c.moved));
+  EXPECT_EQ(other->BoundsRect(), boxOther.translated(c.moved));
+  const auto figures = doc->Figures();
+  ASSERT_EQ(figures.size(), 4u);
+  EXPECT_EQ(figures[2]->BoundsRect(), c.copy);
+  for (TCustomKDTool* f : figures) {
+    EXPECT_GE(f->Left(), 0) << f->ClassName();
+    EXPECT_GE(f->Top(), 0) << f->ClassName();
+  }
+  ASSERT_EQ(doc->History().Stack().count(), steps + 1);
+  EXPECT_EQ(doc->History().Stack().text(steps), QStringLiteral("Quick Connect"));
+  doc->History().Undo();
+  testsupport::Flush();
+  EXPECT_EQ(SaveBytes(doc), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, QuickAtTheEdge, testing::ValuesIn(kEdges),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace

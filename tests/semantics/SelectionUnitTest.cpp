@@ -133,4 +133,39 @@ TEST(Places, ALineOfNoConnectorTakesNoText) {
   EXPECT_EQ(semantics::TextPlaceOf(s[1], s.query).kind, K::None);
 }
 
+// A band's catch keeps a connector whole or drops all of it. A (1) and B (2); an elbow route from
+// A's right side: lines (3) and (4), then the arrow (5) into B's left side; a lone arrow (6) and a
+// free label (7).
+struct CatchCase {
+  const char* name;
+  std::vector<uint64_t> caught;
+  std::vector<uint64_t> kept;
+};
+void PrintTo(const CatchCase& c, std::ostream* os) { *os << c.name; }
+
+class BandCatch : public testing::TestWithParam<CatchCase> {};
+
+TEST_P(BandCatch, ConnectorsWholeOrNotAtAll) {
+  static const Scene s({
+      Shape(ItemKind::Rectangle, {0, 0, 100, 50}),
+      Shape(ItemKind::Rectangle, {300, 200, 100, 50}),
+      Line({100, 25}, {200, 25}),
+      Line({200, 25}, {200, 225}),
+      Arrow({200, 225}, {300, 225}),
+      Arrow({500, 0}, {600, 0}),
+      Text({500, 300, 50, 14}, "note"),
+  });
+  std::vector<const Item*> caught;
+  for (uint64_t id : GetParam().caught) caught.push_back(&s[id]);
+  EXPECT_EQ(Ids(semantics::WithoutPartConnectors(caught, s.query)), GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BandCatch,
+    testing::Values(CatchCase{"OneSegmentOfARoute", {3}, {}}, CatchCase{"TwoOfItsThree", {1, 3, 4}, {1}},
+                    CatchCase{"TheArrowAlone", {2, 5}, {2}}, CatchCase{"TheWholeRoute", {3, 4, 5}, {3, 4, 5}},
+                    CatchCase{"RouteAndShapes", {1, 2, 3, 4, 5, 7}, {1, 2, 3, 4, 5, 7}},
+                    CatchCase{"ALoneArrowIsWhole", {4, 6, 7}, {6, 7}}),
+    [](const testing::TestParamInfo<CatchCase>& i) { return std::string(i.param.name); });
+
 }  // namespace

@@ -193,7 +193,8 @@ TEST_F(CanvasDrawingTest, BandLeavesThePictureExactlyAsItWas) {
   UseTool("btnRectangle");
   Click({5, 5});  // creates the canvas picture
   const QImage before = doc->imgKedrin->Picture().copy();
-  for (const char* tool : {"btnRectangle", "btnLine", "btnSelect"}) {
+  // The band first: a later press at (50, 60) would fall within reach of the line drawn from there.
+  for (const char* tool : {"btnSelect", "btnRectangle", "btnLine"}) {
     UseTool(tool);
     Press({50, 60});
     MoveTo({120, 90});
@@ -254,21 +255,23 @@ TEST_F(CanvasDrawingTest, CanvasGrowsWithItsFigures) {
   EXPECT_GE(doc->Surface()->width(), before.width() + 140);
 }
 
-TEST_F(CanvasDrawingTest, NewLabelsAndArrowsTakeTheCaptionAndRatesTheControlsShow) {
+// With Keep Connectors and Labels Attached off, the caption and arrow controls act on the
+// selection only: a new label keeps "KDLabel", a new arrow the rates 10 and 2.
+TEST_F(CanvasDrawingTest, NewLabelsAndArrowsKeepTheirOwnCaptionAndRates) {
   main->edtLabel->setText(QStringLiteral("Start"));
   UseTool("btnRectangle");
   Drag({100, 100}, {160, 140});
   EXPECT_EQ(LastFigure()->Caption(), "KDLabel") << "only a label shows a caption";
   UseTool("btnLabel");
   Drag({200, 100}, {300, 140});
-  EXPECT_EQ(LastFigure()->Caption(), "Start");
+  EXPECT_EQ(LastFigure()->Caption(), "KDLabel");
   main->UDArrowThicknessRate->setValue(4);
   UseTool("btnArrow");
   Drag({100, 200}, {200, 260});
   auto* arrow = LastFigure<TKDArrow>();
   ASSERT_NE(arrow, nullptr);
-  EXPECT_EQ(arrow->ArrowThicknessRate(), 4);
-  EXPECT_EQ(arrow->ArrowHeadLengthRate(), 2) << "a rate of 0 keeps the arrow's own";
+  EXPECT_EQ(arrow->ArrowThicknessRate(), 10);
+  EXPECT_EQ(arrow->ArrowHeadLengthRate(), 2);
 }
 
 }  // namespace
