@@ -165,14 +165,16 @@ TEST_F(LayoutProcessTest, ACancelKillsTheLayout) {
   EXPECT_EQ(r.error, "the layout was cancelled");
 }
 
-// What is wrong with the graph itself is said as the layout in process says it.
+// What is wrong with the graph itself is said as the layout in process says it, naming the node
+// by the id the layout program never sees.
 TEST_F(LayoutProcessTest, AnInvalidGraphIsTheLayoutsOwnReason) {
   graph::Graph g = Chain(2);
-  g.edges[0].to = 5;
+  g.nodes[1].id = "big";
+  g.nodes[1].width = 150000;
   layoutproc::ChildLayout child;
   const graph::LayoutResult r = child.Run(g, Direction::TopToBottom, {});
   EXPECT_EQ(r.stop, LayoutStop::None);
-  EXPECT_EQ(r.error, "edge 1 joins nodes 0 and 5, but the graph has 2 nodes");
+  EXPECT_EQ(r.error, "node 2 ('big') has the size 150000 x 60, outside 0 to 100000");
 }
 
 }  // namespace
