@@ -101,6 +101,9 @@ ChildProcess ChildProcess::Start(const std::string& program, const ProcessLimits
     dup2(input[1], STDIN_FILENO);
     dup2(output[1], STDOUT_FILENO);
     if (null >= 0) dup2(null, STDERR_FILENO);
+    // Nothing else this process holds: a pipe's end kept open in a child would hold back the
+    // end of another's output (another layout's, a colleague subsystem's QProcess).
+    close_range(3, ~0u, 0);
     ApplyLimits(limits);
     sigset_t none;
     sigemptyset(&none);

@@ -8,6 +8,8 @@
 #include <atomic>
 #include <thread>
 
+#include <unistd.h>
+
 #include "FakeLayoutProgram.h"
 #include "Layout.h"
 #include "LayoutClient.h"
@@ -163,6 +165,20 @@ TEST_F(LayoutProcessTest, ACancelKillsTheLayout) {
   user.join();
   EXPECT_EQ(r.stop, LayoutStop::Cancelled);
   EXPECT_EQ(r.error, "the layout was cancelled");
+}
+
+// A descriptor the caller holds without close-on-exec (one inherited, say) does not reach the
+// child, where it would keep a pipe open past its writer's end.
+TEST_F(LayoutProcessTest, TheChildHoldsNoDescriptorOfTheCaller) {
+  int ends[2];
+  ASSERT_EQ(pipe(ends), 0);
+  QTemporaryDir dir;
+  const std::string script = "cat > /dev/null; test -e /proc/$$/fd/" + std::to_string(ends[1]) + " && exit 9; exit 7";
+  layoutproc::SetProgram(charttest::FakeLayoutProgram(dir, script.c_str()));
+  const graph::LayoutResult r = layoutproc::ChildLayout().Run(Chain(2), Direction::TopToBottom, {});
+  close(ends[0]);
+  close(ends[1]);
+  EXPECT_EQ(r.error, "the layout stopped: the layout program ended with status 7 on a chart of 2 shapes and 1 connector");
 }
 
 // What is wrong with the graph itself is said as the layout in process says it, naming the node
