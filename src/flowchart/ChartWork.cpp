@@ -72,7 +72,7 @@ bool WorkWithProgress::Run(const QString& what, std::function<void()> work) {
     shared->notify = &notify;
   }
   Pool().start([shared, limits = limits_, work = std::move(work)] {
-    layoutproc::ChildLayout child(limits, &shared->cancelled, layoutproc::ChildLayout::Spare::Keep);
+    layoutproc::ChildLayout child(limits, &shared->cancelled);
     try {
       const graph::LayoutScope scope(child.Engine());
       work();
@@ -118,6 +118,11 @@ bool WorkWithProgress::Run(const QString& what, std::function<void()> work) {
     const std::lock_guard<std::mutex> hold(shared->lock);
     shared->notify = nullptr;
   }
+  // The next command finds the layout program started and warmed up; started once the editor has
+  // shown this one's result, so that the warm-up does not take the processor from it.
+  QTimer::singleShot(kSpareDelayMs, QCoreApplication::instance(), [limits = limits_] {
+    Pool().start([limits] { layoutproc::ChildLayout::PrepareSpare(limits); });
+  });
   if (cancelled) return false;
   lastStop_ = shared->stop;
   if (shared->error) std::rethrow_exception(shared->error);

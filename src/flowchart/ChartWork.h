@@ -53,5 +53,7 @@ class WorkWithProgress : public ChartWork {
 
 // The dialog is shown after this long.
 constexpr int kProgressDelayMs = 500;
+// The layout program for the next command is started this long after a command's work.
+constexpr int kSpareDelayMs = 300;
 
 }  // namespace flowchart

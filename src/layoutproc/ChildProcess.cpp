@@ -195,7 +195,7 @@ ChildProcess::Result ChildProcess::Talk(const std::string& input, std::chrono::s
         else if (WIFEXITED(status)) result.status = WEXITSTATUS(status);
         return result;
       }
-      poll(nullptr, 0, kSliceMs / 4);
+      poll(nullptr, 0, 1);
       continue;
     }
     pollfd fds[2] = {{output_, POLLIN, 0}, {input_, POLLOUT, 0}};

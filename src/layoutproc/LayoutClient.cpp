@@ -87,8 +87,17 @@ QString FindProgram() {
 
 void SetProgram(const QString& path) { Override() = path; }
 
-ChildLayout::ChildLayout(Limits limits, const std::atomic<bool>* cancelled, Spare spare)
-    : limits_(std::move(limits)), cancelled_(cancelled), spare_(spare) {}
+ChildLayout::ChildLayout(Limits limits, const std::atomic<bool>* cancelled)
+    : limits_(std::move(limits)), cancelled_(cancelled) {}
+
+namespace {
+ProcessLimits ProcessLimitsOf(const Limits& l) { return {l.seconds, l.memoryMegabytes, l.stackMegabytes}; }
+}  // namespace
+
+void ChildLayout::PrepareSpare(const Limits& limits) {
+  const QString program = FindProgram();
+  if (!program.isEmpty()) ChildProcess::KeepSpare(QFile::encodeName(program).toStdString(), ProcessLimitsOf(limits));
+}
 
 graph::LayoutEngine ChildLayout::Engine() {
   return [this](const graph::Graph& g, graph::Direction d, const graph::LayoutOptions& o) { return Run(g, d, o); };
@@ -114,7 +123,7 @@ graph::LayoutResult ChildLayout::RunChild(const graph::Graph& g, graph::Directio
     return Stopped(graph::LayoutStop::Unavailable, std::string("the layout program ") + kProgramName +
                                                        " was found neither beside this program nor at " +
                                                        KEDRIN_LAYOUT_INSTALLED);
-  const ProcessLimits limits{limits_.seconds, limits_.memoryMegabytes, limits_.stackMegabytes};
+  const ProcessLimits limits = ProcessLimitsOf(limits_);
   std::string startError;
   const std::string path = QFile::encodeName(program).toStdString();
   ChildProcess child = ChildProcess::Take(path, limits, &startError);
@@ -124,8 +133,6 @@ graph::LayoutResult ChildLayout::RunChild(const graph::Graph& g, graph::Directio
   const std::string request = EncodeRequest({LayoutPart(g), direction, options});
   const ChildProcess::Result ran =
       child.Talk(request, std::chrono::steady_clock::now() + std::chrono::seconds(limits_.seconds), cancelled_);
-  // The next layout finds its program started and warmed up.
-  if (spare_ == Spare::Keep) ChildProcess::KeepSpare(path, limits);
 
   const std::string tooLong = "the layout stopped: the chart took longer than the " +
                               Counted(limits_.seconds, "second", "seconds") + " the layout may take";

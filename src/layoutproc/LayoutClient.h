@@ -39,13 +39,14 @@ void SetProgram(const QString& path);
 
 class ChildLayout {
  public:
-  // Whether a layout leaves the program started for the next one (the editor: a layout then
-  // costs the program's start no more), or not (kdltool lays out once).
-  enum class Spare : uint8_t { None, Keep };
-
   // `cancelled`, when given, is watched during the layout: once true, the child is killed and
   // the layout ends as Cancelled within a few tens of milliseconds. Any thread may run it.
-  explicit ChildLayout(Limits limits = {}, const std::atomic<bool>* cancelled = nullptr, Spare spare = Spare::None);
+  explicit ChildLayout(Limits limits = {}, const std::atomic<bool>* cancelled = nullptr);
+
+  // Starts the program for the next layout under these limits to find ready, warmed up (the
+  // editor, between layouts: a layout then costs the program's start no more). Not for kdltool,
+  // which lays out once.
+  static void PrepareSpare(const Limits& limits);
 
   // As graph::Layout. A refused, stopped or cancelled layout has the reason in `error`, a
   // sentence starting in lower case, and the kind in `stop`.
@@ -62,7 +63,6 @@ class ChildLayout {
 
   Limits limits_;
   const std::atomic<bool>* cancelled_;
-  Spare spare_;
   graph::LayoutStop lastStop_ = graph::LayoutStop::None;
 };
 
