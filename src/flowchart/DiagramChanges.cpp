@@ -1,5 +1,9 @@
 #include "DiagramChanges.h"
 
+#include <memory>
+#include <optional>
+#include <unordered_map>
+
 #include "BoundsCommand.h"
 #include "CustomKDTool.h"
 #include "Diagram.h"
@@ -11,21 +15,51 @@ namespace flowchart {
 
 std::vector<semantics::Item> ItemsOfDiagram(const Diagram& diagram) { return DiagramItems(diagram).All(); }
 
-ConnectorPen PenInDiagram(const Diagram& diagram, const std::vector<uint64_t>& segments) {
+namespace {
+
+struct SegmentPen {
+  bool arrow = false;
   ConnectorPen pen;
-  const TCustomKDTool* styled = nullptr;
+};
+
+SegmentPen PenOfFigure(const TCustomKDTool& f) {
+  return {qstrcmp(f.ClassName(), "TKDArrow") == 0, ConnectorPen{f.LineColor(), f.LineStyle(), f.LineWidth()}};
+}
+
+// The arrow of a route; a line's pen when there is none; black when no segment is known.
+template <class Find>
+ConnectorPen PenOfSegments(const std::vector<uint64_t>& segments, const Find& find) {
+  std::optional<SegmentPen> styled;
   for (uint64_t id : segments) {
+    const std::optional<SegmentPen> pen = find(id);
+    if (pen && (!styled || pen->arrow)) styled = pen;
+  }
+  return styled ? styled->pen : ConnectorPen{};
+}
+
+}  // namespace
+
+ConnectorPen PenInDiagram(const Diagram& diagram, const std::vector<uint64_t>& segments) {
+  return PenOfSegments(segments, [&diagram](uint64_t id) -> std::optional<SegmentPen> {
     const TCustomKDTool* f = diagram.Find(id);
-    if (!f) continue;
-    // The arrow of a route; a line's pen when there is none.
-    if (!styled || qstrcmp(f->ClassName(), "TKDArrow") == 0) styled = f;
+    if (!f) return std::nullopt;
+    return PenOfFigure(*f);
+  });
+}
+
+PenLookup PensOfDiagram(const Diagram& diagram, const std::vector<semantics::Item>& items) {
+  auto pens = std::make_shared<std::unordered_map<uint64_t, SegmentPen>>();
+  for (const semantics::Item& item : items) {
+    if (!semantics::IsSegment(item.kind)) continue;
+    if (const TCustomKDTool* f = diagram.Find(item.id)) pens->emplace(item.id, PenOfFigure(*f));
   }
-  if (styled) {
-    pen.colour = styled->LineColor();
-    pen.style = styled->LineStyle();
-    pen.width = styled->LineWidth();
-  }
-  return pen;
+  return [pens](const std::vector<uint64_t>& segments) {
+    return PenOfSegments(segments, [&pens](uint64_t id) -> std::optional<SegmentPen> {
+      const auto it = pens->find(id);
+      if (it == pens->end()) return std::nullopt;
+      return it->second;
+    });
+  };
 }
 
 std::vector<TCustomKDTool*> AddFigures(Diagram& diagram, DocumentHistory& history, const std::vector<FigurePlan>& plans,

@@ -19,6 +19,10 @@ std::vector<semantics::Item> ItemsOfDiagram(const Diagram& diagram);
 
 // The pen of a connector of the diagram, from its segments: the arrow's colour, style and width.
 ConnectorPen PenInDiagram(const Diagram& diagram, const std::vector<uint64_t>& segments);
+// The same answers from a copy of the pens of the items' lines and arrows as they are now, for
+// planning away from the diagram (on another thread).
+using PenLookup = std::function<ConnectorPen(const std::vector<uint64_t>& segments)>;
+PenLookup PensOfDiagram(const Diagram& diagram, const std::vector<semantics::Item>& items);
 
 // Makes the planned figures and adds them on top of the diagram, in order, as one step named
 // `step`; `placed` may move them before the step is recorded. Returns them.

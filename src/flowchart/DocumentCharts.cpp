@@ -1,7 +1,10 @@
 #include "DocumentCharts.h"
 
 #include <QCursor>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <memory>
 #include <unordered_set>
 
 #include "Diagram.h"
@@ -30,27 +33,53 @@ QStringList Texts(const std::vector<std::string>& lines, const QString& prefix) 
   return out;
 }
 
+std::optional<layoutproc::Limits> LimitsOf(const ChartWork& work) {
+  if (const layoutproc::Limits* limits = work.SizeLimits()) return *limits;
+  return std::nullopt;
+}
+
+// A chart too large for the limits is refused before its texts are measured and its connectors
+// planned, which take longer than the layout itself for the largest.
+bool Refuse(const graph::Graph& graph, const std::optional<layoutproc::Limits>& limits, DrawnChart& chart) {
+  if (limits) chart.error = layoutproc::Refusal(graph, *limits);
+  return !chart.error.empty();
+}
+
+// A layout that was refused or stopped says so as it is ("The layout stopped: ..."); Graphviz's
+// own reason follows what could not be done.
+QString LayoutFailure(const QString& failed, const std::string& error, graph::LayoutStop stop) {
+  QString reason = QString::fromStdString(error);
+  if (stop == graph::LayoutStop::None) return failed + QStringLiteral(": ") + reason;
+  if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
+  return reason;
+}
+
 }  // namespace
 
-Outcome AutoLayout(TwinKedrinFile& document, graph::Direction direction, ConnectorForm form) {
+std::optional<Outcome> AutoLayout(TwinKedrinFile& document, graph::Direction direction, ConnectorForm form,
+                                  ChartWork& work) {
   Outcome outcome;
   // A frame's drag records its own step when it ends; a change under it would be lost.
   if (document.DragInProgress()) return outcome;
   Diagram& diagram = document.FigureSet();
   const std::vector<TCustomKDTool*> selected = document.SelectedFigures();
+  // The diagram as values, for the work's thread: its items and its connectors' pens.
+  auto items = std::make_shared<const std::vector<semantics::Item>>(ItemsOfDiagram(diagram));
   LayoutRequest request;
   request.direction = direction;
   request.form = form;
   request.selected = diagram.IdsOf(selected);
-  request.penOf = [&diagram](const std::vector<uint64_t>& segments) { return PenInDiagram(diagram, segments); };
-  const LayoutPlan plan = PlanLayout(ItemsOfDiagram(diagram), request);
-  if (!plan.ok()) throw EKedrinError(QStringLiteral("Auto Layout failed: %1").arg(QString::fromStdString(plan.error)));
-  outcome.warnings = Texts(plan.warnings, QStringLiteral("Graphviz: "));
+  request.penOf = PensOfDiagram(diagram, *items);
+  auto plan = std::make_shared<LayoutPlan>();
+  if (!work.Run(QStringLiteral("Laying out the diagram..."), [items, request, plan] { *plan = PlanLayout(*items, request); }))
+    return std::nullopt;
+  if (!plan->ok()) throw EKedrinError(LayoutFailure(QStringLiteral("Auto Layout failed"), plan->error, work.LastStop()));
+  outcome.warnings = Texts(plan->warnings, QStringLiteral("Graphviz: "));
   const std::vector<uint64_t> kept = request.selected;
-  outcome.figures = ApplyLayout(diagram, document.History(), plan, QStringLiteral("Auto Layout"));
+  outcome.figures = ApplyLayout(diagram, document.History(), *plan, QStringLiteral("Auto Layout"));
   // The selection stays what it was, less the connector segments drawn anew.
   if (!selected.empty()) {
-    const std::unordered_set<uint64_t> gone(plan.removed.begin(), plan.removed.end());
+    const std::unordered_set<uint64_t> gone(plan->removed.begin(), plan->removed.end());
     std::vector<uint64_t> still;
     for (uint64_t id : kept)
       if (!gone.count(id)) still.push_back(id);
@@ -70,23 +99,39 @@ QPoint PastePoint(const TwinKedrinFile& document) {
   return zoommap::ToCanvas(visible.topLeft(), zoom) + QPoint(20, 20);
 }
 
-bool PasteChart(TwinKedrinFile& document, const QString& text, QPoint at, ConnectorForm form, Outcome* outcome) {
+Pasted PasteChart(TwinKedrinFile& document, const QString& text, QPoint at, ConnectorForm form, ChartWork& work,
+                  Outcome* outcome) {
   const std::string utf8 = text.toStdString();
   const std::optional<TextFormat> format = SniffChart(utf8);
-  if (!format) return false;
-  const graph::ParseResult read = ParseChart(utf8, *format);
-  if (!read.ok())
-    throw EKedrinError(QStringLiteral("Cannot paste the %1 flowchart: %2")
-                           .arg(TextFormatName(*format),
-                                QString::fromStdString(graph::Describe(read.error.value_or(graph::Message{})))));
+  if (!format) return Pasted::NotAChart;
   ChartOptions options;
   options.form = form;
   options.font = document.CurFont;
   options.origin = at;
-  const DrawnChart chart = DrawChart(*read.graph, options);
+  struct Drawn {
+    graph::ParseResult read;
+    DrawnChart chart;
+    bool refused = false;
+  };
+  auto drawn = std::make_shared<Drawn>();
+  if (!work.Run(QStringLiteral("Drawing the pasted flowchart..."), [utf8, format, options, limits = LimitsOf(work), drawn] {
+        drawn->read = ParseChart(utf8, *format);
+        if (!drawn->read.ok()) return;
+        drawn->refused = Refuse(*drawn->read.graph, limits, drawn->chart);
+        if (!drawn->refused) drawn->chart = DrawChart(*drawn->read.graph, options);
+      }))
+    return Pasted::Cancelled;
+  const graph::ParseResult& read = drawn->read;
+  if (!read.ok())
+    throw EKedrinError(QStringLiteral("Cannot paste the %1 flowchart: %2")
+                           .arg(TextFormatName(*format),
+                                QString::fromStdString(graph::Describe(read.error.value_or(graph::Message{})))));
+  DrawnChart& chart = drawn->chart;
   if (!chart.ok())
-    throw EKedrinError(QStringLiteral("Cannot lay out the flowchart: %1").arg(QString::fromStdString(chart.error)));
-  if (chart.figures.empty()) return true;
+    throw EKedrinError(LayoutFailure(QStringLiteral("Cannot lay out the flowchart"), chart.error,
+                                     drawn->refused ? graph::LayoutStop::Refused : work.LastStop()));
+  if (chart.figures.empty()) return Pasted::Done;
+  PlaceChartAt(chart.figures, at);
   // The selection ends first, as a paste of figures ends it.
   focus::SetFocus(document.Surface());
   Outcome done;
@@ -97,16 +142,32 @@ bool PasteChart(TwinKedrinFile& document, const QString& text, QPoint at, Connec
   document.FigureSet().Select(done.figures);
   document.RevealFigures(done.figures);
   if (outcome) *outcome = std::move(done);
-  return true;
+  return Pasted::Done;
 }
 
 DrawnChart DrawForImport(const graph::Graph& graph, ConnectorForm form) {
   ChartOptions options;
   options.form = form;
+  options.origin = kChartMargin;
   DrawnChart chart = DrawChart(graph, options);
-  if (!chart.ok())
-    throw EKedrinError(QStringLiteral("Cannot lay out the flowchart: %1").arg(QString::fromStdString(chart.error)));
+  PlaceChartAt(chart.figures, kChartMargin);
   return chart;
+}
+
+std::optional<ImportedChart> ImportChartFile(const QString& fileName, TextFormat format, ConnectorForm form, ChartWork& work) {
+  auto imported = std::make_shared<ImportedChart>();
+  const QString name = QFileInfo(fileName).fileName();
+  if (!work.Run(QStringLiteral("Importing %1...").arg(name), [fileName, format, form, limits = LimitsOf(work), imported] {
+        ChartFile file = ReadChartFile(fileName, format);
+        imported->warnings = std::move(file.warnings);
+        if (!Refuse(file.graph, limits, imported->chart)) imported->chart = DrawForImport(file.graph, form);
+      }))
+    return std::nullopt;
+  const DrawnChart& chart = imported->chart;
+  if (!chart.ok())
+    throw EKedrinError(QStringLiteral("Cannot import %1: %2").arg(QDir::toNativeSeparators(fileName), QString::fromStdString(chart.error)));
+  for (const std::string& w : chart.warnings) imported->warnings << QStringLiteral("Graphviz: ") + QString::fromStdString(w);
+  return std::move(*imported);
 }
 
 std::vector<TCustomKDTool*> FillDocument(TwinKedrinFile& document, const DrawnChart& chart) {

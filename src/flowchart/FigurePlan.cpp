@@ -4,6 +4,19 @@
 
 namespace flowchart {
 
+QRect BoxOfPlans(const std::vector<FigurePlan>& plans) {
+  QRect box;
+  for (const FigurePlan& p : plans) box |= p.box;
+  return box;
+}
+
+void PlaceChartAt(std::vector<FigurePlan>& plans, QPoint topLeft) {
+  const QRect box = BoxOfPlans(plans);
+  if (box.isNull()) return;
+  const QPoint by = topLeft - box.topLeft();
+  for (FigurePlan& p : plans) p.box.translate(by);
+}
+
 semantics::Item ItemOf(const FigurePlan& plan, uint64_t id, int stacking) {
   semantics::Item item;
   item.id = id;

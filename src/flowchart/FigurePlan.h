@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "FontDesc.h"
 #include "Graph.h"
@@ -32,6 +33,13 @@ struct FigurePlan {
   std::string caption;  // a label's text; a shape keeps its node's text too, unseen
   bool operator==(const FigurePlan&) const = default;
 };
+
+// The box that holds every figure of the plans (empty for none).
+QRect BoxOfPlans(const std::vector<FigurePlan>& plans);
+// Moves the figures together so that the box of all of them starts at `topLeft`: a chart is
+// placed by all it draws (a loop above its shape, a text taller than its shape), so that none of
+// it lies above or left of where it was put.
+void PlaceChartAt(std::vector<FigurePlan>& plans, QPoint topLeft);
 
 // The item the meaning module sees for the plan.
 semantics::Item ItemOf(const FigurePlan& plan, uint64_t id, int stacking);

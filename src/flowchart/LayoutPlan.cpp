@@ -27,6 +27,154 @@ ConnectorPen PenOfItems(const std::vector<const semantics::Item*>& segments) {
   return pen;
 }
 
+// The plan once the chosen shapes have their boxes: the shapes and their texts moved, the
+// connectors drawn anew among them and to the rest, read back.
+struct Chosen {
+  std::span<const semantics::Item> items;
+  const LayoutRequest& request;
+  const semantics::ItemQuery& query;
+  const graph::Graph& g;
+  const graph::Graph& sub;
+  const std::vector<int>& chosen;
+  const std::vector<size_t>& redrawn;
+  const std::unordered_map<uint64_t, size_t>& place;
+};
+
+LayoutPlan Arrange(const Chosen& c, const std::vector<QRect>& boxes, std::vector<uint64_t>& chart) {
+  const std::span<const semantics::Item> items = c.items;
+  const LayoutRequest& request = c.request;
+  const semantics::ItemQuery& query = c.query;
+  const graph::Graph& g = c.g;
+  const graph::Graph& sub = c.sub;
+  const std::vector<int>& chosen = c.chosen;
+  const std::vector<size_t>& redrawn = c.redrawn;
+  const std::unordered_map<uint64_t, size_t>& place = c.place;
+  LayoutPlan plan;
+  plan.nodes = sub.nodes.size();
+  plan.edges = redrawn.size();
+
+  // The diagram as it will be: shapes and their texts moved, the old segments gone.
+  std::vector<semantics::Item> after(items.begin(), items.end());
+  std::unordered_map<uint64_t, QRect> moved;
+  auto move = [&](uint64_t id, const QRect& box) {
+    semantics::Item& item = after[place.at(id)];
+    if (item.box == box) return;
+    item.box = box;
+    moved[id] = box;
+  };
+  for (size_t j = 0; j < chosen.size(); ++j) {
+    const semantics::Item& shape = items[place.at(sub.nodes[j].figure)];
+    const QRect to = boxes[j];
+    const QPoint delta = to.topLeft() - shape.box.topLeft();
+    if (const semantics::Item* text = semantics::ShapeText(shape, query)) {
+      move(text->id, text->box.translated(delta));
+      chart.push_back(text->id);
+    }
+    move(shape.id, QRect(to.topLeft(), shape.box.size()));
+    chart.push_back(shape.id);
+  }
+  std::unordered_set<uint64_t> gone;
+  for (size_t k : redrawn)
+    for (uint64_t id : g.edges[k].figures)
+      if (semantics::IsSegment(items[place.at(id)].kind)) gone.insert(id);
+  std::vector<semantics::Item> kept;
+  kept.reserve(after.size());
+  int top = 0;
+  uint64_t nextId = 1;
+  for (const semantics::Item& i : after) {
+    top = std::max(top, i.stacking + 1);
+    nextId = std::max(nextId, i.id + 1);
+    if (gone.count(i.id)) plan.removed.push_back(i.id);
+    else kept.push_back(i);
+  }
+  std::unordered_map<uint64_t, size_t> keptPlace;
+  for (size_t i = 0; i < kept.size(); ++i) keptPlace.emplace(kept[i].id, i);
+
+  ConnectorPlanner planner(request.direction, request.form, ShapeQuery(kept));
+  std::vector<ConnectorRequest> requests;
+  std::vector<uint64_t> labelIds;
+  for (size_t k : redrawn) {
+    const graph::Edge& e = g.edges[k];
+    ConnectorRequest r;
+    r.from = RoutingFigure(kept[keptPlace.at(g.nodes[static_cast<size_t>(e.from)].figure)]);
+    r.to = RoutingFigure(kept[keptPlace.at(g.nodes[static_cast<size_t>(e.to)].figure)]);
+    r.directed = e.directed;
+    std::vector<uint64_t> segmentIds;
+    std::vector<const semantics::Item*> segments;
+    uint64_t label = 0;
+    for (uint64_t id : e.figures) {
+      const semantics::Item& item = items[place.at(id)];
+      if (semantics::IsSegment(item.kind)) {
+        segmentIds.push_back(id);
+        segments.push_back(&item);
+      } else {
+        label = id;
+      }
+    }
+    r.pen = request.penOf ? request.penOf(segmentIds) : PenOfItems(segments);
+    if (label) {
+      r.label = e.label;
+      r.labelSize = items[place.at(label)].box.size();
+    }
+    labelIds.push_back(label);
+    if (label) chart.push_back(label);
+    requests.push_back(std::move(r));
+  }
+  std::vector<PlannedConnector> planned = planner.PlanAll(requests);
+
+  // Read back; a connector that says something else is drawn otherwise.
+  std::vector<semantics::Item> check;
+  for (int round = 0; round < 2; ++round) {
+    check = kept;
+    std::vector<ExpectedEdge> expected;
+    uint64_t id = nextId;
+    int stacking = top;
+    for (size_t n = 0; n < planned.size(); ++n) {
+      const graph::Edge& e = g.edges[redrawn[n]];
+      ExpectedEdge x;
+      x.from = g.nodes[static_cast<size_t>(e.from)].figure;
+      x.to = g.nodes[static_cast<size_t>(e.to)].figure;
+      x.directed = e.directed;
+      x.label = labelIds[n] ? e.label : std::string();
+      for (const FigurePlan& s : planned[n].segments) {
+        x.segments.push_back(id);
+        check.push_back(ItemOf(s, id++, stacking++));
+      }
+      if (labelIds[n] && planned[n].label) check[keptPlace.at(labelIds[n])].box = planned[n].label->box;
+      expected.push_back(std::move(x));
+    }
+    const std::vector<size_t> wrong = EdgesNotReadBack(check, expected);
+    if (wrong.empty() || round == 1) break;
+    for (size_t n : wrong) planned[n] = planner.Otherwise(requests[n]);
+  }
+  for (size_t n = 0; n < planned.size(); ++n) {
+    for (const FigurePlan& s : planned[n].segments) plan.added.push_back(s);
+    if (labelIds[n] && planned[n].label) {
+      const QRect& box = planned[n].label->box;
+      if (box != items[place.at(labelIds[n])].box) moved[labelIds[n]] = box;
+      else moved.erase(labelIds[n]);
+    }
+  }
+  // In the diagram's order, so that the same diagram always gives the same plan.
+  for (const semantics::Item& i : items)
+    if (const auto it = moved.find(i.id); it != moved.end()) plan.moves.push_back({i.id, it->second});
+  return plan;
+}
+
+// Everything the laid-out chart draws: its shapes, their texts, its connectors and their labels.
+QRect DrawnBox(const LayoutPlan& plan, std::span<const semantics::Item> items, const std::unordered_map<uint64_t, size_t>& place,
+               const std::vector<uint64_t>& chart) {
+  std::unordered_map<uint64_t, QRect> to;
+  for (const FigureMove& m : plan.moves) to.emplace(m.id, m.box);
+  QRect box;
+  for (uint64_t id : chart) {
+    const auto it = to.find(id);
+    box |= it != to.end() ? it->second : items[place.at(id)].box;
+  }
+  for (const FigurePlan& f : plan.added) box |= f.box;
+  return box;
+}
+
 }  // namespace
 
 LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutRequest& request) {
@@ -82,109 +230,20 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
     plan.error = layout.error;
     return plan;
   }
-  plan.nodes = sub.nodes.size();
-  plan.edges = redrawn.size();
-
-  // The diagram as it will be: shapes and their texts moved, the old segments gone.
-  std::vector<semantics::Item> after(items.begin(), items.end());
-  std::unordered_map<uint64_t, QRect> moved;
-  auto move = [&](uint64_t id, const QRect& box) {
-    semantics::Item& item = after[place.at(id)];
-    if (item.box == box) return;
-    item.box = box;
-    moved[id] = box;
-  };
-  for (size_t j = 0; j < chosen.size(); ++j) {
-    const semantics::Item& shape = items[place.at(sub.nodes[j].figure)];
-    const QRect to = layout.nodes[j];
-    const QPoint delta = to.topLeft() - shape.box.topLeft();
-    if (const semantics::Item* text = semantics::ShapeText(shape, query)) move(text->id, text->box.translated(delta));
-    move(shape.id, QRect(to.topLeft(), shape.box.size()));
+  const Chosen context{items, request, query, g, sub, chosen, redrawn, place};
+  std::vector<QRect> boxes = layout.nodes;
+  std::vector<uint64_t> chart;
+  plan = Arrange(context, boxes, chart);
+  // A loop above its shape or a label beyond the chart may reach past the canvas's top or left:
+  // the chart moves as a whole so that all it draws starts at the margin there.
+  const QRect drawn = DrawnBox(plan, items, place, chart);
+  const QPoint shift(drawn.left() < 0 ? kLayoutMargin - drawn.left() : 0, drawn.top() < 0 ? kLayoutMargin - drawn.top() : 0);
+  if (!shift.isNull()) {
+    for (QRect& box : boxes) box.translate(shift);
+    chart.clear();
+    plan = Arrange(context, boxes, chart);
   }
-  std::unordered_set<uint64_t> gone;
-  for (size_t k : redrawn)
-    for (uint64_t id : g.edges[k].figures)
-      if (semantics::IsSegment(items[place.at(id)].kind)) gone.insert(id);
-  std::vector<semantics::Item> kept;
-  kept.reserve(after.size());
-  int top = 0;
-  uint64_t nextId = 1;
-  for (const semantics::Item& i : after) {
-    top = std::max(top, i.stacking + 1);
-    nextId = std::max(nextId, i.id + 1);
-    if (gone.count(i.id)) plan.removed.push_back(i.id);
-    else kept.push_back(i);
-  }
-  std::unordered_map<uint64_t, size_t> keptPlace;
-  for (size_t i = 0; i < kept.size(); ++i) keptPlace.emplace(kept[i].id, i);
-
-  ConnectorPlanner planner(request.direction, request.form, ShapeQuery(kept));
-  std::vector<ConnectorRequest> requests;
-  std::vector<uint64_t> labelIds;
-  for (size_t k : redrawn) {
-    const graph::Edge& e = g.edges[k];
-    ConnectorRequest r;
-    r.from = RoutingFigure(kept[keptPlace.at(g.nodes[static_cast<size_t>(e.from)].figure)]);
-    r.to = RoutingFigure(kept[keptPlace.at(g.nodes[static_cast<size_t>(e.to)].figure)]);
-    r.directed = e.directed;
-    std::vector<uint64_t> segmentIds;
-    std::vector<const semantics::Item*> segments;
-    uint64_t label = 0;
-    for (uint64_t id : e.figures) {
-      const semantics::Item& item = items[place.at(id)];
-      if (semantics::IsSegment(item.kind)) {
-        segmentIds.push_back(id);
-        segments.push_back(&item);
-      } else {
-        label = id;
-      }
-    }
-    r.pen = request.penOf ? request.penOf(segmentIds) : PenOfItems(segments);
-    if (label) {
-      r.label = e.label;
-      r.labelSize = items[place.at(label)].box.size();
-    }
-    labelIds.push_back(label);
-    requests.push_back(std::move(r));
-  }
-  std::vector<PlannedConnector> planned = planner.PlanAll(requests);
-
-  // Read back; a connector that says something else is drawn otherwise.
-  std::vector<semantics::Item> check;
-  for (int round = 0; round < 2; ++round) {
-    check = kept;
-    std::vector<ExpectedEdge> expected;
-    uint64_t id = nextId;
-    int stacking = top;
-    for (size_t n = 0; n < planned.size(); ++n) {
-      const graph::Edge& e = g.edges[redrawn[n]];
-      ExpectedEdge x;
-      x.from = g.nodes[static_cast<size_t>(e.from)].figure;
-      x.to = g.nodes[static_cast<size_t>(e.to)].figure;
-      x.directed = e.directed;
-      x.label = labelIds[n] ? e.label : std::string();
-      for (const FigurePlan& s : planned[n].segments) {
-        x.segments.push_back(id);
-        check.push_back(ItemOf(s, id++, stacking++));
-      }
-      if (labelIds[n] && planned[n].label) check[keptPlace.at(labelIds[n])].box = planned[n].label->box;
-      expected.push_back(std::move(x));
-    }
-    const std::vector<size_t> wrong = EdgesNotReadBack(check, expected);
-    if (wrong.empty() || round == 1) break;
-    for (size_t n : wrong) planned[n] = planner.Otherwise(requests[n]);
-  }
-  for (size_t n = 0; n < planned.size(); ++n) {
-    for (const FigurePlan& s : planned[n].segments) plan.added.push_back(s);
-    if (labelIds[n] && planned[n].label) {
-      const QRect& box = planned[n].label->box;
-      if (box != items[place.at(labelIds[n])].box) moved[labelIds[n]] = box;
-      else moved.erase(labelIds[n]);
-    }
-  }
-  // In the diagram's order, so that the same diagram always gives the same plan.
-  for (const semantics::Item& i : items)
-    if (const auto it = moved.find(i.id); it != moved.end()) plan.moves.push_back({i.id, it->second});
+  plan.warnings = layout.warnings;
   return plan;
 }
 

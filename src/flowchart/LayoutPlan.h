@@ -42,11 +42,16 @@ struct LayoutPlan {
   bool ok() const { return error.empty(); }
 };
 
+// Where a laid-out chart starts when it would reach above or left of the canvas.
+constexpr int kLayoutMargin = 20;
+
 // Lays out the graph FindGraph finds in the items (each id unique, stacking as the diagram's):
 // Graphviz's hierarchical layout in the direction, each shape keeping its size, the whole keeping
 // its top-left corner. Each shape's text moves with it. Connectors among the laid-out shapes, and
 // those from them to shapes that stay, are drawn anew in the form, keeping their pen, with their
-// labels moved beside the new middle. Everything else stays where it is.
+// labels moved beside the new middle. Everything else stays where it is. Where what the chart
+// draws (a loop above a shape, say) would reach a negative place, the chart moves down or right
+// as a whole until all of it starts at the margin there.
 LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutRequest& request);
 
 }  // namespace flowchart

@@ -2,9 +2,11 @@
 
 #include <graphviz/gvc.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "GraphvizSession.h"
 
@@ -18,7 +20,35 @@ std::string Inches(double pixels) {
   return buffer;
 }
 
-constexpr size_t kLargeChart = 300;
+// Charts up to this many nodes and edges together get Graphviz's full effort.
+constexpr size_t kFullEffort = 400;
+
+std::string Number(double v) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.3g", v);
+  return buffer;
+}
+
+// Graphviz's own bounds on its passes, scaled to the graph: its crossing reduction and its
+// network simplex for ranks (nslimit1) and for places within ranks (nslimit) grow much faster
+// than the graph, and a dense chart of a few hundred nodes took minutes with the defaults.
+// Beyond full effort the passes shrink with the square of the size (fewer crossings removed,
+// places less balanced), the cut search is shortened, ranks are found in one pass over the whole
+// graph (the older ranking is quadratic in the length of a chain), and edges are straight lines
+// (their routing around every node on the way was the rest of the time).
+std::vector<std::pair<const char*, std::string>> WorkLimits(size_t nodes, size_t edges) {
+  const size_t size = nodes + edges;
+  if (size <= kFullEffort) return {};
+  const double scale = static_cast<double>(kFullEffort) / static_cast<double>(size);
+  const double square = scale * scale;
+  return {{"mclimit", Number(std::max(0.02, square))},
+          {"nslimit", Number(std::max(0.2, 2 * square))},
+          {"nslimit1", Number(std::max(0.5, 4 * square))},
+          {"searchsize", "10"},
+          {"remincross", "false"},
+          {"newrank", "true"},
+          {"splines", "line"}};
+}
 
 int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
 
@@ -66,8 +96,24 @@ GVC_t* Context() {
 
 char* Str(const char* s) { return const_cast<char*>(s); }
 
-// What Layout checks before Graphviz sees the graph.
-std::string Invalid(const Graph& graph, const LayoutOptions& options) {
+// The innermost scope of this thread.
+thread_local LayoutScope* innermost = nullptr;
+
+}  // namespace
+
+QSize DefaultNodeSize(Shape shape) {
+  switch (shape) {
+    case Shape::Start:
+    case Shape::End: return {120, 50};
+    case Shape::Decision: return {140, 80};
+    case Shape::Ellipse: return {120, 70};
+    case Shape::Process:
+    case Shape::Rectangle: return {120, 60};
+  }
+  return {120, 60};
+}
+
+std::string InvalidForLayout(const Graph& graph, const LayoutOptions& options) {
   constexpr int kLargest = 100000;
   const int count = static_cast<int>(graph.nodes.size());
   for (int i = 0; i < count; ++i) {
@@ -88,23 +134,20 @@ std::string Invalid(const Graph& graph, const LayoutOptions& options) {
   return {};
 }
 
-}  // namespace
+LayoutScope::LayoutScope(LayoutEngine engine) : engine_(std::move(engine)), outer_(innermost) { innermost = this; }
 
-QSize DefaultNodeSize(Shape shape) {
-  switch (shape) {
-    case Shape::Start:
-    case Shape::End: return {120, 50};
-    case Shape::Decision: return {140, 80};
-    case Shape::Ellipse: return {120, 70};
-    case Shape::Process:
-    case Shape::Rectangle: return {120, 60};
-  }
-  return {120, 60};
-}
+LayoutScope::~LayoutScope() { innermost = outer_; }
+
+const LayoutEngine* LayoutScope::Current() { return innermost && innermost->engine_ ? &innermost->engine_ : nullptr; }
 
 LayoutResult Layout(const Graph& graph, Direction direction, const LayoutOptions& options) {
+  if (const LayoutEngine* engine = LayoutScope::Current()) return (*engine)(graph, direction, options);
+  return LayoutInProcess(graph, direction, options);
+}
+
+LayoutResult LayoutInProcess(const Graph& graph, Direction direction, const LayoutOptions& options) {
   LayoutResult result;
-  result.error = Invalid(graph, options);
+  result.error = InvalidForLayout(graph, options);
   if (!result.ok()) return result;
 
   graphviz::Session session;
@@ -117,10 +160,8 @@ LayoutResult Layout(const Graph& graph, Direction direction, const LayoutOptions
   agattr(g.get(), AGRAPH, Str("rankdir"), Str(RankDir(direction)));
   agattr(g.get(), AGRAPH, Str("nodesep"), Str(Inches(options.nodeSpacing).c_str()));
   agattr(g.get(), AGRAPH, Str("ranksep"), Str(Inches(options.rankSpacing).c_str()));
-  // On large charts the placement of nodes within their ranks (a network simplex over every node
-  // and every bend of a long edge) is most of the time: it is cut to 2 passes per node, which
-  // halves the time at 1,000 nodes and leaves charts of a few hundred nodes as they were.
-  if (graph.nodes.size() > kLargeChart) agattr(g.get(), AGRAPH, Str("nslimit"), Str("2"));
+  for (const auto& [name, value] : WorkLimits(graph.nodes.size(), graph.edges.size()))
+    agattr(g.get(), AGRAPH, Str(name), Str(value.c_str()));
   // Each node keeps the size it has on the canvas; its text is the canvas's business.
   agattr(g.get(), AGNODE, Str("fixedsize"), Str("true"));
   agattr(g.get(), AGNODE, Str("label"), Str(""));

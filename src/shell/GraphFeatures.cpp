@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QSettings>
 
+#include "ChartWork.h"
 #include "Diagram.h"
 #include "DocumentCharts.h"
 #include "Errors.h"
@@ -22,24 +24,39 @@ namespace {
 
 const char* const kFormKey = "layout/connectors";
 const char* const kFolderKey = "import/folder";
+const char* const kShapesKey = "layout/maxShapes";
+const char* const kConnectorsKey = "layout/maxConnectors";
+const char* const kTimeKey = "layout/timeLimit";
+const char* const kMemoryKey = "layout/memoryLimit";
 
 ImportDialog& Dialog() {
   static ImportDialog dialog;
   return dialog;
 }
 
-QString RunImportDialog(QWidget* parent, flowchart::TextFormat format) {
-  if (Dialog()) return Dialog()(parent, format);
+QString RunImportDialog(TwinMain& main, flowchart::TextFormat format) {
   QSettings settings;
+  const TwinKedrinFile* doc = main.CurrentDocument();
+  const QString folder = ImportFolder(doc ? doc->Title() : QString(), settings.value(kFolderKey).toString(), QDir::homePath());
   const bool mermaid = format == flowchart::TextFormat::Mermaid;
-  const QString name = QFileDialog::getOpenFileName(
-      parent, mermaid ? QStringLiteral("Import Mermaid Flowchart") : QStringLiteral("Import Graphviz DOT Graph"),
-      settings.value(kFolderKey).toString(),
-      mermaid ? QStringLiteral("Mermaid flowchart (*.mmd *.mermaid);;All files (*)")
-              : QStringLiteral("Graphviz DOT graph (*.gv *.dot);;All files (*)"));
+  const QString name =
+      Dialog() ? Dialog()(&main, format, folder)
+               : QFileDialog::getOpenFileName(
+                     &main, mermaid ? QStringLiteral("Import Mermaid Flowchart") : QStringLiteral("Import Graphviz DOT Graph"),
+                     folder,
+                     mermaid ? QStringLiteral("Mermaid flowchart (*.mmd *.mermaid);;All files (*)")
+                             : QStringLiteral("Graphviz DOT graph (*.gv *.dot);;All files (*)"));
   if (!name.isEmpty()) settings.setValue(kFolderKey, QFileInfo(name).absolutePath());
   return name;
 }
+
+int Positive(const QSettings& settings, const char* key, int fallback) {
+  bool ok = false;
+  const int v = settings.value(QLatin1String(key)).toInt(&ok);
+  return ok && v >= 1 ? v : fallback;
+}
+
+flowchart::WorkWithProgress Work(QWidget* parent) { return flowchart::WorkWithProgress(parent, LayoutLimits()); }
 
 QAction* Item(QMenu* menu, const char* name, const QString& caption, const char* icon = nullptr) {
   QAction* a = menu->addAction(caption);
@@ -61,7 +78,7 @@ void AddImportMenu(TwinMain& main) {
                       format == flowchart::TextFormat::Mermaid ? QStringLiteral("&Mermaid Flowchart...")
                                                                 : QStringLiteral("Graphviz &DOT..."));
     QObject::connect(a, &QAction::triggered, &main, [&main, format = format] {
-      const QString name = RunImportDialog(&main, format);
+      const QString name = RunImportDialog(main, format);
       if (!name.isEmpty()) ImportChart(main, name, format);
     });
   }
@@ -85,9 +102,10 @@ void AddLayoutMenu(TwinMain& main) {
     QObject::connect(a, &QAction::triggered, &main, [&main, direction = direction] {
       TwinKedrinFile* doc = main.CurrentDocument();
       if (!doc) return;
-      flowchart::Outcome done;
-      if (errors::RunCommand(&main, [&] { done = flowchart::AutoLayout(*doc, direction, CurrentForm()); }))
-        flowchart::ShowWarnings(&main, QStringLiteral("Auto Layout"), done.warnings);
+      std::optional<flowchart::Outcome> done;
+      flowchart::WorkWithProgress work = Work(&main);
+      if (errors::RunCommand(&main, [&] { done = flowchart::AutoLayout(*doc, direction, CurrentForm(), work); }) && done)
+        flowchart::ShowWarnings(&main, QStringLiteral("Auto Layout"), done->warnings);
     });
     commands.push_back(a);
   }
@@ -125,29 +143,47 @@ void SetCurrentForm(flowchart::ConnectorForm form) {
                                                                            : QStringLiteral("elbow"));
 }
 
+layoutproc::Limits LayoutLimits() {
+  const QSettings settings;
+  layoutproc::Limits limits;
+  limits.maxShapes = Positive(settings, kShapesKey, limits.maxShapes);
+  limits.maxConnectors = Positive(settings, kConnectorsKey, limits.maxConnectors);
+  limits.seconds = Positive(settings, kTimeKey, limits.seconds);
+  limits.memoryMegabytes = Positive(settings, kMemoryKey, limits.memoryMegabytes);
+  limits.shapesSetting = kShapesKey;
+  limits.connectorsSetting = kConnectorsKey;
+  return limits;
+}
+
+QString ImportFolder(const QString& documentTitle, const QString& lastFolder, const QString& home) {
+  // A title is a file's path once the diagram has been saved or read; a new one has no folder.
+  const QFileInfo file(documentTitle);
+  if (!documentTitle.isEmpty() && file.isAbsolute() && file.absoluteDir().exists()) return file.absolutePath();
+  if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir()) return lastFolder;
+  return home;
+}
+
 void SetImportDialog(ImportDialog dialog) { Dialog() = std::move(dialog); }
 
 TwinKedrinFile* ImportChart(TwinMain& main, const QString& fileName, flowchart::TextFormat format) {
   // Read and laid out first: a file that gives no chart opens no window.
-  flowchart::ChartFile chart;
-  flowchart::DrawnChart drawn;
-  if (!errors::RunCommand(&main, [&] {
-        chart = flowchart::ReadChartFile(fileName, format);
-        drawn = flowchart::DrawForImport(chart.graph, CurrentForm());
-      }))
+  std::optional<flowchart::ImportedChart> imported;
+  flowchart::WorkWithProgress work = Work(&main);
+  if (!errors::RunCommand(&main, [&] { imported = flowchart::ImportChartFile(fileName, format, CurrentForm(), work); }) ||
+      !imported)
     return nullptr;
   TwinKedrinFile* doc = main.btnNewClick();
-  flowchart::FillDocument(*doc, drawn);
-  QStringList warnings = chart.warnings;
-  for (const std::string& w : drawn.warnings) warnings << QStringLiteral("Graphviz: ") + QString::fromStdString(w);
-  flowchart::ShowWarnings(&main, QStringLiteral("Import"), warnings);
+  flowchart::FillDocument(*doc, imported->chart);
+  flowchart::ShowWarnings(&main, QStringLiteral("Import"), imported->warnings);
   return doc;
 }
 
 bool PasteChartText(TwinKedrinFile& document, const QString& text) {
   flowchart::Outcome done;
-  if (!flowchart::PasteChart(document, text, flowchart::PastePoint(document), CurrentForm(), &done)) return false;
-  if (done.warnings.isEmpty()) return true;
+  flowchart::WorkWithProgress work = Work(document.window());
+  const flowchart::Pasted pasted = flowchart::PasteChart(document, text, flowchart::PastePoint(document), CurrentForm(), work, &done);
+  if (pasted == flowchart::Pasted::NotAChart) return false;
+  if (pasted == flowchart::Pasted::Cancelled || done.warnings.isEmpty()) return true;
   flowchart::ShowWarnings(&document, QStringLiteral("Paste"), done.warnings);
   // The box took the focus, and with it the selection: the chart is selected again.
   document.FigureSet().Select(done.figures);

@@ -1,22 +1,30 @@
 // The flowchart commands on a real main window: File > Import opens a chart as a new document (or
 // nothing, with the file's line and column); Edit > Paste of a chart's text adds it as one step;
 // Arrange > Auto Layout lays the diagram out as one step that undoes byte for byte, and a layout
-// that cannot be made is a message that changes nothing.
+// that cannot be made is a message that changes nothing. Layouts run in the layout program: one
+// that dies, is refused or is cancelled in its progress dialog leaves the document as it was.
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUndoStack>
 
 #include "ChartSupport.h"
 #include "Diagram.h"
 #include "DiagramChanges.h"
 #include "DocumentCharts.h"
+#include "FakeLayoutProgram.h"
 #include "FigureGraph.h"
 #include "GraphFeatures.h"
 #include "HistoryFixture.h"
+#include "LayoutClient.h"
 
 namespace {
 
@@ -25,8 +33,9 @@ class GraphFeaturesTest : public HistoryFixture {
   void SetUp() override {
     HistoryFixture::SetUp();
     graphfeatures::SetCurrentForm(flowchart::ConnectorForm::Elbow);
-    graphfeatures::SetImportDialog([this](QWidget*, flowchart::TextFormat format) {
+    graphfeatures::SetImportDialog([this](QWidget*, flowchart::TextFormat format, const QString& folder) {
       formatsAsked.push_back(format);
+      foldersAsked.push_back(folder);
       return importAnswer;
     });
     flowchart::SetWarningReporter([this](const QString&, const QStringList& w) { warnings += w; });
@@ -34,6 +43,8 @@ class GraphFeaturesTest : public HistoryFixture {
   void TearDown() override {
     graphfeatures::SetImportDialog(nullptr);
     flowchart::SetWarningReporter(nullptr);
+    layoutproc::SetProgram({});
+    QSettings().remove(QStringLiteral("layout/maxShapes"));
     HistoryFixture::TearDown();
   }
   QString WriteChart(const char* name, const char* text) {
@@ -59,6 +70,7 @@ class GraphFeaturesTest : public HistoryFixture {
   QTemporaryDir dir;
   QString importAnswer;
   std::vector<flowchart::TextFormat> formatsAsked;
+  QStringList foldersAsked;
   QStringList warnings;
 };
 
@@ -173,5 +185,164 @@ TEST_F(GraphFeaturesTest, ALayoutThatCannotBeMadeIsAMessageAndChangesNothing) {
   EXPECT_EQ(SaveBytes(doc), before);
   EXPECT_FALSE(doc->UndoStack()->canUndo());
 }
+
+// Every figure's box together.
+QRect DrawnBox(TwinKedrinFile* d) {
+  QRect box;
+  for (TCustomKDTool* f : d->Figures()) box |= f->BoundsRect();
+  return box;
+}
+
+// A self-loop goes around its shape's corner, above the shape: the chart is placed by all it
+// draws, so nothing lies above or left of where it belongs.
+TEST_F(GraphFeaturesTest, ASelfLoopNeverReachesAboveTheChartsPlace) {
+  // Paste: the whole drawing from the paste point.
+  flowchart::WorkHere here;
+  ASSERT_EQ(flowchart::PasteChart(*doc, QStringLiteral("graph TD\n  A-->A\n"), QPoint(300, 200), flowchart::ConnectorForm::Elbow,
+                                  here),
+            flowchart::Pasted::Done);
+  EXPECT_EQ(DrawnBox(doc).topLeft(), QPoint(300, 200));
+  // Auto Layout of a shape at the canvas's corner: its loop would go above the canvas, so the
+  // chart moves down until the loop's top is at the margin, and nothing is left of the canvas.
+  TKDProcess* shape = nullptr;
+  for (TCustomKDTool* f : doc->Figures())
+    if (auto* p = qobject_cast<TKDProcess*>(f)) shape = p;
+  ASSERT_NE(shape, nullptr);
+  const QPoint corner = shape->BoundsRect().topLeft();
+  for (TCustomKDTool* f : doc->Figures()) f->ApplyBounds(f->Left() - corner.x(), f->Top() - corner.y(), f->Width(), f->Height());
+  doc->FigureSet().Select({});
+  Trigger("AutoLayoutTopToBottom1");
+  ASSERT_TRUE(errorsShown.empty()) << errorsShown[0];
+  EXPECT_EQ(GraphOf(doc), "TB; process:A | 0->0");
+  EXPECT_EQ(DrawnBox(doc).top(), 20);
+  EXPECT_GE(DrawnBox(doc).left(), 0);
+  // Import: the whole drawing from the margin.
+  importAnswer = WriteChart("loop.mmd", "graph TD\n  A-->A\n");
+  Trigger("ImportMermaid1");
+  ASSERT_TRUE(errorsShown.empty()) << errorsShown[0];
+  TwinKedrinFile* imported = main->Documents().back();
+  EXPECT_EQ(GraphOf(imported), "TB; process:A | 0->0");
+  EXPECT_EQ(DrawnBox(imported).topLeft(), QPoint(20, 20));
+}
+
+TEST(ImportFolder, TheDiagramsFolderThenTheLastOneThenHome) {
+  QTemporaryDir diagrams, last;
+  const QString home = QStringLiteral("/home/someone");
+  const QString saved = diagrams.filePath(QStringLiteral("chart.kdl"));
+  struct Case {
+    QString title, lastFolder, expected;
+  } cases[] = {
+      {saved, last.path(), diagrams.path()},
+      {QStringLiteral("Noname.kdl"), last.path(), last.path()},
+      {QStringLiteral("Noname.kdl"), QString(), home},
+      {QStringLiteral("Noname.kdl"), last.filePath(QStringLiteral("gone")), home},
+      {QStringLiteral("/no/such/folder/chart.kdl"), last.path(), last.path()},
+      {QString(), QString(), home},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(graphfeatures::ImportFolder(c.title, c.lastFolder, home), c.expected) << c.title.toStdString();
+}
+
+TEST_F(GraphFeaturesTest, TheImportDialogOpensBesideTheDiagramThenWhereTheLastImportWas) {
+  QTemporaryDir beside, before;
+  QSettings().setValue(QStringLiteral("import/folder"), before.path());
+  doc->SetTitle(beside.filePath(QStringLiteral("saved.kdl")));
+  importAnswer = WriteChart("a.mmd", "graph TD\n A --> B\n");
+  Trigger("ImportMermaid1");
+  // The imported chart's new document has no file: the folder of the import before.
+  Trigger("ImportMermaid1");
+  EXPECT_EQ(foldersAsked.join(QLatin1Char('|')).toStdString(), (beside.path() + QLatin1Char('|') + dir.path()).toStdString());
+}
+
+enum class Command { Paste, AutoLayout, Import };
+
+struct StopCase {
+  const char* name;
+  Command command;
+  const char* program;  // FakeLayoutProgram's script, or null for the real program
+  int maxShapes;        // the setting, 0 for none
+  bool cancel;          // the user presses Cancel in the progress dialog
+  const char* message;  // the error shown, "" for none
+};
+void PrintTo(const StopCase& c, std::ostream* os) { *os << c.name; }
+
+class GraphFeaturesStop : public GraphFeaturesTest, public testing::WithParamInterface<StopCase> {
+ protected:
+  // Presses Cancel in the progress dialog once it shows; true when it did.
+  void CancelWhenShown() {
+    auto* poll = new QTimer(main);
+    QObject::connect(poll, &QTimer::timeout, poll, [this, poll] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QProgressDialog*>(w);
+        if (!dialog || !dialog->isVisible()) continue;
+        dialogSeen = dialog->labelText();
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+          if (b->text() == QStringLiteral("Cancel")) b->click();
+        poll->deleteLater();
+        return;
+      }
+    });
+    poll->start(50);
+  }
+  QString dialogSeen;
+};
+
+TEST_P(GraphFeaturesStop, LeavesTheDocumentAsItWasAndSaysWhy) {
+  const StopCase& c = GetParam();
+  const QString chart = QStringLiteral("graph TD\n  A --> B --> C\n");
+  if (c.command == Command::AutoLayout) {
+    Paste(chart);
+    ASSERT_TRUE(errorsShown.empty()) << errorsShown[0];
+  }
+  QTemporaryDir programs;
+  if (c.program) layoutproc::SetProgram(charttest::FakeLayoutProgram(programs, c.program));
+  if (c.maxShapes) QSettings().setValue(QStringLiteral("layout/maxShapes"), c.maxShapes);
+  if (c.cancel) CancelWhenShown();
+  const std::vector<uint8_t> before = SaveBytes(doc);
+  const int steps = doc->UndoStack()->count();
+  const bool modified = doc->Modified();
+  const size_t documents = main->Documents().size();
+  switch (c.command) {
+    case Command::Paste: Paste(chart); break;
+    case Command::AutoLayout: Trigger("AutoLayoutTopToBottom1"); break;
+    case Command::Import:
+      importAnswer = WriteChart("chart.mmd", "graph TD\n  A --> B --> C\n");
+      Trigger("ImportMermaid1");
+      break;
+  }
+  std::string expected = c.message;
+  if (c.command == Command::Import && !expected.empty()) {
+    expected[0] = static_cast<char>(std::tolower(expected[0]));
+    expected = "Cannot import " + QDir::toNativeSeparators(importAnswer).toStdString() + ": " + expected;
+  }
+  EXPECT_EQ(errorsShown, expected.empty() ? std::vector<std::string>{} : std::vector<std::string>{expected});
+  if (c.cancel) {
+    EXPECT_FALSE(dialogSeen.isEmpty()) << "no progress dialog was shown";
+  }
+  EXPECT_EQ(SaveBytes(doc), before);
+  EXPECT_EQ(doc->UndoStack()->count(), steps);
+  EXPECT_EQ(doc->Modified(), modified);
+  EXPECT_EQ(main->Documents().size(), documents);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stops, GraphFeaturesStop,
+    testing::Values(
+        StopCase{"PasteKilled", Command::Paste, "head -c 10 > /dev/null; kill -KILL $$", 0, false,
+                 "The layout stopped: the layout program crashed (Killed) on a chart of 3 shapes and 2 connectors"},
+        StopCase{"AutoLayoutKilled", Command::AutoLayout, "head -c 10 > /dev/null; kill -KILL $$", 0, false,
+                 "The layout stopped: the layout program crashed (Killed) on a chart of 3 shapes and 2 connectors"},
+        StopCase{"ImportKilled", Command::Import, "head -c 10 > /dev/null; kill -KILL $$", 0, false,
+                 "The layout stopped: the layout program crashed (Killed) on a chart of 3 shapes and 2 connectors"},
+        StopCase{"PasteRefused", Command::Paste, nullptr, 2, false,
+                 "The chart is too large for automatic layout: 3 shapes, above the limit of 2 (setting layout/maxShapes)"},
+        StopCase{"AutoLayoutRefused", Command::AutoLayout, nullptr, 2, false,
+                 "The chart is too large for automatic layout: 3 shapes, above the limit of 2 (setting layout/maxShapes)"},
+        StopCase{"ImportRefused", Command::Import, nullptr, 2, false,
+                 "The chart is too large for automatic layout: 3 shapes, above the limit of 2 (setting layout/maxShapes)"},
+        StopCase{"PasteCancelled", Command::Paste, "cat > /dev/null; exec sleep 30", 0, true, ""},
+        StopCase{"AutoLayoutCancelled", Command::AutoLayout, "cat > /dev/null; exec sleep 30", 0, true, ""},
+        StopCase{"ImportCancelled", Command::Import, "cat > /dev/null; exec sleep 30", 0, true, ""}),
+    [](const testing::TestParamInfo<StopCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
