@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "TB; a:ellipse:x, b:ellipse:b, c:ellipse: |"},
         DotCase{"HtmlLabel", "digraph { a [label=<one<br/>two &amp; <b>three</b>>] }", "TB; a:ellipse:one\\ntwo & three |"},
         DotCase{"RecordLabel", "digraph { s [shape=record, label=\"<f0> left|<f1> mid\\|dle|{<f2> right}\"] }",
-                "TB; s:process:left\\nmid|dle\\nright |", 1},
+                "TB; s:process:left\\nmid|dle\\nright |", 2},
         DotCase{"Colours",
                 "digraph { a [color=red, style=filled, fillcolor=\"#00ff00\"]; b [style=filled]; c [style=filled, color=blue];"
                 " d [fillcolor=yellow]; e [color=lightgoldenrod1]; f [color=\"0.000 1.000 1.000\"] }",
