@@ -15,6 +15,15 @@ namespace {
 // Text wider than this breaks at words instead of widening the shape further.
 constexpr int kComfortableWidth = 180;
 
+uint8_t FontStyleOf(const graph::TextStyle& font) {
+  return static_cast<uint8_t>((font.bold ? fsBold : 0) | (font.italic ? fsItalic : 0));
+}
+
+TFontDesc Styled(TFontDesc font, const graph::TextStyle& style) {
+  font.style |= FontStyleOf(style);
+  return font;
+}
+
 // The box size whose text area (TextArea) is at least w x h.
 QSize BoxForArea(graph::Shape shape, int w, int h) {
   switch (shape) {
@@ -76,7 +85,7 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
   graph::Graph g = input;
   for (graph::Node& n : g.nodes) {
     if (n.width > 0 && n.height > 0) continue;
-    const QSize size = NodeSize(n.shape, n.text, options.font);
+    const QSize size = NodeSize(n.shape, n.text, Styled(options.font, n.font));
     if (n.width <= 0) n.width = size.width();
     if (n.height <= 0) n.height = size.height();
   }
@@ -102,15 +111,17 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
     if (n.strokeWidth > 0) shape.lineWidth = n.strokeWidth;
     if (n.dashed) shape.pen = psDash;
     shape.caption = n.text;
+    shape.index = n.id;  // the node's id, written again on export
     figures.push_back(shape);
     shapeId[i] = figures.size();
     if (n.text.empty()) continue;
     FigurePlan text;
     text.kind = semantics::ItemKind::Label;
-    text.box = PlaceShapeText(shape.kind, shape.box, n.text, options.font);
+    text.box = PlaceShapeText(shape.kind, shape.box, n.text, Styled(options.font, n.font));
     text.brush = bsClear;  // the shape's fill shows through
     text.lineWidth = 1;
     text.caption = n.text;
+    text.fontStyle = FontStyleOf(n.font);
     figures.push_back(text);
   }
   std::vector<semantics::Item> items;
@@ -126,8 +137,9 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
     r.to = shapeOf(e.to);
     r.directed = e.directed;
     r.pen = PenOf(e);
+    if (e.width > 0) r.pen.width = e.width;
     r.label = e.label;
-    if (!e.label.empty()) r.labelSize = ConnectorLabelSize(e.label, options.font);
+    if (!e.label.empty()) r.labelSize = ConnectorLabelSize(e.label, Styled(options.font, e.labelFont));
     requests.push_back(std::move(r));
   }
   std::vector<PlannedConnector> planned = planner.PlanAll(requests);
@@ -153,9 +165,16 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
     if (wrong.empty() || round == 1) break;
     for (size_t k : wrong) planned[k] = planner.Otherwise(requests[k]);
   }
-  for (PlannedConnector& c : planned) {
-    for (FigurePlan& s : c.segments) figures.push_back(std::move(s));
-    if (c.label) figures.push_back(std::move(*c.label));
+  for (size_t k = 0; k < planned.size(); ++k) {
+    PlannedConnector& c = planned[k];
+    for (FigurePlan& s : c.segments) {
+      s.index = g.edges[k].id;  // the link's id, on each of its segments
+      figures.push_back(std::move(s));
+    }
+    if (c.label) {
+      c.label->fontStyle = FontStyleOf(g.edges[k].labelFont);
+      figures.push_back(std::move(*c.label));
+    }
   }
   chart.figures = std::move(figures);
   return chart;

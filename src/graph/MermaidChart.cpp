@@ -238,7 +238,9 @@ void Chart::applyNodeStyles(Node& node, const Styles& styles) {
         warn(at, "the stroke width " + Q(number) + " is not understood");
         continue;
       }
+      // 2 is the width every figure is drawn with: no width of its own.
       node.strokeWidth = static_cast<int>(std::nearbyint(width));
+      if (node.strokeWidth == 2) node.strokeWidth = 0;
     } else if (key == "stroke-dasharray") {
       node.dashed = value != "0" && value != "none" && !value.empty();
     } else if (key == "font-weight") {

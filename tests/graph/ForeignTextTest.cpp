@@ -101,7 +101,7 @@ TEST(MermaidDocumentationTest, ExamplesReadAsDrawn) {
   EXPECT_EQ(graphtest::Outcome(ReadExample("28-entity-codes.mmd")),
             "LR; A:process:A double quote:\", B:process:A dec char:\xE2\x99\xA5 | A->B");
   EXPECT_EQ(graphtest::Outcome(ReadExample("35-styling-a-node.mmd")),
-            "LR; id1:start:Start fill=#ff99ff stroke=#333333 width=4, id2:end:Stop fill=#bbbbff stroke=#ff6666 width=2 "
+            "LR; id1:start:Start fill=#ff99ff stroke=#333333 width=4, id2:end:Stop fill=#bbbbff stroke=#ff6666 "
             "dashed | id1->id2");
   EXPECT_EQ(graphtest::Outcome(ReadExample("32-markdown-strings.mmd")),
             "LR; a:start:The cat\\nin the hat, b:process:The dog in the hog, c:start:The cat\\nin the hat, "

