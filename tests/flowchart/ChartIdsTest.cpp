@@ -7,13 +7,16 @@
 #include <QDir>
 #include <QFile>
 #include <memory>
+#include <set>
 
 #include "ByteStream.h"
 #include "ChartDrawing.h"
 #include "CustomKDTool.h"
 #include "DiagramFile.h"
+#include "Dot.h"
 #include "FigureGraph.h"
 #include "GraphSummary.h"
+#include "GraphvizExamples.h"
 #include "Mermaid.h"
 #include "Writer.h"
 
@@ -73,6 +76,68 @@ TEST(ChartIds, MermaidsExamplesKeepTheirGraphAndIdsThroughTheDiagram) {
     EXPECT_EQ(Comparable(*again.graph), Comparable(*first.graph)) << written;
   }
 }
+
+// Each edge as its ends' ids and its label: what must come back, however it was drawn.
+std::multiset<std::string> EdgesOf(const graph::Graph& g) {
+  std::multiset<std::string> edges;
+  for (const graph::Edge& e : g.edges) {
+    std::string from = g.nodes[static_cast<size_t>(e.from)].id, to = g.nodes[static_cast<size_t>(e.to)].id;
+    if (!e.directed && to < from) std::swap(from, to);  // either way round
+    edges.insert(from + (e.directed ? " -> " : " -- ") + to + " |" + e.label + "|");
+  }
+  return edges;
+}
+
+// Graphviz's regression graphs drawn either way and written out as DOT: no edge lost or moved.
+TEST(ChartIds, GraphvizsGraphsKeepEveryEdgeThroughTheDiagram) {
+  const QString folder = graphvizexamples::Folder();
+  const QStringList files = graphvizexamples::Files(folder);
+  if (files.isEmpty()) GTEST_SKIP() << "no Graphviz examples in " << folder.toStdString() << " (package graphviz-doc)";
+  for (const QString& name : files) {
+    SCOPED_TRACE(name.toStdString());
+    const graph::ParseResult read = graph::ReadDot(graphvizexamples::Contents(folder + "/" + name).toStdString());
+    ASSERT_TRUE(read.ok()) << graph::Describe(*read.error);
+    for (const flowchart::ConnectorForm form : {flowchart::ConnectorForm::Elbow, flowchart::ConnectorForm::Straight}) {
+      flowchart::ChartOptions options;
+      options.form = form;
+      const flowchart::DrawnChart drawn = flowchart::DrawChart(*read.graph, options);
+      ASSERT_TRUE(drawn.ok()) << drawn.error;
+      Figures figures;
+      for (const flowchart::FigurePlan& plan : drawn.figures) figures.push_back(flowchart::MakeFigure(plan, {}));
+      const graph::ParseResult back = graph::ReadDot(graph::WriteDot(GraphOf(figures)));
+      ASSERT_TRUE(back.ok()) << graph::Describe(*back.error);
+      EXPECT_EQ(EdgesOf(*back.graph), EdgesOf(*read.graph)) << (form == flowchart::ConnectorForm::Elbow ? "elbow" : "straight")
+                                                              << (drawn.warnings.empty() ? "" : drawn.warnings.front());
+    }
+  }
+}
+
+// Links between the same two nodes are connectors of their own, each with its label, both ways.
+class ParallelLinks : public testing::TestWithParam<const char*> {};
+
+TEST_P(ParallelLinks, EachIsItsOwnConnectorWithItsLabel) {
+  const graph::ParseResult read = graph::ReadMermaid(GetParam());
+  ASSERT_TRUE(read.ok()) << graph::Describe(*read.error);
+  for (const flowchart::ConnectorForm form : {flowchart::ConnectorForm::Elbow, flowchart::ConnectorForm::Straight}) {
+    flowchart::ChartOptions options;
+    options.form = form;
+    const flowchart::DrawnChart drawn = flowchart::DrawChart(*read.graph, options);
+    ASSERT_TRUE(drawn.ok()) << drawn.error;
+    EXPECT_TRUE(drawn.warnings.empty()) << drawn.warnings.front();
+    Figures figures;
+    for (const flowchart::FigurePlan& plan : drawn.figures) figures.push_back(flowchart::MakeFigure(plan, {}));
+    const std::string written = graph::WriteMermaid(GraphOf(SavedAndOpened(figures)));
+    const graph::ParseResult back = graph::ReadMermaid(written);
+    ASSERT_TRUE(back.ok()) << written;
+    EXPECT_EQ(EdgesOf(*back.graph), EdgesOf(*read.graph)) << written;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Charts, ParallelLinks,
+    testing::Values("flowchart TD\nA -->|yes| B\nA -->|no| B", "flowchart LR\nA -->|go| B\nB -->|back| A",
+                    "flowchart TD\nA{Ask} -->|one| B\nA -->|two| B\nA -->|three| B",
+                    "flowchart TD\nA ---|a| B\nA ---|b| B", "flowchart TD\nA -->|x| B -->|y| A\nA -->|z| B"));
 
 // Shapes drawn in the editor have no id: one is made from the text, unique, the same after a save.
 TEST(ChartIds, ShapesDrawnHereGetIdsFromTheirTexts) {
