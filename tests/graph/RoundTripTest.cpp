@@ -197,3 +197,45 @@ TEST(RoundTripTest, MermaidToGraphToMermaid) {
 }
 
 }  // namespace
+
+namespace {
+
+// Ids a format cannot read back are made from the node's own id or its text.
+struct IdCase {
+  const char* id;
+  const char* text;
+  const char* mermaid;
+  const char* dot;
+};
+
+TEST(WrittenIdsTest, MadeFromIdsAndTextsUniqueAndReadBack) {
+  const std::vector<IdCase> cases{
+      {"A", "x", "A", "A"},
+      {"", "Check stock", "Check_stock", "Check_stock"},
+      {"", "Check stock", "Check_stock_2", "Check_stock_2"},
+      {"", "Is it ok?", "Is_it_ok", "Is_it_ok"},
+      {"", "", "n", "n"},
+      {"", "!!", "n_2", "n_2"},
+      {"end", "e", "end_2", "end"},
+      {"has space", "y", "has_space", "has space"},
+      {"index.js", "z", "index.js", "index.js"},
+      {"A", "dup", "A_2", "A_2"},
+      {"", "direction TB", "n_3", "direction_TB"},
+      {"", "\xE5\xBC\x80\xE5\xA7\x8B", "\xE5\xBC\x80\xE5\xA7\x8B", "\xE5\xBC\x80\xE5\xA7\x8B"},
+      {"q\"uote", "w", "q_uote", "q_uote"},
+  };
+  Graph g;
+  for (const IdCase& c : cases) g.nodes.push_back(MakeNode(c.id, c.text, Shape::Process));
+  const graph::ParseResult m = graph::ReadMermaid(graph::WriteMermaid(g));
+  const graph::ParseResult d = graph::ReadDot(graph::WriteDot(g));
+  ASSERT_TRUE(m.ok() && d.ok());
+  for (size_t i = 0; i < cases.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(m.graph->nodes[i].id, cases[i].mermaid);
+    EXPECT_EQ(d.graph->nodes[i].id, cases[i].dot);
+  }
+  // The same graph gives the same text.
+  EXPECT_EQ(graph::WriteMermaid(g), graph::WriteMermaid(g));
+}
+
+}  // namespace
