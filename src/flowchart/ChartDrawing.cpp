@@ -207,6 +207,14 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
     requests.push_back(std::move(r));
   }
   std::vector<PlannedConnector> planned = planner.PlanAll(requests);
+  // A link with heads at both ends is one straight arrow with both: a route has one arrow only.
+  const auto heads = [&](size_t k) {
+    if (!g.edges[k].directed || !g.edges[k].bothHeads) return;
+    PlannedConnector& c = planned[k];
+    if (c.segments.size() != 1 || c.segments[0].kind != semantics::ItemKind::Arrow) c = ConnectorPlanner::Straight(requests[k]);
+    c.segments[0].heads = apBoth;
+  };
+  for (size_t k = 0; k < planned.size(); ++k) heads(k);
 
   // Read the drawing back; a connector that says something else is drawn otherwise, then its
   // label is tried in other places beside its middle; one that still does not is named.
@@ -231,13 +239,13 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
     if (round == 0) {
       // A loop stays a loop: only its label may move.
       for (size_t k : wrong)
-        if (g.edges[k].from != g.edges[k].to) planned[k] = planner.Otherwise(requests[k]);
+        if (g.edges[k].from != g.edges[k].to) planned[k] = planner.Otherwise(requests[k]), heads(k);
       continue;
     }
     if (round == 1) {
       // Straight arrows between the same two shapes lie on each other: the one read wrong goes aside.
       for (size_t k : wrong)
-        if (g.edges[k].from != g.edges[k].to) planned[k] = StraightAside(requests[k]);
+        if (g.edges[k].from != g.edges[k].to) planned[k] = StraightAside(requests[k]), heads(k);
       continue;
     }
     if (round <= 1 + kLabelPlaces) {

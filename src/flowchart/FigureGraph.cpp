@@ -1,5 +1,6 @@
 #include "FigureGraph.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
 
@@ -36,6 +37,12 @@ graph::Graph GraphOfItems(std::span<const semantics::Item> items) {
       if (const auto it = byId.find(id); it != byId.end() && semantics::IsSegment(it->second->kind))
         if (!styled || it->second->kind == semantics::ItemKind::Arrow) styled = it->second;
     if (styled) e.width = styled->penWidth;
+    // One arrow with a head at each end: a link with heads at both.
+    e.bothHeads = styled && styled->kind == semantics::ItemKind::Arrow && styled->heads == apBoth &&
+                  std::count_if(e.figures.begin(), e.figures.end(), [&](uint64_t id) {
+                    const auto it = byId.find(id);
+                    return it != byId.end() && semantics::IsSegment(it->second->kind);
+                  }) == 1;
     graph::NormaliseWidth(e);
   }
   std::unordered_map<uint64_t, QRect> box;

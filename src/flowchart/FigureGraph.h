@@ -16,7 +16,8 @@ std::vector<semantics::Item> ItemsOfFigures(std::span<const TCustomKDTool* const
 // The graph of the items (FindGraph), in the direction most of its directed edges run (the head
 // wholly below, above, right or left of the tail; of equals the first of these), top to
 // bottom when none do. A white fill, every new shape's, counts as no fill; an edge's width is its
-// arrow's pen where that is not its style's (NormaliseWidth).
+// arrow's pen where that is not its style's (NormaliseWidth); one arrow with two heads is an
+// edge with heads at both ends.
 graph::Graph GraphOfItems(std::span<const semantics::Item> items);
 
 // GraphOfItems of the figures, with what only figures hold: each node's id (its shape's Index,

@@ -213,6 +213,7 @@ class Reader {
     const std::string dir = Lower(Attr(e, "dir"));
     edge.directed = agisdirected(g_) ? dir != "none" : (dir == "forward" || dir == "back" || dir == "both");
     if (dir == "back") std::swap(edge.from, edge.to);
+    edge.bothHeads = edge.directed && dir == "both";
     const std::string tail = agnameof(agtail(e)), head = agnameof(aghead(e));
     const std::string name = tail + (agisdirected(g_) ? "->" : "--") + head;
     const std::string graphName = agnameof(g_);

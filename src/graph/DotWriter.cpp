@@ -99,6 +99,7 @@ std::string WriteDot(const Graph& graph) {
     if (edge.colour) attrs.push_back("color=\"" + HexColour(*edge.colour) + "\"");
     if (edge.width > 0) attrs.push_back("penwidth=" + std::to_string(edge.width));
     if (anyDirected && !edge.directed) attrs.push_back("dir=none");
+    if (edge.directed && edge.bothHeads) attrs.push_back("dir=both");
     out += "  " + dot::QuoteId(ids[edge.from]) + op + dot::QuoteId(ids[edge.to]);
     if (!attrs.empty()) out += " [" + Join(attrs, ", ") + "]";
     out += ";\n";

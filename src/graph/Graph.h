@@ -55,7 +55,8 @@ struct Edge {
   std::string label;
   TextStyle labelFont;
   LineStyle style = LineStyle::Solid;
-  bool directed = true;  // a head at `to`
+  bool directed = true;    // a head at `to`
+  bool bothHeads = false;  // a head at `from` too (directed edges only)
   std::optional<Rgb> colour;
   int width = 0;  // canvas pixels; 0: the style's own width
   std::vector<uint64_t> figures;  // the connector's figures in the diagram (segments, label)

@@ -97,12 +97,11 @@ Graph Chart::finish() {
       if (CutText(edge.label)) once(e.at, "a link's text is longer than 10,000 characters: cut");
     }
     edge.directed = kind.end != LinkKind::Mark::None;
+    edge.bothHeads = edge.directed && kind.bothEnds;
     edge.style = kind.stroke == LinkKind::Stroke::Dotted ? LineStyle::Dashed
                  : kind.stroke == LinkKind::Stroke::Thick ? LineStyle::Thick
                                                           : LineStyle::Solid;
-    if (kind.bothEnds)
-      once(e.at, "a link with marks at both ends is drawn with one arrow head, at its target");
-    else if (kind.end == LinkKind::Mark::Circle || kind.end == LinkKind::Mark::Cross)
+    if (kind.end == LinkKind::Mark::Circle || kind.end == LinkKind::Mark::Cross)
       once(e.at, "circle and cross ends of links are drawn as arrow heads");
     if (kind.startMarkIgnored) once(e.at, "a mark at the start of a link without one at its end is left out");
     if (kind.stroke == LinkKind::Stroke::Invalid)

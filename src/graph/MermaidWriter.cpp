@@ -19,6 +19,7 @@ const char* DirectionName(Direction d) {
 }
 
 const char* LinkToken(const Edge& edge) {
+  if (edge.directed && edge.bothHeads) return edge.style == LineStyle::Dashed ? "<-.->" : edge.style == LineStyle::Thick ? "<==>" : "<-->";
   switch (edge.style) {
     case LineStyle::Solid: return edge.directed ? "-->" : "---";
     case LineStyle::Dashed: return edge.directed ? "-.->" : "-.-";

@@ -82,8 +82,8 @@ std::multiset<std::string> EdgesOf(const graph::Graph& g) {
   std::multiset<std::string> edges;
   for (const graph::Edge& e : g.edges) {
     std::string from = g.nodes[static_cast<size_t>(e.from)].id, to = g.nodes[static_cast<size_t>(e.to)].id;
-    if (!e.directed && to < from) std::swap(from, to);  // either way round
-    edges.insert(from + (e.directed ? " -> " : " -- ") + to + " |" + e.label + "|");
+    if ((!e.directed || e.bothHeads) && to < from) std::swap(from, to);  // either way round
+    edges.insert(from + (!e.directed ? " -- " : e.bothHeads ? " <-> " : " -> ") + to + " |" + e.label + "|");
   }
   return edges;
 }
@@ -137,7 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
     Charts, ParallelLinks,
     testing::Values("flowchart TD\nA -->|yes| B\nA -->|no| B", "flowchart LR\nA -->|go| B\nB -->|back| A",
                     "flowchart TD\nA{Ask} -->|one| B\nA -->|two| B\nA -->|three| B",
-                    "flowchart TD\nA ---|a| B\nA ---|b| B", "flowchart TD\nA -->|x| B -->|y| A\nA -->|z| B"));
+                    "flowchart TD\nA ---|a| B\nA ---|b| B", "flowchart TD\nA -->|x| B -->|y| A\nA -->|z| B",
+                    "flowchart LR\nA <-->|both| B\nA -->|one| B\nB <-.-> C"));
 
 // Shapes drawn in the editor have no id: one is made from the text, unique, the same after a save.
 TEST(ChartIds, ShapesDrawnHereGetIdsFromTheirTexts) {

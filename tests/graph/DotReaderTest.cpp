@@ -142,6 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
         DotCase{"RecordEscapes", "digraph { s [shape=record, label=\"\\{x\\}|a\\|b|\\<y\\>\"] }", "TB; s:process:{x}\\na|b\\n<y> |", 1},
         DotCase{"EdgeKeysAndWidths", "digraph { a -> b [key=e1, penwidth=3]; a -> b [penwidth=5] }",
                 "TB; a:ellipse:a, b:ellipse:b | a->b width=3 id=e1, a->b thick width=5"},
+        DotCase{"BothHeads", "digraph { a -> b [dir=both]; c -> d [dir=back] }",
+                "TB; a:ellipse:a, b:ellipse:b, c:ellipse:c, d:ellipse:d | a<->b, d->c"},
         DotCase{"SeveralGraphs", "digraph{a->b} digraph{c->d} graph{e--f}", "TB; a:ellipse:a, b:ellipse:b | a->b", 1}),
     [](const testing::TestParamInfo<DotCase>& info) { return std::string(info.param.name); });
 

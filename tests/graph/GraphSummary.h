@@ -50,7 +50,7 @@ inline std::string Summary(const graph::Graph& g) {
   out += " |";
   for (size_t k = 0; k < g.edges.size(); ++k) {
     const graph::Edge& e = g.edges[k];
-    out += (k ? ", " : " ") + g.nodes[e.from].id + (e.directed ? "->" : "--") + g.nodes[e.to].id;
+    out += (k ? ", " : " ") + g.nodes[e.from].id + (!e.directed ? "--" : e.bothHeads ? "<->" : "->") + g.nodes[e.to].id;
     if (!e.label.empty()) out += " |" + Shown(e.label) + "|";
     if (e.style == graph::LineStyle::Dashed) out += " dashed";
     if (e.style == graph::LineStyle::Thick) out += " thick";

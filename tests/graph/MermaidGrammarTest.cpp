@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     DottedWithoutDash, Mermaid11,
     testing::Values(Case{"Arrow", "flowchart LR\nA .-> B", "LR; A:process:A, B:process:B | A->B dashed", {}},
-                    Case{"BothEnds", "flowchart LR\nA <.-> B", "LR; A:process:A, B:process:B | A->B dashed", {2}},
+                    Case{"BothEnds", "flowchart LR\nA <.-> B", "LR; A:process:A, B:process:B | A<->B dashed", {}},
                     Case{"Open", "flowchart LR\nA .- B", "LR; A:process:A, B:process:B | A--B dashed", {}}),
     Name);
 

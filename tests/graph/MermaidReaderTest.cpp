@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"DoubleCircle", "flowchart TD\nid1(((circle)))", "TB; id1:ellipse:circle |", {2}},
         ReadCase{"InvisibleLink", "flowchart LR\nA ~~~ B", "LR; A:process:A, B:process:B |", {2}},
         ReadCase{"CircleAndCrossEnds", "flowchart LR\nA --o B\nB --x C", "LR; A:process:A, B:process:B, C:process:C | A->B, B->C", {2, 3}},
-        ReadCase{"BothEnds", "flowchart LR\nA <--> B", "LR; A:process:A, B:process:B | A->B", {2}},
+        ReadCase{"BothEnds", "flowchart LR\nA <--> B", "LR; A:process:A, B:process:B | A<->B", {}},
         ReadCase{"FrontMatter", "---\ntitle: Node\n---\nflowchart LR\n    id", "LR; id:process:id |", {1}},
         // Mermaid makes the node a style names.
         ReadCase{"StyleOfNoNode", "flowchart LR\nA\nstyle Q fill:#fff", "LR; A:process:A, Q:process:Q fill=#ffffff |", {}},

@@ -80,6 +80,7 @@ Graph Everything() {
              MakeEdge(2, 4, "no", LineStyle::Thick), MakeEdge(3, 5, {}, LineStyle::Solid, false),
              MakeEdge(4, 6), MakeEdge(6, 0, "loop", LineStyle::Dashed, false), MakeEdge(8, 1)};
   g.edges[1].colour = 0xFF0000;
+  g.edges[1].bothHeads = true;
   g.edges[5].colour = 0x00AA00;
   return g;
 }
@@ -163,6 +164,7 @@ TEST(RoundTripTest, RandomGraphs) {
     for (int k = nodes ? pick(12) : 0; k > 0; --k) {
       Edge e = MakeEdge(pick(nodes), pick(nodes), pick(2) ? text() : "", static_cast<LineStyle>(pick(3)), pick(4) != 0);
       if (pick(3) == 0) e.colour = static_cast<graph::Rgb>(random() & 0xFFFFFF);
+      e.bothHeads = e.directed && pick(4) == 0;
       g.edges.push_back(e);
     }
     SCOPED_TRACE("round " + std::to_string(round));
