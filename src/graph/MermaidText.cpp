@@ -289,7 +289,12 @@ bool IsPlainId(std::string_view id) {
       return false;
     }
   }
-  // A token starts at the id's start and after each letter beyond ASCII: no keyword may open it.
+  // A token starts at the id's start, after its leading digits (a number is a token of its own)
+  // and after each letter beyond ASCII: no keyword may open one.
+  size_t digits = 0;
+  while (digits < id.size() && id[digits] >= '0' && id[digits] <= '9') ++digits;
+  for (std::string_view word : kKeywords)
+    if (digits > 0 && id.substr(digits).starts_with(word) && WordBoundary(id, digits + word.size())) return false;
   for (size_t start = 0; start < id.size();) {
     for (std::string_view word : kKeywords)
       if (id.substr(start).starts_with(word) && WordBoundary(id, start + word.size())) return false;

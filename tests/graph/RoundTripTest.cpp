@@ -225,6 +225,7 @@ TEST(WrittenIdsTest, MadeFromIdsAndTextsUniqueAndReadBack) {
       {"", "direction TB", "n_3", "direction_TB"},
       {"", "\xE5\xBC\x80\xE5\xA7\x8B", "\xE5\xBC\x80\xE5\xA7\x8B", "\xE5\xBC\x80\xE5\xA7\x8B"},
       {"q\"uote", "w", "q_uote", "q_uote"},
+      {"2style", "v", "2style_2", "2style"},  // a number, then the keyword style
   };
   Graph g;
   for (const IdCase& c : cases) g.nodes.push_back(MakeNode(c.id, c.text, Shape::Process));
