@@ -75,6 +75,12 @@ int Pixels(const std::string& inches) {
 
 std::string Q(std::string_view s) { return "'" + Excerpt(s) + "'"; }
 
+// The graph's name, as \G shows it: none for an anonymous graph (Graphviz's own is "%1" and kin).
+std::string GraphName(Agraph_t* g) {
+  const std::string name = agnameof(g);
+  return name.starts_with('%') ? std::string() : name;
+}
+
 class Reader {
  public:
   Reader(Agraph_t* g, std::string_view source) : g_(g), source_(source) {
@@ -163,9 +169,18 @@ class Reader {
     warnings_.push_back(Message{line, 0, what + " is longer than 10,000 characters: cut"});
   }
 
+  // A name beginning with '%' is one Graphviz numbers itself, from a count kept over every read
+  // of the process: numbered again here, in the order of this graph, so that a text always reads
+  // the same.
+  std::string nameOf(Agnode_t* n) {
+    std::string name = agnameof(n);
+    if (!name.starts_with('%')) return name;
+    return anonymous_.try_emplace(n, "%" + std::to_string(anonymous_.size() + 1)).first->second;
+  }
+
   Node node(Agnode_t* n, bool& rounded) {
     Node node;
-    node.id = text(agnameof(n));
+    node.id = text(nameOf(n));
     const std::string shown = node.id;
     cut(node.id, "the id " + Q(shown));
     const std::string shape = Lower(Attr(n, "shape"));
@@ -184,8 +199,8 @@ class Reader {
       node.shape = Shape::Process;
       otherShapes_.try_emplace(shape, Excerpt(node.id));
     }
-    const std::string name = agnameof(n);
-    const std::string graphName = agnameof(g_);
+    const std::string name = nameOf(n);
+    const std::string graphName = GraphName(g_);
     node.text = label(n, "\\N", dot::LabelNames{name, graphName, {}, {}}, record, &node.font, shown);
     cut(node.text, "the text of " + Q(shown));
     const std::optional<Rgb> colour = DotColour(Attr(n, "color"));
@@ -214,9 +229,9 @@ class Reader {
     edge.directed = agisdirected(g_) ? dir != "none" : (dir == "forward" || dir == "back" || dir == "both");
     if (dir == "back") std::swap(edge.from, edge.to);
     edge.bothHeads = edge.directed && dir == "both";
-    const std::string tail = agnameof(agtail(e)), head = agnameof(aghead(e));
+    const std::string tail = nameOf(agtail(e)), head = nameOf(aghead(e));
     const std::string name = tail + (agisdirected(g_) ? "->" : "--") + head;
-    const std::string graphName = agnameof(g_);
+    const std::string graphName = GraphName(g_);
     edge.label = label(e, "", dot::LabelNames{name, graphName, tail, head}, false, &edge.labelFont, name);
     cut(edge.label, "the text of the edge " + Q(text(name)));
     // An edge's key names it; anonymous edges have none.
@@ -242,6 +257,7 @@ class Reader {
 
   Agraph_t* g_;
   std::string_view source_;
+  std::unordered_map<Agnode_t*, std::string> anonymous_;
   int cuts_ = 0;
   bool latin1_ = false;
   std::map<std::string, std::string> otherShapes_;  // shape -> the first node drawn with it

@@ -144,6 +144,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "TB; a:ellipse:a, b:ellipse:b | a->b width=3 id=e1, a->b thick width=5"},
         DotCase{"BothHeads", "digraph { a -> b [dir=both]; c -> d [dir=back] }",
                 "TB; a:ellipse:a, b:ellipse:b, c:ellipse:c, d:ellipse:d | a<->b, d->c"},
+        DotCase{"AnonymousGraphName", "digraph { a [label=\"[\\G]\"] }", "TB; a:ellipse:[] |"},
+        // Graphviz numbers these from a count kept over all reads.
+        DotCase{"NamesGraphvizNumbers", "digraph { <%x> -> <%y>; <%x> -> b }",
+                "TB; %1:ellipse:%1, %2:ellipse:%2, b:ellipse:b | %1->%2, %1->b"},
+        DotCase{"NamedGraph", "digraph G1 { b [label=\"\\G:\\N\"] }", "TB; b:ellipse:G1:b |"},
         DotCase{"SeveralGraphs", "digraph{a->b} digraph{c->d} graph{e--f}", "TB; a:ellipse:a, b:ellipse:b | a->b", 1}),
     [](const testing::TestParamInfo<DotCase>& info) { return std::string(info.param.name); });
 
