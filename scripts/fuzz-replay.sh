@@ -1,18 +1,33 @@
 #!/usr/bin/env bash
-# Builds the record reader's fuzz target with clang (libFuzzer, AddressSanitizer and
-# UndefinedBehaviorSanitizer) in its own folder (build-fuzz, or $FUZZ_BUILD_DIR) and runs every
-# committed input through it once: the seed corpus in fuzz/corpus and every crash or regression
-# input saved in fuzz/regressions. Seconds, not a fuzzing campaign: a crash, a sanitizer report,
-# a leak, an input taking over 10 seconds or 2 GB fails the run.
+# Builds the fuzz targets with clang (libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer)
+# in their own folder (build-fuzz, or $FUZZ_BUILD_DIR) and runs every committed input through
+# its target once: the record reader's seeds in fuzz/corpus and finds in fuzz/regressions; the
+# Mermaid reader's seeds in fuzz/corpus-mermaid, the examples of Mermaid's documentation
+# (tests/data/mermaid-docs, tests/data/mermaid) and finds in fuzz/regressions/mermaid; the DOT
+# reader's seeds in fuzz/corpus-dot and finds in fuzz/regressions/dot. Seconds, not a fuzzing
+# campaign: a crash, a sanitizer report, a leak, a failed round trip, an input taking over 10
+# seconds or 2 GB fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEDRIN_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DKEDRIN_BUILD_TESTS=OFF -DKEDRIN_BUILD_BENCH=OFF
-cmake --build "$BUILD_DIR" --target fuzz_record_reader
-inputs=(fuzz/corpus/* fuzz/regressions/*)
+cmake --build "$BUILD_DIR" --target fuzz_record_reader fuzz_mermaid_reader fuzz_dot_reader
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-QT_QPA_PLATFORM=offscreen "$BUILD_DIR/fuzz/fuzz_record_reader" -timeout=10 -rss_limit_mb=2048 "${inputs[@]}"
-echo "fuzz-replay: ${#inputs[@]} inputs replayed"
+total=0
+# Every file (not folder) of the folders given, through the target.
+replay() {
+  local target=$1
+  shift
+  local inputs=() folders=()
+  for folder in "$@"; do [ -d "$folder" ] && folders+=("$folder"); done
+  while IFS= read -r -d '' file; do inputs+=("$file"); done < <(find "${folders[@]}" -maxdepth 1 -type f ! -name README.md -print0 | sort -z)
+  QT_QPA_PLATFORM=offscreen "$BUILD_DIR/fuzz/$target" -timeout=10 -rss_limit_mb=2048 "${inputs[@]}"
+  total=$((total + ${#inputs[@]}))
+}
+replay fuzz_record_reader fuzz/corpus fuzz/regressions
+replay fuzz_mermaid_reader fuzz/corpus-mermaid tests/data/mermaid-docs tests/data/mermaid fuzz/regressions/mermaid
+replay fuzz_dot_reader fuzz/corpus-dot fuzz/regressions/dot
+echo "fuzz-replay: $total inputs replayed"

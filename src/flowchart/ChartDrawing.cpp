@@ -1,11 +1,15 @@
 #include "ChartDrawing.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <span>
 
 #include "ItemGrid.h"
+#include "ParseResult.h"
 #include "ReadBack.h"
+#include "Outline.h"
+#include "StraightConnector.h"
 #include "TextPlacement.h"
 
 namespace flowchart {
@@ -14,6 +18,75 @@ namespace {
 
 // Text wider than this breaks at words instead of widening the shape further.
 constexpr int kComfortableWidth = 180;
+
+uint8_t FontStyleOf(const graph::TextStyle& font) {
+  return static_cast<uint8_t>((font.bold ? fsBold : 0) | (font.italic ? fsItalic : 0));
+}
+
+// Places for a label that reads back as another's, or as no connector's: beside the middle of
+// its connector's middle run, above, below, right and left, then the same a little further off,
+// and last over the middle itself, where no other connector's middle can be nearer.
+constexpr int kLabelPlaces = 9;
+
+QRect LabelPlace(const PlannedConnector& c, int place) {
+  const auto [a, b] = MiddleRun(c.segments);
+  const QPoint mid((a.x() + b.x()) / 2, (a.y() + b.y()) / 2);
+  const QSize size = c.label->box.size();
+  const int gap = place < 4 ? 3 : 12, w = size.width(), h = size.height();
+  if (place == 8) return QRect(mid.x() - w / 2, mid.y() - h / 2, w, h);
+  switch (place % 4) {
+    case 0: return QRect(mid.x() - w / 2, mid.y() - gap - h, w, h);
+    case 1: return QRect(mid.x() - w / 2, mid.y() + gap, w, h);
+    case 2: return QRect(mid.x() + gap, mid.y() - h / 2, w, h);
+    default: return QRect(mid.x() - gap - w, mid.y() - h / 2, w, h);
+  }
+}
+
+// A straight connector beside the one between the shapes' outlines, by a quarter of the smaller
+// shape's width across it, its ends brought back onto the outlines: it lies on no other straight
+// connector between the two.
+PlannedConnector StraightAside(const ConnectorRequest& r) {
+  const connectors::StraightEnds ends = connectors::StraightBetween(r.from, r.to);
+  const QPoint d = ends.to - ends.from;
+  const double length = std::max(1.0, std::hypot(double(d.x()), double(d.y())));
+  const bool across = std::abs(d.x()) < std::abs(d.y());  // mostly vertical: aside is across x
+  const int room = across ? std::min(r.from.box.width(), r.to.box.width()) : std::min(r.from.box.height(), r.to.box.height());
+  const double shift = std::max(6, room / 4);
+  const QPointF aside(-d.y() / length * shift, d.x() / length * shift);
+  const QPoint a = connectors::NearestOnOutline(r.from.kind, r.from.box, QPointF(ends.from) + aside).toPoint();
+  const QPoint b = connectors::NearestOnOutline(r.to.kind, r.to.box, QPointF(ends.to) + aside).toPoint();
+  PlannedConnector c;
+  c.segments = RouteSegments({a, b}, r.pen, r.directed);
+  if (!r.label.empty()) {
+    FigurePlan label;
+    label.kind = semantics::ItemKind::Label;
+    // On the far side from the connector it stands beside, so that it is nearer its own.
+    const QPointF unit = aside / shift;
+    const QSize size = r.labelSize;
+    const double reach = 4 + std::abs(unit.x()) * size.width() / 2.0 + std::abs(unit.y()) * size.height() / 2.0;
+    const QPointF centre = (QPointF(a) + QPointF(b)) / 2 + unit * reach;
+    label.box = QRect(static_cast<int>(std::lround(centre.x() - size.width() / 2.0)),
+                      static_cast<int>(std::lround(centre.y() - size.height() / 2.0)), size.width(), size.height());
+    label.brush = bsClear;
+    label.lineWidth = 1;
+    label.caption = r.label;
+    c.label = label;
+  }
+  return c;
+}
+
+std::string NodeName(const graph::Node& n) { return "'" + graph::Excerpt(n.id.empty() ? n.text : n.id) + "'"; }
+
+std::string Unreadable(const graph::Graph& g, const graph::Edge& e) {
+  return "the link from " + NodeName(g.nodes[static_cast<size_t>(e.from)]) + " to " + NodeName(g.nodes[static_cast<size_t>(e.to)]) +
+         (e.label.empty() ? std::string() : " (\"" + graph::Excerpt(e.label) + "\")") +
+         " is drawn, but its figures read back otherwise";
+}
+
+TFontDesc Styled(TFontDesc font, const graph::TextStyle& style) {
+  font.style |= FontStyleOf(style);
+  return font;
+}
 
 // The box size whose text area (TextArea) is at least w x h.
 QSize BoxForArea(graph::Shape shape, int w, int h) {
@@ -76,7 +149,7 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
   graph::Graph g = input;
   for (graph::Node& n : g.nodes) {
     if (n.width > 0 && n.height > 0) continue;
-    const QSize size = NodeSize(n.shape, n.text, options.font);
+    const QSize size = NodeSize(n.shape, n.text, Styled(options.font, n.font));
     if (n.width <= 0) n.width = size.width();
     if (n.height <= 0) n.height = size.height();
   }
@@ -102,15 +175,17 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
     if (n.strokeWidth > 0) shape.lineWidth = n.strokeWidth;
     if (n.dashed) shape.pen = psDash;
     shape.caption = n.text;
+    shape.index = n.id;  // the node's id, written again on export
     figures.push_back(shape);
     shapeId[i] = figures.size();
     if (n.text.empty()) continue;
     FigurePlan text;
     text.kind = semantics::ItemKind::Label;
-    text.box = PlaceShapeText(shape.kind, shape.box, n.text, options.font);
+    text.box = PlaceShapeText(shape.kind, shape.box, n.text, Styled(options.font, n.font));
     text.brush = bsClear;  // the shape's fill shows through
     text.lineWidth = 1;
     text.caption = n.text;
+    text.fontStyle = FontStyleOf(n.font);
     figures.push_back(text);
   }
   std::vector<semantics::Item> items;
@@ -126,14 +201,24 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
     r.to = shapeOf(e.to);
     r.directed = e.directed;
     r.pen = PenOf(e);
+    if (e.width > 0) r.pen.width = e.width;
     r.label = e.label;
-    if (!e.label.empty()) r.labelSize = ConnectorLabelSize(e.label, options.font);
+    if (!e.label.empty()) r.labelSize = ConnectorLabelSize(e.label, Styled(options.font, e.labelFont));
     requests.push_back(std::move(r));
   }
   std::vector<PlannedConnector> planned = planner.PlanAll(requests);
+  // A link with heads at both ends is one straight arrow with both: a route has one arrow only.
+  const auto heads = [&](size_t k) {
+    if (!g.edges[k].directed || !g.edges[k].bothHeads) return;
+    PlannedConnector& c = planned[k];
+    if (c.segments.size() != 1 || c.segments[0].kind != semantics::ItemKind::Arrow) c = ConnectorPlanner::Straight(requests[k]);
+    c.segments[0].heads = apBoth;
+  };
+  for (size_t k = 0; k < planned.size(); ++k) heads(k);
 
-  // Read the drawing back; a connector that says something else is drawn otherwise.
-  for (int round = 0; round < 2; ++round) {
+  // Read the drawing back; a connector that says something else is drawn otherwise, then its
+  // label is tried in other places beside its middle; one that still does not is named.
+  for (int round = 0;; ++round) {
     items = placed;
     std::vector<ExpectedEdge> expected;
     for (size_t k = 0; k < planned.size(); ++k) {
@@ -150,12 +235,37 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
       expected.push_back(std::move(x));
     }
     const std::vector<size_t> wrong = EdgesNotReadBack(items, expected);
-    if (wrong.empty() || round == 1) break;
-    for (size_t k : wrong) planned[k] = planner.Otherwise(requests[k]);
+    if (wrong.empty()) break;
+    if (round == 0) {
+      // A loop stays a loop: only its label may move.
+      for (size_t k : wrong)
+        if (g.edges[k].from != g.edges[k].to) planned[k] = planner.Otherwise(requests[k]), heads(k);
+      continue;
+    }
+    if (round == 1) {
+      // Straight arrows between the same two shapes lie on each other: the one read wrong goes aside.
+      for (size_t k : wrong)
+        if (g.edges[k].from != g.edges[k].to) planned[k] = StraightAside(requests[k]), heads(k);
+      continue;
+    }
+    if (round <= 1 + kLabelPlaces) {
+      for (size_t k : wrong)
+        if (planned[k].label) planned[k].label->box = LabelPlace(planned[k], round - 2);
+      continue;
+    }
+    for (size_t k : wrong) chart.warnings.push_back(Unreadable(g, g.edges[k]));
+    break;
   }
-  for (PlannedConnector& c : planned) {
-    for (FigurePlan& s : c.segments) figures.push_back(std::move(s));
-    if (c.label) figures.push_back(std::move(*c.label));
+  for (size_t k = 0; k < planned.size(); ++k) {
+    PlannedConnector& c = planned[k];
+    for (FigurePlan& s : c.segments) {
+      s.index = g.edges[k].id;  // the link's id, on each of its segments
+      figures.push_back(std::move(s));
+    }
+    if (c.label) {
+      c.label->fontStyle = FontStyleOf(g.edges[k].labelFont);
+      figures.push_back(std::move(*c.label));
+    }
   }
   chart.figures = std::move(figures);
   return chart;

@@ -1,5 +1,6 @@
 #include "FigureGraph.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
 
@@ -7,6 +8,7 @@
 #include "DiagramGraph.h"
 #include "DiagramItems.h"
 #include "ItemGrid.h"
+#include "ShapeText.h"
 
 namespace flowchart {
 
@@ -26,6 +28,23 @@ graph::Graph GraphOfItems(std::span<const semantics::Item> items) {
   // White is what every new shape is filled with: no colour of its own.
   for (graph::Node& n : g.nodes)
     if (n.fill == graph::Rgb{0xFFFFFF}) n.fill.reset();
+  std::unordered_map<uint64_t, const semantics::Item*> byId;
+  for (const semantics::Item& i : items) byId.emplace(i.id, &i);
+  for (graph::Edge& e : g.edges) {
+    // The arrow of a route carries its pen, as its style is read from it.
+    const semantics::Item* styled = nullptr;
+    for (uint64_t id : e.figures)
+      if (const auto it = byId.find(id); it != byId.end() && semantics::IsSegment(it->second->kind))
+        if (!styled || it->second->kind == semantics::ItemKind::Arrow) styled = it->second;
+    if (styled) e.width = styled->penWidth;
+    // One arrow with a head at each end: a link with heads at both.
+    e.bothHeads = styled && styled->kind == semantics::ItemKind::Arrow && styled->heads == apBoth &&
+                  std::count_if(e.figures.begin(), e.figures.end(), [&](uint64_t id) {
+                    const auto it = byId.find(id);
+                    return it != byId.end() && semantics::IsSegment(it->second->kind);
+                  }) == 1;
+    graph::NormaliseWidth(e);
+  }
   std::unordered_map<uint64_t, QRect> box;
   for (const semantics::Item& i : items)
     if (semantics::IsShape(i.kind)) box.emplace(i.id, i.box);
@@ -46,6 +65,55 @@ graph::Graph GraphOfItems(std::span<const semantics::Item> items) {
   constexpr graph::Direction kDirections[] = {graph::Direction::TopToBottom, graph::Direction::BottomToTop,
                                               graph::Direction::LeftToRight, graph::Direction::RightToLeft};
   g.direction = kDirections[best];
+  return g;
+}
+
+namespace {
+
+// 0xRRGGBB of a colour (red in the low byte, system colours resolved); none for black, every new
+// figure's pen.
+std::optional<graph::Rgb> PenColour(TColor colour) {
+  const uint32_t c = static_cast<uint32_t>(ColorToRGB(colour));
+  const graph::Rgb rgb = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+  if (rgb == 0) return std::nullopt;
+  return rgb;
+}
+
+bool Dashed(TPenStyle pen) { return pen == psDash || pen == psDot || pen == psDashDot || pen == psDashDotDot; }
+
+}  // namespace
+
+graph::Graph GraphOfFigures(std::span<const TCustomKDTool* const> figures) {
+  const std::vector<semantics::Item> items = ItemsOfFigures(figures);
+  graph::Graph g = GraphOfItems(items);
+  const auto figureOf = [&](uint64_t id) { return id >= 1 && id <= figures.size() ? figures[id - 1] : nullptr; };
+  const auto styleOf = [](const TCustomKDTool* f) {
+    graph::TextStyle s;
+    if (f) s = {(f->Font().style & fsBold) != 0, (f->Font().style & fsItalic) != 0};
+    return s;
+  };
+  const semantics::ItemGrid grid(items);
+  const semantics::ItemQuery query = grid.AsQuery();
+  for (graph::Node& n : g.nodes) {
+    if (const TCustomKDTool* shape = figureOf(n.figure)) {
+      n.id = shape->Index();
+      n.stroke = PenColour(shape->LineColor());
+      n.strokeWidth = shape->LineWidth() == 2 ? 0 : shape->LineWidth();
+      n.dashed = Dashed(shape->LineStyle());
+    }
+    if (n.figure >= 1 && n.figure <= items.size())
+      if (const semantics::Item* text = semantics::ShapeText(items[n.figure - 1], query)) n.font = styleOf(figureOf(text->id));
+  }
+  for (graph::Edge& e : g.edges) {
+    if (e.figures.empty()) continue;
+    if (const TCustomKDTool* first = figureOf(e.figures.front())) e.id = first->Index();
+    // The pen's colour is its arrow's, as its style is.
+    for (uint64_t id : e.figures)
+      if (const TCustomKDTool* f = figureOf(id); f && semantics::IsSegment(items[id - 1].kind) &&
+                                                 (items[id - 1].kind == semantics::ItemKind::Arrow || id == e.figures.front()))
+        e.colour = PenColour(f->LineColor());
+    if (!e.label.empty()) e.labelFont = styleOf(figureOf(e.figures.back()));
+  }
   return g;
 }
 

@@ -15,12 +15,15 @@ std::vector<semantics::Item> ItemsOfFigures(std::span<const TCustomKDTool* const
 
 // The graph of the items (FindGraph), in the direction most of its directed edges run (the head
 // wholly below, above, right or left of the tail; of equals the first of these), top to
-// bottom when none do. A white
-// fill, every new shape's, counts as no fill.
+// bottom when none do. A white fill, every new shape's, counts as no fill; an edge's width is its
+// arrow's pen where that is not its style's (NormaliseWidth); one arrow with two heads is an
+// edge with heads at both ends.
 graph::Graph GraphOfItems(std::span<const semantics::Item> items);
 
-inline graph::Graph GraphOfFigures(std::span<const TCustomKDTool* const> figures) {
-  return GraphOfItems(ItemsOfFigures(figures));
-}
+// GraphOfItems of the figures, with what only figures hold: each node's id (its shape's Index,
+// where a text format's reading put it; empty for a shape drawn here), outline colour (none for
+// black), width (0 for 2) and dashes, each edge's id (its first segment's Index) and colour (its
+// arrow's pen, none for black), and bold and italic of the texts' fonts.
+graph::Graph GraphOfFigures(std::span<const TCustomKDTool* const> figures);
 
 }  // namespace flowchart

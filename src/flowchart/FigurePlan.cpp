@@ -61,8 +61,11 @@ std::unique_ptr<TCustomKDTool> MakeFigure(const FigurePlan& plan, const TFontDes
   f->SetLineStyle(plan.pen);
   f->SetFillStyle(plan.brush);
   f->SetLineWidth(plan.lineWidth);
-  f->SetFont(font);
+  TFontDesc styled = font;
+  styled.style |= plan.fontStyle;
+  f->SetFont(styled);
   f->SetCaption(plan.caption);
+  f->SetIndex(plan.index);
   if (auto* line = qobject_cast<TKDLine*>(f.get())) line->SetOrientation(plan.direction);
   if (auto* arrow = qobject_cast<TKDArrow*>(f.get())) {
     arrow->SetArrowDirection(plan.direction);

@@ -31,6 +31,8 @@ struct FigurePlan {
   TBrushStyle brush = bsSolid;
   int lineWidth = 2;
   std::string caption;  // a label's text; a shape keeps its node's text too, unseen
+  std::string index;    // the figure's Index: a node's or link's id in a text format, unseen
+  uint8_t fontStyle = 0;  // added to the font's style (fsBold, fsItalic): a label's
   bool operator==(const FigurePlan&) const = default;
 };
 

@@ -13,6 +13,10 @@ std::vector<size_t> EdgesNotReadBack(std::span<const semantics::Item> items, con
   std::unordered_map<uint64_t, const graph::Edge*> byFirstSegment;
   for (const graph::Edge& e : g.edges)
     if (!e.figures.empty()) byFirstSegment.emplace(e.figures.front(), &e);
+  // One arrow with a head at each end runs either way round.
+  std::unordered_map<uint64_t, bool> bothHeads;
+  for (const semantics::Item& i : items)
+    if (byFirstSegment.contains(i.id)) bothHeads.emplace(i.id, i.kind == semantics::ItemKind::Arrow && i.heads == apBoth);
   std::vector<size_t> missing;
   for (size_t i = 0; i < edges.size(); ++i) {
     const ExpectedEdge& want = edges[i];
@@ -22,7 +26,7 @@ std::vector<size_t> EdgesNotReadBack(std::span<const semantics::Item> items, con
       const graph::Edge& e = *it->second;
       const uint64_t from = g.nodes[e.from].figure, to = g.nodes[e.to].figure;
       const bool ends = (from == want.from && to == want.to) ||
-                        (!want.directed && from == want.to && to == want.from);
+                        ((!want.directed || bothHeads[e.figures.front()]) && from == want.to && to == want.from);
       const size_t labelled = want.label.empty() ? 0 : 1;
       const bool segments = e.figures.size() == want.segments.size() + labelled &&
                             std::equal(want.segments.begin(), want.segments.end(), e.figures.begin());

@@ -73,9 +73,17 @@ int Pixels(const std::string& inches) {
   return static_cast<int>(std::nearbyint(value * 72.0));
 }
 
+std::string Q(std::string_view s) { return "'" + Excerpt(s) + "'"; }
+
+// The graph's name, as \G shows it: none for an anonymous graph (Graphviz's own is "%1" and kin).
+std::string GraphName(Agraph_t* g) {
+  const std::string name = agnameof(g);
+  return name.starts_with('%') ? std::string() : name;
+}
+
 class Reader {
  public:
-  explicit Reader(Agraph_t* g) : g_(g) {
+  Reader(Agraph_t* g, std::string_view source) : g_(g), source_(source) {
     latin1_ = Lower(Attr(g, "charset")) == "latin1" || Lower(Attr(g, "charset")) == "latin-1" ||
               Lower(Attr(g, "charset")) == "iso-8859-1" || Lower(Attr(g, "charset")) == "l1";
   }
@@ -122,7 +130,7 @@ class Reader {
     }
     for (Agraph_t* sub = agfstsubg(g_); sub; sub = agnxtsubg(sub)) noteClusters(sub);
     for (const auto& [shape, first] : otherShapes_)
-      warnings_.push_back(Message{0, 0, "nodes of shape '" + shape + "' (the first is '" + first +
+      warnings_.push_back(Message{0, 0, "nodes of shape " + Q(shape) + " (the first is '" + first +
                                             "') are drawn as process boxes"});
     return graph;
   }
@@ -135,17 +143,46 @@ class Reader {
     return raw;
   }
 
-  std::string label(void* object, const std::string& fallback, const dot::LabelNames& names, bool record) {
+  std::string label(void* object, const std::string& fallback, const dot::LabelNames& names, bool record,
+                    TextStyle* font, const std::string& who) {
     char* raw = agget(object, const_cast<char*>("label"));
-    if (raw && aghtmlstr(raw)) return text(dot::HtmlText(raw));
+    if (raw && aghtmlstr(raw)) return text(dot::HtmlText(raw, font));
     std::string written = raw ? raw : fallback;
-    if (record) written = dot::RecordFields(written);
-    return text(dot::UnescapeLabel(written, names));
+    if (record) {
+      bool ports = false;
+      written = dot::RecordFields(written, &ports);
+      if (ports) warnings_.push_back(Message{0, 0, "the ports of the record " + Q(who) + " are ignored: its fields are lines"});
+    }
+    return text(dot::ShowLabel(written, names));
+  }
+
+  // A text or id longer than the diagram takes is cut, with a warning naming its line.
+  void cut(std::string& s, const std::string& what) {
+    if (s.size() <= kMaxTextCharacters) return;
+    const std::string head = s.substr(0, 40);
+    if (!CutText(s)) return;
+    int line = 0;
+    if (++cuts_ <= 5) {
+      const size_t at = source_.find(head);
+      if (at != std::string_view::npos) line = 1 + static_cast<int>(std::count(source_.begin(), source_.begin() + static_cast<long>(at), '\n'));
+    }
+    warnings_.push_back(Message{line, 0, what + " is longer than 10,000 characters: cut"});
+  }
+
+  // A name beginning with '%' is one Graphviz numbers itself, from a count kept over every read
+  // of the process: numbered again here, in the order of this graph, so that a text always reads
+  // the same.
+  std::string nameOf(Agnode_t* n) {
+    std::string name = agnameof(n);
+    if (!name.starts_with('%')) return name;
+    return anonymous_.try_emplace(n, "%" + std::to_string(anonymous_.size() + 1)).first->second;
   }
 
   Node node(Agnode_t* n, bool& rounded) {
     Node node;
-    node.id = text(agnameof(n));
+    node.id = text(nameOf(n));
+    const std::string shown = node.id;
+    cut(node.id, "the id " + Q(shown));
     const std::string shape = Lower(Attr(n, "shape"));
     const std::vector<std::string> style = StyleItems(Attr(n, "style"));
     const bool record = shape == "record" || shape == "mrecord";
@@ -160,11 +197,12 @@ class Reader {
       node.shape = Shape::Decision;
     } else {
       node.shape = Shape::Process;
-      otherShapes_.try_emplace(shape, node.id);
+      otherShapes_.try_emplace(shape, Excerpt(node.id));
     }
-    const std::string name = agnameof(n);
-    const std::string graphName = agnameof(g_);
-    node.text = label(n, "\\N", dot::LabelNames{name, graphName, {}, {}}, record);
+    const std::string name = nameOf(n);
+    const std::string graphName = GraphName(g_);
+    node.text = label(n, "\\N", dot::LabelNames{name, graphName, {}, {}}, record, &node.font, shown);
+    cut(node.text, "the text of " + Q(shown));
     const std::optional<Rgb> colour = DotColour(Attr(n, "color"));
     node.stroke = colour;
     if (Has(style, "filled") || Has(style, "radial") || Has(style, "striped")) {
@@ -190,54 +228,110 @@ class Reader {
     const std::string dir = Lower(Attr(e, "dir"));
     edge.directed = agisdirected(g_) ? dir != "none" : (dir == "forward" || dir == "back" || dir == "both");
     if (dir == "back") std::swap(edge.from, edge.to);
-    const std::string tail = agnameof(agtail(e)), head = agnameof(aghead(e));
+    edge.bothHeads = edge.directed && dir == "both";
+    const std::string tail = nameOf(agtail(e)), head = nameOf(aghead(e));
     const std::string name = tail + (agisdirected(g_) ? "->" : "--") + head;
-    const std::string graphName = agnameof(g_);
-    edge.label = label(e, "", dot::LabelNames{name, graphName, tail, head}, false);
+    const std::string graphName = GraphName(g_);
+    edge.label = label(e, "", dot::LabelNames{name, graphName, tail, head}, false, &edge.labelFont, name);
+    cut(edge.label, "the text of the edge " + Q(text(name)));
+    // An edge's key names it; anonymous edges have none.
+    if (const char* key = agnameof(e); key && *key && key[0] != '%') edge.id = text(key);
     const std::vector<std::string> style = StyleItems(Attr(e, "style"));
     if (Has(style, "dashed") || Has(style, "dotted"))
       edge.style = LineStyle::Dashed;
     else if (Has(style, "bold"))
       edge.style = LineStyle::Thick;
     edge.colour = DotColour(Attr(e, "color"));
+    if (const std::string pen = Attr(e, "penwidth"); !pen.empty())
+      edge.width = static_cast<int>(std::nearbyint(std::max(0.0, std::min(1000.0, std::atof(pen.c_str())))));
+    NormaliseWidth(edge);
     return edge;
   }
 
   void noteClusters(Agraph_t* sub) {
     const std::string name = agnameof(sub);
     if (name.starts_with("cluster"))
-      warnings_.push_back(Message{0, 0, "the cluster '" + text(name) + "' is skipped: its nodes and edges are kept"});
+      warnings_.push_back(Message{0, 0, "the cluster " + Q(text(name)) + " is skipped: its nodes and edges are kept"});
     for (Agraph_t* inner = agfstsubg(sub); inner; inner = agnxtsubg(inner)) noteClusters(inner);
   }
 
   Agraph_t* g_;
+  std::string_view source_;
+  std::unordered_map<Agnode_t*, std::string> anonymous_;
+  int cuts_ = 0;
   bool latin1_ = false;
   std::map<std::string, std::string> otherShapes_;  // shape -> the first node drawn with it
   std::vector<Message> warnings_;
 };
 
+// Graphviz's parser reading from memory, one graph after another of the same text.
+struct MemoryText {
+  std::string_view text;
+  size_t at = 0;
+};
+
+int ReadMemory(void* channel, char* buffer, int size) {
+  auto* m = static_cast<MemoryText*>(channel);
+  const size_t n = std::min(static_cast<size_t>(std::max(size, 0)), m->text.size() - m->at);
+  std::copy_n(m->text.data() + m->at, n, buffer);
+  m->at += n;
+  return static_cast<int>(n);
+}
+
+Message GraphvizMessage(const std::string& message) {
+  // Graphviz quotes what it read ("near 'xxxx'"): never more than a few hundred characters of it.
+  return Message{graphviz::LineOfMessage(message), 0, Excerpt(message, 300)};
+}
+
 }  // namespace
 
 ParseResult ReadDot(std::string_view text) {
   graphviz::Session session;
+  graphviz::ResetParser();
   // As Graphviz's own programs do (gvContext): a node's label defaults to its name, so that a
   // node without one reads as named even where another node declares a label.
   agattr(nullptr, AGNODE, const_cast<char*>("label"), const_cast<char*>("\\N"));
-  const std::string source(text);  // Graphviz reads a NUL-terminated copy
-  Agraph_t* g = agmemread(source.c_str());
+  MemoryText memory{text};
+  Agiodisc_t io{ReadMemory, AgIoDisc.putstr, AgIoDisc.flush};
+  Agdisc_t disc{&AgMemDisc, &AgIdDisc, &io};
+  std::unique_ptr<Agraph_t, int (*)(Agraph_t*)> owner(agread(&memory, &disc), agclose);
+  // Every error counts, whatever came back: a graph cut short by one ("memory exhausted" deep in
+  // subgraphs) is no graph.
+  const std::vector<std::string> errors = session.errors();
   ParseResult result;
-  for (const std::string& warning : session.warnings())
-    result.warnings.push_back(Message{graphviz::LineOfMessage(warning), 0, warning});
-  if (!g) {
-    const std::vector<std::string> errors = session.errors();
+  for (const std::string& warning : session.warnings()) result.warnings.push_back(GraphvizMessage(warning));
+  size_t graphs = owner ? 1 : 0;
+  if (owner && errors.empty()) {
+    // The graphs after the first: counted, then gone with the parser's state.
+    const size_t before = session.errors().size();
+    for (int k = 0; k < 1000; ++k) {
+      std::unique_ptr<Agraph_t, int (*)(Agraph_t*)> more(agread(&memory, &disc), agclose);
+      if (!more) break;
+      ++graphs;
+    }
+    if (session.errors().size() > before)
+      result.warnings.push_back(Message{0, 0, "what follows the first graph is not all DOT: " +
+                                                  Excerpt(session.errors()[before], 200)});
+  }
+  graphviz::ResetParser();
+  if (!errors.empty() || !owner) {
     const std::string reason = errors.empty() ? "the text holds no DOT graph" : errors.front();
-    result.error = Message{graphviz::LineOfMessage(reason), 0, reason};
+    result.warnings.clear();
+    result.error = GraphvizMessage(reason);
     return result;
   }
-  std::unique_ptr<Agraph_t, int (*)(Agraph_t*)> owner(g, agclose);
-  Reader reader(g);
-  result.graph = reader.read();
+  if (graphs > 1)
+    result.warnings.push_back(Message{0, 0, "the text holds " + std::to_string(graphs) + " graphs: only the first is read"});
+  Reader reader(owner.get(), text);
+  Graph graph = reader.read();
   for (Message& warning : reader.takeWarnings()) result.warnings.push_back(std::move(warning));
+  if (graph.nodes.empty()) {
+    result.warnings.clear();
+    const std::string name = agnameof(owner.get());
+    result.error = Message{0, 0, "the graph " + (name.starts_with('%') ? std::string() : Q(dot::IsUtf8(name) ? name : dot::Latin1ToUtf8(name)) + " ") + "holds no node to draw"};
+    return result;
+  }
+  result.graph = std::move(graph);
   return result;
 }
 

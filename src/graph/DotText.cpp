@@ -1,97 +1,98 @@
 #include "DotText.h"
 
-#include <array>
 #include <cctype>
 #include <cstdint>
 #include <vector>
 
+#include "TextCodes.h"
+
 namespace graph::dot {
 namespace {
 
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
 }
 
-// &amp; &lt; &gt; &quot; &apos; &nbsp; &#NN; &#xNN; — the entities of HTML-like labels.
-size_t DecodeEntity(std::string_view s, std::string& out) {
-  const size_t semi = s.find(';');
-  if (semi == std::string_view::npos || semi > 10) return 0;
-  const std::string_view name = s.substr(1, semi - 1);
-  static constexpr std::array<std::pair<std::string_view, uint32_t>, 6> kNames{
-      {{"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", 0xA0}}};
-  for (const auto& [entity, cp] : kNames)
-    if (name == entity) {
-      AppendUtf8(out, cp);
-      return semi + 1;
-    }
-  if (name.size() >= 2 && name[0] == '#') {
-    const bool hex = name[1] == 'x' || name[1] == 'X';
-    const std::string digits(name.substr(hex ? 2 : 1));
-    if (digits.empty() || digits.size() > 7) return 0;
-    for (char c : digits)
-      if (!(hex ? std::isxdigit(static_cast<unsigned char>(c)) : std::isdigit(static_cast<unsigned char>(c)))) return 0;
-    const uint32_t cp = static_cast<uint32_t>(std::stoul(digits, nullptr, hex ? 16 : 10));
-    if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-    AppendUtf8(out, cp);
-    return semi + 1;
+std::string Lower(std::string_view s) {
+  std::string out;
+  for (char c : s) out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+// The tag's name in lower case ("br", "/tr"), and whether it closes itself ("<br/>").
+std::string TagName(std::string_view tag) {
+  std::string name;
+  for (char t : tag) {
+    if (std::isalpha(static_cast<unsigned char>(t)) || (t == '/' && name.empty())) name += static_cast<char>(std::tolower(static_cast<unsigned char>(t)));
+    else if (!name.empty() && name != "/") break;
   }
-  return 0;
+  return name;
 }
 
 }  // namespace
 
-std::string UnescapeLabel(std::string_view raw, const LabelNames& names) {
-  std::string out;
+std::string ShowLabel(std::string_view raw, const LabelNames& names) {
+  // \N and its kin first: an escape in a name is one too, as Graphviz has it.
+  std::string named;
   for (size_t i = 0; i < raw.size(); ++i) {
-    if (raw[i] != '\\' || i + 1 == raw.size()) {
-      out += raw[i];
+    if (raw[i] == '\\' && i + 1 < raw.size()) {
+      const char c = raw[i + 1];
+      const std::string_view* name = c == 'N' || c == 'E' ? &names.object : c == 'G' ? &names.graph
+                                     : c == 'T' ? &names.tail : c == 'H' ? &names.head : nullptr;
+      if (name) {
+        named += *name;
+        ++i;
+        continue;
+      }
+      if (c == 'L') {  // the object's label position: nothing to show
+        ++i;
+        continue;
+      }
+      named += raw[i];
+      named += raw[++i];
       continue;
     }
-    const char c = raw[++i];
-    switch (c) {
-      case 'n':
-      case 'l':
-      case 'r':
-        if (i + 1 < raw.size()) out += '\n';  // a last line break ends the last line, no new one
-        break;
-      case 'N': out += names.object; break;
-      case 'G': out += names.graph; break;
-      case 'E': out += names.object; break;
-      case 'T': out += names.tail; break;
-      case 'H': out += names.head; break;
-      case 'L': break;  // the object's label position: nothing to show
-      default: out += c;
+    named += raw[i];
+  }
+  const std::string decoded = DecodeEntities(named);
+  std::string out;
+  for (size_t i = 0; i < decoded.size(); ++i) {
+    if (decoded[i] != '\\' || i + 1 == decoded.size()) {
+      out += decoded[i];
+      continue;
+    }
+    const char c = decoded[++i];
+    if (c == 'n' || c == 'l' || c == 'r') {
+      if (i + 1 < decoded.size()) out += '\n';  // a last line break ends the last line, no new one
+    } else {
+      out += c;
     }
   }
   return out;
 }
 
-std::string RecordFields(std::string_view raw) {
+std::string RecordFields(std::string_view raw, bool* ports) {
   std::vector<std::string> fields(1);
   bool inPort = false;
+  *ports = false;
   for (size_t i = 0; i < raw.size(); ++i) {
     const char c = raw[i];
     if (c == '\\' && i + 1 < raw.size()) {
-      fields.back() += c;
-      fields.back() += raw[++i];
+      const char e = raw[++i];
+      // The record's own escapes are its characters; the label's stay for ShowLabel.
+      if (std::string_view("{}|<> ").find(e) != std::string_view::npos) {
+        if (!inPort) fields.back() += e == '\\' ? std::string("\\\\") : std::string(1, e);
+      } else if (!inPort) {
+        fields.back() += '\\';
+        fields.back() += e;
+      }
     } else if (inPort) {
       inPort = c != '>';
     } else if (c == '<') {
       inPort = true;
+      *ports = true;
     } else if (c == '|') {
       fields.emplace_back();
     } else if (c != '{' && c != '}') {
@@ -101,38 +102,72 @@ std::string RecordFields(std::string_view raw) {
   // Fields are trimmed, as Graphviz draws them.
   std::string out;
   for (size_t k = 0; k < fields.size(); ++k) {
-    std::string_view field = fields[k];
-    while (!field.empty() && field.front() == ' ') field.remove_prefix(1);
-    while (!field.empty() && field.back() == ' ' && !(field.size() >= 2 && field[field.size() - 2] == '\\'))
-      field.remove_suffix(1);
     if (k > 0) out += "\\n";
-    out += field;
+    out += TrimBlanks(fields[k]);
   }
   return out;
 }
 
-std::string HtmlText(std::string_view html) {
-  std::string out;
-  for (size_t i = 0; i < html.size(); ++i) {
-    const char c = html[i];
-    if (c == '<') {
-      const size_t close = html.find('>', i);
-      if (close == std::string_view::npos) break;
-      std::string tag;
-      for (char t : html.substr(i + 1, close - i - 1))
-        if (std::isalpha(static_cast<unsigned char>(t))) tag += static_cast<char>(std::tolower(static_cast<unsigned char>(t)));
-        else if (!tag.empty()) break;
-      if (tag == "br") out += '\n';
-      i = close;
-    } else if (c == '&') {
-      const size_t used = DecodeEntity(html.substr(i), out);
-      if (used == 0) out += c;
-      else i += used - 1;
-    } else if (c == '\n' || c == '\r' || c == '\t') {
-      out += ' ';  // white space in HTML-like labels is not a line break
-    } else {
-      out += c;
+std::string HtmlText(std::string_view html, TextStyle* font) {
+  // A label wholly inside <b>...</b> or <i>...</i> (nested either way) is set so.
+  std::string_view inner = TrimBlanks(html);
+  *font = {};
+  for (bool again = true; again;) {
+    again = false;
+    struct Wrap {
+      std::string_view o, c;
+      bool bold;
+    };
+    for (const Wrap& w : {Wrap{"<b>", "</b>", true}, Wrap{"<i>", "</i>", false}}) {
+      const std::string_view o = w.o, c = w.c;
+      const bool bold = w.bold;
+      if (inner.size() > o.size() + c.size() && Lower(inner.substr(0, o.size())) == o &&
+          Lower(inner.substr(inner.size() - c.size())) == c &&
+          Lower(inner.substr(o.size(), inner.size() - o.size() - c.size())).find(c) == std::string::npos) {
+        (bold ? font->bold : font->italic) = true;
+        inner = TrimBlanks(inner.substr(o.size(), inner.size() - o.size() - c.size()));
+        again = true;
+      }
     }
+  }
+  std::string out;
+  bool blank = false, cell = false, row = false;
+  for (size_t i = 0; i < inner.size(); ++i) {
+    const char c = inner[i];
+    if (c == '<') {
+      const size_t close = inner.find('>', i);
+      if (close == std::string_view::npos) break;
+      const std::string tag = TagName(inner.substr(i + 1, close - i - 1));
+      if (tag == "br") {
+        out += '\n';
+        blank = false;
+      } else if (tag == "/tr" || tag == "hr") {
+        row = true;  // the next row's text starts a line
+        cell = false;
+      } else if (tag == "td") {
+        if (cell) blank = true;
+        cell = true;
+      }
+      i = close;
+      continue;
+    }
+    if (c == '\n' || c == '\r' || c == '\t' || c == ' ') {
+      blank = !out.empty() && out.back() != '\n';  // white space in HTML-like labels is one blank
+      continue;
+    }
+    if (row && !out.empty() && out.back() != '\n') out += '\n';
+    else if (blank && !out.empty() && out.back() != '\n') out += ' ';
+    blank = row = false;
+    if (c == '&') {
+      const size_t semi = inner.find(';', i);
+      const std::string decoded = semi == std::string_view::npos ? std::string() : DecodeEntities(inner.substr(i, semi - i + 1));
+      if (!decoded.empty() && decoded.size() < semi - i + 1) {
+        out += decoded;
+        i = semi;
+        continue;
+      }
+    }
+    out += c;
   }
   return out;
 }
@@ -167,6 +202,8 @@ std::string QuoteLabel(std::string_view text) {
       out += c;
     } else if (c == '\n') {
       out += "\\n";
+    } else if (c == '&') {
+      out += "&amp;";  // Graphviz reads entities in every label
     } else {
       out += c;
     }
@@ -174,6 +211,26 @@ std::string QuoteLabel(std::string_view text) {
   // Graphviz ends the last line at a final line break; a second one keeps the empty line.
   if (text.ends_with('\n')) out += "\\n";
   return out + "\"";
+}
+
+std::string HtmlLabel(std::string_view text, const TextStyle& font) {
+  std::string out = "<";
+  if (font.bold) out += "<B>";
+  if (font.italic) out += "<I>";
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\n': out += "<BR/>"; break;
+      case ' ': out += "&#32;"; break;  // blanks are kept as written, not joined
+      default: out += c;
+    }
+  }
+  if (font.italic) out += "</I>";
+  if (font.bold) out += "</B>";
+  return out + ">";
 }
 
 std::string QuoteId(std::string_view id) {

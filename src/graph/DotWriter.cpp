@@ -4,32 +4,13 @@
 #include "Colour.h"
 #include "Dot.h"
 #include "DotText.h"
+#include "NodeIds.h"
 
 namespace graph {
 namespace {
 
-// The node's own id where it is one DOT reads back as written and no other node has it, else
-// n1, n2, ... (never one already taken).
-std::vector<std::string> WrittenIds(const Graph& graph) {
-  std::set<std::string> taken;
-  std::vector<bool> own(graph.nodes.size(), false);
-  for (size_t i = 0; i < graph.nodes.size(); ++i) {
-    const std::string& id = graph.nodes[i].id;
-    const bool plain = !id.empty() && id.find_first_of("\"\\\n\r") == std::string::npos;
-    own[i] = plain && taken.insert(id).second;
-  }
-  std::vector<std::string> ids(graph.nodes.size());
-  int next = 1;
-  for (size_t i = 0; i < graph.nodes.size(); ++i) {
-    if (own[i]) {
-      ids[i] = graph.nodes[i].id;
-      continue;
-    }
-    do ids[i] = "n" + std::to_string(next++);
-    while (!taken.insert(ids[i]).second);
-  }
-  return ids;
-}
+// What DOT reads back as the same id in double quotes.
+bool DotReadsBack(std::string_view id) { return id.find_first_of("\"\\\n\r") == std::string_view::npos; }
 
 std::string Inches(int pixels) {
   char buffer[32];
@@ -56,7 +37,7 @@ std::string Join(const std::vector<std::string>& items, const char* separator) {
 }  // namespace
 
 std::string WriteDot(const Graph& graph) {
-  const std::vector<std::string> ids = WrittenIds(graph);
+  const std::vector<std::string> ids = WrittenIds(graph, DotReadsBack);
   const int count = static_cast<int>(graph.nodes.size());
   std::vector<Edge> edges;
   for (const Edge& edge : graph.edges)
@@ -73,7 +54,8 @@ std::string WriteDot(const Graph& graph) {
   out += std::string("  rankdir=") + RankDir(graph.direction) + ";\n";
   for (int i = 0; i < count; ++i) {
     const Node& node = graph.nodes[i];
-    std::vector<std::string> attrs{"label=" + dot::QuoteLabel(node.text)};
+    const bool html = node.font.bold || node.font.italic;
+    std::vector<std::string> attrs{"label=" + (html ? dot::HtmlLabel(node.text, node.font) : dot::QuoteLabel(node.text))};
     std::vector<std::string> style;
     switch (node.shape) {
       case Shape::Process: attrs.push_back("shape=box"); break;
@@ -103,13 +85,21 @@ std::string WriteDot(const Graph& graph) {
     out += "  " + dot::QuoteId(ids[i]) + " [" + Join(attrs, ", ") + "];\n";
   }
   const char* op = anyDirected ? " -> " : " -- ";
+  std::set<std::string> keys;
   for (const Edge& edge : edges) {
     std::vector<std::string> attrs;
-    if (!edge.label.empty()) attrs.push_back("label=" + dot::QuoteLabel(edge.label));
+    // An edge's key names it; two edges of one key between the same nodes would be one.
+    if (!edge.id.empty() && DotReadsBack(edge.id) && keys.insert(edge.id).second) attrs.push_back("key=" + dot::QuoteId(edge.id));
+    if (!edge.label.empty()) {
+      const bool html = edge.labelFont.bold || edge.labelFont.italic;
+      attrs.push_back("label=" + (html ? dot::HtmlLabel(edge.label, edge.labelFont) : dot::QuoteLabel(edge.label)));
+    }
     if (edge.style == LineStyle::Dashed) attrs.push_back("style=dashed");
     if (edge.style == LineStyle::Thick) attrs.push_back("style=bold");
     if (edge.colour) attrs.push_back("color=\"" + HexColour(*edge.colour) + "\"");
+    if (edge.width > 0) attrs.push_back("penwidth=" + std::to_string(edge.width));
     if (anyDirected && !edge.directed) attrs.push_back("dir=none");
+    if (edge.directed && edge.bothHeads) attrs.push_back("dir=both");
     out += "  " + dot::QuoteId(ids[edge.from]) + op + dot::QuoteId(ids[edge.to]);
     if (!attrs.empty()) out += " [" + Join(attrs, ", ") + "]";
     out += ";\n";

@@ -26,9 +26,17 @@ enum class Direction : uint8_t { TopToBottom, BottomToTop, LeftToRight, RightToL
 // 0xRRGGBB.
 using Rgb = uint32_t;
 
+// How a text is set beyond the diagram's font.
+struct TextStyle {
+  bool bold = false;
+  bool italic = false;
+  bool operator==(const TextStyle&) const = default;
+};
+
 struct Node {
   std::string id;    // the identifier in a text format; may be empty for a node found in a diagram
   std::string text;  // lines separated by '\n'
+  TextStyle font;
   Shape shape = Shape::Process;
   std::optional<Rgb> fill;
   std::optional<Rgb> stroke;
@@ -43,10 +51,14 @@ struct Node {
 struct Edge {
   int from = 0;  // node indices
   int to = 0;
+  std::string id;  // the link's id in a text format; empty for none
   std::string label;
+  TextStyle labelFont;
   LineStyle style = LineStyle::Solid;
-  bool directed = true;  // a head at `to`
+  bool directed = true;    // a head at `to`
+  bool bothHeads = false;  // a head at `from` too (directed edges only)
   std::optional<Rgb> colour;
+  int width = 0;  // canvas pixels; 0: the style's own width
   std::vector<uint64_t> figures;  // the connector's figures in the diagram (segments, label)
   bool operator==(const Edge&) const = default;
 };
@@ -57,5 +69,10 @@ struct Graph {
   std::vector<Edge> edges;
   bool operator==(const Graph&) const = default;
 };
+
+// The pen widths of connectors: solid and dashed 2, thick 4. A width of 4 or more is thick, a
+// thick link is never thinner than 4, and a link's own width is 0 where it is its style's.
+inline constexpr int kThickWidth = 4;
+void NormaliseWidth(Edge& edge);
 
 }  // namespace graph

@@ -5,6 +5,12 @@
 #include <mutex>
 #include <regex>
 
+// cgraph's scanner (flex, prefix aag): exported by libcgraph, declared by no installed header.
+extern "C" {
+void aglexbad(void);
+int aaglex_destroy(void);
+}
+
 namespace graph::graphviz {
 namespace {
 
@@ -59,6 +65,12 @@ Session::~Session() {
   agseterrf(previousHandler);
   Collected().clear();
   Lock().unlock();
+}
+
+void ResetParser() {
+  aglexbad();        // what is left of the last text
+  aaglex_destroy();  // the scanner's state and buffers: made anew on the next read
+  agreadline(1);
 }
 
 std::vector<std::string> Session::errors() const { return MessagesAt("Error: "); }

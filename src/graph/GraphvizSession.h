@@ -22,4 +22,8 @@ class Session {
 // The line a Graphviz message names ("syntax error in line 3 near ..."), 0 when none.
 int LineOfMessage(const std::string& message);
 
+// Graphviz's DOT parser keeps what it has not read yet of a text, and the state it stopped in,
+// for the next read: this drops both, so that a read starts on its own text only. Within a Session.
+void ResetParser();
+
 }  // namespace graph::graphviz

@@ -8,16 +8,19 @@
 // Mermaid flowcharts ("flowchart TD" / "graph LR") as graphs, and graphs as Mermaid text.
 namespace graph {
 
-// Reads a flowchart: nodes with the shapes [box], (rounded), ([stadium]), {decision}, ((circle))
-// and [[subroutine]]; links -->, ---, -.->, ==> with chains, '&' and labels; %% comments; style,
-// classDef, class, ':::' and linkStyle. A rounded node becomes a start mark when nothing leads
-// into it, an end mark when nothing leads out of it, a process box otherwise. Constructs the
-// diagram cannot hold (subgraphs, click, other shapes) are left out with one warning naming their
-// line; a syntax error names its line and column and gives no graph.
+// Reads a flowchart as Mermaid 11 reads it: every shape of its brackets and of `@{ shape: ... }`
+// (drawn as the nearest figure: [box], (rounded), ([stadium]), {decision}, ((circle)) and
+// [[subroutine]] are the diagram's own), links of every kind and length with their texts, ids and
+// data, chains and '&', markdown strings, entity codes, comments, front matter, style, classDef,
+// class, ':::' and linkStyle. A rounded node becomes a start mark when nothing leads into it, an
+// end mark when nothing leads out of it, a process box otherwise. What the diagram cannot hold
+// (subgraphs as containers, click, icons, other shapes' outlines) is left out with a warning
+// naming its line; a syntax error, or a text without a node, names its line and column and gives
+// no graph. Linear in the text.
 ParseResult ReadMermaid(std::string_view text);
 
-// The graph as a flowchart that ReadMermaid reads back to the same nodes (ids may be generated),
-// edges, texts, labels, shapes and styles.
+// The graph as a flowchart that ReadMermaid reads back to the same nodes and their ids (generated
+// from the texts where a node has none Mermaid reads back), edges, texts, labels, shapes and styles.
 std::string WriteMermaid(const Graph& graph);
 
 }  // namespace graph

@@ -1,516 +1,564 @@
+// Mermaid's flowchart grammar (flow.jison of Mermaid 11) read by descent over its own tokens, with
+// the flowchart database's effects at the points where its grammar has them.
 #include <algorithm>
-#include <cmath>
-#include <map>
-#include <set>
-#include <unordered_map>
+#include <deque>
 
-#include "Colour.h"
 #include "Mermaid.h"
-#include "MermaidScanner.h"
+#include "MermaidChars.h"
+#include "MermaidChart.h"
+#include "MermaidLexer.h"
 
 namespace graph {
 namespace {
 
-using mermaid::LinkToken;
-using mermaid::Scanner;
-using mermaid::ShapeForm;
-using mermaid::ShapeToken;
+using mermaid::Chart;
+using mermaid::Lexer;
+using mermaid::Link;
 using mermaid::SyntaxError;
+using mermaid::TextKind;
+using mermaid::Tok;
+using mermaid::Token;
+using mermaid::WrittenText;
 
-// What style, classDef and linkStyle statements set; unset fields leave the node as it is.
-struct StyleProps {
-  std::optional<Rgb> fill, stroke;
-  std::optional<int> strokeWidth;
-  std::optional<bool> dashed;
-  void applyTo(Node& node) const {
-    if (fill) node.fill = fill;
-    if (stroke) node.stroke = stroke;
-    if (strokeWidth) node.strokeWidth = *strokeWidth;
-    if (dashed) node.dashed = *dashed;
+bool IsIdToken(Tok t) {
+  switch (t) {
+    case Tok::Num: case Tok::NodeString: case Tok::Down: case Tok::Minus: case Tok::Default: case Tok::Comma:
+    case Tok::Colon: case Tok::Amp: case Tok::Brkt: case Tok::Mult: case Tok::UnicodeText: return true;
+    default: return false;
   }
-};
-
-struct PendingNode {
-  std::string id;
-  ShapeForm form = ShapeForm::None;
-  std::string text;
-  std::vector<std::string> classes;
-};
-
-struct PendingEdge {
-  int from = 0, to = 0;
-  LinkToken link;
-  int line = 0;
-  std::optional<Rgb> colour;
-};
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
 }
 
-// Splits at commas outside parentheses: "fill:rgb(1,2,3),stroke:#333".
-std::vector<std::string_view> SplitList(std::string_view s) {
-  std::vector<std::string_view> parts;
+bool IsTextToken(Tok t) { return t == Tok::Text || t == Tok::TagStart || t == Tok::TagEnd || t == Tok::UnicodeText; }
+
+// The subgraph title's tokens (textNoTags), keywords and opening links included.
+bool IsTitleToken(Tok t) {
+  switch (t) {
+    case Tok::Num: case Tok::NodeString: case Tok::Space: case Tok::Minus: case Tok::Amp: case Tok::UnicodeText:
+    case Tok::Colon: case Tok::Mult: case Tok::Brkt: case Tok::Style: case Tok::LinkStyle: case Tok::ClassDef:
+    case Tok::Class: case Tok::Click: case Tok::Graph: case Tok::Dir: case Tok::Subgraph: case Tok::End:
+    case Tok::Down: case Tok::Up: case Tok::StartLink: return true;
+    default: return false;
+  }
+}
+
+bool IsSeparator(Tok t) { return t == Tok::Newline || t == Tok::Semi || t == Tok::Eof; }
+
+// Splits style items at commas outside parentheses; "\," is a comma of the value.
+std::vector<std::string> StyleItems(std::string_view s) {
+  std::vector<std::string> items(1);
   int depth = 0;
-  size_t start = 0;
-  for (size_t i = 0; i <= s.size(); ++i) {
-    if (i == s.size() || (s[i] == ',' && depth == 0)) {
-      if (!Trim(s.substr(start, i - start)).empty()) parts.push_back(Trim(s.substr(start, i - start)));
-      start = i + 1;
-    } else if (s[i] == '(') {
-      ++depth;
-    } else if (s[i] == ')') {
-      --depth;
+  for (size_t i = 0; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c == '\\' && i + 1 < s.size() && s[i + 1] == ',') {
+      items.back() += ',';
+      ++i;
+    } else if (c == ',' && depth == 0) {
+      items.emplace_back();
+    } else {
+      depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+      items.back() += c;
     }
   }
-  return parts;
+  return items;
+}
+
+std::string Shown(const Token& t) {
+  switch (t.type) {
+    case Tok::Eof: case Tok::Newline: case Tok::Space: case Tok::Link: case Tok::StartLink: return mermaid::TokenName(t.type);
+    default: return "'" + Excerpt(t.text.substr(0, t.text.find_last_not_of(" \t\n") + 1), 40) + "'";
+  }
+}
+
+// Where a token starts to show: links take the blanks before them.
+size_t Where(const Token& t) {
+  const size_t lead = mermaid::SkipSpaces(t.text, 0);
+  return t.start + (lead < t.text.size() ? lead : 0);
 }
 
 class Reader {
  public:
-  explicit Reader(std::string_view text) : scan_(text) {}
+  explicit Reader(const mermaid::Source& source) : source_(source), lexer_(source.text()), chart_(source) {}
 
-  ParseResult read() {
-    ParseResult result;
-    try {
-      header();
-      while (!scan_.atEnd()) statement();
-      if (!subgraphs_.empty())
-        throw SyntaxError(subgraphs_.back(), "the subgraph is not closed with 'end'");
-      result.graph = finish();
-    } catch (const SyntaxError& e) {
-      result.error = Message{scan_.lineOf(e.offset), scan_.columnOf(e.offset), e.what()};
-      warnings_.clear();
-    }
-    result.warnings = std::move(warnings_);
-    return result;
+  Graph read() {
+    header();
+    document(false, 0);
+    return chart_.finish();
   }
+  std::vector<Message> takeWarnings() { return chart_.takeWarnings(); }
 
  private:
-  void warn(size_t offset, std::string text) {
-    warnings_.push_back(Message{scan_.lineOf(offset), 0, std::move(text)});
+  const Token& peek(size_t k = 0) {
+    while (ahead_.size() <= k) ahead_.push_back(lexer_.next());
+    return ahead_[k];
   }
-
-  // Blank lines and comment lines.
-  void skipEmptyLines() {
-    for (;;) {
-      scan_.skipBlanks();
-      if (scan_.startsWith("%%")) scan_.skipToLineEnd();
-      if (scan_.peek() == '\n') {
-        scan_.seek(scan_.offset() + 1);
-        continue;
-      }
-      return;
-    }
+  Token take() {
+    peek();
+    Token t = ahead_.front();
+    ahead_.pop_front();
+    return t;
+  }
+  bool is(Tok type, size_t k = 0) { return peek(k).type == type; }
+  [[noreturn]] void fail(size_t at, const std::string& why) { throw SyntaxError(at, why); }
+  Token expect(Tok type, const std::string& what) {
+    if (!is(type)) fail(Where(peek()), "expected " + what + ", found " + Shown(peek()));
+    return take();
+  }
+  // A quoted text that runs to the end has no closing quote.
+  Token quoted() {
+    const Token t = take();
+    if (t.end >= source_.text().size()) fail(t.start - (t.type == Tok::MdStr ? 2 : 1), "'\"' is not closed");
+    return t;
+  }
+  // The raw rest of a style statement; the lexer stands just after what was taken.
+  std::string_view restOfStatement() { return ahead_.empty() ? lexer_.restOfStatement() : std::string_view(); }
+  bool rawStartsWith(std::string_view word) {
+    const std::string_view rest = source_.text().substr(lexer_.offset());
+    return ahead_.empty() && rest.starts_with(word) && mermaid::WordBoundary(rest, word.size());
   }
 
   void header() {
-    skipEmptyLines();
-    if (scan_.startsWith("---")) {
-      // Front matter (title, config) runs to the next line of three dashes.
-      const size_t start = scan_.offset();
-      scan_.skipToLineEnd();
-      for (;;) {
-        if (scan_.atEnd()) throw SyntaxError(start, "the front matter is not closed with '---'");
-        scan_.seek(scan_.offset() + 1);
-        if (Trim(scan_.restOfLine()) == "---") break;
-      }
-      warn(start, "the front matter (title and configuration) is skipped");
-      skipEmptyLines();
+    while (is(Tok::Space) || is(Tok::Newline)) take();
+    if (!is(Tok::Graph)) {
+      const Token& t = peek();
+      if (t.type == Tok::Eof) fail(t.start, "the text holds no flowchart: expected 'flowchart' or 'graph'");
+      std::string_view line = source_.text().substr(t.start);
+      line = line.substr(0, std::min(line.find('\n'), line.size()));
+      fail(t.start, "expected 'flowchart' or 'graph', found '" + Excerpt(line, 40) + "'");
     }
-    const size_t at = scan_.offset();
-    const std::string_view word = scan_.peekWord();
-    if (word != "flowchart" && word != "graph") {
-      if (scan_.atEnd()) throw SyntaxError(at, "the text holds no flowchart: expected 'flowchart' or 'graph'");
-      std::string_view line = scan_.text().substr(at);
-      line = Trim(line.substr(0, std::min<size_t>(line.find('\n'), 40)));
-      throw SyntaxError(at, "expected 'flowchart' or 'graph', found '" + std::string(line) + "'");
-    }
-    scan_.seek(at + word.size());
-    if (scan_.startsWith("-elk")) scan_.seek(scan_.offset() + 4);
-    scan_.skipBlanks();
-    if (!scan_.atStatementEnd()) {
-      const size_t dirAt = scan_.offset();
-      const std::string dir = scan_.readClassName();
-      static const std::map<std::string, Direction> kDirections{
-          {"TB", Direction::TopToBottom}, {"TD", Direction::TopToBottom}, {"BT", Direction::BottomToTop},
-          {"LR", Direction::LeftToRight}, {"RL", Direction::RightToLeft}};
-      const auto found = kDirections.find(dir);
-      if (found == kDirections.end())
-        throw SyntaxError(dirAt, "unknown direction '" + (dir.empty() ? std::string(1, scan_.peek()) : dir) +
-                                     "' (TB, TD, BT, LR or RL)");
-      direction_ = found->second;
-      endStatement();
-    }
-  }
-
-  void endStatement() {
-    scan_.skipBlanks();
-    if (scan_.startsWith("%%")) scan_.skipToLineEnd();
-    if (scan_.atEnd()) return;
-    if (scan_.peek() == '\n' || scan_.peek() == ';') {
-      scan_.seek(scan_.offset() + 1);
+    take();
+    if (is(Tok::NoDir)) {
+      take();
       return;
     }
-    throw SyntaxError(scan_.offset(), std::string("unexpected '") + scan_.peek() + "'");
+    const Token dir = expect(Tok::Dir, "a direction (TB, TD, BT, LR, RL) or the end of the line");
+    chart_.setDirection(dir.text, dir.start);
+    while (is(Tok::Space)) take();
+    if (!is(Tok::Semi) && !is(Tok::Newline)) fail(peek().start, "expected the end of the line after the direction, found " + Shown(peek()));
+    take();
   }
 
-  // The rest of a statement up to ';' or the line's end, consumed.
-  std::string_view restOfStatement() {
-    const size_t start = scan_.offset();
-    while (!scan_.atEnd() && scan_.peek() != '\n' && scan_.peek() != ';') scan_.seek(scan_.offset() + 1);
-    return Trim(scan_.text().substr(start, scan_.offset() - start));
-  }
-
-  void statement() {
-    scan_.skipBlanks();
-    if (scan_.atStatementEnd()) {
-      endStatement();
-      return;
-    }
-    const size_t at = scan_.offset();
-    const std::string_view word = scan_.peekWord();
-    const char after = scan_.peek(word.size());
-    const bool keyword = after == ' ' || after == '\t' || after == '\n' || after == ';' || after == '\r' || after == '\0';
-    if (keyword) {
-      scan_.seek(at + word.size());
-      if (word == "style") return styleStatement(at);
-      if (word == "classDef") return classDefStatement(at);
-      if (word == "class") return classStatement(at);
-      if (word == "linkStyle") return linkStyleStatement(at);
-      if (word == "subgraph") return subgraphStatement(at);
-      if (word == "end") return endOfSubgraph(at);
-      if (word == "direction" || word == "click" || word == "accTitle" || word == "accDescr") {
-        restOfStatement();
-        warn(at, "'" + std::string(word) + "' is skipped");
-        return endStatement();
-      }
-      scan_.seek(at);
-    }
-    chainStatement();
-  }
-
-  StyleProps readStyle(std::string_view props, size_t at) {
-    StyleProps style;
-    for (std::string_view item : SplitList(props)) {
-      const size_t colon = item.find(':');
-      if (colon == std::string_view::npos) {
-        warn(at, "the style '" + std::string(item) + "' is not a property: value pair");
-        continue;
-      }
-      const std::string_view key = Trim(item.substr(0, colon));
-      const std::string_view value = Trim(item.substr(colon + 1));
-      if (key == "fill" || key == "stroke") {
-        const std::optional<Rgb> colour = ParseCssColour(value);
-        if (!colour) {
-          warn(at, "the colour '" + std::string(value) + "' is not understood");
-          continue;
-        }
-        (key == "fill" ? style.fill : style.stroke) = colour;
-      } else if (key == "stroke-width") {
-        char* end = nullptr;
-        const std::string number(value);
-        const double width = std::strtod(number.c_str(), &end);
-        if (end == number.c_str() || !(width >= 0 && width < 1000) || (*end && std::string_view(end) != "px")) {
-          warn(at, "the stroke width '" + number + "' is not understood");
-          continue;
-        }
-        style.strokeWidth = static_cast<int>(std::nearbyint(width));
-      } else if (key == "stroke-dasharray") {
-        style.dashed = value != "0" && value != "none" && !value.empty();
-      }
-      // Text colours, fonts and the like have no place in the diagram's figures.
-    }
-    return style;
-  }
-
-  void styleStatement(size_t at) {
-    scan_.skipBlanks();
-    const std::string id = scan_.readId();
-    if (id.empty()) throw SyntaxError(scan_.offset(), "expected a node id after 'style'");
-    nodeStyles_.emplace_back(id, readStyle(restOfStatement(), at));
-    styleLines_.push_back(at);
-    endStatement();
-  }
-
-  std::vector<std::string> readNameList(const char* what) {
-    std::vector<std::string> names;
-    do {
-      scan_.skipBlanks();
-      std::string name = scan_.readClassName();
-      if (name.empty()) throw SyntaxError(scan_.offset(), std::string("expected ") + what);
-      names.push_back(std::move(name));
-      scan_.skipBlanks();
-    } while (scan_.peek() == ',' && (scan_.seek(scan_.offset() + 1), true));
-    return names;
-  }
-
-  void classDefStatement(size_t at) {
-    const std::vector<std::string> names = readNameList("a class name after 'classDef'");
-    const StyleProps style = readStyle(restOfStatement(), at);
-    for (const std::string& name : names) classDefs_[name] = style;
-    endStatement();
-  }
-
-  void classStatement(size_t) {
-    const std::vector<std::string> ids = readNameList("a node id after 'class'");
-    scan_.skipBlanks();
-    const std::string name = scan_.readClassName();
-    if (name.empty()) throw SyntaxError(scan_.offset(), "expected a class name after the node ids");
-    for (const std::string& id : ids) classAssignments_.emplace_back(id, name);
-    endStatement();
-  }
-
-  void linkStyleStatement(size_t at) {
-    scan_.skipBlanks();
-    std::vector<int> indices;
-    bool all = false;
-    if (scan_.peekWord() == "default") {
-      scan_.seek(scan_.offset() + 7);
-      all = true;
-    } else {
-      for (const std::string& number : readNameList("a link number after 'linkStyle'")) {
-        if (!std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }) ||
-            number.size() > 6)
-          throw SyntaxError(at, "'" + number + "' is not a link number");
-        indices.push_back(std::stoi(number));
-      }
-    }
-    const std::string_view props = restOfStatement();
-    std::optional<Rgb> colour;
-    for (std::string_view item : SplitList(props))
-      if (Trim(item.substr(0, item.find(':'))) == "stroke" && item.find(':') != std::string_view::npos) {
-        colour = ParseCssColour(Trim(item.substr(item.find(':') + 1)));
-        if (!colour) warn(at, "the colour in '" + std::string(item) + "' is not understood");
-      }
-    if (colour) linkStyles_.push_back(LinkStyle{all, std::move(indices), *colour, at});
-    endStatement();
-  }
-
-  void subgraphStatement(size_t at) {
-    scan_.skipBlanks();
-    // "subgraph id", "subgraph id [title]" or "subgraph "title"": links may name the id.
-    std::string id;
-    if (scan_.peek() == '"') {
-      const std::string_view rest = restOfStatement();
-      id = std::string(rest.substr(1, rest.find('"', 1) == std::string_view::npos ? 0 : rest.find('"', 1) - 1));
-    } else {
-      id = scan_.readId();
-      restOfStatement();
-    }
-    if (!id.empty()) subgraphIds_.insert(id);
-    subgraphs_.push_back(at);
-    warn(at, "the subgraph '" + id + "' is skipped: its nodes and links are kept without it");
-    endStatement();
-  }
-
-  void endOfSubgraph(size_t at) {
-    if (subgraphs_.empty()) throw SyntaxError(at, "'end' without a subgraph");
-    subgraphs_.pop_back();
-    endStatement();
-  }
-
-  // One node of a chain: id, shape and classes.
-  int vertex() {
-    const size_t at = scan_.offset();
-    std::string id = scan_.readId();
-    if (id.empty()) return -1;
-    const int index = nodeIndex(id);
-    PendingNode& node = nodes_[index];
-    if (scan_.startsWith("@{")) {
-      const size_t close = scan_.text().find('}', at);
-      if (close == std::string_view::npos) throw SyntaxError(scan_.offset(), "'@{' is not closed");
-      scan_.seek(close + 1);
-      warn(at, "the node data of '" + id + "' ('@{...}') is skipped");
-    }
-    ShapeToken shape = scan_.readShape();
-    if (shape.form != ShapeForm::None) {
-      if (shape.form == ShapeForm::OtherShape || shape.form == ShapeForm::DoubleCircle)
-        warn(at, "'" + id + "' is a " + shape.otherName + ", drawn as a " +
-                     (shape.form == ShapeForm::DoubleCircle ? "circle" : "process box"));
-      node.form = shape.form;
-      node.text = std::move(shape.text);
-    }
-    if (scan_.startsWith(":::")) {
-      scan_.seek(scan_.offset() + 3);
-      const std::string name = scan_.readClassName();
-      if (name.empty()) throw SyntaxError(scan_.offset(), "expected a class name after ':::'");
-      node.classes.push_back(name);
-    }
-    return index;
-  }
-
-  std::vector<int> vertexGroup(const char* after) {
-    std::vector<int> group;
+  void document(bool inSubgraph, size_t subgraphAt) {
     for (;;) {
-      scan_.skipBlanks();
-      const int index = vertex();
-      if (index < 0) throw SyntaxError(scan_.offset(), std::string("expected a node ") + after);
-      group.push_back(index);
-      scan_.skipBlanks();
-      if (scan_.peek() != '&') return group;
-      scan_.seek(scan_.offset() + 1);
-      after = "after '&'";
+      const Token& t = peek();
+      switch (t.type) {
+        case Tok::Eof:
+          if (inSubgraph) fail(subgraphAt, "the subgraph is not closed with 'end'");
+          return;
+        case Tok::Newline:
+        case Tok::Semi:
+        case Tok::Space: take(); continue;
+        case Tok::End:
+          if (!inSubgraph) fail(t.start, "'end' without a subgraph");
+          take();
+          return;
+        default: statement(inSubgraph);
+      }
     }
   }
 
-  void chainStatement() {
-    const size_t at = scan_.offset();
-    std::vector<int> from = vertexGroup("id");
-    for (;;) {
-      scan_.skipBlanks();
-      if (scan_.atStatementEnd()) break;
-      LinkToken link;
-      if (!scan_.readLink(link))
-        throw SyntaxError(scan_.offset(), std::string("expected a link, '&' or the end of the statement, found '") +
-                                              scan_.peek() + "'");
-      std::vector<int> to = vertexGroup("after the link");
-      if (link.otherHead || link.startHead)
-        warn(at, link.startHead ? "a link with marks at both ends is drawn with one arrow head, at its target"
-                                : "circle and cross ends of links are drawn as arrow heads");
-      if (link.invisible) warn(at, "an invisible link ('~~~') is skipped");
-      for (int a : from)
-        for (int b : to) edges_.push_back(PendingEdge{a, b, link, scan_.lineOf(at), std::nullopt});
-      from = std::move(to);
+  void separator() {
+    if (!IsSeparator(peek().type))
+      fail(Where(peek()), "expected a link, '&' or the end of the statement, found " + Shown(peek()));
+    if (!is(Tok::Eof)) take();
+  }
+
+  void statement(bool inSubgraph) {
+    const Token t = peek();
+    switch (t.type) {
+      case Tok::Style: return styleStatement();
+      case Tok::LinkStyle: return linkStyleStatement();
+      case Tok::ClassDef: return classDefStatement();
+      case Tok::Class: return classStatement();
+      case Tok::Click: return clickStatement();
+      case Tok::Subgraph: return subgraphStatement();
+      case Tok::Direction:
+        take();
+        chart_.warn(t.start, inSubgraph ? "the direction of a subgraph is skipped" : "'direction' is skipped");
+        return;
+      case Tok::AccTitle:
+      case Tok::AccDescr:
+        take();
+        if (is(Tok::AccTitleValue) || is(Tok::AccDescrValue)) take();
+        chart_.warn(t.start, t.type == Tok::AccTitle ? "the accessible title ('accTitle') is skipped"
+                                                     : "the accessible description ('accDescr') is skipped");
+        return;
+      case Tok::AccDescrMultilineValue:
+        take();
+        chart_.warn(t.start, "the accessible description ('accDescr') is skipped");
+        return;
+      default: break;
     }
-    endStatement();
+    if (!IsIdToken(t.type)) fail(Where(t), "expected a node, found " + Shown(t));
+    vertexStatement();
+    separator();
   }
 
-  int nodeIndex(const std::string& id) {
-    const auto [it, added] = index_.try_emplace(id, static_cast<int>(nodes_.size()));
-    if (added) nodes_.push_back(PendingNode{id, ShapeForm::None, id, {}});
-    return it->second;
+  // The id's tokens follow each other without a gap: the id is that stretch of the source.
+  std::string_view idString(const std::string& what) {
+    if (!IsIdToken(peek().type)) fail(Where(peek()), "expected " + what + ", found " + Shown(peek()));
+    const size_t start = peek().start;
+    size_t end = start;
+    while (IsIdToken(peek().type)) end = take().end;
+    return source_.text().substr(start, end - start);
   }
 
-  Graph finish();
-
-  struct LinkStyle {
-    bool all;
-    std::vector<int> indices;
-    Rgb colour;
-    size_t at;
+  // Pieces of a text: one stretch of the source while they follow each other, else joined.
+  struct Pieces {
+    explicit Pieces(Reader& r) : reader(r) {}
+    Reader& reader;
+    size_t start = 0, end = 0;
+    std::string joined;
+    bool apart = false, any = false;
+    void add(const Token& t) {
+      if (!any) {
+        start = t.start;
+        end = t.end;
+        joined = t.text;
+        any = true;
+        return;
+      }
+      if (!apart && t.start != end) apart = true;
+      end = t.end;
+      joined += t.text;
+    }
+    // Tokens are stretches of the source (a quoted text's without its quotes).
+    std::string_view view() {
+      if (!any) return {};
+      if (!apart) return reader.source_.text().substr(start, end - start);
+      return reader.chart_.keep(std::move(joined));
+    }
   };
 
-  Scanner scan_;
-  Direction direction_ = Direction::TopToBottom;
-  std::vector<PendingNode> nodes_;
-  std::unordered_map<std::string, int> index_;
-  std::vector<PendingEdge> edges_;
-  std::map<std::string, StyleProps> classDefs_;
-  std::vector<std::pair<std::string, std::string>> classAssignments_;
-  std::vector<std::pair<std::string, StyleProps>> nodeStyles_;
-  std::vector<size_t> styleLines_;
-  std::vector<LinkStyle> linkStyles_;
-  std::set<std::string> subgraphIds_;
-  std::vector<size_t> subgraphs_;  // the open subgraphs' statements
-  std::vector<Message> warnings_;
-};
+  void vertexStatement() {
+    const size_t at = peek().start;
+    std::vector<std::string_view> from = node("a node");
+    for (;;) {
+      while (is(Tok::Space)) take();
+      if (!is(Tok::Link) && !is(Tok::StartLink) && !is(Tok::LinkId)) return;
+      const Link l = link();
+      std::vector<std::string_view> to = node("a node after the link");
+      chart_.addLink(from, to, l, at);
+      from = std::move(to);
+    }
+  }
 
-Graph Reader::finish() {
-  // linkStyle counts every link as written, the invisible ones and those to subgraphs included.
-  for (const LinkStyle& style : linkStyles_) {
-    if (style.all) {
-      for (PendingEdge& edge : edges_) edge.colour = style.colour;
-      continue;
+  // Nodes joined by '&', each with its shape, class and data.
+  std::vector<std::string_view> node(const std::string& what) {
+    std::vector<std::string_view> ids{styledVertex(what)};
+    for (;;) {
+      if (is(Tok::ShapeData)) {
+        const size_t at = peek().start;
+        chart_.addVertex(ids.back(), at, std::nullopt, {}, {}, shapeData(), at);
+      }
+      size_t k = 0;
+      while (is(Tok::Space, k)) ++k;
+      if (k == 0 || !is(Tok::Amp, k)) return ids;
+      if (!is(Tok::Space, k + 1)) fail(Where(peek(k + 1)), "expected a node after '&', found " + Shown(peek(k + 1)));
+      for (size_t i = 0; i <= k; ++i) take();
+      while (is(Tok::Space)) take();
+      ids.push_back(styledVertex("a node after '&'"));
     }
-    for (int i : style.indices) {
-      if (i < static_cast<int>(edges_.size()))
-        edges_[i].colour = style.colour;
-      else
-        warn(style.at, "linkStyle names link " + std::to_string(i) + ", but there are only " +
-                           std::to_string(edges_.size()));
-    }
   }
-  for (const auto& [id, name] : classAssignments_) {
-    const auto it = index_.find(id);
-    if (it != index_.end()) nodes_[it->second].classes.push_back(name);
-  }
-  // A subgraph's id used in a link names the subgraph, not a node: those links are left out.
-  std::vector<bool> dropped(nodes_.size(), false);
-  for (size_t i = 0; i < nodes_.size(); ++i)
-    dropped[i] = nodes_[i].form == ShapeForm::None && subgraphIds_.count(nodes_[i].id) > 0;
-  std::set<int> warnedLines;
-  Graph graph;
-  graph.direction = direction_;
-  std::vector<int> newIndex(nodes_.size(), -1);
-  for (size_t i = 0; i < nodes_.size(); ++i) {
-    if (dropped[i]) continue;
-    newIndex[i] = static_cast<int>(graph.nodes.size());
-    Node node;
-    node.id = nodes_[i].id;
-    node.text = nodes_[i].text;
-    graph.nodes.push_back(std::move(node));
-  }
-  for (const PendingEdge& pending : edges_) {
-    if (pending.link.invisible) continue;
-    if (dropped[pending.from] || dropped[pending.to]) {
-      if (warnedLines.insert(pending.line).second)
-        warnings_.push_back(Message{pending.line, 0, "links to and from subgraphs are skipped"});
-      continue;
-    }
-    Edge edge;
-    edge.from = newIndex[pending.from];
-    edge.to = newIndex[pending.to];
-    edge.label = pending.link.label;
-    edge.style = pending.link.style;
-    edge.directed = pending.link.head;
-    edge.colour = pending.colour;
-    graph.edges.push_back(std::move(edge));
-  }
-  std::vector<int> incoming(graph.nodes.size(), 0), outgoing(graph.nodes.size(), 0);
-  for (const Edge& edge : graph.edges) {
-    ++outgoing[edge.from];
-    ++incoming[edge.to];
-  }
-  for (size_t i = 0; i < nodes_.size(); ++i) {
-    if (newIndex[i] < 0) continue;
-    const PendingNode& pending = nodes_[i];
-    Node& node = graph.nodes[newIndex[i]];
-    const auto hasClass = [&](std::string_view name) {
-      return std::find(pending.classes.begin(), pending.classes.end(), name) != pending.classes.end();
-    };
-    switch (pending.form) {
-      case ShapeForm::None:
-      case ShapeForm::Box:
-      case ShapeForm::OtherShape: node.shape = Shape::Process; break;
-      case ShapeForm::Subroutine: node.shape = Shape::Rectangle; break;
-      case ShapeForm::Diamond: node.shape = Shape::Decision; break;
-      case ShapeForm::Circle:
-      case ShapeForm::DoubleCircle: node.shape = Shape::Ellipse; break;
-      case ShapeForm::Rounded:
-      case ShapeForm::Stadium: {
-        // The classes "start" and "end" say which mark a rounded node is where its links do not.
-        const int in = incoming[newIndex[i]], out = outgoing[newIndex[i]];
-        if (hasClass("start"))
-          node.shape = Shape::Start;
-        else if (hasClass("end"))
-          node.shape = Shape::End;
-        else
-          node.shape = in == 0 ? Shape::Start : out == 0 ? Shape::End : Shape::Process;
-        break;
+
+  std::string shapeData() {
+    std::string data;
+    while (is(Tok::ShapeData)) {
+      const Token t = take();
+      if (!t.quoted) {
+        data += t.text;
+        continue;
+      }
+      // Line breaks in a quoted value, with the blanks after them, are <br/> tags.
+      for (size_t i = 0; i < t.text.size(); ++i) {
+        if (t.text[i] != '\n') {
+          data += t.text[i];
+          continue;
+        }
+        data += "<br/>";
+        while (i + 1 < t.text.size() && mermaid::SpaceAt(t.text, i + 1)) i += mermaid::SpaceAt(t.text, i + 1);
       }
     }
-    if (pending.classes.empty()) {
-      if (const auto def = classDefs_.find("default"); def != classDefs_.end()) def->second.applyTo(node);
-    }
-    for (const std::string& name : pending.classes)
-      if (const auto def = classDefs_.find(name); def != classDefs_.end()) def->second.applyTo(node);
+    return data;
   }
-  for (size_t k = 0; k < nodeStyles_.size(); ++k) {
-    const auto it = index_.find(nodeStyles_[k].first);
-    if (it == index_.end() || newIndex[it->second] < 0) {
-      warn(styleLines_[k], "style names '" + nodeStyles_[k].first + "', which is no node");
-      continue;
+
+  std::string_view styledVertex(const std::string& what) {
+    const std::string_view id = vertex(what);
+    if (is(Tok::StyleSeparator)) {
+      take();
+      // "end", which Mermaid refuses as a class name, is what earlier versions of ours wrote.
+      if (is(Tok::End) && ahead_.size() == 1) {
+        const Token end = take();
+        chart_.setClass(id, "end");
+        lexer_.rewind(end.start + 3);  // the blanks it took are read again
+      } else {
+        chart_.setClass(id, idString("a class name after ':::'"));
+      }
     }
-    nodeStyles_[k].second.applyTo(graph.nodes[newIndex[it->second]]);
+    return id;
   }
-  return graph;
-}
+
+  // A shape's text up to its closing token: a quoted one, or pieces of text, or a quoted one with
+  // pieces after it (as the grammar has it).
+  WrittenText text(const Token& opener, Tok close) {
+    WrittenText written;
+    Pieces pieces(*this);
+    const Token& t = peek();
+    if (t.type == Tok::Str || t.type == Tok::MdStr) {
+      written.kind = t.type == Tok::Str ? TextKind::String : TextKind::Markdown;
+      const Token q = quoted();
+      pieces.add(q);
+    } else if (!IsTextToken(t.type)) {
+      if (t.type == Tok::Eof) fail(opener.start, "'" + std::string(opener.text) + "' is not closed");
+      fail(Where(t), "expected the text of '" + std::string(opener.text) + "', found " + Shown(t));
+    }
+    while (IsTextToken(peek().type)) pieces.add(take());
+    written.text = pieces.view();
+    if (!is(close)) {
+      if (is(Tok::Eof)) fail(opener.start, "'" + std::string(opener.text) + "' is not closed");
+      fail(Where(peek()), "expected the end of '" + std::string(opener.text) + "', found " + Shown(peek()));
+    }
+    take();
+    return written;
+  }
+
+  std::string_view vertex(const std::string& what) {
+    const size_t at = peek().start;
+    const std::string_view id = idString(what);
+    struct Form {
+      Tok open, close;
+      const char* type;
+    };
+    static constexpr Form kForms[] = {
+        {Tok::SQS, Tok::SQE, "square"},
+        {Tok::DoubleCircleStart, Tok::DoubleCircleEnd, "doublecircle"},
+        {Tok::EllipseStart, Tok::EllipseEnd, "ellipse"},
+        {Tok::StadiumStart, Tok::StadiumEnd, "stadium"},
+        {Tok::SubroutineStart, Tok::SubroutineEnd, "subroutine"},
+        {Tok::CylinderStart, Tok::CylinderEnd, "cylinder"},
+        {Tok::TagEnd, Tok::SQE, "odd"},
+    };
+    const Tok open = peek().type;
+    for (const Form& f : kForms)
+      if (open == f.open) {
+        const Token opener = take();
+        chart_.addVertex(id, at, text(opener, f.close), f.type);
+        return id;
+      }
+    if (open == Tok::PS || open == Tok::DiamondStart) {
+      // Doubled: "((circle))" and "{{hexagon}}".
+      const Tok close = open == Tok::PS ? Tok::PE : Tok::DiamondStop;
+      const Token opener = take();
+      if (is(open)) {
+        const Token inner = take();
+        const WrittenText t = text(inner, close);
+        if (!is(close)) fail(is(Tok::Eof) ? opener.start : peek().start, "'" + std::string(opener.text) + "' is not closed");
+        take();
+        chart_.addVertex(id, at, t, open == Tok::PS ? "circle" : "hexagon");
+      } else {
+        chart_.addVertex(id, at, text(opener, close), open == Tok::PS ? "round" : "diamond");
+      }
+      return id;
+    }
+    if (open == Tok::TrapStart || open == Tok::InvTrapStart) {
+      const Token opener = take();
+      WrittenText t;
+      Pieces pieces(*this);
+      if (is(Tok::Str) || is(Tok::MdStr)) {
+        t.kind = is(Tok::Str) ? TextKind::String : TextKind::Markdown;
+        const Token q = quoted();
+        pieces.add(q);
+      }
+      while (IsTextToken(peek().type)) pieces.add(take());
+      t.text = pieces.view();
+      if (!is(Tok::TrapEnd) && !is(Tok::InvTrapEnd))
+        fail(is(Tok::Eof) ? opener.start : peek().start, "'" + std::string(opener.text) + "' is not closed");
+      const bool slash = take().type == Tok::InvTrapEnd;
+      const char* type = open == Tok::TrapStart ? (slash ? "lean_right" : "trapezoid") : (slash ? "inv_trapezoid" : "lean_left");
+      chart_.addVertex(id, at, t, type);
+      return id;
+    }
+    if (open == Tok::VertexWithPropsStart) {
+      const Token opener = take();
+      const Token field = expect(Tok::NodeString, "a property name after '[|'");
+      expect(Tok::Colon, "':' after the property name");
+      const Token value = expect(Tok::NodeString, "a property value");
+      const Token bar = expect(Tok::Pipe, "'|' after the property");
+      chart_.addVertex(id, at, text(bar, Tok::SQE), "rect");
+      if (field.text == "borders") chart_.setBorders(id, value.text);
+      (void)opener;
+      return id;
+    }
+    chart_.addVertex(id, at);
+    return id;
+  }
+
+  Link link() {
+    Link l;
+    if (is(Tok::LinkId)) {
+      const Token t = take();
+      l.id = t.text.substr(0, t.text.size() - 1);
+    }
+    if (is(Tok::Link)) {
+      const Token t = take();
+      l.kind = mermaid::LinkKindOf(t.text);
+      if (is(Tok::Pipe)) {
+        const Token bar = take();
+        l.text = text(bar, Tok::Pipe);
+        if (is(Tok::Space)) take();
+      }
+      return l;
+    }
+    const Token start = expect(Tok::StartLink, "a link");
+    WrittenText t;
+    Pieces pieces(*this);
+    if (is(Tok::Str) || is(Tok::MdStr)) {
+      t.kind = is(Tok::Str) ? TextKind::String : TextKind::Markdown;
+      const Token q = quoted();
+      pieces.add(q);
+    }
+    while (is(Tok::EdgeText) || is(Tok::UnicodeText)) pieces.add(take());
+    t.text = pieces.view();
+    if (!is(Tok::Link)) {
+      const char* ends = start.text.find('=') != std::string_view::npos ? "'==>' or '==='"
+                         : start.text.find('.') != std::string_view::npos ? "'.->' or '.-'" : "'-->' or '---'";
+      fail(start.start + mermaid::SkipSpaces(start.text, 0), std::string("the link's text is not followed by ") + ends);
+    }
+    l.kind = mermaid::LinkKindOf(take().text, start.text);
+    l.text = std::move(t);
+    return l;
+  }
+
+  std::vector<std::string> styles(const char* after) {
+    const std::string_view raw = restOfStatement();
+    if (raw.empty() && ahead_.empty()) fail(lexer_.offset(), std::string("expected styles after ") + after);
+    return StyleItems(raw);
+  }
+
+  void styleStatement() {
+    const Token t = take();
+    expect(Tok::Space, "a node id after 'style'");
+    const size_t at = peek().start;
+    const std::string_view id = idString("a node id after 'style'");
+    expect(Tok::Space, "styles after the node id");
+    chart_.addVertex(id, at, std::nullopt, {}, styles("the node id"));
+    (void)t;
+    separator();
+  }
+
+  void classDefStatement() {
+    const Token t = take();
+    expect(Tok::Space, "a class name after 'classDef'");
+    const std::string_view names = idString("a class name after 'classDef'");
+    expect(Tok::Space, "styles after the class name");
+    chart_.addClass(names, styles("the class name"), t.start);
+    separator();
+  }
+
+  void classStatement() {
+    take();
+    expect(Tok::Space, "a node id after 'class'");
+    const std::string_view ids = idString("a node id after 'class'");
+    expect(Tok::Space, "a class name after the node ids");
+    chart_.setClass(ids, idString("a class name after the node ids"));
+    separator();
+  }
+
+  void linkStyleStatement() {
+    const Token t = take();
+    expect(Tok::Space, "a link number after 'linkStyle'");
+    std::optional<std::vector<size_t>> numbers;
+    if (is(Tok::Default)) {
+      take();
+    } else {
+      numbers.emplace();
+      for (;;) {
+        const Token n = expect(Tok::Num, "a link number or 'default' after 'linkStyle'");
+        numbers->push_back(n.text.size() > 9 ? SIZE_MAX : std::stoul(std::string(n.text)));
+        if (!is(Tok::Comma)) break;
+        take();
+      }
+    }
+    expect(Tok::Space, "styles after the link numbers");
+    if (rawStartsWith("interpolate")) {
+      take();
+      expect(Tok::Space, "a curve after 'interpolate'");
+      while (IsIdToken(peek().type) || is(Tok::Dir)) take();
+      chart_.warn(t.start, "the curve of links ('interpolate') is not drawn");
+      if (!is(Tok::Space)) return separator();
+      take();
+    }
+    chart_.linkStyle(std::move(numbers), styles("the link numbers"), t.start);
+    separator();
+  }
+
+  void clickStatement() {
+    const Token t = take();
+    while (!IsSeparator(peek().type)) take();
+    chart_.warn(t.start, "'click' is skipped");
+    separator();
+  }
+
+  void subgraphStatement() {
+    const Token t = take();
+    std::string id, title;
+    if (is(Tok::Space)) {
+      take();
+      bool quoted = false;
+      if (is(Tok::Str) || is(Tok::MdStr)) {
+        quoted = true;
+        title = std::string(take().text);
+        id = title;
+      }
+      while (IsTitleToken(peek().type)) title += take().text;
+      if (!quoted) id = title;
+      if (is(Tok::SQS)) {
+        const Token opener = take();
+        title = text(opener, Tok::SQE).text;
+      } else if (title.find_first_of(" \t") != std::string::npos && id == title) {
+        id.clear();  // a title with blanks is no id
+      }
+    }
+    const auto trim = [](std::string s) {
+      const size_t a = s.find_first_not_of(" \t"), b = s.find_last_not_of(" \t");
+      return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
+    };
+    id = trim(id);
+    title = trim(title);
+    separator();
+    chart_.addSubgraph(id, title, t.start);
+    document(true, t.start);
+  }
+
+  const mermaid::Source& source_;
+  Lexer lexer_;
+  Chart chart_;
+  std::deque<Token> ahead_;
+};
 
 }  // namespace
 
-ParseResult ReadMermaid(std::string_view text) { return Reader(text).read(); }
+ParseResult ReadMermaid(std::string_view text) {
+  ParseResult result;
+  const mermaid::Source source(text);
+  const auto failed = [&](const SyntaxError& e) {
+    result.error = Message{source.lineOf(e.offset), source.columnOf(e.offset), e.what()};
+    return result;
+  };
+  if (source.error()) return failed(*source.error());
+  Reader reader(source);
+  try {
+    Graph graph = reader.read();
+    if (graph.nodes.empty())
+      throw SyntaxError(source.text().size() - 1, "the flowchart holds no node to draw");
+    result.warnings = reader.takeWarnings();
+    for (const mermaid::Source::Blanked& b : source.blanked()) result.warnings.push_back(Message{b.line, 0, b.what + " is skipped"});
+    std::stable_sort(result.warnings.begin(), result.warnings.end(),
+                     [](const Message& a, const Message& b) { return a.line < b.line; });
+    result.graph = std::move(graph);
+  } catch (const SyntaxError& e) {
+    return failed(e);
+  }
+  return result;
+}
 
 }  // namespace graph

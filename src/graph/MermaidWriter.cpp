@@ -3,31 +3,10 @@
 #include "Colour.h"
 #include "Mermaid.h"
 #include "MermaidText.h"
+#include "NodeIds.h"
 
 namespace graph {
 namespace {
-
-// Node ids as written: the node's own where Mermaid reads it as an id and no other node has it,
-// else n1, n2, ... (never one already taken).
-std::vector<std::string> WrittenIds(const Graph& graph) {
-  std::set<std::string> taken;
-  std::vector<bool> own(graph.nodes.size(), false);
-  for (size_t i = 0; i < graph.nodes.size(); ++i) {
-    const std::string& id = graph.nodes[i].id;
-    own[i] = mermaid::IsPlainId(id) && taken.insert(id).second;
-  }
-  std::vector<std::string> ids(graph.nodes.size());
-  int next = 1;
-  for (size_t i = 0; i < graph.nodes.size(); ++i) {
-    if (own[i]) {
-      ids[i] = graph.nodes[i].id;
-      continue;
-    }
-    do ids[i] = "n" + std::to_string(next++);
-    while (!taken.insert(ids[i]).second);
-  }
-  return ids;
-}
 
 const char* DirectionName(Direction d) {
   switch (d) {
@@ -40,6 +19,7 @@ const char* DirectionName(Direction d) {
 }
 
 const char* LinkToken(const Edge& edge) {
+  if (edge.directed && edge.bothHeads) return edge.style == LineStyle::Dashed ? "<-.->" : edge.style == LineStyle::Thick ? "<==>" : "<-->";
   switch (edge.style) {
     case LineStyle::Solid: return edge.directed ? "-->" : "---";
     case LineStyle::Dashed: return edge.directed ? "-.->" : "-.-";
@@ -48,10 +28,15 @@ const char* LinkToken(const Edge& edge) {
   return "-->";
 }
 
+void FontStyles(const TextStyle& font, std::vector<std::string>& props) {
+  if (font.bold) props.push_back("font-weight:bold");
+  if (font.italic) props.push_back("font-style:italic");
+}
+
 }  // namespace
 
 std::string WriteMermaid(const Graph& graph) {
-  const std::vector<std::string> ids = WrittenIds(graph);
+  const std::vector<std::string> ids = WrittenIds(graph, mermaid::IsPlainId);
   const int count = static_cast<int>(graph.nodes.size());
   std::vector<Edge> edges;
   for (const Edge& edge : graph.edges)
@@ -77,14 +62,18 @@ std::string WriteMermaid(const Graph& graph) {
         out += "([" + text + "])";
         // A reader takes a rounded node's mark from its links; the class says it where they do not.
         const Shape fromLinks = incoming[i] == 0 ? Shape::Start : outgoing[i] == 0 ? Shape::End : Shape::Process;
-        if (fromLinks != node.shape) out += node.shape == Shape::Start ? ":::start" : ":::end";
+        if (fromLinks != node.shape) out += node.shape == Shape::Start ? ":::start" : ":::stop";
         break;
       }
     }
     out += "\n";
   }
+  // Link ids where Mermaid reads them back and no link before has them.
+  std::set<std::string> linkIds(ids.begin(), ids.end());
   for (const Edge& edge : edges) {
-    out += "    " + ids[edge.from] + " " + LinkToken(edge);
+    out += "    " + ids[edge.from] + " ";
+    if (mermaid::IsPlainId(edge.id) && linkIds.insert(edge.id).second) out += edge.id + "@";
+    out += LinkToken(edge);
     if (!edge.label.empty()) out += "|" + mermaid::EncodeText(edge.label) + "|";
     out += " " + ids[edge.to] + "\n";
   }
@@ -95,13 +84,22 @@ std::string WriteMermaid(const Graph& graph) {
     if (node.stroke) props.push_back("stroke:" + HexColour(*node.stroke));
     if (node.strokeWidth > 0) props.push_back("stroke-width:" + std::to_string(node.strokeWidth) + "px");
     if (node.dashed) props.push_back("stroke-dasharray:5 5");
+    FontStyles(node.font, props);
     if (props.empty()) continue;
     out += "    style " + ids[i] + " ";
     for (size_t k = 0; k < props.size(); ++k) out += (k ? "," : "") + props[k];
     out += "\n";
   }
-  for (size_t k = 0; k < edges.size(); ++k)
-    if (edges[k].colour) out += "    linkStyle " + std::to_string(k) + " stroke:" + HexColour(*edges[k].colour) + "\n";
+  for (size_t k = 0; k < edges.size(); ++k) {
+    std::vector<std::string> props;
+    if (edges[k].colour) props.push_back("stroke:" + HexColour(*edges[k].colour));
+    if (edges[k].width > 0) props.push_back("stroke-width:" + std::to_string(edges[k].width) + "px");
+    FontStyles(edges[k].labelFont, props);
+    if (props.empty()) continue;
+    out += "    linkStyle " + std::to_string(k) + " ";
+    for (size_t p = 0; p < props.size(); ++p) out += (p ? "," : "") + props[p];
+    out += "\n";
+  }
   return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Graph.h"
@@ -25,5 +26,14 @@ struct ParseResult {
 
 // "line 3, column 7: reason", "line 3: reason" or "reason", for messages that name a file first.
 std::string Describe(const Message& message);
+
+// A user's text as a message quotes it: at most `limit` characters on one line, cut with "…".
+std::string Excerpt(std::string_view text, size_t limit = 60);
+
+// Texts and ids longer than this are cut when read, with a warning.
+inline constexpr size_t kMaxTextCharacters = 10000;
+
+// The text cut to at most `limit` characters (whole UTF-8 sequences); whether it was cut.
+bool CutText(std::string& text, size_t limit = kMaxTextCharacters);
 
 }  // namespace graph

@@ -66,7 +66,7 @@ class ChartFiles : public testing::Test {
 TEST_F(ChartFiles, AnErrorNamesTheFileLineAndColumn) {
   const QString bad = Write("bad.mmd", "flowchart LR\n  A[unclosed --> B\n");
   EXPECT_EQ(ErrorOf(bad, TextFormat::Mermaid),
-            "Cannot import " + QDir::toNativeSeparators(bad).toStdString() + ": line 2, column 4: '[' is not closed on its line");
+            "Cannot import " + QDir::toNativeSeparators(bad).toStdString() + ": line 2, column 4: '[' is not closed");
   const QString dot = Write("bad.gv", "digraph {\n a -> \n}\n");
   const std::string dotError = ErrorOf(dot, TextFormat::Dot);
   EXPECT_TRUE(dotError.starts_with("Cannot import " + dot.toStdString() + ": line 3")) << dotError;

@@ -144,7 +144,7 @@ TEST_F(GraphFeaturesTest, OtherTextPastesNothingAndABrokenChartIsAMessage) {
   EXPECT_TRUE(errorsShown.empty());
   Paste(QStringLiteral("flowchart LR\nA -->"));
   ASSERT_EQ(errorsShown.size(), 1u);
-  EXPECT_EQ(errorsShown[0], "Cannot paste the Mermaid flowchart: line 2, column 6: expected a node after the link");
+  EXPECT_EQ(errorsShown[0], "Cannot paste the Mermaid flowchart: line 2, column 6: expected a node after the link, found the end of the text");
   EXPECT_EQ(SaveBytes(doc), before);
   EXPECT_FALSE(doc->UndoStack()->canUndo());
 }

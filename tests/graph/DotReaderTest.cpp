@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "TB; a:ellipse:x, b:ellipse:b, c:ellipse: |"},
         DotCase{"HtmlLabel", "digraph { a [label=<one<br/>two &amp; <b>three</b>>] }", "TB; a:ellipse:one\\ntwo & three |"},
         DotCase{"RecordLabel", "digraph { s [shape=record, label=\"<f0> left|<f1> mid\\|dle|{<f2> right}\"] }",
-                "TB; s:process:left\\nmid|dle\\nright |", 1},
+                "TB; s:process:left\\nmid|dle\\nright |", 2},
         DotCase{"Colours",
                 "digraph { a [color=red, style=filled, fillcolor=\"#00ff00\"]; b [style=filled]; c [style=filled, color=blue];"
                 " d [fillcolor=yellow]; e [color=lightgoldenrod1]; f [color=\"0.000 1.000 1.000\"] }",
@@ -118,6 +118,97 @@ TEST(DotErrorTest, ReadingAfterAnErrorStartsAfresh) {
   const graph::ParseResult bad = graph::ReadDot("digraph {\n a -> ;\n}");
   ASSERT_TRUE(bad.error.has_value());
   EXPECT_EQ(bad.error->line, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// DOT's texts as Graphviz shows them.
+INSTANTIATE_TEST_SUITE_P(
+    GraphvizTexts, DotReadTest,
+    testing::Values(
+        DotCase{"EscapesInNames", "digraph { \"\\<base\\>\"; a [label=\"\\N says \\\"hi\\\"\"] }",
+                "TB; \\<base\\>:ellipse:<base>, a:ellipse:a says \"hi\" |"},
+        DotCase{"BreaksEachWay", "digraph { a [label=\"left\\lcentre\\nright\\r\"] }", "TB; a:ellipse:left\\ncentre\\nright |"},
+        DotCase{"EntitiesInPlainLabels", "digraph { a [label=\"a &lt; b &amp;&amp; c &#9829;\"] }", "TB; a:ellipse:a < b && c \xE2\x99\xA5 |"},
+        DotCase{"HtmlRowsAreLines", "digraph { t [label=<<table><tr><td>a</td><td>b</td></tr><tr><td>c &gt; d</td></tr></table>>] }",
+                "TB; t:ellipse:a b\\nc > d |"},
+        DotCase{"HtmlBreaksAndBlanks", "digraph { a [label=<one<br/><br/>two   three>] }", "TB; a:ellipse:one\\n\\ntwo three |"},
+        DotCase{"HtmlBoldAsAWhole", "digraph { a [label=<<b><i>both</i></b>>]; b [label=<<b>part</b> of it>] }",
+                "TB; a:ellipse:both bold italic, b:ellipse:part of it |"},
+        DotCase{"RecordPortsWarned", "digraph { s [shape=record, label=\"<p1> one|<p2> two\"]; r [shape=record, label=\"a|b\"] }",
+                "TB; s:process:one\\ntwo, r:process:a\\nb |", 2},
+        DotCase{"RecordEscapes", "digraph { s [shape=record, label=\"\\{x\\}|a\\|b|\\<y\\>\"] }", "TB; s:process:{x}\\na|b\\n<y> |", 1},
+        DotCase{"EdgeKeysAndWidths", "digraph { a -> b [key=e1, penwidth=3]; a -> b [penwidth=5] }",
+                "TB; a:ellipse:a, b:ellipse:b | a->b width=3 id=e1, a->b thick width=5"},
+        DotCase{"BothHeads", "digraph { a -> b [dir=both]; c -> d [dir=back] }",
+                "TB; a:ellipse:a, b:ellipse:b, c:ellipse:c, d:ellipse:d | a<->b, d->c"},
+        DotCase{"AnonymousGraphName", "digraph { a [label=\"[\\G]\"] }", "TB; a:ellipse:[] |"},
+        // Graphviz numbers these from a count kept over all reads.
+        DotCase{"NamesGraphvizNumbers", "digraph { <%x> -> <%y>; <%x> -> b }",
+                "TB; %1:ellipse:%1, %2:ellipse:%2, b:ellipse:b | %1->%2, %1->b"},
+        DotCase{"NamedGraph", "digraph G1 { b [label=\"\\G:\\N\"] }", "TB; b:ellipse:G1:b |"},
+        DotCase{"SeveralGraphs", "digraph{a->b} digraph{c->d} graph{e--f}", "TB; a:ellipse:a, b:ellipse:b | a->b", 1}),
+    [](const testing::TestParamInfo<DotCase>& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    NothingToDraw, DotErrorTest,
+    testing::Values(DotErrorCase{"EmptyGraph", "digraph {}", 0, "the graph holds no node to draw"},
+                    DotErrorCase{"NamedEmpty", "digraph G { rankdir=LR }", 0, "the graph 'G' holds no node to draw"},
+                    DotErrorCase{"SubgraphsOnly", "digraph { subgraph s { } }", 0, "the graph holds no node to draw"}),
+    [](const testing::TestParamInfo<DotErrorCase>& info) { return std::string(info.param.name); });
+
+// Graphviz's parser keeps the rest of a text after its first graph, and the state a failed read
+// stopped in: neither is ever read again.
+TEST(DotParserState, EachReadReadsOnlyItsOwnText) {
+  const graph::ParseResult two = graph::ReadDot("digraph{a->b} digraph{secret1->secret2}");
+  EXPECT_EQ(Outcome(two), "TB; a:ellipse:a, b:ellipse:b | a->b");
+  ASSERT_EQ(two.warnings.size(), 1u);
+  EXPECT_EQ(two.warnings[0].text, "the text holds 2 graphs: only the first is read");
+  EXPECT_EQ(Outcome(graph::ReadDot("digraph{x->y}")), "TB; x:ellipse:x, y:ellipse:y | x->y");
+  // Junk after a graph is warned of, and gone with the rest.
+  const graph::ParseResult junk = graph::ReadDot("digraph { a -> b; }}}");
+  EXPECT_EQ(Outcome(junk), "TB; a:ellipse:a, b:ellipse:b | a->b");
+  EXPECT_EQ(junk.warnings.size(), 1u);
+  for (const char* broken : {"digraph { a -> ", "digraph { a [label=\"open", "digraph { /* comment", "digraph { a -> b; }}}"}) {
+    SCOPED_TRACE(broken);
+    const graph::ParseResult first = graph::ReadDot(broken);
+    EXPECT_NE(first.ok(), std::string_view(broken).find("}}}") == std::string_view::npos);
+    const graph::ParseResult next = graph::ReadDot("digraph{x->y}");
+    EXPECT_EQ(Outcome(next), "TB; x:ellipse:x, y:ellipse:y | x->y");
+    EXPECT_TRUE(next.warnings.empty());
+  }
+}
+
+// Subgraphs nested deeper than Graphviz's parser goes: its "memory exhausted" is an error, not a
+// graph of nothing.
+TEST(DotParserState, AnErrorFailsTheReadWhateverComesBack) {
+  std::string text = "digraph{";
+  for (int i = 0; i < 3400; ++i) text += "subgraph{";
+  text += "a";
+  for (int i = 0; i < 3400; ++i) text += "}";
+  text += "}";
+  const graph::ParseResult r = graph::ReadDot(text);
+  EXPECT_FALSE(r.ok());
+  ASSERT_TRUE(r.error.has_value());
+  EXPECT_NE(r.error->text.find("memory exhausted"), std::string::npos) << r.error->text;
+}
+
+TEST(DotParserState, LongTextsAreCutAndMessagesShort) {
+  const std::string longId(30000, 'x');
+  const graph::ParseResult r = graph::ReadDot("digraph {\n a -> b\n " + longId + " [label=\"" + longId + "\"]\n}");
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.graph->nodes[2].id.size(), 10000u);
+  EXPECT_EQ(r.graph->nodes[2].text.size(), 10000u);
+  ASSERT_EQ(r.warnings.size(), 2u);
+  for (const graph::Message& w : r.warnings) {
+    EXPECT_EQ(w.line, 3);
+    EXPECT_LT(w.text.size(), 300u);
+  }
+  const graph::ParseResult bad = graph::ReadDot("digraph { a -> ; " + longId + " }");
+  ASSERT_TRUE(bad.error.has_value());
+  EXPECT_LT(bad.error->text.size(), 400u);
 }
 
 }  // namespace

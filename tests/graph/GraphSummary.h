@@ -6,7 +6,7 @@
 #include "ParseResult.h"
 
 // A graph in one line, for expectations written by hand:
-//   "LR; A:start:Go, B:process:x fill=#ff0000 | A->B |yes| dashed, B--A"
+//   "LR; A:start:Go, B:process:x fill=#ff0000 bold | A->B |yes| dashed id=e1, B--A width=3"
 namespace graphtest {
 
 inline const char* ShapeName(graph::Shape s) {
@@ -44,15 +44,21 @@ inline std::string Summary(const graph::Graph& g) {
     if (n.stroke) out += " stroke=" + Hex(*n.stroke);
     if (n.strokeWidth) out += " width=" + std::to_string(n.strokeWidth);
     if (n.dashed) out += " dashed";
+    if (n.font.bold) out += " bold";
+    if (n.font.italic) out += " italic";
   }
   out += " |";
   for (size_t k = 0; k < g.edges.size(); ++k) {
     const graph::Edge& e = g.edges[k];
-    out += (k ? ", " : " ") + g.nodes[e.from].id + (e.directed ? "->" : "--") + g.nodes[e.to].id;
+    out += (k ? ", " : " ") + g.nodes[e.from].id + (!e.directed ? "--" : e.bothHeads ? "<->" : "->") + g.nodes[e.to].id;
     if (!e.label.empty()) out += " |" + Shown(e.label) + "|";
     if (e.style == graph::LineStyle::Dashed) out += " dashed";
     if (e.style == graph::LineStyle::Thick) out += " thick";
     if (e.colour) out += " colour=" + Hex(*e.colour);
+    if (e.width) out += " width=" + std::to_string(e.width);
+    if (!e.id.empty()) out += " id=" + e.id;
+    if (e.labelFont.bold) out += " bold";
+    if (e.labelFont.italic) out += " italic";
   }
   return out;
 }

@@ -80,6 +80,7 @@ Graph Everything() {
              MakeEdge(2, 4, "no", LineStyle::Thick), MakeEdge(3, 5, {}, LineStyle::Solid, false),
              MakeEdge(4, 6), MakeEdge(6, 0, "loop", LineStyle::Dashed, false), MakeEdge(8, 1)};
   g.edges[1].colour = 0xFF0000;
+  g.edges[1].bothHeads = true;
   g.edges[5].colour = 0x00AA00;
   return g;
 }
@@ -105,12 +106,13 @@ TEST(RoundTripTest, IdsAreKeptWhereTheFormatAllowsAndNeverClash) {
   ASSERT_TRUE(m.ok());
   std::vector<std::string> ids;
   for (const Node& n : m.graph->nodes) ids.push_back(n.id);
-  EXPECT_EQ(ids, (std::vector<std::string>{"n1", "n2", "n3", "n4", "n5"}));
+  // A node without an id Mermaid reads back gets one made from its own id or text.
+  EXPECT_EQ(ids, (std::vector<std::string>{"n1", "y", "n1_2", "end_2", "has_space"}));
   const graph::ParseResult d = graph::ReadDot(graph::WriteDot(g));
   ASSERT_TRUE(d.ok());
   ids.clear();
   for (const Node& n : d.graph->nodes) ids.push_back(n.id);
-  EXPECT_EQ(ids, (std::vector<std::string>{"n1", "n2", "n3", "end", "has space"}));
+  EXPECT_EQ(ids, (std::vector<std::string>{"n1", "y", "n1_2", "end", "has space"}));
 }
 
 // Texts with what either format treats specially: each as a node's text and as an edge's label.
@@ -154,6 +156,7 @@ TEST(RoundTripTest, RandomGraphs) {
       if (pick(3) == 0) n.fill = static_cast<graph::Rgb>(random() & 0xFFFFFF);
       if (pick(3) == 0) n.stroke = static_cast<graph::Rgb>(random() & 0xFFFFFF);
       if (pick(3) == 0) n.strokeWidth = 1 + pick(6);
+      if (n.strokeWidth == 2) n.strokeWidth = 0;  // the width every figure has: Mermaid reads 2px as none
       n.dashed = pick(4) == 0;
       if (pick(2)) n.width = 1 + pick(400), n.height = 1 + pick(300);
       g.nodes.push_back(n);
@@ -161,9 +164,16 @@ TEST(RoundTripTest, RandomGraphs) {
     for (int k = nodes ? pick(12) : 0; k > 0; --k) {
       Edge e = MakeEdge(pick(nodes), pick(nodes), pick(2) ? text() : "", static_cast<LineStyle>(pick(3)), pick(4) != 0);
       if (pick(3) == 0) e.colour = static_cast<graph::Rgb>(random() & 0xFFFFFF);
+      e.bothHeads = e.directed && pick(4) == 0;
       g.edges.push_back(e);
     }
     SCOPED_TRACE("round " + std::to_string(round));
+    if (g.nodes.empty()) {
+      // A chart without a node draws nothing: both readers say so.
+      EXPECT_FALSE(graph::ReadMermaid(graph::WriteMermaid(g)).ok());
+      EXPECT_FALSE(graph::ReadDot(graph::WriteDot(g)).ok());
+      continue;
+    }
     ExpectMermaidKeeps(g);
     ExpectDotKeeps(g);
     if (testing::Test::HasFailure()) return;
@@ -186,6 +196,49 @@ TEST(RoundTripTest, MermaidToGraphToMermaid) {
   EXPECT_EQ(graphtest::Summary(*second.graph),
             "TB; A:process:Start, B:decision:Is it?, C:process:OK fill=#ff99ff, D:process:Rethink, E:end:End, "
             "S:ellipse:Circle | A->B, B->C |Yes|, C->D colour=#ff0000, D->B, B->E |No|, S->A dashed");
+}
+
+}  // namespace
+
+namespace {
+
+// Ids a format cannot read back are made from the node's own id or its text.
+struct IdCase {
+  const char* id;
+  const char* text;
+  const char* mermaid;
+  const char* dot;
+};
+
+TEST(WrittenIdsTest, MadeFromIdsAndTextsUniqueAndReadBack) {
+  const std::vector<IdCase> cases{
+      {"A", "x", "A", "A"},
+      {"", "Check stock", "Check_stock", "Check_stock"},
+      {"", "Check stock", "Check_stock_2", "Check_stock_2"},
+      {"", "Is it ok?", "Is_it_ok", "Is_it_ok"},
+      {"", "", "n", "n"},
+      {"", "!!", "n_2", "n_2"},
+      {"end", "e", "end_2", "end"},
+      {"has space", "y", "has_space", "has space"},
+      {"index.js", "z", "index.js", "index.js"},
+      {"A", "dup", "A_2", "A_2"},
+      {"", "direction TB", "n_3", "direction_TB"},
+      {"", "\xE5\xBC\x80\xE5\xA7\x8B", "\xE5\xBC\x80\xE5\xA7\x8B", "\xE5\xBC\x80\xE5\xA7\x8B"},
+      {"q\"uote", "w", "q_uote", "q_uote"},
+      {"2style", "v", "2style_2", "2style"},  // a number, then the keyword style
+  };
+  Graph g;
+  for (const IdCase& c : cases) g.nodes.push_back(MakeNode(c.id, c.text, Shape::Process));
+  const graph::ParseResult m = graph::ReadMermaid(graph::WriteMermaid(g));
+  const graph::ParseResult d = graph::ReadDot(graph::WriteDot(g));
+  ASSERT_TRUE(m.ok() && d.ok());
+  for (size_t i = 0; i < cases.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(m.graph->nodes[i].id, cases[i].mermaid);
+    EXPECT_EQ(d.graph->nodes[i].id, cases[i].dot);
+  }
+  // The same graph gives the same text.
+  EXPECT_EQ(graph::WriteMermaid(g), graph::WriteMermaid(g));
 }
 
 }  // namespace

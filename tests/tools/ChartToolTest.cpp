@@ -67,20 +67,20 @@ TEST_F(ChartTool, ImportedChartOpensAndExportsAsTheSameGraph) {
   ASSERT_EQ(KdlTool({"export", Path("chart.kdl"), Path("back.mmd")}).status, 0);
   EXPECT_EQ(Read("back.mmd"),
             "flowchart TD\n"
-            "    n1([Go])\n"
-            "    n2{Ok?}\n"
-            "    n3([Stop])\n"
-            "    n4[Fix it]\n"
-            "    n1 --> n2\n"
-            "    n2 -->|yes| n3\n"
-            "    n2 -.->|no| n4\n"
-            "    n4 ==> n2\n"
-            "    style n4 fill:#ff9900\n");
+            "    A([Go])\n"
+            "    B{Ok?}\n"
+            "    C([Stop])\n"
+            "    D[Fix it]\n"
+            "    A --> B\n"
+            "    B -->|yes| C\n"
+            "    B -.->|no| D\n"
+            "    D ==> B\n"
+            "    style D fill:#ff9900\n");
 
   ASSERT_EQ(KdlTool({"export", Path("chart.kdl"), Path("back.gv")}).status, 0);
   const std::string dot = Read("back.gv");
-  for (const char* line : {"\"n2\" [label=\"Ok?\", shape=diamond", "\"n1\" -> \"n2\";", "\"n2\" -> \"n3\" [label=\"yes\"]",
-                           "\"n2\" -> \"n4\" [label=\"no\", style=dashed]", "\"n4\" -> \"n2\" [style=bold]"})
+  for (const char* line : {"\"B\" [label=\"Ok?\", shape=diamond", "\"A\" -> \"B\";", "\"B\" -> \"C\" [label=\"yes\"]",
+                           "\"B\" -> \"D\" [label=\"no\", style=dashed]", "\"D\" -> \"B\" [style=bold]"})
     EXPECT_NE(dot.find(line), std::string::npos) << line << " in\n" << dot;
   // The DOT written imports again.
   EXPECT_EQ(KdlTool({"import", Path("back.gv"), Path("again.kdl")}).status, 0);
@@ -120,9 +120,9 @@ struct Failure {
 TEST_F(ChartTool, FailuresAreExitCodesAndMessagesNamingTheFileAndLine) {
   const Failure cases[] = {
       {"syntax error", "import", "chart.mmd", "out.kdl", "flowchart LR\nA -->", 1,
-       "Cannot import CHART: line 2, column 6: expected a node after the link\n"},
+       "Cannot import CHART: line 2, column 6: expected a node after the link, found the end of the text\n"},
       {"render of a syntax error", "render", "chart.mmd", "out.png", "flowchart LR\nA -->", 1,
-       "Cannot import CHART: line 2, column 6: expected a node after the link\n"},
+       "Cannot import CHART: line 2, column 6: expected a node after the link, found the end of the text\n"},
       {"DOT syntax error", "import", "chart.gv", "out.kdl", "digraph {\n a -> \n}\n", 1, "Cannot import CHART: line 3"},
       {"no such file", "import", "missing.mmd", "out.kdl", nullptr, 1, "Cannot"},
       {"import into a picture", "import", "chart.mmd", "out.png", "flowchart LR\nA --> B\n", 2,

@@ -1,0 +1,150 @@
+// The graph of what Mermaid keeps: the figures the diagram draws each node and link as.
+#include <algorithm>
+#include <set>
+
+#include "MermaidChart.h"
+#include "MermaidShapes.h"
+
+namespace graph::mermaid {
+namespace {
+
+std::string Q(std::string_view s) { return "'" + Excerpt(s) + "'"; }
+
+std::string WithArticle(std::string_view name) {
+  const bool vowel = !name.empty() && std::string_view("aeiou").find(name.front()) != std::string_view::npos;
+  return std::string(vowel ? "an " : "a ") + std::string(name);
+}
+
+const char* FigureName(Shape s) {
+  switch (s) {
+    case Shape::Process: return "process box";
+    case Shape::Start: return "start mark";
+    case Shape::End: return "end mark";
+    case Shape::Decision: return "decision";
+    case Shape::Ellipse: return "ellipse";
+    case Shape::Rectangle: return "rectangle";
+  }
+  return "process box";
+}
+
+}  // namespace
+
+Graph Chart::finish() {
+  Graph graph;
+  graph.direction = direction_;
+  // A subgraph's id used in a link names the subgraph, not a node: those links are left out.
+  std::vector<int> nodeOf(vertices_.size(), -1);
+  std::vector<ShapeChoice> shapes(vertices_.size());
+  graph.nodes.reserve(vertices_.size());
+  graph.edges.reserve(edges_.size());
+  for (size_t i = 0; i < vertices_.size(); ++i) {
+    const Vertex& v = vertices_[i];
+    if (!subgraphs_.empty() && subgraphs_.count(std::string(v.id)) && v.type.empty() && !v.text) continue;
+    static const Extras kNone;
+    const Extras& extras = v.extras ? *v.extras : kNone;
+    nodeOf[i] = static_cast<int>(graph.nodes.size());
+    Node node;
+    node.id = std::string(v.id);
+    if (CutText(node.id)) warn(v.at, "the id " + Q(v.id) + " is longer than 10,000 characters: cut");
+    if (v.text) {
+      ShownText shown = ShowText(v.text->text, v.text->kind);
+      node.text = std::move(shown.text);
+      node.font = shown.font;
+      for (const std::string& icon : shown.icons) warn(v.at, "the icon " + Q(icon) + " of " + Q(v.id) + " is left out");
+      if (shown.markersDropped) warn(v.at, "bold and italic in a part of the text of " + Q(v.id) + " are shown plain");
+    } else {
+      node.text = std::string(v.id);
+    }
+    if (CutText(node.text)) warn(v.at, "the text of " + Q(v.id) + " is longer than 10,000 characters: cut");
+    shapes[i] = v.type.empty() ? ShapeChoice{} : ShapeNamed(v.type).value_or(ShapeChoice{});
+    node.shape = shapes[i].shape;
+    if (shapes[i].name)
+      warn(v.typeAt, Q(v.id) + " is " + WithArticle(shapes[i].name) + ", drawn as " + WithArticle(FigureName(node.shape)));
+    if (!extras.borders.empty()) warn(v.typeAt, "the borders " + Q(extras.borders) + " of " + Q(v.id) + " are drawn all round");
+    if (!extras.icon.empty()) warn(v.typeAt, "the icon " + Q(extras.icon) + " of " + Q(v.id) + " is left out");
+    if (extras.image) warn(v.typeAt, "the image of " + Q(v.id) + " is left out");
+    graph.nodes.push_back(std::move(node));
+  }
+
+  std::set<std::pair<size_t, std::string>> said;  // one warning of a kind per statement
+  auto once = [&](size_t at, std::string text) {
+    if (said.emplace(static_cast<size_t>(source_.lineOf(at)), text).second) warn(at, std::move(text));
+  };
+  for (const Edge& e : edges_) {
+    const LinkKind& kind = e.link.kind;
+    if (kind.stroke == LinkKind::Stroke::Invisible) {
+      once(e.at, "an invisible link ('~~~') is skipped");
+      continue;
+    }
+    if (e.from == std::string_view::npos || e.to == std::string_view::npos) {
+      once(e.at, "a link of " + Q(e.missing) + " is skipped: " + Q(e.missing) + " is a link's id");
+      continue;
+    }
+    if (nodeOf[e.from] < 0 || nodeOf[e.to] < 0) {
+      once(e.at, "links to and from subgraphs are skipped");
+      continue;
+    }
+    graph::Edge edge;
+    edge.from = nodeOf[e.from];
+    edge.to = nodeOf[e.to];
+    edge.id = std::string(e.link.id);
+    if (e.link.text) {
+      ShownText shown = ShowText(e.link.text->text, e.link.text->kind);
+      edge.label = std::move(shown.text);
+      edge.labelFont = shown.font;
+      for (const std::string& icon : shown.icons) once(e.at, "the icon " + Q(icon) + " of a link's text is left out");
+      if (shown.markersDropped) once(e.at, "bold and italic in a part of a link's text are shown plain");
+      if (CutText(edge.label)) once(e.at, "a link's text is longer than 10,000 characters: cut");
+    }
+    edge.directed = kind.end != LinkKind::Mark::None;
+    edge.bothHeads = edge.directed && kind.bothEnds;
+    edge.style = kind.stroke == LinkKind::Stroke::Dotted ? LineStyle::Dashed
+                 : kind.stroke == LinkKind::Stroke::Thick ? LineStyle::Thick
+                                                          : LineStyle::Solid;
+    if (kind.end == LinkKind::Mark::Circle || kind.end == LinkKind::Mark::Cross)
+      once(e.at, "circle and cross ends of links are drawn as arrow heads");
+    if (kind.startMarkIgnored) once(e.at, "a mark at the start of a link without one at its end is left out");
+    if (kind.stroke == LinkKind::Stroke::Invalid)
+      once(e.at, "the two halves of a link with a text differ: drawn as a plain arrow");
+    Styles styles;
+    if (e.extras)
+      for (const std::string& name : e.extras->classes)
+        if (const auto def = classes_.find(name); def != classes_.end()) styles.insert(styles.end(), def->second.begin(), def->second.end());
+    styles.insert(styles.end(), defaultLinkStyles_.begin(), defaultLinkStyles_.end());
+    if (e.extras && e.extras->ownStyles) styles.insert(styles.end(), e.extras->styles.begin(), e.extras->styles.end());
+    if (!styles.empty()) applyEdgeStyles(edge, styles);
+    NormaliseWidth(edge);
+    graph.edges.push_back(std::move(edge));
+  }
+
+  std::vector<int> incoming(graph.nodes.size(), 0), outgoing(graph.nodes.size(), 0);
+  for (const graph::Edge& edge : graph.edges) {
+    ++outgoing[static_cast<size_t>(edge.from)];
+    ++incoming[static_cast<size_t>(edge.to)];
+  }
+  for (size_t i = 0; i < vertices_.size(); ++i) {
+    if (nodeOf[i] < 0) continue;
+    const Vertex& v = vertices_[i];
+    Node& node = graph.nodes[static_cast<size_t>(nodeOf[i])];
+    static const std::vector<std::string> kNoClasses;
+    const std::vector<std::string>& classes = v.extras ? v.extras->classes : kNoClasses;
+    const auto hasClass = [&](std::string_view name) { return std::find(classes.begin(), classes.end(), name) != classes.end(); };
+    if (shapes[i].rounded) {
+      // The classes "start" and "end" say which mark a rounded node is where its links do not.
+      const int in = incoming[static_cast<size_t>(nodeOf[i])], out = outgoing[static_cast<size_t>(nodeOf[i])];
+      node.shape = hasClass("start") ? Shape::Start : hasClass("stop") || hasClass("end") ? Shape::End
+                   : in == 0         ? Shape::Start : out == 0 ? Shape::End : Shape::Process;
+    }
+    if (classes_.empty() && !v.extras) continue;
+    Styles styles;
+    if (const auto def = classes_.find("default"); def != classes_.end()) styles = def->second;
+    for (const std::string& name : classes)
+      if (const auto def = classes_.find(name); def != classes_.end()) styles.insert(styles.end(), def->second.begin(), def->second.end());
+    if (v.extras) styles.insert(styles.end(), v.extras->styles.begin(), v.extras->styles.end());
+    applyNodeStyles(node, styles);
+  }
+  std::stable_sort(warnings_.begin(), warnings_.end(), [](const Message& a, const Message& b) { return a.line < b.line; });
+  return graph;
+}
+
+}  // namespace graph::mermaid
