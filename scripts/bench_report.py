@@ -132,6 +132,11 @@ BUDGETS = [
     ("within", "re-routing a dragged shape's connectors: 10,000 figures vs 1,000",
      ["BM_RerouteDragStep/10000", "BM_RerouteDragStep/1000"], 1.3),
     ("max_ms", "route a 100-shape chart of 150 connectors whole", ["BM_RouteChart"], 20),
+    # Mermaid as written.
+    ("max_ms", "Mermaid reader, a 1 MB chart of 10,000 nodes", ["BM_MermaidRead1MB"], 100),
+    ("max_ms", "Mermaid reader, a chain of 10,000 nodes", ["BM_MermaidRead/10000"], 100),
+    ("max_ms", "Mermaid reader, a chain of 100,000 nodes", ["BM_MermaidRead/100000"], 200),
+    ("flat_n", "Mermaid reader: cost per node 100,000 vs 10,000", ["BM_MermaidRead/10000", "BM_MermaidRead/100000"], 1.5),
     # Layout in its own program.
     ("max_counter", "layout program's cost to a 100-shape Auto Layout, ms", ["BM_LayoutProcessOverhead/100", "overhead_ms"], 20),
     ("max_ms", "paste of a 300-shape, 900-link chart until drawn", ["BM_PasteDenseChart"], 30000),
