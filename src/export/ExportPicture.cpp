@@ -37,12 +37,18 @@ void DrawPlan(QPainter& painter, const PicturePlan& plan) {
 
 }  // namespace
 
+QRect FiguresBox(std::span<const TCustomKDTool* const> figures) {
+  QRect box;
+  for (const TCustomKDTool* f : figures) box |= QRect(f->Left(), f->Top(), std::max(1, f->Width()), std::max(1, f->Height()));
+  return box;
+}
+
 QRect ExportArea(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
                  Scope scope) {
-  if (scope == Scope::WholeDiagram) return QRect(QPoint(0, 0), PictureExtent(kDefaultCanvas, all));
-  QRect area;
-  for (const TCustomKDTool* f : selected) area |= QRect(f->Left(), f->Top(), std::max(1, f->Width()), std::max(1, f->Height()));
-  return area;
+  if (scope == Scope::Selection) return FiguresBox(selected);
+  // Cropped to the figures: no blank canvas beside a small chart.
+  const QRect box = FiguresBox(all);
+  return box.isEmpty() ? QRect(QPoint(0, 0), kDefaultCanvas) : box;
 }
 
 PicturePlan PlanExport(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
@@ -55,14 +61,14 @@ PicturePlan PlanExport(std::span<const TCustomKDTool* const> all, std::span<cons
   PicturePlan plan;
   // The margin widens the area on every side; the figures keep their places within it.
   plan.origin = area.topLeft() - QPoint(options.margin, options.margin);
-  plan.scale = options.scalePercent / 100.0;
   plan.transparent = options.transparent && options.format == Format::Png;
   plan.smooth = options.smooth && CanBeSmooth(options.format);
-  const double margins = 2.0 * options.margin;
-  const double w = std::ceil((area.width() + margins) * plan.scale), h = std::ceil((area.height() + margins) * plan.scale);
-  const QString problem = PictureSizeProblem(w, h);
-  if (!problem.isEmpty()) Fail(problem);
-  plan.size = QSize(static_cast<int>(w), static_cast<int>(h));
+  const double margins = 2.0 * options.margin, scale = options.scalePercent / 100.0;
+  const double w = (area.width() + margins) * scale, h = (area.height() + margins) * scale;
+  // Too large a picture is drawn smaller rather than not at all, as Graphviz does.
+  plan.fitted = FitFactor(std::ceil(w), std::ceil(h), options.maxPixels);
+  plan.scale = scale * plan.fitted;
+  plan.size = QSize(static_cast<int>(std::ceil(w * plan.fitted)), static_cast<int>(std::ceil(h * plan.fitted)));
   if (options.scope == Scope::WholeDiagram) {
     plan.figures.assign(all.begin(), all.end());
   } else {
