@@ -1,6 +1,8 @@
 #include "ExportPicture.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -18,6 +20,7 @@
 #include "Parallel.h"
 #include "PictureColours.h"
 #include "PngEncoder.h"
+#include "SvgFonts.h"
 #include "WholeFile.h"
 
 namespace exporting {
@@ -104,8 +107,11 @@ bool WritePng(const PicturePlan& plan, QIODevice& device, PngLayout* layout) {
 }
 
 bool WriteSvg(const PicturePlan& plan, QIODevice& device, const QString& title) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
-  svg.setOutputDevice(&device);
+  svg.setOutputDevice(&buffer);
   svg.setSize(plan.size);
   svg.setResolution(96);  // one CSS pixel per picture pixel
   svg.setViewBox(QRect(QPoint(0, 0), plan.size));
@@ -113,7 +119,10 @@ bool WriteSvg(const PicturePlan& plan, QIODevice& device, const QString& title) 
   QPainter painter;
   if (!painter.begin(&svg)) return false;
   DrawPlan(painter, plan);
-  return painter.end();
+  if (!painter.end()) return false;
+  // The generator names one family; a viewer without it should still take a font of its kind.
+  bytes = svgfonts::WithGenericFamilies(bytes, [](const QString& family) { return QFontDatabase::isFixedPitch(family); });
+  return device.write(bytes) == bytes.size();
 }
 
 bool WritePdf(const PicturePlan& plan, QIODevice& device, const QString& title) {
