@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QMainWindow>
 #include <QMimeData>
-#include <QStatusTipEvent>
+#include <QStatusBar>
 #include <QWidget>
 #include <memory>
 
@@ -17,14 +18,12 @@ namespace {
 
 QString Percent(double scale) { return QString::number(scale * 100, 'g', 3); }
 
-// A word in the main window's status bar, the way Qt's own widgets put one there: a status tip
-// that travels up from the focused widget to its window.
+// A word in the status bar of the window the user works in, for a while.
 void TellStatusBar(const QString& text) {
   QWidget* from = QApplication::focusWidget();
   if (!from) from = QApplication::activeWindow();
-  if (!from) return;
-  QStatusTipEvent tip(text);
-  QCoreApplication::sendEvent(from, &tip);
+  if (auto* window = from ? qobject_cast<QMainWindow*>(from->window()) : nullptr)
+    window->statusBar()->showMessage(text, 10000);
 }
 
 }  // namespace

@@ -28,8 +28,8 @@ ClipboardPictures AddPictures(QMimeData& data, std::span<const TCustomKDTool* co
                               std::span<const TCustomKDTool* const> selected);
 
 // Those pictures in new mime data, for Copy and Cut, which add the figures' records: a picture
-// scaled down or left out is told in the status bar (a status tip from the focused widget), and
-// the records go to the clipboard all the same.
+// scaled down or left out is told for ten seconds in the status bar of the focused widget's main
+// window, and the records go to the clipboard all the same.
 QMimeData* PictureMimeData(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected);
 
 // Edit > Copy as Picture: puts the pictures alone on the system clipboard; throws EKedrinError

@@ -141,7 +141,7 @@ TEST(ClipboardPictures, AreScaledDownToFitOrLeftOut) {
   }
 }
 
-// Copy tells in the status bar what became of the picture, the way Qt's status tips do.
+// Copy tells in the status bar what became of the picture.
 TEST(ClipboardPictures, WhatBecameOfThemIsToldInTheStatusBar) {
   QMainWindow window;
   auto* focused = new QLineEdit(&window);
