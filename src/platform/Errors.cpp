@@ -32,13 +32,15 @@ size_t Utf8Sequence(std::string_view s, size_t at, char32_t& code) {
 
 bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
-// The one rule for both forms: printable runs as they are (quoted when asked), the rest as #n.
-void AppendPrintable(std::string& out, std::string_view s, bool quoted) {
+bool IsLayout(char32_t c) { return c == '\t' || c == '\n' || c == '\r'; }
+
+// The one rule for every form: printable runs as they are (quoted when asked), the rest as #n.
+void AppendPrintable(std::string& out, std::string_view s, bool quoted, bool keepLayout = false) {
   bool open = false;
   for (size_t at = 0; at < s.size();) {
     char32_t code = 0;
     size_t length = Utf8Sequence(s, at, code);
-    const bool printable = length > 0 && !IsControl(code);
+    const bool printable = length > 0 && (!IsControl(code) || (keepLayout && IsLayout(code)));
     if (!printable) {
       if (length == 0) code = static_cast<unsigned char>(s[at]), length = 1;
       if (open) out += '\'';
@@ -68,6 +70,18 @@ QString Printable(const QString& text) {
   return QString::fromStdString(Printable(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()))));
 }
 
+std::string PrintableLines(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  AppendPrintable(out, utf8, false, true);
+  return out;
+}
+
+QString PrintableLines(const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  return QString::fromStdString(PrintableLines(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()))));
+}
+
 std::string Quoted(std::string_view utf8) {
   std::string out;
   AppendPrintable(out, utf8, true);
@@ -77,7 +91,7 @@ std::string Quoted(std::string_view utf8) {
 void SetReporter(Reporter reporter) { TheReporter() = std::move(reporter); }
 
 void ShowError(QWidget* parent, const QString& message) {
-  const QString shown = Printable(message);
+  const QString shown = PrintableLines(message);
   if (TheReporter()) {
     TheReporter()(shown);
     return;
@@ -93,7 +107,7 @@ bool RunCommand(QWidget* parent, const std::function<void()>& command) {
     ShowError(parent, QStringLiteral("Out of memory"));
   } catch (const std::exception& e) {
     // Escaped before decoding, so that a byte that is not UTF-8 shows as its code.
-    ShowError(parent, QString::fromStdString(Printable(e.what())));
+    ShowError(parent, QString::fromStdString(PrintableLines(std::string_view(e.what()))));
   }
   return false;
 }

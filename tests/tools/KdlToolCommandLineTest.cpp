@@ -248,12 +248,14 @@ TEST(PrintableText, ControlCharactersAndStrayBytesBecomeTheirCodes) {
     EXPECT_EQ(errors::Printable(c.text), c.printable) << c.printable;
     EXPECT_EQ(errors::Quoted(c.text), c.quoted) << c.quoted;
   }
-  // The editor's error box shows the same.
+  // The editor's error box shows the same, but keeps the tabs and line breaks that lay it out.
   QString shown;
   errors::SetReporter([&](const QString& m) { shown = m; });
-  errors::RunCommand(nullptr, [] { throw EKedrinError(std::string("Class \x1b]2;x\x07\xff not found")); });
+  errors::RunCommand(nullptr, [] { throw EKedrinError(std::string("Class \x1b]2;x\x07\xff not found\r\n\tnext")); });
+  EXPECT_EQ(shown.toStdString(), "Class #27]2;x#7#255 not found\r\n\tnext");
+  errors::ShowError(nullptr, QStringLiteral("a\tb\nc\x1b\x7f"));
   errors::SetReporter(nullptr);
-  EXPECT_EQ(shown.toStdString(), "Class #27]2;x#7#255 not found");
+  EXPECT_EQ(shown.toStdString(), "a\tb\nc#27#127");
 }
 
 }  // namespace
