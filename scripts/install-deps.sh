@@ -17,8 +17,9 @@ packages=(
   libpng-dev libxcb1-dev
   # fuzzing and sanitizers (clang's libFuzzer and runtimes)
   clang libclang-rt-14-dev
-  # run time: platform plugins (offscreen and xcb), svg icons, help reader, fonts
-  qt6-qpa-plugins libqt6svg6 libchm1 fontconfig fonts-dejavu-core fonts-wqy-microhei
+  # run time: platform plugins (offscreen and xcb), svg icons, help reader, fonts; the colour
+  # emoji font is where Qt finds the emoji of texts (a tick, a warning sign) that the other fonts lack
+  qt6-qpa-plugins libqt6svg6 libchm1 fontconfig fonts-dejavu-core fonts-wqy-microhei fonts-noto-color-emoji
   # help file compiler
   fp-utils-3.2.2
   # end-to-end tests: virtual display, input, clipboard, screenshots

@@ -68,6 +68,25 @@ QString PictureSizeProblem(double width, double height) {
   return {};
 }
 
+double FitFactor(double width, double height, int64_t maxPixels) {
+  if (!(width >= 1 && height >= 1)) return 0.0;
+  const double pixels = static_cast<double>(std::clamp<int64_t>(maxPixels, 1, kMaxPicturePixels));
+  const auto fits = [&](double f) {
+    const double w = std::ceil(width * f), h = std::ceil(height * f);
+    return w <= kMaxPictureSide && h <= kMaxPictureSide && w * h <= pixels;
+  };
+  if (fits(1.0)) return 1.0;
+  double f = std::min({1.0, kMaxPictureSide / width, kMaxPictureSide / height});
+  // The quotient may put a side a hair above the limit, which rounding up makes a whole pixel.
+  while (std::max(width, height) * f > kMaxPictureSide) f = std::nextafter(f, 0.0);
+  if (fits(f)) return f;
+  f = std::min(f, std::sqrt(pixels / (width * height)));
+  // Rounding the sides up adds up to a row and a column: shrink by about a pixel of the longer
+  // side until it fits (a step or two).
+  while (!fits(f)) f *= 1.0 - 1.0 / std::max(width * f, height * f);
+  return f;
+}
+
 QSize PictureExtent(QSize base, std::span<const TCustomKDTool* const> figures) {
   int64_t right = base.width(), bottom = base.height();
   for (const TCustomKDTool* f : figures) {

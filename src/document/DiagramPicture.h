@@ -19,6 +19,11 @@ constexpr int64_t kMaxPicturePixels = int64_t{1} << 27;
 // kMaxPictureSide, or the picture has more than kMaxPicturePixels pixels; empty when it fits.
 QString PictureSizeProblem(double width, double height);
 
+// The factor, at most 1, by which a picture of width x height pixels is scaled down so that its
+// sides, rounded up, stay within the limits above (or within maxPixels, when that is lower): 1
+// when it fits as it is, 0 when no factor can make it fit (a side below 1).
+double FitFactor(double width, double height, int64_t maxPixels = kMaxPicturePixels);
+
 // The size that holds every figure whole: `base`, grown to the right and bottom edge of the
 // farthest figure. Figures reaching left of or above the corner do not move it.
 QSize PictureExtent(QSize base, std::span<const TCustomKDTool* const> figures);

@@ -47,7 +47,7 @@ Format CurrentFormat(const QComboBox* box) { return kAllFormats[std::max(0, box-
 bool AskToReplace(QWidget* parent, const QString& fileName) {
   return QMessageBox::question(parent, QStringLiteral("Export"),
                                QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                   .arg(QDir::toNativeSeparators(fileName)),
+                                   .arg(errors::Printable(QDir::toNativeSeparators(fileName))),
                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -211,7 +211,11 @@ void ExportDialog::Update() {
       const graph::Graph g = flowchart::GraphOfFigures(plan.figures);
       size_->setText(QStringLiteral("%1 shapes, %2 connectors").arg(g.nodes.size()).arg(g.edges.size()));
     } else {
-      size_->setText(QStringLiteral("%1 x %2 pixels").arg(plan.size.width()).arg(plan.size.height()));
+      QString text = QStringLiteral("%1 x %2 pixels").arg(plan.size.width()).arg(plan.size.height());
+      // Too large at the chosen scale: the scale the picture will be drawn at instead.
+      if (plan.fitted < 1.0)
+        text += QStringLiteral(", at %1 % to stay within the size limit").arg(QString::number(plan.scale * 100, 'g', 3));
+      size_->setText(text);
     }
   } catch (const EKedrinError& e) {
     size_->setText(QString::fromStdString(e.what()));

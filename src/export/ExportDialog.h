@@ -24,8 +24,8 @@ QString ProposedFolder(const QString& documentTitle, const QString& lastFolder, 
                        const QString& home);
 
 // File > Export...: the file name (its extension, when it names a format, chooses the format;
-// otherwise the format box does and its extension is added), the whole diagram or only the
-// selection, the scale, the margin around it, a transparent background for PNG, smooth drawing
+// otherwise the format box does and its extension is added), the whole diagram (cropped to its
+// figures) or only the selection, the scale, the margin around it, a transparent background for PNG, smooth drawing
 // for PNG, SVG and PDF (on unless turned off), and the picture's size shown before writing; for
 // Mermaid and DOT, which hold the flowchart as text, what the text holds. Export asks before
 // replacing a file, writes it whole or not at all, and remembers the format, scale, margin and
@@ -41,7 +41,8 @@ class ExportDialog : public QDialog {
   ExportOptions Options() const;
   // The file that Export writes, as the name and format box now stand.
   QString TargetFileName() const;
-  // The size line: "W x H pixels", or why there is no picture.
+  // The size line: "W x H pixels" (with the scale it is drawn at when the one chosen would pass
+  // the size limits), or why there is no picture.
   QString SizeText() const;
   QString SizeCaption() const;  // "Picture size:", or "Contents:" for a text
 

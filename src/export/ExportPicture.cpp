@@ -1,6 +1,8 @@
 #include "ExportPicture.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -18,6 +20,7 @@
 #include "Parallel.h"
 #include "PictureColours.h"
 #include "PngEncoder.h"
+#include "SvgFonts.h"
 #include "WholeFile.h"
 
 namespace exporting {
@@ -37,12 +40,18 @@ void DrawPlan(QPainter& painter, const PicturePlan& plan) {
 
 }  // namespace
 
+QRect FiguresBox(std::span<const TCustomKDTool* const> figures) {
+  QRect box;
+  for (const TCustomKDTool* f : figures) box |= QRect(f->Left(), f->Top(), std::max(1, f->Width()), std::max(1, f->Height()));
+  return box;
+}
+
 QRect ExportArea(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
                  Scope scope) {
-  if (scope == Scope::WholeDiagram) return QRect(QPoint(0, 0), PictureExtent(kDefaultCanvas, all));
-  QRect area;
-  for (const TCustomKDTool* f : selected) area |= QRect(f->Left(), f->Top(), std::max(1, f->Width()), std::max(1, f->Height()));
-  return area;
+  if (scope == Scope::Selection) return FiguresBox(selected);
+  // Cropped to the figures: no blank canvas beside a small chart.
+  const QRect box = FiguresBox(all);
+  return box.isEmpty() ? QRect(QPoint(0, 0), kDefaultCanvas) : box;
 }
 
 PicturePlan PlanExport(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
@@ -55,14 +64,14 @@ PicturePlan PlanExport(std::span<const TCustomKDTool* const> all, std::span<cons
   PicturePlan plan;
   // The margin widens the area on every side; the figures keep their places within it.
   plan.origin = area.topLeft() - QPoint(options.margin, options.margin);
-  plan.scale = options.scalePercent / 100.0;
   plan.transparent = options.transparent && options.format == Format::Png;
   plan.smooth = options.smooth && CanBeSmooth(options.format);
-  const double margins = 2.0 * options.margin;
-  const double w = std::ceil((area.width() + margins) * plan.scale), h = std::ceil((area.height() + margins) * plan.scale);
-  const QString problem = PictureSizeProblem(w, h);
-  if (!problem.isEmpty()) Fail(problem);
-  plan.size = QSize(static_cast<int>(w), static_cast<int>(h));
+  const double margins = 2.0 * options.margin, scale = options.scalePercent / 100.0;
+  const double w = (area.width() + margins) * scale, h = (area.height() + margins) * scale;
+  // Too large a picture is drawn smaller rather than not at all, as Graphviz does.
+  plan.fitted = FitFactor(std::ceil(w), std::ceil(h), options.maxPixels);
+  plan.scale = scale * plan.fitted;
+  plan.size = QSize(static_cast<int>(std::ceil(w * plan.fitted)), static_cast<int>(std::ceil(h * plan.fitted)));
   if (options.scope == Scope::WholeDiagram) {
     plan.figures.assign(all.begin(), all.end());
   } else {
@@ -98,8 +107,11 @@ bool WritePng(const PicturePlan& plan, QIODevice& device, PngLayout* layout) {
 }
 
 bool WriteSvg(const PicturePlan& plan, QIODevice& device, const QString& title) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   QSvgGenerator svg;
-  svg.setOutputDevice(&device);
+  svg.setOutputDevice(&buffer);
   svg.setSize(plan.size);
   svg.setResolution(96);  // one CSS pixel per picture pixel
   svg.setViewBox(QRect(QPoint(0, 0), plan.size));
@@ -107,7 +119,10 @@ bool WriteSvg(const PicturePlan& plan, QIODevice& device, const QString& title) 
   QPainter painter;
   if (!painter.begin(&svg)) return false;
   DrawPlan(painter, plan);
-  return painter.end();
+  if (!painter.end()) return false;
+  // The generator names one family; a viewer without it should still take a font of its kind.
+  bytes = svgfonts::WithGenericFamilies(bytes, [](const QString& family) { return QFontDatabase::isFixedPitch(family); });
+  return device.write(bytes) == bytes.size();
 }
 
 bool WritePdf(const PicturePlan& plan, QIODevice& device, const QString& title) {

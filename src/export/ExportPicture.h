@@ -4,9 +4,11 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <cstdint>
 #include <span>
 #include <vector>
 
+#include "DiagramPicture.h"
 #include "ExportFormat.h"
 #include "PngEncoder.h"
 
@@ -20,7 +22,8 @@ namespace exporting {
 
 constexpr int kMinScalePercent = 25;
 constexpr int kMaxScalePercent = 400;
-// The canvas a diagram is first shown on; a whole-diagram picture is never smaller.
+// The canvas a diagram is first shown on: the picture of an empty diagram, and kdltool's export
+// picture (without --crop) is never smaller.
 constexpr QSize kDefaultCanvas(684, 449);
 
 enum class Scope { WholeDiagram, Selection };
@@ -32,6 +35,7 @@ struct ExportOptions {
   bool transparent = false;  // PNG only: no background behind the figures
   int margin = 0;            // canvas pixels of background around the area on every side
   bool smooth = false;       // PNG, SVG and PDF: antialiased lines, outlines and text
+  int64_t maxPixels = kMaxPicturePixels;  // a larger picture is scaled down to fit
 };
 
 // What a picture shows: figures in stacking order, drawn with the canvas point `origin` at the
@@ -43,18 +47,24 @@ struct PicturePlan {
   double scale = 1.0;
   bool transparent = false;
   bool smooth = false;  // drawn antialiased (PNG, SVG and PDF only)
+  // Below 1 when the picture asked for would pass the size limits and was scaled down by this
+  // factor to fit; `scale` and `size` are the scaled ones.
+  double fitted = 1.0;
 };
 
-// The canvas area an export covers: the whole diagram from the canvas corner (at least the
-// default canvas, grown to hold every figure), or the bounding box of the selected figures.
-// Empty for a selection export with nothing selected.
+// The box that holds every figure whole (each at least 1 x 1); empty without figures.
+QRect FiguresBox(std::span<const TCustomKDTool* const> figures);
+
+// The canvas area an export covers: the bounding box of all figures (the default canvas for a
+// diagram without any), or of the selected ones. Empty for a selection export with nothing
+// selected.
 QRect ExportArea(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
                  Scope scope);
 
 // The plan for the options: the area's figures (all, or the selected ones in stacking order),
-// the area grown by the margin on every side, its size scaled and rounded up. Throws
-// EKedrinError when nothing is selected for a selection export, for a scale out of range, a
-// negative margin, or a picture beyond the size limits.
+// the area grown by the margin on every side, its size scaled and rounded up; a picture that
+// would pass the size limits is scaled down until it fits (`fitted`). Throws EKedrinError when
+// nothing is selected for a selection export, for a scale out of range or a negative margin.
 PicturePlan PlanExport(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
                        const ExportOptions& options);
 

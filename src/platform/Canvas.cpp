@@ -1,5 +1,6 @@
 #include "Canvas.h"
 
+#include <QFontInfo>
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -33,6 +34,15 @@ Qt::BrushStyle HatchOf(TBrushStyle style) {
     case bsDiagCross: return Qt::DiagCrossPattern;
   }
   return Qt::SolidPattern;
+}
+
+// An SVG file names its fonts for a viewer to find: the family Qt actually draws, not a stored
+// face such as "MS Sans Serif" that is on no Linux machine (a viewer would pick another font and
+// the text would not fit its box). PDF embeds the font drawn; pictures and the screen keep the
+// font as it is.
+void NameTheDrawnFamily(QFont& font, const QPainter& painter) {
+  const QPaintEngine* engine = painter.paintEngine();
+  if (engine && engine->type() == QPaintEngine::SVG) font.setFamily(QFontInfo(font).family());
 }
 }  // namespace
 
@@ -345,6 +355,7 @@ void Canvas::DrawText(const QString& text, int left, int top, int right, int bot
   if (text.isEmpty()) return;
   QFont font = ToQFont(Font);
   if (smooth_) font.setStyleStrategy(QFont::PreferAntialias);
+  NameTheDrawnFamily(font, *painter_);
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter_->setFont(font);
   QFontMetrics metrics(font, painter_->device());

@@ -1,5 +1,6 @@
 #include "KdlTool.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -25,10 +26,11 @@ const char* const kSynopsis =
     "kdltool check FILE\n"
     "  or:  kdltool dump FILE\n"
     "  or:  kdltool rewrite IN OUT\n"
-    "  or:  kdltool export IN OUT [--width W] [--height H] [--scale S] [--margin M] [--smooth]\n"
-    "  or:  kdltool import CHART OUT [--straight]\n"
-    "  or:  kdltool render CHART OUT [--width W] [--height H] [--scale S] [--margin M]\n"
-    "                      [--smooth] [--straight]\n"
+    "  or:  kdltool export [--crop] [--width W] [--height H] [--scale S] [--margin M]\n"
+    "                      [--smooth] IN OUT\n"
+    "  or:  kdltool import [--straight] CHART OUT\n"
+    "  or:  kdltool render [--width W] [--height H] [--scale S] [--margin M] [--smooth]\n"
+    "                      [--straight] CHART OUT\n"
     "  or:  kdltool help | --help | --version\n";
 
 // The manual page kdltool(1) is generated from this text by help2man: "Usage:", "Options:" and
@@ -47,33 +49,46 @@ const char* const kDescription =
     "  export IN OUT   draw IN as the editor exports it into the picture OUT, whose name\n"
     "                  ends in .bmp, .jpg, .png, .svg or .pdf; the picture is 684 x 449\n"
     "                  pixels, or as large as the figures reach, and the margin on every\n"
-    "                  side, times the scale; or write the flowchart IN draws (its shapes\n"
-    "                  with their texts, the connectors between them) as the Mermaid\n"
-    "                  (.mmd) or Graphviz DOT (.gv) text OUT\n"
+    "                  side, times the scale (with --crop, the figures' bounding box and\n"
+    "                  the margin); or write the flowchart IN draws (its shapes with their\n"
+    "                  texts, the connectors between them) as the Mermaid (.mmd) or\n"
+    "                  Graphviz DOT (.gv) text OUT\n"
     "  import CHART OUT\n"
     "                  read the Mermaid (.mmd) or Graphviz DOT (.gv) flowchart CHART, lay\n"
     "                  it out as the editor's Auto Layout does and save it as the diagram\n"
     "                  OUT (.kdl); what the diagram cannot hold is left out with a warning\n"
     "                  naming its line\n"
     "  render CHART OUT\n"
-    "                  import CHART and export it into the picture OUT in one command\n"
+    "                  import CHART and export it into the picture OUT in one command,\n"
+    "                  cropped to the chart's bounding box and the margin\n"
     "  help            print this help and exit\n"
     "\n"
+    "A picture that would be wider or higher than 65500 pixels, or hold more than\n"
+    "134217728 pixels, is scaled down as a whole until it fits, with a warning on the\n"
+    "standard error.\n"
+    "\n"
     "Options:\n"
-    "      --width W   export: the picture's width in pixels (points for .pdf), at least\n"
-    "                  1, instead of the diagram's width times the scale\n"
-    "      --height H  export: the picture's height in pixels (points for .pdf), at least\n"
-    "                  1, instead of the diagram's height times the scale\n"
-    "      --scale S   export: picture pixels per canvas pixel, above 0 and at most 64;\n"
-    "                  1 (the default) gives exactly the editor's picture\n"
-    "      --margin M  export: canvas pixels of white (or the background) around the\n"
-    "                  diagram on every side; 0 (the default) or more\n"
+    "      --crop      export: the figures' bounding box instead of the canvas from its\n"
+    "                  corner (render always crops)\n"
+    "      --width W   export, render: the picture's width in pixels (points for .pdf), at\n"
+    "                  least 1, instead of the area's width times the scale\n"
+    "      --height H  export, render: the picture's height in pixels (points for .pdf),\n"
+    "                  at least 1, instead of the area's height times the scale\n"
+    "      --scale S   export, render: picture pixels per canvas pixel, above 0 and at most\n"
+    "                  64; 1 (the default) gives exactly the editor's picture\n"
+    "      --margin M  export, render: canvas pixels of white (or the background) around\n"
+    "                  the diagram on every side; 0 or more, by default 0, and 10 for a\n"
+    "                  cropped picture\n"
     "      --smooth    export, render: draw .png, .svg and .pdf pictures antialiased;\n"
     "                  without it (and always for .bmp and .jpg) every pixel is exactly\n"
     "                  the editor's\n"
     "      --straight  import, render: straight connectors instead of elbow routes\n"
     "  -h, --help      print this help and exit\n"
     "      --version   print the version and exit\n"
+    "\n"
+    "Options may stand anywhere among the file names, and a value may follow its option\n"
+    "after \"=\" (--scale=2); \"--\" ends the options, so that a file name after it may start\n"
+    "with \"-\".\n"
     "\n"
     "Exit status:\n"
     "  0  done\n"
@@ -84,6 +99,9 @@ const char* const kDescription =
     "  2  wrong usage: an unknown command or option, a missing argument or value, or a\n"
     "     value that is not a number\n"
     "\n"
+    "Messages and dump output show the control characters of names and texts from a file\n"
+    "as #n, their code in decimal (#27 for ESC), so that they never reach the terminal.\n"
+    "\n"
     "Environment:\n"
     "  QT_QPA_PLATFORM  the Qt platform to draw on; unset, kdltool draws offscreen and\n"
     "                   needs no display\n"
@@ -91,8 +109,8 @@ const char* const kDescription =
     "Examples:\n"
     "  $ kdltool check order-flow.kdl\n"
     "  $ kdltool dump order-flow.kdl | grep Caption\n"
-    "  $ kdltool export order-flow.kdl order-flow.png --scale 2\n"
-    "  $ kdltool render chart.mmd chart.svg --smooth\n"
+    "  $ kdltool export --scale 2 order-flow.kdl order-flow.png\n"
+    "  $ kdltool render --smooth chart.mmd chart.svg\n"
     "\n"
     "The first prints the number of figures of the diagram, the second the captions of its\n"
     "figures, the third writes a picture of it at twice its size, the fourth draws the\n"
@@ -190,41 +208,83 @@ int Rewrite(const QString& in, const QString& outFile, KdlToolEnd end) {
 // The options a command takes, each checked as it is read.
 struct CommandOptions {
   diagramexport::Options picture;
-  bool sized = false;  // a picture's size, scale or margin was given
+  bool sized = false;    // a picture's size, scale or margin was given
+  bool margined = false;  // the margin was given
   bool straight = false;
 };
 
 enum OptionSet : unsigned { kPictureOptions = 1, kChartOptions = 2 };
 
-CommandOptions ParseOptions(const QStringList& rest, unsigned allowed) {
+// The command line, GNU style: options anywhere among the file names, "--" ending them, values
+// after the option or joined to it by "=".
+struct CommandLine {
+  QString command;
+  QStringList files;
+  QCommandLineParser parser;
+};
+
+const QCommandLineOption kWidth(QStringLiteral("width"), QString(), QStringLiteral("W"));
+const QCommandLineOption kHeight(QStringLiteral("height"), QString(), QStringLiteral("H"));
+const QCommandLineOption kScale(QStringLiteral("scale"), QString(), QStringLiteral("S"));
+const QCommandLineOption kMargin(QStringLiteral("margin"), QString(), QStringLiteral("M"));
+const QCommandLineOption kSmooth(QStringLiteral("smooth"), QString());
+const QCommandLineOption kCrop(QStringLiteral("crop"), QString());
+const QCommandLineOption kStraight(QStringLiteral("straight"), QString());
+const QCommandLineOption kHelp(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QString());
+const QCommandLineOption kVersionOption(QStringLiteral("version"), QString());
+
+void Parse(const QStringList& arguments, CommandLine& line) {
+  QCommandLineParser& p = line.parser;
+  p.addOptions({kWidth, kHeight, kScale, kMargin, kSmooth, kCrop, kStraight, kHelp, kVersionOption});
+  if (!p.parse(QStringList{QStringLiteral("kdltool")} + arguments)) {
+    const QStringList unknown = p.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+      const QString& u = unknown.front();
+      throw UsageError("unknown option " + Std((u.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + u));
+    }
+    // "Missing value after '--width'." and the like, in the form of the other messages.
+    QString text = p.errorText();
+    if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+    throw UsageError(Std(text.left(1).toLower() + text.mid(1)));
+  }
+  line.files = p.positionalArguments();
+  if (!line.files.isEmpty()) line.command = line.files.takeFirst();
+}
+
+// Refuses an option the command has no use for.
+void Allow(const QCommandLineParser& p, const QString& command, unsigned allowed, bool crop = false) {
+  const auto refuse = [&](const QCommandLineOption& o) {
+    if (p.isSet(o)) throw UsageError("--" + Std(o.names().back()) + " is no option of " + Std(command));
+  };
+  if (!(allowed & kPictureOptions))
+    for (const QCommandLineOption& o : {kWidth, kHeight, kScale, kMargin, kSmooth}) refuse(o);
+  if (!(allowed & kChartOptions)) refuse(kStraight);
+  if (!crop) refuse(kCrop);
+}
+
+// `crops`: the command draws the figures' bounding box whether or not --crop is given.
+CommandOptions ReadOptions(const QCommandLineParser& p, bool crops) {
   CommandOptions o;
-  for (qsizetype i = 0; i < rest.size(); ++i) {
-    const QString& option = rest[i];
-    if (option == QLatin1String("--smooth") && (allowed & kPictureOptions)) {
-      o.picture.smooth = true;
-      continue;
-    }
-    if (option == QLatin1String("--straight") && (allowed & kChartOptions)) {
-      o.straight = true;
-      continue;
-    }
-    const bool valued = option == QLatin1String("--width") || option == QLatin1String("--height") ||
-                        option == QLatin1String("--scale") || option == QLatin1String("--margin");
-    if (!valued || !(allowed & kPictureOptions)) throw UsageError("unknown option " + Std(option));
-    if (i + 1 >= rest.size()) throw UsageError("missing value after " + Std(option));
-    const QString& value = rest[++i];
+  o.picture.smooth = p.isSet(kSmooth);
+  o.picture.crop = crops || p.isSet(kCrop);
+  o.straight = p.isSet(kStraight);
+  for (const QCommandLineOption* option : {&kWidth, &kHeight, &kScale, &kMargin}) {
+    if (!p.isSet(*option)) continue;
+    const QString value = p.value(*option);
     bool ok = false;
-    if (option == QLatin1String("--width")) o.picture.width = value.toInt(&ok);
-    else if (option == QLatin1String("--height")) o.picture.height = value.toInt(&ok);
-    else if (option == QLatin1String("--scale")) o.picture.scale = value.toDouble(&ok);
+    if (option == &kWidth) o.picture.width = value.toInt(&ok);
+    else if (option == &kHeight) o.picture.height = value.toInt(&ok);
+    else if (option == &kScale) o.picture.scale = value.toDouble(&ok);
     else o.picture.margin = value.toInt(&ok);
     if (!ok) throw UsageError("not a number: " + Std(value));
     o.sized = true;
+    o.margined |= option == &kMargin;
     // 0 stands for "as the diagram is" inside; given on the command line it is no size.
-    if ((option == QLatin1String("--width") && o.picture.width <= 0) ||
-        (option == QLatin1String("--height") && o.picture.height <= 0))
+    if ((option == &kWidth && o.picture.width <= 0) || (option == &kHeight && o.picture.height <= 0))
       throw EKedrinError(QStringLiteral("The width and height must be positive"));
   }
+  // A cropped picture has the Export dialog's margin unless one is given.
+  if (o.picture.crop && !o.margined) o.picture.margin = diagramexport::kCropMargin;
   return o;
 }
 
@@ -233,17 +293,34 @@ bool IsChartText(const QString& fileName) {
   return format && exporting::IsText(*format);
 }
 
+// Every line that may hold text from a file (its name, a chart's text) is escaped.
+void Warn(const QString& warning, std::string& err) { err += "warning: " + errors::Printable(Std(warning)) + "\n"; }
+
 void PrintWarnings(const QStringList& warnings, std::string& err) {
-  for (const QString& w : warnings) err += "warning: " + Std(w) + "\n";
+  for (const QString& w : warnings) Warn(w, err);
 }
 
-int Export(const QString& in, const QString& outFile, const QStringList& rest, KdlToolEnd end) {
-  const CommandOptions options = ParseOptions(rest, kPictureOptions);
-  if (IsChartText(outFile) && options.sized)
-    throw UsageError("--width, --height, --scale and --margin are for pictures, not for " + Std(outFile));
+void ExportPicture(std::span<const TCustomKDTool* const> figures, const QString& outFile,
+                   const diagramexport::Options& options, std::string& err) {
+  const diagramexport::Written w = diagramexport::Export(figures, outFile, options);
+  if (w.factor < 1.0)
+    Warn(QStringLiteral("%1: a picture of %2 x %3 pixels is too large; scaled down by %4 to %5 x %6 pixels")
+             .arg(outFile)
+             .arg(w.asked.width(), 0, 'f', 0)
+             .arg(w.asked.height(), 0, 'f', 0)
+             .arg(QString::number(w.factor, 'g', 3))
+             .arg(w.size.width())
+             .arg(w.size.height()),
+         err);
+}
+
+int Export(const QString& in, const QString& outFile, const CommandOptions& options, std::string& err,
+           KdlToolEnd end) {
+  if (IsChartText(outFile) && (options.sized || options.picture.crop))
+    throw UsageError("--width, --height, --scale, --margin and --crop are for pictures, not for " + Std(outFile));
   RefuseToOverwriteInput(in, outFile);
   Diagram diagram(in, end);
-  diagramexport::Export(diagram.Figures(), outFile, options.picture);
+  ExportPicture(diagram.Figures(), outFile, options.picture, err);
   return 0;
 }
 
@@ -251,8 +328,8 @@ flowchart::ConnectorForm FormOf(const CommandOptions& o) {
   return o.straight ? flowchart::ConnectorForm::Straight : flowchart::ConnectorForm::Elbow;
 }
 
-int Import(const QString& in, const QString& outFile, const QStringList& rest, std::string& err, KdlToolEnd end) {
-  const CommandOptions options = ParseOptions(rest, kChartOptions);
+int Import(const QString& in, const QString& outFile, const CommandOptions& options, std::string& err,
+           KdlToolEnd end) {
   if (filenames::Extension(outFile) != filenames::kDiagramExt)
     throw UsageError("import writes diagrams: OUT must end in .kdl (use render for pictures)");
   RefuseToOverwriteInput(in, outFile);
@@ -263,8 +340,7 @@ int Import(const QString& in, const QString& outFile, const QStringList& rest, s
   return 0;
 }
 
-int Render(const QString& in, const QString& outFile, const QStringList& rest, std::string& err, KdlToolEnd end) {
-  const CommandOptions options = ParseOptions(rest, kPictureOptions | kChartOptions);
+int Render(const QString& in, const QString& outFile, const CommandOptions& options, std::string& err, KdlToolEnd end) {
   const std::optional<exporting::Format> format = exporting::FormatOfName(outFile);
   if (!format || exporting::IsText(*format))
     throw UsageError("render draws pictures: OUT must end in .bmp, .jpg, .png, .svg or .pdf");
@@ -272,27 +348,56 @@ int Render(const QString& in, const QString& outFile, const QStringList& rest, s
   chartcommands::DrawnFile drawn = chartcommands::DrawFile(in, FormOf(options));
   PrintWarnings(drawn.warnings, err);
   Diagram diagram(std::move(drawn.figures), end);
-  diagramexport::Export(diagram.Figures(), outFile, options.picture);
+  ExportPicture(diagram.Figures(), outFile, options.picture, err);
   return 0;
 }
 
-int Run(const QStringList& a, std::string& out, std::string& err, KdlToolEnd end) {
-  const QString command = a.value(0);
-  if (command == QLatin1String("check") && a.size() == 2) return Check(a[1], out);
-  if (command == QLatin1String("dump") && a.size() == 2) return Dump(a[1], out);
-  if (command == QLatin1String("rewrite") && a.size() == 3) return Rewrite(a[1], a[2], end);
-  if (command == QLatin1String("export") && a.size() >= 3) return Export(a[1], a[2], a.mid(3), end);
-  if (command == QLatin1String("import") && a.size() >= 3) return Import(a[1], a[2], a.mid(3), err, end);
-  if (command == QLatin1String("render") && a.size() >= 3) return Render(a[1], a[2], a.mid(3), err, end);
-  if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+// How many file names each command takes, and the options it has a use for.
+struct CommandShape {
+  const char* name;
+  int files;
+  unsigned options;
+  bool crop;
+};
+constexpr CommandShape kCommands[] = {
+    {"check", 1, 0, false},
+    {"dump", 1, 0, false},
+    {"rewrite", 2, 0, false},
+    {"export", 2, kPictureOptions, true},
+    {"import", 2, kChartOptions, false},
+    {"render", 2, kPictureOptions | kChartOptions, true},
+};
+
+int Run(const QStringList& arguments, std::string& out, std::string& err, KdlToolEnd end) {
+  CommandLine line;
+  Parse(arguments, line);
+  const QCommandLineParser& p = line.parser;
+  if (p.isSet(kHelp) || line.command == QLatin1String("help")) {
     out += std::string("Usage: ") + kSynopsis + kDescription;
     return 0;
   }
-  if (command == QLatin1String("--version")) {
+  if (p.isSet(kVersionOption)) {
     out += kVersion;
     return 0;
   }
-  throw UsageError("");
+  if (line.command.isEmpty()) throw UsageError("");
+  const CommandShape* shape = nullptr;
+  for (const CommandShape& c : kCommands)
+    if (line.command == QLatin1String(c.name)) shape = &c;
+  if (!shape) throw UsageError("unknown command " + Std(line.command));
+  if (line.files.size() != shape->files)
+    throw UsageError(Std(line.command) + " takes " + (shape->files == 1 ? "one file name" : "two file names") +
+                     ", not " + std::to_string(line.files.size()));
+  Allow(p, line.command, shape->options, shape->crop);
+  // render always crops: a chart drawn from text has no canvas of its own.
+  const CommandOptions options = ReadOptions(p, line.command == QLatin1String("render"));
+  const QStringList& f = line.files;
+  if (line.command == QLatin1String("check")) return Check(f[0], out);
+  if (line.command == QLatin1String("dump")) return Dump(f[0], out);
+  if (line.command == QLatin1String("rewrite")) return Rewrite(f[0], f[1], end);
+  if (line.command == QLatin1String("export")) return Export(f[0], f[1], options, err, end);
+  if (line.command == QLatin1String("import")) return Import(f[0], f[1], options, err, end);
+  return Render(f[0], f[1], options, err, end);
 }
 
 }  // namespace
@@ -301,14 +406,14 @@ int RunKdlTool(const QStringList& arguments, std::string& out, std::string& err,
   try {
     return Run(arguments, out, err, end);
   } catch (const UsageError& e) {
-    if (*e.what()) err += std::string("kdltool: ") + e.what() + "\n";
+    if (*e.what()) err += "kdltool: " + errors::Printable(e.what()) + "\n";
     err += std::string("usage: ") + kSynopsis + "Try 'kdltool --help' for more information.\n";
     return 2;
   } catch (const std::bad_alloc&) {
     err += "Out of memory\n";
   } catch (const std::exception& e) {
-    // The text the editor's error box would show.
-    err += std::string(e.what()) + "\n";
+    // The text the editor's error box would show, escaped as the box escapes it.
+    err += errors::Printable(e.what()) + "\n";
   }
   return 1;
 }

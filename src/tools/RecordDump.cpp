@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "Errors.h"
 #include "Reader.h"
 #include "StreamError.h"
 
@@ -22,25 +23,8 @@ uint64_t ReadUnsigned(TReader& r, int bytes) {
   return v;
 }
 
-// Text in the quoting of form files: '...' with '' for a quote and #n for control characters.
-std::string Quote(const std::string& s) {
-  std::string out;
-  bool open = false;
-  for (unsigned char c : s) {
-    if (c < 0x20) {
-      if (open) out += '\'';
-      open = false;
-      out += '#' + std::to_string(c);
-    } else {
-      if (!open) out += '\'';
-      open = true;
-      if (c == '\'') out += '\'';
-      out += static_cast<char>(c);
-    }
-  }
-  if (open) out += '\'';
-  return out.empty() ? "''" : out;
-}
+// Names and identifiers are bytes from the file too: shown with their control characters escaped.
+std::string Name(const std::string& s) { return errors::Printable(s); }
 
 std::string Number(const char* format, double v) {
   char buf[64];
@@ -54,7 +38,7 @@ std::string FormatEntries(TReader& r, int depth) {
   std::string out;
   while (!r.EndOfList()) {
     if (!out.empty()) out += "; ";
-    out += r.ReadShortString();
+    out += Name(r.ReadShortString());
     out += " = ";
     out += FormatValue(r, depth + 1);
   }
@@ -115,8 +99,8 @@ std::string FormatValue(TReader& r, int depth) {
     case ValueTag::TagString:
     case ValueTag::TagLString:
     case ValueTag::TagWString:
-    case ValueTag::TagUtf8String: return Quote(r.ReadTextPayload(tag));
-    case ValueTag::TagIdent: return r.ReadShortString();
+    case ValueTag::TagUtf8String: return errors::Quoted(r.ReadTextPayload(tag));  // '...' with #n for controls
+    case ValueTag::TagIdent: return Name(r.ReadShortString());
     case ValueTag::TagBytes: {
       const auto n = static_cast<uint32_t>(ReadUnsigned(r, 4));
       std::string out = "{";
@@ -134,7 +118,7 @@ std::string FormatValue(TReader& r, int depth) {
       std::string out = "[";
       for (std::string name = r.ReadShortString(); !name.empty(); name = r.ReadShortString()) {
         if (out.size() > 1) out += ", ";
-        out += name;
+        out += Name(name);
       }
       return out + "]";
     }
@@ -166,7 +150,7 @@ std::string FormatValue(TReader& r, int depth) {
 
 }  // namespace
 
-int DumpRecords(ByteStream& stream, const std::function<void(const std::string& line)>& emit) {
+int DumpRecords(ByteStream& stream, const std::function<void(const std::string& line)>& take) {
   int record = 0;
   while (stream.Position() < stream.Size()) {
     ++record;
@@ -177,12 +161,12 @@ int DumpRecords(ByteStream& stream, const std::function<void(const std::string& 
     if (r.PeekByte() >= 0xF0 && (r.ReadByte() & 2)) r.ReadInteger();
     const std::string className = r.ReadShortString();
     const std::string objectName = r.ReadShortString();
-    const std::string prefix = "#" + std::to_string(record) + " " + className +
-                               (objectName.empty() ? "" : " " + objectName) + " ";
+    const std::string prefix = "#" + std::to_string(record) + " " + Name(className) +
+                               (objectName.empty() ? "" : " " + Name(objectName)) + " ";
     while (!r.EndOfList()) {
-      std::string line = prefix + r.ReadShortString() + " = ";
+      std::string line = prefix + Name(r.ReadShortString()) + " = ";
       line += FormatValue(r, 0);
-      emit(line);
+      take(line);
     }
     r.ReadByte();
     // Figure records contain no further objects.

@@ -9,4 +9,4 @@
 // editor reads a file, one fresh reader per record, and fails with the reader's messages where the
 // structure of a record is damaged ("Invalid stream format", "Stream read error"). Returns the
 // number of records.
-int DumpRecords(ByteStream& stream, const std::function<void(const std::string& line)>& emit);
+int DumpRecords(ByteStream& stream, const std::function<void(const std::string& line)>& take);

@@ -2,15 +2,20 @@
 #include <csignal>
 #include <string>
 
+#include "Errors.h"
 #include "KdlTool.h"
 #include "ToolProcess.h"
 
 namespace {
 QtMessageHandler g_qtHandler = nullptr;
 // Qt's note about a missing runtime folder is noise for a command-line tool without a display.
+// Other notes may quote a file (a font's or an image's name): escaped line by line, as every
+// message of the tool is.
 void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (type != QtFatalMsg && message.startsWith(QLatin1String("QStandardPaths:"))) return;
-  g_qtHandler(type, context, message);
+  QStringList lines = message.split(QLatin1Char('\n'));
+  for (QString& line : lines) line = errors::Printable(line);
+  g_qtHandler(type, context, lines.join(QLatin1Char('\n')));
 }
 }  // namespace
 

@@ -432,7 +432,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, KdlToolMisuse,
     ::testing::Values(BadUse{"NoCommand", {}, 2, "usage: kdltool"},
                       BadUse{"UnknownFormat", {"export", "DIR/nine.kdl", "DIR/x.gif"}, 1, "must end in"},
-                      BadUse{"HugeScale", {"export", "DIR/nine.kdl", "DIR/x.png", "--scale", "60"}, 1, "too large"},
+                      // Drawn smaller, with a warning, rather than refused.
+                      BadUse{"HugeScale", {"export", "DIR/nine.kdl", "DIR/x.svg", "--scale", "60"}, 0, "too large; scaled down"},
                       BadUse{"BadNumber", {"export", "DIR/nine.kdl", "DIR/x.png", "--width", "wide"}, 2, "not a number"},
                       BadUse{"ZeroWidth", {"export", "DIR/nine.kdl", "DIR/x.png", "--width", "0"}, 1, "must be positive"},
                       BadUse{"ZeroHeight", {"export", "DIR/nine.kdl", "DIR/x.png", "--height", "0"}, 1, "must be positive"},

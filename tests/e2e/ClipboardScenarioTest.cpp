@@ -92,6 +92,41 @@ TEST_F(ClipboardScenario, CopyInOneDiagramPasteInAnotherAndFromOtherPrograms) {
   });
 }
 
+// Two figures 12,000 pixels apart are more picture than the clipboard takes: the records go all
+// the same, beside a smaller picture, and replace what the clipboard held.
+TEST_F(ClipboardScenario, ALargeSelectionIsCopiedWithItsRecordsAndPastesInAnotherDocument) {
+  const QString far = Out(QStringLiteral("twelve-thousand-apart.kdl"));
+  {
+    QFile f(far);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(RectangleRecord(20, 20, 60, 40) + RectangleRecord(12020, 12020, 60, 40));
+  }
+  Step("open, select both and copy over an older clipboard", [&] {
+    ASSERT_TRUE(x_.OfferClipboard(kFigureType, RectangleRecord(100, 100, 30, 30)));
+    ASSERT_TRUE(x_.StartEditor({far}));
+    ASSERT_TRUE(X11Session::WaitFor([&] { return (origin_ = FindCanvasOrigin()).x() >= 0; }, 15000));
+    x_.FocusMainWindow();
+    x_.Key(QStringLiteral("ctrl+a"));
+    x_.Key(QStringLiteral("ctrl+c"));
+    EXPECT_TRUE(x_.WaitForClipboardTypes(kCopiedTypes))
+        << "the clipboard offers only " << x_.ClipboardTypes().join(u' ').toStdString();
+    EXPECT_TRUE(x_.WaitForWindow(QStringLiteral("^Error$"), 1500).isEmpty()) << "an error box";
+    x_.SaveScreenshot(QStringLiteral("large-copy"));
+  });
+  ASSERT_FALSE(HasFailure());
+  Step("paste into a second diagram", [&] {
+    ASSERT_TRUE(NewDocument());
+    x_.Key(QStringLiteral("ctrl+v"));
+    x_.SaveScreenshot(QStringLiteral("large-paste"));
+    ASSERT_TRUE(SaveAs(Out(QStringLiteral("twelve-thousand-pasted.kdl"))));
+    const auto figures = Dump(Out(QStringLiteral("twelve-thousand-pasted.kdl")));
+    ASSERT_EQ(figures.size(), 2u) << "not the older clipboard's one figure";
+    EXPECT_EQ(figures[0].Int("Left"), 30);
+    EXPECT_EQ(figures[1].Int("Left"), 12030);
+    EXPECT_EQ(figures[1].Int("Top"), 12030);
+  });
+}
+
 TEST_F(ClipboardScenario, RubberBandPastTheBottomOfALargeDiagramScrollsAndSelectsWhatWasOutOfSight) {
   // 2,000 small boxes, 20 to a row: far more than the window shows.
   const QString big = Out(QStringLiteral("two-thousand.kdl"));

@@ -23,8 +23,9 @@ const Program kPrograms[] = {
     {"kedrin", KEDRIN_BIN, {"-h, --help", "--version"}},
     {"kdltool",
      KDLTOOL_BIN,
-     {"check FILE", "dump FILE", "rewrite IN OUT", "export IN OUT", "help", "--width W", "--height H", "--scale S",
-      "-h, --help", "--version"}},
+     {"check FILE", "dump FILE", "rewrite IN OUT", "export IN OUT", "import CHART OUT", "render CHART OUT", "help",
+      "--crop", "--width W", "--height H", "--scale S", "--margin M", "--smooth", "--straight", "-h, --help",
+      "--version"}},
 };
 
 // The word starts an indented line: an entry of a list of commands or options, not a mention.

@@ -79,9 +79,10 @@ TEST_F(ExportDialogTest, SizeIsShownForScaleAndScope) {
   const std::vector<const TCustomKDTool*> selected = {all_[2]};  // 52 x 44
   ExportDialog dialog(all_, selected, "Flow.kdl");
   dialog.MarginBox()->setValue(0);
-  EXPECT_EQ(dialog.SizeText(), "684 x 449 pixels");
+  // The whole diagram is its figures' box, (20, 30) to (558, 366).
+  EXPECT_EQ(dialog.SizeText(), "538 x 336 pixels");
   dialog.ScaleBox()->setValue(200);
-  EXPECT_EQ(dialog.SizeText(), "1368 x 898 pixels");
+  EXPECT_EQ(dialog.SizeText(), "1076 x 672 pixels");
   dialog.SelectionButton()->setChecked(true);
   EXPECT_EQ(dialog.SizeText(), "104 x 88 pixels");
   ExportDialog none(all_, {}, "Flow.kdl");
@@ -100,8 +101,8 @@ TEST_F(ExportDialogTest, MarginOfTenByDefaultGoesIntoTheOptions) {
 TEST_F(ExportDialogTest, SizeShownIncludesTheMargin) {
   const std::vector<const TCustomKDTool*> selected = {all_[2]};  // 52 x 44
   ExportDialog dialog(all_, selected, "Flow.kdl");
-  // 10 canvas pixels on every side: 684 + 20 by 449 + 20.
-  EXPECT_EQ(dialog.SizeText().toStdString(), "704 x 469 pixels");
+  // 10 canvas pixels on every side of the figures' box: 538 + 20 by 336 + 20.
+  EXPECT_EQ(dialog.SizeText().toStdString(), "558 x 356 pixels");
   // The selection with 5 on every side, at 200 %: (52 + 10) x 2 by (44 + 10) x 2.
   dialog.SelectionButton()->setChecked(true);
   dialog.ScaleBox()->setValue(200);

@@ -47,16 +47,21 @@ class ExportPipeline : public ::testing::Test {
   std::vector<const TCustomKDTool*> all_;
 };
 
+// The nine figures lie within (20, 30) to (558, 366).
+const QRect kNineBox(20, 30, 538, 336);
+
 TEST_F(ExportPipeline, RasterFormatsAreKdltoolsPicturesOfTheSameFile) {
-  const QImage editors = BuildDiagramPicture(nullptr, QSize(684, 449), all_);
+  // The whole diagram is cropped to its figures, as kdltool crops when told to.
+  const QImage editors = BuildDiagramPicture(nullptr, QSize(684, 449), all_).copy(kNineBox);
   for (Format format : {Format::Png, Format::Bmp, Format::Jpeg}) {
     const QString ext = ExtensionOf(format);
     const QString ours = Export({.format = format}, "dialog" + ext);
     int status = -1;
-    const std::string output = RunProgram(KDLTOOL_BIN, {"export", Path("nine.kdl"), Path("tool" + ext)}, &status);
+    const std::string output =
+        RunProgram(KDLTOOL_BIN, {"export", "--crop", "--margin", "0", Path("nine.kdl"), Path("tool" + ext)}, &status);
     ASSERT_EQ(status, 0) << output;
     const QImage mine(ours), tools(Path("tool" + ext));
-    ASSERT_EQ(mine.size(), QSize(684, 449)) << ext.toStdString();
+    ASSERT_EQ(mine.size(), kNineBox.size()) << ext.toStdString();
     EXPECT_EQ(mine.convertToFormat(QImage::Format_RGB32), tools.convertToFormat(QImage::Format_RGB32)) << ext.toStdString();
     if (format != Format::Jpeg) {
       EXPECT_EQ(mine.convertToFormat(QImage::Format_RGB32), editors) << ext.toStdString();
@@ -93,13 +98,13 @@ TEST_F(ExportPipeline, SvgIsPathsAndTextThatRenderTheSamePixels) {
 
   QSvgRenderer renderer(svg);
   ASSERT_TRUE(renderer.isValid());
-  QImage drawn(684, 449, QImage::Format_RGB32);
+  const QImage pixels = RenderPlan(PlanExport(all_, {}, {}));
+  QImage drawn(pixels.size(), QImage::Format_RGB32);
   drawn.fill(Qt::white);
   {
     QPainter painter(&drawn);
     renderer.render(&painter);
   }
-  const QImage pixels = RenderPlan(PlanExport(all_, {}, {}));
   drawn.save(testsupport::OutputPath("export-svg-rendered.png"));
   pixels.save(testsupport::OutputPath("export-svg-raster.png"));
   // Smoothed edges and unhinted glyphs move a few pixels: under half a percent here.
@@ -111,7 +116,7 @@ TEST_F(ExportPipeline, PdfIsOnePageOfThePicturesSizeWithItsText) {
   const QString pdf = Export({.format = Format::Pdf, .scalePercent = 50}, "d.pdf");
   const std::string info = RunProgram("pdfinfo", {pdf});
   EXPECT_TRUE(std::regex_search(info, std::regex("Pages: +1\n"))) << info;
-  EXPECT_TRUE(std::regex_search(info, std::regex("Page size: +342 x 225 pts"))) << info;
+  EXPECT_TRUE(std::regex_search(info, std::regex("Page size: +269 x 168 pts"))) << info;
   const std::string text = RunProgram("pdftotext", {pdf, "-"});
   EXPECT_EQ(text, "Two\nwords\n\n\f") << "the caption, line by line";
 }
@@ -145,8 +150,9 @@ TEST_F(ExportPipeline, ScaleSizesThePicture) {
     int percent;
     QSize size;
   };
-  for (Case c : {Case{25, QSize(171, 113)}, Case{50, QSize(342, 225)}, Case{150, QSize(1026, 674)},
-                 Case{400, QSize(2736, 1796)}}) {
+  // 538 x 336 times the scale, rounded up.
+  for (Case c : {Case{25, QSize(135, 84)}, Case{50, QSize(269, 168)}, Case{150, QSize(807, 504)},
+                 Case{400, QSize(2152, 1344)}}) {
     EXPECT_EQ(PlanExport(all_, {}, {.scalePercent = c.percent}).size, c.size) << c.percent;
     EXPECT_EQ(QImage(Export({.format = Format::Bmp, .scalePercent = c.percent}, "s.bmp")).size(), c.size);
   }
@@ -170,8 +176,8 @@ TEST_F(ExportPipeline, MarginSurroundsTheAreaInEveryFormat) {
     QPoint origin;
     QSize size;
   };
-  for (const Case& c : {Case{Scope::WholeDiagram, 10, 100, {-10, -10}, {704, 469}},
-                        Case{Scope::WholeDiagram, 10, 200, {-10, -10}, {1408, 938}},
+  for (const Case& c : {Case{Scope::WholeDiagram, 10, 100, {10, 20}, {558, 356}},
+                        Case{Scope::WholeDiagram, 10, 200, {10, 20}, {1116, 712}},
                         Case{Scope::Selection, 7, 100, {133, 93}, {249, 169}},
                         Case{Scope::Selection, 0, 100, {140, 100}, {235, 155}}}) {
     SCOPED_TRACE(c.margin);
@@ -189,9 +195,9 @@ TEST_F(ExportPipeline, MarginSurroundsTheAreaInEveryFormat) {
     const std::string info = RunProgram("pdfinfo", {Export({.format = Format::Pdf, .scope = c.scope, .scalePercent = c.percent, .margin = c.margin}, "m.pdf", selected)});
     EXPECT_NE(info.find(QStringLiteral("Page size:       %1 x %2 pts").arg(c.size.width()).arg(c.size.height()).toStdString()), std::string::npos) << info;
   }
-  // Figure 0's fill at (45, 50) on the canvas lies 10 pixels further in.
+  // Figure 0's fill at (45, 50) on the canvas lies 10 pixels further in from the box's corner.
   const QImage png(Export({.format = Format::Png, .margin = 10}, "fill.png"));
-  EXPECT_EQ(png.pixel(55, 60), qRgb(250, 200, 100));
+  EXPECT_EQ(png.pixel(35, 30), qRgb(250, 200, 100));
   EXPECT_EQ(png.pixel(2, 2), qRgb(255, 255, 255));
   try {
     PlanExport(all_, {}, {.margin = -1});
@@ -204,17 +210,18 @@ TEST_F(ExportPipeline, MarginSurroundsTheAreaInEveryFormat) {
 TEST_F(ExportPipeline, TransparentBackgroundOnlyForPng) {
   const QImage png(Export({.format = Format::Png, .transparent = true}, "t.png"));
   ASSERT_TRUE(png.hasAlphaChannel());
-  EXPECT_EQ(qAlpha(png.pixel(2, 2)), 0);
-  EXPECT_EQ(qAlpha(png.pixel(683, 448)), 0);
-  // Figure 0's fill, well inside it.
-  EXPECT_EQ(png.pixel(45, 50), qRgb(250, 200, 100));
+  // The top right and bottom left corners of the figures' box hold no figure.
+  EXPECT_EQ(qAlpha(png.pixel(537, 0)), 0);
+  EXPECT_EQ(qAlpha(png.pixel(0, 335)), 0);
+  // Figure 0's fill, well inside it, at (45, 50) on the canvas.
+  EXPECT_EQ(png.pixel(25, 20), qRgb(250, 200, 100));
   const QImage bmp(Export({.format = Format::Bmp, .transparent = true}, "t.bmp"));
-  EXPECT_EQ(bmp.pixel(2, 2), qRgb(255, 255, 255));
+  EXPECT_EQ(bmp.pixel(537, 0), qRgb(255, 255, 255));
 }
 
 TEST_F(ExportPipeline, PictureForTheClipboardIsTheSelectionOrTheWhole) {
   const std::vector<const TCustomKDTool*> selected = {all_[2]};  // 52 x 44
-  for (const auto& [chosen, size] : {std::pair{std::vector<const TCustomKDTool*>{}, QSize(684, 449)},
+  for (const auto& [chosen, size] : {std::pair{std::vector<const TCustomKDTool*>{}, kNineBox.size()},
                                      std::pair{selected, QSize(52, 44)}}) {
     std::unique_ptr<QMimeData> data(PictureMimeData(all_, chosen));
     QImage png;

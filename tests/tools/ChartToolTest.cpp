@@ -6,31 +6,12 @@
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <string>
 
+#include "ToolRun.h"
+
 namespace {
-
-struct ToolRun {
-  int status = -1;
-  std::string out, err;
-};
-
-ToolRun KdlTool(const QStringList& arguments) {
-  QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-  env.remove(QStringLiteral("DISPLAY"));
-  p.setProcessEnvironment(env);
-  p.start(QStringLiteral(KEDRIN_BUILD_DIR "/src/tools/kdltool"), arguments);
-  ToolRun r;
-  if (!p.waitForFinished(60000)) return r;
-  r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-  r.out = p.readAllStandardOutput().toStdString();
-  r.err = p.readAllStandardError().toStdString();
-  return r;
-}
 
 // A start, a decision with both answers, a dashed and a thick link, a filled box and an end.
 constexpr const char* kChart =
