@@ -36,5 +36,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 # Loaded at run time or found by name, so not seen by the library scan: the CHM reader, the
 # platform plugins, the SVG icon support and the fonts every text needs.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, qt6-qpa-plugins, libqt6svg6, fonts-dejavu-core, fonts-wqy-microhei")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, qt6-qpa-plugins, libqt6svg6, fonts-dejavu-core, fonts-wqy-microhei, fonts-noto-color-emoji")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
