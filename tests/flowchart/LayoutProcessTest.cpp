@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <atomic>
+#include <string_view>
 #include <thread>
 
 #include <unistd.h>
@@ -108,6 +109,12 @@ class LayoutProcessEnd : public LayoutProcessTest, public testing::WithParamInte
 
 TEST_P(LayoutProcessEnd, SaysWhatHappened) {
   const EndCase& c = GetParam();
+#ifdef __SANITIZE_ADDRESS__
+  // The sanitizer's shadow memory takes the address space a memory limit bounds, and its own
+  // fault handling the overflow of a small stack.
+  if (std::string_view(c.name).starts_with("PastThe") && !c.script)
+    GTEST_SKIP() << "memory and stack limits are not kept under AddressSanitizer";
+#endif
   QTemporaryDir dir;
   if (c.script) layoutproc::SetProgram(charttest::FakeLayoutProgram(dir, c.script));
   layoutproc::ChildLayout child(c.limits);
