@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ControlCanvas.h"
 #include "ShapeGeometry.h"
 
 namespace render {
@@ -48,11 +49,18 @@ std::optional<regions::Outline> FigureOutline(const figures::Figure& f) {
 
 bool FigureHit(const figures::Figure& f, QPoint p) {
   const QRect box = figures::LimitedBox(f.box);
-  if (!box.contains(p)) return false;
-  const std::optional<regions::Outline> outline = FigureOutline(f);
-  if (!outline) return true;
-  const QRegion region = regions::Build(*outline);
-  return region.isEmpty() || region.contains(p - box.topLeft());
+  if (box.contains(p)) {
+    const std::optional<regions::Outline> outline = FigureOutline(f);
+    if (!outline) return true;
+    const QRegion region = regions::Build(*outline);
+    if (region.isEmpty() || region.contains(p - box.topLeft())) return true;
+  }
+  // A thin line is hard to hit on its pixels: lines and arrows also take presses near their course.
+  // An empty box is in no spatial index, so nothing finds it there.
+  if (f.kind != figures::FigureKind::Line && f.kind != figures::FigureKind::Arrow) return false;
+  if (box.isEmpty()) return false;
+  const QPointF own = QPointF(p) - QPointF(box.topLeft());
+  return geom::DistanceToCourse(f.direction, box.width(), box.height(), own) <= TControlCanvas::kCourseReach;
 }
 
 }  // namespace render

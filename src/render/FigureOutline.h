@@ -12,8 +12,9 @@ namespace render {
 // whole box (labels, rectangles).
 std::optional<regions::Outline> FigureOutline(const figures::Figure& figure);
 
-// Whether a press at the canvas point reaches the figure: inside its box and its outline (a
-// region that fails to build counts as none, as the platform treats it).
+// Whether a press at the canvas point reaches the figure at 100 %: inside its box and its outline
+// (a region that fails to build counts as none, as the platform treats it), or, for a line or an
+// arrow, within the canvas's reach of its course.
 bool FigureHit(const figures::Figure& figure, QPoint canvasPoint);
 
 }  // namespace render
