@@ -19,8 +19,9 @@ struct Hit {
   bool operator==(const Hit&) const = default;
 };
 
-// The literal text searched for with its options. Letters are compared by Unicode's case folding
-// when case does not matter ("ÄRGER" finds "ärger", "Σ" finds "σ" and "ς"); word boundaries are
+// The literal text searched for with its options. Letters are compared by Unicode's simple case
+// folding when case does not matter, letter for letter ("ÄRGER" finds "ärger", "Σ" finds "σ" and
+// "ς", but "STRASSE" does not find "Straße"); word boundaries are
 // Unicode's, so "Straße" is one word and "C++" is found as a whole word in "C++ code".
 class TextMatcher {
  public:

@@ -65,17 +65,20 @@ Side MainSide(const Chart& chart) {
   return best;
 }
 
-std::vector<int> Branches(const Chart& chart, int shape, Side ahead) {
+namespace {
+
+// Branches among the given links out of the shape.
+std::vector<int> BranchesAmong(const Chart& chart, int shape, Side ahead, const std::vector<int>& out) {
   struct Out {
     int link, rank, along;
   };
   std::vector<Out> outs;
+  outs.reserve(out.size());
   const QRect& box = chart.shapes[size_t(shape)].box;
-  for (size_t i = 0; i < chart.links.size(); ++i) {
-    const Link& l = chart.links[i];
-    if (l.from != shape) continue;
+  for (int i : out) {
+    const Link& l = chart.links[size_t(i)];
     const Side side = SideOf(box, l.fromPoint);
-    outs.push_back({static_cast<int>(i), Rank(side, ahead), Along(side, l.fromPoint)});
+    outs.push_back({i, Rank(side, ahead), Along(side, l.fromPoint)});
   }
   std::stable_sort(outs.begin(), outs.end(), [](const Out& a, const Out& b) {
     return a.rank != b.rank ? a.rank < b.rank : a.along < b.along;
@@ -86,12 +89,26 @@ std::vector<int> Branches(const Chart& chart, int shape, Side ahead) {
   return links;
 }
 
+}  // namespace
+
+std::vector<int> Branches(const Chart& chart, int shape, Side ahead) {
+  std::vector<int> out;
+  for (size_t i = 0; i < chart.links.size(); ++i)
+    if (chart.links[i].from == shape) out.push_back(static_cast<int>(i));
+  return BranchesAmong(chart, shape, ahead, out);
+}
+
 std::vector<int> FlowOrder(const Chart& chart) {
   const size_t n = chart.shapes.size();
   const std::vector<int> reading = ShapesInReadingOrder(chart);
   std::vector<bool> entered(n, false);
-  for (const Link& l : chart.links)
+  // Each shape's links out, found once: the walk looks at every shape.
+  std::vector<std::vector<int>> out(n);
+  for (size_t i = 0; i < chart.links.size(); ++i) {
+    const Link& l = chart.links[i];
+    out[size_t(l.from)].push_back(static_cast<int>(i));
     if (l.from != l.to) entered[size_t(l.to)] = true;
+  }
   std::vector<int> roots;
   for (int s : reading)
     if (chart.shapes[size_t(s)].kind == semantics::ItemKind::Start) roots.push_back(s);
@@ -114,7 +131,7 @@ std::vector<int> FlowOrder(const Chart& chart) {
       if (visited[size_t(shape)]) continue;
       visited[size_t(shape)] = true;
       order.push_back(shape);
-      const std::vector<int> branches = Branches(chart, shape, ahead);
+      const std::vector<int> branches = BranchesAmong(chart, shape, ahead, out[size_t(shape)]);
       // Pushed last to first, so that the first branch is walked first.
       for (auto it = branches.rbegin(); it != branches.rend(); ++it) {
         const Link& l = chart.links[size_t(*it)];
