@@ -137,6 +137,9 @@ BUDGETS = [
     ("max_ms", "Mermaid reader, a chain of 10,000 nodes", ["BM_MermaidRead/10000"], 100),
     ("max_ms", "Mermaid reader, a chain of 100,000 nodes", ["BM_MermaidRead/100000"], 200),
     ("flat_n", "Mermaid reader: cost per node 100,000 vs 10,000", ["BM_MermaidRead/10000", "BM_MermaidRead/100000"], 1.5),
+    # Text work.
+    ("max_ms", "Find over 10,000 texts: the first hit", ["BM_FindFirstHit/10000"], 50),
+    ("max_ms", "Replace All of 1,000 hits in 10,000 texts", ["BM_ReplaceAll/10000"], 200),
     # Layout in its own program.
     ("max_counter", "layout program's cost to a 100-shape Auto Layout, ms", ["BM_LayoutProcessOverhead/100", "overhead_ms"], 20),
     ("max_ms", "paste of a 300-shape, 900-link chart until drawn", ["BM_PasteDenseChart"], 30000),

@@ -11,6 +11,8 @@ packages=(
   libdeflate-dev libspng-dev
   # automatic layout and DOT files: Graphviz's layout and graph libraries (gvc, cgraph)
   libgraphviz-dev
+  # spell checking: hunspell, with the English dictionary (tests bring their own dictionaries)
+  libhunspell-dev hunspell-en-us
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # benchmarks: libpng as a reference encoder, libxcb to ask the X server when a drag is shown
