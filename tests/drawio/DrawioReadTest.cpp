@@ -2,8 +2,10 @@
 // files (one per feature) to the figures and the graph they draw.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "CellKind.h"
@@ -11,6 +13,7 @@
 #include "DiagramGraph.h"
 #include "DrawioImport.h"
 #include "DrawioPages.h"
+#include "DrawioWriter.h"
 #include "ItemGrid.h"
 
 using figures::FigureKind;
@@ -122,7 +125,7 @@ TEST(DrawioFiles, ImportTable) {
   const Row rows[] = {
       {"flowchart.drawio", flow, flowEdges, 1},
       {"compressed.drawio", flow, flowEdges, 0},
-      {"lanes.drawio", {{K::Rectangle, 3}, {K::Ellipse, 1}, {K::Label, 6}, {K::Arrow, 1}}, {"Order & pay->Ship\r\nit [ships]"}, 1},
+      {"lanes.drawio", {{K::Rectangle, 3}, {K::Ellipse, 1}, {K::Label, 7}, {K::Arrow, 1}}, {"Order & pay->Ship\r\nit [ships]"}, 1},
       {"bare.xml", {{K::Rectangle, 3}, {K::Label, 3}, {K::Line, 2}, {K::Arrow, 1}}, {"A->B undirected", "A->C"}, 0},
   };
   for (const Row& r : rows) {
@@ -156,6 +159,46 @@ TEST(DrawioFiles, ImportTable) {
     const drawio::Imported in = drawio::ImportDrawio(QByteArray(text));
     EXPECT_NE(in.error.find(reason), std::string::npos) << text << ": " << in.error;
     EXPECT_TRUE(in.figures.empty()) << text;
+  }
+}
+
+// What a round trip keeps: every closed figure with its box and colours, every text, every
+// connector with its ends and label.
+struct Drawn {
+  std::map<FigureKind, int> kinds;
+  std::vector<std::tuple<FigureKind, QRect, TColor, TColor, TPenStyle, TBrushStyle>> shapes;
+  std::multiset<std::string> texts;
+  std::vector<std::string> edges;
+  bool operator==(const Drawn&) const = default;
+};
+
+Drawn DrawnOf(const std::vector<figures::Figure>& figures) {
+  Drawn d;
+  for (const figures::Figure& f : figures) {
+    ++d.kinds[f.kind];
+    if (f.kind == FigureKind::Label) d.texts.insert(f.style.caption);
+    else if (f.kind != FigureKind::Line && f.kind != FigureKind::Arrow)
+      d.shapes.emplace_back(f.kind, f.box, f.style.fillColor, f.style.lineColor, f.style.lineStyle, f.style.fillStyle);
+  }
+  d.edges = EdgesOf(figures);
+  return d;
+}
+
+TEST(DrawioFiles, RoundTrip) {
+  const QStringList files = QDir(QStringLiteral(KEDRIN_TEST_DATA "/drawio")).entryList(QDir::Files);
+  ASSERT_GE(files.size(), 4);
+  for (const QString& file : files) {
+    const drawio::Imported first = drawio::ImportDrawio(DataFile(file.toUtf8().constData()));
+    ASSERT_TRUE(first.ok()) << file.toStdString();
+    for (const bool html : {false, true}) {
+      drawio::WriteOptions options;
+      options.html = html;
+      const QByteArray written = drawio::WriteDrawio(first.figures, options);
+      const drawio::Imported again = drawio::ImportDrawio(written);
+      ASSERT_TRUE(again.ok()) << file.toStdString() << ": " << again.error;
+      EXPECT_EQ(DrawnOf(again.figures), DrawnOf(first.figures)) << file.toStdString() << " html=" << html << "\n"
+                                                              << written.toStdString();
+    }
   }
 }
 
