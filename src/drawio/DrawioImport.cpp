@@ -1,7 +1,9 @@
 #include "DrawioImport.h"
 
 #include <QHash>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "CellKind.h"
 #include "CellText.h"
@@ -218,31 +220,65 @@ class Mapper {
     return figs;
   }
 
+  struct End {
+    QPoint point;
+    connectors::Side side = connectors::Side::Right;
+  };
+
+  // A connection point the style fixes (exitX/exitY, entryX/entryY: fractions of the box): on the
+  // outline along the row or column through it, leaving by the side of the box it lies nearest.
+  static std::optional<End> FixedEnd(const semantics::Item& shape, const Style& s, bool exit) {
+    const char* kx = exit ? "exitX" : "entryX";
+    const char* ky = exit ? "exitY" : "entryY";
+    if (!s.Has(kx) || !s.Has(ky)) return std::nullopt;
+    const double fx = std::clamp(s.Number(kx, 0.5), 0.0, 1.0), fy = std::clamp(s.Number(ky, 0.5), 0.0, 1.0);
+    const connectors::Figure f = flowchart::RoutingFigure(shape);
+    const QRect& b = shape.box;
+    using connectors::Side;
+    const double toSide[] = {fy, 1 - fx, 1 - fy, fx};  // Top, Right, Bottom, Left
+    const Side side = static_cast<Side>(std::min_element(std::begin(toSide), std::end(toSide)) - std::begin(toSide));
+    if ((connectors::IsHorizontal(side) ? fy : fx) == 0.5) return End{connectors::AttachPoint(f.kind, b, side).point, side};
+    const bool row = connectors::IsHorizontal(side);
+    const int at = row ? b.y() + Round(fy * b.height()) : b.x() + Round(fx * b.width());
+    const auto [lo, hi] = connectors::OutlineExtent(f.kind, b, row);
+    if (at <= lo || at >= hi) return End{connectors::AttachPoint(f.kind, b, side).point, side};
+    const auto span = connectors::OutlineSpanAt(f.kind, b, row, at);
+    const int across = Round(side == Side::Left || side == Side::Top ? span.first : span.second);
+    return End{row ? QPoint(across, at) : QPoint(at, across), side};
+  }
+
   // Where an edge leaves a shape toward a point: straight down or across when the point lies
-  // within the outline's extent, else from the side facing it (with a bend for an elbow route).
-  static std::vector<QPoint> EndTowards(const semantics::Item& shape, QPoint toward, bool elbow) {
+  // within the outline's extent, else from the side facing it.
+  static End EndTowards(const semantics::Item& shape, QPoint toward, bool elbow) {
     const connectors::Figure f = flowchart::RoutingFigure(shape);
     const QPoint centre = shape.box.center();
+    using connectors::Side;
     if (elbow) {
       const auto [left, right] = connectors::OutlineExtent(f.kind, f.box, false);
       const auto [top, bottom] = connectors::OutlineExtent(f.kind, f.box, true);
       if (toward.x() > left && toward.x() < right) {
         const auto span = connectors::OutlineSpanAt(f.kind, f.box, false, toward.x());
-        return {QPoint(toward.x(), Round(toward.y() < centre.y() ? span.first : span.second))};
+        const bool up = toward.y() < centre.y();
+        return {QPoint(toward.x(), Round(up ? span.first : span.second)), up ? Side::Top : Side::Bottom};
       }
       if (toward.y() > top && toward.y() < bottom) {
         const auto span = connectors::OutlineSpanAt(f.kind, f.box, true, toward.y());
-        return {QPoint(Round(toward.x() < centre.x() ? span.first : span.second), toward.y())};
+        const bool leftward = toward.x() < centre.x();
+        return {QPoint(Round(leftward ? span.first : span.second), toward.y()), leftward ? Side::Left : Side::Right};
       }
     }
     const QPoint d = toward - centre;
-    const connectors::Side side = std::abs(d.x()) >= std::abs(d.y())
-                                      ? (d.x() < 0 ? connectors::Side::Left : connectors::Side::Right)
-                                      : (d.y() < 0 ? connectors::Side::Top : connectors::Side::Bottom);
-    const QPoint p = connectors::AttachPoint(f.kind, f.box, side).point;
-    if (!elbow) return {p};
-    const QPoint bend = connectors::IsHorizontal(side) ? QPoint(toward.x(), p.y()) : QPoint(p.x(), toward.y());
-    return {p, bend};
+    const Side side = std::abs(d.x()) >= std::abs(d.y()) ? (d.x() < 0 ? Side::Left : Side::Right)
+                                                         : (d.y() < 0 ? Side::Top : Side::Bottom);
+    return {connectors::AttachPoint(f.kind, f.box, side).point, side};
+  }
+
+  // An end's point, and for an elbow route the bend that turns it toward the point it aims at
+  // after running out of its side.
+  static std::vector<QPoint> EndRun(const End& e, QPoint toward, bool elbow) {
+    if (!elbow || e.point.x() == toward.x() || e.point.y() == toward.y()) return {e.point};
+    const QPoint bend = connectors::IsHorizontal(e.side) ? QPoint(toward.x(), e.point.y()) : QPoint(e.point.x(), toward.y());
+    return {e.point, bend};
   }
 
   std::vector<figures::Figure> Edge(size_t index) {
@@ -266,25 +302,56 @@ class Mapper {
       out_.warnings.push_back("edge " + c.id.toStdString() + " has a loose end without a point; left out");
       return figs;
     }
+    const std::optional<End> fixedFrom = from ? FixedEnd(*from, s, true) : std::nullopt;
+    const std::optional<End> fixedTo = to ? FixedEnd(*to, s, false) : std::nullopt;
     std::vector<QPoint> route;
     if (from && to && way.empty() && from != to) {
       const connectors::Figure a = flowchart::RoutingFigure(*from), b = flowchart::RoutingFigure(*to);
       if (elbow) {
-        route = connectors::RouteElbow(a, b, Obstacles()).points;
+        connectors::ElbowSides sides;
+        if (fixedFrom) sides.from = fixedFrom->side;
+        if (fixedTo) sides.to = fixedTo->side;
+        route = connectors::RouteElbow(a, b, Obstacles(), sides).points;
+      } else if (fixedFrom || fixedTo) {
+        const End ea = fixedFrom ? *fixedFrom : EndTowards(*from, fixedTo->point, false);
+        const End eb = fixedTo ? *fixedTo : EndTowards(*to, ea.point, false);
+        route = {ea.point, eb.point};
       } else {
         const connectors::StraightEnds e = connectors::StraightBetween(a, b);
         route = {e.from, e.to};
       }
     } else {
+      // An elbow connector's one point only places its middle run: across at its x (elbow=vertical:
+      // its y), each end running out to it.
+      const bool elbowPoint = edgeStyle == "elbowEdgeStyle" && way.size() == 1;
+      const bool vertical = s.Get("elbow") == "vertical";
       // The first and last points the ends aim at.
-      const QPoint firstAim = !way.empty() ? way.front() : to ? to->box.center() : *targetPoint;
-      const QPoint lastAim = !way.empty() ? way.back() : from ? from->box.center() : *sourcePoint;
-      if (from) route = EndTowards(*from, firstAim, elbow);
+      QPoint firstAim = !way.empty() ? way.front() : to ? to->box.center() : *targetPoint;
+      QPoint lastAim = !way.empty() ? way.back() : from ? from->box.center() : *sourcePoint;
+      std::optional<End> a, b;
+      if (from) a = fixedFrom ? *fixedFrom : EndTowards(*from, firstAim, elbow);
+      if (to) b = fixedTo ? *fixedTo : EndTowards(*to, lastAim, elbow);
+      if (elbowPoint) {
+        const QPoint w = way.front();
+        // Unless fixed, each end leaves by its side facing the middle run.
+        const auto facing = [&](const semantics::Item& shape) {
+          using connectors::Side;
+          const QPoint c = shape.box.center();
+          const Side side = vertical ? (w.y() < c.y() ? Side::Top : Side::Bottom) : (w.x() < c.x() ? Side::Left : Side::Right);
+          return End{connectors::AttachPoint(flowchart::RoutingFigure(shape).kind, shape.box, side).point, side};
+        };
+        if (from && !fixedFrom) a = facing(*from);
+        if (to && !fixedTo) b = facing(*to);
+        const QPoint pa = a ? a->point : *sourcePoint, pb = b ? b->point : *targetPoint;
+        way = vertical ? std::vector<QPoint>{QPoint(pa.x(), w.y()), QPoint(pb.x(), w.y())}
+                       : std::vector<QPoint>{QPoint(w.x(), pa.y()), QPoint(w.x(), pb.y())};
+      }
+      if (a) route = EndRun(*a, way.empty() ? (b ? b->point : *targetPoint) : way.front(), elbow);
       else route = {*sourcePoint};
       route.insert(route.end(), way.begin(), way.end());
       std::vector<QPoint> tail;
-      if (to) {
-        tail = EndTowards(*to, lastAim, elbow);
+      if (b) {
+        tail = EndRun(*b, way.empty() ? route.back() : way.back(), elbow);
         std::reverse(tail.begin(), tail.end());
       } else {
         tail = {*targetPoint};

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <QStringList>
 #include <QXmlStreamWriter>
 #include <cmath>
 
@@ -35,7 +36,19 @@ QString ValueOf(const std::string& caption, bool html) {
   QString t = QString::fromStdString(caption);
   t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
   if (!html) return t;
-  return t.toHtmlEscaped().replace(QChar('\n'), QStringLiteral("<br>"));
+  // HTML folds runs of blanks and drops those that start a line: they are written unbreakable.
+  QStringList lines = t.split(QChar('\n'));
+  for (QString& line : lines) {
+    QString escaped = line.toHtmlEscaped();
+    QString kept;
+    for (qsizetype i = 0; i < escaped.size(); ++i) {
+      const bool blank = escaped[i] == QChar(' ');
+      const bool fold = blank && (i == 0 || i + 1 == escaped.size() || escaped[i - 1] == QChar(' '));
+      kept += fold ? QStringLiteral("&nbsp;") : QString(escaped[i]);
+    }
+    line = kept;
+  }
+  return lines.join(QStringLiteral("<br>"));
 }
 
 QString PenStyle(const Figure& f) {
