@@ -126,6 +126,7 @@ TEST(DrawioFiles, ImportTable) {
       {"flowchart.drawio", flow, flowEdges, 1},
       {"compressed.drawio", flow, flowEdges, 0},
       {"lanes.drawio", {{K::Rectangle, 3}, {K::Ellipse, 1}, {K::Label, 7}, {K::Arrow, 1}}, {"Order & pay->Ship\r\nit [ships]"}, 1},
+      {"elbow.drawio", {{K::Rectangle, 3}, {K::Label, 3}, {K::Line, 4}, {K::Arrow, 2}}, {"D->E", "Top->E"}, 0},
       {"bare.xml", {{K::Rectangle, 3}, {K::Label, 3}, {K::Line, 2}, {K::Arrow, 1}}, {"A->B undirected", "A->C"}, 0},
   };
   for (const Row& r : rows) {
@@ -147,6 +148,12 @@ TEST(DrawioFiles, ImportTable) {
             std::make_tuple(std::string("Do it"), -14, uint8_t{fsBold}, bsClear));
   const figures::Figure& dashed = flowIn.figures[7];  // after 4 shapes, 2 texts and the first arrow
   EXPECT_EQ(std::make_tuple(dashed.kind, dashed.style.lineColor, dashed.style.lineStyle), std::make_tuple(K::Arrow, 0x0000ff, psDash));
+  // An elbow connector's one point places its middle run only: across at y = 200 (elbow=vertical),
+  // not out to the point's x = 500; the other's runs down at x = 140.
+  int right = 0;
+  for (const figures::Figure& f : drawio::ImportDrawio(DataFile("elbow.drawio")).figures)
+    if (f.kind == K::Line || f.kind == K::Arrow) right = std::max(right, f.box.x() + f.box.width());
+  EXPECT_LT(right, 300);
   // Files that hold no page: nothing read, and the reason said.
   const std::pair<const char*, const char*> bad[] = {
       {"<html><body/></html>", "not a draw.io file"},
