@@ -214,6 +214,29 @@ TEST(DrawioFiles, RoundTrip) {
   }
 }
 
+// A container handed to the writer comes back as a lane: its rectangle, and its title inside the
+// header along its top (a vertical lane's along its left edge), its members still on it.
+TEST(DrawioFiles, ContainersWritten) {
+  const drawio::Imported lanes = drawio::ImportDrawio(DataFile("lanes.drawio"));
+  ASSERT_TRUE(lanes.ok());
+  const figures::Figure& lane = lanes.figures[0];  // the swimlane (40, 40, 300 x 200), then its title
+  ASSERT_EQ(lanes.figures[1].style.caption, "Sales");
+  for (const bool vertical : {false, true}) {
+    drawio::WriteOptions options;
+    options.containers = {{lane.id, lane.box, "Sales", vertical}};
+    const drawio::Imported again = drawio::ImportDrawio(drawio::WriteDrawio(lanes.figures, options));
+    ASSERT_TRUE(again.ok());
+    EXPECT_EQ(DrawnOf(again.figures).texts, DrawnOf(lanes.figures).texts) << vertical;
+    EXPECT_EQ(DrawnOf(again.figures).edges, DrawnOf(lanes.figures).edges) << vertical;
+    ASSERT_GE(again.figures.size(), 2u);
+    EXPECT_EQ(again.figures[0].box, QRect(40, 40, 300, 200)) << vertical;
+    const QRect title = again.figures[1].box;  // the header is 23 pixels deep (wide)
+    EXPECT_EQ(again.figures[1].style.caption, "Sales");
+    EXPECT_TRUE(vertical ? title.left() >= 40 && title.right() < 63 : title.top() >= 40 && title.bottom() < 63)
+        << vertical << " " << title.x() << "," << title.y() << " " << title.width() << "x" << title.height();
+  }
+}
+
 // draw.io's own templates (tests/data/drawio/jgraph/ORIGIN): closed figures and texts counted from
 // their XML by hand, each edge between two shapes a connector read back between them.
 TEST(DrawioFiles, TemplatesTable) {
