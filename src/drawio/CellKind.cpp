@@ -57,7 +57,12 @@ CellKind KindOfStyle(const Style& style) {
       found = true;
       break;
     }
-    if (!found) k.exact = false;
+    if (!found) {
+      // The nearest figure: round outlines are ellipses, everything else a box.
+      k.exact = false;
+      for (const std::string_view round : {"cloud", "ellipse", "circle", "oval", "donut"})
+        if (shape.find(round) != std::string::npos) k.kind = ItemKind::Ellipse;
+    }
     // A circle is a mark; an oval stays an ellipse.
     if (found && k.kind == ItemKind::Ellipse && style.Get("aspect") == "fixed") k.role = CellRole::Mark;
     if (found && k.kind == ItemKind::Ellipse) k.kind = k.role == CellRole::Mark ? ItemKind::Start : ItemKind::Ellipse;

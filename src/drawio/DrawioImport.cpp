@@ -177,7 +177,8 @@ class Mapper {
     const TFontDesc font = FontOf(c.style);
     if (!k.exact)
       out_.warnings.push_back("cell " + c.id.toStdString() + ": shape \"" + c.style.ShapeName() +
-                              "\" has no counterpart; drawn as a rectangle");
+                              "\" has no counterpart; drawn as " +
+                              (k.kind == ItemKind::Ellipse ? "an ellipse" : "a rectangle"));
     switch (k.role) {
       case CellRole::Group: return figs;
       case CellRole::Text: {

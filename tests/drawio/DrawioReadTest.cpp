@@ -45,7 +45,8 @@ TEST(DrawioStyle, KindTable) {
       {"rounded=0;container=1;", R::Container, ItemKind::Rectangle, true},
       {"group", R::Group, ItemKind::Rectangle, true},
       {"shape=mxgraph.flowchart.process;rounded=1;", R::Shape, ItemKind::Process, true},
-      {"ellipse;shape=cloud;", R::Shape, ItemKind::Rectangle, false},
+      {"ellipse;shape=cloud;", R::Shape, ItemKind::Ellipse, false},
+      {"shape=mxgraph.basic.donut;", R::Shape, ItemKind::Ellipse, false},
       {"shape=cylinder3;rounded=1;", R::Shape, ItemKind::Rectangle, false},
   };
   for (const Row& r : rows) {
@@ -125,7 +126,7 @@ TEST(DrawioFiles, ImportTable) {
   const Row rows[] = {
       {"flowchart.drawio", flow, flowEdges, 1},
       {"compressed.drawio", flow, flowEdges, 0},
-      {"lanes.drawio", {{K::Rectangle, 3}, {K::Ellipse, 1}, {K::Label, 7}, {K::Arrow, 1}}, {"Order & pay->Ship\r\nit [ships]"}, 1},
+      {"lanes.drawio", {{K::Rectangle, 2}, {K::Ellipse, 2}, {K::Label, 7}, {K::Arrow, 1}}, {"Order & pay->Ship\r\nit [ships]"}, 1},
       {"elbow.drawio", {{K::Rectangle, 3}, {K::Label, 3}, {K::Line, 4}, {K::Arrow, 2}}, {"D->E", "Top->E"}, 0},
       {"bare.xml", {{K::Rectangle, 3}, {K::Label, 3}, {K::Line, 2}, {K::Arrow, 1}}, {"A->B undirected", "A->C"}, 0},
   };
