@@ -1,6 +1,7 @@
 #include "DrawioImport.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -140,24 +141,31 @@ class Mapper {
   }
 
   // The absolute place of a cell's (0, 0): its parents' boxes added up (layers add nothing).
-  QPointF OriginOf(const Cell& c, int depth = 0) const {
+  QPointF OriginOf(const Cell& c) {
     const Cell* parent = CellOf(c.parent);
-    if (!parent || !parent->vertex || depth > 64) return {};
-    const QRectF b = BoxOf(*parent, depth + 1);
-    return b.topLeft();
+    if (!parent || !parent->vertex) return {};
+    return BoxOf(*parent).topLeft();
   }
 
-  QRectF BoxOf(const Cell& c, int depth = 0) const {
+  // A cell's absolute box, worked out once; a parent met again on the way (a loop) counts as a
+  // layer.
+  QRectF BoxOf(const Cell& c) {
+    if (const auto known = boxes_.find(c.id); known != boxes_.end()) return *known;
+    if (placing_.contains(c.id)) return {};
+    placing_.insert(c.id);
     const CellGeometry& g = c.geometry;
-    const QPointF o = OriginOf(c, depth);
+    const QPointF o = OriginOf(c);
+    QRectF box(o.x() + g.x, o.y() + g.y, g.width, g.height);
     if (g.relative) {
       // Placed in fractions of the parent's size.
       const Cell* parent = CellOf(c.parent);
-      const QRectF pb = parent && parent->vertex ? BoxOf(*parent, depth + 1) : QRectF();
+      const QRectF pb = parent && parent->vertex ? BoxOf(*parent) : QRectF();
       const QPointF off = g.offset.value_or(QPointF());
-      return QRectF(o.x() + g.x * pb.width() + off.x(), o.y() + g.y * pb.height() + off.y(), g.width, g.height);
+      box = QRectF(o.x() + g.x * pb.width() + off.x(), o.y() + g.y * pb.height() + off.y(), g.width, g.height);
     }
-    return QRectF(o.x() + g.x, o.y() + g.y, g.width, g.height);
+    placing_.remove(c.id);
+    boxes_.insert(c.id, box);
+    return box;
   }
 
   static QRect IntBox(const QRectF& b) {
@@ -415,6 +423,8 @@ class Mapper {
   const Model& model_;
   QHash<QString, size_t> byId_;
   QHash<QString, Degree> degree_;
+  QHash<QString, QRectF> boxes_;
+  QSet<QString> placing_;
   QHash<QString, semantics::Item> shapes_;
   std::optional<std::vector<semantics::Item>> obstacleItems_;
   connectors::FigureQuery query_;

@@ -155,6 +155,13 @@ TEST(DrawioFiles, ImportTable) {
   for (const figures::Figure& f : drawio::ImportDrawio(DataFile("elbow.drawio")).figures)
     if (f.kind == K::Line || f.kind == K::Arrow) right = std::max(right, f.box.x() + f.box.width());
   EXPECT_LT(right, 300);
+  // Cells whose parents go round in a loop, placed in fractions of each other: placed once each.
+  const drawio::Imported loop = drawio::ImportDrawio(QByteArray(
+      "<mxGraphModel><root><mxCell id=\"0\"/><mxCell id=\"1\" parent=\"0\"/>"
+      "<mxCell id=\"a\" value=\"A\" vertex=\"1\" parent=\"b\"><mxGeometry x=\"0.5\" width=\"10\" height=\"10\" relative=\"1\" as=\"geometry\"/></mxCell>"
+      "<mxCell id=\"b\" value=\"B\" vertex=\"1\" parent=\"a\"><mxGeometry x=\"0.5\" width=\"10\" height=\"10\" relative=\"1\" as=\"geometry\"/></mxCell>"
+      "</root></mxGraphModel>"));
+  EXPECT_EQ(loop.figures.size(), 4u);
   // Files that hold no page: nothing read, and the reason said.
   const std::pair<const char*, const char*> bad[] = {
       {"<html><body/></html>", "not a draw.io file"},
