@@ -1,0 +1,287 @@
+#include "DrawioWriter.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+#include <QXmlStreamWriter>
+#include <cmath>
+
+#include "Connector.h"
+#include "ConnectorGeometry.h"
+#include "ConnectorLabel.h"
+#include "DiagramGraph.h"
+#include "DrawioImport.h"
+#include "ItemGrid.h"
+#include "ShapeText.h"
+
+namespace drawio {
+
+namespace {
+
+using figures::Figure;
+using figures::FigureKind;
+
+QString CellId(uint64_t figure) { return QStringLiteral("f%1").arg(figure); }
+
+QString Hex(TColor c) {
+  const TColor rgb = ColorToRGB(c);
+  return QStringLiteral("#%1%2%3")
+      .arg(rgb & 0xFF, 2, 16, QChar('0'))
+      .arg((rgb >> 8) & 0xFF, 2, 16, QChar('0'))
+      .arg((rgb >> 16) & 0xFF, 2, 16, QChar('0'));
+}
+
+// The caption as a cell's value: lines joined by line feeds, or as HTML with <br>.
+QString ValueOf(const std::string& caption, bool html) {
+  QString t = QString::fromStdString(caption);
+  t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
+  if (!html) return t;
+  // HTML folds runs of blanks and drops those that start a line: they are written unbreakable.
+  QStringList lines = t.split(QChar('\n'));
+  for (QString& line : lines) {
+    QString escaped = line.toHtmlEscaped();
+    QString kept;
+    for (qsizetype i = 0; i < escaped.size(); ++i) {
+      const bool blank = escaped[i] == QChar(' ');
+      const bool fold = blank && (i == 0 || i + 1 == escaped.size() || escaped[i - 1] == QChar(' '));
+      kept += fold ? QStringLiteral("&nbsp;") : QString(escaped[i]);
+    }
+    line = kept;
+  }
+  return lines.join(QStringLiteral("<br>"));
+}
+
+QString PenStyle(const Figure& f) {
+  QString s;
+  if (f.style.lineStyle == psClear) s += QStringLiteral("strokeColor=none;");
+  else s += QStringLiteral("strokeColor=%1;").arg(Hex(f.style.lineColor));
+  if (f.style.lineStyle == psDash || f.style.lineStyle == psDot || f.style.lineStyle == psDashDot ||
+      f.style.lineStyle == psDashDotDot)
+    s += QStringLiteral("dashed=1;");
+  s += QStringLiteral("strokeWidth=%1;").arg(f.style.lineWidth);
+  return s;
+}
+
+QString FontStyle(const TFontDesc& font) {
+  QString s = QStringLiteral("fontSize=%1;").arg(std::abs(font.height));
+  s += QStringLiteral("fontColor=%1;").arg(Hex(font.color));
+  if (font.style & (fsBold | fsItalic | fsUnderline | fsStrikeOut))
+    s += QStringLiteral("fontStyle=%1;").arg(font.style & (fsBold | fsItalic | fsUnderline | fsStrikeOut));
+  return s;
+}
+
+void Geometry(QXmlStreamWriter& x, const QRect& box) {
+  x.writeStartElement(QStringLiteral("mxGeometry"));
+  x.writeAttribute(QStringLiteral("x"), QString::number(box.x()));
+  x.writeAttribute(QStringLiteral("y"), QString::number(box.y()));
+  x.writeAttribute(QStringLiteral("width"), QString::number(box.width()));
+  x.writeAttribute(QStringLiteral("height"), QString::number(box.height()));
+  x.writeAttribute(QStringLiteral("as"), QStringLiteral("geometry"));
+  x.writeEndElement();
+}
+
+void Point(QXmlStreamWriter& x, QPoint p, const QString& as = {}) {
+  x.writeStartElement(QStringLiteral("mxPoint"));
+  x.writeAttribute(QStringLiteral("x"), QString::number(p.x()));
+  x.writeAttribute(QStringLiteral("y"), QString::number(p.y()));
+  if (!as.isEmpty()) x.writeAttribute(QStringLiteral("as"), as);
+  x.writeEndElement();
+}
+
+void Vertex(QXmlStreamWriter& x, const QString& id, const QString& value, const QString& style, const QRect& box) {
+  x.writeStartElement(QStringLiteral("mxCell"));
+  x.writeAttribute(QStringLiteral("id"), id);
+  x.writeAttribute(QStringLiteral("value"), value);
+  x.writeAttribute(QStringLiteral("style"), style);
+  x.writeAttribute(QStringLiteral("vertex"), QStringLiteral("1"));
+  x.writeAttribute(QStringLiteral("parent"), QStringLiteral("1"));
+  Geometry(x, box);
+  x.writeEndElement();
+}
+
+// The route's points from its start, each segment's far end after the one before.
+std::vector<QPoint> RouteOf(const semantics::Connector& c) {
+  std::vector<QPoint> points{c.start};
+  for (const semantics::Item* s : c.segments) {
+    const connectors::Ends e = connectors::EndsOf(s->box, s->direction);
+    const QPoint at = points.back();
+    const auto far = (e.start - at).manhattanLength() <= (e.end - at).manhattanLength() ? e.end : e.start;
+    points.push_back(far);
+  }
+  points.back() = c.end;
+  return points;
+}
+
+class Writer {
+ public:
+  Writer(std::span<const Figure> figures, const WriteOptions& options)
+      : figures_(figures), options_(options), items_(ItemsOf({figures.begin(), figures.end()})), grid_(items_) {
+    for (size_t i = 0; i < figures.size(); ++i) index_.insert(figures[i].id, i);
+  }
+
+  QByteArray Run() {
+    QByteArray out;
+    QXmlStreamWriter x(&out);
+    x.setAutoFormatting(true);
+    x.setAutoFormattingIndent(2);
+    x.writeStartElement(QStringLiteral("mxfile"));
+    x.writeAttribute(QStringLiteral("host"), QStringLiteral("Kedrin"));
+    x.writeStartElement(QStringLiteral("diagram"));
+    x.writeAttribute(QStringLiteral("id"), QStringLiteral("page-1"));
+    x.writeAttribute(QStringLiteral("name"), options_.pageName);
+    x.writeStartElement(QStringLiteral("mxGraphModel"));
+    for (const auto& [k, v] : {std::pair{"grid", "1"}, {"gridSize", "10"}, {"page", "0"}})
+      x.writeAttribute(QLatin1StringView(k), QLatin1StringView(v));
+    x.writeStartElement(QStringLiteral("root"));
+    x.writeStartElement(QStringLiteral("mxCell"));
+    x.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
+    x.writeEndElement();
+    x.writeStartElement(QStringLiteral("mxCell"));
+    x.writeAttribute(QStringLiteral("id"), QStringLiteral("1"));
+    x.writeAttribute(QStringLiteral("parent"), QStringLiteral("0"));
+    x.writeEndElement();
+    Containers(x);
+    const semantics::ItemQuery query = grid_.AsQuery();
+    const graph::Graph g = semantics::FindGraph(items_, query);
+    QSet<uint64_t> used;  // figures written as part of a shape or an edge
+    for (const ContainerCell& c : options_.containers) {
+      used.insert(c.figure);
+      if (const auto* text = TextOn(c.figure, query)) used.insert(text->id);
+    }
+    // Shapes, and loose labels, in stacking order.
+    for (const semantics::Item& item : items_) {
+      if (used.contains(item.id)) continue;
+      const Figure& f = figures_[index_.value(item.id)];
+      if (semantics::IsShape(item.kind)) {
+        const semantics::Item* text = semantics::ShapeText(item, query);
+        QString style = QString::fromStdString(ShapeStyleOf(f.kind)) + QStringLiteral("whiteSpace=wrap;html=%1;").arg(options_.html ? 1 : 0);
+        style += f.style.fillStyle == bsClear ? QStringLiteral("fillColor=none;") : QStringLiteral("fillColor=%1;").arg(Hex(f.style.fillColor));
+        style += PenStyle(f);
+        QString value;
+        if (text) {
+          used.insert(text->id);
+          const Figure& t = figures_[index_.value(text->id)];
+          style += FontStyle(t.style.font);
+          value = ValueOf(t.style.caption, options_.html);
+        }
+        Vertex(x, CellId(item.id), value, style, f.box);
+      } else if (item.kind == semantics::ItemKind::Label && !item.caption.empty() && !IsConnectorLabel(item, query)) {
+        used.insert(item.id);
+        const QString style = QStringLiteral("text;whiteSpace=wrap;html=%1;align=center;verticalAlign=middle;").arg(options_.html ? 1 : 0) +
+                              FontStyle(f.style.font);
+        Vertex(x, CellId(item.id), ValueOf(f.style.caption, options_.html), style, f.box);
+      }
+    }
+    // Connectors: each once, from the first of its segments.
+    for (const semantics::Item& item : items_) {
+      if (!semantics::IsSegment(item.kind) || used.contains(item.id)) continue;
+      const std::optional<semantics::Connector> c = semantics::ConnectorOf(item, query);
+      if (!c) {
+        // A run of no connector (lines that meet no arrow): drawn as a loose line.
+        used.insert(item.id);
+        const connectors::Ends e = connectors::EndsOf(item.box, item.direction);
+        semantics::Connector loose;
+        loose.segments = {&item};
+        loose.start = e.start;
+        loose.end = e.end;
+        loose.headAtEnd = item.kind == semantics::ItemKind::Arrow;
+        Edge(x, loose, nullptr);
+        continue;
+      }
+      for (const semantics::Item* s : c->segments) used.insert(s->id);
+      const semantics::Item* label = semantics::ConnectorLabel(*c, query);
+      if (label) used.insert(label->id);
+      Edge(x, *c, label);
+    }
+    x.writeEndDocument();
+    return out;
+  }
+
+ private:
+  const semantics::Item* TextOn(uint64_t figure, const semantics::ItemQuery& query) const {
+    if (!index_.contains(figure)) return nullptr;
+    return semantics::ShapeText(items_[index_.value(figure)], query);
+  }
+
+  bool IsConnectorLabel(const semantics::Item& label, const semantics::ItemQuery& query) const {
+    return semantics::ConnectorOfLabel(label, query).has_value() || semantics::ShapeOfText(label, query) != nullptr;
+  }
+
+  void Containers(QXmlStreamWriter& x) {
+    for (const ContainerCell& c : options_.containers) {
+      QString style = QStringLiteral("swimlane;startSize=23;html=%1;").arg(options_.html ? 1 : 0);
+      if (c.vertical) style += QStringLiteral("horizontal=0;");
+      Vertex(x, CellId(c.figure), ValueOf(c.title, options_.html), style, c.box);
+    }
+  }
+
+  void Edge(QXmlStreamWriter& x, const semantics::Connector& c, const semantics::Item* label) {
+    const Figure& first = figures_[index_.value(c.segments.front()->id)];
+    const std::vector<QPoint> route = RouteOf(c);
+    bool orthogonal = route.size() > 2;
+    for (size_t i = 1; i < route.size(); ++i)
+      if (route[i].x() != route[i - 1].x() && route[i].y() != route[i - 1].y()) orthogonal = false;
+    // The head's end is the target; a two-headed arrow keeps the route's order.
+    QString style = orthogonal ? QStringLiteral("edgeStyle=orthogonalEdgeStyle;rounded=0;") : QString();
+    style += QStringLiteral("html=%1;").arg(options_.html ? 1 : 0);
+    style += c.headAtEnd ? QStringLiteral("endArrow=classic;") : QStringLiteral("endArrow=none;");
+    if (c.headAtStart) style += QStringLiteral("startArrow=classic;");
+    style += PenStyle(first);
+    QString value;
+    if (label) {
+      const Figure& t = figures_[index_.value(label->id)];
+      style += FontStyle(t.style.font);
+      value = ValueOf(t.style.caption, options_.html);
+    }
+    x.writeStartElement(QStringLiteral("mxCell"));
+    x.writeAttribute(QStringLiteral("id"), CellId(c.segments.front()->id));
+    x.writeAttribute(QStringLiteral("value"), value);
+    x.writeAttribute(QStringLiteral("style"), style);
+    x.writeAttribute(QStringLiteral("edge"), QStringLiteral("1"));
+    x.writeAttribute(QStringLiteral("parent"), QStringLiteral("1"));
+    if (c.startShape) x.writeAttribute(QStringLiteral("source"), CellId(c.startShape->id));
+    if (c.endShape) x.writeAttribute(QStringLiteral("target"), CellId(c.endShape->id));
+    x.writeStartElement(QStringLiteral("mxGeometry"));
+    x.writeAttribute(QStringLiteral("relative"), QStringLiteral("1"));
+    x.writeAttribute(QStringLiteral("as"), QStringLiteral("geometry"));
+    if (!c.startShape) Point(x, route.front(), QStringLiteral("sourcePoint"));
+    if (!c.endShape) Point(x, route.back(), QStringLiteral("targetPoint"));
+    if (route.size() > 2) {
+      x.writeStartElement(QStringLiteral("Array"));
+      x.writeAttribute(QStringLiteral("as"), QStringLiteral("points"));
+      for (size_t i = 1; i + 1 < route.size(); ++i) Point(x, route[i]);
+      x.writeEndElement();
+    }
+    x.writeEndElement();
+    x.writeEndElement();
+  }
+
+  std::span<const Figure> figures_;
+  const WriteOptions& options_;
+  std::vector<semantics::Item> items_;
+  semantics::ItemGrid grid_;
+  QHash<uint64_t, size_t> index_;
+};
+
+}  // namespace
+
+std::string ShapeStyleOf(FigureKind kind) {
+  switch (kind) {
+    case FigureKind::Begin: return "ellipse;aspect=fixed;";
+    case FigureKind::End: return "doubleEllipse;aspect=fixed;";
+    case FigureKind::Process: return "rounded=1;";
+    case FigureKind::Diamond: return "rhombus;";
+    case FigureKind::Ellipse: return "ellipse;";
+    case FigureKind::Rectangle: return "rounded=0;";
+    case FigureKind::Label: return "text;";
+    case FigureKind::Line:
+    case FigureKind::Arrow: break;
+  }
+  return {};
+}
+
+QByteArray WriteDrawio(std::span<const Figure> figures, const WriteOptions& options) {
+  return Writer(figures, options).Run();
+}
+
+}  // namespace drawio
