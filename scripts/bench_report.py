@@ -137,6 +137,8 @@ BUDGETS = [
     ("max_ms", "Mermaid reader, a chain of 10,000 nodes", ["BM_MermaidRead/10000"], 100),
     ("max_ms", "Mermaid reader, a chain of 100,000 nodes", ["BM_MermaidRead/100000"], 200),
     ("flat_n", "Mermaid reader: cost per node 100,000 vs 10,000", ["BM_MermaidRead/10000", "BM_MermaidRead/100000"], 1.5),
+    # draw.io files.
+    ("max_ms", "import a 1,000-shape draw.io file (read and mapped to figures)", ["BM_DrawioImport1000"], 250),
     # Text work.
     ("max_ms", "Find over 10,000 texts: the first hit", ["BM_FindFirstHit/10000"], 50),
     ("max_ms", "Replace All of 1,000 hits in 10,000 texts", ["BM_ReplaceAll/10000"], 200),

@@ -11,6 +11,8 @@ packages=(
   libdeflate-dev libspng-dev
   # automatic layout and DOT files: Graphviz's layout and graph libraries (gvc, cgraph)
   libgraphviz-dev
+  # draw.io files: zlib inflates their compressed pages (raw deflate)
+  zlib1g-dev
   # spell checking: hunspell, with the English dictionary (tests bring their own dictionaries)
   libhunspell-dev hunspell-en-us
   # tests and benchmarks
