@@ -13,7 +13,7 @@
 namespace layoutproc {
 
 struct Limits {
-  int maxShapes = 5000;        // larger charts are refused before any work
+  int maxShapes = 20000;       // larger charts are refused before any work
   int maxConnectors = 10000;
   int seconds = 30;            // wall-clock time, and the processor time too
   int memoryMegabytes = 2048;  // the child's address space
