@@ -87,7 +87,7 @@ TEST_F(LayoutProcessTest, GivesWhatTheLayoutGivesInProcess) {
 struct EndCase {
   const char* name;
   const char* script;  // a stand-in for the program (FakeLayoutProgram), or null for the real one
-  graph::Graph graph;
+  int shapes;  // of the chain laid out, built when the test runs: not in every test's start-up
   layoutproc::Limits limits;
   LayoutStop stop;
   const char* error;  // the whole message, or how it starts when it ends in "..."
@@ -118,7 +118,7 @@ TEST_P(LayoutProcessEnd, SaysWhatHappened) {
   QTemporaryDir dir;
   if (c.script) layoutproc::SetProgram(charttest::FakeLayoutProgram(dir, c.script));
   layoutproc::ChildLayout child(c.limits);
-  const graph::LayoutResult r = child.Run(c.graph, Direction::TopToBottom, {});
+  const graph::LayoutResult r = child.Run(Chain(c.shapes), Direction::TopToBottom, {});
   EXPECT_EQ(r.stop, c.stop) << r.error;
   EXPECT_EQ(child.LastStop(), c.stop);
   const std::string expected = c.error;
@@ -132,30 +132,30 @@ TEST_P(LayoutProcessEnd, SaysWhatHappened) {
 INSTANTIATE_TEST_SUITE_P(
     Ends, LayoutProcessEnd,
     testing::Values(
-        EndCase{"KilledMidLayout", "head -c 10 > /dev/null; kill -KILL $$", Chain(3), {}, LayoutStop::Crashed,
+        EndCase{"KilledMidLayout", "head -c 10 > /dev/null; kill -KILL $$", 3, {}, LayoutStop::Crashed,
                 "the layout stopped: the layout program crashed (Killed) on a chart of 3 shapes and 2 connectors"},
-        EndCase{"Crashed", "cat > /dev/null; kill -SEGV $$", Chain(1), {}, LayoutStop::Crashed,
+        EndCase{"Crashed", "cat > /dev/null; kill -SEGV $$", 1, {}, LayoutStop::Crashed,
                 "the layout stopped: the layout program crashed (Segmentation fault) on a chart of 1 shape and 0 connectors"},
-        EndCase{"EndedWithAnotherStatus", "cat > /dev/null; exit 9", Chain(2), {}, LayoutStop::Crashed,
+        EndCase{"EndedWithAnotherStatus", "cat > /dev/null; exit 9", 2, {}, LayoutStop::Crashed,
                 "the layout stopped: the layout program ended with status 9 on a chart of 2 shapes and 1 connector"},
-        EndCase{"AnAnswerCutShort", "cat > /dev/null; printf 'KLAYOUT-ANSWER 1\\nB 0 0 '", Chain(2), {},
+        EndCase{"AnAnswerCutShort", "cat > /dev/null; printf 'KLAYOUT-ANSWER 1\\nB 0 0 '", 2, {},
                 LayoutStop::Unavailable, "the layout stopped: the layout program's answer cannot be read: the text ends early..."},
         EndCase{"AnAnswerForAnotherChart", "cat > /dev/null; printf 'KLAYOUT-ANSWER 1\\nB 0 0 0 0\\nN 0\\nR 0\\nW 0\\nX 0 0:\\nEND\\n'",
-                Chain(2), {}, LayoutStop::Unavailable, "the layout stopped: the layout program's answer does not match the chart"},
-        EndCase{"PastTheTimeLimit", "cat > /dev/null; exec sleep 30", Chain(2), Limited(10, 10, 1), LayoutStop::TooLong,
+                2, {}, LayoutStop::Unavailable, "the layout stopped: the layout program's answer does not match the chart"},
+        EndCase{"PastTheTimeLimit", "cat > /dev/null; exec sleep 30", 2, Limited(10, 10, 1), LayoutStop::TooLong,
                 "the layout stopped: the chart took longer than the 1 second the layout may take"},
-        EndCase{"PastTheProcessorTimeLimit", "cat > /dev/null; exit 5", Chain(2), Limited(10, 10, 3), LayoutStop::TooLong,
+        EndCase{"PastTheProcessorTimeLimit", "cat > /dev/null; exit 5", 2, Limited(10, 10, 3), LayoutStop::TooLong,
                 "the layout stopped: the chart took longer than the 3 seconds the layout may take"},
-        EndCase{"NoProgram", "", Chain(2), {}, LayoutStop::Unavailable, "the layout program ..."},
+        EndCase{"NoProgram", "", 2, {}, LayoutStop::Unavailable, "the layout program ..."},
         // The real program under real limits.
-        EndCase{"PastTheMemoryLimit", nullptr, Chain(20000), Limited(30000, 30000, 30, 100), LayoutStop::OutOfMemory,
+        EndCase{"PastTheMemoryLimit", nullptr, 20000, Limited(30000, 30000, 30, 100), LayoutStop::OutOfMemory,
                 "the layout stopped: the chart is too large for the 100 MB of memory the layout may use"},
-        EndCase{"PastTheStackLimit", nullptr, Chain(20000), Limited(30000, 30000, 30, 2048, 1), LayoutStop::TooDeep,
+        EndCase{"PastTheStackLimit", nullptr, 20000, Limited(30000, 30000, 30, 2048, 1), LayoutStop::TooDeep,
                 "the layout stopped: the chart is too deep for the 1 MB of stack the layout may use"},
         // Refused before any work: the chain that overflowed Graphviz's stack in the editor.
-        EndCase{"MoreShapesThanTheLimit", nullptr, Chain(200001), Limited(5000, 300000), LayoutStop::Refused,
+        EndCase{"MoreShapesThanTheLimit", nullptr, 200001, Limited(5000, 300000), LayoutStop::Refused,
                 "the chart is too large for automatic layout: 200,001 shapes, above the limit of 5,000 (setting layout/maxShapes)"},
-        EndCase{"MoreConnectorsThanTheLimit", nullptr, Chain(4), Limited(10, 2), LayoutStop::Refused,
+        EndCase{"MoreConnectorsThanTheLimit", nullptr, 4, Limited(10, 2), LayoutStop::Refused,
                 "the chart is too large for automatic layout: 3 connectors, above the limit of 2"}),
     [](const testing::TestParamInfo<EndCase>& info) { return std::string(info.param.name); });
 
