@@ -158,8 +158,6 @@ KNOWN_MISSES = {
     "memory grown by selecting 100,000 figures, MB": "a member frame object per selected figure",
     "nudge: cost per figure 100,000 vs 1,000": "as the nudge",
     "drag step: cost per figure 100,000 vs 1,000": "as the drag step",
-    "Mermaid reader, a chain of 100,000 nodes":
-        "linear, but about 2.9 us a node goes to a string per id and text and the graph's vectors",
 }
 
 

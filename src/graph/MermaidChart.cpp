@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Colour.h"
+#include "LargeArrays.h"
 #include "MermaidData.h"
 #include "MermaidShapes.h"
 
@@ -75,12 +76,12 @@ LinkKind LinkKindOf(std::string_view endText, std::string_view startText) {
   return kind;
 }
 
-Chart::Chart(const Source& source) : source_(source) {
-  // Room for what a text of this size holds, so that nothing is moved as it grows.
-  const size_t guess = source.text().size() / 32;
-  vertices_.reserve(guess);
-  vertexOf_.reserve(guess);
-  edges_.reserve(guess);
+// Room for what a text of this size holds, so that nothing is moved as it grows.
+static size_t Guess(const Source& source) { return source.text().size() / 32; }
+
+Chart::Chart(const Source& source) : source_(source), vertexOf_(VertexId{&vertices_}, Guess(source)) {
+  ReserveLarge(vertices_, Guess(source));
+  ReserveLarge(edges_, Guess(source));
 }
 
 std::string_view Chart::keep(std::string text) { return kept_.emplace_back(std::move(text)); }
@@ -106,9 +107,9 @@ void Chart::addVertex(std::string_view idText, size_t at, const std::optional<Wr
                          " is not drawn");
     return;
   }
-  auto [it, added] = vertexOf_.try_emplace(id, vertices_.size());
+  const auto [number, added] = vertexOf_.insert(id, vertices_.size());
   if (added) vertices_.push_back(Vertex{id, std::nullopt, {}, at, at, nullptr});
-  Vertex& v = vertices_[it->second];
+  Vertex& v = vertices_[number];
   if (text) v.text = Kept(*text);
   if (!type.empty()) {
     v.type = type;
@@ -140,16 +141,13 @@ void Chart::addVertex(std::string_view idText, size_t at, const std::optional<Wr
 }
 
 void Chart::setBorders(std::string_view id, std::string_view borders) {
-  if (const auto it = vertexOf_.find(Trim(id)); it != vertexOf_.end()) extrasOf(vertices_[it->second].extras).borders = borders;
+  if (const size_t v = vertexOf_.find(Trim(id)); v != decltype(vertexOf_)::npos) extrasOf(vertices_[v].extras).borders = borders;
 }
 
 void Chart::addLink(const std::vector<std::string_view>& from, const std::vector<std::string_view>& to, const Link& link, size_t at) {
   Link kept = link;
   if (kept.text) kept.text = Kept(*kept.text);
-  const auto indexOf = [&](std::string_view id) {
-    const auto it = vertexOf_.find(id);
-    return it == vertexOf_.end() ? std::string_view::npos : it->second;
-  };
+  const auto indexOf = [&](std::string_view id) { return vertexOf_.find(id); };
   std::vector<size_t> heads;
   for (std::string_view b : to) heads.push_back(indexOf(b));
   for (std::string_view a : from)
@@ -170,7 +168,7 @@ void Chart::addLink(const std::vector<std::string_view>& from, const std::vector
 
 void Chart::setClass(std::string_view ids, std::string_view name) {
   for (std::string_view id : SplitAt(ids, ',')) {
-    if (const auto v = vertexOf_.find(id); v != vertexOf_.end()) extrasOf(vertices_[v->second].extras).classes.emplace_back(name);
+    if (const size_t v = vertexOf_.find(id); v != decltype(vertexOf_)::npos) extrasOf(vertices_[v].extras).classes.emplace_back(name);
     if (const auto e = edgeOf_.find(id); e != edgeOf_.end()) extrasOf(edges_[e->second].extras).classes.emplace_back(name);
   }
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Graph.h"
+#include "IdTable.h"
 #include "MermaidSource.h"
 #include "MermaidText.h"
 #include "ParseResult.h"
@@ -112,7 +113,12 @@ class Chart {
 
   const Source& source_;
   std::vector<Vertex> vertices_;
-  std::unordered_map<std::string_view, size_t> vertexOf_;
+  // The id of a vertex by its number, for the table of ids.
+  struct VertexId {
+    const std::vector<Vertex>* vertices;
+    std::string_view operator()(size_t k) const { return (*vertices)[k].id; }
+  };
+  IdTable<VertexId> vertexOf_;
   std::vector<Edge> edges_;
   std::unordered_map<std::string_view, size_t> edgeOf_;  // user-given link ids
   std::deque<std::string> kept_;

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <set>
 
+#include "LargeArrays.h"
 #include "MermaidChart.h"
 #include "MermaidShapes.h"
 
@@ -35,8 +36,8 @@ Graph Chart::finish() {
   // A subgraph's id used in a link names the subgraph, not a node: those links are left out.
   std::vector<int> nodeOf(vertices_.size(), -1);
   std::vector<ShapeChoice> shapes(vertices_.size());
-  graph.nodes.reserve(vertices_.size());
-  graph.edges.reserve(edges_.size());
+  ReserveLarge(graph.nodes, vertices_.size());
+  ReserveLarge(graph.edges, edges_.size());
   for (size_t i = 0; i < vertices_.size(); ++i) {
     const Vertex& v = vertices_[i];
     if (!subgraphs_.empty() && subgraphs_.count(std::string(v.id)) && v.type.empty() && !v.text) continue;

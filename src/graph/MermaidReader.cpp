@@ -1,7 +1,6 @@
 // Mermaid's flowchart grammar (flow.jison of Mermaid 11) read by descent over its own tokens, with
 // the flowchart database's effects at the points where its grammar has them.
 #include <algorithm>
-#include <deque>
 
 #include "Mermaid.h"
 #include "MermaidChars.h"
@@ -75,6 +74,28 @@ size_t Where(const Token& t) {
   return t.start + (lead < t.text.size() ? lead : 0);
 }
 
+// The tokens looked ahead at: rarely more than two, taken in order, so a plain array that is
+// emptied whenever all are taken serves where a deque would cost more than the lexing.
+class Ahead {
+ public:
+  size_t size() const { return tokens_.size() - first_; }
+  bool empty() const { return size() == 0; }
+  const Token& operator[](size_t k) const { return tokens_[first_ + k]; }
+  void push(Token t) { tokens_.push_back(t); }
+  Token pop() {
+    const Token t = tokens_[first_++];
+    if (first_ == tokens_.size()) {
+      tokens_.clear();
+      first_ = 0;
+    }
+    return t;
+  }
+
+ private:
+  std::vector<Token> tokens_;
+  size_t first_ = 0;
+};
+
 class Reader {
  public:
   explicit Reader(const mermaid::Source& source) : source_(source), lexer_(source.text()), chart_(source) {}
@@ -88,14 +109,12 @@ class Reader {
 
  private:
   const Token& peek(size_t k = 0) {
-    while (ahead_.size() <= k) ahead_.push_back(lexer_.next());
+    while (ahead_.size() <= k) ahead_.push(lexer_.next());
     return ahead_[k];
   }
   Token take() {
     peek();
-    Token t = ahead_.front();
-    ahead_.pop_front();
-    return t;
+    return ahead_.pop();
   }
   bool is(Tok type, size_t k = 0) { return peek(k).type == type; }
   [[noreturn]] void fail(size_t at, const std::string& why) { throw SyntaxError(at, why); }
@@ -532,7 +551,7 @@ class Reader {
   const mermaid::Source& source_;
   Lexer lexer_;
   Chart chart_;
-  std::deque<Token> ahead_;
+  Ahead ahead_;
 };
 
 }  // namespace
