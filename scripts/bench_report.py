@@ -156,6 +156,9 @@ KNOWN_MISSES = {
     "one drag step of a 100,000-figure group, painted":
         "every member frame still moves its figure by its own message",
     "memory grown by selecting 100,000 figures, MB": "a member frame object per selected figure",
+    "open a 100,000-figure diagram until painted":
+        "every record still becomes a figure control with its own frame and notices",
+    "Select All of 100,000 figures, painted": "a member frame object made per selected figure",
     "nudge: cost per figure 100,000 vs 1,000": "as the nudge",
     "drag step: cost per figure 100,000 vs 1,000": "as the drag step",
 }
