@@ -4,7 +4,8 @@
 # its target once: the record reader's seeds in fuzz/corpus and finds in fuzz/regressions; the
 # Mermaid reader's seeds in fuzz/corpus-mermaid, the examples of Mermaid's documentation
 # (tests/data/mermaid-docs, tests/data/mermaid) and finds in fuzz/regressions/mermaid; the DOT
-# reader's seeds in fuzz/corpus-dot and finds in fuzz/regressions/dot. Seconds, not a fuzzing
+# reader's seeds in fuzz/corpus-dot and finds in fuzz/regressions/dot; the draw.io reader's seeds in
+# tests/data/drawio and finds in fuzz/regressions/drawio. Seconds, not a fuzzing
 # campaign: a crash, a sanitizer report, a leak, a failed round trip, an input taking over 10
 # seconds or 2 GB fails the run.
 set -euo pipefail
@@ -13,7 +14,7 @@ cd "$(dirname "$0")/.."
 BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEDRIN_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DKEDRIN_BUILD_TESTS=OFF -DKEDRIN_BUILD_BENCH=OFF
-cmake --build "$BUILD_DIR" --target fuzz_record_reader fuzz_mermaid_reader fuzz_dot_reader
+cmake --build "$BUILD_DIR" --target fuzz_record_reader fuzz_mermaid_reader fuzz_dot_reader fuzz_drawio_reader
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 total=0
@@ -30,4 +31,5 @@ replay() {
 replay fuzz_record_reader fuzz/corpus fuzz/regressions
 replay fuzz_mermaid_reader fuzz/corpus-mermaid tests/data/mermaid-docs tests/data/mermaid fuzz/regressions/mermaid
 replay fuzz_dot_reader fuzz/corpus-dot fuzz/regressions/dot
+replay fuzz_drawio_reader tests/data/drawio tests/data/drawio/jgraph fuzz/regressions/drawio
 echo "fuzz-replay: $total inputs replayed"
