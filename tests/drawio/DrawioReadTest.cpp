@@ -184,6 +184,7 @@ struct Drawn {
   std::vector<std::tuple<FigureKind, QRect, TColor, TColor, TPenStyle, TBrushStyle>> shapes;
   std::multiset<std::string> texts;
   std::vector<std::string> edges;
+  std::multiset<std::tuple<FigureKind, TColor, TPenStyle>> segments;  // connectors' colours and pens
 };
 
 Drawn DrawnOf(const std::vector<figures::Figure>& figures) {
@@ -193,6 +194,8 @@ Drawn DrawnOf(const std::vector<figures::Figure>& figures) {
     if (f.kind == FigureKind::Label) d.texts.insert(f.style.caption);
     else if (f.kind != FigureKind::Line && f.kind != FigureKind::Arrow)
       d.shapes.emplace_back(f.kind, f.box, f.style.fillColor, f.style.lineColor, f.style.lineStyle, f.style.fillStyle);
+    else
+      d.segments.emplace(f.kind, f.style.lineColor, f.style.lineStyle);
   }
   d.edges = EdgesOf(figures);
   return d;
@@ -218,6 +221,7 @@ TEST(DrawioFiles, RoundTrip) {
       EXPECT_TRUE(got.shapes == want.shapes) << where;
       EXPECT_EQ(got.texts, want.texts) << where;
       EXPECT_EQ(got.edges, want.edges) << where;
+      EXPECT_EQ(got.segments, want.segments) << where;
     }
   }
 }
