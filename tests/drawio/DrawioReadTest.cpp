@@ -15,6 +15,9 @@
 #include "DrawioPages.h"
 #include "DrawioWriter.h"
 #include "ItemGrid.h"
+#include "Connector.h"
+#include "ChartDrawing.h"
+#include "Outline.h"
 
 using figures::FigureKind;
 using semantics::ItemKind;
@@ -273,6 +276,39 @@ TEST(DrawioFiles, TemplatesTable) {
     EXPECT_EQ(kinds, r.kinds) << r.file;
     EXPECT_EQ(EdgesOf(in.figures).size(), r.edges) << r.file;
     EXPECT_EQ(in.warnings.size(), r.warnings) << r.file;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Every connector drawn from a file, hand-written or draw.io's own, ends on the outline of each
+// shape it joins (not inside it, not short of it), so that the editor's connector rules keep it
+// attached when the shape moves.
+TEST(DrawioFiles, EndsOnOutlines) {
+  QStringList files = QDir(QStringLiteral(KEDRIN_TEST_DATA "/drawio")).entryList(QDir::Files);
+  for (const char* t : {"jgraph/basic_flowchart.xml", "jgraph/flowchart_2.xml", "jgraph/cross_functional_flowchart_1.xml"})
+    files << QLatin1StringView(t);
+  for (const QString& file : files) {
+    const drawio::Imported in = drawio::ImportDrawio(DataFile(file.toUtf8().constData()));
+    ASSERT_TRUE(in.ok()) << file.toStdString();
+    const std::vector<semantics::Item> items = drawio::ItemsOf(in.figures);
+    const semantics::ItemGrid grid(items);
+    int ends = 0;
+    for (const semantics::Item& item : items) {
+      if (!semantics::IsSegment(item.kind)) continue;
+      const std::optional<semantics::Connector> c = semantics::ConnectorOf(item, grid.AsQuery());
+      if (!c || c->segments.front() != &item) continue;
+      for (const auto& [shape, end] : {std::pair{c->startShape, c->start}, std::pair{c->endShape, c->end}}) {
+        if (!shape) continue;
+        ++ends;
+        const connectors::Figure f = flowchart::RoutingFigure(*shape);
+        EXPECT_LE(connectors::DistanceToOutline(f.kind, f.box, end), 1.5)
+            << file.toStdString() << ": connector of figure " << item.id << " ends at " << end.x() << "," << end.y();
+      }
+    }
+    EXPECT_GT(ends, 0) << file.toStdString();
   }
 }
 
