@@ -212,7 +212,10 @@ TwinKedrinFile* ImportDrawio(TwinMain& main, const QString& fileName) {
   if (!errors::RunCommand(&main, [&] { read = drawiofiles::ReadDrawioFile(fileName); }) || !read) return nullptr;
   TwinKedrinFile* doc = main.btnNewClick();
   drawiofiles::FillDocument(*doc, read->figures);
-  flowchart::ShowWarnings(&main, QCoreApplication::translate("graphfeatures", "Import"), read->warnings);
+  // The file named once, above what happened to its cells.
+  if (!read->warnings.isEmpty())
+    flowchart::ShowWarnings(&main, QCoreApplication::translate("graphfeatures", "Import"),
+                            QStringList{QDir::toNativeSeparators(fileName) + QLatin1Char(':')} + read->warnings);
   return doc;
 }
 

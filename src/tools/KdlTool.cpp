@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <memory>
@@ -374,7 +375,7 @@ int Import(const QString& in, const QString& outFile, const CommandOptions& opti
   if (drawiofiles::IsDrawioFile(in)) {
     // Drawn as the file draws it: no layout, so no connector form either.
     const drawiofiles::ReadDiagram read = drawiofiles::ReadDrawioFile(in);
-    PrintWarnings(read.warnings, err);
+    for (const QString& w : read.warnings) Warn(QDir::toNativeSeparators(in) + QStringLiteral(": ") + w, err);
     WriteValues(outFile, read.figures);
     return 0;
   }

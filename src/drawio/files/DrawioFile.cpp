@@ -62,7 +62,7 @@ ReadDiagram ReadDrawioFile(const QString& fileName) {
     throw EKedrinError(QCoreApplication::translate("drawio", "Cannot import %1: %2").arg(shown, QString::fromStdString(in.error)));
   ReadDiagram out;
   out.figures = std::move(in.figures);
-  for (const std::string& w : in.warnings) out.warnings << QStringLiteral("%1: %2").arg(shown, QString::fromStdString(w));
+  for (const std::string& w : in.warnings) out.warnings << QString::fromStdString(w);
   return out;
 }
 

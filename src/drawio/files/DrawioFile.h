@@ -19,7 +19,7 @@ bool IsDrawioFile(const QString& fileName);
 
 struct ReadDiagram {
   std::vector<figures::Figure> figures;  // bottom first, ids 1, 2, ...
-  QStringList warnings;                  // each "NAME: what was drawn otherwise or left out"
+  QStringList warnings;                  // what was drawn otherwise or left out, one a line
 };
 
 // The figures of the file's first page. Throws EKedrinError naming the file when it cannot be

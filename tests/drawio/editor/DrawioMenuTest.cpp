@@ -58,7 +58,8 @@ TEST_F(DrawioMenuTest, ImportOpensTheFirstPageAndExportOpensAgainAsTheSame) {
   EXPECT_TRUE(doc->Modified());
   EXPECT_FALSE(doc->UndoStack()->canUndo());
   EXPECT_EQ(boxes, 1);
-  EXPECT_EQ(warnings, QStringList{QDir::toNativeSeparators(answer) + QStringLiteral(": This file has 2 pages; only \"Flow\" was imported")});
+  EXPECT_EQ(warnings, (QStringList{QDir::toNativeSeparators(answer) + QLatin1Char(':'),
+                                   QStringLiteral("This file has 2 pages; only \"Flow\" was imported")}));
 
   // Exported as File > Export writes it, and imported again.
   QTemporaryDir dir;
