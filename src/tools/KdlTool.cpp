@@ -73,8 +73,9 @@ const char* const kDescription =
     "                  (.drawio, or any name when it starts as one: <mxfile> or\n"
     "                  <mxGraphModel>) as it is drawn and save it as the diagram OUT\n"
     "  render CHART OUT\n"
-    "                  import CHART and export it into the picture OUT in one command,\n"
-    "                  cropped to the chart's bounding box and the margin\n"
+    "                  import CHART (a flowchart's text or a draw.io file) and export it\n"
+    "                  into the picture OUT in one command, cropped to the chart's\n"
+    "                  bounding box and the margin\n"
     "  text FILE       print the flowchart the diagram FILE draws as Mermaid text (for\n"
     "                  git's textconv)\n"
     "  diff OLD NEW [PICTURE]\n"
@@ -391,6 +392,13 @@ int Render(const QString& in, const QString& outFile, const CommandOptions& opti
   if (!format || exporting::IsText(*format))
     throw UsageError("render draws pictures: OUT must end in .bmp, .jpg, .png, .svg or .pdf");
   RefuseToOverwriteInput(in, outFile);
+  if (drawiofiles::IsDrawioFile(in)) {
+    const drawiofiles::ReadDiagram read = drawiofiles::ReadDrawioFile(in);
+    for (const QString& w : read.warnings) Warn(QDir::toNativeSeparators(in) + QStringLiteral(": ") + w, err);
+    Diagram diagram(drawiofiles::ObjectsOf(read.figures), end);
+    ExportPicture(diagram.Figures(), outFile, options.picture, err);
+    return 0;
+  }
   chartcommands::DrawnFile drawn = chartcommands::DrawFile(in, FormOf(options));
   PrintWarnings(drawn.warnings, err);
   Diagram diagram(std::move(drawn.figures), end);

@@ -46,6 +46,7 @@ TEST(DrawioTool, CommandTable) {
       {{"diff", path("a.kdl"), path("b.kdl"), path("changes.mmd")}, 2, "", "diff draws pictures", nullptr, "changes.mmd"},
       {{"diff", path("a.kdl")}, 2, "", "diff takes two file names or three, not 1"},
       {{"text", path("a.kdl")}, 0, "flowchart TD\n    s([\" \"])\n    p[Do it]\n", ""},
+      {{"render", Data("compressed.drawio"), path("compressed.png")}, 0, "", "", "compressed.png"},
   };
   for (const Row& r : rows) {
     const ToolRun run = KdlTool(r.arguments);
