@@ -41,6 +41,7 @@ struct Link {
   int width = 0;
   std::vector<uint64_t> figures;
   QRect box;
+  std::vector<QRect> route;  // its segments' boxes, in route order
 };
 
 struct Version {
@@ -94,7 +95,9 @@ Version Read(std::span<const Figure> figures) {
     l.figures = e.figures;
     for (uint64_t f : e.figures) {
       used.insert(f);
-      l.box |= figures[at.value(f)].box;
+      const Figure& figure = figures[at.value(f)];
+      l.box |= figure.box;
+      if (figure.kind == FigureKind::Line || figure.kind == FigureKind::Arrow) l.route.push_back(figure.box);
     }
     if (!e.figures.empty()) l.id = figures[at.value(e.figures.front())].legacy.index;
     v.links.push_back(std::move(l));
@@ -456,6 +459,12 @@ Comparison Compare(std::span<const Figure> before, std::span<const Figure> after
       continue;
     }
     const Link& a = A.links[static_cast<size_t>(linkB[i])];
+    // Its course changed while both its steps stayed: moved by hand, not with its steps.
+    const auto stayed = [&](int stepB) {
+      return A.steps[static_cast<size_t>(matchB[static_cast<size_t>(stepB)])].shape->box == B.steps[static_cast<size_t>(stepB)].shape->box;
+    };
+    if (a.route != b.route && stayed(b.from) && stayed(b.to))
+      out.differences.push_back(linkDifference(Change::Moved, &a, &b, linkName(B, b)));
     if (a.label != b.label) {
       Link unlabelled = b;
       unlabelled.label.clear();

@@ -11,7 +11,8 @@
 // shape with its text, and the loose texts) and the connectors between them. Steps are matched by
 // id (the figure's Index: the id a Mermaid, DOT or draw.io import gave), then by kind and text,
 // then by text alone, then by kind and nearness; connectors by id, then by the matched steps they
-// join. What is neither a step nor a connector joining two (a loose line) is not compared.
+// join; a connector has moved when its course changed while both its steps stayed. What is
+// neither a step nor a connector joining two (a loose line) is not compared.
 namespace diagramdiff {
 
 enum class Change : uint8_t { Added, Removed, Moved, Retexted, Restyled };

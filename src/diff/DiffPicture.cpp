@@ -65,6 +65,12 @@ std::vector<Figure> MarkedFigures(std::span<const Figure> before, std::span<cons
         for (uint64_t id : d.after) added.insert(id);
         break;
       case Change::Moved:
+        if (d.subject == Subject::Connector) {
+          // Its old course, faint.
+          for (uint64_t id : d.before)
+            if (const Figure* f = old.value(id); f && f->kind != FigureKind::Label) below.push_back(Tinted(*f, kTraceColour, true));
+          break;
+        }
         // The shape's old outline only: its text would repeat the one drawn at the new place.
         if (const Figure* f = d.before.empty() ? nullptr : old.value(d.before.front()))
           below.push_back(Tinted(*f, kTraceColour, true));

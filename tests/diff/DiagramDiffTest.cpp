@@ -28,6 +28,7 @@ struct LinkSpec {
   int from, to;  // step places
   std::string label;
   TPenStyle pen = psSolid;
+  int shift = 0;  // how far right of the middle its arrow leaves its first shape
 };
 
 struct Chart {
@@ -64,7 +65,7 @@ std::vector<Figure> Draw(const Chart& c) {
   }
   for (const LinkSpec& l : c.links) {
     const QRect a = c.steps[static_cast<size_t>(l.from)].box, b = c.steps[static_cast<size_t>(l.to)].box;
-    const QPoint from(a.center().x(), a.bottom() + 1), to(b.center().x(), b.top());
+    const QPoint from(a.center().x() + l.shift, a.bottom() + 1), to(b.center().x(), b.top());
     connectors::Figure laid;
     laid.kind = connectors::FigureKind::Arrow;
     laid = connectors::Rebuild(laid, from, to);
@@ -125,6 +126,7 @@ TEST(DiagramDiff, OneChangeEach) {
        {"added   process \"Refund\"", "added   connector \"Paid?\" -> \"Refund\" \"no\""}},
       {"connector retexted", [](Chart& c) { c.links[1].label = "ok"; },
        {"retexted connector \"Paid?\" -> \"Ship\" \"yes\" -> \"ok\""}},
+      {"connector moved", [](Chart& c) { c.links[0].shift = 30; }, {"moved   connector \"Take order\" -> \"Paid?\""}},
       {"connector restyled", [](Chart& c) { c.links[1].pen = psDash; },
        {"restyled connector \"Paid?\" -> \"Ship\" \"yes\" line solid -> dashed"}},
       // Renamed and moved far off: only an id tells it is the same step...
