@@ -139,6 +139,8 @@ BUDGETS = [
     ("flat_n", "Mermaid reader: cost per node 100,000 vs 10,000", ["BM_MermaidRead/10000", "BM_MermaidRead/100000"], 1.5),
     # draw.io files.
     ("max_ms", "import a 1,000-shape draw.io file (read and mapped to figures)", ["BM_DrawioImport1000"], 250),
+    # Versions of a diagram.
+    ("max_ms", "compare two 10,000-figure diagrams (kdltool diff's work after reading the files)", ["BM_DiagramDiff10000"], 200),
     # Text work.
     ("max_ms", "Find over 10,000 texts: the first hit", ["BM_FindFirstHit/10000"], 50),
     ("max_ms", "Replace All of 1,000 hits in 10,000 texts", ["BM_ReplaceAll/10000"], 200),

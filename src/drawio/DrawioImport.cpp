@@ -1,5 +1,6 @@
 #include "DrawioImport.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <algorithm>
@@ -58,6 +59,7 @@ figures::Figure FigureOf(const FigurePlan& p, const TFontDesc& font) {
   f.arrow.position = p.heads;
   f.arrow.thicknessRate = p.thicknessRate;
   f.arrow.headLengthRate = p.headLengthRate;
+  f.legacy.index = p.index;
   return f;
 }
 
@@ -223,6 +225,7 @@ class Mapper {
     s.box = box;
     ApplyLook(c.style, s);
     s.caption = text;
+    s.index = c.id.toStdString();  // kept, so that versions of a diagram match their shapes by it
     figs.push_back(FigureOf(s, font));
     shapes_.insert(c.id, flowchart::ItemOf(s, index + 1, static_cast<int>(index)));
     if (!text.empty()) figs.push_back(FigureOf(TextPlan(flowchart::PlaceShapeText(s.kind, box, text, font), text), font));
@@ -382,7 +385,10 @@ class Mapper {
     if (headAtStart && headAtEnd && segments.back().kind == ItemKind::Arrow && segments.size() == 1)
       segments.back().heads = apBoth;
     const TFontDesc font = FontOf(s);
-    for (const FigurePlan& p : segments) figs.push_back(FigureOf(p, font));
+    for (FigurePlan& p : segments) {
+      p.index = c.id.toStdString();
+      figs.push_back(FigureOf(p, font));
+    }
     // Its label: its own value, or the texts of the vertices it holds.
     std::string label = TextOf(c);
     TFontDesc labelFont = font;
@@ -444,9 +450,11 @@ Imported ImportDrawio(QByteArrayView file) {
   }
   result = FiguresOfModel(page.model);
   if (!page.skipped.empty())
-    result.warnings.insert(result.warnings.begin(), "only the first page was read; " +
-                                                         std::to_string(page.skipped.size()) + " other page" +
-                                                         (page.skipped.size() == 1 ? " was" : "s were") + " skipped");
+    result.warnings.insert(result.warnings.begin(),
+                           QCoreApplication::translate("drawio", "This file has %1 pages; only \"%2\" was imported")
+                               .arg(page.skipped.size() + 1)
+                               .arg(page.name)
+                               .toStdString());
   return result;
 }
 

@@ -1,6 +1,7 @@
 #include "DrawioWriter.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 #include <QXmlStreamWriter>
@@ -21,7 +22,7 @@ namespace {
 using figures::Figure;
 using figures::FigureKind;
 
-QString CellId(uint64_t figure) { return QStringLiteral("f%1").arg(figure); }
+QString GeneratedId(uint64_t figure) { return QStringLiteral("f%1").arg(figure); }
 
 QString Hex(TColor c) {
   const TColor rgb = ColorToRGB(c);
@@ -198,6 +199,20 @@ class Writer {
   }
 
  private:
+  // A figure's Index (the cell id it was imported with, a node's id in a text format) names its
+  // cell again, so that a diagram read back and written keeps draw.io's ids. An id already
+  // written, the root's and the layer's ("0", "1") and those of the generated form are not
+  // taken: each cell's id stays unique. A figure keeps the id it was first given.
+  QString CellId(uint64_t figure) {
+    if (const auto known = resolved_.find(figure); known != resolved_.end()) return *known;
+    static const QRegularExpression generated(QStringLiteral("^(0|1|f[0-9]+)$"));
+    QString id = index_.contains(figure) ? QString::fromStdString(figures_[index_.value(figure)].legacy.index) : QString();
+    if (id.isEmpty() || generated.match(id).hasMatch() || written_.contains(id)) id = GeneratedId(figure);
+    written_.insert(id);
+    resolved_.insert(figure, id);
+    return id;
+  }
+
   const semantics::Item* TextOn(uint64_t figure, const semantics::ItemQuery& query) const {
     if (!index_.contains(figure)) return nullptr;
     return semantics::ShapeText(items_[index_.value(figure)], query);
@@ -261,6 +276,8 @@ class Writer {
   std::vector<semantics::Item> items_;
   semantics::ItemGrid grid_;
   QHash<uint64_t, size_t> index_;
+  QHash<uint64_t, QString> resolved_;
+  QSet<QString> written_;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ExportFormat.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace exporting {
@@ -13,6 +14,7 @@ QString ExtensionOf(Format format) {
     case Format::Jpeg: return QStringLiteral(".jpg");
     case Format::Mermaid: return QStringLiteral(".mmd");
     case Format::Dot: return QStringLiteral(".gv");
+    case Format::Drawio: return QStringLiteral(".drawio");
   }
   return {};
 }
@@ -26,6 +28,7 @@ QString FilterOf(Format format) {
     case Format::Jpeg: return QStringLiteral("JPEG picture (*.jpg *.jpeg)");
     case Format::Mermaid: return QStringLiteral("Mermaid flowchart (*.mmd)");
     case Format::Dot: return QStringLiteral("Graphviz DOT graph (*.gv *.dot)");
+    case Format::Drawio: return QCoreApplication::translate("exporting", "draw.io diagram (*.drawio)");
   }
   return {};
 }

@@ -14,8 +14,10 @@
 #include "CustomKDTool.h"
 #include "ChartText.h"
 #include "DiagramPicture.h"
+#include "DrawioFile.h"
 #include "Errors.h"
 #include "FigureGraph.h"
+#include "FigureValues.h"
 #include "PictureFiles.h"
 #include "Parallel.h"
 #include "PictureColours.h"
@@ -140,6 +142,7 @@ bool WritePdf(const PicturePlan& plan, QIODevice& device, const QString& title) 
 }
 
 void WriteExport(const PicturePlan& plan, Format format, const QString& fileName) {
+  if (format == Format::Drawio) return drawiofiles::WriteDrawioFile(fileName, drawiofiles::ValuesOf(plan.figures));
   if (format == Format::Mermaid || format == Format::Dot)
     return flowchart::WriteChartFile(fileName, flowchart::GraphOfFigures(plan.figures),
                                      format == Format::Mermaid ? flowchart::TextFormat::Mermaid : flowchart::TextFormat::Dot);

@@ -1,6 +1,7 @@
 #include "GraphFeatures.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QActionGroup>
 #include <QDir>
 #include <QFileDialog>
@@ -13,6 +14,8 @@
 #include "ChartWork.h"
 #include "Diagram.h"
 #include "DocumentCharts.h"
+#include "DrawioDocument.h"
+#include "DrawioFile.h"
 #include "Errors.h"
 #include "Icons.h"
 #include "TwinKedrinFile.h"
@@ -32,6 +35,24 @@ const char* const kMemoryKey = "layout/memoryLimit";
 ImportDialog& Dialog() {
   static ImportDialog dialog;
   return dialog;
+}
+
+DrawioDialog& DrawioFileDialog() {
+  static DrawioDialog dialog;
+  return dialog;
+}
+
+QString RunDrawioDialog(TwinMain& main) {
+  QSettings settings;
+  const TwinKedrinFile* doc = main.CurrentDocument();
+  const QString folder = ImportFolder(doc ? doc->Title() : QString(), settings.value(kFolderKey).toString(), QDir::homePath());
+  const QString name = DrawioFileDialog()
+                           ? DrawioFileDialog()(&main, folder)
+                           : QFileDialog::getOpenFileName(
+                                 &main, QCoreApplication::translate("graphfeatures", "Import draw.io Diagram"), folder,
+                                 QCoreApplication::translate("graphfeatures", "draw.io diagrams (*.drawio *.xml);;All files (*)"));
+  if (!name.isEmpty()) settings.setValue(kFolderKey, QFileInfo(name).absolutePath());
+  return name;
 }
 
 QString RunImportDialog(TwinMain& main, flowchart::TextFormat format) {
@@ -82,6 +103,11 @@ void AddImportMenu(TwinMain& main) {
       if (!name.isEmpty()) ImportChart(main, name, format);
     });
   }
+  QAction* drawio = Item(import, "ImportDrawio1", QCoreApplication::translate("graphfeatures", "dra&w.io Diagram..."));
+  QObject::connect(drawio, &QAction::triggered, &main, [&main] {
+    const QString name = RunDrawioDialog(main);
+    if (!name.isEmpty()) ImportDrawio(main, name);
+  });
 }
 
 void AddLayoutMenu(TwinMain& main) {
@@ -175,6 +201,21 @@ TwinKedrinFile* ImportChart(TwinMain& main, const QString& fileName, flowchart::
   TwinKedrinFile* doc = main.btnNewClick();
   flowchart::FillDocument(*doc, imported->chart);
   flowchart::ShowWarnings(&main, QStringLiteral("Import"), imported->warnings);
+  return doc;
+}
+
+void SetDrawioDialog(DrawioDialog dialog) { DrawioFileDialog() = std::move(dialog); }
+
+TwinKedrinFile* ImportDrawio(TwinMain& main, const QString& fileName) {
+  // Read first: a file that gives no diagram opens no window.
+  std::optional<drawiofiles::ReadDiagram> read;
+  if (!errors::RunCommand(&main, [&] { read = drawiofiles::ReadDrawioFile(fileName); }) || !read) return nullptr;
+  TwinKedrinFile* doc = main.btnNewClick();
+  drawiofiles::FillDocument(*doc, read->figures);
+  // The file named once, above what happened to its cells.
+  if (!read->warnings.isEmpty())
+    flowchart::ShowWarnings(&main, QCoreApplication::translate("graphfeatures", "Import"),
+                            QStringList{QDir::toNativeSeparators(fileName) + QLatin1Char(':')} + read->warnings);
   return doc;
 }
 

@@ -11,7 +11,8 @@ class TwinKedrinFile;
 class TwinMain;
 
 // The main window's part of the graph features: their menu items, tool bars and docks, added once
-// the window's own menus are built. File > Import > Mermaid Flowchart... and Graphviz DOT...;
+// the window's own menus are built. File > Import > Mermaid Flowchart..., Graphviz DOT... and
+// draw.io Diagram...;
 // Arrange > Auto Layout > Top to Bottom, Left to Right, and the connectors they draw (elbow or
 // straight, kept between runs as "layout/connectors").
 void InstallGraphFeatures(TwinMain& main);
@@ -41,6 +42,15 @@ void SetImportDialog(ImportDialog dialog);
 // layout is stopped or the user cancels it; the error names the file, and the line and column of
 // a syntax error). What was left out is shown.
 TwinKedrinFile* ImportChart(TwinMain& main, const QString& fileName, flowchart::TextFormat format);
+
+// File > Import > draw.io Diagram...'s file dialog, opened in `folder`; tests answer it.
+using DrawioDialog = std::function<QString(QWidget* parent, const QString& folder)>;
+void SetDrawioDialog(DrawioDialog dialog);
+
+// The first page of the draw.io file drawn in a new document, untitled and modified (nothing
+// opens when the file cannot be read; the error names the file). What was drawn otherwise or
+// left out, and the pages not read, are shown in one box, each line naming the file.
+TwinKedrinFile* ImportDrawio(TwinMain& main, const QString& fileName);
 
 // Edit > Paste with a flowchart's text on the clipboard: the chart at the paste point, as one
 // step. False for any other text; throws the reader's error for a flowchart that cannot be read.

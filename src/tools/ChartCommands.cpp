@@ -15,7 +15,7 @@ namespace chartcommands {
 DrawnFile DrawFile(const QString& fileName, flowchart::ConnectorForm form) {
   const std::optional<flowchart::TextFormat> format = flowchart::TextFormatOfName(fileName);
   if (!format)
-    throw EKedrinError(QStringLiteral("Cannot import %1: the name must end in .mmd (Mermaid) or .gv (Graphviz DOT)")
+    throw EKedrinError(QStringLiteral("Cannot import %1: the name must end in .mmd (Mermaid), .gv (Graphviz DOT) or .drawio (draw.io)")
                            .arg(QDir::toNativeSeparators(fileName)));
   const flowchart::ChartFile chart = flowchart::ReadChartFile(fileName, *format);
   // The layout in the layout program too: a chart that crashes Graphviz or runs away is a message

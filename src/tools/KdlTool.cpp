@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <memory>
@@ -10,14 +11,22 @@
 #include "ChartCommands.h"
 #include "CustomKDTool.h"
 #include "DeviceStream.h"
+#include "DiagramDiff.h"
 #include "DiagramExport.h"
 #include "DiagramFile.h"
+#include "DiffPicture.h"
+#include "DrawioFile.h"
+#include "FigureFile.h"
+#include "FigureGraph.h"
+#include "FigureValues.h"
+#include "Mermaid.h"
 #include "Errors.h"
 #include "ExportFormat.h"
 #include "FileNames.h"
 #include "RecordDump.h"
 #include "RegularFile.h"
 #include "StreamError.h"
+#include "WholeFile.h"
 
 namespace {
 
@@ -29,6 +38,8 @@ const char* const kSynopsis =
     "  or:  kdltool export [--crop] [--width W] [--height H] [--scale S] [--margin M]\n"
     "                      [--smooth] IN OUT\n"
     "  or:  kdltool import [--straight] CHART OUT\n"
+    "  or:  kdltool text FILE\n"
+    "  or:  kdltool diff OLD NEW [PICTURE]\n"
     "  or:  kdltool render [--width W] [--height H] [--scale S] [--margin M] [--smooth]\n"
     "                      [--straight] CHART OUT\n"
     "  or:  kdltool help | --help | --version\n";
@@ -38,7 +49,8 @@ const char* const kSynopsis =
 const char* const kDescription =
     "Check, dump, rewrite and export flowchart diagrams (.kdl) without a display, through the\n"
     "editor's own reader, writer, figures and picture code; turn Mermaid and Graphviz DOT\n"
-    "flowcharts into diagrams and pictures, and diagrams into them.\n"
+    "flowcharts and draw.io files into diagrams and pictures, and diagrams into them; compare two\n"
+    "versions of a diagram.\n"
     "\n"
     "Commands:\n"
     "  check FILE      read every record as the editor does; print \"N figures\", or the\n"
@@ -52,15 +64,27 @@ const char* const kDescription =
     "                  side, times the scale (with --crop, the figures' bounding box and\n"
     "                  the margin); or write the flowchart IN draws (its shapes with their\n"
     "                  texts, the connectors between them) as the Mermaid (.mmd) or\n"
-    "                  Graphviz DOT (.gv) text OUT\n"
+    "                  Graphviz DOT (.gv) text OUT, or as the draw.io file OUT (.drawio)\n"
     "  import CHART OUT\n"
     "                  read the Mermaid (.mmd) or Graphviz DOT (.gv) flowchart CHART, lay\n"
     "                  it out as the editor's Auto Layout does and save it as the diagram\n"
     "                  OUT (.kdl); what the diagram cannot hold is left out with a warning\n"
-    "                  naming its line\n"
+    "                  naming its line; or read the first page of the draw.io file CHART\n"
+    "                  (.drawio, or any name when it starts as one: <mxfile> or\n"
+    "                  <mxGraphModel>) as it is drawn and save it as the diagram OUT\n"
     "  render CHART OUT\n"
-    "                  import CHART and export it into the picture OUT in one command,\n"
-    "                  cropped to the chart's bounding box and the margin\n"
+    "                  import CHART (a flowchart's text or a draw.io file) and export it\n"
+    "                  into the picture OUT in one command, cropped to the chart's\n"
+    "                  bounding box and the margin\n"
+    "  text FILE       print the flowchart the diagram FILE draws as Mermaid text (for\n"
+    "                  git's textconv)\n"
+    "  diff OLD NEW [PICTURE]\n"
+    "                  print one line per change from the diagram OLD to NEW: steps (shapes\n"
+    "                  with their texts, loose texts) and connectors added, removed, moved,\n"
+    "                  retexted or restyled; with PICTURE (.svg, .png, ...), also draw NEW\n"
+    "                  with the changes marked: added green, removed as red ghosts, moved\n"
+    "                  with a faint trace from the old place, changed outlined in orange.\n"
+    "                  Exits with 0 when they are the same, 1 when they differ, 2 on error\n"
     "  help            print this help and exit\n"
     "\n"
     "A picture that would be wider or higher than 65500 pixels, or hold more than\n"
@@ -98,6 +122,8 @@ const char* const kDescription =
     "     the standard output could not be written (a full disk, a closed pipe)\n"
     "  2  wrong usage: an unknown command or option, a missing argument or value, or a\n"
     "     value that is not a number\n"
+    "  diff exits as diff(1) does: 0 when the diagrams are the same, 1 when they differ,\n"
+    "  2 when one cannot be read, the picture not written, or on wrong usage\n"
     "\n"
     "Messages and dump output show the control characters of names and texts from a file\n"
     "as #n, their code in decimal (#27 for ESC), so that they never reach the terminal.\n"
@@ -111,10 +137,15 @@ const char* const kDescription =
     "  $ kdltool dump order-flow.kdl | grep Caption\n"
     "  $ kdltool export --scale 2 order-flow.kdl order-flow.png\n"
     "  $ kdltool render --smooth chart.mmd chart.svg\n"
+    "  $ kdltool diff old.kdl new.kdl changes.png\n"
     "\n"
     "The first prints the number of figures of the diagram, the second the captions of its\n"
     "figures, the third writes a picture of it at twice its size, the fourth draws the\n"
-    "Mermaid flowchart chart.mmd as a smooth SVG picture.\n";
+    "Mermaid flowchart chart.mmd as a smooth SVG picture, the fifth lists what changed from\n"
+    "old.kdl to new.kdl and draws new.kdl with the changes marked.\n"
+    "\n"
+    "In git, `*.kdl diff=kedrin` in .gitattributes and `git config diff.kedrin.textconv\n"
+    "\"kdltool text\"` make git diff show diagrams as Mermaid text.\n";
 
 // KEDRIN_VERSION is the project's version, given to this file by cmake/Packaging.cmake.
 #ifndef KEDRIN_VERSION
@@ -328,11 +359,27 @@ flowchart::ConnectorForm FormOf(const CommandOptions& o) {
   return o.straight ? flowchart::ConnectorForm::Straight : flowchart::ConnectorForm::Elbow;
 }
 
+// Figure values as a diagram file, whole or not at all.
+void WriteValues(const QString& outFile, std::span<const figures::Figure> figures) {
+  const std::vector<uint8_t> bytes = figures::WriteFigures(figures);
+  wholefile::Write(outFile, [&](QIODevice& file) {
+    return file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) ==
+           static_cast<qint64>(bytes.size());
+  });
+}
+
 int Import(const QString& in, const QString& outFile, const CommandOptions& options, std::string& err,
            KdlToolEnd end) {
   if (filenames::Extension(outFile) != filenames::kDiagramExt)
     throw UsageError("import writes diagrams: OUT must end in .kdl (use render for pictures)");
   RefuseToOverwriteInput(in, outFile);
+  if (drawiofiles::IsDrawioFile(in)) {
+    // Drawn as the file draws it: no layout, so no connector form either.
+    const drawiofiles::ReadDiagram read = drawiofiles::ReadDrawioFile(in);
+    for (const QString& w : read.warnings) Warn(QDir::toNativeSeparators(in) + QStringLiteral(": ") + w, err);
+    WriteValues(outFile, read.figures);
+    return 0;
+  }
   chartcommands::DrawnFile drawn = chartcommands::DrawFile(in, FormOf(options));
   PrintWarnings(drawn.warnings, err);
   Diagram diagram(std::move(drawn.figures), end);
@@ -345,11 +392,61 @@ int Render(const QString& in, const QString& outFile, const CommandOptions& opti
   if (!format || exporting::IsText(*format))
     throw UsageError("render draws pictures: OUT must end in .bmp, .jpg, .png, .svg or .pdf");
   RefuseToOverwriteInput(in, outFile);
+  if (drawiofiles::IsDrawioFile(in)) {
+    const drawiofiles::ReadDiagram read = drawiofiles::ReadDrawioFile(in);
+    for (const QString& w : read.warnings) Warn(QDir::toNativeSeparators(in) + QStringLiteral(": ") + w, err);
+    Diagram diagram(drawiofiles::ObjectsOf(read.figures), end);
+    ExportPicture(diagram.Figures(), outFile, options.picture, err);
+    return 0;
+  }
   chartcommands::DrawnFile drawn = chartcommands::DrawFile(in, FormOf(options));
   PrintWarnings(drawn.warnings, err);
   Diagram diagram(std::move(drawn.figures), end);
   ExportPicture(diagram.Figures(), outFile, options.picture, err);
   return 0;
+}
+
+// The flowchart the diagram draws as Mermaid, as Export writes a .mmd file.
+int Text(const QString& file, std::string& out, KdlToolEnd end) {
+  Diagram diagram(file, end);
+  const std::vector<const TCustomKDTool*> figures = diagram.Figures();
+  out += graph::WriteMermaid(flowchart::GraphOfFigures(figures));
+  return 0;
+}
+
+// diff(1)'s statuses: the same, different, trouble.
+constexpr int kSame = 0, kDiffer = 1, kTrouble = 2;
+
+int Diff(const QStringList& files, std::string& out, std::string& err, KdlToolEnd end) {
+  try {
+    if (files.size() == 3) {
+      const std::optional<exporting::Format> format = exporting::FormatOfName(files[2]);
+      if (!format || exporting::IsText(*format))
+        throw UsageError("diff draws pictures: PICTURE must end in .bmp, .jpg, .png, .svg or .pdf");
+      RefuseToOverwriteInput(files[0], files[2]);
+      RefuseToOverwriteInput(files[1], files[2]);
+    }
+    const std::vector<figures::Figure> before = drawiofiles::ReadDiagramValues(files[0]);
+    const std::vector<figures::Figure> after = drawiofiles::ReadDiagramValues(files[1]);
+    const diagramdiff::Comparison comparison = diagramdiff::Compare(before, after);
+    for (const diagramdiff::Difference& d : comparison.differences) out += errors::Printable(d.line) + "\n";
+    if (files.size() == 3) {
+      const std::vector<figures::Figure> marked = diagramdiff::MarkedFigures(before, after, comparison);
+      Diagram picture(drawiofiles::ObjectsOf(marked), end);
+      diagramexport::Options options;
+      options.crop = true;
+      options.margin = diagramexport::kCropMargin;
+      ExportPicture(picture.Figures(), files[2], options, err);
+    }
+    return comparison.Same() ? kSame : kDiffer;
+  } catch (const UsageError&) {
+    throw;
+  } catch (const std::bad_alloc&) {
+    err += "Out of memory\n";
+  } catch (const std::exception& e) {
+    err += errors::Printable(e.what()) + "\n";
+  }
+  return kTrouble;
 }
 
 // How many file names each command takes, and the options it has a use for.
@@ -358,6 +455,7 @@ struct CommandShape {
   int files;
   unsigned options;
   bool crop;
+  int moreFiles = 0;  // optional file names after the required ones
 };
 constexpr CommandShape kCommands[] = {
     {"check", 1, 0, false},
@@ -366,6 +464,8 @@ constexpr CommandShape kCommands[] = {
     {"export", 2, kPictureOptions, true},
     {"import", 2, kChartOptions, false},
     {"render", 2, kPictureOptions | kChartOptions, true},
+    {"text", 1, 0, false},
+    {"diff", 2, 0, false, 1},
 };
 
 int Run(const QStringList& arguments, std::string& out, std::string& err, KdlToolEnd end) {
@@ -385,9 +485,9 @@ int Run(const QStringList& arguments, std::string& out, std::string& err, KdlToo
   for (const CommandShape& c : kCommands)
     if (line.command == QLatin1String(c.name)) shape = &c;
   if (!shape) throw UsageError("unknown command " + Std(line.command));
-  if (line.files.size() != shape->files)
+  if (line.files.size() < shape->files || line.files.size() > shape->files + shape->moreFiles)
     throw UsageError(Std(line.command) + " takes " + (shape->files == 1 ? "one file name" : "two file names") +
-                     ", not " + std::to_string(line.files.size()));
+                     (shape->moreFiles ? " or three" : "") + ", not " + std::to_string(line.files.size()));
   Allow(p, line.command, shape->options, shape->crop);
   // render always crops: a chart drawn from text has no canvas of its own.
   const CommandOptions options = ReadOptions(p, line.command == QLatin1String("render"));
@@ -397,6 +497,8 @@ int Run(const QStringList& arguments, std::string& out, std::string& err, KdlToo
   if (line.command == QLatin1String("rewrite")) return Rewrite(f[0], f[1], end);
   if (line.command == QLatin1String("export")) return Export(f[0], f[1], options, err, end);
   if (line.command == QLatin1String("import")) return Import(f[0], f[1], options, err, end);
+  if (line.command == QLatin1String("text")) return Text(f[0], out, end);
+  if (line.command == QLatin1String("diff")) return Diff(f, out, err, end);
   return Render(f[0], f[1], options, err, end);
 }
 

@@ -15,6 +15,9 @@
 #include "DrawioPages.h"
 #include "DrawioWriter.h"
 #include "ItemGrid.h"
+#include "Connector.h"
+#include "ChartDrawing.h"
+#include "Outline.h"
 
 using figures::FigureKind;
 using semantics::ItemKind;
@@ -184,6 +187,7 @@ struct Drawn {
   std::vector<std::tuple<FigureKind, QRect, TColor, TColor, TPenStyle, TBrushStyle>> shapes;
   std::multiset<std::string> texts;
   std::vector<std::string> edges;
+  std::multiset<std::tuple<FigureKind, TColor, TPenStyle>> segments;  // connectors' colours and pens
 };
 
 Drawn DrawnOf(const std::vector<figures::Figure>& figures) {
@@ -193,6 +197,8 @@ Drawn DrawnOf(const std::vector<figures::Figure>& figures) {
     if (f.kind == FigureKind::Label) d.texts.insert(f.style.caption);
     else if (f.kind != FigureKind::Line && f.kind != FigureKind::Arrow)
       d.shapes.emplace_back(f.kind, f.box, f.style.fillColor, f.style.lineColor, f.style.lineStyle, f.style.fillStyle);
+    else
+      d.segments.emplace(f.kind, f.style.lineColor, f.style.lineStyle);
   }
   d.edges = EdgesOf(figures);
   return d;
@@ -218,6 +224,7 @@ TEST(DrawioFiles, RoundTrip) {
       EXPECT_TRUE(got.shapes == want.shapes) << where;
       EXPECT_EQ(got.texts, want.texts) << where;
       EXPECT_EQ(got.edges, want.edges) << where;
+      EXPECT_EQ(got.segments, want.segments) << where;
     }
   }
 }
@@ -269,6 +276,39 @@ TEST(DrawioFiles, TemplatesTable) {
     EXPECT_EQ(kinds, r.kinds) << r.file;
     EXPECT_EQ(EdgesOf(in.figures).size(), r.edges) << r.file;
     EXPECT_EQ(in.warnings.size(), r.warnings) << r.file;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Every connector drawn from a file, hand-written or draw.io's own, ends on the outline of each
+// shape it joins (not inside it, not short of it), so that the editor's connector rules keep it
+// attached when the shape moves.
+TEST(DrawioFiles, EndsOnOutlines) {
+  QStringList files = QDir(QStringLiteral(KEDRIN_TEST_DATA "/drawio")).entryList(QDir::Files);
+  for (const char* t : {"jgraph/basic_flowchart.xml", "jgraph/flowchart_2.xml", "jgraph/cross_functional_flowchart_1.xml"})
+    files << QLatin1StringView(t);
+  for (const QString& file : files) {
+    const drawio::Imported in = drawio::ImportDrawio(DataFile(file.toUtf8().constData()));
+    ASSERT_TRUE(in.ok()) << file.toStdString();
+    const std::vector<semantics::Item> items = drawio::ItemsOf(in.figures);
+    const semantics::ItemGrid grid(items);
+    int ends = 0;
+    for (const semantics::Item& item : items) {
+      if (!semantics::IsSegment(item.kind)) continue;
+      const std::optional<semantics::Connector> c = semantics::ConnectorOf(item, grid.AsQuery());
+      if (!c || c->segments.front() != &item) continue;
+      for (const auto& [shape, end] : {std::pair{c->startShape, c->start}, std::pair{c->endShape, c->end}}) {
+        if (!shape) continue;
+        ++ends;
+        const connectors::Figure f = flowchart::RoutingFigure(*shape);
+        EXPECT_LE(connectors::DistanceToOutline(f.kind, f.box, end), 1.5)
+            << file.toStdString() << ": connector of figure " << item.id << " ends at " << end.x() << "," << end.y();
+      }
+    }
+    EXPECT_GT(ends, 0) << file.toStdString();
   }
 }
 
