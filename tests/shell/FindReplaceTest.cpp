@@ -126,12 +126,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FindReplace, ReplaceTakesTheHitReachedThenGoesOn) {
-  Ask(QStringLiteral("pay"), false, false, true, QStringLiteral("bill"));
+  // What is put in holds the pattern: the search goes on after it, not into it.
+  Ask(QStringLiteral("pay"), false, false, true, QStringLiteral("prepay"));
   Press("ReplaceButton");  // nothing reached yet: finds the first
   EXPECT_EQ(Captions(), (std::vector<std::string>{"Pay order", "Check payment", "pay", "Repay"}));
   EXPECT_EQ(Selected(), std::vector<TCustomKDTool*>{note});
   Press("ReplaceButton");
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"Pay order", "Check payment", "pay", "Rebill"}));
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"Pay order", "Check payment", "pay", "Reprepay"}));
   EXPECT_EQ(Selected(), std::vector<TCustomKDTool*>{A});
   EXPECT_EQ(LastStep(), QStringLiteral("Replace"));
 }

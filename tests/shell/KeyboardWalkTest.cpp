@@ -27,14 +27,15 @@ class KeyboardWalk : public HistoryFixture {
     // Enter then reaches the figure only through the walking keys, not through one-unit gestures.
     keptAttached_ = ConnectorOptions::Instance().KeepAttached();
     ConnectorOptions::Instance().SetKeepAttached(false);
-    begin = Shape<TKDBegin>({100, 0, 80, 40}, "Begin");
-    order = Shape<TKDProcess>({100, 100, 80, 40}, "Order");
-    paid = Shape<TKDDiamond>({100, 200, 80, 60}, "Paid?");
-    ship = Shape<TKDProcess>({100, 320, 80, 40}, "Ship");
-    pack = Shape<TKDProcess>({80, 420, 60, 40}, "Pack");
-    post = Shape<TKDProcess>({160, 420, 60, 40}, "Post");
-    remind = Shape<TKDProcess>({260, 200, 80, 60}, "Remind");
+    // Made in neither flow nor reading order.
     call = Shape<TKDProcess>({260, 100, 80, 40}, "Call");
+    remind = Shape<TKDProcess>({260, 200, 80, 60}, "Remind");
+    post = Shape<TKDProcess>({160, 420, 60, 40}, "Post");
+    pack = Shape<TKDProcess>({80, 420, 60, 40}, "Pack");
+    ship = Shape<TKDProcess>({100, 320, 80, 40}, "Ship");
+    paid = Shape<TKDDiamond>({100, 200, 80, 60}, "Paid?");
+    order = Shape<TKDProcess>({100, 100, 80, 40}, "Order");
+    begin = Shape<TKDBegin>({100, 0, 80, 40}, "Begin");
     Down({140, 40}, 100);
     Down({140, 140}, 200);
     yes = Down({140, 260}, 320);
