@@ -9,7 +9,10 @@
 
 namespace a11y {
 
-CanvasAccessible::CanvasAccessible(TCanvasSurface* canvas) : QAccessibleWidget(canvas, QAccessible::List) {}
+CanvasAccessible::CanvasAccessible(TCanvasSurface* canvas) : QAccessibleWidget(canvas, QAccessible::List) {
+  // From now on the document's changes are announced.
+  Access();
+}
 
 CanvasAccessible::~CanvasAccessible() {
   for (const auto& [key, id] : children_) QAccessible::deleteAccessibleInterface(id);

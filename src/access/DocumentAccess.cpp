@@ -11,9 +11,27 @@
 
 namespace a11y {
 
+namespace {
+Listener& TheListener() {
+  static Listener listener;
+  return listener;
+}
+}  // namespace
+
+void SetListener(Listener listener) { TheListener() = std::move(listener); }
+
+bool DocumentAccess::Heard() { return TheListener() || QAccessible::isActive(); }
+
+void DocumentAccess::Tell(QAccessibleEvent& event) {
+  if (TheListener()) TheListener()(event);
+  else Tell(event);
+}
+
 DocumentAccess& DocumentAccess::Of(TwinKedrinFile& document) {
-  if (auto* a = document.findChild<DocumentAccess*>(QString(), Qt::FindDirectChildrenOnly)) return *a;
-  return *new DocumentAccess(document);
+  if (auto* a = dynamic_cast<DocumentAccess*>(document.property("a11yAccess").value<QObject*>())) return *a;
+  auto* a = new DocumentAccess(document);
+  document.setProperty("a11yAccess", QVariant::fromValue<QObject*>(a));
+  return *a;
 }
 
 TwinKedrinFile* DocumentAccess::DocumentOf(const QObject* canvas) {
@@ -113,10 +131,12 @@ void DocumentAccess::DiagramChanged(const DiagramChange& change) {
 
 void DocumentAccess::Schedule() {
   // A selection of many figures sends a notice for each: one announcement once they are done.
-  if (scheduled_ || !QAccessible::isActive()) {
-    if (!QAccessible::isActive()) selectionChanged_ = false, retexted_.clear();
+  if (!Heard()) {
+    selectionChanged_ = false;
+    retexted_.clear();
     return;
   }
+  if (scheduled_) return;
   scheduled_ = true;
   QTimer::singleShot(0, this, [this] { Announce(); });
 }
@@ -124,7 +144,7 @@ void DocumentAccess::Schedule() {
 void DocumentAccess::Announce() {
   scheduled_ = false;
   TCanvasSurface* canvas = Canvas();
-  if (!QAccessible::isActive() || !canvas) return;
+  if (!Heard() || !canvas) return;
   if (!retexted_.empty()) {
     const DiagramChart& c = Chart();
     std::unordered_set<int> told;
@@ -135,7 +155,7 @@ void DocumentAccess::Announce() {
       if (i < 0 || !told.insert(i).second) continue;
       QAccessibleEvent event(canvas, QAccessible::NameChanged);
       event.setChild(i);
-      QAccessible::updateAccessibility(&event);
+      Tell(event);
     }
     retexted_.clear();
   }
@@ -144,11 +164,11 @@ void DocumentAccess::Announce() {
     const std::optional<int> i = SelectedIndex();
     QAccessibleEvent selection(canvas, QAccessible::Selection);
     if (i) selection.setChild(*i);
-    QAccessible::updateAccessibility(&selection);
+    Tell(selection);
     if (i && canvas->hasFocus()) {
       QAccessibleEvent focus(canvas, QAccessible::Focus);
       focus.setChild(*i);
-      QAccessible::updateAccessibility(&focus);
+      Tell(focus);
     }
   }
 }

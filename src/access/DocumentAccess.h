@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <unordered_set>
 #include <vector>
@@ -8,10 +9,16 @@
 #include "DiagramChart.h"
 #include "DiagramObserver.h"
 
+class QAccessibleEvent;
 class TCanvasSurface;
 class TwinKedrinFile;
 
 namespace a11y {
+
+// Where announcements go: to Qt's accessibility while a screen reader listens; a listener set
+// here (a test) hears them instead, whether or not one does.
+using Listener = std::function<void(QAccessibleEvent& event)>;
+void SetListener(Listener listener);
 
 // One of the canvas's accessible children: a shape, or a connector (named by its first figure).
 struct Entry {
@@ -53,6 +60,8 @@ class DocumentAccess : public QObject, public DiagramObserver {
   void Rebuild();
   void Schedule();
   void Announce();
+  static bool Heard();
+  static void Tell(QAccessibleEvent& event);
 
   TwinKedrinFile& document_;
   DiagramChart chart_;

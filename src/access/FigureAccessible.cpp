@@ -38,7 +38,9 @@ QString FigureAccessible::text(QAccessible::Text t) const {
   if (!e || (t != QAccessible::Name && t != QAccessible::Description)) return {};
   const walk::Chart& chart = Access()->Chart().chart;
   const walk::Description d = e->link ? walk::DescribeConnector(chart, e->index) : walk::DescribeShape(chart, e->index);
-  return t == QAccessible::Name ? d.name : d.description;
+  if (t == QAccessible::Description) return d.description;
+  // A connector without a label is named by what it is.
+  return d.name.isEmpty() ? walk::RoleName(d.role) : d.name;
 }
 
 QRect FigureAccessible::rect() const {
