@@ -54,7 +54,8 @@ QAccessibleInterface* CanvasAccessible::child(int index) const {
   const Key key{e.key, e.link};
   auto it = children_.find(key);
   if (it == children_.end())
-    it = children_.emplace(key, QAccessible::registerAccessibleInterface(new FigureAccessible(Canvas(), e.key, e.link))).first;
+    it = children_.emplace(key, QAccessible::registerAccessibleInterface(new FigureAccessible(Canvas(), e.key, e.link)))
+             .first;
   return QAccessible::accessibleInterface(it->second);
 }
 

@@ -53,7 +53,8 @@ void DocumentAccess::Rebuild() {
   for (int s : walk::FlowOrder(chart_.chart))
     entries_.push_back({false, s, chart_.chart.shapes[size_t(s)].figure});
   for (size_t l = 0; l < chart_.chart.links.size(); ++l)
-    if (!chart_.chart.links[l].figures.empty()) entries_.push_back({true, int(l), chart_.chart.links[l].figures.front()});
+    if (!chart_.chart.links[l].figures.empty())
+      entries_.push_back({true, int(l), chart_.chart.links[l].figures.front()});
   stale_ = false;
   ++generation_;
 }

@@ -26,9 +26,13 @@ class FindCommands : public QObject {
  public:
   explicit FindCommands(TwinMain& main) : QObject(&main), main_(main) {}
 
+  // F3 and Shift+F3 work from the box too.
+  void SetStepActions(QAction* next, QAction* previous) { steps_ = {next, previous}; }
+
   void Open(bool replacing) {
     if (!dialog_) {
       dialog_ = new FindDialog(&main_);
+      dialog_->addActions(steps_);
       connect(dialog_, &FindDialog::FindNext, this, [this] { Step(false); });
       connect(dialog_, &FindDialog::FindPrevious, this, [this] { Step(true); });
       connect(dialog_, &FindDialog::Replace, this, [this] { Replace(); });
@@ -155,7 +159,8 @@ class FindCommands : public QObject {
       Diagram& figures = doc.FigureSet();
       for (size_t i = 0; i < texts.size(); ++i) {
         TCustomKDTool* label = figures.Find(texts[i].figure);
-        if (label && HolderOf(doc, label) == selected.front()) return backward ? find::Place{i, 0} : find::BeforeText(i);
+        if (label && HolderOf(doc, label) == selected.front())
+          return backward ? find::Place{i, 0} : find::BeforeText(i);
       }
     }
     return backward ? find::Place{texts.size(), 0} : find::BeforeText(0);
@@ -189,6 +194,7 @@ class FindCommands : public QObject {
 
   TwinMain& main_;
   QPointer<FindDialog> dialog_;
+  QList<QAction*> steps_;
   std::optional<Reached> current_;
 };
 
@@ -205,12 +211,15 @@ QAction* Command(TwinMain& main, const char* name, const QString& caption, const
 void InstallFindFeatures(TwinMain& main) {
   auto* commands = new FindCommands(main);
   main.Edit1->addSeparator();
-  QAction* find = Command(main, "Find1", QCoreApplication::translate("FindCommands", "&Find..."), "edit-find", QKeySequence(Qt::CTRL | Qt::Key_F));
-  QAction* replace =
-      Command(main, "Replace1", QCoreApplication::translate("FindCommands", "R&eplace..."), "edit-find-replace", QKeySequence(Qt::CTRL | Qt::Key_H));
-  QAction* next = Command(main, "FindNext1", QCoreApplication::translate("FindCommands", "Find &Next"), "go-down", QKeySequence(Qt::Key_F3));
-  QAction* previous =
-      Command(main, "FindPrevious1", QCoreApplication::translate("FindCommands", "Find Pre&vious"), "go-up", QKeySequence(Qt::SHIFT | Qt::Key_F3));
+  QAction* find = Command(main, "Find1", QCoreApplication::translate("FindCommands", "&Find..."), "edit-find",
+                          QKeySequence(Qt::CTRL | Qt::Key_F));
+  QAction* replace = Command(main, "Replace1", QCoreApplication::translate("FindCommands", "R&eplace..."),
+                             "edit-find-replace", QKeySequence(Qt::CTRL | Qt::Key_H));
+  QAction* next = Command(main, "FindNext1", QCoreApplication::translate("FindCommands", "Find &Next"), "go-down",
+                          QKeySequence(Qt::Key_F3));
+  QAction* previous = Command(main, "FindPrevious1", QCoreApplication::translate("FindCommands", "Find Pre&vious"),
+                              "go-up", QKeySequence(Qt::SHIFT | Qt::Key_F3));
+  commands->SetStepActions(next, previous);
   QObject::connect(find, &QAction::triggered, commands, [commands] { commands->Open(false); });
   QObject::connect(replace, &QAction::triggered, commands, [commands] { commands->Open(true); });
   QObject::connect(next, &QAction::triggered, commands, [commands] { commands->Step(false); });

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <algorithm>
 
+#include "ConnectorOptions.h"
 #include "CustomKDTool.h"
 #include "Diagram.h"
 #include "DiagramChart.h"
@@ -23,7 +24,9 @@ class KeyboardWalk : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched != doc_.Surface() || event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    if (doc_.DragInProgress()) return false;
+    // Walking is a way of seeing the diagram as shapes and connectors: with View > Keep
+    // Connectors and Labels Attached off, the keys do what they always did.
+    if (doc_.DragInProgress() || !ConnectorOptions::Instance().KeepAttached()) return false;
     const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
     switch (key->key()) {
       case Qt::Key_Tab:
@@ -32,9 +35,6 @@ class KeyboardWalk : public QObject {
         if (mods & ~Qt::ShiftModifier) return false;
         Tab(key->key() == Qt::Key_Backtab || mods == Qt::ShiftModifier);
         return true;
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-        return mods == Qt::NoModifier && EditSelected();
       case Qt::Key_Left:
       case Qt::Key_Right:
       case Qt::Key_Up:
@@ -117,11 +117,6 @@ class KeyboardWalk : public QObject {
 
   static QPoint EndAt(const walk::Link& l, int shape) { return l.from == shape ? l.fromPoint : l.toPoint; }
 
-  bool EditSelected() {
-    const std::vector<TCustomKDTool*> selected = doc_.FigureSet().Selected();
-    return selected.size() == 1 && doc_.EditTextOf(selected.front());
-  }
-
   void SelectShape(const a11y::DiagramChart& c, int shape) {
     Diagram& figures = doc_.FigureSet();
     TCustomKDTool* f = figures.Find(c.chart.shapes[size_t(shape)].figure);
@@ -132,7 +127,7 @@ class KeyboardWalk : public QObject {
   }
 
   // One segment stands for the connector, the one at the shape it was reached from: a frame of
-  // its own, and Enter types the connector's label.
+  // its own, so that Enter and F2 type the connector's label as for a segment clicked.
   void SelectLink(const a11y::DiagramChart& c, int link, int shape) {
     Diagram& figures = doc_.FigureSet();
     const walk::Link& l = c.chart.links[size_t(link)];

@@ -72,7 +72,8 @@ TEST_P(FindSteps, EachHitsFigureSelectedInOrderThenWraps) {
     Trigger(c.backward ? "FindPrevious1" : "FindNext1");
     EXPECT_EQ(Selected(), std::vector<TCustomKDTool*>{figure.at(c.selected[i])}) << "press " << i;
     const bool wraps = i + 1 == c.selected.size();
-    EXPECT_EQ(Status().contains(QStringLiteral("continued from")), wraps) << "press " << i << ": " << Status().toStdString();
+    EXPECT_EQ(Status().contains(QStringLiteral("continued from")), wraps)
+        << "press " << i << ": " << Status().toStdString();
   }
 }
 
@@ -84,6 +85,19 @@ INSTANTIATE_TEST_SUITE_P(
                       StepCase{"WholeWord", false, true, false, {Who::A, Who::Yes, Who::A}},
                       StepCase{"Both", true, true, false, {Who::Yes, Who::Yes}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FindReplace, F3WorksFromTheBoxToo) {
+  Ask(QStringLiteral("pay"));
+  auto* dialog = main->findChild<FindDialog*>();
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  QTest::keyClick(dialog->windowHandle(), Qt::Key_F3);
+  testsupport::Flush();
+  EXPECT_EQ(Selected(), std::vector<TCustomKDTool*>{note});
+  QTest::keyClick(dialog->windowHandle(), Qt::Key_F3, Qt::ShiftModifier);
+  testsupport::Flush();
+  EXPECT_EQ(Selected(), std::vector<TCustomKDTool*>{B});
+}
 
 TEST_F(FindReplace, NoMatchesSaysSoAndKeepsTheSelection) {
   ClickFigure(C);

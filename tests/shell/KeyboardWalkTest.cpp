@@ -24,9 +24,8 @@ class KeyboardWalk : public HistoryFixture {
  protected:
   void SetUp() override {
     HistoryFixture::SetUp();
-    // Enter then reaches the figure only through the walking keys, not through one-unit gestures.
     keptAttached_ = ConnectorOptions::Instance().KeepAttached();
-    ConnectorOptions::Instance().SetKeepAttached(false);
+    ConnectorOptions::Instance().SetKeepAttached(true);
     // Made in neither flow nor reading order.
     call = Shape<TKDProcess>({260, 100, 80, 40}, "Call");
     remind = Shape<TKDProcess>({260, 200, 80, 60}, "Remind");
@@ -145,6 +144,15 @@ TEST_F(KeyboardWalk, AltShiftArrowCyclesTheConnectorsLeavingThatWay) {
   SelectOnly(call);
   Key(Qt::Key_Left, Qt::AltModifier | Qt::ShiftModifier);
   EXPECT_EQ(Selected(), std::vector<TCustomKDTool*>{loop});
+}
+
+TEST_F(KeyboardWalk, WithTheSwitchOffTabAndAltArrowsDoWhatTheyAlwaysDid) {
+  ConnectorOptions::Instance().SetKeepAttached(false);
+  SelectOnly(paid);
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Down, Qt::AltModifier);
+  Key(Qt::Key_Down, Qt::AltModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Selected(), std::vector<TCustomKDTool*>{paid});
 }
 
 TEST_F(KeyboardWalk, EnterTypesTheTextOfTheShapeOrConnectorReached) {
