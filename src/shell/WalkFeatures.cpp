@@ -76,7 +76,7 @@ class KeyboardWalk : public QObject {
       if (s) shape = s;
       if (l) link = l;
     }
-    if (shape && link) return {shape, std::nullopt};
+    // A shape selected with a connector of its own counts as the shape.
     if (shape) return {shape, std::nullopt};
     const walk::Link& l = c.chart.links[size_t(*link)];
     // The shape it was reached from, if that is one of its ends; else where it starts.
