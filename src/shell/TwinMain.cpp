@@ -30,10 +30,13 @@
 #include <algorithm>
 
 #include "ArrangeMenu.h"
+#include "CanvasAccessible.h"
 #include "ConnectorFeatures.h"
+#include "FindFeatures.h"
 #include "GraphFeatures.h"
 #include "StyleFeatures.h"
 #include "TextFeatures.h"
+#include "WalkFeatures.h"
 #include "Errors.h"
 #include "Focus.h"
 #include "ConnectorActions.h"
@@ -116,6 +119,9 @@ TwinMain::TwinMain(QWidget* parent) : QMainWindow(parent) {
   InstallConnectorFeatures(*this);
   InstallGraphFeatures(*this);
   InstallStyleFeatures(*this);
+  InstallFindFeatures(*this);
+  InstallWalkFeatures(*this);
+  a11y::Install();
   if (!winMain) winMain = this;
   FormCreate();
   PlaceWindow();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenu>
 
+#include "ConnectorOptions.h"
 #include "HistoryFixture.h"
 
 namespace {
@@ -57,7 +58,20 @@ TEST_P(SelectionFocus, OtherButtonOnAnotherFigureKeepsASingleSelection) {
 INSTANTIATE_TEST_SUITE_P(Buttons, SelectionFocus, ::testing::Values(Qt::RightButton, Qt::MiddleButton),
                          [](const auto& info) { return info.param == Qt::RightButton ? "Right" : "Middle"; });
 
-class TabKeepsSelection : public SelectionFocus {};
+// With View > Keep Connectors and Labels Attached on, Tab walks the shapes instead.
+class TabKeepsSelection : public SelectionFocus {
+ protected:
+  void SetUp() override {
+    SelectionFocus::SetUp();
+    kept_ = ConnectorOptions::Instance().KeepAttached();
+    ConnectorOptions::Instance().SetKeepAttached(false);
+  }
+  void TearDown() override {
+    ConnectorOptions::Instance().SetKeepAttached(kept_);
+    SelectionFocus::TearDown();
+  }
+  bool kept_ = true;
+};
 
 TEST_F(TabKeepsSelection, TabAndShiftTabLeaveTheFocusOnASingleFrame) {
   ClickFigure(a);
