@@ -216,6 +216,12 @@ class Mapper {
       case CellRole::Mark:
       case CellRole::Shape: break;
     }
+    // A shape without an area (no geometry, or none left of it) shows nothing in draw.io; drawn
+    // here, its connectors would end on a point.
+    if (box.width() <= 0 || box.height() <= 0) {
+      out_.warnings.push_back("cell " + c.id.toStdString() + ": a shape without a size is left out");
+      return figs;
+    }
     FigurePlan s;
     s.kind = k.kind;
     if (k.role == CellRole::Mark) {

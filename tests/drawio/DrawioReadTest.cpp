@@ -132,6 +132,8 @@ TEST(DrawioFiles, ImportTable) {
       {"lanes.drawio", {{K::Rectangle, 2}, {K::Ellipse, 2}, {K::Label, 7}, {K::Arrow, 1}}, {"Order & pay->Ship\r\nit [ships]"}, 1},
       {"elbow.drawio", {{K::Rectangle, 3}, {K::Label, 3}, {K::Line, 4}, {K::Arrow, 2}}, {"D->E", "Top->E"}, 0},
       {"bare.xml", {{K::Rectangle, 3}, {K::Label, 3}, {K::Line, 2}, {K::Arrow, 1}}, {"A->B undirected", "A->C"}, 0},
+      // A vertex without geometry shows nothing in draw.io: left out, with a warning.
+      {"sizeless.drawio", {{K::Rectangle, 2}, {K::Label, 2}, {K::Arrow, 1}}, {"A->B"}, 1},
   };
   for (const Row& r : rows) {
     const drawio::Imported in = drawio::ImportDrawio(DataFile(r.file));
