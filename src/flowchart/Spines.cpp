@@ -1,0 +1,131 @@
+#include "Spines.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <map>
+
+#include "ObstacleIndex.h"
+
+namespace flowchart {
+
+namespace {
+
+bool Across(graph::Direction d) { return d == graph::Direction::TopToBottom || d == graph::Direction::BottomToTop; }
+
+// Twice the centre across the direction: halves stay exact.
+int Centre2(const QRect& r, graph::Direction d) {
+  return Across(d) ? 2 * r.x() + r.width() : 2 * r.y() + r.height();
+}
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+bool Forward(const graph::Graph& g, const FlowOrder& order, size_t k) {
+  const graph::Edge& e = g.edges[k];
+  const int n = static_cast<int>(g.nodes.size());
+  return !order.back[k] && e.from != e.to && e.from >= 0 && e.to >= 0 && e.from < n && e.to < n;
+}
+
+}  // namespace
+
+std::string ContinuingLabel(const graph::Graph& g, const FlowOrder& order) {
+  std::vector<int> labelled(g.nodes.size(), 0);
+  for (size_t k = 0; k < g.edges.size(); ++k)
+    if (Forward(g, order, k) && !g.edges[k].label.empty()) ++labelled[static_cast<size_t>(g.edges[k].from)];
+  for (int k : order.edges) {
+    const graph::Edge& e = g.edges[static_cast<size_t>(k)];
+    if (!Forward(g, order, static_cast<size_t>(k)) || e.label.empty()) continue;
+    if (g.nodes[static_cast<size_t>(e.from)].shape == graph::Shape::Decision && labelled[static_cast<size_t>(e.from)] >= 2)
+      return Lower(e.label);
+  }
+  return {};
+}
+
+std::vector<int> ChainNext(const graph::Graph& g, const FlowOrder& order, const std::vector<QRect>& boxes,
+                           graph::Direction direction, const std::string& continuing) {
+  const size_t n = g.nodes.size();
+  std::vector<int> next(n, -1);
+  auto offset = [&](int a, int b) {
+    return std::abs(Centre2(boxes[static_cast<size_t>(a)], direction) - Centre2(boxes[static_cast<size_t>(b)], direction));
+  };
+  std::vector<bool> byLabel(n, false);
+  for (int k : order.edges) {
+    if (!Forward(g, order, static_cast<size_t>(k))) continue;
+    const graph::Edge& e = g.edges[static_cast<size_t>(k)];
+    const size_t u = static_cast<size_t>(e.from);
+    const bool continues = !continuing.empty() && Lower(e.label) == continuing;
+    if (next[u] < 0) {
+      next[u] = e.to;
+      byLabel[u] = continues;
+      continue;
+    }
+    if (next[u] == e.to || byLabel[u]) continue;
+    if (continues || offset(e.from, e.to) < offset(e.from, next[u])) {
+      next[u] = e.to;
+      byLabel[u] = continues;
+    }
+  }
+  // Each head keeps the one of its tails most in line.
+  std::vector<int> in(n, -1);
+  for (int u : order.nodes) {
+    const int v = next[static_cast<size_t>(u)];
+    if (v < 0) continue;
+    int& best = in[static_cast<size_t>(v)];
+    if (best < 0 || offset(u, v) < offset(best, v)) best = u;
+  }
+  for (size_t u = 0; u < n; ++u)
+    if (next[u] >= 0 && in[static_cast<size_t>(next[u])] != static_cast<int>(u)) next[u] = -1;
+  return next;
+}
+
+void AlignSpines(const graph::Graph& g, const FlowOrder& order, std::vector<QRect>& boxes, graph::Direction direction,
+                 QPoint origin, int clearance, const std::string& continuing) {
+  const size_t n = g.nodes.size();
+  if (boxes.size() != n) return;
+  const std::vector<int> next = ChainNext(g, order, boxes, direction, continuing);
+  std::vector<bool> hasPrev(n, false);
+  for (size_t u = 0; u < n; ++u)
+    if (next[u] >= 0) hasPrev[static_cast<size_t>(next[u])] = true;
+  routing::ObstacleIndex index;
+  for (const QRect& r : boxes) index.Add({r, -1, false});
+  std::vector<int> near;
+  const bool across = Across(direction);
+  auto moveTo = [&](size_t node, int axis2) {
+    QRect to = boxes[node];
+    const int shift2 = axis2 - Centre2(to, direction);
+    if (shift2 == 0 || shift2 % 2 != 0) return shift2 == 0;
+    to.translate(across ? QPoint(shift2 / 2, 0) : QPoint(0, shift2 / 2));
+    if (to.left() < origin.x() || to.top() < origin.y()) return false;
+    const QRect swept = (to | boxes[node]).adjusted(-clearance, -clearance, clearance, clearance);
+    near.clear();
+    index.Query(swept, near);
+    for (int other : near)
+      if (static_cast<size_t>(other) != node && index[other].box.intersects(swept)) return false;
+    boxes[node] = to;
+    index.Move(static_cast<int>(node), to);
+    return true;
+  };
+  for (int head : order.nodes) {
+    if (hasPrev[static_cast<size_t>(head)] || next[static_cast<size_t>(head)] < 0) continue;
+    std::vector<size_t> chain;
+    for (int v = head; v >= 0; v = next[static_cast<size_t>(v)]) {
+      chain.push_back(static_cast<size_t>(v));
+      if (chain.size() > n) break;
+    }
+    // The axis most of the chain shares already, else the first node's.
+    std::map<int, int> count;
+    for (size_t v : chain) ++count[Centre2(boxes[v], direction)];
+    int axis = Centre2(boxes[chain.front()], direction), most = 1;
+    for (const auto& [a, c] : count)
+      if (c > most) axis = a, most = c;
+    // A node of odd size across cannot be centred on an axis between pixels: it takes the axis a
+    // half pixel off.
+    for (size_t v : chain)
+      if (!moveTo(v, axis)) moveTo(v, axis + 1);
+  }
+}
+
+}  // namespace flowchart

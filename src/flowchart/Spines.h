@@ -1,0 +1,36 @@
+#pragma once
+#include <QPoint>
+#include <QRect>
+#include <string>
+#include <vector>
+
+#include "FlowRanking.h"
+#include "Graph.h"
+
+// Straight spines in a laid-out chart: a chain of steps, each the way on from the one before and
+// the way in to the one after, shares one axis across the chart's direction, so that its
+// connectors run straight without jogs. Graphviz places the nodes of a rank for the fewest
+// crossings and balanced lengths, which leaves a chain's steps a few pixels off one another.
+namespace flowchart {
+
+// The way on from each node: its only forward link's head; of several, the one whose label reads
+// `continuing` (as at every decision of the chart, see ContinuingLabel), else the head most in
+// line with it. A node's chain link is the way on that is also the way in of its head: of the
+// nodes whose way on it is, the one most in line (the first in flow order of equals). -1: none.
+std::vector<int> ChainNext(const graph::Graph& g, const FlowOrder& order, const std::vector<QRect>& boxes,
+                           graph::Direction direction, const std::string& continuing = {});
+
+// The label of the branch that continues the flow at the chart's decisions: of the labels on the
+// links out of decisions, the one on the first such link in flow order whose decision has
+// another labelled link; compared without letter case. Empty when no decision has two labelled
+// links.
+std::string ContinuingLabel(const graph::Graph& g, const FlowOrder& order);
+
+// Moves the nodes of each chain across the direction onto one axis: the one most of its nodes
+// already share, else the first node's centre. A node moves only where the box it sweeps, out by
+// the clearance, meets no other node, and never left of or above the origin; a node that cannot
+// move stays and the rest of its chain still may.
+void AlignSpines(const graph::Graph& g, const FlowOrder& order, std::vector<QRect>& boxes, graph::Direction direction,
+                 QPoint origin, int clearance, const std::string& continuing = {});
+
+}  // namespace flowchart

@@ -1,0 +1,165 @@
+// Charts laid out by their flow: the walk that orders them and breaks their loops, the chains
+// lined up on one axis, the sizes shared per kind and the labels kept off the lines; every
+// expected order, box and place worked out by hand.
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "ChartDrawing.h"
+#include "ChartRoutes.h"
+#include "ChartSupport.h"
+#include "FlowLayout.h"
+#include "Mermaid.h"
+#include "RouteFigures.h"
+#include "Spines.h"
+
+namespace {
+
+using graph::Shape;
+
+graph::Graph Chart(std::vector<Shape> shapes, std::vector<std::pair<int, int>> edges, std::vector<std::string> labels = {}) {
+  graph::Graph g;
+  for (size_t i = 0; i < shapes.size(); ++i) {
+    graph::Node n;
+    n.id = "n" + std::to_string(i);
+    n.shape = shapes[i];
+    g.nodes.push_back(n);
+  }
+  for (size_t k = 0; k < edges.size(); ++k) {
+    graph::Edge e;
+    e.from = edges[k].first;
+    e.to = edges[k].second;
+    if (k < labels.size()) e.label = labels[k];
+    g.edges.push_back(e);
+  }
+  return g;
+}
+
+struct OrderCase {
+  const char* name;
+  graph::Graph g;
+  std::vector<int> nodes, edges;
+  std::vector<bool> back;
+};
+void PrintTo(const OrderCase& c, std::ostream* os) { *os << c.name; }
+
+class FlowOrderTest : public testing::TestWithParam<OrderCase> {};
+
+const Shape P = Shape::Process, S = Shape::Start;
+
+INSTANTIATE_TEST_SUITE_P(
+    Walks, FlowOrderTest,
+    testing::Values(
+        // Declared: the loop C -> B first, then B -> C, then the start A -> B.
+        OrderCase{"LoopDeclaredFirst", Chart({P, P, S}, {{0, 1}, {1, 0}, {2, 1}}), {2, 1, 0}, {2, 1, 0}, {true, false, false}},
+        OrderCase{"NoStartMarkNothingLeadsIn", Chart({P, P, P}, {{1, 2}, {2, 1}, {0, 1}}), {0, 1, 2}, {2, 0, 1}, {false, true, false}},
+        OrderCase{"LoopWithNoWayIn", Chart({P, P}, {{0, 1}, {1, 0}}), {0, 1}, {0, 1}, {false, true}},
+        OrderCase{"LoopOnOneShapeIsNoBackLink", Chart({S, P}, {{1, 1}, {0, 1}}), {0, 1}, {1, 0}, {false, false}},
+        OrderCase{"BackIntoTheStartMark", Chart({P, S}, {{0, 1}, {1, 0}}), {1, 0}, {1, 0}, {true, false}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(FlowOrderTest, WalksFromTheStart) {
+  const OrderCase& c = GetParam();
+  const flowchart::FlowOrder order = flowchart::OrderByFlow(c.g);
+  EXPECT_EQ(order.nodes, c.nodes);
+  EXPECT_EQ(order.edges, c.edges);
+  EXPECT_EQ(order.back, c.back);
+}
+
+// Graphviz given the declared order would rank C above B beside A; by the flow it is A, B, C.
+TEST(FlowLayout, RanksALoopDeclaredFirstByItsFlow) {
+  const graph::ParseResult read = graph::ReadMermaid("flowchart TD\n C --> B\n B --> C\n A((Go)) --> B\n");
+  ASSERT_TRUE(read.ok());
+  const flowchart::DrawnChart drawn = flowchart::DrawChart(*read.graph, {});
+  ASSERT_TRUE(drawn.ok()) << drawn.error;
+  std::map<std::string, QRect> at;
+  for (const flowchart::FigurePlan& f : drawn.figures)
+    if (semantics::IsShape(f.kind)) at[f.index] = f.box;
+  ASSERT_EQ(at.size(), 3u);
+  EXPECT_LT(at["A"].bottom(), at["B"].top());
+  EXPECT_LT(at["B"].bottom(), at["C"].top());
+}
+
+struct SpineCase {
+  const char* name;
+  graph::Graph g;
+  std::vector<QRect> boxes, aligned;
+  std::vector<int> next;  // each node's chain link before the move
+};
+void PrintTo(const SpineCase& c, std::ostream* os) { *os << c.name; }
+class SpineTest : public testing::TestWithParam<SpineCase> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Chains, SpineTest,
+    testing::Values(
+        // Centres 160, 140, 160: the middle step joins the axis two of them share.
+        SpineCase{"MiddleStepJoinsTheAxis", Chart({P, P, P}, {{0, 1}, {1, 2}}),
+                  {{100, 0, 120, 60}, {90, 100, 100, 60}, {100, 200, 120, 60}},
+                  {{100, 0, 120, 60}, {110, 100, 100, 60}, {100, 200, 120, 60}}, {1, 2, -1}},
+        // A neighbour 225 px in, closer than the clearance (18) to where it would go: it stays.
+        SpineCase{"BlockedByANeighbour", Chart({P, P, P, P}, {{0, 1}, {1, 2}}),
+                  {{100, 0, 120, 60}, {90, 100, 100, 60}, {100, 200, 120, 60}, {225, 100, 50, 60}},
+                  {{100, 0, 120, 60}, {90, 100, 100, 60}, {100, 200, 120, 60}, {225, 100, 50, 60}}, {1, 2, -1, -1}},
+        // A decision's "yes" continues its chain though "no" lies more in line; "no"'s step
+        // stands in the way, so nothing moves.
+        SpineCase{"YesContinuesAtTheDecision", Chart({Shape::Decision, P, P}, {{0, 1}, {0, 2}}, {"Yes", "No"}),
+                  {{90, 0, 140, 80}, {300, 150, 100, 60}, {120, 150, 80, 60}},
+                  {{90, 0, 140, 80}, {300, 150, 100, 60}, {120, 150, 80, 60}}, {1, -1, -1}},
+        // Two tails of one step: the one more in line (centre 150 against 400) is its chain.
+        SpineCase{"MergeKeepsTheTailMoreInLine", Chart({P, P, P}, {{0, 2}, {1, 2}}),
+                  {{100, 0, 100, 60}, {350, 0, 100, 60}, {120, 100, 100, 60}},
+                  {{100, 0, 100, 60}, {350, 0, 100, 60}, {100, 100, 100, 60}}, {2, -1, -1}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(SpineTest, LinesChainsUp) {
+  const SpineCase& c = GetParam();
+  const flowchart::FlowOrder order = flowchart::OrderByFlow(c.g);
+  std::vector<QRect> boxes = c.boxes;
+  const std::string continuing = flowchart::ContinuingLabel(c.g, order);
+  EXPECT_EQ(flowchart::ChainNext(c.g, order, boxes, graph::Direction::TopToBottom, continuing), c.next);
+  flowchart::AlignSpines(c.g, order, boxes, graph::Direction::TopToBottom, {0, 0}, 18,
+                         flowchart::ContinuingLabel(c.g, order));
+  EXPECT_EQ(boxes, c.aligned);
+}
+
+TEST(FlowLayout, ShapesOfAKindShareAHeightAndMarksADiameter) {
+  graph::Graph g = Chart({P, P, S, Shape::End, P}, {});
+  const std::vector<QSize> sizes{{120, 60}, {150, 80}, {120, 50}, {70, 70}, {90, 40}};
+  for (size_t i = 0; i < sizes.size(); ++i) g.nodes[i].width = sizes[i].width(), g.nodes[i].height = sizes[i].height();
+  flowchart::ShareSizes(g, {true, true, true, true, false});  // the last one's size was given
+  std::vector<QSize> got;
+  for (const graph::Node& n : g.nodes) got.emplace_back(n.width, n.height);
+  EXPECT_EQ(got, (std::vector<QSize>{{120, 80}, {150, 80}, {70, 70}, {70, 70}, {90, 40}}));
+}
+
+struct LabelCase {
+  const char* name;
+  std::vector<QPoint> route;  // the label's own connector
+  std::vector<std::pair<QPoint, QPoint>> others;
+  std::vector<QRect> blocked;
+  QRect expected;
+};
+void PrintTo(const LabelCase& c, std::ostream* os) { *os << c.name; }
+class LabelPlaceTest : public testing::TestWithParam<LabelCase> {};
+
+// A label 30 x 14 beside an upright run from (100, 0) to (100, 100): its middle is (100, 50).
+INSTANTIATE_TEST_SUITE_P(
+    Places, LabelPlaceTest,
+    testing::Values(
+        LabelCase{"RightOfItsRun", {{100, 0}, {100, 100}}, {}, {}, {106, 43, 30, 14}},
+        // Another run 12 px right: the right side is on it; left, 6 px off.
+        LabelCase{"LeftOfARunBeside", {{100, 0}, {100, 100}}, {{{112, 0}, {112, 100}}}, {}, {64, 43, 30, 14}},
+        // Both sides taken at the middle (a label left, a run right): on the left, slid down
+        // past the label and its 2 px of room (8 px is not enough, 16 is).
+        LabelCase{"SlidPastALabel", {{100, 0}, {100, 100}}, {{{112, 0}, {112, 100}}}, {{60, 40, 30, 10}},
+                  {64, 59, 30, 14}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(LabelPlaceTest, KeepsOffTheLines) {
+  const LabelCase& c = GetParam();
+  const std::vector<flowchart::FigurePlan> segments = flowchart::RouteSegments(c.route, {}, true);
+  std::vector<std::pair<QPoint, QPoint>> runs = c.others;
+  runs.emplace_back(c.route.front(), c.route.back());
+  EXPECT_EQ(flowchart::PlaceLabelClear(segments, {30, 14}, runs, c.blocked), c.expected);
+}
+}  // namespace
