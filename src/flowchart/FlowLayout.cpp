@@ -19,7 +19,14 @@ FlowLayout LayOutByFlow(const graph::Graph& g, graph::Direction direction, const
   std::vector<QRect> boxes(g.nodes.size());
   for (size_t i = 0; i < laid.order.nodes.size(); ++i) boxes[static_cast<size_t>(laid.order.nodes[i])] = result.nodes[i];
   const std::string continuing = ContinuingLabel(g, laid.order);
-  AlignSpines(g, laid.order, boxes, direction, options.origin, options.nodeSpacing / 2, continuing);
+  QRect before;
+  for (const QRect& r : boxes) before |= r;
+  AlignSpines(g, laid.order, boxes, direction, options.nodeSpacing / 2, continuing);
+  // The chart keeps the corner Graphviz gave it.
+  QRect after;
+  for (const QRect& r : boxes) after |= r;
+  for (QRect& r : boxes) r.translate(before.topLeft() - after.topLeft());
+  result.bounds = after.translated(before.topLeft() - after.topLeft()) | before;
   laid.chainNext = ChainNext(g, laid.order, boxes, direction, continuing);
   result.nodes = std::move(boxes);
   result.edges.clear();  // Graphviz's curves went around the nodes where they were
@@ -30,12 +37,24 @@ FlowLayout LayOutByFlow(const graph::Graph& g, graph::Direction direction, const
 std::vector<SideHint> ChainSides(const graph::Graph& g, const FlowLayout& laid, graph::Direction direction) {
   std::vector<SideHint> hints(g.edges.size());
   const connectors::Side forward = ForwardSide(direction);
+  const bool vertical = !connectors::IsHorizontal(forward);
+  const connectors::Side upper = vertical ? connectors::Side::Right : connectors::Side::Bottom;
+  const connectors::Side lower = connectors::Opposite(upper);
   std::vector<bool> taken(g.nodes.size(), false);
+  std::map<std::pair<int, int>, int> between;  // links so far between each pair, either way
   for (size_t k = 0; k < g.edges.size(); ++k) {
     const graph::Edge& e = g.edges[k];
-    if (e.from < 0 || static_cast<size_t>(e.from) >= laid.chainNext.size() || laid.order.back[k]) continue;
+    const size_t n = laid.chainNext.size();
+    if (e.from < 0 || e.to < 0 || static_cast<size_t>(e.from) >= n || static_cast<size_t>(e.to) >= n || e.from == e.to)
+      continue;
+    // The second and third link between one pair go around by the sides across, one each way,
+    // so that each has room for its label.
+    const int earlier = between[std::minmax(e.from, e.to)]++;
+    if (earlier == 1) hints[k] = {upper, upper};
+    if (earlier == 2) hints[k] = {lower, lower};
+    if (earlier > 0 || laid.order.back[k]) continue;
     if (laid.chainNext[static_cast<size_t>(e.from)] != e.to || taken[static_cast<size_t>(e.from)]) continue;
-    taken[static_cast<size_t>(e.from)] = true;  // two links between the pair: the first is the chain's
+    taken[static_cast<size_t>(e.from)] = true;
     hints[k] = {forward, connectors::Opposite(forward)};
   }
   return hints;

@@ -82,7 +82,7 @@ std::vector<int> ChainNext(const graph::Graph& g, const FlowOrder& order, const 
 }
 
 void AlignSpines(const graph::Graph& g, const FlowOrder& order, std::vector<QRect>& boxes, graph::Direction direction,
-                 QPoint origin, int clearance, const std::string& continuing) {
+                 int clearance, const std::string& continuing) {
   const size_t n = g.nodes.size();
   if (boxes.size() != n) return;
   const std::vector<int> next = ChainNext(g, order, boxes, direction, continuing);
@@ -98,7 +98,6 @@ void AlignSpines(const graph::Graph& g, const FlowOrder& order, std::vector<QRec
     const int shift2 = axis2 - Centre2(to, direction);
     if (shift2 == 0 || shift2 % 2 != 0) return shift2 == 0;
     to.translate(across ? QPoint(shift2 / 2, 0) : QPoint(0, shift2 / 2));
-    if (to.left() < origin.x() || to.top() < origin.y()) return false;
     const QRect swept = (to | boxes[node]).adjusted(-clearance, -clearance, clearance, clearance);
     near.clear();
     index.Query(swept, near);

@@ -28,9 +28,9 @@ std::string ContinuingLabel(const graph::Graph& g, const FlowOrder& order);
 
 // Moves the nodes of each chain across the direction onto one axis: the one most of its nodes
 // already share, else the first node's centre. A node moves only where the box it sweeps, out by
-// the clearance, meets no other node, and never left of or above the origin; a node that cannot
-// move stays and the rest of its chain still may.
+// the clearance, meets no other node; a node that cannot move stays and the rest of its chain
+// still may. The caller places the whole again (a node may now start left of the others).
 void AlignSpines(const graph::Graph& g, const FlowOrder& order, std::vector<QRect>& boxes, graph::Direction direction,
-                 QPoint origin, int clearance, const std::string& continuing = {});
+                 int clearance, const std::string& continuing = {});
 
 }  // namespace flowchart

@@ -117,7 +117,7 @@ TEST_P(SpineTest, LinesChainsUp) {
   std::vector<QRect> boxes = c.boxes;
   const std::string continuing = flowchart::ContinuingLabel(c.g, order);
   EXPECT_EQ(flowchart::ChainNext(c.g, order, boxes, graph::Direction::TopToBottom, continuing), c.next);
-  flowchart::AlignSpines(c.g, order, boxes, graph::Direction::TopToBottom, {0, 0}, 18,
+  flowchart::AlignSpines(c.g, order, boxes, graph::Direction::TopToBottom, 18,
                          flowchart::ContinuingLabel(c.g, order));
   EXPECT_EQ(boxes, c.aligned);
 }
