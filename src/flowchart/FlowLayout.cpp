@@ -40,6 +40,13 @@ std::vector<SideHint> ChainSides(const graph::Graph& g, const FlowLayout& laid, 
   const bool vertical = !connectors::IsHorizontal(forward);
   const connectors::Side upper = vertical ? connectors::Side::Right : connectors::Side::Bottom;
   const connectors::Side lower = connectors::Opposite(upper);
+  // Links back against the flow go around the outside of the chart, on the side their tail is
+  // nearer: out of the tail by its side across that way, into the head by the same side (a
+  // diamond's head takes whichever vertex is free).
+  const std::vector<QRect>& boxes = laid.layout.nodes;
+  double mean = 0;
+  for (const QRect& r : boxes) mean += vertical ? r.center().x() : r.center().y();
+  mean /= std::max<size_t>(1, boxes.size());
   std::vector<bool> taken(g.nodes.size(), false);
   std::map<std::pair<int, int>, int> between;  // links so far between each pair, either way
   for (size_t k = 0; k < g.edges.size(); ++k) {
@@ -52,6 +59,12 @@ std::vector<SideHint> ChainSides(const graph::Graph& g, const FlowLayout& laid, 
     const int earlier = between[std::minmax(e.from, e.to)]++;
     if (earlier == 1) hints[k] = {upper, upper};
     if (earlier == 2) hints[k] = {lower, lower};
+    if (earlier == 0 && laid.order.back[k] && static_cast<size_t>(e.from) < boxes.size()) {
+      const QPoint c = boxes[static_cast<size_t>(e.from)].center();
+      const connectors::Side out = (vertical ? c.x() : c.y()) > mean ? upper : lower;
+      hints[k].from = out;
+      if (g.nodes[static_cast<size_t>(e.to)].shape != graph::Shape::Decision) hints[k].to = out;
+    }
     if (earlier > 0 || laid.order.back[k]) continue;
     if (laid.chainNext[static_cast<size_t>(e.from)] != e.to || taken[static_cast<size_t>(e.from)]) continue;
     taken[static_cast<size_t>(e.from)] = true;
