@@ -105,10 +105,11 @@ INSTANTIATE_TEST_SUITE_P(
         SpineCase{"YesContinuesAtTheDecision", Chart({Shape::Decision, P, P}, {{0, 1}, {0, 2}}, {"Yes", "No"}),
                   {{90, 0, 140, 80}, {300, 150, 100, 60}, {120, 150, 80, 60}},
                   {{90, 0, 140, 80}, {300, 150, 100, 60}, {120, 150, 80, 60}}, {1, -1, -1}},
-        // Two tails of one step: the one more in line (centre 150 against 400) is its chain.
+        // Two tails of one step: the one more in line (centre 150 against 400) is its chain,
+        // though the other comes first in the flow.
         SpineCase{"MergeKeepsTheTailMoreInLine", Chart({P, P, P}, {{0, 2}, {1, 2}}),
-                  {{100, 0, 100, 60}, {350, 0, 100, 60}, {120, 100, 100, 60}},
-                  {{100, 0, 100, 60}, {350, 0, 100, 60}, {100, 100, 100, 60}}, {2, -1, -1}}),
+                  {{350, 0, 100, 60}, {100, 0, 100, 60}, {120, 100, 100, 60}},
+                  {{350, 0, 100, 60}, {100, 0, 100, 60}, {100, 100, 100, 60}}, {-1, 2, -1}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(SpineTest, LinesChainsUp) {
