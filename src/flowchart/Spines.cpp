@@ -93,16 +93,64 @@ void AlignSpines(const graph::Graph& g, const FlowOrder& order, std::vector<QRec
   for (const QRect& r : boxes) index.Add({r, -1, false});
   std::vector<int> near;
   const bool across = Across(direction);
+  // Nodes of chains already lined up: never pushed aside again.
+  std::vector<bool> fixed(n, false);
+  std::vector<int> ahead;
+  std::vector<bool> pushed(n, false);
+  auto sweep = [&](const QRect& from, const QRect& to) {
+    return (from | to).adjusted(-clearance, -clearance, clearance, clearance);
+  };
+  // Whether the box swept meets a node other than `node` and those pushed along with it.
+  auto meets = [&](const QRect& swept, size_t node) {
+    near.clear();
+    index.Query(swept, near);
+    for (int other : near)
+      if (static_cast<size_t>(other) != node && !pushed[static_cast<size_t>(other)] && index[other].box.intersects(swept))
+        return true;
+    return false;
+  };
   auto moveTo = [&](size_t node, int axis2) {
     QRect to = boxes[node];
     const int shift2 = axis2 - Centre2(to, direction);
     if (shift2 == 0 || shift2 % 2 != 0) return shift2 == 0;
-    to.translate(across ? QPoint(shift2 / 2, 0) : QPoint(0, shift2 / 2));
-    const QRect swept = (to | boxes[node]).adjusted(-clearance, -clearance, clearance, clearance);
-    near.clear();
-    index.Query(swept, near);
-    for (int other : near)
-      if (static_cast<size_t>(other) != node && index[other].box.intersects(swept)) return false;
+    const QPoint d = across ? QPoint(shift2 / 2, 0) : QPoint(0, shift2 / 2);
+    to.translate(d);
+    if (!meets(sweep(boxes[node], to), node)) {
+      boxes[node] = to;
+      index.Move(static_cast<int>(node), to);
+      return true;
+    }
+    // Room made: the nodes of its rank beyond it on the side it moves to go along as far, unless
+    // one of them is on a chain lined up already or meets another node on the way.
+    const QRect& b = boxes[node];
+    const QRect all = index.Extent();
+    QRect beyond;
+    if (across)
+      beyond = d.x() > 0 ? QRect(QPoint(b.center().x(), b.top()), QPoint(all.right() + 1, b.bottom()))
+                         : QRect(QPoint(all.left() - 1, b.top()), QPoint(b.center().x(), b.bottom()));
+    else
+      beyond = d.y() > 0 ? QRect(QPoint(b.left(), b.center().y()), QPoint(b.right(), all.bottom() + 1))
+                         : QRect(QPoint(b.left(), all.top() - 1), QPoint(b.right(), b.center().y()));
+    ahead.clear();
+    index.Query(beyond, ahead);
+    std::vector<size_t> group;
+    for (int other : ahead) {
+      const size_t m = static_cast<size_t>(other);
+      if (m == node || !boxes[m].intersects(beyond)) continue;
+      const int lead = Centre2(boxes[m], direction) - Centre2(b, direction);
+      if ((shift2 > 0 ? lead : -lead) <= 0) continue;
+      if (fixed[m]) return false;
+      group.push_back(m);
+    }
+    for (size_t m : group) pushed[m] = true;
+    bool clear = !meets(sweep(b, to), node);
+    for (size_t m : group) clear = clear && !meets(sweep(boxes[m], boxes[m].translated(d)), m);
+    for (size_t m : group) pushed[m] = false;
+    if (!clear) return false;
+    for (size_t m : group) {
+      boxes[m].translate(d);
+      index.Move(static_cast<int>(m), boxes[m]);
+    }
     boxes[node] = to;
     index.Move(static_cast<int>(node), to);
     return true;
@@ -124,6 +172,7 @@ void AlignSpines(const graph::Graph& g, const FlowOrder& order, std::vector<QRec
     // half pixel off.
     for (size_t v : chain)
       if (!moveTo(v, axis)) moveTo(v, axis + 1);
+    for (size_t v : chain) fixed[v] = true;
   }
 }
 

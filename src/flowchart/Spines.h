@@ -27,9 +27,11 @@ std::vector<int> ChainNext(const graph::Graph& g, const FlowOrder& order, const 
 std::string ContinuingLabel(const graph::Graph& g, const FlowOrder& order);
 
 // Moves the nodes of each chain across the direction onto one axis: the one most of its nodes
-// already share, else the first node's centre. A node moves only where the box it sweeps, out by
-// the clearance, meets no other node; a node that cannot move stays and the rest of its chain
-// still may. The caller places the whole again (a node may now start left of the others).
+// already share, else the first node's centre. A node moves where the box it sweeps, out by the
+// clearance, meets no other node; where it would, the nodes of its rank beyond it on that side
+// move along as far (none of them on a chain lined up before, none meeting another node on the
+// way). A node that cannot move stays and the rest of its chain still may. The caller places the
+// whole again (a node may now start left of the others).
 void AlignSpines(const graph::Graph& g, const FlowOrder& order, std::vector<QRect>& boxes, graph::Direction direction,
                  int clearance, const std::string& continuing = {});
 

@@ -96,15 +96,22 @@ INSTANTIATE_TEST_SUITE_P(
         SpineCase{"MiddleStepJoinsTheAxis", Chart({P, P, P}, {{0, 1}, {1, 2}}),
                   {{100, 0, 120, 60}, {90, 100, 100, 60}, {100, 200, 120, 60}},
                   {{100, 0, 120, 60}, {110, 100, 100, 60}, {100, 200, 120, 60}}, {1, 2, -1}},
-        // A neighbour 225 px in, closer than the clearance (18) to where it would go: it stays.
-        SpineCase{"BlockedByANeighbour", Chart({P, P, P, P}, {{0, 1}, {1, 2}}),
+        // A neighbour in its rank 225 px in, closer than the clearance (18) to where it would go:
+        // it moves along by as much.
+        SpineCase{"NeighbourMovesAlong", Chart({P, P, P, P}, {{0, 1}, {1, 2}}),
                   {{100, 0, 120, 60}, {90, 100, 100, 60}, {100, 200, 120, 60}, {225, 100, 50, 60}},
-                  {{100, 0, 120, 60}, {90, 100, 100, 60}, {100, 200, 120, 60}, {225, 100, 50, 60}}, {1, 2, -1, -1}},
-        // A decision's "yes" continues its chain though "no" lies more in line; "no"'s step
-        // stands in the way, so nothing moves.
+                  {{100, 0, 120, 60}, {110, 100, 100, 60}, {100, 200, 120, 60}, {245, 100, 50, 60}}, {1, 2, -1, -1}},
+        // The same neighbour, with a node of the next rank reaching up within 8 px of its way
+        // along: nothing moves.
+        SpineCase{"BlockedBelowTheNeighbour", Chart({P, P, P, P, P}, {{0, 1}, {1, 2}}),
+                  {{100, 0, 120, 60}, {90, 100, 100, 60}, {100, 200, 120, 60}, {225, 100, 50, 60}, {280, 170, 50, 60}},
+                  {{100, 0, 120, 60}, {90, 100, 100, 60}, {100, 200, 120, 60}, {225, 100, 50, 60}, {280, 170, 50, 60}},
+                  {1, 2, -1, -1, -1}},
+        // A decision's "yes" continues its chain though "no" lies more in line: yes's step comes
+        // under it (190 px left) and pushes no's step along.
         SpineCase{"YesContinuesAtTheDecision", Chart({Shape::Decision, P, P}, {{0, 1}, {0, 2}}, {"Yes", "No"}),
                   {{90, 0, 140, 80}, {300, 150, 100, 60}, {120, 150, 80, 60}},
-                  {{90, 0, 140, 80}, {300, 150, 100, 60}, {120, 150, 80, 60}}, {1, -1, -1}},
+                  {{90, 0, 140, 80}, {110, 150, 100, 60}, {-70, 150, 80, 60}}, {1, -1, -1}},
         // Two tails of one step: the one more in line (centre 150 against 400) is its chain,
         // though the other comes first in the flow.
         SpineCase{"MergeKeepsTheTailMoreInLine", Chart({P, P, P}, {{0, 2}, {1, 2}}),
