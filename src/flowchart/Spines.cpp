@@ -68,13 +68,21 @@ std::vector<int> ChainNext(const graph::Graph& g, const FlowOrder& order, const 
       byLabel[u] = continues;
     }
   }
-  // Each head keeps the one of its tails most in line.
+  // Each head keeps one of its tails: one that a chain leads into before one that starts there
+  // (the flow goes on), then the one most in line. Whether a chain leads into a tail is taken
+  // from a first choice by line alone.
   std::vector<int> in(n, -1);
-  for (int u : order.nodes) {
-    const int v = next[static_cast<size_t>(u)];
-    if (v < 0) continue;
-    int& best = in[static_cast<size_t>(v)];
-    if (best < 0 || offset(u, v) < offset(best, v)) best = u;
+  std::vector<bool> led(n, false);
+  for (int pass = 0; pass < 2; ++pass) {
+    std::fill(in.begin(), in.end(), -1);
+    for (int u : order.nodes) {
+      const int v = next[static_cast<size_t>(u)];
+      if (v < 0) continue;
+      int& best = in[static_cast<size_t>(v)];
+      const bool uLed = led[static_cast<size_t>(u)], bestLed = best >= 0 && led[static_cast<size_t>(best)];
+      if (best < 0 || (uLed && !bestLed) || (uLed == bestLed && offset(u, v) < offset(best, v))) best = u;
+    }
+    for (size_t v = 0; v < n; ++v) led[v] = in[v] >= 0;
   }
   for (size_t u = 0; u < n; ++u)
     if (next[u] >= 0 && in[static_cast<size_t>(next[u])] != static_cast<int>(u)) next[u] = -1;

@@ -116,7 +116,12 @@ INSTANTIATE_TEST_SUITE_P(
         // though the other comes first in the flow.
         SpineCase{"MergeKeepsTheTailMoreInLine", Chart({P, P, P}, {{0, 2}, {1, 2}}),
                   {{350, 0, 100, 60}, {100, 0, 100, 60}, {120, 100, 100, 60}},
-                  {{350, 0, 100, 60}, {100, 0, 100, 60}, {100, 100, 100, 60}}, {-1, 2, -1}}),
+                  {{350, 0, 100, 60}, {100, 0, 100, 60}, {100, 100, 100, 60}}, {-1, 2, -1}},
+        // Two tails of the last step, the one led into by the first step further out of line
+        // (centre 400 against 150): the flow goes on through it, onto the first step's axis.
+        SpineCase{"MergeKeepsTheTailTheFlowLeadsInto", Chart({P, P, P, P}, {{0, 1}, {1, 3}, {2, 3}}),
+                  {{350, 0, 100, 60}, {350, 100, 100, 60}, {100, 100, 100, 60}, {120, 200, 100, 60}},
+                  {{350, 0, 100, 60}, {350, 100, 100, 60}, {100, 100, 100, 60}, {350, 200, 100, 60}}, {1, 3, -1, -1}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(SpineTest, LinesChainsUp) {
