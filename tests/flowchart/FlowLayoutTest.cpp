@@ -8,7 +8,11 @@
 #include "ChartDrawing.h"
 #include "ChartRoutes.h"
 #include "ChartSupport.h"
+#include "FigureGraph.h"
 #include "FlowLayout.h"
+#include "ConnectorGeometry.h"
+#include "DocumentCharts.h"
+#include "LayoutQuality.h"
 #include "Mermaid.h"
 #include "RouteFigures.h"
 #include "Spines.h"
@@ -175,4 +179,58 @@ TEST_P(LabelPlaceTest, KeepsOffTheLines) {
   runs.emplace_back(c.route.front(), c.route.back());
   EXPECT_EQ(flowchart::PlaceLabelClear(segments, {30, 14}, runs, c.blocked), c.expected);
 }
+}  // namespace
+
+namespace {
+
+struct DrawnCase {
+  const char* name;
+  const char* text;
+};
+void PrintTo(const DrawnCase& c, std::ostream* os) { *os << c.name; }
+class DrawnRulesTest : public testing::TestWithParam<DrawnCase> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Charts, DrawnRulesTest,
+    testing::Values(DrawnCase{"ThreeLinksOnePair", "flowchart TD\n A -->|request| B\n A -->|retry| B\n B -->|reply| A\n B --> C\n"},
+                    DrawnCase{"OppositeLinksWithLabels", "flowchart LR\n A -->|go| B\n B -->|back| A\n"},
+                    DrawnCase{"LoopBesideItsShape", "flowchart TD\n A -->|again| A\n A --> B\n"},
+                    DrawnCase{"ThreeDecisionsAndALoopBack",
+                              "flowchart TD\n S([Start]) --> A[Receive]\n A --> B{Receipt?}\n B -->|Yes| C[Check date]\n"
+                              " B -->|No| D[Ask]\n D --> A\n C --> E{In time?}\n E -->|Yes| F[Check item]\n"
+                              " E -->|No| G[Credit]\n F --> H{Undamaged?}\n H -->|Yes| I[Refund]\n H -->|No| J[Reject]\n"
+                              " I --> K[Notify]\n G --> K\n J --> K\n K --> X([End])\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Each chart drawn as File > Import draws it: every link its own route with its own label, no
+// jog, no run through a shape or a text, no label on a line or on another, all of it from the
+// margin, and at every decision "Yes" goes on down from the bottom vertex.
+TEST_P(DrawnRulesTest, KeepsTheLayoutRules) {
+  const graph::ParseResult read = graph::ReadMermaid(GetParam().text);
+  ASSERT_TRUE(read.ok());
+  const flowchart::DrawnChart drawn = flowchart::DrawForImport(*read.graph, flowchart::ConnectorForm::Elbow);
+  ASSERT_TRUE(drawn.ok()) << drawn.error;
+  EXPECT_TRUE(drawn.warnings.empty()) << drawn.warnings.front();
+  const std::vector<semantics::Item> items = charttest::ItemsOf(drawn.figures);
+  const quality::LayoutQuality q = quality::MeasureLayout(items);
+  EXPECT_EQ(q.connectors, static_cast<int>(read.graph->edges.size()));
+  EXPECT_EQ(q.shortJogs + q.throughShapes + q.throughTexts + q.labelsNearLines + q.labelsOverlapping, 0) << quality::ToText(q);
+  const graph::Graph back = flowchart::GraphOfItems(items);
+  EXPECT_EQ(charttest::Shape(back), charttest::Shape(*read.graph));
+  EXPECT_EQ(flowchart::BoxOfPlans(drawn.figures).topLeft(), QPoint(20, 20));
+  for (const graph::Edge& e : back.edges) {
+    if (e.label != "Yes") continue;
+    const QRect d = items[static_cast<size_t>(back.nodes[static_cast<size_t>(e.from)].figure - 1)].box;
+    const QPoint vertex(d.x() + d.width() / 2, d.y() + d.height());
+    bool down = false;
+    for (uint64_t id : e.figures) {
+      const semantics::Item& s = items[static_cast<size_t>(id - 1)];
+      const connectors::Ends ends = connectors::EndsOf(s.box, s.direction);
+      for (const auto& [a, b] : {std::pair{ends.start, ends.end}, std::pair{ends.end, ends.start}})
+        if ((a - vertex).manhattanLength() <= 2 && b.y() > a.y() + 15 && std::abs(b.x() - a.x()) <= 1) down = true;
+    }
+    EXPECT_TRUE(down) << "Yes out of the decision at " << vertex.x() << "," << vertex.y();
+  }
+}
+
 }  // namespace
