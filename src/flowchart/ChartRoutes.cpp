@@ -76,12 +76,21 @@ QRect PlaceLabelClear(const std::vector<FigurePlan>& segments, QSize size, const
   const QPointF mid = (QPointF(a) + QPointF(b)) / 2;
   const bool upright = std::abs(b.x() - a.x()) < std::abs(b.y() - a.y());
   const int w = size.width(), h = size.height();
+  // Only what lies near the middle can come near a place within the label's reach.
+  const int reach = static_cast<int>(semantics::kLabelReach) + w + h + 40;
+  const QRect area(static_cast<int>(mid.x()) - reach, static_cast<int>(mid.y()) - reach, 2 * reach, 2 * reach);
+  std::vector<std::pair<QPoint, QPoint>> nearRuns;
+  for (const auto& [p, q] : runs)
+    if (QRect(p, q).normalized().adjusted(-1, -1, 1, 1).intersects(area)) nearRuns.emplace_back(p, q);
+  std::vector<QRect> nearBoxes;
+  for (const QRect& r : blocked)
+    if (r.intersects(area)) nearBoxes.push_back(r.adjusted(-2, -2, 2, 2));
   auto clear = [&](const QRect& box) {
     if (semantics::DistanceToBox(mid, box) >= semantics::kLabelReach - 2) return false;
-    for (const auto& [p, q] : runs)
+    for (const auto& [p, q] : nearRuns)
       if (RunToBox(p, q, box) < kLabelRoom) return false;
-    for (const QRect& r : blocked)
-      if (r.adjusted(-2, -2, 2, 2).intersects(box)) return false;
+    for (const QRect& r : nearBoxes)
+      if (r.intersects(box)) return false;
     return true;
   };
   if (clear(beside)) return beside;
