@@ -14,6 +14,7 @@ struct FlowLayout {
   graph::LayoutResult layout;  // nodes in the graph's own order; no edge routes
   FlowOrder order;
   std::vector<int> chainNext;  // per node: the next node of its chain, -1 for none
+  std::string continuing;      // the label of the branch that goes on at decisions (lower case)
 };
 
 // Lays the graph out in the direction (OrderByFlow, FlowRanked, Graphviz, AlignSpines). The
@@ -21,7 +22,9 @@ struct FlowLayout {
 FlowLayout LayOutByFlow(const graph::Graph& g, graph::Direction direction, const graph::LayoutOptions& options = {});
 
 // Per edge of the graph: a chain's link leaves by the side facing along the direction and enters
-// by the side facing back; the others go as the router finds best.
+// by the side facing back; at decisions, the other labelled branches all leave by the one side
+// across that the first of them (in flow order) leans to, so that "No" is on the same side at
+// every decision; the others go as the router finds best.
 std::vector<SideHint> ChainSides(const graph::Graph& g, const FlowLayout& laid, graph::Direction direction);
 
 // Shapes of one kind drawn from text share one height, start and end marks one diameter (a

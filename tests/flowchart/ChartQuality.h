@@ -12,6 +12,10 @@ namespace chartquality {
 struct Measured {
   quality::LayoutQuality quality;
   int dotCrossings = 0;
+  // Loops back into a full decision: links into a decision with three other links, from a step
+  // the decision leads to. Routed square, each must cross the decision's way in or out once
+  // where Graphviz's curve slips in beside the vertex.
+  int loopsIntoFullDecisions = 0;
   std::string error;
 };
 

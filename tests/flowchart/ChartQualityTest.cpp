@@ -2,7 +2,9 @@
 // Mermaid's flowchart documentation (tests/data/mermaid-docs) and a dozen typical DOT charts
 // (tests/data/dot-charts), measured with MeasureLayout. No route carries a jog under 15 px, goes
 // through a shape or a text, or has a label on a line; no chart crosses more than Graphviz's own
-// curves of the same graph. The totals are printed for the report.
+// curves of the same graph, but for one crossing per loop back into a decision whose three other
+// vertices are taken (its only way in crosses the decision's way in or out). The totals are
+// printed for the report.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -16,8 +18,9 @@ namespace {
 
 struct Totals {
   quality::LayoutQuality q;
-  int dotCrossings = 0, charts = 0;
-  void Add(const quality::LayoutQuality& one, int dot) {
+  int dotCrossings = 0, charts = 0, loops = 0;
+  void Add(const quality::LayoutQuality& one, int dot, int loopsIn) {
+    loops += loopsIn;
     q.connectors += one.connectors, q.shortJogs += one.shortJogs, q.bends += one.bends;
     q.maxBends = std::max(q.maxBends, one.maxBends), q.crossings += one.crossings;
     q.throughShapes += one.throughShapes, q.throughTexts += one.throughTexts;
@@ -37,8 +40,8 @@ void Measure(const QString& folder, const QString& pattern, flowchart::TextForma
     EXPECT_EQ(m.quality.throughShapes, 0) << quality::ToText(m.quality);
     EXPECT_EQ(m.quality.throughTexts, 0) << quality::ToText(m.quality);
     EXPECT_EQ(m.quality.labelsNearLines, 0) << quality::ToText(m.quality);
-    EXPECT_LE(m.quality.crossings, m.dotCrossings) << quality::ToText(m.quality);
-    totals.Add(m.quality, m.dotCrossings);
+    EXPECT_LE(m.quality.crossings, m.dotCrossings + m.loopsIntoFullDecisions) << quality::ToText(m.quality);
+    totals.Add(m.quality, m.dotCrossings, m.loopsIntoFullDecisions);
   }
 }
 
@@ -47,8 +50,8 @@ TEST(ChartQuality, ImportedExamplesMeetTheLayoutRules) {
   Measure(QStringLiteral(KEDRIN_TEST_DATA "/mermaid-docs"), QStringLiteral("*.mmd"), flowchart::TextFormat::Mermaid, mermaid);
   Measure(QStringLiteral(KEDRIN_TEST_DATA "/dot-charts"), QStringLiteral("*.gv"), flowchart::TextFormat::Dot, dot);
   for (const auto& [what, t] : {std::pair{"Mermaid docs", &mermaid}, std::pair{"DOT charts", &dot}})
-    std::printf("%s (%d charts): %s; Graphviz's own crossings %d\n", what, t->charts, quality::ToText(t->q).c_str(),
-                t->dotCrossings);
+    std::printf("%s (%d charts): %s; Graphviz's own crossings %d; loops back into full decisions %d\n", what, t->charts,
+                quality::ToText(t->q).c_str(), t->dotCrossings, t->loops);
 }
 
 }  // namespace
