@@ -25,6 +25,7 @@ FlowLayout LayOutByFlow(const graph::Graph& g, graph::Direction direction, const
   QRect before;
   for (const QRect& r : boxes) before |= r;
   AlignSpines(g, laid.order, boxes, direction, options.nodeSpacing / 2, continuing);
+  MirrorBranches(g, laid.order, boxes, direction, options.nodeSpacing / 2, continuing);
   // The chart keeps the corner Graphviz gave it.
   QRect after;
   for (const QRect& r : boxes) after |= r;
@@ -91,7 +92,12 @@ std::vector<SideHint> ChainSides(const graph::Graph& g, const FlowLayout& laid, 
       hints[k].from = out;
       if (g.nodes[static_cast<size_t>(e.to)].shape != graph::Shape::Decision) hints[k].to = out;
     }
-    if (earlier == 0 && branchSide && isBranch(k)) hints[k].from = *branchSide;
+    // Only where its head lies that way or in line: forced round the other way, a branch would
+    // run back across the decision's other links.
+    if (earlier == 0 && branchSide && isBranch(k)) {
+      const int lean = across(static_cast<size_t>(e.to)) - across(static_cast<size_t>(e.from));
+      if (lean == 0 || (lean > 0) == (*branchSide == upper)) hints[k].from = *branchSide;
+    }
     if (earlier > 0 || laid.order.back[k]) continue;
     if (laid.chainNext[static_cast<size_t>(e.from)] != e.to || taken[static_cast<size_t>(e.from)]) continue;
     taken[static_cast<size_t>(e.from)] = true;

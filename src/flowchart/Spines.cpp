@@ -35,13 +35,17 @@ std::string ContinuingLabel(const graph::Graph& g, const FlowOrder& order) {
   std::vector<int> labelled(g.nodes.size(), 0);
   for (size_t k = 0; k < g.edges.size(); ++k)
     if (Forward(g, order, k) && !g.edges[k].label.empty()) ++labelled[static_cast<size_t>(g.edges[k].from)];
+  std::string first;
   for (int k : order.edges) {
     const graph::Edge& e = g.edges[static_cast<size_t>(k)];
     if (!Forward(g, order, static_cast<size_t>(k)) || e.label.empty()) continue;
-    if (g.nodes[static_cast<size_t>(e.from)].shape == graph::Shape::Decision && labelled[static_cast<size_t>(e.from)] >= 2)
-      return Lower(e.label);
+    if (g.nodes[static_cast<size_t>(e.from)].shape != graph::Shape::Decision || labelled[static_cast<size_t>(e.from)] < 2)
+      continue;
+    const std::string label = Lower(e.label);
+    if (label == "yes" || label == "true") return label;
+    if (first.empty()) first = label;
   }
-  return {};
+  return first;
 }
 
 std::vector<int> ChainNext(const graph::Graph& g, const FlowOrder& order, const std::vector<QRect>& boxes,
@@ -181,6 +185,51 @@ void AlignSpines(const graph::Graph& g, const FlowOrder& order, std::vector<QRec
     for (size_t v : chain)
       if (!moveTo(v, axis)) moveTo(v, axis + 1);
     for (size_t v : chain) fixed[v] = true;
+  }
+}
+
+}  // namespace flowchart
+
+namespace flowchart {
+
+void MirrorBranches(const graph::Graph& g, const FlowOrder& order, std::vector<QRect>& boxes, graph::Direction direction,
+                    int clearance, const std::string& continuing) {
+  const size_t n = g.nodes.size();
+  if (continuing.empty() || boxes.size() != n) return;
+  const std::vector<int> next = ChainNext(g, order, boxes, direction, continuing);
+  std::vector<bool> chained(n, false);
+  for (size_t u = 0; u < n; ++u)
+    if (next[u] >= 0) chained[u] = chained[static_cast<size_t>(next[u])] = true;
+  routing::ObstacleIndex index;
+  for (const QRect& r : boxes) index.Add({r, -1, false});
+  const bool across = Across(direction);
+  int side = 0;  // the sign of the first branch's lean
+  std::vector<int> near;
+  for (int k : order.edges) {
+    const graph::Edge& e = g.edges[static_cast<size_t>(k)];
+    if (!Forward(g, order, static_cast<size_t>(k)) || e.label.empty() || Lower(e.label) == continuing) continue;
+    if (g.nodes[static_cast<size_t>(e.from)].shape != graph::Shape::Decision) continue;
+    const size_t d = static_cast<size_t>(e.from), t = static_cast<size_t>(e.to);
+    const int lean = Centre2(boxes[t], direction) - Centre2(boxes[d], direction);
+    if (lean == 0) continue;
+    if (side == 0) {
+      side = lean > 0 ? 1 : -1;
+      continue;
+    }
+    if ((lean > 0 ? 1 : -1) == side || chained[t]) continue;
+    // Across the decision's axis, where that place is free.
+    const int shift = -lean;  // twice the move: the centre goes to the other side by as far
+    if (shift % 2 != 0) continue;
+    const QRect to = boxes[t].translated(across ? QPoint(shift, 0) : QPoint(0, shift));
+    const QRect room = to.adjusted(-clearance, -clearance, clearance, clearance);
+    near.clear();
+    index.Query(room, near);
+    bool free = true;
+    for (int other : near)
+      if (static_cast<size_t>(other) != t && index[other].box.intersects(room)) free = false;
+    if (!free) continue;
+    boxes[t] = to;
+    index.Move(static_cast<int>(t), to);
   }
 }
 

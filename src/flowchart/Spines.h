@@ -22,9 +22,9 @@ std::vector<int> ChainNext(const graph::Graph& g, const FlowOrder& order, const 
                            graph::Direction direction, const std::string& continuing = {});
 
 // The label of the branch that continues the flow at the chart's decisions: of the labels on the
-// links out of decisions, the one on the first such link in flow order whose decision has
-// another labelled link; compared without letter case. Empty when no decision has two labelled
-// links.
+// links out of decisions that have another labelled link, "yes" or "true" where one reads so,
+// else the one on the first such link in flow order; compared without letter case. Empty when
+// no decision has two labelled links.
 std::string ContinuingLabel(const graph::Graph& g, const FlowOrder& order);
 
 // Moves the nodes of each chain across the direction onto one axis: the one most of its nodes
@@ -35,5 +35,12 @@ std::string ContinuingLabel(const graph::Graph& g, const FlowOrder& order);
 // whole again (a node may now start left of the others).
 void AlignSpines(const graph::Graph& g, const FlowOrder& order, std::vector<QRect>& boxes, graph::Direction direction,
                  int clearance, const std::string& continuing = {});
+
+// The branches off the flow at decisions (labelled, not `continuing`) on one side: a branch whose
+// head leans the other way than the first one's (in flow order) has its head moved across the
+// decision's axis, as far on the other side, where that place is free by the clearance and the
+// head is no chain's. The caller places the whole again.
+void MirrorBranches(const graph::Graph& g, const FlowOrder& order, std::vector<QRect>& boxes, graph::Direction direction,
+                    int clearance, const std::string& continuing);
 
 }  // namespace flowchart

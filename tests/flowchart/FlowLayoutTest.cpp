@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <set>
 
 #include "ChartDrawing.h"
 #include "ChartRoutes.h"
@@ -195,6 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
     Charts, DrawnRulesTest,
     testing::Values(DrawnCase{"ThreeLinksOnePair", "flowchart TD\n A -->|request| B\n A -->|retry| B\n B -->|reply| A\n B --> C\n"},
                     DrawnCase{"OppositeLinksWithLabels", "flowchart LR\n A -->|go| B\n B -->|back| A\n"},
+                    DrawnCase{"NoDeclaredFirst", "flowchart TD\n A[Start step] --> B{One?}\n B -->|No| C[Left one]\n B -->|Yes| D[Go on]\n D --> E{Two?}\n E -->|Yes| F[Go on 2]\n E -->|No| G[Other]\n F --> H[End step]\n G --> H\n C --> H\n"},
+                    DrawnCase{"ThreeNosToOneStop", "flowchart TD\n A[Begin] --> B{x?}\n B -->|Yes| C[c]\n B -->|No| Z[Stop]\n C --> D{y?}\n D -->|Yes| E[e]\n D -->|No| Z\n E --> F{z?}\n F -->|Yes| G[g]\n F -->|No| Z\n"},
                     DrawnCase{"LoopBesideItsShape", "flowchart TD\n A -->|again| A\n A --> B\n"},
                     DrawnCase{"ThreeDecisionsAndALoopBack",
                               "flowchart TD\n S([Start]) --> A[Receive]\n A --> B{Receipt?}\n B -->|Yes| C[Check date]\n"
@@ -219,6 +222,20 @@ TEST_P(DrawnRulesTest, KeepsTheLayoutRules) {
   const graph::Graph back = flowchart::GraphOfItems(items);
   EXPECT_EQ(charttest::Shape(back), charttest::Shape(*read.graph));
   EXPECT_EQ(flowchart::BoxOfPlans(drawn.figures).topLeft(), QPoint(20, 20));
+  // "No" leaves every decision by one side: the sign of its first run across.
+  std::set<int> noSides;
+  for (const graph::Edge& e : back.edges) {
+    if (e.label != "No") continue;
+    const QRect d = items[static_cast<size_t>(back.nodes[static_cast<size_t>(e.from)].figure - 1)].box;
+    for (uint64_t id : e.figures) {
+      const semantics::Item& s = items[static_cast<size_t>(id - 1)];
+      const connectors::Ends ends = connectors::EndsOf(s.box, s.direction);
+      for (const QPoint& p : {ends.start, ends.end})
+        if (std::abs(p.y() - (d.y() + d.height() / 2)) <= 2 && (std::abs(p.x() - d.x()) <= 2 || std::abs(p.x() - d.right() - 1) <= 2))
+          noSides.insert(p.x() < d.center().x() ? -1 : 1);
+    }
+  }
+  EXPECT_LE(noSides.size(), 1u) << "No leaves the decisions by both sides";
   for (const graph::Edge& e : back.edges) {
     if (e.label != "Yes") continue;
     const QRect d = items[static_cast<size_t>(back.nodes[static_cast<size_t>(e.from)].figure - 1)].box;
