@@ -5,6 +5,8 @@
 #include <memory>
 #include <span>
 
+#include "ChartRoutes.h"
+#include "FlowLayout.h"
 #include "ItemGrid.h"
 #include "ParseResult.h"
 #include "ReadBack.h"
@@ -147,15 +149,20 @@ connectors::FigureQuery ShapeQuery(std::span<const semantics::Item> items) {
 DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
   DrawnChart chart;
   graph::Graph g = input;
-  for (graph::Node& n : g.nodes) {
+  std::vector<bool> computed(g.nodes.size(), false);
+  for (size_t i = 0; i < g.nodes.size(); ++i) {
+    graph::Node& n = g.nodes[i];
     if (n.width > 0 && n.height > 0) continue;
     const QSize size = NodeSize(n.shape, n.text, Styled(options.font, n.font));
+    computed[i] = n.width <= 0 && n.height <= 0;
     if (n.width <= 0) n.width = size.width();
     if (n.height <= 0) n.height = size.height();
   }
+  ShareSizes(g, computed);
   graph::LayoutOptions layoutOptions;
   layoutOptions.origin = options.origin;
-  const graph::LayoutResult layout = graph::Layout(g, g.direction, layoutOptions);
+  const FlowLayout laid = LayOutByFlow(g, g.direction, layoutOptions);
+  const graph::LayoutResult& layout = laid.layout;
   chart.warnings = layout.warnings;
   if (!layout.ok()) {
     chart.error = layout.error;
@@ -206,7 +213,9 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
     if (!e.label.empty()) r.labelSize = ConnectorLabelSize(e.label, Styled(options.font, e.labelFont));
     requests.push_back(std::move(r));
   }
-  std::vector<PlannedConnector> planned = planner.PlanAll(requests);
+  std::vector<PlannedConnector> planned = options.form == ConnectorForm::Elbow
+                                              ? RouteChartConnectors(placed, requests, ChainSides(g, laid, g.direction))
+                                              : planner.PlanAll(requests);
   // A link with heads at both ends is one straight arrow with both: a route has one arrow only.
   const auto heads = [&](size_t k) {
     if (!g.edges[k].directed || !g.edges[k].bothHeads) return;

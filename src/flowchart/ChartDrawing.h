@@ -33,8 +33,9 @@ struct DrawnChart {
 // until its text area holds the text (broken at words beyond a comfortable width).
 QSize NodeSize(graph::Shape shape, const std::string& text, const TFontDesc& font);
 
-// Lays the graph out in its own direction, nodes keeping the sizes the graph gives, and plans its
-// figures. A node's fill, outline colour, outline width and dashes are its figure's; a connector
+// Lays the graph out in its own direction by its flow (LayOutByFlow), nodes keeping the sizes the
+// graph gives (those it leaves open measured for their texts, then shared per kind: ShareSizes),
+// and plans its figures; elbow connectors are routed around the shapes (RouteChartConnectors). A node's fill, outline colour, outline width and dashes are its figure's; a connector
 // that would not read back as its edge is drawn otherwise (ConnectorPlanner::Otherwise).
 DrawnChart DrawChart(const graph::Graph& graph, const ChartOptions& options);
 

@@ -5,6 +5,8 @@
 #include <unordered_set>
 
 #include "ChartDrawing.h"
+#include "ChartRoutes.h"
+#include "FlowLayout.h"
 #include "DiagramGraph.h"
 #include "ItemGrid.h"
 #include "Layout.h"
@@ -38,6 +40,7 @@ struct Chosen {
   const std::vector<int>& chosen;
   const std::vector<size_t>& redrawn;
   const std::unordered_map<uint64_t, size_t>& place;
+  const std::vector<SideHint>& hints;  // per redrawn connector
 };
 
 LayoutPlan Arrange(const Chosen& c, const std::vector<QRect>& boxes, std::vector<uint64_t>& chart) {
@@ -120,7 +123,9 @@ LayoutPlan Arrange(const Chosen& c, const std::vector<QRect>& boxes, std::vector
     if (label) chart.push_back(label);
     requests.push_back(std::move(r));
   }
-  std::vector<PlannedConnector> planned = planner.PlanAll(requests);
+  std::vector<PlannedConnector> planned = request.form == ConnectorForm::Elbow
+                                              ? RouteChartConnectors(kept, requests, c.hints)
+                                              : planner.PlanAll(requests);
 
   // Read back; a connector that says something else is drawn otherwise.
   std::vector<semantics::Item> check;
@@ -211,6 +216,7 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
   // Connectors among the chosen shapes are laid out with them; those to a shape that stays are
   // only drawn anew.
   std::vector<size_t> redrawn;
+  std::vector<int> subEdge;  // per redrawn connector: its edge in the laid-out graph, -1 for none
   for (size_t k = 0; k < g.edges.size(); ++k) {
     const graph::Edge& e = g.edges[k];
     const int a = subIndex[static_cast<size_t>(e.from)], b = subIndex[static_cast<size_t>(e.to)];
@@ -220,17 +226,24 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
       laid.to = b;
       sub.edges.push_back(std::move(laid));
     }
-    if (a >= 0 || b >= 0) redrawn.push_back(k);
+    if (a >= 0 || b >= 0) {
+      redrawn.push_back(k);
+      subEdge.push_back(a >= 0 && b >= 0 ? static_cast<int>(sub.edges.size()) - 1 : -1);
+    }
   }
   graph::LayoutOptions options;
   options.origin = bounds.topLeft();
-  const graph::LayoutResult layout = graph::Layout(sub, request.direction, options);
+  const FlowLayout laid = LayOutByFlow(sub, request.direction, options);
+  const graph::LayoutResult& layout = laid.layout;
   plan.warnings = layout.warnings;
   if (!layout.ok()) {
     plan.error = layout.error;
     return plan;
   }
-  const Chosen context{items, request, query, g, sub, chosen, redrawn, place};
+  const std::vector<SideHint> subHints = ChainSides(sub, laid, request.direction);
+  std::vector<SideHint> hints;
+  for (int e : subEdge) hints.push_back(e >= 0 ? subHints[static_cast<size_t>(e)] : SideHint{});
+  const Chosen context{items, request, query, g, sub, chosen, redrawn, place, hints};
   std::vector<QRect> boxes = layout.nodes;
   std::vector<uint64_t> chart;
   plan = Arrange(context, boxes, chart);

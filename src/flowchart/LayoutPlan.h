@@ -46,10 +46,12 @@ struct LayoutPlan {
 constexpr int kLayoutMargin = 20;
 
 // Lays out the graph FindGraph finds in the items (each id unique, stacking as the diagram's):
-// Graphviz's hierarchical layout in the direction, each shape keeping its size, the whole keeping
-// its top-left corner. Each shape's text moves with it. Connectors among the laid-out shapes, and
-// those from them to shapes that stay, are drawn anew in the form, keeping their pen, with their
-// labels moved beside the new middle. Everything else stays where it is. Where what the chart
+// Graphviz's hierarchical layout in the direction, ranked by the chart's flow whatever order the
+// shapes were drawn in, its chains on one axis (LayOutByFlow), each shape keeping its size, the
+// whole keeping its top-left corner. Each shape's text moves with it. Connectors among the
+// laid-out shapes, and those from them to shapes that stay, are drawn anew in the form, keeping
+// their pen: elbow ones routed together around every shape and text (RouteChartConnectors),
+// with their labels moved beside the new middle, off the lines. Everything else stays where it is. Where what the chart
 // draws (a loop above a shape, say) would reach a negative place, the chart moves down or right
 // as a whole until all of it starts at the margin there.
 LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutRequest& request);

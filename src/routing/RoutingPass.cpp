@@ -122,6 +122,10 @@ std::vector<Route> RouteAll(std::span<const Shape> shapes, std::span<const Link>
           }
         }
       std::tie(routes[l].from, routes[l].to) = LoopSides(corner);
+    } else if (k.fromSide && k.toSide) {
+      // Both sides asked for: nothing to choose.
+      routes[l].from = *k.fromSide;
+      routes[l].to = *k.toSide;
     } else {
       const RouteEnd a{SidePorts(shapes[static_cast<size_t>(k.from)], k.fromSide), k.from};
       const RouteEnd b{SidePorts(shapes[static_cast<size_t>(k.to)], k.toSide), k.to};

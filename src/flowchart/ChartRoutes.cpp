@@ -1,0 +1,174 @@
+#include "ChartRoutes.h"
+
+#include <QPointF>
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "ConnectorGeometry.h"
+#include "ConnectorLabel.h"
+#include "ItemGrid.h"
+#include "RoutingPass.h"
+#include "ShapeText.h"
+#include "TextPlacement.h"
+
+namespace flowchart {
+
+namespace {
+
+using connectors::Side;
+
+// Labels this far from every run read as beside it, never on it.
+constexpr double kLabelRoom = 5;
+
+double PointToRun(QPointF p, QPointF a, QPointF b) {
+  const QPointF d = b - a;
+  const double len2 = QPointF::dotProduct(d, d);
+  const double u = len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / len2, 0.0, 1.0) : 0;
+  const QPointF q = a + d * u;
+  return std::hypot(p.x() - q.x(), p.y() - q.y());
+}
+
+// Distance from a level or upright run to a box; 0 where they meet.
+double RunToBox(QPoint a, QPoint b, const QRect& box) {
+  const double l = box.x(), t = box.y(), r = l + box.width(), bo = t + box.height();
+  const double x0 = std::min(a.x(), b.x()), x1 = std::max(a.x(), b.x()), y0 = std::min(a.y(), b.y()),
+               y1 = std::max(a.y(), b.y());
+  if (a.x() == b.x() || a.y() == b.y()) {
+    const double dx = std::max({l - x1, 0.0, x0 - r}), dy = std::max({t - y1, 0.0, y0 - bo});
+    return std::hypot(dx, dy);
+  }
+  // A slanted run (a straight connector): its distance to the box's corners and edges.
+  double d = 1e300;
+  for (const QPointF c : {QPointF(l, t), QPointF(r, t), QPointF(r, bo), QPointF(l, bo)}) d = std::min(d, PointToRun(c, a, b));
+  for (const QPoint p : {a, b}) {
+    const double dx = std::max({l - p.x(), 0.0, p.x() - r}), dy = std::max({t - p.y(), 0.0, p.y() - bo});
+    d = std::min(d, std::hypot(dx, dy));
+  }
+  return d;
+}
+
+std::vector<std::pair<QPoint, QPoint>> RunsOf(const std::vector<FigurePlan>& segments) {
+  std::vector<std::pair<QPoint, QPoint>> runs;
+  for (const FigurePlan& s : segments) {
+    const connectors::Ends e = connectors::EndsOf(s.box, s.direction);
+    runs.emplace_back(e.start, e.end);
+  }
+  return runs;
+}
+
+}  // namespace
+
+Side ForwardSide(graph::Direction d) {
+  switch (d) {
+    case graph::Direction::TopToBottom: return Side::Bottom;
+    case graph::Direction::BottomToTop: return Side::Top;
+    case graph::Direction::LeftToRight: return Side::Right;
+    case graph::Direction::RightToLeft: return Side::Left;
+  }
+  return Side::Bottom;
+}
+
+QRect PlaceLabelClear(const std::vector<FigurePlan>& segments, QSize size, const std::vector<std::pair<QPoint, QPoint>>& runs,
+                      const std::vector<QRect>& blocked) {
+  const auto [a, b] = MiddleRun(segments);
+  const QRect beside = PlaceConnectorLabel(a, b, size);
+  const QPointF mid = (QPointF(a) + QPointF(b)) / 2;
+  const bool upright = std::abs(b.x() - a.x()) < std::abs(b.y() - a.y());
+  const int w = size.width(), h = size.height();
+  // Only what lies near the middle can come near a place within the label's reach.
+  const int reach = static_cast<int>(semantics::kLabelReach) + w + h + 40;
+  const QRect area(static_cast<int>(mid.x()) - reach, static_cast<int>(mid.y()) - reach, 2 * reach, 2 * reach);
+  std::vector<std::pair<QPoint, QPoint>> nearRuns;
+  for (const auto& [p, q] : runs)
+    if (QRect(p, q).normalized().adjusted(-1, -1, 1, 1).intersects(area)) nearRuns.emplace_back(p, q);
+  std::vector<QRect> nearBoxes;
+  for (const QRect& r : blocked)
+    if (r.intersects(area)) nearBoxes.push_back(r.adjusted(-2, -2, 2, 2));
+  auto clear = [&](const QRect& box) {
+    if (semantics::DistanceToBox(mid, box) >= semantics::kLabelReach - 2) return false;
+    for (const auto& [p, q] : nearRuns)
+      if (RunToBox(p, q, box) < kLabelRoom) return false;
+    for (const QRect& r : nearBoxes)
+      if (r.intersects(box)) return false;
+    return true;
+  };
+  if (clear(beside)) return beside;
+  for (int gap : {6, 10})
+    for (int slide : {0, 8, -8, 16, -16, 24, -24})
+      for (int sideSign : {1, -1}) {
+        QRect box;
+        if (upright) {
+          const int x = sideSign > 0 ? static_cast<int>(std::lround(mid.x())) + gap : static_cast<int>(std::lround(mid.x())) - gap - w;
+          box = QRect(x, static_cast<int>(std::lround(mid.y() - h / 2.0)) + slide, w, h);
+        } else {
+          const int y = sideSign > 0 ? static_cast<int>(std::lround(mid.y())) - gap - h : static_cast<int>(std::lround(mid.y())) + gap;
+          box = QRect(static_cast<int>(std::lround(mid.x() - w / 2.0)) + slide, y, w, h);
+        }
+        if (clear(box)) return box;
+      }
+  return beside;
+}
+
+std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::Item> items,
+                                                   const std::vector<ConnectorRequest>& requests,
+                                                   const std::vector<SideHint>& hints) {
+  const semantics::ItemGrid grid(items);
+  const semantics::ItemQuery query = grid.AsQuery();
+  std::vector<routing::Shape> shapes;
+  std::unordered_map<connectors::FigureId, int> shapeOf;
+  std::vector<QRect> blocked;
+  for (const semantics::Item& i : items) {
+    if (!semantics::IsShape(i.kind)) continue;
+    routing::Shape s;
+    s.kind = semantics::FigureKindOf(i.kind);
+    s.box = i.box;
+    if (const semantics::Item* text = semantics::ShapeText(i, query)) {
+      s.text = text->box;
+      blocked.push_back(text->box);
+    }
+    blocked.push_back(i.box);
+    shapeOf.emplace(reinterpret_cast<connectors::FigureId>(static_cast<uintptr_t>(i.id)), static_cast<int>(shapes.size()));
+    shapes.push_back(s);
+  }
+  std::vector<routing::Link> links;
+  std::vector<int> linkOf(requests.size(), -1);
+  for (size_t k = 0; k < requests.size(); ++k) {
+    const ConnectorRequest& r = requests[k];
+    const auto a = shapeOf.find(r.from.id), b = shapeOf.find(r.to.id);
+    if (!r.directed || a == shapeOf.end() || b == shapeOf.end()) continue;
+    routing::Link link{a->second, b->second, {}, {}};
+    if (k < hints.size()) link.fromSide = hints[k].from, link.toSide = hints[k].to;
+    linkOf[k] = static_cast<int>(links.size());
+    links.push_back(link);
+  }
+  const std::vector<routing::Route> routes = routing::RouteAll(shapes, links);
+  std::vector<PlannedConnector> out(requests.size());
+  std::vector<std::pair<QPoint, QPoint>> runs;
+  std::vector<bool> routed(requests.size(), false);
+  for (size_t k = 0; k < requests.size(); ++k) {
+    const int l = linkOf[k];
+    routed[k] = l >= 0 && routes[static_cast<size_t>(l)].points.size() >= 2;
+    // A straight one keeps its label beside its middle, as straight connectors have it.
+    if (!routed[k]) out[k] = ConnectorPlanner::Straight(requests[k]);
+    else out[k].segments = RouteSegments(routes[static_cast<size_t>(l)].points, requests[k].pen, true);
+    for (const auto& run : RunsOf(out[k].segments)) runs.push_back(run);
+    if (out[k].label) blocked.push_back(out[k].label->box);
+  }
+  // Labels last, each clear of every route and of the labels placed before it.
+  for (size_t k = 0; k < requests.size(); ++k) {
+    const ConnectorRequest& r = requests[k];
+    if (!routed[k] || r.label.empty() || out[k].segments.empty()) continue;
+    FigurePlan label;
+    label.kind = semantics::ItemKind::Label;
+    label.box = PlaceLabelClear(out[k].segments, r.labelSize, runs, blocked);
+    label.brush = bsClear;  // the route shows through the label's box
+    label.lineWidth = 1;
+    label.caption = r.label;
+    blocked.push_back(label.box);
+    out[k].label = label;
+  }
+  return out;
+}
+
+}  // namespace flowchart

@@ -1,0 +1,39 @@
+#pragma once
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "ConnectorPlanner.h"
+#include "Graph.h"
+#include "Item.h"
+#include "SidePoints.h"
+
+// The elbow connectors of a laid-out chart, routed together around every shape and shape text
+// of the diagram by the orthogonal router (RouteAll: sides, spread ends, loops beside a corner,
+// corridors apart, jogs straightened), each with its label beside its middle run, clear of every
+// route, label, shape and text where a place within the label's reach allows.
+namespace flowchart {
+
+// A side a connector is asked to leave or enter by (a chain's link runs along the direction).
+struct SideHint {
+  std::optional<connectors::Side> from, to;
+};
+
+// One planned connector per request, in order. `items` is the diagram as it will be: its shapes
+// (the requests' ends among them, by id) and their texts are the obstacles. A request without a
+// direction is drawn straight (lines alone make no connector).
+std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::Item> items,
+                                                   const std::vector<ConnectorRequest>& requests,
+                                                   const std::vector<SideHint>& hints);
+
+// The label's box beside the middle run of the segments: of the places 6 or 10 pixels off the run
+// on either side and slid along it, within the reach at which the meaning module still reads it
+// as this connector's label, the first clear by 5 pixels of every run in `runs`, of every box in
+// `blocked` and of the other labels; beside the middle (PlaceConnectorLabel) when none is.
+QRect PlaceLabelClear(const std::vector<FigurePlan>& segments, QSize size, const std::vector<std::pair<QPoint, QPoint>>& runs,
+                      const std::vector<QRect>& blocked);
+
+// The side a chart's flow leaves a shape by, and enters one by.
+connectors::Side ForwardSide(graph::Direction d);
+
+}  // namespace flowchart

@@ -1,0 +1,150 @@
+#include "FlowLayout.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <optional>
+
+#include "Spines.h"
+
+namespace flowchart {
+
+FlowLayout LayOutByFlow(const graph::Graph& g, graph::Direction direction, const graph::LayoutOptions& options) {
+  FlowLayout laid;
+  laid.order = OrderByFlow(g);
+  const graph::Graph ranked = FlowRanked(g, laid.order);
+  graph::LayoutResult result = graph::Layout(ranked, direction, options);
+  if (!result.ok() || result.nodes.size() != g.nodes.size()) {
+    laid.layout = std::move(result);
+    return laid;
+  }
+  std::vector<QRect> boxes(g.nodes.size());
+  for (size_t i = 0; i < laid.order.nodes.size(); ++i) boxes[static_cast<size_t>(laid.order.nodes[i])] = result.nodes[i];
+  const std::string continuing = ContinuingLabel(g, laid.order);
+  laid.continuing = continuing;
+  QRect before;
+  for (const QRect& r : boxes) before |= r;
+  AlignSpines(g, laid.order, boxes, direction, options.nodeSpacing / 2, continuing);
+  MirrorBranches(g, laid.order, boxes, direction, options.nodeSpacing / 2, continuing);
+  // The chart keeps the corner Graphviz gave it.
+  QRect after;
+  for (const QRect& r : boxes) after |= r;
+  for (QRect& r : boxes) r.translate(before.topLeft() - after.topLeft());
+  result.bounds = after.translated(before.topLeft() - after.topLeft()) | before;
+  laid.chainNext = ChainNext(g, laid.order, boxes, direction, continuing);
+  result.nodes = std::move(boxes);
+  result.edges.clear();  // Graphviz's curves went around the nodes where they were
+  laid.layout = std::move(result);
+  return laid;
+}
+
+std::vector<SideHint> ChainSides(const graph::Graph& g, const FlowLayout& laid, graph::Direction direction) {
+  std::vector<SideHint> hints(g.edges.size());
+  const connectors::Side forward = ForwardSide(direction);
+  const bool vertical = !connectors::IsHorizontal(forward);
+  const connectors::Side upper = vertical ? connectors::Side::Right : connectors::Side::Bottom;
+  const connectors::Side lower = connectors::Opposite(upper);
+  // Links back against the flow go around the outside of the chart, on the side their tail is
+  // nearer: out of the tail by its side across that way, into the head by the same side (a
+  // diamond's head takes whichever vertex is free).
+  const std::vector<QRect>& boxes = laid.layout.nodes;
+  double mean = 0;
+  for (const QRect& r : boxes) mean += vertical ? r.center().x() : r.center().y();
+  mean /= std::max<size_t>(1, boxes.size());
+  // The side the branches off the flow take at decisions: the side the first one leans to.
+  auto across = [&](size_t node) { return vertical ? boxes[node].center().x() : boxes[node].center().y(); };
+  std::optional<connectors::Side> branchSide;
+  auto isBranch = [&](size_t k) {
+    const graph::Edge& e = g.edges[k];
+    std::string label = e.label;
+    for (char& ch : label) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return !laid.continuing.empty() && !e.label.empty() && label != laid.continuing && !laid.order.back[k] &&
+           e.from != e.to && static_cast<size_t>(e.from) < boxes.size() && static_cast<size_t>(e.to) < boxes.size() &&
+           g.nodes[static_cast<size_t>(e.from)].shape == graph::Shape::Decision;
+  };
+  for (int k : laid.order.edges)
+    if (isBranch(static_cast<size_t>(k)) && !branchSide) {
+      const graph::Edge& e = g.edges[static_cast<size_t>(k)];
+      const int lean = across(static_cast<size_t>(e.to)) - across(static_cast<size_t>(e.from));
+      if (lean != 0) branchSide = lean > 0 ? upper : lower;
+    }
+  std::vector<bool> taken(g.nodes.size(), false);
+  std::map<std::pair<int, int>, int> between;  // links so far between each pair, either way
+  for (size_t k = 0; k < g.edges.size(); ++k) {
+    const graph::Edge& e = g.edges[k];
+    const size_t n = laid.chainNext.size();
+    if (e.from < 0 || e.to < 0 || static_cast<size_t>(e.from) >= n || static_cast<size_t>(e.to) >= n || e.from == e.to)
+      continue;
+    // The second and third link between one pair go around by the sides across, one each way,
+    // so that each has room for its label.
+    const int earlier = between[std::minmax(e.from, e.to)]++;
+    if (earlier == 1) hints[k] = {upper, upper};
+    if (earlier == 2) hints[k] = {lower, lower};
+    // A diamond is entered and left at its vertices: the router gives the end a free one.
+    auto decision = [&](int node) { return g.nodes[static_cast<size_t>(node)].shape == graph::Shape::Decision; };
+    if (earlier == 1 || earlier == 2) {
+      if (decision(e.from)) hints[k].from.reset();
+      if (decision(e.to)) hints[k].to.reset();
+    }
+    if (earlier == 0 && laid.order.back[k] && static_cast<size_t>(e.from) < boxes.size()) {
+      const QPoint c = boxes[static_cast<size_t>(e.from)].center();
+      const connectors::Side out = (vertical ? c.x() : c.y()) > mean ? upper : lower;
+      hints[k].from = out;
+      if (g.nodes[static_cast<size_t>(e.to)].shape != graph::Shape::Decision) hints[k].to = out;
+    }
+    // Only where its head lies that way or in line: forced round the other way, a branch would
+    // run back across the decision's other links.
+    if (earlier == 0 && branchSide && isBranch(k)) {
+      const int lean = across(static_cast<size_t>(e.to)) - across(static_cast<size_t>(e.from));
+      if (lean == 0 || (lean > 0) == (*branchSide == upper)) hints[k].from = *branchSide;
+    }
+    if (earlier > 0 || laid.order.back[k]) continue;
+    if (laid.chainNext[static_cast<size_t>(e.from)] != e.to || taken[static_cast<size_t>(e.from)]) continue;
+    taken[static_cast<size_t>(e.from)] = true;
+    hints[k] = {forward, connectors::Opposite(forward)};
+  }
+  // A link back into a decision goes around by the side of the vertex its other links leave
+  // free (across the flow), out of its tail by that side too, so that it crosses no more of the
+  // decision's links than it must.
+  std::map<std::pair<int, connectors::Side>, int> asked;
+  for (size_t k = 0; k < g.edges.size(); ++k) {
+    const graph::Edge& e = g.edges[k];
+    if (hints[k].from) ++asked[{e.from, *hints[k].from}];
+    if (hints[k].to) ++asked[{e.to, *hints[k].to}];
+  }
+  for (size_t k = 0; k < g.edges.size(); ++k) {
+    const graph::Edge& e = g.edges[k];
+    if (!laid.order.back[k] || hints[k].to || e.to < 0 || static_cast<size_t>(e.to) >= g.nodes.size() ||
+        g.nodes[static_cast<size_t>(e.to)].shape != graph::Shape::Decision)
+      continue;
+    const connectors::Side first = hints[k].from.value_or(upper);
+    for (connectors::Side side : {first, connectors::Opposite(first)})
+      if (!asked.count({e.to, side})) {
+        hints[k] = {side, side};
+        ++asked[{e.to, side}];
+        break;
+      }
+  }
+  return hints;
+}
+
+void ShareSizes(graph::Graph& g, const std::vector<bool>& computed) {
+  auto group = [](graph::Shape s) { return s == graph::Shape::End ? graph::Shape::Start : s; };
+  std::map<graph::Shape, int> largest;
+  for (size_t i = 0; i < g.nodes.size(); ++i) {
+    if (!computed[i]) continue;
+    const graph::Node& n = g.nodes[i];
+    const bool mark = group(n.shape) == graph::Shape::Start;
+    int& l = largest[group(n.shape)];
+    l = std::max(l, mark ? std::min(n.width, n.height) : n.height);  // a mark's circle fits its box's short side
+  }
+  for (size_t i = 0; i < g.nodes.size(); ++i) {
+    if (!computed[i]) continue;
+    graph::Node& n = g.nodes[i];
+    const int l = largest[group(n.shape)];
+    if (group(n.shape) == graph::Shape::Start) n.width = n.height = l;
+    else n.height = l;
+  }
+}
+
+}  // namespace flowchart
