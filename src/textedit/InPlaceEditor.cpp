@@ -1,6 +1,8 @@
 #include "InPlaceEditor.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QTextCursor>
@@ -11,6 +13,7 @@
 
 #include "Focus.h"
 #include "QtConvert.h"
+#include "SpellHighlighter.h"
 
 TInPlaceEditor::TInPlaceEditor(QWidget* canvas) : QTextEdit(canvas) {
   setObjectName(QStringLiteral("edtFigureText"));
@@ -29,6 +32,7 @@ TInPlaceEditor::TInPlaceEditor(QWidget* canvas) : QTextEdit(canvas) {
   // A form of its own: the document's selection stays while the field has the focus, and ends
   // only as the user's next press on the canvas decides.
   focus::MarkForm(this);
+  spelling_ = new SpellHighlighter(this);
 }
 
 void TInPlaceEditor::SetCanvasFont(const TFontDesc& font, double zoom) {
@@ -83,6 +87,17 @@ void TInPlaceEditor::focusOutEvent(QFocusEvent* event) {
   // A menu or another window taking the focus for a moment is no click elsewhere.
   if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
   Finish(true);
+}
+
+std::unique_ptr<QMenu> TInPlaceEditor::ContextMenuAt(const QPoint& pos) {
+  std::unique_ptr<QMenu> menu(createStandardContextMenu(pos));
+  spelling_->AddSpellingActions(menu.get(), cursorForPosition(pos));
+  return menu;
+}
+
+void TInPlaceEditor::contextMenuEvent(QContextMenuEvent* event) {
+  const std::unique_ptr<QMenu> menu = ContextMenuAt(event->pos());
+  menu->exec(event->globalPos());
 }
 
 void TInPlaceEditor::Finish(bool commit) {
