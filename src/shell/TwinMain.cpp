@@ -32,6 +32,7 @@
 #include "ArrangeMenu.h"
 #include "ConnectorFeatures.h"
 #include "GraphFeatures.h"
+#include "SpellingFeatures.h"
 #include "StyleFeatures.h"
 #include "TextFeatures.h"
 #include "Errors.h"
@@ -116,6 +117,7 @@ TwinMain::TwinMain(QWidget* parent) : QMainWindow(parent) {
   InstallConnectorFeatures(*this);
   InstallGraphFeatures(*this);
   InstallStyleFeatures(*this);
+  InstallSpellingFeatures(*this);
   if (!winMain) winMain = this;
   FormCreate();
   PlaceWindow();
