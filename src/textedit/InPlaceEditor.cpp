@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
@@ -80,6 +81,14 @@ void TInPlaceEditor::keyPressEvent(QKeyEvent* event) {
     default:
       QTextEdit::keyPressEvent(event);
   }
+}
+
+void TInPlaceEditor::mousePressEvent(QMouseEvent* event) {
+  QTextEdit::mousePressEvent(event);
+  // A press on the field is the field's, whatever the button: passed on, a right press would
+  // reach the figure under the field, take the focus from it (ending the typing) and open the
+  // figure's menu instead of the field's.
+  event->accept();
 }
 
 void TInPlaceEditor::focusOutEvent(QFocusEvent* event) {

@@ -1,13 +1,19 @@
 // Tools ▸ Check Spelling over a small diagram on the test dictionary (ship(s), order(s), paid,
 // reminder(s), send, straße, don't): the walk in reading order with each word's figure selected,
 // its changes as undo steps, and the message when no dictionary of the language is installed.
+#include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
 #include "CanvasFixture.h"
+#include "ChartFixture.h"
 #include "Diagram.h"
+#include "InPlaceEditor.h"
+#include "TextEditSession.h"
 #include "SpellCheckDialog.h"
 #include "SpellCheckRun.h"
 #include "SpellService.h"
@@ -128,6 +134,50 @@ TEST_F(CheckSpelling, NoDictionaryNamesTheLanguage) {
   commands->CheckSpellingAction()->trigger();
   EXPECT_EQ(told.join('|').toStdString(), "No spelling dictionary is installed for German (de_DE).");
   EXPECT_EQ(commands->Dialog(), nullptr);
+}
+
+// A right click on a misspelled word while a shape's text is typed: the field's own menu, with the
+// suggestions, and the typing goes on (the press does not reach the shape under the field).
+class TypingSpelling : public ChartFixture {
+ protected:
+  void SetUp() override {
+    ChartFixture::SetUp();
+    SpellService::Instance().SetPlaces({QStringLiteral(KEDRIN_TEST_DATA "/spelling")}, dir.filePath("words.txt"));
+    SpellService::Instance().SetChosenLanguage(QStringLiteral("test"));
+  }
+  void TearDown() override {
+    SpellService::Instance().SetChosenLanguage({});
+    ChartFixture::TearDown();
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(TypingSpelling, RightClickOffersSuggestions) {
+  DoubleClick(C->geometry().center());
+  ASSERT_TRUE(Typing().IsOpen());
+  TInPlaceEditor* editor = Typing().Editor();
+  QTest::keyClicks(editor, "Shipp");
+  QTextCursor word(editor->document());
+  word.setPosition(2);
+  const QPoint at = editor->viewport()->mapTo(main, editor->cursorRect(word).center());
+  QStringList offered;
+  bool openMeanwhile = false;
+  QTimer::singleShot(200, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return;
+    openMeanwhile = Typing().IsOpen();
+    for (QAction* a : menu->actions()) offered << a->text();
+    for (QAction* a : menu->actions())
+      if (a->text() == "Ship") a->trigger();
+    menu->close();
+  });
+  QTest::mousePress(main->windowHandle(), Qt::RightButton, {}, at);
+  QTest::mouseRelease(main->windowHandle(), Qt::RightButton, {}, at);
+  QTest::qWait(400);
+  EXPECT_TRUE(openMeanwhile);
+  EXPECT_TRUE(offered.contains("Ship")) << offered.join('|').toStdString();
+  ASSERT_TRUE(Typing().IsOpen());
+  EXPECT_EQ(Typing().Editor()->Text().toStdString(), "Ship");
 }
 
 }  // namespace
