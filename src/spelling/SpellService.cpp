@@ -51,10 +51,15 @@ QString SpellService::WantedLanguage() const {
   return QLocale().language() == QLocale::C ? QStringLiteral("en_US") : QLocale().name();
 }
 
-bool SpellService::AsYouType() const { return QSettings().value(kAsYouTypeKey, true).toBool(); }
+bool SpellService::AsYouType() const {
+  // Asked for every line the editor colours: read once.
+  if (!asYouType_) asYouType_ = QSettings().value(kAsYouTypeKey, true).toBool();
+  return *asYouType_;
+}
 
 void SpellService::SetAsYouType(bool on) {
   if (on == AsYouType()) return;
+  asYouType_ = on;
   QSettings().setValue(kAsYouTypeKey, on);
   emit Changed();
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "Dictionaries.h"
@@ -63,6 +64,7 @@ class SpellService : public QObject {
   std::unique_ptr<SpellChecker> checker_;
   bool opened_ = false;  // the checker was looked for since the last change
   QSet<QString> ignored_;
+  mutable std::optional<bool> asYouType_;
 };
 
 }  // namespace spelling

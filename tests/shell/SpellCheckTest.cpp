@@ -2,6 +2,9 @@
 // reminder(s), send, straße, don't): the walk in reading order with each word's figure selected,
 // its changes as undo steps, and the message when no dictionary of the language is installed.
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSettings>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -16,8 +19,10 @@
 #include "TextEditSession.h"
 #include "SpellCheckDialog.h"
 #include "SpellCheckRun.h"
+#include "SpellChecker.h"
 #include "SpellService.h"
 #include "SpellingFeatures.h"
+#include "SpellingPreferencesDialog.h"
 
 namespace {
 
@@ -178,6 +183,25 @@ TEST_F(TypingSpelling, RightClickOffersSuggestions) {
   EXPECT_TRUE(offered.contains("Ship")) << offered.join('|').toStdString();
   ASSERT_TRUE(Typing().IsOpen());
   EXPECT_EQ(Typing().Editor()->Text().toStdString(), "Ship");
+}
+
+// The preferences list the system's language and the installed dictionaries; OK keeps the choice
+// in the settings, and the checker follows it.
+TEST_F(CheckSpelling, PreferencesChooseTheLanguage) {
+  SpellService::Instance().SetChosenLanguage({});
+  SpellingPreferencesDialog dialog(main);
+  QStringList listed;
+  for (int i = 0; i < dialog.Language()->count(); ++i) listed << dialog.Language()->itemData(i).toString();
+  EXPECT_EQ(listed.join(',').toStdString(), ",latin1,test");
+  EXPECT_EQ(dialog.Language()->currentIndex(), 0);
+  dialog.Language()->setCurrentIndex(2);
+  dialog.AsYouType()->setChecked(false);
+  dialog.Apply();
+  EXPECT_EQ(QSettings().value("spelling/language").toString().toStdString(), "test");
+  EXPECT_FALSE(QSettings().value("spelling/asYouType").toBool());
+  ASSERT_NE(SpellService::Instance().Checker(), nullptr);
+  EXPECT_EQ(SpellService::Instance().Checker()->dictionary().name.toStdString(), "test");
+  SpellService::Instance().SetAsYouType(true);
 }
 
 }  // namespace
