@@ -78,7 +78,14 @@ bool SpellCheckRun::Write(uint64_t figure, const QString& text) {
 void SpellCheckRun::Change(const QString& with) {
   if (!current_) return;
   const spelling::Misspelling was = *current_;
-  QString text = context_;
+  const std::vector<find::DiagramText> texts = Texts();
+  const qsizetype index = find::TextIndexOf(texts, was.figure);
+  // A text typed anew since its word was shown is never written over: the walk looks again there.
+  if (index < 0 || texts[static_cast<size_t>(index)].text.mid(was.range.start, was.range.length) != was.word) {
+    FindFrom(was.figure, text_, was.range.start);
+    return;
+  }
+  QString text = texts[static_cast<size_t>(index)].text;
   text.replace(was.range.start, was.range.length, with);
   Write(was.figure, text);
   // Whatever the change brought in is not looked at again.

@@ -105,6 +105,18 @@ TEST_F(CheckSpelling, WalksEveryTextInReadingOrder) {
   EXPECT_TRUE(SpellService::Instance().Misspelled("the now") == (std::vector<spelling::WordRange>{{0, 3}}));
 }
 
+// The text changed while its word was shown (typed anew on the canvas): Change leaves it alone and
+// shows the first misspelled word of the text as it is now.
+TEST_F(CheckSpelling, ChangeNeverWritesOverANewerText) {
+  SpellCheckRun run(*doc);
+  ASSERT_EQ(run.Current()->word.toStdString(), "Shipp");
+  doc->TextEditing().SetText(a, "Send the orders");
+  run.Change("Ship");
+  EXPECT_EQ(a->Caption(), "Send the orders");
+  ASSERT_TRUE(run.Current().has_value());
+  EXPECT_EQ(run.Current()->word.toStdString(), "the");
+}
+
 TEST_F(CheckSpelling, DialogButtonsAndIgnore) {
   auto* commands = main->findChild<SpellingCommands*>();
   ASSERT_NE(commands, nullptr);
