@@ -57,7 +57,8 @@ bool TInPlaceEditor::event(QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers mods = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
-    if (mods == Qt::NoModifier && key->key() != Qt::Key_F1 && key->key() != Qt::Key_F2) {
+    // F1 (help), F2 (edit text) and F7 (check spelling) stay the menus'.
+    if (mods == Qt::NoModifier && key->key() != Qt::Key_F1 && key->key() != Qt::Key_F2 && key->key() != Qt::Key_F7) {
       event->accept();
       return true;
     }

@@ -197,6 +197,22 @@ TEST_F(TypingSpelling, RightClickOffersSuggestions) {
   EXPECT_EQ(Typing().Editor()->Text().toStdString(), "Ship");
 }
 
+// F7 while a text is typed: the typing ends with its text kept, and the check starts with it.
+TEST_F(TypingSpelling, F7WhileTypingChecksWhatWasTyped) {
+  DoubleClick(C->geometry().center());
+  ASSERT_TRUE(Typing().IsOpen());
+  QTest::keyClicks(Typing().Editor(), "Shipp");
+  QTest::keyClick(main->windowHandle(), Qt::Key_F7);
+  EXPECT_FALSE(Typing().IsOpen());
+  auto* commands = main->findChild<SpellingCommands*>();
+  ASSERT_NE(commands->Dialog(), nullptr);
+  // The walk meets the typed word (the chart's other texts are not all in the test dictionary).
+  SpellCheckRun& run = commands->Dialog()->Run();
+  QStringList met;
+  for (int i = 0; i < 10 && run.Current(); ++i, run.Next()) met << run.Current()->word;
+  EXPECT_TRUE(met.contains("Shipp")) << met.join(',').toStdString();
+}
+
 // The preferences list the system's language and the installed dictionaries; OK keeps the choice
 // in the settings, and the checker follows it.
 TEST_F(CheckSpelling, PreferencesChooseTheLanguage) {
