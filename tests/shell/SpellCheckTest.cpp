@@ -40,7 +40,7 @@ class CheckSpelling : public CanvasFixture {
   }
   void TearDown() override {
     SpellService::Instance().SetChosenLanguage({});
-    QLocale::setDefault(QLocale::c());
+    QLocale::setDefault(before);
     CanvasFixture::TearDown();
   }
   TKDLabel* Label(const QRect& r, const char* caption) {
@@ -51,6 +51,7 @@ class CheckSpelling : public CanvasFixture {
   std::vector<std::string> Texts() const { return {a->Caption(), b->Caption(), c->Caption()}; }
 
   QTemporaryDir dir;
+  const QLocale before;  // the test program's own
   TKDLabel *a = nullptr, *b = nullptr, *c = nullptr;
 };
 

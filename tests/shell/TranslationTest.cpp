@@ -21,7 +21,7 @@ class Translated : public MainWindowFixture {
   void TearDown() override {
     MainWindowFixture::TearDown();
     translations::Install(QLocale::c());
-    QLocale::setDefault(QLocale::c());
+    QLocale::setDefault(before);
   }
   QString Title(const char* name) const {
     if (auto* menu = main->findChild<QMenu*>(QLatin1String(name))) return menu->title();
@@ -29,6 +29,7 @@ class Translated : public MainWindowFixture {
     return QStringLiteral("(none)");
   }
   bool installed = false;
+  const QLocale before;  // the test program's own
 };
 
 struct MenuText {
