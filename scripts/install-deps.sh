@@ -15,6 +15,9 @@ packages=(
   zlib1g-dev
   # spell checking: hunspell, with the English dictionary (tests bring their own dictionaries)
   libhunspell-dev hunspell-en-us
+  # translations: Qt's LinguistTools (lupdate, lrelease and their CMake functions) make the .qm
+  # files built into the program; Qt's own translations give its standard dialogs the user's language
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # benchmarks: libpng as a reference encoder, libxcb to ask the X server when a drag is shown

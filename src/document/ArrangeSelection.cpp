@@ -1,5 +1,6 @@
 #include "ArrangeSelection.h"
 
+#include <QCoreApplication>
 #include "Arrange.h"
 #include "BoundsCommand.h"
 #include "EditListener.h"
@@ -33,17 +34,17 @@ std::vector<QRect> Arranged(const std::vector<QRect>& boxes, ArrangeCommand comm
 
 QString ArrangeCommandText(ArrangeCommand command) {
   switch (command) {
-    case ArrangeCommand::AlignLeft: return QStringLiteral("Align Left");
-    case ArrangeCommand::AlignCentre: return QStringLiteral("Align Centre");
-    case ArrangeCommand::AlignRight: return QStringLiteral("Align Right");
-    case ArrangeCommand::AlignTop: return QStringLiteral("Align Top");
-    case ArrangeCommand::AlignMiddle: return QStringLiteral("Align Middle");
-    case ArrangeCommand::AlignBottom: return QStringLiteral("Align Bottom");
-    case ArrangeCommand::DistributeHorizontally: return QStringLiteral("Distribute Horizontally");
-    case ArrangeCommand::DistributeVertically: return QStringLiteral("Distribute Vertically");
-    case ArrangeCommand::MakeSameWidth: return QStringLiteral("Make Same Width");
-    case ArrangeCommand::MakeSameHeight: return QStringLiteral("Make Same Height");
-    case ArrangeCommand::MakeSameSize: return QStringLiteral("Make Same Size");
+    case ArrangeCommand::AlignLeft: return QCoreApplication::translate("TwinKedrinFile", "Align Left");
+    case ArrangeCommand::AlignCentre: return QCoreApplication::translate("TwinKedrinFile", "Align Centre");
+    case ArrangeCommand::AlignRight: return QCoreApplication::translate("TwinKedrinFile", "Align Right");
+    case ArrangeCommand::AlignTop: return QCoreApplication::translate("TwinKedrinFile", "Align Top");
+    case ArrangeCommand::AlignMiddle: return QCoreApplication::translate("TwinKedrinFile", "Align Middle");
+    case ArrangeCommand::AlignBottom: return QCoreApplication::translate("TwinKedrinFile", "Align Bottom");
+    case ArrangeCommand::DistributeHorizontally: return QCoreApplication::translate("TwinKedrinFile", "Distribute Horizontally");
+    case ArrangeCommand::DistributeVertically: return QCoreApplication::translate("TwinKedrinFile", "Distribute Vertically");
+    case ArrangeCommand::MakeSameWidth: return QCoreApplication::translate("TwinKedrinFile", "Make Same Width");
+    case ArrangeCommand::MakeSameHeight: return QCoreApplication::translate("TwinKedrinFile", "Make Same Height");
+    case ArrangeCommand::MakeSameSize: return QCoreApplication::translate("TwinKedrinFile", "Make Same Size");
   }
   return {};
 }

@@ -2,6 +2,7 @@
 // the press and release points, the document's drawing style, and one step of the history.
 #include "CanvasDrawing.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -114,6 +115,6 @@ TCustomKDTool* DrawFigure(TwinKedrinFile& d, TTool tool, QPoint start, QPoint en
   }
   d.WireFigure(figure);
   figure->Redraw();
-  d.History().RecordAdded({figure}, QStringLiteral("Draw %1").arg(QString::fromLatin1(figure->ClassName() + 3)));
+  d.History().RecordAdded({figure}, QCoreApplication::translate("TwinKedrinFile", "Draw %1").arg(QString::fromLatin1(figure->ClassName() + 3)));
   return figure;
 }

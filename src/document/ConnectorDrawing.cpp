@@ -1,5 +1,6 @@
 #include "ConnectorDrawing.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -88,7 +89,7 @@ std::vector<TCustomKDTool*> DrawConnector(TwinKedrinFile& d, QPoint start, QPoin
   const connectors::ElbowRoute route =
       connectors::RouteElbow(from->figure, to->figure, QueryOf(diagram), {from->side, to->side});
   std::vector<TCustomKDTool*> drawn = AddRoute(d, route.points);
-  d.History().RecordAdded(drawn, QStringLiteral("Draw Connector"));
+  d.History().RecordAdded(drawn, QCoreApplication::translate("TwinKedrinFile", "Draw Connector"));
   return drawn;
 }
 

@@ -1,5 +1,6 @@
 #include "ConnectorStyle.h"
 
+#include <QCoreApplication>
 #include <QUndoStack>
 #include <unordered_set>
 
@@ -63,8 +64,8 @@ int SetConnectorShape(TwinKedrinFile& document, ConnectorShape shape) {
   Diagram& diagram = document.FigureSet();
   const std::vector<Redrawn> found = Connectors(diagram, shape);
   if (found.empty()) return 0;
-  const QString label = shape == ConnectorShape::Elbow ? QStringLiteral("Elbow Connectors")
-                                                       : QStringLiteral("Straight Connectors");
+  const QString label = shape == ConnectorShape::Elbow ? QCoreApplication::translate("TwinKedrinFile", "Elbow Connectors")
+                                                       : QCoreApplication::translate("TwinKedrinFile", "Straight Connectors");
   // Routed while the old segments still lie there: routes keep clear of shapes only.
   std::vector<std::vector<QPoint>> routes;
   std::vector<TCustomKDTool*> old;

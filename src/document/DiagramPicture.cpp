@@ -1,5 +1,6 @@
 #include "DiagramPicture.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <atomic>
@@ -26,7 +27,7 @@ Reach ReachOf(const TCustomKDTool& f) {
 }
 
 QString NotEnoughMemory(QSize size) {
-  return QStringLiteral("Not enough memory for a picture of %1 x %2 pixels").arg(size.width()).arg(size.height());
+  return QCoreApplication::translate("TwinKedrinFile", "Not enough memory for a picture of %1 x %2 pixels").arg(size.width()).arg(size.height());
 }
 
 // The rows [from, to) of the picture a figure can touch.
@@ -64,7 +65,7 @@ std::vector<int> BandStarts(const std::vector<RowSpan>& rows, int height, int ta
 QString PictureSizeProblem(double width, double height) {
   if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide ||
       width * height > static_cast<double>(kMaxPicturePixels))
-    return QStringLiteral("A picture of %1 x %2 pixels is too large").arg(width, 0, 'f', 0).arg(height, 0, 'f', 0);
+    return QCoreApplication::translate("TwinKedrinFile", "A picture of %1 x %2 pixels is too large").arg(width, 0, 'f', 0).arg(height, 0, 'f', 0);
   return {};
 }
 

@@ -1,6 +1,7 @@
 // Cut, copy and paste of figures, and the Ctrl+C / Ctrl+V shortcuts. Copy only marks the
 // selected figures; Paste duplicates every marked figure through the clipboard, each copy 10
 // pixels right of and below the figure it copies.
+#include <QCoreApplication>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -30,7 +31,7 @@ void TwinKedrinFile::CutSelection() {
   for (TCustomKDTool* f : Figures())
     if (f->HaveFocused()) selected.push_back(f);
   // As Delete does, the shapes' texts and the connectors attached to them go too.
-  BeginEdit(TEditKind::Delete, selected, QStringLiteral("Cut"));
+  BeginEdit(TEditKind::Delete, selected, QCoreApplication::translate("TwinKedrinFile", "Cut"));
   // From the top down: a group frame lies above its members and deletes them all; single frames
   // delete their figures. Frames taken away are freed only later, so the list read first holds.
   const std::vector<TCustomControl*> frames = Surface()->Overlay().Ordered();
@@ -84,7 +85,7 @@ void TwinKedrinFile::PasteCopies() {
   // holds (the last Copy or Cut) stays.
   componentclipboard::Discard();
   SnapPastedToGrid(copies);
-  History().RecordAdded(copies, CountedText("Paste", copies.size()));
+  History().RecordAdded(copies, CountedText(QT_TRANSLATE_NOOP("Undo", "Paste"), copies.size()));
   // The copies become the selection, so Delete right after Paste takes the copies.
   FigureSet().Select(copies);
   RevealFigures(copies);
@@ -109,14 +110,14 @@ std::vector<TCustomKDTool*> TwinKedrinFile::SelectedFigures() const {
   return selected;
 }
 
-void TwinKedrinFile::PasteFigures(const QByteArray& records) { AddCopies(records, "Paste"); }
+void TwinKedrinFile::PasteFigures(const QByteArray& records) { AddCopies(records, QT_TRANSLATE_NOOP("Undo", "Paste")); }
 
 void TwinKedrinFile::DuplicateSelection() {
   // A frame's drag records its own step when it ends.
   if (DragInProgress()) return;
   const std::vector<TCustomKDTool*> figures = CarriedFigures();
   if (figures.empty()) return;
-  AddCopies(figuretransfer::Records(figures), "Duplicate");
+  AddCopies(figuretransfer::Records(figures), QT_TRANSLATE_NOOP("Undo", "Duplicate"));
 }
 
 void TwinKedrinFile::AddCopies(const QByteArray& records, const char* verb) {

@@ -1,6 +1,7 @@
 // Save, open and export of a document. The formats and the picture are the widget-free
 // functions of DiagramFile, DiagramPicture and PictureFiles; this file
 // does the document's part: names, titles, the Modified flag and adopting figures read.
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -51,8 +52,8 @@ class ReadProgress {
     permille_ = permille;
     if (!dialog_) {
       if (clock_.elapsed() < TwinKedrinFile::readProgressDelayMs || permille >= 900) return;
-      dialog_ = new QProgressDialog(QStringLiteral("Opening..."),
-                                    cancellable_ ? QStringLiteral("Cancel") : QString(), 0, 1000, parent_);
+      dialog_ = new QProgressDialog(QCoreApplication::translate("TwinKedrinFile", "Opening..."),
+                                    cancellable_ ? QCoreApplication::translate("TwinKedrinFile", "Cancel") : QString(), 0, 1000, parent_);
       dialog_->setWindowModality(Qt::WindowModal);
       dialog_->setMinimumDuration(0);
       dialog_->setAutoClose(false);
@@ -82,7 +83,7 @@ class ReadProgress {
 };
 
 QString ChangedOnDiskQuestion(const QString& fileName) {
-  return QStringLiteral(
+  return QCoreApplication::translate("TwinKedrinFile",
              "%1 has been changed by another program since it was opened or saved here.\n"
              "Overwrite it with this diagram, save the diagram under another name, or cancel?")
       .arg(QDir::toNativeSeparators(fileName));
@@ -102,7 +103,7 @@ bool TwinKedrinFile::SaveToFile(const QString& fileName) {
       ExportPicture(fileName);
       return true;
     case filenames::SaveKind::ExportOnly:
-      throw EKedrinError(QStringLiteral("Cannot save %1: a diagram is saved as .kdl, .bmp or .jpg; "
+      throw EKedrinError(QCoreApplication::translate("TwinKedrinFile", "Cannot save %1: a diagram is saved as .kdl, .bmp or .jpg; "
                                         "File ▸ Export... writes PNG, SVG and PDF pictures")
                              .arg(QDir::toNativeSeparators(fileName)));
     case filenames::SaveKind::Diagram:
@@ -170,7 +171,7 @@ bool TwinKedrinFile::LoadFromFile(const QString& fileName, bool cancellable) {
     readIncompletely_ = true;
     History().Stack().clear();
     SetModified(true);
-    throw EKedrinError(QStringLiteral("%1 could not be read completely: %2")
+    throw EKedrinError(QCoreApplication::translate("TwinKedrinFile", "%1 could not be read completely: %2")
                            .arg(QDir::toNativeSeparators(fileName), QString::fromStdString(e.what())));
   }
   // An empty file is an empty diagram, and the document is that file.

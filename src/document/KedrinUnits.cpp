@@ -41,7 +41,7 @@ void TwinKedrinFile::BeginEdit(TEditKind kind, const std::vector<TCustomKDTool*>
       std::vector<TCustomKDTool*> all = targets;
       for (TCustomKDTool* l : labelFollowing_->Labels()) all.push_back(l);
       // Named after what the user moved, not after the labels that went along.
-      const QString name = label.isEmpty() ? CountedText(kind == TEditKind::Resize ? "Resize" : "Move", targets.size()) : label;
+      const QString name = label.isEmpty() ? CountedText(kind == TEditKind::Resize ? QT_TRANSLATE_NOOP("Undo", "Resize") : QT_TRANSLATE_NOOP("Undo", "Move"), targets.size()) : label;
       history_->Begin(kind, all, name);
       return;
     }

@@ -1,5 +1,6 @@
 #include "PdfPrintFile.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
@@ -16,7 +17,7 @@ namespace pdfprint {
 namespace {
 
 [[noreturn]] void CannotWrite(const QString& fileName, const QString& reason) {
-  throw EKedrinError(QStringLiteral("Cannot write file %1: %2").arg(QDir::toNativeSeparators(fileName), reason));
+  throw EKedrinError(QCoreApplication::translate("TwinKedrinFile", "Cannot write file %1: %2").arg(QDir::toNativeSeparators(fileName), reason));
 }
 
 QByteArray RenderPage(const QPrinter& printer, const QImage& picture) {
@@ -30,7 +31,7 @@ QByteArray RenderPage(const QPrinter& printer, const QImage& picture) {
     pdf.setTitle(printer.docName());
     pdf.setCreator(printer.creator());
     QPainter painter;
-    if (!painter.begin(&pdf)) throw EKedrinError(QStringLiteral("Printing could not be started"));
+    if (!painter.begin(&pdf)) throw EKedrinError(QCoreApplication::translate("TwinKedrinFile", "Printing could not be started"));
     // The printer's grey-scale mode, which a PDF writer lacks, is the picture's.
     const bool grey = printer.colorMode() == QPrinter::GrayScale;
     DrawPictureOnPage(painter, printer.pageLayout(), printer.resolution(),

@@ -1,5 +1,6 @@
 #include "Questions.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -11,14 +12,14 @@ Asker& TheAsker() {
   return asker;
 }
 
-const QString kTitle = QStringLiteral("KedrinTool Demo");
+const char* const kTitle = QT_TRANSLATE_NOOP("TwinKedrinFile", "KedrinTool Demo");
 }  // namespace
 
 void SetAsker(Asker asker) { TheAsker() = std::move(asker); }
 
 TAnswer AskYesNoCancel(QWidget* parent, const QString& text) {
   if (TheAsker()) return TheAsker()(parent, text);
-  QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("TwinKedrinFile", kTitle), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {
@@ -36,9 +37,9 @@ TOverwriteAnswer AskOverwriteChanged(QWidget* parent, const QString& text) {
       case TAnswer::Cancel: return TOverwriteAnswer::Cancel;
     }
   }
-  QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::NoButton, parent);
-  QPushButton* overwrite = box.addButton(QStringLiteral("Overwrite"), QMessageBox::DestructiveRole);
-  QPushButton* saveAs = box.addButton(QStringLiteral("Save As..."), QMessageBox::AcceptRole);
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("TwinKedrinFile", kTitle), text, QMessageBox::NoButton, parent);
+  QPushButton* overwrite = box.addButton(QCoreApplication::translate("TwinKedrinFile", "Overwrite"), QMessageBox::DestructiveRole);
+  QPushButton* saveAs = box.addButton(QCoreApplication::translate("TwinKedrinFile", "Save As..."), QMessageBox::AcceptRole);
   QPushButton* cancel = box.addButton(QMessageBox::Cancel);
   box.setDefaultButton(saveAs);
   box.setEscapeButton(cancel);

@@ -1,5 +1,6 @@
 #include "QuickConnectButtons.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,7 +38,7 @@ class QuickButton : public QWidget {
       : QWidget(parent), side_(side), onClick_(std::move(onClick)), onDrag_(std::move(onDrag)) {
     static const char* const kNames[] = {"quickTop", "quickRight", "quickBottom", "quickLeft"};
     setObjectName(QLatin1String(kNames[static_cast<int>(side)]));
-    setToolTip(QStringLiteral("Add a connected shape"));
+    setToolTip(QCoreApplication::translate("TwinKedrinFile", "Add a connected shape"));
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
     hide();
@@ -117,7 +118,7 @@ void MoveChart(TwinKedrinFile& d, QPoint by) {
     f->ApplyBounds(after.x(), after.y(), after.width(), after.height());
     changes.push_back({diagram.IdOf(f), before, after});
   }
-  d.History().Push(new BoundsCommand(diagram, std::move(changes), QStringLiteral("Quick Connect")));
+  d.History().Push(new BoundsCommand(diagram, std::move(changes), QCoreApplication::translate("TwinKedrinFile", "Quick Connect")));
 }
 
 }  // namespace
@@ -214,7 +215,7 @@ TCustomKDTool* QuickConnect(TwinKedrinFile& d, TCustomKDTool& shape, connectors:
       if (snap.figure == onto) into = connectors::NearestSide(to, snap.point);
       const connectors::ElbowRoute route = connectors::RouteElbow(from, to, QueryOf(diagram), {side, into});
       const std::vector<TCustomKDTool*> drawn = AddRoute(d, route.points);
-      d.History().RecordAdded(drawn, QStringLiteral("Draw Connector"));
+      d.History().RecordAdded(drawn, QCoreApplication::translate("TwinKedrinFile", "Draw Connector"));
       return onto;
     }
   }
@@ -229,7 +230,7 @@ TCustomKDTool* QuickConnect(TwinKedrinFile& d, TCustomKDTool& shape, connectors:
   const QPoint room = connectors::QuickRoom(place);
   QUndoStack& steps = d.History().Stack();
   if (!room.isNull()) {
-    steps.beginMacro(QStringLiteral("Quick Connect"));
+    steps.beginMacro(QCoreApplication::translate("TwinKedrinFile", "Quick Connect"));
     MoveChart(d, room);
     place.translate(room);
   }
@@ -247,7 +248,7 @@ TCustomKDTool* QuickConnect(TwinKedrinFile& d, TCustomKDTool& shape, connectors:
   const connectors::ElbowRoute route = connectors::RouteElbow(source, to, QueryOf(diagram), sides);
   std::vector<TCustomKDTool*> added{copy};
   for (TCustomKDTool* f : AddRoute(d, route.points)) added.push_back(f);
-  d.History().RecordAdded(added, QStringLiteral("Quick Connect"));
+  d.History().RecordAdded(added, QCoreApplication::translate("TwinKedrinFile", "Quick Connect"));
   if (!room.isNull()) steps.endMacro();
   diagram.Select({copy});
   // The next step's text is typed at once.

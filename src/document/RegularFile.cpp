@@ -1,5 +1,6 @@
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,15 +17,15 @@ namespace regularfile {
 namespace {
 
 [[noreturn]] void Refuse(const QString& fileName, const QString& reason) {
-  throw EKedrinError(QStringLiteral("Cannot open file %1: %2").arg(fileName, reason));
+  throw EKedrinError(QCoreApplication::translate("TwinKedrinFile", "Cannot open file %1: %2").arg(fileName, reason));
 }
 
 QString SizeText(int64_t bytes) {
   if (bytes >= (int64_t{1} << 30) && bytes % (int64_t{1} << 30) == 0)
-    return QStringLiteral("%1 GiB").arg(bytes >> 30);
+    return QCoreApplication::translate("TwinKedrinFile", "%1 GiB").arg(bytes >> 30);
   if (bytes >= (int64_t{1} << 20) && bytes % (int64_t{1} << 20) == 0)
-    return QStringLiteral("%1 MiB").arg(bytes >> 20);
-  return QStringLiteral("%1 bytes").arg(bytes);
+    return QCoreApplication::translate("TwinKedrinFile", "%1 MiB").arg(bytes >> 20);
+  return QCoreApplication::translate("TwinKedrinFile", "%1 bytes").arg(bytes);
 }
 
 }  // namespace
@@ -32,13 +33,13 @@ QString SizeText(int64_t bytes) {
 QString KindOfMode(unsigned mode) {
   switch (mode & S_IFMT) {
     case S_IFREG: return {};
-    case S_IFDIR: return QStringLiteral("a folder");
+    case S_IFDIR: return QCoreApplication::translate("TwinKedrinFile", "a folder");
     case S_IFCHR:
-    case S_IFBLK: return QStringLiteral("a device");
-    case S_IFIFO: return QStringLiteral("a pipe");
-    case S_IFSOCK: return QStringLiteral("a socket");
-    case S_IFLNK: return QStringLiteral("a symbolic link");
-    default: return QStringLiteral("not a file");
+    case S_IFBLK: return QCoreApplication::translate("TwinKedrinFile", "a device");
+    case S_IFIFO: return QCoreApplication::translate("TwinKedrinFile", "a pipe");
+    case S_IFSOCK: return QCoreApplication::translate("TwinKedrinFile", "a socket");
+    case S_IFLNK: return QCoreApplication::translate("TwinKedrinFile", "a symbolic link");
+    default: return QCoreApplication::translate("TwinKedrinFile", "not a file");
   }
 }
 
@@ -49,7 +50,7 @@ void Open(QFile& file, const QString& fileName, QIODevice::OpenMode mode, Links 
   const int fd = path.isEmpty() ? -1 : ::open(path.constData(), flags);
   if (fd < 0) {
     const int error = path.isEmpty() ? ENOENT : errno;
-    if (error == ELOOP && links == Links::Refuse) Refuse(fileName, QStringLiteral("it is a symbolic link, not a regular file"));
+    if (error == ELOOP && links == Links::Refuse) Refuse(fileName, QCoreApplication::translate("TwinKedrinFile", "it is a symbolic link, not a regular file"));
     Refuse(fileName, QString::fromLocal8Bit(std::strerror(error)));
   }
   struct stat st {};
@@ -60,11 +61,11 @@ void Open(QFile& file, const QString& fileName, QIODevice::OpenMode mode, Links 
   }
   if (!S_ISREG(st.st_mode)) {
     ::close(fd);
-    Refuse(fileName, QStringLiteral("it is %1, not a regular file").arg(KindOfMode(st.st_mode)));
+    Refuse(fileName, QCoreApplication::translate("TwinKedrinFile", "it is %1, not a regular file").arg(KindOfMode(st.st_mode)));
   }
   if (st.st_size > limit) {
     ::close(fd);
-    Refuse(fileName, QStringLiteral("it is larger than %1, more than a diagram can be").arg(SizeText(limit)));
+    Refuse(fileName, QCoreApplication::translate("TwinKedrinFile", "it is larger than %1, more than a diagram can be").arg(SizeText(limit)));
   }
   // Reads of a regular file never wait; blocking mode is what QFile expects.
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -81,7 +82,7 @@ QByteArray ReadAll(const QString& fileName, Links links, int64_t limit) {
   // What the file held when it was opened: one that grows meanwhile still stops there.
   QByteArray bytes = file.read(std::min<qint64>(file.size(), limit));
   if (file.error() != QFileDevice::NoError)
-    throw EKedrinError(QStringLiteral("Cannot read file %1: %2").arg(fileName, file.errorString()));
+    throw EKedrinError(QCoreApplication::translate("TwinKedrinFile", "Cannot read file %1: %2").arg(fileName, file.errorString()));
   return bytes;
 }
 

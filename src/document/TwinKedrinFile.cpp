@@ -1,5 +1,6 @@
 #include "TwinKedrinFile.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -89,9 +90,9 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
 
   mnuRButton = new QMenu(this);
   mnuRButton->setObjectName(QStringLiteral("mnuRButton"));
-  BringToFront1 = mnuRButton->addAction(QStringLiteral("BringToFront"));
+  BringToFront1 = mnuRButton->addAction(QCoreApplication::translate("TwinKedrinFile", "BringToFront"));
   BringToFront1->setObjectName(QStringLiteral("BringToFront1"));
-  SendToBack1 = mnuRButton->addAction(QStringLiteral("SendToBack"));
+  SendToBack1 = mnuRButton->addAction(QCoreApplication::translate("TwinKedrinFile", "SendToBack"));
   SendToBack1->setObjectName(QStringLiteral("SendToBack1"));
   connect(BringToFront1, &QAction::triggered, this, [this] { BringToFront1Click(); });
   connect(SendToBack1, &QAction::triggered, this, [this] { SendToBack1Click(); });
@@ -201,7 +202,7 @@ bool TwinKedrinFile::FormCloseQuery() {
   }
   // The first line as it always was; the second says which document is meant.
   const QString question =
-      QStringLiteral("File has been changed, save or not?\n%1").arg(QDir::toNativeSeparators(Title()));
+      QCoreApplication::translate("TwinKedrinFile", "File has been changed, save or not?\n%1").arg(QDir::toNativeSeparators(Title()));
   switch (questions::AskYesNoCancel(this, question)) {
     case questions::TAnswer::No: return true;
     case questions::TAnswer::Cancel: return false;
@@ -459,7 +460,7 @@ void RecordRestack(TwinKedrinFile& d, const std::vector<TCustomKDTool*>& figures
   bool moved = false;
   for (size_t i = 0; i < before.size() && i < after.size(); ++i) moved = moved || before[i].index != after[i].index;
   if (!moved) return;
-  d.History().Push(new RestackCommand(d.FigureSet(), std::move(before), std::move(after), QString::fromLatin1(text)));
+  d.History().Push(new RestackCommand(d.FigureSet(), std::move(before), std::move(after), QCoreApplication::translate("Undo", text)));
 }
 }  // namespace
 
@@ -467,7 +468,7 @@ void TwinKedrinFile::BringToFront1Click() {
   const std::vector<TCustomKDTool*> figures = Restacked(*this);
   std::vector<Diagram::Move> before = PlacesOf(*this, figures);
   for (TCustomKDTool* figure : figures) figure->raise();
-  RecordRestack(*this, figures, std::move(before), "Bring to Front");
+  RecordRestack(*this, figures, std::move(before), QT_TRANSLATE_NOOP("Undo", "Bring to Front"));
 }
 
 void TwinKedrinFile::SendToBack1Click() {
@@ -480,7 +481,7 @@ void TwinKedrinFile::SendToBack1Click() {
   } else {
     for (TCustomKDTool* figure : figures) figure->lower();
   }
-  RecordRestack(*this, figures, std::move(before), "Send to Back");
+  RecordRestack(*this, figures, std::move(before), QT_TRANSLATE_NOOP("Undo", "Send to Back"));
 }
 
 bool TwinKedrinFile::GroupSelected() const {

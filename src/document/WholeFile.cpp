@@ -1,5 +1,6 @@
 #include "WholeFile.h"
 
+#include <QCoreApplication>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,12 +29,12 @@ DeviceFilter CurrentFilter() {
 }
 
 [[noreturn]] void CannotCreate(const QString& fileName, const QString& reason = {}) {
-  if (reason.isEmpty()) throw EKedrinError(QStringLiteral("Cannot create file %1").arg(fileName));
-  throw EKedrinError(QStringLiteral("Cannot create file %1: %2").arg(fileName, reason));
+  if (reason.isEmpty()) throw EKedrinError(QCoreApplication::translate("TwinKedrinFile", "Cannot create file %1").arg(fileName));
+  throw EKedrinError(QCoreApplication::translate("TwinKedrinFile", "Cannot create file %1: %2").arg(fileName, reason));
 }
 
 [[noreturn]] void CannotWrite(const QString& fileName, const QString& reason) {
-  throw EKedrinError(QStringLiteral("Cannot write file %1: %2").arg(fileName, reason));
+  throw EKedrinError(QCoreApplication::translate("TwinKedrinFile", "Cannot write file %1: %2").arg(fileName, reason));
 }
 
 QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
@@ -44,19 +45,19 @@ std::optional<struct stat> CheckTarget(const QString& fileName, Links links) {
   struct stat link {};
   if (::lstat(path.constData(), &link) != 0) return std::nullopt;  // a new file
   if (S_ISLNK(link.st_mode)) {
-    if (links == Links::Refuse) CannotCreate(fileName, QStringLiteral("it is a symbolic link, not a regular file"));
+    if (links == Links::Refuse) CannotCreate(fileName, QCoreApplication::translate("TwinKedrinFile", "it is a symbolic link, not a regular file"));
     struct stat target {};
     if (::stat(path.constData(), &target) != 0)
-      CannotCreate(fileName, QStringLiteral("it is a symbolic link to nothing (%1)").arg(SystemReason(errno)));
+      CannotCreate(fileName, QCoreApplication::translate("TwinKedrinFile", "it is a symbolic link to nothing (%1)").arg(SystemReason(errno)));
     if (!S_ISREG(target.st_mode))
-      CannotCreate(fileName, QStringLiteral("it leads to %1, not a regular file").arg(regularfile::KindOfMode(target.st_mode)));
+      CannotCreate(fileName, QCoreApplication::translate("TwinKedrinFile", "it leads to %1, not a regular file").arg(regularfile::KindOfMode(target.st_mode)));
     link = target;
   } else if (!S_ISREG(link.st_mode)) {
-    CannotCreate(fileName, QStringLiteral("it is %1, not a regular file").arg(regularfile::KindOfMode(link.st_mode)));
+    CannotCreate(fileName, QCoreApplication::translate("TwinKedrinFile", "it is %1, not a regular file").arg(regularfile::KindOfMode(link.st_mode)));
   }
   // Nobody may write it: someone made it read-only on purpose, and replacing it would undo that.
   if ((link.st_mode & 0222) == 0 || ::access(path.constData(), W_OK) != 0)
-    CannotCreate(fileName, QStringLiteral("it is read-only"));
+    CannotCreate(fileName, QCoreApplication::translate("TwinKedrinFile", "it is read-only"));
   return link;
 }
 
@@ -106,7 +107,7 @@ class CheckedDevice final : public QIODevice {
       if (n <= 0) {
         failed_ = true;
         reason_ = target_.errorString();
-        if (reason_.isEmpty() || reason_ == QLatin1String("Unknown error")) reason_ = QStringLiteral("write error");
+        if (reason_.isEmpty() || reason_ == QLatin1String("Unknown error")) reason_ = QCoreApplication::translate("TwinKedrinFile", "write error");
         setErrorString(reason_);
         return;
       }
@@ -157,7 +158,7 @@ FileStamp Write(const QString& fileName, const Producer& produce, const Options&
   // A full disk often shows only with the last bytes; a commit after that would put an empty or
   // cut-off file in place.
   if (!device.Drain()) CannotWrite(fileName, device.Reason());
-  if (!produced) CannotWrite(fileName, QStringLiteral("the data could not be made"));
+  if (!produced) CannotWrite(fileName, QCoreApplication::translate("TwinKedrinFile", "the data could not be made"));
   if (!file.flush()) CannotWrite(fileName, file.errorString());
   const int fd = file.handle();
   if (old) {

@@ -45,8 +45,8 @@ bool HasFolder(const QString& documentTitle) {
 Format CurrentFormat(const QComboBox* box) { return kAllFormats[std::max(0, box->currentIndex())]; }
 
 bool AskToReplace(QWidget* parent, const QString& fileName) {
-  return QMessageBox::question(parent, QStringLiteral("Export"),
-                               QStringLiteral("%1 already exists.\nDo you want to replace it?")
+  return QMessageBox::question(parent, ExportDialog::tr("Export"),
+                               ExportDialog::tr("%1 already exists.\nDo you want to replace it?")
                                    .arg(errors::Printable(QDir::toNativeSeparators(fileName))),
                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
@@ -68,7 +68,7 @@ ExportDialog::ExportDialog(std::span<const TCustomKDTool* const> all, std::span<
       all_(all.begin(), all.end()),
       selected_(selected.begin(), selected.end()),
       documentTitle_(documentTitle) {
-  setWindowTitle(QStringLiteral("Export"));
+  setWindowTitle(tr("Export"));
   confirmOverwrite = [this](const QString& fileName) { return AskToReplace(this, fileName); };
   const QSettings settings;
   const Format lastFormat = FormatOfKey(settings.value(kFormatKey).toString()).value_or(Format::Png);
@@ -76,7 +76,7 @@ ExportDialog::ExportDialog(std::span<const TCustomKDTool* const> all, std::span<
                                         settings.value(kDiagramKey).toString(), QDir::homePath());
 
   name_ = new QLineEdit(this);
-  auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
+  auto* browse = new QPushButton(tr("Browse..."), this);
   auto* nameRow = new QHBoxLayout;
   nameRow->addWidget(name_, 1);
   nameRow->addWidget(browse);
@@ -85,8 +85,8 @@ ExportDialog::ExportDialog(std::span<const TCustomKDTool* const> all, std::span<
   format_->addItems(Filters());
   format_->setCurrentIndex(static_cast<int>(lastFormat));
 
-  whole_ = new QRadioButton(QStringLiteral("Whole diagram"), this);
-  selectionOnly_ = new QRadioButton(QStringLiteral("Selection only"), this);
+  whole_ = new QRadioButton(tr("Whole diagram"), this);
+  selectionOnly_ = new QRadioButton(tr("Selection only"), this);
   whole_->setChecked(true);
   selectionOnly_->setEnabled(!selected_.empty());
   auto* scopeRow = new QHBoxLayout;
@@ -103,37 +103,37 @@ ExportDialog::ExportDialog(std::span<const TCustomKDTool* const> all, std::span<
   margin_->setObjectName(QStringLiteral("exportMargin"));
   margin_->setRange(0, kMaxMargin);
   margin_->setSuffix(QStringLiteral(" px"));
-  margin_->setToolTip(QStringLiteral("Background around the diagram or the selection, in canvas pixels"));
+  margin_->setToolTip(tr("Background around the diagram or the selection, in canvas pixels"));
   margin_->setValue(std::clamp(settings.value(kMarginKey, kDefaultMargin).toInt(), 0, kMaxMargin));
-  transparent_ = new QCheckBox(QStringLiteral("Transparent background"), this);
+  transparent_ = new QCheckBox(tr("Transparent background"), this);
   transparent_->setChecked(settings.value(kTransparentKey, false).toBool());
-  smooth_ = new QCheckBox(QStringLiteral("Sm&ooth lines and text"), this);
+  smooth_ = new QCheckBox(tr("Sm&ooth lines and text"), this);
   smooth_->setObjectName(QStringLiteral("exportSmooth"));
-  smooth_->setToolTip(QStringLiteral("Antialiased drawing for PNG, SVG and PDF; BMP and JPEG keep the exact pixels"));
+  smooth_->setToolTip(tr("Antialiased drawing for PNG, SVG and PDF; BMP and JPEG keep the exact pixels"));
   smooth_->setChecked(settings.value(kSmoothKey, true).toBool());
   size_ = new QLabel(this);
 
   name_->setMinimumWidth(320);
-  auto* nameLabel = new QLabel(QStringLiteral("File &name:"), this);
+  auto* nameLabel = new QLabel(tr("File &name:"), this);
   nameLabel->setBuddy(name_);
   auto* form = new QFormLayout;
   form->addRow(nameLabel, nameRow);
-  form->addRow(QStringLiteral("&Format:"), format_);
-  form->addRow(QStringLiteral("Export:"), scopeRow);
-  form->addRow(QStringLiteral("&Scale:"), scale_);
-  form->addRow(QStringLiteral("&Margin:"), margin_);
+  form->addRow(tr("&Format:"), format_);
+  form->addRow(tr("Export:"), scopeRow);
+  form->addRow(tr("&Scale:"), scale_);
+  form->addRow(tr("&Margin:"), margin_);
   form->addRow(QString(), transparent_);
   form->addRow(QString(), smooth_);
   sizeLabel_ = new QLabel(this);
   form->addRow(sizeLabel_, size_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Export"));
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("Export"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons);
 
   QString base = QFileInfo(documentTitle).completeBaseName();
-  if (base.isEmpty()) base = QStringLiteral("Diagram");
+  if (base.isEmpty()) base = tr("Diagram");
   name_->setText(QDir(folder).filePath(base + ExtensionOf(lastFormat)));
 
   connect(browse, &QPushButton::clicked, this, &ExportDialog::Browse);
@@ -185,7 +185,7 @@ void ExportDialog::FormatChosen() {
 
 void ExportDialog::Browse() {
   QString filter = FilterOf(CurrentFormat(format_));
-  const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Export"), name_->text(),
+  const QString chosen = QFileDialog::getSaveFileName(this, tr("Export"), name_->text(),
                                                       Filters().join(QStringLiteral(";;")), &filter,
                                                       QFileDialog::DontConfirmOverwrite);
   if (chosen.isEmpty()) return;
@@ -206,15 +206,15 @@ void ExportDialog::Update() {
   margin_->setEnabled(!IsText(o.format));
   try {
     const PicturePlan plan = PlanExport(all_, selected_, o);
-    sizeLabel_->setText(IsText(o.format) ? QStringLiteral("Contents:") : QStringLiteral("Picture size:"));
+    sizeLabel_->setText(IsText(o.format) ? tr("Contents:") : tr("Picture size:"));
     if (IsText(o.format)) {
       const graph::Graph g = flowchart::GraphOfFigures(plan.figures);
-      size_->setText(QStringLiteral("%1 shapes, %2 connectors").arg(g.nodes.size()).arg(g.edges.size()));
+      size_->setText(tr("%1 shapes, %2 connectors").arg(g.nodes.size()).arg(g.edges.size()));
     } else {
-      QString text = QStringLiteral("%1 x %2 pixels").arg(plan.size.width()).arg(plan.size.height());
+      QString text = tr("%1 x %2 pixels").arg(plan.size.width()).arg(plan.size.height());
       // Too large at the chosen scale: the scale the picture will be drawn at instead.
       if (plan.fitted < 1.0)
-        text += QStringLiteral(", at %1 % to stay within the size limit").arg(QString::number(plan.scale * 100, 'g', 3));
+        text += tr(", at %1 % to stay within the size limit").arg(QString::number(plan.scale * 100, 'g', 3));
       size_->setText(text);
     }
   } catch (const EKedrinError& e) {

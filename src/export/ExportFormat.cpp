@@ -21,14 +21,14 @@ QString ExtensionOf(Format format) {
 
 QString FilterOf(Format format) {
   switch (format) {
-    case Format::Png: return QStringLiteral("PNG picture (*.png)");
-    case Format::Svg: return QStringLiteral("SVG drawing (*.svg)");
-    case Format::Pdf: return QStringLiteral("PDF document (*.pdf)");
-    case Format::Bmp: return QStringLiteral("Bitmap (*.bmp)");
-    case Format::Jpeg: return QStringLiteral("JPEG picture (*.jpg *.jpeg)");
-    case Format::Mermaid: return QStringLiteral("Mermaid flowchart (*.mmd)");
-    case Format::Dot: return QStringLiteral("Graphviz DOT graph (*.gv *.dot)");
-    case Format::Drawio: return QCoreApplication::translate("exporting", "draw.io diagram (*.drawio)");
+    case Format::Png: return QCoreApplication::translate("ExportFormat", "PNG picture (*.png)");
+    case Format::Svg: return QCoreApplication::translate("ExportFormat", "SVG drawing (*.svg)");
+    case Format::Pdf: return QCoreApplication::translate("ExportFormat", "PDF document (*.pdf)");
+    case Format::Bmp: return QCoreApplication::translate("ExportFormat", "Bitmap (*.bmp)");
+    case Format::Jpeg: return QCoreApplication::translate("ExportFormat", "JPEG picture (*.jpg *.jpeg)");
+    case Format::Mermaid: return QCoreApplication::translate("ExportFormat", "Mermaid flowchart (*.mmd)");
+    case Format::Dot: return QCoreApplication::translate("ExportFormat", "Graphviz DOT graph (*.gv *.dot)");
+    case Format::Drawio: return QCoreApplication::translate("ExportFormat", "draw.io diagram (*.drawio)");
   }
   return {};
 }

@@ -1,5 +1,6 @@
 #include "ExportPicture.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -59,10 +60,10 @@ QRect ExportArea(std::span<const TCustomKDTool* const> all, std::span<const TCus
 PicturePlan PlanExport(std::span<const TCustomKDTool* const> all, std::span<const TCustomKDTool* const> selected,
                        const ExportOptions& options) {
   if (options.scalePercent < kMinScalePercent || options.scalePercent > kMaxScalePercent)
-    Fail(QStringLiteral("The scale must be from %1 % to %2 %").arg(kMinScalePercent).arg(kMaxScalePercent));
-  if (options.margin < 0) Fail(QStringLiteral("The margin must be 0 or more"));
+    Fail(QCoreApplication::translate("ExportPicture", "The scale must be from %1 % to %2 %").arg(kMinScalePercent).arg(kMaxScalePercent));
+  if (options.margin < 0) Fail(QCoreApplication::translate("ExportPicture", "The margin must be 0 or more"));
   const QRect area = ExportArea(all, selected, options.scope);
-  if (area.isEmpty()) Fail(QStringLiteral("There is no selected figure to export"));
+  if (area.isEmpty()) Fail(QCoreApplication::translate("ExportPicture", "There is no selected figure to export"));
   PicturePlan plan;
   // The margin widens the area on every side; the figures keep their places within it.
   plan.origin = area.topLeft() - QPoint(options.margin, options.margin);

@@ -1,5 +1,6 @@
 #include "PictureClipboard.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
@@ -38,20 +39,20 @@ ClipboardPictures AddPictures(QMimeData& data, std::span<const TCustomKDTool* co
     const PicturePlan plan = PlanExport(all, selected, options);
     result.scale = plan.scale;
     if (plan.scale < kMinClipboardScale) {
-      result.leftOut = QStringLiteral("it would have to be drawn at %1 %").arg(Percent(plan.scale));
+      result.leftOut = QCoreApplication::translate("PictureClipboard", "it would have to be drawn at %1 %").arg(Percent(plan.scale));
       return result;
     }
     const QImage picture = RenderPlan(plan);
     QByteArray svg;
     QBuffer buffer(&svg);
     buffer.open(QIODevice::WriteOnly);
-    if (!WriteSvg(plan, buffer, QStringLiteral("Diagram"))) throw EKedrinError(QStringLiteral("the SVG could not be made"));
+    if (!WriteSvg(plan, buffer, QStringLiteral("Diagram"))) throw EKedrinError(QCoreApplication::translate("PictureClipboard", "the SVG could not be made"));
     const QByteArray png = EncodePng(picture);
     data.setImageData(picture);
     data.setData(QStringLiteral("image/png"), png);
     data.setData(QStringLiteral("image/svg+xml"), svg);
   } catch (const std::bad_alloc&) {
-    result.leftOut = QStringLiteral("there is not enough memory for it");
+    result.leftOut = QCoreApplication::translate("PictureClipboard", "there is not enough memory for it");
   } catch (const std::exception& e) {
     result.leftOut = QString::fromUtf8(e.what());
   }
@@ -62,9 +63,9 @@ QMimeData* PictureMimeData(std::span<const TCustomKDTool* const> all, std::span<
   auto data = std::make_unique<QMimeData>();
   const ClipboardPictures pictures = AddPictures(*data, all, selected);
   if (!pictures.leftOut.isEmpty())
-    TellStatusBar(QStringLiteral("Copied without a picture for other programs: %1").arg(pictures.leftOut));
+    TellStatusBar(QCoreApplication::translate("PictureClipboard", "Copied without a picture for other programs: %1").arg(pictures.leftOut));
   else if (pictures.scale < 1.0)
-    TellStatusBar(QStringLiteral("Copied; the picture for other programs is at %1 %").arg(Percent(pictures.scale)));
+    TellStatusBar(QCoreApplication::translate("PictureClipboard", "Copied; the picture for other programs is at %1 %").arg(Percent(pictures.scale)));
   return data.release();
 }
 
@@ -72,9 +73,9 @@ void CopyAsPicture(std::span<const TCustomKDTool* const> all, std::span<const TC
   auto data = std::make_unique<QMimeData>();
   const ClipboardPictures pictures = AddPictures(*data, all, selected);
   if (!pictures.leftOut.isEmpty())
-    throw EKedrinError(QStringLiteral("The picture cannot be copied: %1").arg(pictures.leftOut));
+    throw EKedrinError(QCoreApplication::translate("PictureClipboard", "The picture cannot be copied: %1").arg(pictures.leftOut));
   if (pictures.scale < 1.0)
-    TellStatusBar(QStringLiteral("The picture is copied at %1 %").arg(Percent(pictures.scale)));
+    TellStatusBar(QCoreApplication::translate("PictureClipboard", "The picture is copied at %1 %").arg(Percent(pictures.scale)));
   QGuiApplication::clipboard()->setMimeData(data.release());
 }
 

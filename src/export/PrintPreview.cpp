@@ -1,5 +1,6 @@
 #include "PrintPreview.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -30,7 +31,7 @@ int ShowPrintPreview(QWidget* parent, QPrinter* printer, const QImage& picture) 
   // Before the dialog exists: it shows the orientation the printer has when it opens.
   TurnPageForPicture(*printer, picture.size());
   QPrintPreviewDialog dialog(printer, parent);
-  dialog.setWindowTitle(QStringLiteral("Print Preview"));
+  dialog.setWindowTitle(QCoreApplication::translate("PrintPreview", "Print Preview"));
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                    [parent, &picture](QPrinter* target) { PaintPreviewRequest(parent, *target, picture); });
   return dialog.exec();

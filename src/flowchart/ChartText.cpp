@@ -1,5 +1,6 @@
 #include "ChartText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cctype>
@@ -65,7 +66,7 @@ ChartFile ReadChartFile(const QString& fileName, TextFormat format) {
   const graph::ParseResult result = ParseChart(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), format);
   if (!result.ok()) {
     const graph::Message error = result.error.value_or(graph::Message{0, 0, "it holds no flowchart"});
-    throw EKedrinError(QStringLiteral("Cannot import %1: %2").arg(Shown(fileName), QString::fromStdString(graph::Describe(error))));
+    throw EKedrinError(QCoreApplication::translate("flowchart", "Cannot import %1: %2").arg(Shown(fileName), QString::fromStdString(graph::Describe(error))));
   }
   ChartFile chart{*result.graph, {}};
   for (const graph::Message& w : result.warnings)

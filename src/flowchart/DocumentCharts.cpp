@@ -1,5 +1,6 @@
 #include "DocumentCharts.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
@@ -71,12 +72,12 @@ std::optional<Outcome> AutoLayout(TwinKedrinFile& document, graph::Direction dir
   request.selected = diagram.IdsOf(selected);
   request.penOf = PensOfDiagram(diagram, *items);
   auto plan = std::make_shared<LayoutPlan>();
-  if (!work.Run(QStringLiteral("Laying out the diagram..."), [items, request, plan] { *plan = PlanLayout(*items, request); }))
+  if (!work.Run(QCoreApplication::translate("flowchart", "Laying out the diagram..."), [items, request, plan] { *plan = PlanLayout(*items, request); }))
     return std::nullopt;
-  if (!plan->ok()) throw EKedrinError(LayoutFailure(QStringLiteral("Auto Layout failed"), plan->error, work.LastStop()));
+  if (!plan->ok()) throw EKedrinError(LayoutFailure(QCoreApplication::translate("flowchart", "Auto Layout failed"), plan->error, work.LastStop()));
   outcome.warnings = Texts(plan->warnings, QStringLiteral("Graphviz: "));
   const std::vector<uint64_t> kept = request.selected;
-  outcome.figures = ApplyLayout(diagram, document.History(), *plan, QStringLiteral("Auto Layout"));
+  outcome.figures = ApplyLayout(diagram, document.History(), *plan, QCoreApplication::translate("flowchart", "Auto Layout"));
   // The selection stays what it was, less the connector segments drawn anew.
   if (!selected.empty()) {
     const std::unordered_set<uint64_t> gone(plan->removed.begin(), plan->removed.end());
@@ -114,7 +115,7 @@ Pasted PasteChart(TwinKedrinFile& document, const QString& text, QPoint at, Conn
     bool refused = false;
   };
   auto drawn = std::make_shared<Drawn>();
-  if (!work.Run(QStringLiteral("Drawing the pasted flowchart..."), [utf8, format, options, limits = LimitsOf(work), drawn] {
+  if (!work.Run(QCoreApplication::translate("flowchart", "Drawing the pasted flowchart..."), [utf8, format, options, limits = LimitsOf(work), drawn] {
         drawn->read = ParseChart(utf8, *format);
         if (!drawn->read.ok()) return;
         drawn->refused = Refuse(*drawn->read.graph, limits, drawn->chart);
@@ -123,12 +124,12 @@ Pasted PasteChart(TwinKedrinFile& document, const QString& text, QPoint at, Conn
     return Pasted::Cancelled;
   const graph::ParseResult& read = drawn->read;
   if (!read.ok())
-    throw EKedrinError(QStringLiteral("Cannot paste the %1 flowchart: %2")
+    throw EKedrinError(QCoreApplication::translate("flowchart", "Cannot paste the %1 flowchart: %2")
                            .arg(TextFormatName(*format),
                                 QString::fromStdString(graph::Describe(read.error.value_or(graph::Message{})))));
   DrawnChart& chart = drawn->chart;
   if (!chart.ok())
-    throw EKedrinError(LayoutFailure(QStringLiteral("Cannot lay out the flowchart"), chart.error,
+    throw EKedrinError(LayoutFailure(QCoreApplication::translate("flowchart", "Cannot lay out the flowchart"), chart.error,
                                      drawn->refused ? graph::LayoutStop::Refused : work.LastStop()));
   if (chart.figures.empty()) return Pasted::Done;
   PlaceChartAt(chart.figures, at);
@@ -138,7 +139,7 @@ Pasted PasteChart(TwinKedrinFile& document, const QString& text, QPoint at, Conn
   for (const graph::Message& w : read.warnings) done.warnings << QString::fromStdString(graph::Describe(w));
   done.warnings << Texts(chart.warnings, QStringLiteral("Graphviz: "));
   done.figures = AddFigures(document.FigureSet(), document.History(), chart.figures, document.CurFont,
-                            QStringLiteral("Paste Flowchart"), [](const auto& added) { SnapPastedToGrid(added); });
+                            QCoreApplication::translate("flowchart", "Paste Flowchart"), [](const auto& added) { SnapPastedToGrid(added); });
   document.FigureSet().Select(done.figures);
   document.RevealFigures(done.figures);
   if (outcome) *outcome = std::move(done);
@@ -157,7 +158,7 @@ DrawnChart DrawForImport(const graph::Graph& graph, ConnectorForm form) {
 std::optional<ImportedChart> ImportChartFile(const QString& fileName, TextFormat format, ConnectorForm form, ChartWork& work) {
   auto imported = std::make_shared<ImportedChart>();
   const QString name = QFileInfo(fileName).fileName();
-  if (!work.Run(QStringLiteral("Importing %1...").arg(name), [fileName, format, form, limits = LimitsOf(work), imported] {
+  if (!work.Run(QCoreApplication::translate("flowchart", "Importing %1...").arg(name), [fileName, format, form, limits = LimitsOf(work), imported] {
         ChartFile file = ReadChartFile(fileName, format);
         imported->warnings = std::move(file.warnings);
         if (!Refuse(file.graph, limits, imported->chart)) imported->chart = DrawForImport(file.graph, form);
@@ -165,7 +166,7 @@ std::optional<ImportedChart> ImportChartFile(const QString& fileName, TextFormat
     return std::nullopt;
   const DrawnChart& chart = imported->chart;
   if (!chart.ok())
-    throw EKedrinError(QStringLiteral("Cannot import %1: %2").arg(QDir::toNativeSeparators(fileName), QString::fromStdString(chart.error)));
+    throw EKedrinError(QCoreApplication::translate("flowchart", "Cannot import %1: %2").arg(QDir::toNativeSeparators(fileName), QString::fromStdString(chart.error)));
   for (const std::string& w : chart.warnings) imported->warnings << QStringLiteral("Graphviz: ") + QString::fromStdString(w);
   return std::move(*imported);
 }
@@ -185,10 +186,10 @@ std::vector<TCustomKDTool*> FillDocument(TwinKedrinFile& document, const DrawnCh
 void ShowWarnings(QWidget* parent, const QString& title, const QStringList& warnings) {
   if (warnings.isEmpty()) return;
   if (Reporter()) return Reporter()(title, warnings);
-  QMessageBox box(QMessageBox::Warning, title, QStringLiteral("Some of the flowchart could not be drawn as written:"), QMessageBox::Ok,
+  QMessageBox box(QMessageBox::Warning, title, QCoreApplication::translate("flowchart", "Some of the flowchart could not be drawn as written:"), QMessageBox::Ok,
                   parent);
   box.setInformativeText(warnings.mid(0, 12).join(QLatin1Char('\n')) +
-                         (warnings.size() > 12 ? QStringLiteral("\n... and %1 more").arg(warnings.size() - 12) : QString()));
+                         (warnings.size() > 12 ? QCoreApplication::translate("flowchart", "\n... and %1 more").arg(warnings.size() - 12) : QString()));
   box.exec();
 }
 

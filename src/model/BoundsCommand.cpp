@@ -1,17 +1,18 @@
 #include "BoundsCommand.h"
 
+#include <QCoreApplication>
 #include "CustomKDTool.h"
 #include "Diagram.h"
 #include "UndoIds.h"
 
 QString CountedText(const char* verb, size_t count) {
-  QString text = QString::fromLatin1(verb);
-  if (count > 1) text += QStringLiteral(" %1 Figures").arg(count);
+  const QString text = QCoreApplication::translate("Undo", verb);
+  if (count > 1) return QCoreApplication::translate("Undo", "%1 %2 Figures").arg(text).arg(count);
   return text;
 }
 
 namespace {
-const char* VerbOf(BoundsCommand::Kind kind) { return kind == BoundsCommand::Kind::Resize ? "Resize" : "Move"; }
+const char* VerbOf(BoundsCommand::Kind kind) { return kind == BoundsCommand::Kind::Resize ? QT_TRANSLATE_NOOP("Undo", "Resize") : QT_TRANSLATE_NOOP("Undo", "Move"); }
 }  // namespace
 
 BoundsCommand::BoundsCommand(Diagram& figures, Kind kind, std::vector<Change> changes)

@@ -77,7 +77,7 @@ void DocumentHistory::End() {
     for (Diagram::Placed& p : open.placed)
       if (!figures_.Find(p.id)) gone.push_back(std::move(p));
     if (gone.empty()) return;
-    const QString text = CountedText(open.label.isEmpty() ? "Delete" : open.label.toLatin1().constData(), gone.size());
+    const QString text = CountedText(open.label.isEmpty() ? QT_TRANSLATE_NOOP("Undo", "Delete") : open.label.toUtf8().constData(), gone.size());
     Push(new FigureSetCommand(figures_, FigureSetCommand::Direction::Remove, std::move(gone), text));
     return;
   }

@@ -64,18 +64,18 @@ TFigureStyle TFigureStyle::With(TStyleItem item, const TFigureStyle& source) con
 
 const char* StyleItemName(TStyleItem item) {
   switch (item) {
-    case TStyleItem::PenStyle: return "Change Pen Style";
-    case TStyleItem::PenColor: return "Change Pen Colour";
-    case TStyleItem::BrushStyle: return "Change Brush Style";
-    case TStyleItem::BrushColor: return "Change Brush Colour";
-    case TStyleItem::LineWidth: return "Change Line Width";
-    case TStyleItem::Font: return "Change Font";
-    case TStyleItem::Caption: return "Change Caption";
-    case TStyleItem::ArrowPosition: return "Change Arrow Position";
-    case TStyleItem::ArrowDirection: return "Change Arrow Direction";
-    case TStyleItem::ArrowThickness: return "Change Arrow Thickness";
-    case TStyleItem::ArrowHeadLength: return "Change Arrow Head Length";
-    case TStyleItem::All: return "Change Style";
+    case TStyleItem::PenStyle: return QT_TRANSLATE_NOOP("Undo", "Change Pen Style");
+    case TStyleItem::PenColor: return QT_TRANSLATE_NOOP("Undo", "Change Pen Colour");
+    case TStyleItem::BrushStyle: return QT_TRANSLATE_NOOP("Undo", "Change Brush Style");
+    case TStyleItem::BrushColor: return QT_TRANSLATE_NOOP("Undo", "Change Brush Colour");
+    case TStyleItem::LineWidth: return QT_TRANSLATE_NOOP("Undo", "Change Line Width");
+    case TStyleItem::Font: return QT_TRANSLATE_NOOP("Undo", "Change Font");
+    case TStyleItem::Caption: return QT_TRANSLATE_NOOP("Undo", "Change Caption");
+    case TStyleItem::ArrowPosition: return QT_TRANSLATE_NOOP("Undo", "Change Arrow Position");
+    case TStyleItem::ArrowDirection: return QT_TRANSLATE_NOOP("Undo", "Change Arrow Direction");
+    case TStyleItem::ArrowThickness: return QT_TRANSLATE_NOOP("Undo", "Change Arrow Thickness");
+    case TStyleItem::ArrowHeadLength: return QT_TRANSLATE_NOOP("Undo", "Change Arrow Head Length");
+    case TStyleItem::All: return QT_TRANSLATE_NOOP("Undo", "Change Style");
   }
-  return "Change Style";
+  return QT_TRANSLATE_NOOP("Undo", "Change Style");
 }

@@ -1,12 +1,13 @@
 #include "RestyleCommand.h"
 
+#include <QCoreApplication>
 #include "CustomKDTool.h"
 #include "Diagram.h"
 #include "UndoIds.h"
 
 RestyleCommand::RestyleCommand(Diagram& figures, TStyleItem item, std::vector<Change> changes, int burst)
     : figures_(figures), changes_(std::move(changes)), burst_(burst) {
-  setText(QString::fromLatin1(StyleItemName(item)));
+  setText(QCoreApplication::translate("Undo", StyleItemName(item)));
 }
 
 int RestyleCommand::id() const { return burst_ ? undoids::kCaption : -1; }

@@ -1,5 +1,6 @@
 #include "Errors.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -96,7 +97,7 @@ void ShowError(QWidget* parent, const QString& message) {
     TheReporter()(shown);
     return;
   }
-  QMessageBox::critical(parent, QStringLiteral("Error"), shown);
+  QMessageBox::critical(parent, QCoreApplication::translate("Errors", "Error"), shown);
 }
 
 bool RunCommand(QWidget* parent, const std::function<void()>& command) {
@@ -104,7 +105,7 @@ bool RunCommand(QWidget* parent, const std::function<void()>& command) {
     command();
     return true;
   } catch (const std::bad_alloc&) {
-    ShowError(parent, QStringLiteral("Out of memory"));
+    ShowError(parent, QCoreApplication::translate("Errors", "Out of memory"));
   } catch (const std::exception& e) {
     // Escaped before decoding, so that a byte that is not UTF-8 shows as its code.
     ShowError(parent, QString::fromStdString(PrintableLines(std::string_view(e.what()))));

@@ -1,5 +1,6 @@
 #include "RecoverySession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
 #include <QUuid>
@@ -11,16 +12,16 @@ RecoverySession::~RecoverySession() = default;
 
 QString RecoverySession::Open() {
   if (open_) return {};
-  if (!QDir().mkpath(root_)) return QStringLiteral("cannot create the folder %1").arg(root_);
+  if (!QDir().mkpath(root_)) return QCoreApplication::translate("RecoverySession", "cannot create the folder %1").arg(root_);
   if (!lock_) lock_ = std::make_unique<QLockFile>(LockPath(root_, id_));
   if (!lock_->tryLock(0)) {
     return lock_->error() == QLockFile::PermissionError
-               ? QStringLiteral("no permission to write in %1").arg(root_)
-               : QStringLiteral("cannot create the lock file %1").arg(LockPath(root_, id_));
+               ? QCoreApplication::translate("RecoverySession", "no permission to write in %1").arg(root_)
+               : QCoreApplication::translate("RecoverySession", "cannot create the lock file %1").arg(LockPath(root_, id_));
   }
   if (!QDir().mkpath(Folder())) {
     lock_->unlock();
-    return QStringLiteral("cannot create the folder %1").arg(Folder());
+    return QCoreApplication::translate("RecoverySession", "cannot create the folder %1").arg(Folder());
   }
   open_ = true;
   return {};

@@ -10,17 +10,17 @@ namespace {
 // The item's caption with its access key, and its object name.
 std::pair<const char*, const char*> ItemOf(ArrangeCommand command) {
   switch (command) {
-    case ArrangeCommand::AlignLeft: return {"Align &Left", "AlignLeft1"};
-    case ArrangeCommand::AlignCentre: return {"Align &Centre", "AlignCentre1"};
-    case ArrangeCommand::AlignRight: return {"Align &Right", "AlignRight1"};
-    case ArrangeCommand::AlignTop: return {"Align &Top", "AlignTop1"};
-    case ArrangeCommand::AlignMiddle: return {"Align &Middle", "AlignMiddle1"};
-    case ArrangeCommand::AlignBottom: return {"Align &Bottom", "AlignBottom1"};
-    case ArrangeCommand::DistributeHorizontally: return {"Distribute &Horizontally", "DistributeHorizontally1"};
-    case ArrangeCommand::DistributeVertically: return {"Distribute &Vertically", "DistributeVertically1"};
-    case ArrangeCommand::MakeSameWidth: return {"Make Same &Width", "MakeSameWidth1"};
-    case ArrangeCommand::MakeSameHeight: return {"Make Same H&eight", "MakeSameHeight1"};
-    case ArrangeCommand::MakeSameSize: return {"Make Same &Size", "MakeSameSize1"};
+    case ArrangeCommand::AlignLeft: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Align &Left"), "AlignLeft1"};
+    case ArrangeCommand::AlignCentre: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Align &Centre"), "AlignCentre1"};
+    case ArrangeCommand::AlignRight: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Align &Right"), "AlignRight1"};
+    case ArrangeCommand::AlignTop: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Align &Top"), "AlignTop1"};
+    case ArrangeCommand::AlignMiddle: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Align &Middle"), "AlignMiddle1"};
+    case ArrangeCommand::AlignBottom: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Align &Bottom"), "AlignBottom1"};
+    case ArrangeCommand::DistributeHorizontally: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Distribute &Horizontally"), "DistributeHorizontally1"};
+    case ArrangeCommand::DistributeVertically: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Distribute &Vertically"), "DistributeVertically1"};
+    case ArrangeCommand::MakeSameWidth: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Make Same &Width"), "MakeSameWidth1"};
+    case ArrangeCommand::MakeSameHeight: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Make Same H&eight"), "MakeSameHeight1"};
+    case ArrangeCommand::MakeSameSize: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Make Same &Size"), "MakeSameSize1"};
   }
   return {"", ""};
 }
@@ -35,7 +35,7 @@ ArrangeMenu::ArrangeMenu(QMenu* menu, std::function<TwinKedrinFile*()> currentDo
     if (command == ArrangeCommand::DistributeHorizontally || command == ArrangeCommand::MakeSameWidth)
       menu_->addSeparator();
     const auto [caption, name] = ItemOf(command);
-    QAction* action = menu_->addAction(QString::fromLatin1(caption));
+    QAction* action = menu_->addAction(tr(caption));
     action->setObjectName(QLatin1String(name));
     connect(action, &QAction::triggered, this, [this, command] { Run(command); });
     actions_.emplace_back(command, action);

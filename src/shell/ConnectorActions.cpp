@@ -1,5 +1,6 @@
 #include "ConnectorActions.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
 
@@ -7,7 +8,7 @@
 
 QAction* AddConnectorActions(QMenu* viewMenu) {
   ConnectorOptions& options = ConnectorOptions::Instance();
-  QAction* keep = viewMenu->addAction(QStringLiteral("&Keep Connectors and Labels Attached"));
+  QAction* keep = viewMenu->addAction(QCoreApplication::translate("ConnectorActions", "&Keep Connectors and Labels Attached"));
   keep->setObjectName(QStringLiteral("KeepAttached1"));
   keep->setCheckable(true);
   keep->setChecked(options.KeepAttached());

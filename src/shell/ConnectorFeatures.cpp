@@ -1,5 +1,6 @@
 #include "ConnectorFeatures.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
 #include <QStatusBar>
@@ -14,23 +15,23 @@ namespace {
 
 void AddConnectorStyleMenu(TwinMain& main) {
   main.Arrange1->addSeparator();
-  QMenu* menu = main.Arrange1->addMenu(QStringLiteral("Connector &Style"));
+  QMenu* menu = main.Arrange1->addMenu(QCoreApplication::translate("ConnectorFeatures", "Connector &Style"));
   menu->setObjectName(QStringLiteral("ConnectorStyle1"));
   menu->menuAction()->setIcon(icons::Load(QStringLiteral("tool-connector")));
   const std::tuple<const char*, QString, ConnectorShape> shapes[] = {
-      {"ConnectorStyleElbow1", QStringLiteral("&Elbow"), ConnectorShape::Elbow},
-      {"ConnectorStyleStraight1", QStringLiteral("&Straight"), ConnectorShape::Straight},
+      {"ConnectorStyleElbow1", QCoreApplication::translate("ConnectorFeatures", "&Elbow"), ConnectorShape::Elbow},
+      {"ConnectorStyleStraight1", QCoreApplication::translate("ConnectorFeatures", "&Straight"), ConnectorShape::Straight},
   };
   for (const auto& [name, text, shape] : shapes) {
     QAction* a = menu->addAction(text);
     a->setObjectName(QString::fromLatin1(name));
-    a->setStatusTip(QStringLiteral("Draw the selected connectors between two shapes again, %1")
-                        .arg(shape == ConnectorShape::Elbow ? QStringLiteral("at right angles")
-                                                            : QStringLiteral("as one straight arrow")));
+    a->setStatusTip(QCoreApplication::translate("ConnectorFeatures", "Draw the selected connectors between two shapes again, %1")
+                        .arg(shape == ConnectorShape::Elbow ? QCoreApplication::translate("ConnectorFeatures", "at right angles")
+                                                            : QCoreApplication::translate("ConnectorFeatures", "as one straight arrow")));
     QObject::connect(a, &QAction::triggered, &main, [&main, shape = shape] {
       TwinKedrinFile* doc = main.CurrentDocument();
       if (doc && SetConnectorShape(*doc, shape) == 0)
-        main.statusBar()->showMessage(QStringLiteral("Select connectors that join two shapes"), 3000);
+        main.statusBar()->showMessage(QCoreApplication::translate("ConnectorFeatures", "Select connectors that join two shapes"), 3000);
     });
   }
   QObject::connect(main.Arrange1, &QMenu::aboutToShow, menu, [&main, menu] {

@@ -1,5 +1,6 @@
 #include "ConnectorTool.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QButtonGroup>
 #include <QToolBar>
@@ -15,7 +16,7 @@ void InstallConnectorTool(TwinMain& main) {
     return;
   auto* b = new QToolButton(main.ToolBar2);
   b->setObjectName(QStringLiteral("btnConnector"));
-  b->setToolTip(QStringLiteral("Connector"));
+  b->setToolTip(QCoreApplication::translate("ConnectorTool", "Connector"));
   b->setIcon(icons::Load(QStringLiteral("tool-connector")));
   b->setIconSize(QSize(16, 16));
   b->setAutoRaise(true);

@@ -1,5 +1,6 @@
 #include "GraphFeatures.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QCoreApplication>
 #include <QActionGroup>
@@ -63,10 +64,10 @@ QString RunImportDialog(TwinMain& main, flowchart::TextFormat format) {
   const QString name =
       Dialog() ? Dialog()(&main, format, folder)
                : QFileDialog::getOpenFileName(
-                     &main, mermaid ? QStringLiteral("Import Mermaid Flowchart") : QStringLiteral("Import Graphviz DOT Graph"),
+                     &main, mermaid ? QCoreApplication::translate("GraphFeatures", "Import Mermaid Flowchart") : QCoreApplication::translate("GraphFeatures", "Import Graphviz DOT Graph"),
                      folder,
-                     mermaid ? QStringLiteral("Mermaid flowchart (*.mmd *.mermaid);;All files (*)")
-                             : QStringLiteral("Graphviz DOT graph (*.gv *.dot);;All files (*)"));
+                     mermaid ? QCoreApplication::translate("GraphFeatures", "Mermaid flowchart (*.mmd *.mermaid);;All files (*)")
+                             : QCoreApplication::translate("GraphFeatures", "Graphviz DOT graph (*.gv *.dot);;All files (*)"));
   if (!name.isEmpty()) settings.setValue(kFolderKey, QFileInfo(name).absolutePath());
   return name;
 }
@@ -87,7 +88,7 @@ QAction* Item(QMenu* menu, const char* name, const QString& caption, const char*
 }
 
 void AddImportMenu(TwinMain& main) {
-  QMenu* import = new QMenu(QStringLiteral("&Import"), main.File1);
+  QMenu* import = new QMenu(QCoreApplication::translate("GraphFeatures", "&Import"), main.File1);
   import->setObjectName(QStringLiteral("Import1"));
   import->menuAction()->setIcon(icons::Load(QStringLiteral("import")));
   // After Open: both bring a diagram in.
@@ -96,8 +97,8 @@ void AddImportMenu(TwinMain& main) {
       {"ImportMermaid1", flowchart::TextFormat::Mermaid}, {"ImportDot1", flowchart::TextFormat::Dot}};
   for (const auto& [name, format] : items) {
     QAction* a = Item(import, name,
-                      format == flowchart::TextFormat::Mermaid ? QStringLiteral("&Mermaid Flowchart...")
-                                                                : QStringLiteral("Graphviz &DOT..."));
+                      format == flowchart::TextFormat::Mermaid ? QCoreApplication::translate("GraphFeatures", "&Mermaid Flowchart...")
+                                                                : QCoreApplication::translate("GraphFeatures", "Graphviz &DOT..."));
     QObject::connect(a, &QAction::triggered, &main, [&main, format = format] {
       const QString name = RunImportDialog(main, format);
       if (!name.isEmpty()) ImportChart(main, name, format);
@@ -112,13 +113,13 @@ void AddImportMenu(TwinMain& main) {
 
 void AddLayoutMenu(TwinMain& main) {
   main.Arrange1->addSeparator();
-  QMenu* layout = main.Arrange1->addMenu(QStringLiteral("Auto &Layout"));
+  QMenu* layout = main.Arrange1->addMenu(QCoreApplication::translate("GraphFeatures", "Auto &Layout"));
   layout->setObjectName(QStringLiteral("AutoLayout1"));
   layout->menuAction()->setIcon(icons::Load(QStringLiteral("layout-top-bottom")));
   const std::tuple<const char*, const char*, QString, graph::Direction, QKeySequence> directions[] = {
-      {"AutoLayoutTopToBottom1", "layout-top-bottom", QStringLiteral("&Top to Bottom"),
+      {"AutoLayoutTopToBottom1", "layout-top-bottom", QCoreApplication::translate("GraphFeatures", "&Top to Bottom"),
        graph::Direction::TopToBottom, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)},
-      {"AutoLayoutLeftToRight1", "layout-left-right", QStringLiteral("&Left to Right"),
+      {"AutoLayoutLeftToRight1", "layout-left-right", QCoreApplication::translate("GraphFeatures", "&Left to Right"),
        graph::Direction::LeftToRight, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)},
   };
   std::vector<QAction*> commands;
@@ -131,14 +132,14 @@ void AddLayoutMenu(TwinMain& main) {
       std::optional<flowchart::Outcome> done;
       flowchart::WorkWithProgress work = Work(&main);
       if (errors::RunCommand(&main, [&] { done = flowchart::AutoLayout(*doc, direction, CurrentForm(), work); }) && done)
-        flowchart::ShowWarnings(&main, QStringLiteral("Auto Layout"), done->warnings);
+        flowchart::ShowWarnings(&main, QCoreApplication::translate("GraphFeatures", "Auto Layout"), done->warnings);
     });
     commands.push_back(a);
   }
   layout->addSeparator();
   auto* forms = new QActionGroup(layout);
-  QAction* elbow = Item(layout, "ElbowConnectors1", QStringLiteral("&Elbow Connectors"));
-  QAction* straight = Item(layout, "StraightConnectors1", QStringLiteral("&Straight Connectors"));
+  QAction* elbow = Item(layout, "ElbowConnectors1", QCoreApplication::translate("GraphFeatures", "&Elbow Connectors"));
+  QAction* straight = Item(layout, "StraightConnectors1", QCoreApplication::translate("GraphFeatures", "&Straight Connectors"));
   for (QAction* a : {elbow, straight}) {
     a->setCheckable(true);
     forms->addAction(a);
@@ -200,7 +201,7 @@ TwinKedrinFile* ImportChart(TwinMain& main, const QString& fileName, flowchart::
     return nullptr;
   TwinKedrinFile* doc = main.btnNewClick();
   flowchart::FillDocument(*doc, imported->chart);
-  flowchart::ShowWarnings(&main, QStringLiteral("Import"), imported->warnings);
+  flowchart::ShowWarnings(&main, QCoreApplication::translate("GraphFeatures", "Import"), imported->warnings);
   return doc;
 }
 
@@ -225,7 +226,7 @@ bool PasteChartText(TwinKedrinFile& document, const QString& text) {
   const flowchart::Pasted pasted = flowchart::PasteChart(document, text, flowchart::PastePoint(document), CurrentForm(), work, &done);
   if (pasted == flowchart::Pasted::NotAChart) return false;
   if (pasted == flowchart::Pasted::Cancelled || done.warnings.isEmpty()) return true;
-  flowchart::ShowWarnings(&document, QStringLiteral("Paste"), done.warnings);
+  flowchart::ShowWarnings(&document, QCoreApplication::translate("GraphFeatures", "Paste"), done.warnings);
   // The box took the focus, and with it the selection: the chart is selected again.
   document.FigureSet().Select(done.figures);
   return true;

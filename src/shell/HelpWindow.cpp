@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
@@ -99,30 +100,30 @@ QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
     if (!page) return {};
     QString folders;
     for (const QString& folder : searched_) folders += QStringLiteral("<li>%1</li>").arg(folder.toHtmlEscaped());
-    return MessagePage(QStringLiteral("Help file not found"),
-                       QStringLiteral("<p>The help file \"%1\" was not found.</p><p>Looked in:</p><ul>%2</ul>")
+    return MessagePage(QCoreApplication::translate("help", "Help file not found"),
+                       QCoreApplication::translate("help", "<p>The help file \"%1\" was not found.</p><p>Looked in:</p><ul>%2</ul>")
                            .arg(fileName_.toHtmlEscaped(), folders));
   }
   if (!archive_->IsOpen()) {
     if (!page) return {};
-    return MessagePage(QStringLiteral("Help file cannot be read"),
-                       QStringLiteral("<p>The help file \"%1\" could not be opened.</p>")
+    return MessagePage(QCoreApplication::translate("help", "Help file cannot be read"),
+                       QCoreApplication::translate("help", "<p>The help file \"%1\" could not be opened.</p>")
                            .arg(archive_->Path().toHtmlEscaped()));
   }
   const ChmObject object = archive_->Fetch(url.path());
   if (object.status == ChmRead::Damaged) {
     if (!page) return {};
     const QString file = QDir::toNativeSeparators(archive_->Path());
-    return MessagePage(QStringLiteral("Help file damaged"),
-                       QStringLiteral("<p>The page \"%1\" cannot be read whole from the help file \"%2\": the "
+    return MessagePage(QCoreApplication::translate("help", "Help file damaged"),
+                       QCoreApplication::translate("help", "<p>The page \"%1\" cannot be read whole from the help file \"%2\": the "
                                       "file is damaged or incomplete.</p><p>Installing the program again "
                                       "brings back a whole help file.</p>")
                            .arg(url.path().mid(1).toHtmlEscaped(), file.toHtmlEscaped()));
   }
   if (object.status == ChmRead::Missing) {
     if (!page) return {};
-    return MessagePage(QStringLiteral("Page not found"),
-                       QStringLiteral("<p>The page \"%1\" is not in the help file \"%2\".</p>")
+    return MessagePage(QCoreApplication::translate("help", "Page not found"),
+                       QCoreApplication::translate("help", "<p>The page \"%1\" is not in the help file \"%2\".</p>")
                            .arg(url.path().mid(1).toHtmlEscaped(), fileName_.toHtmlEscaped()));
   }
   if (page || type == QTextDocument::StyleSheetResource) return DecodeText(object.data);
@@ -131,7 +132,7 @@ QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
 
 THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(QStringLiteral("Help"));
+  setWindowTitle(QCoreApplication::translate("help", "Help"));
   // The help window never keeps the program running on its own.
   setAttribute(Qt::WA_QuitOnClose, false);
   resize(800, 580);
@@ -143,9 +144,9 @@ THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 
   auto* toolBar = new QToolBar;
   toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  QAction* back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Back"));
-  QAction* forward = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Forward"));
-  QAction* home = toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Home"));
+  QAction* back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QCoreApplication::translate("help", "Back"));
+  QAction* forward = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QCoreApplication::translate("help", "Forward"));
+  QAction* home = toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QCoreApplication::translate("help", "Home"));
   back->setEnabled(false);
   forward->setEnabled(false);
   connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
@@ -211,7 +212,7 @@ void THelpWindow::OpenLink(const QUrl& link) {
 
 void THelpWindow::FillContents() {
   contents_->clear();
-  helpTitle_ = QStringLiteral("Help");
+  helpTitle_ = QCoreApplication::translate("help", "Help");
   const std::shared_ptr<ChmArchive>& archive = browser_->Archive();
   if (!archive || !archive->IsOpen()) return;
   ChmSystemInfo system = archive->System();

@@ -25,9 +25,9 @@ QString StatusPanels::SelectionText(const std::vector<QRect>& bounds) {
   if (bounds.empty()) return {};
   QRect all = bounds.front();
   for (const QRect& r : bounds) all = all.united(r);
-  const QString box = QStringLiteral("%1 × %2 at %3, %4").arg(all.width()).arg(all.height()).arg(all.x()).arg(all.y());
+  const QString box = tr("%1 × %2 at %3, %4").arg(all.width()).arg(all.height()).arg(all.x()).arg(all.y());
   if (bounds.size() == 1) return box;
-  return QStringLiteral("%1 figures, %2").arg(bounds.size()).arg(box);
+  return tr("%1 figures, %2").arg(bounds.size()).arg(box);
 }
 
 void StatusPanels::ShowSelection() {

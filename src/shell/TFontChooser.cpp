@@ -14,7 +14,7 @@
 
 TFontChooser::TFontChooser(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("dlgFont"));
-  setWindowTitle(QStringLiteral("Font"));
+  setWindowTitle(tr("Font"));
   auto* layout = new QVBoxLayout(this);
 
   fonts_ = new QFontDialog(this);
@@ -24,7 +24,7 @@ TFontChooser::TFontChooser(QWidget* parent) : QDialog(parent) {
   layout->addWidget(fonts_);
 
   auto* colorRow = new QHBoxLayout;
-  auto* colorLabel = new QLabel(QStringLiteral("&Color:"), this);
+  auto* colorLabel = new QLabel(tr("&Color:"), this);
   colorButton_ = new QToolButton(this);
   colorButton_->setObjectName(QStringLiteral("btnFontColor"));
   colorButton_->setIconSize(QSize(40, 14));
@@ -62,7 +62,7 @@ TFontDesc TFontChooser::Font() const {
 }
 
 void TFontChooser::ChooseColor() {
-  QColor c = QColorDialog::getColor(ToQColor(font_.color), this, QStringLiteral("Color"));
+  QColor c = QColorDialog::getColor(ToQColor(font_.color), this, tr("Color"));
   if (!c.isValid()) return;
   font_.color = FromQColor(c);
   ShowColor();

@@ -1,5 +1,6 @@
 #include "TextFeatures.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
 
@@ -10,7 +11,7 @@
 
 void InstallTextFeatures(TwinMain& main) {
   // Beside Paste: Duplicate copies what Copy would take and pastes it at once.
-  auto* duplicate = new QAction(icons::Load(QStringLiteral("duplicate")), QStringLiteral("&Duplicate"), &main);
+  auto* duplicate = new QAction(icons::Load(QStringLiteral("duplicate")), QCoreApplication::translate("TwinMain", "&Duplicate"), &main);
   duplicate->setObjectName(QStringLiteral("Duplicate1"));
   duplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
   main.Edit1->insertAction(main.CopyAsPicture1, duplicate);
@@ -19,7 +20,7 @@ void InstallTextFeatures(TwinMain& main) {
   });
 
   // Typing the text of the one figure selected: a shape's, a connector's label or a label.
-  auto* editText = new QAction(icons::Load(QStringLiteral("edit-text")), QStringLiteral("Edit Te&xt"), &main);
+  auto* editText = new QAction(icons::Load(QStringLiteral("edit-text")), QCoreApplication::translate("TwinMain", "Edit Te&xt"), &main);
   editText->setObjectName(QStringLiteral("EditText1"));
   editText->setShortcut(QKeySequence(Qt::Key_F2));
   main.Edit1->insertAction(main.CopyAsPicture1, editText);

@@ -1,5 +1,6 @@
 #include "TwinAbout.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -49,7 +50,7 @@ bool DesktopOpen(const QString& target) {
 }
 
 QString Bytes(qint64 bytes) {
-  return QStringLiteral("%1 GB").arg(static_cast<double>(bytes) / (1024.0 * 1024.0 * 1024.0), 0, 'f', 1);
+  return QCoreApplication::translate("TwinAbout", "%1 GB").arg(static_cast<double>(bytes) / (1024.0 * 1024.0 * 1024.0), 0, 'f', 1);
 }
 
 QString TotalMemory() {
@@ -89,24 +90,24 @@ QStringList SystemInfoTools() { return ToolsSetting(); }
 QString SystemInfoText() {
   QStringList lines;
   auto add = [&lines](const char* name, const QString& value) {
-    if (!value.isEmpty()) lines << QStringLiteral("%1: %2").arg(QLatin1String(name), value);
+    if (!value.isEmpty()) lines << QStringLiteral("%1: %2").arg(QCoreApplication::translate("TwinAbout", name), value);
   };
-  add("Operating system", QSysInfo::prettyProductName());
-  add("Kernel", QSysInfo::kernelType() + u' ' + QSysInfo::kernelVersion());
-  add("Processor architecture", QSysInfo::currentCpuArchitecture());
-  add("Processors", QString::number(QThread::idealThreadCount()));
-  add("Memory", TotalMemory());
+  add(QT_TRANSLATE_NOOP("TwinAbout", "Operating system"), QSysInfo::prettyProductName());
+  add(QT_TRANSLATE_NOOP("TwinAbout", "Kernel"), QSysInfo::kernelType() + u' ' + QSysInfo::kernelVersion());
+  add(QT_TRANSLATE_NOOP("TwinAbout", "Processor architecture"), QSysInfo::currentCpuArchitecture());
+  add(QT_TRANSLATE_NOOP("TwinAbout", "Processors"), QString::number(QThread::idealThreadCount()));
+  add(QT_TRANSLATE_NOOP("TwinAbout", "Memory"), TotalMemory());
   QStorageInfo root = QStorageInfo::root();
   if (root.isValid()) {
-    add("Disk (/)", QStringLiteral("%1 free of %2").arg(Bytes(root.bytesAvailable()), Bytes(root.bytesTotal())));
+    add(QT_TRANSLATE_NOOP("TwinAbout", "Disk (/)"), QCoreApplication::translate("TwinAbout", "%1 free of %2").arg(Bytes(root.bytesAvailable()), Bytes(root.bytesTotal())));
   }
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    add("Screen", QStringLiteral("%1 x %2, %3 bits")
+    add(QT_TRANSLATE_NOOP("TwinAbout", "Screen"), QCoreApplication::translate("TwinAbout", "%1 x %2, %3 bits")
                       .arg(screen->size().width())
                       .arg(screen->size().height())
                       .arg(screen->depth()));
   }
-  add("Host name", QSysInfo::machineHostName());
+  add(QT_TRANSLATE_NOOP("TwinAbout", "Host name"), QSysInfo::machineHostName());
   add("Qt", QString::fromLatin1(qVersion()));
   return lines.join(u'\n');
 }
@@ -138,7 +139,7 @@ class TSystemInfoBox : public QDialog {
  public:
   explicit TSystemInfoBox(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("SystemInfo"));
-    setWindowTitle(QStringLiteral("System Information"));
+    setWindowTitle(QCoreApplication::translate("TwinAbout", "System Information"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* text = new QPlainTextEdit(utAbout::SystemInfoText());
     text->setReadOnly(true);
@@ -218,7 +219,7 @@ TwinAbout::TwinAbout(QWidget* owner)
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("winAbout"));
-  setWindowTitle(QStringLiteral("About Kedrin Tools"));
+  setWindowTitle(QCoreApplication::translate("TwinAbout", "About Kedrin Tools"));
   setModal(true);
   setFixedSize(353, 216);
   setSizeGripEnabled(false);
@@ -243,12 +244,12 @@ TwinAbout::TwinAbout(QWidget* owner)
     return l;
   };
   lblCompanyName = label("lblCompanyName", QString::fromUtf8(utAbout::kMakerName), 140, 16);
-  Label3 = label("Label3", QStringLiteral("KedrinTools Demo"), 136, 51);
+  Label3 = label("Label3", QCoreApplication::translate("TwinAbout", "KedrinTools Demo"), 136, 51);
   QFont bold = Label3->font();
   bold.setBold(true);
   Label3->setFont(bold);
   Label3->adjustSize();
-  Label2 = label("Label2", QStringLiteral("version 1.2b  build 2001.12.17"), 140, 80);
+  Label2 = label("Label2", QCoreApplication::translate("TwinAbout", "version 1.2b  build 2001.12.17"), 140, 80);
 
   Bevel1 = new TBevel(this);
   Bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -265,14 +266,14 @@ TwinAbout::TwinAbout(QWidget* owner)
     l->adjustSize();
     return l;
   };
-  Label4 = link("Label4", QStringLiteral("电子邮件：%1").arg(QString::fromUtf8(utAbout::kMakerMail)), 120);
-  Label5 = label("Label5", QString::fromUtf8(utAbout::kMakerPhone), 140, 144);
-  Label6 = link("Label6", QStringLiteral("主页：www.example.com/kedrin"), 164);
+  Label4 = link("Label4", QCoreApplication::translate("TwinAbout", "电子邮件：%1").arg(QString::fromUtf8(utAbout::kMakerMail)), 120);
+  Label5 = label("Label5", QCoreApplication::translate("TwinAbout", utAbout::kMakerPhone), 140, 144);
+  Label6 = link("Label6", QCoreApplication::translate("TwinAbout", "主页：www.example.com/kedrin"), 164);
 
-  lblNotice = label("lblNotice", QString::fromUtf8(utAbout::kMakerNotice), 124, 196);
+  lblNotice = label("lblNotice", QCoreApplication::translate("TwinAbout", utAbout::kMakerNotice), 124, 196);
   lblNotice->setGeometry(124, 196, 225, 16);
 
-  BitBtn1 = new QPushButton(QStringLiteral("System Info(&S)"), this);
+  BitBtn1 = new QPushButton(QCoreApplication::translate("TwinAbout", "System Info(&S)"), this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
   BitBtn1->setGeometry(16, 180, 97, 25);
   BitBtn1->setAttribute(Qt::WA_NoMousePropagation);

@@ -13,8 +13,8 @@ namespace utAbout {
 inline constexpr const char* kMakerName = "Kedrin Tools Studio";
 inline constexpr const char* kMakerMail = "kedrin@example.com";
 inline constexpr const char* kMakerHomePage = "http://www.example.com/kedrin/";
-inline constexpr const char* kMakerPhone = "Tel: +86 10 5550 1217";
-inline constexpr const char* kMakerNotice = "This demo is for evaluation only.";
+inline constexpr const char* kMakerPhone = QT_TRANSLATE_NOOP("TwinAbout", "Tel: +86 10 5550 1217");
+inline constexpr const char* kMakerNotice = QT_TRANSLATE_NOOP("TwinAbout", "This demo is for evaluation only.");
 
 // Opens a target with the desktop's default action: a mailto: or web address in the mail program
 // or browser, anything else is started as a program. Returns whether it was started. Tests

@@ -34,6 +34,7 @@
 #include "ConnectorFeatures.h"
 #include "FindFeatures.h"
 #include "GraphFeatures.h"
+#include "SpellingFeatures.h"
 #include "StyleFeatures.h"
 #include "TextFeatures.h"
 #include "WalkFeatures.h"
@@ -64,7 +65,7 @@ QToolButton* MakeButton(QWidget* parent, const char* name, const char* hint, con
                         bool checkable = false) {
   auto* b = new QToolButton(parent);
   b->setObjectName(QLatin1String(name));
-  b->setToolTip(QLatin1String(hint));
+  b->setToolTip(TwinMain::tr(hint));
   b->setIcon(icons::Load(QLatin1String(icon)));
   b->setIconSize(QSize(16, 16));
   b->setAutoRaise(true);
@@ -83,7 +84,7 @@ QFrame* MakeSeparator(QWidget* parent, const char* name) {
 }
 
 QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
-  QAction* a = menu->addAction(QLatin1String(caption));
+  QAction* a = menu->addAction(TwinMain::tr(caption));
   a->setObjectName(QLatin1String(name));
   return a;
 }
@@ -92,7 +93,7 @@ QAction* MakeItem(QMenu* menu, const char* name, const char* caption) {
 
 TwinMain::TwinMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("winMain"));
-  setWindowTitle(QStringLiteral("Kedrin Tools Demo"));
+  setWindowTitle(tr("Kedrin Tools Demo"));
   setWindowIcon(icons::Load(QStringLiteral("app")));
   dlgFontFont.name = "新宋体-18030";
   dlgFontFont.charset = GB2312_CHARSET;
@@ -122,6 +123,7 @@ TwinMain::TwinMain(QWidget* parent) : QMainWindow(parent) {
   InstallFindFeatures(*this);
   InstallWalkFeatures(*this);
   a11y::Install();
+  InstallSpellingFeatures(*this);
   if (!winMain) winMain = this;
   FormCreate();
   PlaceWindow();
@@ -171,19 +173,19 @@ void TwinMain::CreateMenus() {
   MainMenu1 = menuBar();
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
 
-  File1 = MainMenu1->addMenu(QStringLiteral("&File"));
+  File1 = MainMenu1->addMenu(tr("&File"));
   File1->setObjectName(QStringLiteral("File1"));
-  New1 = MakeItem(File1, "New1", "&New");
-  Open1 = MakeItem(File1, "Open1", "&Open");
-  RecentFiles1 = File1->addMenu(QStringLiteral("&Recent Files"));
+  New1 = MakeItem(File1, "New1", QT_TR_NOOP("&New"));
+  Open1 = MakeItem(File1, "Open1", QT_TR_NOOP("&Open"));
+  RecentFiles1 = File1->addMenu(tr("&Recent Files"));
   RecentFiles1->setObjectName(QStringLiteral("RecentFiles1"));
-  Save1 = MakeItem(File1, "Save1", "&Save");
-  Saveas1 = MakeItem(File1, "Saveas1", "Save &as...");
-  Export1 = MakeItem(File1, "Export1", "&Export...");
+  Save1 = MakeItem(File1, "Save1", QT_TR_NOOP("&Save"));
+  Saveas1 = MakeItem(File1, "Saveas1", QT_TR_NOOP("Save &as..."));
+  Export1 = MakeItem(File1, "Export1", QT_TR_NOOP("&Export..."));
   File1->addSeparator()->setObjectName(QStringLiteral("N1"));
-  Exit1 = MakeItem(File1, "Exit1", "E&xit");
+  Exit1 = MakeItem(File1, "Exit1", QT_TR_NOOP("E&xit"));
 
-  Edit1 = MainMenu1->addMenu(QStringLiteral("&Edit"));
+  Edit1 = MainMenu1->addMenu(tr("&Edit"));
   Edit1->setObjectName(QStringLiteral("Edit1"));
   undoActions_ = new UndoActions(this);
   Undo1 = undoActions_->Undo();
@@ -191,14 +193,14 @@ void TwinMain::CreateMenus() {
   Edit1->addAction(Undo1);
   Edit1->addAction(Redo1);
   Edit1->addSeparator();
-  Cut1 = MakeItem(Edit1, "Cut1", "Cu&t");
-  Copy1 = MakeItem(Edit1, "Copy1", "&Copy");
-  Paste1 = MakeItem(Edit1, "Paste1", "&Paste");
-  CopyAsPicture1 = MakeItem(Edit1, "CopyAsPicture1", "Copy as P&icture");
+  Cut1 = MakeItem(Edit1, "Cut1", QT_TR_NOOP("Cu&t"));
+  Copy1 = MakeItem(Edit1, "Copy1", QT_TR_NOOP("&Copy"));
+  Paste1 = MakeItem(Edit1, "Paste1", QT_TR_NOOP("&Paste"));
+  CopyAsPicture1 = MakeItem(Edit1, "CopyAsPicture1", QT_TR_NOOP("Copy as P&icture"));
   Edit1->addSeparator();
-  SelectAll1 = MakeItem(Edit1, "SelectAll1", "Select &All");
+  SelectAll1 = MakeItem(Edit1, "SelectAll1", QT_TR_NOOP("Select &All"));
 
-  View1 = MainMenu1->addMenu(QStringLiteral("&View"));
+  View1 = MainMenu1->addMenu(tr("&View"));
   View1->setObjectName(QStringLiteral("View1"));
   zoomActions_ = new ZoomActions(this);
   zoomActions_->AddTo(View1);
@@ -218,25 +220,25 @@ void TwinMain::CreateMenus() {
   AddConnectorActions(View1);
 
   // Arrange: align, distribute and same size on the current document's selection.
-  Arrange1 = MainMenu1->addMenu(QStringLiteral("&Arrange"));
+  Arrange1 = MainMenu1->addMenu(tr("&Arrange"));
   Arrange1->setObjectName(QStringLiteral("Arrange1"));
   auto* arrange = new ArrangeMenu(Arrange1, [this] { return CurrentDocument(); }, this);
   connect(MdiArea, &QMdiArea::subWindowActivated, arrange, &ArrangeMenu::Refresh, Qt::QueuedConnection);
 
-  Print1 = MainMenu1->addMenu(QStringLiteral("&Print"));
+  Print1 = MainMenu1->addMenu(tr("&Print"));
   Print1->setObjectName(QStringLiteral("Print1"));
-  Print2 = MakeItem(Print1, "Print2", "&Print");
-  PrintPreview1 = MakeItem(Print1, "PrintPreview1", "Print Pre&view...");
-  PrintSetup1 = MakeItem(Print1, "PrintSetup1", "Print &Setup...");
+  Print2 = MakeItem(Print1, "Print2", QT_TR_NOOP("&Print"));
+  PrintPreview1 = MakeItem(Print1, "PrintPreview1", QT_TR_NOOP("Print Pre&view..."));
+  PrintSetup1 = MakeItem(Print1, "PrintSetup1", QT_TR_NOOP("Print &Setup..."));
 
-  Window1 = MainMenu1->addMenu(QStringLiteral("&Window"));
+  Window1 = MainMenu1->addMenu(tr("&Window"));
   Window1->setObjectName(QStringLiteral("Window1"));
   windowMenu_ = new WindowMenu(Window1, MdiArea);
 
-  About1 = MainMenu1->addMenu(QStringLiteral("&Help"));
+  About1 = MainMenu1->addMenu(tr("&Help"));
   About1->setObjectName(QStringLiteral("About1"));
-  Help1 = MakeItem(About1, "Help1", "&Help Topic");
-  About2 = MakeItem(About1, "About2", "&About...");
+  Help1 = MakeItem(About1, "Help1", QT_TR_NOOP("&Help Topic"));
+  About2 = MakeItem(About1, "About2", QT_TR_NOOP("&About..."));
 
   // The keys every desktop program has, shown in the menus.
   New1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -279,20 +281,20 @@ void TwinMain::CreateToolBar1() {
   ToolBar1->setIconSize(QSize(16, 16));
   addToolBar(Qt::TopToolBarArea, ToolBar1);
 
-  btnNew = MakeButton(ToolBar1, "btnNew", "New File", "new");
-  btnOpen = MakeButton(ToolBar1, "btnOpen", "Open File", "open");
-  btnSave = MakeButton(ToolBar1, "btnSave", "Save Current File", "save");
-  btnCut = MakeButton(ToolBar1, "btnCut", "Cut", "cut");
-  btnCopy = MakeButton(ToolBar1, "btnCopy", "Copy", "copy");
-  btnPaste = MakeButton(ToolBar1, "btnPaste", "Paste", "paste");
-  btnUndo = MakeButton(ToolBar1, "btnUndo", "Undo", "undo");
+  btnNew = MakeButton(ToolBar1, "btnNew", QT_TR_NOOP("New File"), "new");
+  btnOpen = MakeButton(ToolBar1, "btnOpen", QT_TR_NOOP("Open File"), "open");
+  btnSave = MakeButton(ToolBar1, "btnSave", QT_TR_NOOP("Save Current File"), "save");
+  btnCut = MakeButton(ToolBar1, "btnCut", QT_TR_NOOP("Cut"), "cut");
+  btnCopy = MakeButton(ToolBar1, "btnCopy", QT_TR_NOOP("Copy"), "copy");
+  btnPaste = MakeButton(ToolBar1, "btnPaste", QT_TR_NOOP("Paste"), "paste");
+  btnUndo = MakeButton(ToolBar1, "btnUndo", QT_TR_NOOP("Undo"), "undo");
   btnUndo->setDefaultAction(Undo1);
-  btnRedo = MakeButton(ToolBar1, "btnRedo", "Redo", "redo");
+  btnRedo = MakeButton(ToolBar1, "btnRedo", QT_TR_NOOP("Redo"), "redo");
   btnRedo->setDefaultAction(Redo1);
-  btnPrnSet = MakeButton(ToolBar1, "btnPrnSet", "Print Current File", "print");
-  btnPrint = MakeButton(ToolBar1, "btnPrint", "Printer Setup", "printer-setup");
-  btnHelp = MakeButton(ToolBar1, "btnHelp", "Help", "help");
-  btnExit = MakeButton(ToolBar1, "btnExit", "Exit", "exit");
+  btnPrnSet = MakeButton(ToolBar1, "btnPrnSet", QT_TR_NOOP("Print Current File"), "print");
+  btnPrint = MakeButton(ToolBar1, "btnPrint", QT_TR_NOOP("Printer Setup"), "printer-setup");
+  btnHelp = MakeButton(ToolBar1, "btnHelp", QT_TR_NOOP("Help"), "help");
+  btnExit = MakeButton(ToolBar1, "btnExit", QT_TR_NOOP("Exit"), "exit");
 
   ToolBar1->addWidget(btnNew);
   ToolBar1->addWidget(btnOpen);
@@ -331,16 +333,16 @@ void TwinMain::CreateToolBar2() {
   ToolBar2->setIconSize(QSize(16, 16));
   addToolBar(Qt::LeftToolBarArea, ToolBar2);
 
-  btnSelect = MakeButton(ToolBar2, "btnSelect", "Single Select & Multi Select", "tool-select", true);
-  btnBegin = MakeButton(ToolBar2, "btnBegin", "Begin", "tool-begin", true);
-  btnEnd = MakeButton(ToolBar2, "btnEnd", "End", "tool-end", true);
-  btnProcess = MakeButton(ToolBar2, "btnProcess", "Process", "tool-process", true);
-  btnEllipse = MakeButton(ToolBar2, "btnEllipse", "Ellipse", "tool-ellipse", true);
-  btnRectangle = MakeButton(ToolBar2, "btnRectangle", "Rectangle", "tool-rectangle", true);
-  btnArrow = MakeButton(ToolBar2, "btnArrow", "AnyAngle Arrow", "tool-arrow", true);
-  btnDiamond = MakeButton(ToolBar2, "btnDiamond", "Diamond", "tool-diamond", true);
-  btnLabel = MakeButton(ToolBar2, "btnLabel", "Text", "tool-label", true);
-  btnLine = MakeButton(ToolBar2, "btnLine", "Line", "tool-line", true);
+  btnSelect = MakeButton(ToolBar2, "btnSelect", QT_TR_NOOP("Single Select & Multi Select"), "tool-select", true);
+  btnBegin = MakeButton(ToolBar2, "btnBegin", QT_TR_NOOP("Begin"), "tool-begin", true);
+  btnEnd = MakeButton(ToolBar2, "btnEnd", QT_TR_NOOP("End"), "tool-end", true);
+  btnProcess = MakeButton(ToolBar2, "btnProcess", QT_TR_NOOP("Process"), "tool-process", true);
+  btnEllipse = MakeButton(ToolBar2, "btnEllipse", QT_TR_NOOP("Ellipse"), "tool-ellipse", true);
+  btnRectangle = MakeButton(ToolBar2, "btnRectangle", QT_TR_NOOP("Rectangle"), "tool-rectangle", true);
+  btnArrow = MakeButton(ToolBar2, "btnArrow", QT_TR_NOOP("AnyAngle Arrow"), "tool-arrow", true);
+  btnDiamond = MakeButton(ToolBar2, "btnDiamond", QT_TR_NOOP("Diamond"), "tool-diamond", true);
+  btnLabel = MakeButton(ToolBar2, "btnLabel", QT_TR_NOOP("Text"), "tool-label", true);
+  btnLine = MakeButton(ToolBar2, "btnLine", QT_TR_NOOP("Line"), "tool-line", true);
   toolButtons_ = {btnSelect, btnBegin, btnEnd, btnProcess, btnEllipse,
                   btnRectangle, btnArrow, btnDiamond, btnLabel, btnLine};
 
@@ -356,9 +358,9 @@ void TwinMain::CreateArrowMenus() {
   mnuArrowPosition = new QMenu(this);
   mnuArrowPosition->setObjectName(QStringLiteral("mnuArrowPosition"));
   auto* positions = new QActionGroup(mnuArrowPosition);
-  Left1 = MakeItem(mnuArrowPosition, "Left1", "Left");
-  Right1 = MakeItem(mnuArrowPosition, "Right1", "Right");
-  Both1 = MakeItem(mnuArrowPosition, "Both1", "Both");
+  Left1 = MakeItem(mnuArrowPosition, "Left1", QT_TR_NOOP("Left"));
+  Right1 = MakeItem(mnuArrowPosition, "Right1", QT_TR_NOOP("Right"));
+  Both1 = MakeItem(mnuArrowPosition, "Both1", QT_TR_NOOP("Both"));
   const std::pair<QAction*, TArrowPosition> positionItems[] = {
       {Left1, apLeft}, {Right1, apRight}, {Both1, apBoth}};
   for (auto [item, value] : positionItems) {
@@ -370,12 +372,12 @@ void TwinMain::CreateArrowMenus() {
   mnuArrowDirection = new QMenu(this);
   mnuArrowDirection->setObjectName(QStringLiteral("mnuArrowDirection"));
   auto* directions = new QActionGroup(mnuArrowDirection);
-  TopToTop1 = MakeItem(mnuArrowDirection, "TopToTop1", "TopToTop");
-  TopToBottom1 = MakeItem(mnuArrowDirection, "TopToBottom1", "TopToBottom");
-  BottomToTop1 = MakeItem(mnuArrowDirection, "BottomToTop1", "BottomToTop");
-  BottomToBottom1 = MakeItem(mnuArrowDirection, "BottomToBottom1", "BottomToBottom");
-  LeftToLeft1 = MakeItem(mnuArrowDirection, "LeftToLeft1", "LeftToLeft");
-  RightToRight1 = MakeItem(mnuArrowDirection, "RightToRight1", "RightToRight");
+  TopToTop1 = MakeItem(mnuArrowDirection, "TopToTop1", QT_TR_NOOP("TopToTop"));
+  TopToBottom1 = MakeItem(mnuArrowDirection, "TopToBottom1", QT_TR_NOOP("TopToBottom"));
+  BottomToTop1 = MakeItem(mnuArrowDirection, "BottomToTop1", QT_TR_NOOP("BottomToTop"));
+  BottomToBottom1 = MakeItem(mnuArrowDirection, "BottomToBottom1", QT_TR_NOOP("BottomToBottom"));
+  LeftToLeft1 = MakeItem(mnuArrowDirection, "LeftToLeft1", QT_TR_NOOP("LeftToLeft"));
+  RightToRight1 = MakeItem(mnuArrowDirection, "RightToRight1", QT_TR_NOOP("RightToRight"));
   const std::pair<QAction*, TArrowDirection> directionItems[] = {
       {TopToTop1, adTopToTop},           {TopToBottom1, adTopToBottom}, {BottomToTop1, adBottomToTop},
       {BottomToBottom1, adBottomToBottom}, {LeftToLeft1, adLeftToLeft},   {RightToRight1, adRightToRight}};
@@ -406,25 +408,25 @@ void TwinMain::CreateToolBar3() {
   column->addLayout(row1);
   column->addLayout(row2);
 
-  btnSolidPen = MakeButton(rows, "btnSolidPen", "Solid Pen", "pen-solid", true);
-  btnDashPen = MakeButton(rows, "btnDashPen", "Dash Pen", "pen-dash", true);
-  btnDotPen = MakeButton(rows, "btnDotPen", "Dot Pen", "pen-dot", true);
-  btnDashDotPen = MakeButton(rows, "btnDashDotPen", "Dash Dot Pen", "pen-dashdot", true);
-  btnDashDotDotPen = MakeButton(rows, "btnDashDotDotPen", "Dash Dot Dot Pen", "pen-dashdotdot", true);
-  btnClearPen = MakeButton(rows, "btnClearPen", "Clear Pen", "pen-clear", true);
-  btnPenColor = MakeButton(rows, "btnPenColor", "Pen Color", "pen-color");
+  btnSolidPen = MakeButton(rows, "btnSolidPen", QT_TR_NOOP("Solid Pen"), "pen-solid", true);
+  btnDashPen = MakeButton(rows, "btnDashPen", QT_TR_NOOP("Dash Pen"), "pen-dash", true);
+  btnDotPen = MakeButton(rows, "btnDotPen", QT_TR_NOOP("Dot Pen"), "pen-dot", true);
+  btnDashDotPen = MakeButton(rows, "btnDashDotPen", QT_TR_NOOP("Dash Dot Pen"), "pen-dashdot", true);
+  btnDashDotDotPen = MakeButton(rows, "btnDashDotDotPen", QT_TR_NOOP("Dash Dot Dot Pen"), "pen-dashdotdot", true);
+  btnClearPen = MakeButton(rows, "btnClearPen", QT_TR_NOOP("Clear Pen"), "pen-clear", true);
+  btnPenColor = MakeButton(rows, "btnPenColor", QT_TR_NOOP("Pen Color"), "pen-color");
   PenWidth = new TUpDownEdit(QStringLiteral("PenWidth"), QStringLiteral("PenSize"), rows);
   PenSize = PenWidth->Edit();
-  PenWidth->setToolTip(QStringLiteral("LineWidth"));
-  PenSize->setToolTip(QStringLiteral("LineWidth"));
-  btnSolidBrush = MakeButton(rows, "btnSolidBrush", "Solid Brush", "brush-solid", true);
-  btnHorizontalBrush = MakeButton(rows, "btnHorizontalBrush", "Horizontal Brush", "brush-horizontal", true);
-  btnVerticalBrush = MakeButton(rows, "btnVerticalBrush", "Vertical Brush", "brush-vertical", true);
-  btnFDiagonalBrush = MakeButton(rows, "btnFDiagonalBrush", "FDiagonal Brush", "brush-fdiagonal", true);
-  btnBDiagonalBrush = MakeButton(rows, "btnBDiagonalBrush", "BDiagonal Brush", "brush-bdiagonal", true);
-  btnCrossBrush = MakeButton(rows, "btnCrossBrush", "Cross Brush", "brush-cross", true);
-  btnDiagCrossBrush = MakeButton(rows, "btnDiagCrossBrush", "DiagCross Brush", "brush-diagcross", true);
-  btnBrushColor = MakeButton(rows, "btnBrushColor", "Brush Color", "brush-color");
+  PenWidth->setToolTip(tr("LineWidth"));
+  PenSize->setToolTip(tr("LineWidth"));
+  btnSolidBrush = MakeButton(rows, "btnSolidBrush", QT_TR_NOOP("Solid Brush"), "brush-solid", true);
+  btnHorizontalBrush = MakeButton(rows, "btnHorizontalBrush", QT_TR_NOOP("Horizontal Brush"), "brush-horizontal", true);
+  btnVerticalBrush = MakeButton(rows, "btnVerticalBrush", QT_TR_NOOP("Vertical Brush"), "brush-vertical", true);
+  btnFDiagonalBrush = MakeButton(rows, "btnFDiagonalBrush", QT_TR_NOOP("FDiagonal Brush"), "brush-fdiagonal", true);
+  btnBDiagonalBrush = MakeButton(rows, "btnBDiagonalBrush", QT_TR_NOOP("BDiagonal Brush"), "brush-bdiagonal", true);
+  btnCrossBrush = MakeButton(rows, "btnCrossBrush", QT_TR_NOOP("Cross Brush"), "brush-cross", true);
+  btnDiagCrossBrush = MakeButton(rows, "btnDiagCrossBrush", QT_TR_NOOP("DiagCross Brush"), "brush-diagcross", true);
+  btnBrushColor = MakeButton(rows, "btnBrushColor", QT_TR_NOOP("Brush Color"), "brush-color");
 
   row1->addWidget(btnSolidPen);
   row1->addWidget(btnDashPen);
@@ -454,24 +456,24 @@ void TwinMain::CreateToolBar3() {
   UDArrowThicknessRate =
       new TUpDownEdit(QStringLiteral("UDArrowThicknessRate"), QStringLiteral("edtArrowThicknessRate"), rows);
   edtArrowThicknessRate = UDArrowThicknessRate->Edit();
-  UDArrowThicknessRate->setToolTip(QStringLiteral("ArrowThicknessRate"));
-  edtArrowThicknessRate->setToolTip(QStringLiteral("ArrowThicknessRate"));
+  UDArrowThicknessRate->setToolTip(tr("ArrowThicknessRate"));
+  edtArrowThicknessRate->setToolTip(tr("ArrowThicknessRate"));
   UDArrowHeadLengthRate =
       new TUpDownEdit(QStringLiteral("UDArrowHeadLengthRate"), QStringLiteral("edtArrowHeadLengthRate"), rows);
   edtArrowHeadLengthRate = UDArrowHeadLengthRate->Edit();
-  UDArrowHeadLengthRate->setToolTip(QStringLiteral("ArrowHeadLengthRate"));
-  edtArrowHeadLengthRate->setToolTip(QStringLiteral("ArrowHeadLengthRate"));
-  btnArrowPosion = MakeButton(rows, "btnArrowPosion", "Set Arrow Posion", "arrow-position");
+  UDArrowHeadLengthRate->setToolTip(tr("ArrowHeadLengthRate"));
+  edtArrowHeadLengthRate->setToolTip(tr("ArrowHeadLengthRate"));
+  btnArrowPosion = MakeButton(rows, "btnArrowPosion", QT_TR_NOOP("Set Arrow Posion"), "arrow-position");
   btnArrowPosion->setMenu(mnuArrowPosition);
   btnArrowPosion->setPopupMode(QToolButton::InstantPopup);
-  btnArrowDirection = MakeButton(rows, "btnArrowDirection", "Set Arrow Direction", "arrow-direction");
+  btnArrowDirection = MakeButton(rows, "btnArrowDirection", QT_TR_NOOP("Set Arrow Direction"), "arrow-direction");
   btnArrowDirection->setMenu(mnuArrowDirection);
   btnArrowDirection->setPopupMode(QToolButton::InstantPopup);
   edtLabel = new QLineEdit(rows);
   edtLabel->setObjectName(QStringLiteral("edtLabel"));
-  edtLabel->setToolTip(QStringLiteral("Set Caption"));
+  edtLabel->setToolTip(tr("Set Caption"));
   edtLabel->setFixedWidth(68);
-  btnFontSet = MakeButton(rows, "btnFontSet", "Set Caption Font", "font");
+  btnFontSet = MakeButton(rows, "btnFontSet", QT_TR_NOOP("Set Caption Font"), "font");
 
   row2->addWidget(UDArrowThicknessRate);
   row2->addWidget(UDArrowHeadLengthRate);

@@ -299,7 +299,7 @@ bool TwinMain::PreparePrinter() {
   // The file offered last time is asked for again, not silently overwritten: the dialog starts
   // there and asks before replacing it.
   if (!offeredBefore &&
-      questions::AskYesNoCancel(this, QStringLiteral("No printer is installed. Print to a PDF file instead?")) !=
+      questions::AskYesNoCancel(this, tr("No printer is installed. Print to a PDF file instead?")) !=
           questions::TAnswer::Yes)
     return false;
   const QString chosen = ExecutePrintToPdfDialog();

@@ -1,6 +1,7 @@
 // The dialogs the commands run, one place each so that tests can answer them.
 #include "TwinMain.h"
 
+#include <QCoreApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,7 +20,7 @@ std::unique_ptr<QFileDialog> TwinMain::MakeOpenDialog(QWidget* parent) {
   dialog->setObjectName(QStringLiteral("dlgOpen"));
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
   dialog->setFileMode(QFileDialog::ExistingFile);
-  dialog->setNameFilters({QStringLiteral("KedrinFile(*.kdl)")});
+  dialog->setNameFilters({QCoreApplication::translate("TwinMain", "KedrinFile(*.kdl)")});
   dialog->setDefaultSuffix(QStringLiteral("kdl"));
   return dialog;
 }
@@ -29,9 +30,9 @@ std::unique_ptr<QFileDialog> TwinMain::MakeSaveAsDialog(QWidget* parent) {
   dialog->setObjectName(QStringLiteral("dlgSaveAs"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
-  dialog->setNameFilters({QStringLiteral("KedrinFile(*.kdl)"), QStringLiteral("Bitmap File(*.bmp)"),
-                          QStringLiteral("Jpeg File(*.jpg)")});
-  dialog->selectNameFilter(QStringLiteral("KedrinFile(*.kdl)"));
+  dialog->setNameFilters({QCoreApplication::translate("TwinMain", "KedrinFile(*.kdl)"), QCoreApplication::translate("TwinMain", "Bitmap File(*.bmp)"),
+                          QCoreApplication::translate("TwinMain", "Jpeg File(*.jpg)")});
+  dialog->selectNameFilter(QCoreApplication::translate("TwinMain", "KedrinFile(*.kdl)"));
   dialog->setDefaultSuffix(QStringLiteral("kdl"));
   // A name typed without an extension takes the one of the type chosen.
   QFileDialog* d = dialog.get();
@@ -90,11 +91,11 @@ bool TwinMain::ExecuteFontDialog(TFontDesc& font) {
 }
 
 std::unique_ptr<QFileDialog> TwinMain::MakePrintToPdfDialog(QWidget* parent, const QString& previous) {
-  auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Print to PDF File"));
+  auto dialog = std::make_unique<QFileDialog>(parent, QCoreApplication::translate("TwinMain", "Print to PDF File"));
   dialog->setObjectName(QStringLiteral("dlgPrintToPdf"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
-  dialog->setNameFilters({QStringLiteral("PDF File(*.pdf)")});
+  dialog->setNameFilters({QCoreApplication::translate("TwinMain", "PDF File(*.pdf)")});
   dialog->setDefaultSuffix(QStringLiteral("pdf"));
   // Printing again offers the file printed to before; replacing it is asked first.
   dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
@@ -113,6 +114,6 @@ bool TwinMain::PrinterInstalled() const { return !QPrinterInfo::availablePrinter
 void TwinMain::ExecutePrinterSetupDialog() {
   QPrintDialog dialog(&printer_, this);
   dialog.setObjectName(QStringLiteral("dlgPrnSetup"));
-  dialog.setWindowTitle(QStringLiteral("Print Setup"));
+  dialog.setWindowTitle(QCoreApplication::translate("TwinMain", "Print Setup"));
   dialog.exec();
 }

@@ -10,6 +10,7 @@
 #include "Focus.h"
 #include "KDTools.h"
 #include "KeyHook.h"
+#include "Translations.h"
 #include "TwinMain.h"
 
 int main(int argc, char** argv) {
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
   // Where settings and recovery copies live: before anything reads either.
   QCoreApplication::setOrganizationName(QStringLiteral("Kedrin"));
   QCoreApplication::setApplicationName(QStringLiteral("kedrin"));
+  // The user's language where the editor has a translation for it; English otherwise.
+  translations::Install(QLocale::system());
   focus::Install();
   keyhook::InstallKeyStateWatcher();
   RegisterFigureClasses();

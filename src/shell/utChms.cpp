@@ -1,5 +1,6 @@
 #include "utChms.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 #include "Errors.h"
@@ -22,7 +23,7 @@ QString& LibraryPathSetting() {
   return path;
 }
 
-[[noreturn]] void RaiseNoEntry() { throw EKedrinError(QStringLiteral("函数HTMLHELP没有装载!")); }
+[[noreturn]] void RaiseNoEntry() { throw EKedrinError(QCoreApplication::translate("utChms", "函数HTMLHELP没有装载!")); }
 
 }  // namespace
 
@@ -30,7 +31,7 @@ QWidget* HtmlHelp(QWidget* caller, const QString& fileAndPage, unsigned command,
   if (!HelpLibrary) {
     libloader::HMODULE library = libloader::LoadLibrary(LibraryPathSetting().toStdString());
     // Stays unloaded, so the next request tries again.
-    if (!library) throw EKedrinError(QStringLiteral("H系统没有安装HCtrl.OCX!\r HTMLHELP不能显示!"));
+    if (!library) throw EKedrinError(QCoreApplication::translate("utChms", "H系统没有安装HCtrl.OCX!\r HTMLHELP不能显示!"));
     HelpLibrary = library;
     help::ChmApi api = help::ResolveChmApi(library);
     if (!api.Complete()) RaiseNoEntry();

@@ -1,5 +1,6 @@
 #include "SpellChecker.h"
 
+#include <QCoreApplication>
 #include <hunspell.hxx>
 
 #include <QDir>
@@ -28,7 +29,7 @@ std::unique_ptr<SpellChecker> SpellChecker::Open(const Dictionary& dictionary, c
   for (const QString& path : {dictionary.affPath, dictionary.dicPath}) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-      if (error) *error = QStringLiteral("Cannot read the dictionary %1: %2").arg(path, f.errorString());
+      if (error) *error = QCoreApplication::translate("spelling", "Cannot read the dictionary %1: %2").arg(path, f.errorString());
       return nullptr;
     }
   }
@@ -92,7 +93,7 @@ bool SpellChecker::AddToPersonalList(const QString& word, QString* error) {
   QByteArray content;
   if (previous.exists()) {
     if (!previous.open(QIODevice::ReadOnly)) {
-      if (error) *error = QStringLiteral("Cannot read %1: %2").arg(personalListPath_, previous.errorString());
+      if (error) *error = QCoreApplication::translate("spelling", "Cannot read %1: %2").arg(personalListPath_, previous.errorString());
       return false;
     }
     content = previous.readAll();
@@ -101,7 +102,7 @@ bool SpellChecker::AddToPersonalList(const QString& word, QString* error) {
   // Written whole and swapped in, so that a failed write never loses the words already there.
   QSaveFile file(personalListPath_);
   if (!file.open(QIODevice::WriteOnly) || file.write(content + word.toUtf8() + '\n') < 0 || !file.commit()) {
-    if (error) *error = QStringLiteral("Cannot write %1: %2").arg(personalListPath_, file.errorString());
+    if (error) *error = QCoreApplication::translate("spelling", "Cannot write %1: %2").arg(personalListPath_, file.errorString());
     return false;
   }
   personal_ << word;

@@ -33,7 +33,7 @@ QLineEdit* NumberField(QWidget* parent, const char* name) {
 QComboBox* ChoiceField(QWidget* parent, const char* name, std::initializer_list<const char*> items) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QLatin1String(name));
-  for (const char* item : items) box->addItem(QLatin1String(item));
+  for (const char* item : items) box->addItem(PropertiesPanel::tr(item));
   return box;
 }
 
@@ -88,12 +88,11 @@ void PropertiesPanel::BuildFields() {
   line_ = new QLineEdit(body);
   line_->setObjectName(QStringLiteral("edtPropLine"));
   lineStyle_ = ChoiceField(body, "cmbPropLineStyle",
-                           {"Solid", "Dash", "Dot", "Dash Dot", "Dash Dot Dot", "Clear", "Inside Frame"});
+                           {QT_TRANSLATE_NOOP("PropertiesPanel", "Solid"), QT_TRANSLATE_NOOP("PropertiesPanel", "Dash"), QT_TRANSLATE_NOOP("PropertiesPanel", "Dot"), QT_TRANSLATE_NOOP("PropertiesPanel", "Dash Dot"), QT_TRANSLATE_NOOP("PropertiesPanel", "Dash Dot Dot"), QT_TRANSLATE_NOOP("PropertiesPanel", "Clear"), QT_TRANSLATE_NOOP("PropertiesPanel", "Inside Frame")});
   lineWidth_ = NumberField(body, "edtPropLineWidth");
-  heads_ = ChoiceField(body, "cmbPropArrowHeads", {"Left", "Right", "Both"});
+  heads_ = ChoiceField(body, "cmbPropArrowHeads", {QT_TRANSLATE_NOOP("PropertiesPanel", "Left"), QT_TRANSLATE_NOOP("PropertiesPanel", "Right"), QT_TRANSLATE_NOOP("PropertiesPanel", "Both")});
   direction_ = ChoiceField(body, "cmbPropArrowDirection",
-                           {"Top to Top", "Top to Bottom", "Bottom to Top", "Bottom to Bottom", "Left to Left",
-                            "Right to Right"});
+                           {QT_TRANSLATE_NOOP("PropertiesPanel", "Top to Top"), QT_TRANSLATE_NOOP("PropertiesPanel", "Top to Bottom"), QT_TRANSLATE_NOOP("PropertiesPanel", "Bottom to Top"), QT_TRANSLATE_NOOP("PropertiesPanel", "Bottom to Bottom"), QT_TRANSLATE_NOOP("PropertiesPanel", "Left to Left"), QT_TRANSLATE_NOOP("PropertiesPanel", "Right to Right")});
 
   auto colourRow = [body](QLineEdit* field, QToolButton*& button, const char* name, const char* hint) {
     auto* row = new QWidget(body);

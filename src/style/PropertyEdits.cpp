@@ -1,5 +1,6 @@
 #include "PropertyEdits.h"
 
+#include <QCoreApplication>
 #include <QUndoStack>
 #include <algorithm>
 #include <functional>
@@ -150,11 +151,11 @@ bool SetText(TwinKedrinFile& document, const std::string& text) {
   QUndoStack& stack = document.History().Stack();
   const int before = stack.index();
   // Several texts change in one step.
-  if (steps > 1) stack.beginMacro(QStringLiteral("Change Text"));
+  if (steps > 1) stack.beginMacro(QCoreApplication::translate("PropertiesPanel", "Change Text"));
   if (!captions.empty()) {
     for (const StyleChangeCommand::Change& c : captions) c.after.ApplyTo(*diagram.Find(c.id));
     document.History().Push(
-        new StyleChangeCommand(diagram, QStringLiteral("Change Text"), std::move(captions), diagram.IdsOf(selected)));
+        new StyleChangeCommand(diagram, QCoreApplication::translate("PropertiesPanel", "Change Text"), std::move(captions), diagram.IdsOf(selected)));
   }
   for (TCustomKDTool* shape : shapes) SetShapeText(document, *shape, text);
   if (steps > 1) stack.endMacro();
@@ -164,13 +165,13 @@ bool SetText(TwinKedrinFile& document, const std::string& text) {
 
 bool SetFontName(TwinKedrinFile& document, const std::string& name) {
   if (name.empty()) return false;
-  return RestyleTexts(document, QStringLiteral("Change Font"), [&](TFigureStyle& s) { s.font.name = name; });
+  return RestyleTexts(document, QCoreApplication::translate("PropertiesPanel", "Change Font"), [&](TFigureStyle& s) { s.font.name = name; });
 }
 
 bool SetFontSize(TwinKedrinFile& document, int points) {
   const NumberRange range = RangeOf(NumberField::FontSize, {});
   if (points < range.low || points > range.high) return false;
-  return RestyleTexts(document, QStringLiteral("Change Font Size"), [&](TFigureStyle& s) { s.font.SetSize(points); });
+  return RestyleTexts(document, QCoreApplication::translate("PropertiesPanel", "Change Font Size"), [&](TFigureStyle& s) { s.font.SetSize(points); });
 }
 
 void SetLineStyle(TwinKedrinFile& document, TPenStyle style) {

@@ -1,5 +1,6 @@
 #include "PropertyRanges.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "Limits.h"
@@ -35,10 +36,10 @@ QString FieldName(NumberField field) {
   switch (field) {
     case NumberField::X: return QStringLiteral("X");
     case NumberField::Y: return QStringLiteral("Y");
-    case NumberField::Width: return QStringLiteral("Width");
-    case NumberField::Height: return QStringLiteral("Height");
-    case NumberField::FontSize: return QStringLiteral("Font size");
-    case NumberField::LineWidth: return QStringLiteral("Line width");
+    case NumberField::Width: return QCoreApplication::translate("PropertiesPanel", "Width");
+    case NumberField::Height: return QCoreApplication::translate("PropertiesPanel", "Height");
+    case NumberField::FontSize: return QCoreApplication::translate("PropertiesPanel", "Font size");
+    case NumberField::LineWidth: return QCoreApplication::translate("PropertiesPanel", "Line width");
   }
   return {};
 }
@@ -50,7 +51,7 @@ CheckedNumber CheckNumber(NumberField field, const QString& text, NumberRange ra
   // toLongLong tells a number beyond an int from one within it; beyond both, ok is false.
   const qlonglong value = typed.toLongLong(&ok);
   if (ok && value >= range.low && value <= range.high) return {static_cast<int>(value), {}};
-  return {std::nullopt, QStringLiteral("%1 must be a whole number from %2 to %3: \"%4\" was not applied.")
+  return {std::nullopt, QCoreApplication::translate("PropertiesPanel", "%1 must be a whole number from %2 to %3: \"%4\" was not applied.")
                             .arg(FieldName(field))
                             .arg(range.low)
                             .arg(range.high)

@@ -1,5 +1,6 @@
 #include "StyleEdits.h"
 
+#include <QCoreApplication>
 #include <unordered_set>
 
 #include "CustomKDTool.h"
@@ -65,7 +66,7 @@ bool PasteStyle(TwinKedrinFile& document, const CopiedStyle& copied) {
   }
   if (changes.empty()) return false;
   document.History().Push(
-      new StyleChangeCommand(diagram, QStringLiteral("Paste Style"), std::move(changes), diagram.IdsOf(selected)));
+      new StyleChangeCommand(diagram, QCoreApplication::translate("StyleEdits", "Paste Style"), std::move(changes), diagram.IdsOf(selected)));
   // The controls and the drawing style follow a single figure's new style.
   if (selected.size() == 1) document.ShowSelectedStyle(selected.front());
   return true;

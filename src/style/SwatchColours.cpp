@@ -1,5 +1,6 @@
 #include "SwatchColours.h"
 
+#include <QtGlobal>
 #include <algorithm>
 
 namespace style {
@@ -7,13 +8,13 @@ namespace style {
 const std::vector<NamedColour>& StandardColours() {
   // Neutrals, then the strong colours of office palettes, dark to light around the wheel.
   static const std::vector<NamedColour> colours = {
-      {RGB(0, 0, 0), "Black"},          {RGB(128, 128, 128), "Grey"},
-      {RGB(192, 192, 192), "Silver"},   {RGB(255, 255, 255), "White"},
-      {RGB(192, 0, 0), "Dark Red"},     {RGB(255, 0, 0), "Red"},
-      {RGB(255, 192, 0), "Orange"},     {RGB(255, 255, 0), "Yellow"},
-      {RGB(146, 208, 80), "Yellow Green"}, {RGB(0, 176, 80), "Green"},
-      {RGB(0, 176, 240), "Sky Blue"},   {RGB(0, 112, 192), "Blue"},
-      {RGB(0, 32, 96), "Dark Blue"},    {RGB(112, 48, 160), "Purple"},
+      {RGB(0, 0, 0), QT_TRANSLATE_NOOP("ColourBar", "Black")},          {RGB(128, 128, 128), QT_TRANSLATE_NOOP("ColourBar", "Grey")},
+      {RGB(192, 192, 192), QT_TRANSLATE_NOOP("ColourBar", "Silver")},   {RGB(255, 255, 255), QT_TRANSLATE_NOOP("ColourBar", "White")},
+      {RGB(192, 0, 0), QT_TRANSLATE_NOOP("ColourBar", "Dark Red")},     {RGB(255, 0, 0), QT_TRANSLATE_NOOP("ColourBar", "Red")},
+      {RGB(255, 192, 0), QT_TRANSLATE_NOOP("ColourBar", "Orange")},     {RGB(255, 255, 0), QT_TRANSLATE_NOOP("ColourBar", "Yellow")},
+      {RGB(146, 208, 80), QT_TRANSLATE_NOOP("ColourBar", "Yellow Green")}, {RGB(0, 176, 80), QT_TRANSLATE_NOOP("ColourBar", "Green")},
+      {RGB(0, 176, 240), QT_TRANSLATE_NOOP("ColourBar", "Sky Blue")},   {RGB(0, 112, 192), QT_TRANSLATE_NOOP("ColourBar", "Blue")},
+      {RGB(0, 32, 96), QT_TRANSLATE_NOOP("ColourBar", "Dark Blue")},    {RGB(112, 48, 160), QT_TRANSLATE_NOOP("ColourBar", "Purple")},
   };
   return colours;
 }
@@ -22,10 +23,10 @@ const std::vector<NamedColour>& LightColours() {
   // The "lighter 80 %" tints office palettes offer for their accent colours, and a rose and a
   // grey of the same lightness.
   static const std::vector<NamedColour> colours = {
-      {RGB(251, 229, 214), "Light Orange"}, {RGB(255, 242, 204), "Light Yellow"},
-      {RGB(226, 240, 217), "Light Green"},  {RGB(222, 235, 247), "Light Blue"},
-      {RGB(255, 230, 230), "Light Red"},    {RGB(237, 237, 237), "Light Grey"},
-      {RGB(229, 224, 236), "Light Purple"}, {RGB(218, 238, 243), "Light Teal"},
+      {RGB(251, 229, 214), QT_TRANSLATE_NOOP("ColourBar", "Light Orange")}, {RGB(255, 242, 204), QT_TRANSLATE_NOOP("ColourBar", "Light Yellow")},
+      {RGB(226, 240, 217), QT_TRANSLATE_NOOP("ColourBar", "Light Green")},  {RGB(222, 235, 247), QT_TRANSLATE_NOOP("ColourBar", "Light Blue")},
+      {RGB(255, 230, 230), QT_TRANSLATE_NOOP("ColourBar", "Light Red")},    {RGB(237, 237, 237), QT_TRANSLATE_NOOP("ColourBar", "Light Grey")},
+      {RGB(229, 224, 236), QT_TRANSLATE_NOOP("ColourBar", "Light Purple")}, {RGB(218, 238, 243), QT_TRANSLATE_NOOP("ColourBar", "Light Teal")},
   };
   return colours;
 }

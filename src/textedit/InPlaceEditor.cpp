@@ -1,8 +1,11 @@
 #include "InPlaceEditor.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
@@ -11,6 +14,7 @@
 
 #include "Focus.h"
 #include "QtConvert.h"
+#include "SpellHighlighter.h"
 
 TInPlaceEditor::TInPlaceEditor(QWidget* canvas) : QTextEdit(canvas) {
   setObjectName(QStringLiteral("edtFigureText"));
@@ -29,6 +33,7 @@ TInPlaceEditor::TInPlaceEditor(QWidget* canvas) : QTextEdit(canvas) {
   // A form of its own: the document's selection stays while the field has the focus, and ends
   // only as the user's next press on the canvas decides.
   focus::MarkForm(this);
+  spelling_ = new SpellHighlighter(this);
 }
 
 void TInPlaceEditor::SetCanvasFont(const TFontDesc& font, double zoom) {
@@ -52,7 +57,8 @@ bool TInPlaceEditor::event(QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers mods = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
-    if (mods == Qt::NoModifier && key->key() != Qt::Key_F1 && key->key() != Qt::Key_F2) {
+    // F1 (help), F2 (edit text) and F7 (check spelling) stay the menus'.
+    if (mods == Qt::NoModifier && key->key() != Qt::Key_F1 && key->key() != Qt::Key_F2 && key->key() != Qt::Key_F7) {
       event->accept();
       return true;
     }
@@ -78,11 +84,30 @@ void TInPlaceEditor::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+void TInPlaceEditor::mousePressEvent(QMouseEvent* event) {
+  QTextEdit::mousePressEvent(event);
+  // A press on the field is the field's, whatever the button: passed on, a right press would
+  // reach the figure under the field, take the focus from it (ending the typing) and open the
+  // figure's menu instead of the field's.
+  event->accept();
+}
+
 void TInPlaceEditor::focusOutEvent(QFocusEvent* event) {
   QTextEdit::focusOutEvent(event);
   // A menu or another window taking the focus for a moment is no click elsewhere.
   if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) return;
   Finish(true);
+}
+
+std::unique_ptr<QMenu> TInPlaceEditor::ContextMenuAt(const QPoint& pos) {
+  std::unique_ptr<QMenu> menu(createStandardContextMenu(pos));
+  spelling_->AddSpellingActions(menu.get(), cursorForPosition(pos));
+  return menu;
+}
+
+void TInPlaceEditor::contextMenuEvent(QContextMenuEvent* event) {
+  const std::unique_ptr<QMenu> menu = ContextMenuAt(event->pos());
+  menu->exec(event->globalPos());
 }
 
 void TInPlaceEditor::Finish(bool commit) {

@@ -1,5 +1,6 @@
 #include "TextEditSession.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QTextCursor>
@@ -186,7 +187,7 @@ bool TextEditSession::Write(const std::string& caption) {
     std::vector<Diagram::Placed> placed = diagram_.Snapshot({label});
     diagram_.Remove({diagram_.IdOf(label)});
     history_.Push(new FigureSetCommand(diagram_, FigureSetCommand::Direction::Remove, std::move(placed),
-                                       QStringLiteral("Delete Text")));
+                                       QCoreApplication::translate("Undo", "Delete Text")));
     return true;
   }
   const QString text = textlayout::EditorText(caption);
@@ -205,7 +206,7 @@ bool TextEditSession::Write(const std::string& caption) {
     after.box = QRect(b.x(), b.y(), b.width(), std::max(b.height(), textlayout::Measure(text, font_, b.width()).height));
     after.brush = label->FillStyle();
   }
-  const QString name = label ? QStringLiteral("Edit Text") : QStringLiteral("Type Text");
+  const QString name = label ? QCoreApplication::translate("Undo", "Edit Text") : QCoreApplication::translate("Undo", "Type Text");
   if (label && TextStateOf(*label) == after) return false;
   // A mark grown for its text and the text are one step.
   TCustomKDTool* shape = place.shape && shapeBox != place.shape->box ? items.FigureOf(*place.shape) : nullptr;
