@@ -278,6 +278,10 @@
         <source>Graphviz DOT graph (*.gv *.dot)</source>
         <translation>Graphviz-DOT-Graph (*.gv *.dot)</translation>
     </message>
+    <message>
+        <source>draw.io diagram (*.drawio)</source>
+        <translation>draw.io-Diagramm (*.drawio)</translation>
+    </message>
 </context>
 <context>
     <name>ExportPicture</name>
@@ -292,6 +296,96 @@
     <message>
         <source>There is no selected figure to export</source>
         <translation>Es ist keine Figur zum Exportieren ausgewählt</translation>
+    </message>
+</context>
+<context>
+    <name>FindCommands</name>
+    <message>
+        <source>Passed the start of the diagram; continued from the end</source>
+        <translation>Anfang des Diagramms überschritten; am Ende fortgesetzt</translation>
+    </message>
+    <message>
+        <source>Passed the end of the diagram; continued from the start</source>
+        <translation>Ende des Diagramms überschritten; am Anfang fortgesetzt</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace All (%1)</source>
+        <translation>Alle ersetzen (%1)</translation>
+    </message>
+    <message>
+        <source>Replaced 1 match</source>
+        <translation>1 Fundstelle ersetzt</translation>
+    </message>
+    <message>
+        <source>Replaced %1 matches</source>
+        <translation>%1 Fundstellen ersetzt</translation>
+    </message>
+    <message>
+        <source>No matches for &quot;%1&quot;</source>
+        <translation>Keine Fundstellen für „%1“</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>Suc&amp;hen...</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace...</source>
+        <translation>Erset&amp;zen...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Weitersu&amp;chen</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>Rückwärts s&amp;uchen</translation>
+    </message>
+</context>
+<context>
+    <name>FindDialog</name>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>&amp;Whole word</source>
+        <translation>Nur ganze &amp;Wörter</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>&amp;Suchen nach:</translation>
+    </message>
+    <message>
+        <source>Re&amp;place with:</source>
+        <translation>&amp;Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Wei&amp;tersuchen</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>&amp;Rückwärts suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>Erset&amp;zen</translation>
+    </message>
+    <message>
+        <source>Replace &amp;All</source>
+        <translation>&amp;Alle ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
     </message>
 </context>
 <context>
@@ -1712,6 +1806,28 @@ Mit diesem Diagramm überschreiben, das Diagramm unter einem anderen Namen speic
     </message>
 </context>
 <context>
+    <name>a11y::CanvasAccessible</name>
+    <message>
+        <source>Diagram %1</source>
+        <translation>Diagramm %1</translation>
+    </message>
+    <message>
+        <source>Diagram</source>
+        <translation>Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>drawio</name>
+    <message>
+        <source>This file has %1 pages; only &quot;%2&quot; was imported</source>
+        <translation>Diese Datei hat %1 Seiten; nur „%2“ wurde importiert</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1 kann nicht importiert werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>exporting::ExportDialog</name>
     <message>
         <source>Export</source>
@@ -1843,6 +1959,25 @@ Möchten Sie die Datei ersetzen?</translation>
 ... and %1 more</source>
         <translation>
 ... und %1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>graphfeatures</name>
+    <message>
+        <source>Import draw.io Diagram</source>
+        <translation>draw.io-Diagramm importieren</translation>
+    </message>
+    <message>
+        <source>draw.io diagrams (*.drawio *.xml);;All files (*)</source>
+        <translation>draw.io-Diagramme (*.drawio *.xml);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>dra&amp;w.io Diagram...</source>
+        <translation>dra&amp;w.io-Diagramm...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
     </message>
 </context>
 <context>
