@@ -37,4 +37,4 @@ set(CPACK_STRIP_FILES ON)
 # Loaded at run time or found by name, so not seen by the library scan: the CHM reader, the
 # platform plugins, the SVG icon support and the fonts every text needs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libchm1, qt6-qpa-plugins, libqt6svg6, fonts-dejavu-core, fonts-wqy-microhei, fonts-noto-color-emoji")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hunspell-en-us | hunspell-dictionary, qt6-translations-l10n")
