@@ -19,10 +19,12 @@ namespace {
 // The keys of one document's canvas, seen before the canvas and its selection frame see them.
 class KeyboardWalk : public QObject {
  public:
-  explicit KeyboardWalk(TwinKedrinFile& doc) : QObject(&doc), doc_(doc) {}
+  // The canvas is kept from the start: events still come while the document is taken down, when
+  // it may no longer be asked for anything.
+  explicit KeyboardWalk(TwinKedrinFile& doc) : QObject(&doc), doc_(doc), surface_(doc.Surface()) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != doc_.Surface() || event->type() != QEvent::KeyPress) return false;
+    if (event->type() != QEvent::KeyPress || watched != surface_) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     // Walking is a way of seeing the diagram as shapes and connectors: with View > Keep
     // Connectors and Labels Attached off, the keys do what they always did.
@@ -152,6 +154,7 @@ class KeyboardWalk : public QObject {
   }
 
   TwinKedrinFile& doc_;
+  const QObject* surface_;
   std::optional<uint64_t> reachedFrom_;
 };
 
