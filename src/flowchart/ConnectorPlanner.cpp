@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "ArrowHeads.h"
+#include "ChartRoutes.h"
 #include "ConnectorGeometry.h"
 #include "ElbowRoute.h"
 #include "RouteFigures.h"
@@ -37,16 +38,6 @@ FigurePlan PlanOf(const connectors::Figure& f, const ConnectorPen& pen) {
 }
 
 int Index(Side s) { return static_cast<int>(s); }
-
-Side Forward(graph::Direction d) {
-  switch (d) {
-    case graph::Direction::TopToBottom: return Side::Bottom;
-    case graph::Direction::BottomToTop: return Side::Top;
-    case graph::Direction::LeftToRight: return Side::Right;
-    case graph::Direction::RightToLeft: return Side::Left;
-  }
-  return Side::Bottom;
-}
 
 // Whether the head lies ahead of the tail along the side's direction, beyond its box.
 bool Ahead(const QRect& tail, const QRect& head, Side forward) {
@@ -123,7 +114,7 @@ ConnectorPlanner::ConnectorPlanner(graph::Direction direction, ConnectorForm for
     : direction_(direction), form_(form), obstacles_(std::move(obstacles)) {}
 
 std::vector<ConnectorPlanner::Sides> ConnectorPlanner::ChooseSides(const std::vector<ConnectorRequest>& requests) {
-  const Side forward = Forward(direction_), back = connectors::Opposite(forward);
+  const Side forward = ForwardSide(direction_), back = connectors::Opposite(forward);
   const bool vertical = !connectors::IsHorizontal(forward);
   // The sides across the direction, toward smaller and greater coordinates.
   const Side lower = vertical ? Side::Left : Side::Top, upper = vertical ? Side::Right : Side::Bottom;
@@ -216,7 +207,7 @@ std::vector<PlannedConnector> ConnectorPlanner::PlanAll(const std::vector<Connec
 
 PlannedConnector ConnectorPlanner::Otherwise(const ConnectorRequest& r) {
   if (form_ == ConnectorForm::Elbow || !r.directed || r.from.id == r.to.id) return Straight(r);
-  const bool vertical = !connectors::IsHorizontal(Forward(direction_));
+  const bool vertical = !connectors::IsHorizontal(ForwardSide(direction_));
   const Side lower = vertical ? Side::Left : Side::Top, upper = vertical ? Side::Right : Side::Bottom;
   for (const auto& [out, in] : {std::pair{upper, upper}, std::pair{lower, lower}}) {
     if (usedSides_[r.from.id][Index(out)] || usedSides_[r.to.id][Index(in)]) continue;
@@ -271,7 +262,7 @@ std::optional<PlannedConnector> ConnectorPlanner::Elbow(const ConnectorRequest& 
 
 PlannedConnector ConnectorPlanner::Loop(const ConnectorRequest& r) const {
   // Out of one side, around the corner and into the next side: three bends, clear of the shape.
-  const Side forward = Forward(direction_);
+  const Side forward = ForwardSide(direction_);
   const Side out = connectors::IsHorizontal(forward) ? Side::Bottom : Side::Right;
   const Side in = connectors::Opposite(forward);
   const connectors::SidePoint a = connectors::AttachPoint(r.from.kind, r.from.box, out);
