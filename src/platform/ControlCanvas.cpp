@@ -248,7 +248,17 @@ void TControlCanvas::paintEvent(QPaintEvent* event) {
   PaintBackground(painter, exposed);
   PaintLayer(painter, background_, exposed, true);
   PaintLayer(painter, *content_, exposed, false, smoothDrawing);
+  if (decoration_) {
+    painter.save();
+    decoration_(painter, exposed);
+    painter.restore();
+  }
   PaintLayer(painter, overlay_, exposed, true);
+}
+
+void TControlCanvas::SetContentDecoration(ContentDecoration decoration) {
+  decoration_ = std::move(decoration);
+  update();
 }
 
 namespace {

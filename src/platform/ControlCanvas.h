@@ -1,6 +1,7 @@
 #pragma once
 #include <QRect>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "ControlHost.h"
@@ -50,6 +51,11 @@ class TControlCanvas : public QWidget, public TControlHost {
   // change repaints every canvas. Frames, handles and the background stay exact either way.
   static bool SmoothDrawing();
   static void SetSmoothDrawing(bool on);
+
+  // What is drawn over the figures and beneath the frames (the hops of line jumps), given the
+  // painter in widget pixels and the exposed widget area; none draws nothing.
+  using ContentDecoration = std::function<void(QPainter& painter, const QRect& exposed)>;
+  void SetContentDecoration(ContentDecoration decoration);
 
   // Canvas pixels to the widget rectangle that shows them, a pixel wider for rounding.
   QRect WidgetAreaOf(const QRect& canvasArea) const;
@@ -103,6 +109,7 @@ class TControlCanvas : public QWidget, public TControlHost {
   TControlPtr<TCustomControl> hovered_;
   QRect dirty_;
   bool flushScheduled_ = false;
+  ContentDecoration decoration_;
   QRect visible_;  // the part of the canvas in view, while visibleKnown_
   bool visibleKnown_ = false;
 };
