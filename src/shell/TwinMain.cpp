@@ -219,6 +219,10 @@ void TwinMain::CreateMenus() {
   AddGridActions(View1);
   AddConnectorActions(View1);
 
+  // Insert: what is put into the current document as a whole (containers, lanes, figures).
+  Insert1 = MainMenu1->addMenu(tr("&Insert"));
+  Insert1->setObjectName(QStringLiteral("Insert1"));
+
   // Arrange: align, distribute and same size on the current document's selection.
   Arrange1 = MainMenu1->addMenu(tr("&Arrange"));
   Arrange1->setObjectName(QStringLiteral("Arrange1"));

@@ -100,6 +100,7 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   QMdiArea* MdiArea = nullptr;
   QMenuBar* MainMenu1 = nullptr;
   QMenu* Arrange1 = nullptr;
+  QMenu* Insert1 = nullptr;
   QToolBar* ToolBar1 = nullptr;
   QToolBar* ToolBar2 = nullptr;
   QToolBar* ToolBar3 = nullptr;
