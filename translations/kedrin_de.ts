@@ -44,7 +44,7 @@
         <translation>Gleiche Höh&amp;e</translation>
     </message>
     <message>
-        <source>Make Same &amp;Size</source>
+        <source>Make Same Si&amp;ze</source>
         <translation>Gleiche &amp;Größe</translation>
     </message>
 </context>
@@ -419,10 +419,6 @@
         <translation>Graphviz-&amp;DOT...</translation>
     </message>
     <message>
-        <source>Auto &amp;Layout</source>
-        <translation>Auto-La&amp;yout</translation>
-    </message>
-    <message>
         <source>&amp;Top to Bottom</source>
         <translation>Von &amp;oben nach unten</translation>
     </message>
@@ -449,6 +445,10 @@
     <message>
         <source>Paste</source>
         <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>A&amp;uto Layout</source>
+        <translation>Auto-La&amp;yout</translation>
     </message>
 </context>
 <context>
@@ -480,6 +480,165 @@
     <message>
         <source>Grid Si&amp;ze (%1)...</source>
         <translation>Raster&amp;größe (%1)...</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardCommands</name>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Auswahl</translation>
+    </message>
+    <message>
+        <source>S&amp;tart Mark</source>
+        <translation>&amp;Startmarke</translation>
+    </message>
+    <message>
+        <source>&amp;End Mark</source>
+        <translation>&amp;Endmarke</translation>
+    </message>
+    <message>
+        <source>&amp;Process</source>
+        <translation>&amp;Prozess</translation>
+    </message>
+    <message>
+        <source>&amp;Decision</source>
+        <translation>E&amp;ntscheidung</translation>
+    </message>
+    <message>
+        <source>E&amp;llipse</source>
+        <translation>E&amp;llipse</translation>
+    </message>
+    <message>
+        <source>&amp;Rectangle</source>
+        <translation>&amp;Rechteck</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt Label</source>
+        <translation>&amp;Textfeld</translation>
+    </message>
+    <message>
+        <source>L&amp;ine</source>
+        <translation>L&amp;inie</translation>
+    </message>
+    <message>
+        <source>&amp;Arrow</source>
+        <translation>P&amp;feil</translation>
+    </message>
+    <message>
+        <source>&amp;Solid</source>
+        <translation>&amp;Durchgezogen</translation>
+    </message>
+    <message>
+        <source>&amp;Dash</source>
+        <translation>&amp;Gestrichelt</translation>
+    </message>
+    <message>
+        <source>D&amp;ot</source>
+        <translation>Ge&amp;punktet</translation>
+    </message>
+    <message>
+        <source>D&amp;ash Dot</source>
+        <translation>&amp;Strich-Punkt</translation>
+    </message>
+    <message>
+        <source>Dash Dot Do&amp;t</source>
+        <translation>Strich-Punkt-P&amp;unkt</translation>
+    </message>
+    <message>
+        <source>&amp;No Line</source>
+        <translation>&amp;Keine Linie</translation>
+    </message>
+    <message>
+        <source>Line &amp;Width</source>
+        <translation>Linien&amp;breite</translation>
+    </message>
+    <message>
+        <source>&amp;Horizontal</source>
+        <translation>&amp;Horizontal</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical</source>
+        <translation>V&amp;ertikal</translation>
+    </message>
+    <message>
+        <source>&amp;Forward Diagonal</source>
+        <translation>&amp;Diagonal vorwärts</translation>
+    </message>
+    <message>
+        <source>&amp;Backward Diagonal</source>
+        <translation>Diagonal &amp;rückwärts</translation>
+    </message>
+    <message>
+        <source>&amp;Cross</source>
+        <translation>&amp;Kreuz</translation>
+    </message>
+    <message>
+        <source>&amp;Diagonal Cross</source>
+        <translation>Diagonalkreu&amp;z</translation>
+    </message>
+    <message>
+        <source>Arrow &amp;Thickness</source>
+        <translation>Pfeil&amp;dicke</translation>
+    </message>
+    <message>
+        <source>Arrow Head &amp;Length</source>
+        <translation>Spitzenl&amp;änge</translation>
+    </message>
+    <message>
+        <source>C&amp;aption</source>
+        <translation>B&amp;eschriftung</translation>
+    </message>
+    <message>
+        <source>Drawing &amp;Tool</source>
+        <translation>&amp;Zeichenwerkzeug</translation>
+    </message>
+    <message>
+        <source>&amp;No Fill</source>
+        <translation>&amp;Keine Füllung</translation>
+    </message>
+    <message>
+        <source>&amp;More Colours...</source>
+        <translation>&amp;Weitere Farben...</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>Forma&amp;t</translation>
+    </message>
+    <message>
+        <source>Line &amp;Style</source>
+        <translation>Linien&amp;art</translation>
+    </message>
+    <message>
+        <source>Line &amp;Colour</source>
+        <translation>&amp;Linienfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;Fill Pattern</source>
+        <translation>Füll&amp;muster</translation>
+    </message>
+    <message>
+        <source>F&amp;ill Colour</source>
+        <translation>&amp;Füllfarbe</translation>
+    </message>
+    <message>
+        <source>Arrow &amp;Heads</source>
+        <translation>Pfeil&amp;spitzen</translation>
+    </message>
+    <message>
+        <source>Arrow &amp;Direction</source>
+        <translation>Pfeil&amp;richtung</translation>
+    </message>
+    <message>
+        <source>Caption &amp;Font...</source>
+        <translation>S&amp;chriftart...</translation>
+    </message>
+    <message>
+        <source>Bring to &amp;Front</source>
+        <translation>In den Vor&amp;dergrund</translation>
+    </message>
+    <message>
+        <source>Send to Bac&amp;k</source>
+        <translation>In den Hin&amp;tergrund</translation>
     </message>
 </context>
 <context>
@@ -1620,6 +1779,14 @@ Mit diesem Diagramm überschreiben, das Diagramm unter einem anderen Namen speic
         <source>Edit Te&amp;xt</source>
         <translation>&amp;Text bearbeiten</translation>
     </message>
+    <message>
+        <source>O&amp;verview</source>
+        <translation>&amp;Übersicht</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
 </context>
 <context>
     <name>Undo</name>
@@ -1825,6 +1992,22 @@ Mit diesem Diagramm überschreiben, das Diagramm unter einem anderen Namen speic
     <message>
         <source>Cannot import %1: %2</source>
         <translation>%1 kann nicht importiert werden: %2</translation>
+    </message>
+    <message>
+        <source>cell %1: shape &quot;%2&quot; has no counterpart; drawn as an ellipse</source>
+        <translation>Zelle %1: Die Form „%2“ hat keine Entsprechung; als Ellipse gezeichnet</translation>
+    </message>
+    <message>
+        <source>cell %1: shape &quot;%2&quot; has no counterpart; drawn as a rectangle</source>
+        <translation>Zelle %1: Die Form „%2“ hat keine Entsprechung; als Rechteck gezeichnet</translation>
+    </message>
+    <message>
+        <source>cell %1: a shape without a size is left out</source>
+        <translation>Zelle %1: Eine Form ohne Größe wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>edge %1 has a loose end without a point; left out</source>
+        <translation>Kante %1 hat ein loses Ende ohne Punkt; ausgelassen</translation>
     </message>
 </context>
 <context>

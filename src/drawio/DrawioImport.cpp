@@ -186,9 +186,12 @@ class Mapper {
     const std::string text = TextOf(c);
     const TFontDesc font = FontOf(c.style);
     if (!k.exact)
-      out_.warnings.push_back("cell " + c.id.toStdString() + ": shape \"" + c.style.ShapeName() +
-                              "\" has no counterpart; drawn as " +
-                              (k.kind == ItemKind::Ellipse ? "an ellipse" : "a rectangle"));
+      out_.warnings.push_back(
+          (k.kind == ItemKind::Ellipse
+               ? QCoreApplication::translate("drawio", "cell %1: shape \"%2\" has no counterpart; drawn as an ellipse")
+               : QCoreApplication::translate("drawio", "cell %1: shape \"%2\" has no counterpart; drawn as a rectangle"))
+              .arg(c.id, QString::fromStdString(c.style.ShapeName()))
+              .toStdString());
     switch (k.role) {
       case CellRole::Group: return figs;
       case CellRole::Text: {
@@ -219,7 +222,8 @@ class Mapper {
     // A shape without an area (no geometry, or none left of it) shows nothing in draw.io; drawn
     // here, its connectors would end on a point.
     if (box.width() <= 0 || box.height() <= 0) {
-      out_.warnings.push_back("cell " + c.id.toStdString() + ": a shape without a size is left out");
+      out_.warnings.push_back(
+          QCoreApplication::translate("drawio", "cell %1: a shape without a size is left out").arg(c.id).toStdString());
       return figs;
     }
     FigurePlan s;
@@ -317,7 +321,8 @@ class Mapper {
     };
     const std::optional<QPoint> sourcePoint = loose(c.geometry.sourcePoint), targetPoint = loose(c.geometry.targetPoint);
     if ((!from && !sourcePoint) || (!to && !targetPoint)) {
-      out_.warnings.push_back("edge " + c.id.toStdString() + " has a loose end without a point; left out");
+      out_.warnings.push_back(
+          QCoreApplication::translate("drawio", "edge %1 has a loose end without a point; left out").arg(c.id).toStdString());
       return figs;
     }
     const std::optional<End> fixedFrom = from ? FixedEnd(*from, s, true) : std::nullopt;

@@ -20,7 +20,7 @@ std::pair<const char*, const char*> ItemOf(ArrangeCommand command) {
     case ArrangeCommand::DistributeVertically: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Distribute &Vertically"), "DistributeVertically1"};
     case ArrangeCommand::MakeSameWidth: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Make Same &Width"), "MakeSameWidth1"};
     case ArrangeCommand::MakeSameHeight: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Make Same H&eight"), "MakeSameHeight1"};
-    case ArrangeCommand::MakeSameSize: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Make Same &Size"), "MakeSameSize1"};
+    case ArrangeCommand::MakeSameSize: return {QT_TRANSLATE_NOOP("ArrangeMenu", "Make Same Si&ze"), "MakeSameSize1"};
   }
   return {"", ""};
 }

@@ -113,7 +113,7 @@ void AddImportMenu(TwinMain& main) {
 
 void AddLayoutMenu(TwinMain& main) {
   main.Arrange1->addSeparator();
-  QMenu* layout = main.Arrange1->addMenu(QCoreApplication::translate("GraphFeatures", "Auto &Layout"));
+  QMenu* layout = main.Arrange1->addMenu(QCoreApplication::translate("GraphFeatures", "A&uto Layout"));
   layout->setObjectName(QStringLiteral("AutoLayout1"));
   layout->menuAction()->setIcon(icons::Load(QStringLiteral("layout-top-bottom")));
   const std::tuple<const char*, const char*, QString, graph::Direction, QKeySequence> directions[] = {

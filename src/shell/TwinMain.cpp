@@ -34,6 +34,7 @@
 #include "ConnectorFeatures.h"
 #include "FindFeatures.h"
 #include "GraphFeatures.h"
+#include "KeyboardCommands.h"
 #include "SpellingFeatures.h"
 #include "StyleFeatures.h"
 #include "TextFeatures.h"
@@ -120,6 +121,7 @@ TwinMain::TwinMain(QWidget* parent) : QMainWindow(parent) {
   InstallConnectorFeatures(*this);
   InstallGraphFeatures(*this);
   InstallStyleFeatures(*this);
+  InstallKeyboardCommands(*this);
   InstallFindFeatures(*this);
   InstallWalkFeatures(*this);
   a11y::Install();
@@ -213,6 +215,8 @@ void TwinMain::CreateMenus() {
   addDockWidget(Qt::RightDockWidgetArea, overviewDock_);
   overviewDock_->hide();
   overviewDock_->toggleViewAction()->setIcon(icons::Load(QStringLiteral("overview")));
+  // Its own access key: Zoom Out has the O.
+  overviewDock_->toggleViewAction()->setText(tr("O&verview"));
   View1->addSeparator();
   View1->addAction(overviewDock_->toggleViewAction());
   View1->addSeparator();

@@ -28,6 +28,21 @@ class Translated : public MainWindowFixture {
     if (auto* action = main->findChild<QAction*>(QLatin1String(name))) return action->text();
     return QStringLiteral("(none)");
   }
+  // No two items of a menu (the menu bar is one) share an access key.
+  void ExpectAccessKeysOncePerMenu() const {
+    std::vector<const QWidget*> menus{main->MainMenu1};
+    for (const QMenu* m : main->MainMenu1->findChildren<QMenu*>()) menus.push_back(m);
+    for (const QWidget* menu : menus) {
+      QSet<QChar> keys;
+      for (const QAction* a : menu->actions()) {
+        const QRegularExpressionMatch key = QRegularExpression(QStringLiteral("&([^&])")).match(a->text());
+        if (!key.hasMatch()) continue;
+        const QChar k = key.captured(1).at(0).toLower();
+        EXPECT_FALSE(keys.contains(k)) << menu->objectName().toStdString() << ": " << a->text().toStdString();
+        keys.insert(k);
+      }
+    }
+  }
   bool installed = false;
   const QLocale before;  // the test program's own
 };
@@ -53,25 +68,14 @@ TEST_F(Translated, GermanMenusWithAccessKeysOncePerMenu) {
   // Tools comes before Window.
   const QList<QAction*> bar = main->MainMenu1->actions();
   EXPECT_EQ(bar.indexOf(main->findChild<QMenu*>("Tools1")->menuAction()) + 1, bar.indexOf(main->Window1->menuAction()));
-  // No two items of a menu (the menu bar is one) share an access key.
-  std::vector<const QWidget*> menus{main->MainMenu1};
-  for (const QMenu* m : main->MainMenu1->findChildren<QMenu*>()) menus.push_back(m);
-  for (const QWidget* menu : menus) {
-    QSet<QChar> keys;
-    for (const QAction* a : menu->actions()) {
-      const QRegularExpressionMatch key = QRegularExpression(QStringLiteral("&([^&])")).match(a->text());
-      if (!key.hasMatch()) continue;
-      const QChar k = key.captured(1).at(0).toLower();
-      EXPECT_FALSE(keys.contains(k)) << menu->objectName().toStdString() << ": " << a->text().toStdString();
-      keys.insert(k);
-    }
-  }
+  ExpectAccessKeysOncePerMenu();
 }
 
 TEST_F(Translated, NoTranslationKeepsTheEnglishTexts) {
   Open(QLocale(QStringLiteral("sw_KE")));
   EXPECT_FALSE(installed);
   for (const MenuText& m : kMenus) EXPECT_EQ(Title(m.name).toStdString(), m.english) << m.name;
+  ExpectAccessKeysOncePerMenu();
 }
 
 // Every entry translated, with the source's placeholders and, where the source has one, an
