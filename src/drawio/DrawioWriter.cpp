@@ -10,6 +10,7 @@
 #include "Connector.h"
 #include "ConnectorGeometry.h"
 #include "ConnectorLabel.h"
+#include "Containers.h"
 #include "DiagramGraph.h"
 #include "DrawioImport.h"
 #include "ItemGrid.h"
@@ -89,14 +90,22 @@ void Point(QXmlStreamWriter& x, QPoint p, const QString& as = {}) {
   x.writeEndElement();
 }
 
-void Vertex(QXmlStreamWriter& x, const QString& id, const QString& value, const QString& style, const QRect& box) {
+// A vertex in its parent ("1", the layer, or a container's cell), placed relative to the
+// parent's corner as draw.io places children.
+struct Parent {
+  QString id = QStringLiteral("1");
+  QPoint origin;
+};
+
+void Vertex(QXmlStreamWriter& x, const QString& id, const QString& value, const QString& style, const QRect& box,
+            const Parent& parent = {}) {
   x.writeStartElement(QStringLiteral("mxCell"));
   x.writeAttribute(QStringLiteral("id"), id);
   x.writeAttribute(QStringLiteral("value"), value);
   x.writeAttribute(QStringLiteral("style"), style);
   x.writeAttribute(QStringLiteral("vertex"), QStringLiteral("1"));
-  x.writeAttribute(QStringLiteral("parent"), QStringLiteral("1"));
-  Geometry(x, box);
+  x.writeAttribute(QStringLiteral("parent"), parent.id);
+  Geometry(x, box.translated(-parent.origin));
   x.writeEndElement();
 }
 
@@ -141,13 +150,15 @@ class Writer {
     x.writeAttribute(QStringLiteral("id"), QStringLiteral("1"));
     x.writeAttribute(QStringLiteral("parent"), QStringLiteral("0"));
     x.writeEndElement();
-    Containers(x);
     const semantics::ItemQuery query = grid_.AsQuery();
+    FindContainers(query);
+    Containers(x);
     const graph::Graph g = semantics::FindGraph(items_, query);
     QSet<uint64_t> used;  // figures written as part of a shape or an edge
-    for (const ContainerCell& c : options_.containers) {
+    for (const ContainerCell& c : containers_) {
       used.insert(c.figure);
-      if (const auto* text = TextOn(c.figure, query)) used.insert(text->id);
+      if (c.titleFigure) used.insert(c.titleFigure);
+      else if (const auto* text = TextOn(c.figure, query)) used.insert(text->id);
     }
     // Shapes, and loose labels, in stacking order.
     for (const semantics::Item& item : items_) {
@@ -165,12 +176,7 @@ class Writer {
           style += FontStyle(t.style.font);
           value = ValueOf(t.style.caption, options_.html);
         }
-        Vertex(x, CellId(item.id), value, style, f.box);
-      } else if (item.kind == semantics::ItemKind::Label && !item.caption.empty() && !IsConnectorLabel(item, query)) {
-        used.insert(item.id);
-        const QString style = QStringLiteral("text;whiteSpace=wrap;html=%1;align=center;verticalAlign=middle;").arg(options_.html ? 1 : 0) +
-                              FontStyle(f.style.font);
-        Vertex(x, CellId(item.id), ValueOf(f.style.caption, options_.html), style, f.box);
+        Vertex(x, CellId(item.id), value, style, f.box, ParentOf(item.id));
       }
     }
     // Connectors: each once, from the first of its segments.
@@ -193,6 +199,15 @@ class Writer {
       const semantics::Item* label = semantics::ConnectorLabel(*c, query);
       if (label) used.insert(label->id);
       Edge(x, *c, label);
+    }
+    // Labels that are nobody's text nor any connector's label: loose texts. Found last, so that
+    // a label near a connector that takes another one is not lost.
+    for (const semantics::Item& item : items_) {
+      if (item.kind != semantics::ItemKind::Label || item.caption.empty() || used.contains(item.id)) continue;
+      const Figure& f = figures_[index_.value(item.id)];
+      const QString style = QStringLiteral("text;whiteSpace=wrap;html=%1;align=center;verticalAlign=middle;").arg(options_.html ? 1 : 0) +
+                            FontStyle(f.style.font);
+      Vertex(x, CellId(item.id), ValueOf(f.style.caption, options_.html), style, f.box, ParentOf(item.id));
     }
     x.writeEndDocument();
     return out;
@@ -218,15 +233,39 @@ class Writer {
     return semantics::ShapeText(items_[index_.value(figure)], query);
   }
 
-  bool IsConnectorLabel(const semantics::Item& label, const semantics::ItemQuery& query) const {
-    return semantics::ConnectorOfLabel(label, query).has_value() || semantics::ShapeOfText(label, query) != nullptr;
+  // The containers the options give, or else those the diagram's geometry makes, each with the
+  // container it lies in; their members become their children.
+  void FindContainers(const semantics::ItemQuery& query) {
+    containers_ = options_.containers;
+    if (containers_.empty()) {
+      for (const semantics::Container& c : semantics::FindContainers(items_, query)) {
+        ContainerCell cell;
+        cell.figure = c.frame->id;
+        cell.box = c.frame->box;
+        if (c.title) {
+          cell.title = c.title->caption;
+          cell.titleFigure = c.title->id;
+        }
+        containers_.push_back(cell);
+        for (const semantics::Item* m : c.members) parentOf_.insert(m->id, c.frame->id);
+      }
+    }
+    for (const ContainerCell& c : containers_) boxOf_.insert(c.figure, c.box);
   }
 
+  Parent ParentOf(uint64_t figure) {
+    const auto p = parentOf_.find(figure);
+    if (p == parentOf_.end()) return {};
+    return {CellId(*p), boxOf_.value(*p).topLeft()};
+  }
+
+  // Outer containers come first in stacking order, so that a parent is written before its
+  // children.
   void Containers(QXmlStreamWriter& x) {
-    for (const ContainerCell& c : options_.containers) {
+    for (const ContainerCell& c : containers_) {
       QString style = QStringLiteral("swimlane;startSize=23;html=%1;").arg(options_.html ? 1 : 0);
       if (c.vertical) style += QStringLiteral("horizontal=0;");
-      Vertex(x, CellId(c.figure), ValueOf(c.title, options_.html), style, c.box);
+      Vertex(x, CellId(c.figure), ValueOf(c.title, options_.html), style, c.box, ParentOf(c.figure));
     }
   }
 
@@ -278,6 +317,9 @@ class Writer {
   QHash<uint64_t, size_t> index_;
   QHash<uint64_t, QString> resolved_;
   QSet<QString> written_;
+  std::vector<ContainerCell> containers_;
+  QHash<uint64_t, uint64_t> parentOf_;  // figure -> its container's figure
+  QHash<uint64_t, QRect> boxOf_;        // container figure -> its box
 };
 
 }  // namespace

@@ -19,13 +19,14 @@ struct ContainerCell {
   QRect box;
   std::string title;
   bool vertical = false;  // the title runs along the left edge (horizontal=0)
+  uint64_t titleFigure = 0;  // its title label's figure id; 0: the rectangle's text, if any
 };
 
 struct WriteOptions {
   bool html = false;  // values as HTML (line breaks as <br>) rather than plain text
   QString pageName = QStringLiteral("Page-1");
-  // Containers and lanes, written as swimlanes below everything else. Extension point: the
-  // shapes inside are not yet made their children (their places stay absolute).
+  // Containers and lanes, written as swimlanes below everything else with the shapes inside as
+  // their children; none given: those the diagram's geometry makes.
   std::vector<ContainerCell> containers;
 };
 

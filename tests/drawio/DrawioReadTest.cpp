@@ -208,7 +208,7 @@ Drawn DrawnOf(const std::vector<figures::Figure>& figures) {
 
 TEST(DrawioFiles, RoundTrip) {
   QStringList files = QDir(QStringLiteral(KEDRIN_TEST_DATA "/drawio")).entryList(QDir::Files);
-  // Two of draw.io's templates too (not the one of lanes: containers are written as plain boxes yet).
+  // Two of draw.io's templates too.
   files << QStringLiteral("jgraph/basic_flowchart.xml") << QStringLiteral("jgraph/flowchart_2.xml");
   ASSERT_GE(files.size(), 6);
   for (const QString& file : files) {
@@ -252,6 +252,37 @@ TEST(DrawioFiles, ContainersWritten) {
     EXPECT_TRUE(vertical ? title.left() >= 40 && title.right() < 63 : title.top() >= 40 && title.bottom() < 63)
         << vertical << " " << title.x() << "," << title.y() << " " << title.width() << "x" << title.height();
   }
+}
+
+// Containers found on the diagram are written as swimlanes holding their members as children
+// (placed relative to them, as draw.io places children), nested ones inside their parents, and
+// come back where they were.
+TEST(DrawioFiles, FoundContainersHoldTheirMembers) {
+  auto figure = [](uint64_t id, FigureKind kind, QRect box, const char* caption = "") {
+    figures::Figure f = figures::NewFigure(kind, box);
+    f.id = id;
+    f.style.caption = caption;
+    return f;
+  };
+  const std::vector<figures::Figure> chart = {
+      figure(1, FigureKind::Rectangle, {100, 100, 400, 300}), figure(2, FigureKind::Label, {110, 104, 80, 20}, "Sales"),
+      figure(3, FigureKind::Rectangle, {120, 150, 200, 200}), figure(4, FigureKind::Label, {130, 154, 80, 20}, "Desk"),
+      figure(5, FigureKind::Process, {150, 200, 100, 50}),    figure(6, FigureKind::Process, {360, 200, 100, 50})};
+  const QByteArray xml = drawio::WriteDrawio(chart);
+  // The inner box is the outer one's child, 20 and 50 from its corner; the step in it is its child.
+  EXPECT_TRUE(xml.contains(R"(value="Desk" style="swimlane;)")) << xml.constData();
+  EXPECT_TRUE(xml.contains(R"(parent="f1">)") && xml.contains(R"(<mxGeometry x="20" y="50" width="200" height="200")"))
+      << xml.constData();
+  EXPECT_TRUE(xml.contains(R"(<mxGeometry x="30" y="50" width="100" height="50")")) << xml.constData();
+  const drawio::Imported back = drawio::ImportDrawio(xml);
+  ASSERT_TRUE(back.ok()) << back.error;
+  std::multiset<std::pair<int, int>> corners, want;
+  for (const figures::Figure& f : back.figures)
+    if (f.kind != FigureKind::Label) corners.insert({f.box.x(), f.box.y()});
+  for (const figures::Figure& f : chart)
+    if (f.kind != FigureKind::Label) want.insert({f.box.x(), f.box.y()});
+  EXPECT_EQ(corners, want);
+  EXPECT_EQ(DrawnOf(back.figures).texts, (std::multiset<std::string>{"Desk", "Sales"}));
 }
 
 // draw.io's own templates (tests/data/drawio/jgraph/ORIGIN): closed figures and texts counted from
