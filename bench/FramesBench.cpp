@@ -46,11 +46,9 @@ std::unique_ptr<Scene> MakeScene(int n) {
 
 // As the document selects with the rubber band.
 TSizerList* SelectFirst(Scene& s, size_t count) {
-  std::vector<TSizer*> members;
-  for (size_t i = 0; i < count && i < s.figures.size(); ++i)
-    members.push_back(new TSizer(s.box, s.figures[i], 30, 30, ssMultiSelect));
+  std::vector<TCustomKDTool*> members(s.figures.begin(), s.figures.begin() + static_cast<ptrdiff_t>(std::min(count, s.figures.size())));
   auto* group = new TSizerList(s.window.get(), 30, 30);
-  group->SetSizerArray(members);
+  group->SetMembers(members);
   QCoreApplication::processEvents();
   return group;
 }
@@ -140,7 +138,7 @@ void BM_RubberBandSelectAll(benchmark::State& state) {
   for (auto _ : state) {
     TSizerList* group = SelectFirst(*scene, scene->figures.size());
     state.PauseTiming();
-    if (group->SizerArray().size() != scene->figures.size() || !scene->figures.back()->HaveFocused())
+    if (group->MemberCount() != scene->figures.size() || !scene->figures.back()->HaveFocused())
       state.SkipWithError("not every figure was selected");
     group->Release();
     QCoreApplication::sendPostedEvents();

@@ -189,6 +189,29 @@ void BM_NudgeLarge(benchmark::State& state) {
   Close(std::move(doc));
 }
 
+// Undo of an arrow-key nudge of the whole selection, and its redo, each until painted.
+void BM_UndoNudgeLarge(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  state.counters["figures"] = n;
+  auto doc = OpenDocument(n);
+  doc->SelectAll();
+  Painted(*doc);
+  Key(*doc, Qt::Key_Right);
+  Painted(*doc);
+  TCustomKDTool* first = doc->Figures().front();
+  const int moved = first->Left();
+  int undone = 0;
+  for (auto _ : state) {
+    if (undone % 2 == 0) doc->Undo();
+    else doc->Redo();
+    ++undone;
+    Painted(*doc);
+  }
+  if (first->Left() != (undone % 2 ? moved - 30 : moved)) state.SkipWithError("the nudge was not undone");
+  state.SetItemsProcessed(state.iterations() * n);
+  Close(std::move(doc));
+}
+
 void BM_DragStepLarge(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   state.counters["figures"] = n;
@@ -319,10 +342,11 @@ void BM_UndoBurstLarge(benchmark::State& state) {
 BENCHMARK(BM_PasteLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 BENCHMARK(BM_UndoPasteLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(4);
 BENCHMARK(BM_UndoBurstLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
-BENCHMARK(BM_OpenLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
-BENCHMARK(BM_SelectAllLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
-BENCHMARK(BM_DeselectLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
-BENCHMARK(BM_NudgeLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(6);
-BENCHMARK(BM_DragStepLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(6);
-BENCHMARK(BM_ZoomLarge)->Args({1000, 0})->Args({100000, 0})->Args({100000, 1})->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(4);
+BENCHMARK(BM_OpenLarge)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_SelectAllLarge)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_DeselectLarge)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_NudgeLarge)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(6);
+BENCHMARK(BM_DragStepLarge)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(6);
+BENCHMARK(BM_UndoNudgeLarge)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(4);
+BENCHMARK(BM_ZoomLarge)->ArgsProduct({{1000, 10000, 100000}, {0, 1}})->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(4);
 BENCHMARK(BM_SaveLarge)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);

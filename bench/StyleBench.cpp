@@ -120,10 +120,8 @@ void BM_SmoothGroupDragStep(benchmark::State& state) {
   TControlCanvas::SetSmoothDrawing(true);
   auto scene = MakeScene(static_cast<int>(state.range(0)));
   const size_t members = scene->figures.size() / 2;
-  std::vector<TSizer*> frames;
-  for (size_t i = 0; i < members; ++i) frames.push_back(new TSizer(scene->box, scene->figures[i], 30, 30, ssMultiSelect));
   auto* group = new TSizerList(scene->window.get(), 30, 30);
-  group->SetSizerArray(frames);
+  group->SetMembers(std::vector<TCustomKDTool*>(scene->figures.begin(), scene->figures.begin() + static_cast<ptrdiff_t>(members)));
   QCoreApplication::processEvents();
   int dx = 1;
   for (auto _ : state) {

@@ -67,10 +67,13 @@ FileStamp Write(const QString& fileName, std::span<const Persistent* const> reco
 int ReadRecords(ByteStream& stream, const FigureSink& onFigure, const RecordDone& afterRecord) {
   RegisterFigureClasses();
   int count = 0;
+  // One read-ahead buffer for every record; a record is a few hundred bytes, so reading far
+  // ahead of it would only copy what the next reader reads again.
+  std::vector<uint8_t> buffer(1024);
   while (stream.Position() < stream.Size()) {
     std::unique_ptr<Persistent> object;
     try {
-      TReader reader(stream, 4096);
+      TReader reader(stream, buffer);
       object = reader.ReadShape();
     } catch (...) {
       // The reader has been released, leaving the position after what it consumed.

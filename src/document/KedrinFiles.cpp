@@ -141,12 +141,22 @@ bool TwinKedrinFile::LoadFromFile(const QString& fileName, bool cancellable) {
     ~HeldUpdates() { w->setUpdatesEnabled(true); }
   } held{Surface()};
   Surface()->setUpdatesEnabled(false);
+  // Figures join the diagram some thousands at a time, each batch with one notice.
+  std::vector<std::unique_ptr<TCustomKDTool>> pending;
+  const auto adoptPending = [&] {
+    std::vector<TCustomKDTool*> batch;
+    batch.reserve(pending.size());
+    for (auto& f : pending) batch.push_back(f.release());
+    pending.clear();
+    FigureSet().AdoptMany(batch);
+    read.insert(read.end(), batch.begin(), batch.end());
+  };
   try {
     diagramfile::Read(
         fileName,
         [&](std::unique_ptr<TCustomKDTool> owned) {
-          read.push_back(owned.get());
-          FigureSet().Adopt(owned.release());
+          pending.push_back(std::move(owned));
+          if (pending.size() >= 4096) adoptPending();
         },
         [&](int64_t position, int64_t size) {
           // Once a record is read the document is the file's (also if a later one fails); the
@@ -158,6 +168,7 @@ bool TwinKedrinFile::LoadFromFile(const QString& fileName, bool cancellable) {
           progress.Update(position, size);
         },
         &stamp);
+    adoptPending();
   } catch (const ReadCancelled&) {
     // No half diagram: what was read goes again, and the document is as it was.
     Diagram& set = FigureSet();
@@ -166,6 +177,7 @@ bool TwinKedrinFile::LoadFromFile(const QString& fileName, bool cancellable) {
     SetTitle(titleBefore);
     return false;
   } catch (const EStreamError& e) {
+    adoptPending();
     // What was read stays, but it is not the file: the document counts as changed, and Save asks
     // for a name rather than overwrite what is left of the file.
     readIncompletely_ = true;

@@ -81,6 +81,10 @@ void TCanvasSurface::ControlMoved(TCustomControl* control, const QRect&) {
   if (control->Kind() == TCustomControl::LayerKind::Content) EnsureContains(control->BoundsRect());
 }
 
+void TCanvasSurface::ControlsMoved(const TControlLayer& layer, const QRect& united) {
+  if (&layer == ContentLayer()) EnsureContains(united);
+}
+
 bool TCanvasSurface::FillsSurface(const QObject* child) const {
   for (const QPointer<QWidget>& f : fillers_)
     if (f == child) return true;

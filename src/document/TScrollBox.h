@@ -34,6 +34,7 @@ class TCanvasSurface : public TControlCanvas {
 
   void ControlJoined(TCustomControl* control) override;
   void ControlMoved(TCustomControl* control, const QRect& before) override;
+  void ControlsMoved(const TControlLayer& layer, const QRect& united) override;
 
  signals:
   void ZoomChanged(double zoom);

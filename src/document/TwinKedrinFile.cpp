@@ -536,12 +536,8 @@ void TwinKedrinFile::PresentSelection(const std::vector<TCustomKDTool*>& given) 
 
 TSizerList* TwinKedrinFile::SelectGroup(const std::vector<TCustomKDTool*>& figures) {
   if (figures.empty()) return nullptr;
-  // Member frames are made as members, so they do not take the focus on the way; the group
-  // frame then takes it.
-  std::vector<TSizer*> members;
-  members.reserve(figures.size());
-  for (TCustomKDTool* f : figures) members.push_back(new TSizer(scbKedrin, f, 30, 30, ssMultiSelect));
+  // The group frame marks its members itself and takes the focus.
   auto* group = new TSizerList(this, 30, 30);
-  group->SetSizerArray(members);
+  group->SetMembers(figures);
   return group;
 }

@@ -54,15 +54,18 @@ void BoundsCommand::redo() {
 }
 
 void BoundsCommand::Apply(bool after) {
+  // Every figure in one pass: one notice and one repaint, however many figures the step holds.
+  std::vector<Diagram::Bounds> bounds;
+  bounds.reserve(changes_.size());
+  for (const Change& c : changes_) {
+    const QRect& r = after ? c.after : c.before;
+    bounds.push_back({c.id, TCustomControl::LimitedBounds(r.x(), r.y(), r.width(), r.height())});
+  }
+  figures_.SetBounds(bounds);
   std::vector<TCustomKDTool*> moved;
   moved.reserve(changes_.size());
-  for (const Change& c : changes_) {
-    TCustomKDTool* f = figures_.Find(c.id);
-    if (!f) continue;
-    const QRect& r = after ? c.after : c.before;
-    f->ApplyBounds(r.x(), r.y(), r.width(), r.height());
-    moved.push_back(f);
-  }
+  for (const Change& c : changes_)
+    if (TCustomKDTool* f = figures_.Find(c.id)) moved.push_back(f);
   for (const FollowerChange& c : followers_)
     if (TCustomKDTool* f = figures_.Find(c.id)) ApplyShape(*f, after ? c.after : c.before);
   figures_.Select(moved);

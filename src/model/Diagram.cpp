@@ -72,6 +72,44 @@ void Diagram::BoundsChanged(TCustomControl* control, const QRect& before) {
   if (Contains(control)) Notify({DiagramChange::Kind::Moved, FigureOf(control), before});
 }
 
+void Diagram::SetBoundsOfMany(const std::vector<BoundsChange>& changes) {
+  // A change of one figure (the undo of a single figure's drag) names it, as its own move does.
+  TCustomKDTool* only = nullptr;
+  for (const BoundsChange& c : changes) {
+    if (!Contains(c.control) || c.control->BoundsRect() == c.bounds) continue;
+    if (only) {
+      only = nullptr;
+      break;
+    }
+    only = FigureOf(c.control);
+  }
+  const std::optional<QRect> before = SetBoundsOfManyFrom(changes);
+  // One notice for the whole change: observers that need the figures look at the diagram.
+  if (before) Notify({DiagramChange::Kind::Moved, only, *before});
+}
+
+void Diagram::Translate(const std::vector<uint64_t>& ids, QPoint delta) {
+  if (delta.isNull()) return;
+  std::vector<BoundsChange> changes;
+  changes.reserve(ids.size());
+  for (uint64_t id : ids) {
+    if (TCustomKDTool* f = Find(id)) {
+      const QRect b = f->BoundsRect();
+      changes.push_back({f, TCustomControl::LimitedBounds(int64_t{b.x()} + delta.x(), int64_t{b.y()} + delta.y(),
+                                                          b.width(), b.height())});
+    }
+  }
+  SetBoundsOfMany(changes);
+}
+
+void Diagram::SetBounds(const std::vector<Bounds>& bounds) {
+  std::vector<BoundsChange> changes;
+  changes.reserve(bounds.size());
+  for (const Bounds& b : bounds)
+    if (TCustomKDTool* f = Find(b.id)) changes.push_back({f, b.bounds});
+  SetBoundsOfMany(changes);
+}
+
 void Diagram::AppearanceChanged(TCustomControl* control) {
   TControlList::AppearanceChanged(control);
   if (Contains(control)) Notify({DiagramChange::Kind::Restyled, FigureOf(control), {}});
@@ -87,6 +125,15 @@ void Diagram::SelectionChanged(TCustomKDTool* figure, bool selected) {
   if (selected) ++selected_;
   else --selected_;
   Notify({DiagramChange::Kind::Selection, figure, {}});
+}
+
+void Diagram::SelectionsChanged(const std::vector<TCustomKDTool*>& figures, bool selected) {
+  size_t count = 0;
+  for (TCustomKDTool* f : figures) count += Contains(f);
+  if (count == 0) return;
+  if (selected) selected_ += count;
+  else selected_ -= count;
+  Notify({DiagramChange::Kind::Selection, nullptr, {}});
 }
 
 void Diagram::AddObserver(DiagramObserver* observer) {
@@ -148,6 +195,25 @@ void Diagram::Adopt(TCustomKDTool* figure) {
   Insert(figure);
   if (!figure->HandleAllocated() && Host()) figure->CreateHandle();
   figure->Redraw();
+}
+
+void Diagram::AdoptMany(const std::vector<TCustomKDTool*>& figures) {
+  const bool shown = Host() != nullptr;
+  size_t added = 0;
+  for (TCustomKDTool* figure : figures) {
+    if (Contains(figure)) continue;
+    // Not in the diagram yet: nobody hears of the flag.
+    figure->SetHaveFocused(false);
+    if (adoptHook_) adoptHook_(figure);
+    if (figure->FigureId == 0) figure->FigureId = nextId_++;
+    nextId_ = std::max(nextId_, figure->FigureId + 1);
+    byId_[figure->FigureId] = figure;
+    TControlList::Insert(figure);
+    if (!figure->HandleAllocated() && shown) figure->CreateHandle();
+    figure->Redraw();
+    ++added;
+  }
+  if (added > 0) Notify({DiagramChange::Kind::Added, nullptr, {}});
 }
 
 std::vector<Diagram::Placed> Diagram::Snapshot(const std::vector<TCustomKDTool*>& figures) {

@@ -44,6 +44,8 @@ class Diagram : public TControlList, public TFigureWatcher {
   // Takes a figure read from a record or a file: the topmost figure, never selected (the record
   // may say it was), prepared by the diagram's owner (a document wires its events).
   void Adopt(TCustomKDTool* figure);
+  // Adopt for many figures read at once (a file): one notice for all of them.
+  void AdoptMany(const std::vector<TCustomKDTool*>& figures);
   using AdoptHook = std::function<void(TCustomKDTool* figure)>;
   void SetAdoptHook(AdoptHook hook) { adoptHook_ = std::move(hook); }
 
@@ -66,6 +68,16 @@ class Diagram : public TControlList, public TFigureWatcher {
   // Puts each figure at its place in the stacking order, lowest place first.
   void Restack(std::vector<Move> moves);
 
+  // Moves the figures by the delta in one pass: their boxes, the index once, one notice (Moved,
+  // no figure named), one repaint of the areas they left and reached.
+  void Translate(const std::vector<uint64_t>& ids, QPoint delta);
+  struct Bounds {
+    uint64_t id;
+    QRect bounds;
+  };
+  // Gives the figures their boxes in one pass, as Translate does.
+  void SetBounds(const std::vector<Bounds>& bounds);
+
   // The figures currently selected, bottom first.
   std::vector<TCustomKDTool*> Selected() const;
   size_t SelectedCount() const { return selected_; }
@@ -82,10 +94,12 @@ class Diagram : public TControlList, public TFigureWatcher {
   void Insert(TCustomControl* control) override;
   void Remove(TCustomControl* control) override;
   void BoundsChanged(TCustomControl* control, const QRect& before) override;
+  void SetBoundsOfMany(const std::vector<BoundsChange>& changes) override;
   void AppearanceChanged(TCustomControl* control) override;
   void Reorder(std::vector<TCustomControl*> order);
   // TFigureWatcher.
   void SelectionChanged(TCustomKDTool* figure, bool selected) override;
+  void SelectionsChanged(const std::vector<TCustomKDTool*>& figures, bool selected) override;
 
  private:
   void Notify(const DiagramChange& change);

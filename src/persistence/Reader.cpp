@@ -53,9 +53,16 @@ const char* BareTagName(ValueTag tag) {
 
 TReader::TReader(ByteStream& stream, size_t bufferSize)
     : stream_(stream),
-      buffer_(new uint8_t[std::max<size_t>(bufferSize, 16)]),
+      owned_(new uint8_t[std::max<size_t>(bufferSize, 16)]),
+      buffer_(owned_.get()),
       capacity_(std::max<size_t>(bufferSize, 16)),
       origin_(stream.Position()) {}
+
+TReader::TReader(ByteStream& stream, std::vector<uint8_t>& buffer) : stream_(stream), origin_(stream.Position()) {
+  if (buffer.size() < 16) buffer.resize(16);
+  buffer_ = buffer.data();
+  capacity_ = buffer.size();
+}
 
 TReader::~TReader() { FixupPosition(); }
 
@@ -68,10 +75,10 @@ void TReader::FixupPosition() {
 void TReader::Refill() {
   origin_ += static_cast<int64_t>(pos_);
   size_t keep = end_ - pos_;
-  std::memmove(buffer_.get(), buffer_.get() + pos_, keep);
+  std::memmove(buffer_, buffer_ + pos_, keep);
   pos_ = 0;
   end_ = keep;
-  end_ += stream_.Read(buffer_.get() + end_, capacity_ - end_);
+  end_ += stream_.Read(buffer_ + end_, capacity_ - end_);
 }
 
 uint64_t TReader::Available() {
@@ -104,7 +111,7 @@ void TReader::ReadRaw(void* out, size_t count) {
       if (pos_ == end_) Fail(streammsg::kStreamRead);
     }
     size_t n = std::min(count, end_ - pos_);
-    std::memcpy(dst, buffer_.get() + pos_, n);
+    std::memcpy(dst, buffer_ + pos_, n);
     pos_ += n;
     dst += n;
     count -= n;
@@ -129,7 +136,7 @@ template <typename T>
 T TReader::ReadLE() {
   uint8_t bytes[sizeof(T)];
   if (end_ - pos_ >= sizeof(T)) {
-    std::memcpy(bytes, buffer_.get() + pos_, sizeof(T));
+    std::memcpy(bytes, buffer_ + pos_, sizeof(T));
     pos_ += sizeof(T);
   } else {
     ReadRaw(bytes, sizeof(T));

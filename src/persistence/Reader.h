@@ -18,6 +18,9 @@
 class TReader {
  public:
   explicit TReader(ByteStream& stream, size_t bufferSize = 4096);
+  // Reads ahead into the caller's buffer (at least 16 bytes), which one reader after another may
+  // use: a file of many small records is read without a new buffer for each.
+  TReader(ByteStream& stream, std::vector<uint8_t>& buffer);
   ~TReader();
   TReader(const TReader&) = delete;
   TReader& operator=(const TReader&) = delete;
@@ -64,7 +67,8 @@ class TReader {
   T ReadLE();
 
   ByteStream& stream_;
-  std::unique_ptr<uint8_t[]> buffer_;
+  std::unique_ptr<uint8_t[]> owned_;
+  uint8_t* buffer_;
   size_t capacity_;
   size_t pos_ = 0;   // next byte in buffer_
   size_t end_ = 0;   // bytes valid in buffer_

@@ -91,11 +91,20 @@ double TCustomControl::Zoom() const {
 }
 
 void TCustomControl::ApplyBounds(int left, int top, int width, int height) {
-  left = std::clamp(left, -limits::kMaxCoordinate, limits::kMaxCoordinate);
-  top = std::clamp(top, -limits::kMaxCoordinate, limits::kMaxCoordinate);
-  width = std::clamp(width, 0, limits::kMaxExtent);
-  height = std::clamp(height, 0, limits::kMaxExtent);
-  SetBoundsRect(QRect(left, top, width, height));
+  SetBoundsRect(LimitedBounds(left, top, width, height));
+}
+
+QRect TCustomControl::LimitedBounds(int64_t left, int64_t top, int64_t width, int64_t height) {
+  return QRect(static_cast<int>(std::clamp<int64_t>(left, -limits::kMaxCoordinate, limits::kMaxCoordinate)),
+               static_cast<int>(std::clamp<int64_t>(top, -limits::kMaxCoordinate, limits::kMaxCoordinate)),
+               static_cast<int>(std::clamp<int64_t>(width, 0, limits::kMaxExtent)),
+               static_cast<int>(std::clamp<int64_t>(height, 0, limits::kMaxExtent)));
+}
+
+void TCustomControl::SetBoundsQuietly(const QRect& bounds) {
+  const QSize before = bounds_.size();
+  bounds_ = bounds;
+  if (bounds.size() != before) QuietlyResized();
 }
 
 void TCustomControl::SetBoundsRect(const QRect& bounds) {

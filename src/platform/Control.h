@@ -90,6 +90,11 @@ class TCustomControl {
   // Sets the canvas bounds as they are (no limits applied); the move and size notifications
   // follow as for any change of bounds.
   void SetBoundsRect(const QRect& bounds);
+  // The bounds ApplyBounds would set: the place and size kept within the platform's limits.
+  static QRect LimitedBounds(int64_t left, int64_t top, int64_t width, int64_t height);
+  // For a layer that moves many controls at once (see TControlLayer::SetBoundsOfMany): sets the
+  // bounds without telling anyone or asking for a repaint; the layer does both once for all.
+  void SetBoundsQuietly(const QRect& bounds);
 
   // The zoom of the canvas the control is on (1 without one).
   double Zoom() const;
@@ -217,6 +222,8 @@ class TCustomControl {
   QPoint ToCanvasLocal(QPointF widgetPoint) const;
   // The canvas's area of the control changed (old and new reach).
   void InvalidateReach(const QRect& canvasReach);
+  // The size was set quietly (SetBoundsQuietly): what depends on it is brought up to date.
+  virtual void QuietlyResized() {}
 
  private:
   enum Flag : uint16_t {

@@ -28,6 +28,8 @@ class TControlHost {
   // no longer has the mouse or the pointer).
   virtual void ControlJoined(TCustomControl*) {}
   virtual void ControlMoved(TCustomControl*, const QRect& /*before*/) {}
+  // Many controls of the layer moved or changed size at once; united: their bounds now.
+  virtual void ControlsMoved(const TControlLayer& /*layer*/, const QRect& /*united*/) {}
   virtual void ControlLeft(TCustomControl* control) = 0;
 
   // The control gets every mouse event until it lets go.

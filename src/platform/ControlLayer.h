@@ -28,6 +28,15 @@ class TControlLayer {
 
   // A control's bounds changed from `before`.
   virtual void BoundsChanged(TCustomControl* control, const QRect& before) = 0;
+  // Many controls get new bounds at once (a group dragged, nudged, sized or put back by Undo):
+  // the index is brought up to date, the areas left and reached are repainted together and the
+  // canvas hears once; the controls get no move or size notification of their own. Controls
+  // not in the layer are left alone.
+  struct BoundsChange {
+    TCustomControl* control;
+    QRect bounds;
+  };
+  virtual void SetBoundsOfMany(const std::vector<BoundsChange>& changes);
   // A control's drawing changed (style, text, outline) within its bounds.
   virtual void AppearanceChanged(TCustomControl*) {}
 

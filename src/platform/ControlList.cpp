@@ -125,6 +125,42 @@ void TControlList::BoundsChanged(TCustomControl* control, const QRect& before) {
   if (TControlHost* host = Host()) host->ControlMoved(control, before);
 }
 
+void TControlLayer::SetBoundsOfMany(const std::vector<BoundsChange>& changes) {
+  for (const BoundsChange& c : changes)
+    if (c.control->Layer() == this) c.control->SetBoundsRect(c.bounds);
+}
+
+void TControlList::SetBoundsOfMany(const std::vector<BoundsChange>& changes) { SetBoundsOfManyFrom(changes); }
+
+std::optional<QRect> TControlList::SetBoundsOfManyFrom(const std::vector<BoundsChange>& changes) {
+  // Two areas, not one per control: Qt's dirty region would otherwise grow by a rectangle for
+  // each of thousands of controls.
+  QRect left, reached, before, now;
+  bool any = false;
+  for (const BoundsChange& c : changes) {
+    TCustomControl* control = c.control;
+    if (!Contains(control)) continue;
+    const QRect was = control->BoundsRect();
+    if (was == c.bounds) continue;
+    const bool shown = !control->isHidden();
+    if (shown) left |= control->PaintReach();
+    control->SetBoundsQuietly(c.bounds);
+    if (indexed_) index_.Update(control);
+    if (was.size() != c.bounds.size()) NoteReach(*control);
+    if (shown) reached |= control->PaintReach();
+    before |= was;
+    now |= c.bounds;
+    any = true;
+  }
+  if (!any) return std::nullopt;
+  if (TControlHost* host = Host()) {
+    if (!left.isNull()) host->InvalidateCanvasArea(left);
+    if (!reached.isNull()) host->InvalidateCanvasArea(reached);
+    host->ControlsMoved(*this, now);
+  }
+  return before;
+}
+
 void TControlList::AppearanceChanged(TCustomControl* control) { NoteReach(*control); }
 
 void TControlList::Query(const QRect& area, std::vector<TCustomControl*>& out) const {

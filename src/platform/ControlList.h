@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <vector>
 
 #include "ControlIndex.h"
@@ -22,6 +23,7 @@ class TControlList : public TControlLayer {
   void Lower(TCustomControl* control) override;
   void StackUnder(TCustomControl* control, TCustomControl* above) override;
   void BoundsChanged(TCustomControl* control, const QRect& before) override;
+  void SetBoundsOfMany(const std::vector<BoundsChange>& changes) override;
   void AppearanceChanged(TCustomControl* control) override;
   void Query(const QRect& area, std::vector<TCustomControl*>& out) const override;
   void QueryPoints(const QPoint* points, int count, std::vector<TCustomControl*>& out) const override;
@@ -33,6 +35,9 @@ class TControlList : public TControlLayer {
   // The controls in stacking order, holes closed; valid until the next change.
   const std::vector<TCustomControl*>& Ordered() const;
   bool Contains(const TCustomControl* control) const;
+  // As SetBoundsOfMany; the union of the changed controls' bounds before, none when nothing
+  // changed.
+  std::optional<QRect> SetBoundsOfManyFrom(const std::vector<BoundsChange>& changes);
   // Puts the controls in this order (each of them in the layer, every control of the layer).
   void Reorder(std::vector<TCustomControl*> order);
 

@@ -14,6 +14,7 @@
 #include "StreamError.h"
 #include "TKDLabel.h"
 #include "TSizer.h"
+#include "TSizerList.h"
 #include "Writer.h"
 
 TCustomKDTool::TCustomKDTool(QWidget* owner) : documentWindow_(owner) {
@@ -37,12 +38,32 @@ TCustomKDTool::TCustomKDTool(QWidget* owner) : documentWindow_(owner) {
 TCustomKDTool::~TCustomKDTool() {
   font_.OnChange = nullptr;
   if (selectionFrame_) selectionFrame_->ForgetTarget();
+  if (groupFrame_) groupFrame_->ForgetMember(this);
 }
 
 void TCustomKDTool::SetHaveFocused(bool v) {
   if (v == haveFocused_) return;
   haveFocused_ = v;
   if (auto* watcher = dynamic_cast<TFigureWatcher*>(Layer())) watcher->SelectionChanged(this, v);
+}
+
+void TCustomKDTool::SetHaveFocusedOfMany(const std::vector<TCustomKDTool*>& figures, bool v) {
+  // Figures of one layer are told together; a figure of another layer (or none) on its own.
+  std::vector<TCustomKDTool*> changed;
+  changed.reserve(figures.size());
+  TControlLayer* layer = nullptr;
+  for (TCustomKDTool* f : figures) {
+    if (f->haveFocused_ == v) continue;
+    if (changed.empty()) layer = f->Layer();
+    if (f->Layer() != layer) {
+      f->SetHaveFocused(v);
+      continue;
+    }
+    f->haveFocused_ = v;
+    changed.push_back(f);
+  }
+  if (auto* watcher = dynamic_cast<TFigureWatcher*>(layer); watcher && !changed.empty())
+    watcher->SelectionsChanged(changed, v);
 }
 
 void TCustomKDTool::SetCaption(const std::string& v) {
@@ -177,6 +198,10 @@ void TCustomKDTool::ApplyBounds(int left, int top, int width, int height) {
   TCustomControl::ApplyBounds(left, top, width, height);
   // An outline is drawn in the figure's own box: a move leaves it as it is.
   if (HandleAllocated() && BoundsRect().size() != before) RebuildOutlineIfChanged();
+}
+
+void TCustomKDTool::QuietlyResized() {
+  if (HandleAllocated()) RebuildOutlineIfChanged();
 }
 
 bool TCustomKDTool::PressTakenByDocument(int x, int y, bool onFrame) {

@@ -16,6 +16,7 @@
 
 class TCustomKDTool;
 class TSizer;
+class TSizerList;
 using TFigureEvent = std::function<void(TCustomKDTool* sender)>;
 
 // What the layer a figure lives in (a diagram) hears of it besides its bounds and its drawing.
@@ -23,6 +24,11 @@ class TFigureWatcher {
  public:
   virtual ~TFigureWatcher() = default;
   virtual void SelectionChanged(TCustomKDTool* figure, bool selected) = 0;
+  // The figures' flags were all set to `selected` at once (a group selected or ended): one
+  // notice for all of them.
+  virtual void SelectionsChanged(const std::vector<TCustomKDTool*>& figures, bool selected) {
+    for (TCustomKDTool* f : figures) SelectionChanged(f, selected);
+  }
 };
 
 // The base of the nine figure classes: a windowless control of the document's canvas that paints
@@ -49,6 +55,8 @@ class TCustomKDTool : public QObject, public TCustomControl, public Persistent {
   void SetDefaultWidth(int32_t v);
   bool HaveFocused() const { return haveFocused_; }
   void SetHaveFocused(bool v);
+  // Sets the flag of every figure and tells each one's layer once (a group's members).
+  static void SetHaveFocusedOfMany(const std::vector<TCustomKDTool*>& figures, bool v);
   TColor LineColor() const { return lineColor_; }
   void SetLineColor(TColor v);
   TColor FillColor() const { return fillColor_; }
@@ -94,6 +102,14 @@ class TCustomKDTool : public QObject, public TCustomControl, public Persistent {
   // The frame that marks the figure selected, if any (the frame keeps it up to date).
   TSizer* SelectionFrame() const { return selectionFrame_; }
   void SetSelectionFrame(TSizer* frame) { selectionFrame_ = frame; }
+  // The multi-selection frame the figure is a member of, if any, and its place among the members
+  // (the group keeps both up to date).
+  TSizerList* GroupFrame() const { return groupFrame_; }
+  uint32_t GroupSlot() const { return groupSlot_; }
+  void SetGroupFrame(TSizerList* group, uint32_t slot) {
+    groupFrame_ = group;
+    groupSlot_ = slot;
+  }
   bool CopyMark = false;
   // The figure's identity within its document's history (0 until the document gives one); not
   // stored.
@@ -129,6 +145,7 @@ class TCustomKDTool : public QObject, public TCustomControl, public Persistent {
   int64_t WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) override;
   void CreateHandle() override;
   void ApplyBounds(int left, int top, int width, int height) override;
+  void QuietlyResized() override;
 
   // Persistence.
   std::span<const PropertyInfo> Properties() const override;
@@ -195,6 +212,8 @@ class TCustomKDTool : public QObject, public TCustomControl, public Persistent {
   TBrush brush_;
   QWidget* documentWindow_ = nullptr;
   TSizer* selectionFrame_ = nullptr;
+  TSizerList* groupFrame_ = nullptr;
+  uint32_t groupSlot_ = 0;
 
 };
 

@@ -177,10 +177,18 @@ const QImage& HandlePicture(TColor penColor, TColor brushColor, int width, int h
 }  // namespace
 
 void TFrameControl::PaintHandles(QPainter& painter, TColor penColor, TColor brushColor) const {
+  PaintHandlesOf(painter, QRect(QPoint(0, 0), size()), penColor, brushColor);
+}
+
+void TFrameControl::PaintHandlesOf(QPainter& painter, const QRect& frame, TColor penColor, TColor brushColor) {
   Canvas canvas(&painter);
   // A scaled or vector drawing has no pixels to copy.
   const bool copy = Canvas::DrawsPixels(painter);
-  for (const geom::Box& b : HandleRects()) {
+  for (geom::Box b : handles::LayoutHandles(frame.width(), frame.height())) {
+    b.left += frame.x();
+    b.right += frame.x();
+    b.top += frame.y();
+    b.bottom += frame.y();
     const int w = b.right - b.left, h = b.bottom - b.top;
     if (copy && w > 0 && h > 0) painter.drawImage(b.left, b.top, HandlePicture(penColor, brushColor, w, h));
     else DrawHandle(canvas, penColor, brushColor, b);

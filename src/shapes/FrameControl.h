@@ -46,6 +46,8 @@ class TFrameControl : public TCustomControl {
 
   // Paints the eight handles in the colours, over what lies beneath (the frame is transparent).
   void PaintHandles(QPainter& painter, TColor penColor, TColor brushColor) const;
+  // The same for a frame of that rectangle (the painter's pixels), as a group draws its members'.
+  static void PaintHandlesOf(QPainter& painter, const QRect& frame, TColor penColor, TColor brushColor);
 
  public:
   void mouseMoveEvent(QMouseEvent* event) override;

@@ -31,9 +31,6 @@ class TSizer : public TFrameControl {
 
   int ModualWidth;
   int ModualHeight;
-  // The member's place within its multi-selection frame.
-  int OffsetX = 0;
-  int OffsetY = 0;
 
   // Lays the frame over its figure again after the figure was moved or sized by other means
   // (an undo), without notifying anyone.

@@ -6,6 +6,8 @@
 
 #include "Diagram.h"
 #include "DiagramPicture.h"
+#include "KDTools.h"
+#include "ZoomMapping.h"
 
 namespace {
 
@@ -106,10 +108,17 @@ TEST_P(ScreenPicture, ASelectionsFramesAreTheOnlyDifference) {
   handles.fill(Qt::black);
   {
     QPainter p(&handles);
-    for (TCustomControl* c : doc->Surface()->Overlay().Ordered())
-      if (auto* frame = dynamic_cast<TFrameControl*>(c))
-        for (const geom::Box& h : frame->HandleRects())
-          p.fillRect(QRect(QPoint(h.left, h.top), QPoint(h.right, h.bottom)).translated(frame->pos()), Qt::white);
+    const auto mask = [&](const QRect& frame) {
+      for (const geom::Box& h : handles::LayoutHandles(frame.width(), frame.height()))
+        p.fillRect(QRect(QPoint(h.left, h.top), QPoint(h.right, h.bottom)).translated(frame.topLeft()), Qt::white);
+    };
+    for (TCustomControl* c : doc->Surface()->Overlay().Ordered()) {
+      if (auto* frame = dynamic_cast<TFrameControl*>(c)) mask(frame->geometry());
+      // A group draws its members' frames, 2 pixels around each figure.
+      if (auto* group = dynamic_cast<TSizerList*>(c))
+        for (TCustomKDTool* f : group->Members())
+          mask(zoommap::ToWidget(f->BoundsRect().adjusted(-2, -2, 2, 2), GetParam().zoom, 2));
+    }
   }
   int outside = 0, different = 0;
   for (int y = 0; y < screen.height(); ++y)

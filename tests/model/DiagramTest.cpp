@@ -122,6 +122,73 @@ TEST_F(DiagramTest, TheIndexFollowsMovesAndSizes) {
   EXPECT_EQ(moved, 1);
 }
 
+// A group moved, sized or put back by Undo: every box in one pass, the index once, one notice
+// naming no figure with the area the figures covered before.
+TEST_F(DiagramTest, ManyFiguresMoveInOnePassWithOneNotice) {
+  struct Case {
+    const char* what;
+    QPoint delta;                 // Translate, unless null
+    std::vector<QRect> bounds;    // SetBounds otherwise
+    std::vector<QRect> expected;  // a, b afterwards (c never moves)
+  } cases[] = {
+      {"translate", {30, -5}, {}, {QRect(30, -5, 50, 50), QRect(1030, 995, 20, 20)}},
+      {"set bounds, sized", {}, {QRect(300, 300, 10, 10), QRect(1000, 1000, 80, 60)},
+       {QRect(300, 300, 10, 10), QRect(1000, 1000, 80, 60)}},
+      {"translate to the limit", {2000000, 0}, {}, {QRect(1 << 20, 0, 50, 50), QRect(1 << 20, 1000, 20, 20)}},
+  };
+  for (const Case& k : cases) {
+    auto* a = Add(QRect(0, 0, 50, 50));
+    auto* b = Add(QRect(1000, 1000, 20, 20));
+    auto* c = Add(QRect(500, 500, 10, 10));
+    recorder.changes.clear();
+    const std::vector<uint64_t> ids{diagram.IdOf(a), diagram.IdOf(b)};
+    if (!k.delta.isNull()) {
+      diagram.Translate(ids, k.delta);
+    } else {
+      diagram.SetBounds({{ids[0], k.bounds[0]}, {ids[1], k.bounds[1]}});
+    }
+    EXPECT_EQ(a->BoundsRect(), k.expected[0]) << k.what;
+    EXPECT_EQ(b->BoundsRect(), k.expected[1]) << k.what;
+    EXPECT_EQ(c->BoundsRect(), QRect(500, 500, 10, 10)) << k.what;
+    ASSERT_EQ(recorder.changes.size(), 1u) << k.what;
+    EXPECT_EQ(recorder.changes[0].kind, DiagramChange::Kind::Moved) << k.what;
+    EXPECT_EQ(recorder.changes[0].figure, nullptr) << k.what;
+    EXPECT_EQ(recorder.changes[0].before, QRect(0, 0, 1020, 1020)) << k.what;
+    // The index follows: found where they are, not where they were.
+    EXPECT_EQ(In(k.expected[0].adjusted(1, 1, -1, -1)), (Figures{a})) << k.what;
+    EXPECT_TRUE(In(QRect(1, 1, 1, 1)).empty() || k.expected[0].contains(1, 1)) << k.what;
+    EXPECT_EQ(In(QRect(k.expected[1].topLeft(), QSize(1, 1))), (Figures{b})) << k.what;
+    diagram.Remove(std::vector<uint64_t>{ids[0], ids[1], diagram.IdOf(c)});
+    testsupport::Flush();
+  }
+  // Nothing to change: no notice.
+  auto* d = Add(QRect(0, 0, 5, 5));
+  recorder.changes.clear();
+  diagram.Translate({diagram.IdOf(d)}, QPoint());
+  diagram.SetBounds({{diagram.IdOf(d), QRect(0, 0, 5, 5)}});
+  EXPECT_TRUE(recorder.changes.empty());
+  // One figure changed: the notice names it, as its own move would.
+  diagram.SetBounds({{diagram.IdOf(d), QRect(0, 0, 5, 5)}, {diagram.IdOf(d), QRect(7, 0, 5, 5)}});
+  ASSERT_EQ(recorder.changes.size(), 1u);
+  EXPECT_EQ(recorder.changes[0].figure, d);
+}
+
+// A group selected or ended at once: the flags, the count and one notice.
+TEST_F(DiagramTest, ManyFiguresAreSelectedAndDeselectedWithOneNotice) {
+  Figures figures;
+  for (int i = 0; i < 5; ++i) figures.push_back(Add(QRect(i * 20, 0, 10, 10)));
+  figures[2]->SetHaveFocused(true);
+  for (bool selected : {true, false}) {
+    recorder.changes.clear();
+    TCustomKDTool::SetHaveFocusedOfMany(figures, selected);
+    EXPECT_EQ(diagram.SelectedCount(), selected ? 5u : 0u);
+    for (TCustomKDTool* f : figures) EXPECT_EQ(f->HaveFocused(), selected);
+    ASSERT_EQ(recorder.changes.size(), 1u);
+    EXPECT_EQ(recorder.changes[0].kind, DiagramChange::Kind::Selection);
+    EXPECT_EQ(recorder.changes[0].figure, nullptr);
+  }
+}
+
 TEST_F(DiagramTest, SelectionIsTheFlagsAndIsToldWithoutAWindow) {
   auto* a = Add(QRect(0, 0, 10, 10));
   auto* b = Add(QRect(20, 0, 10, 10));

@@ -156,7 +156,7 @@ TEST_F(CanvasDrawingTest, RubberBandSelectsFiguresWhollyInsideEdgesIncluded) {
   EXPECT_FALSE(c->HaveFocused());
   auto groups = SurfaceChildren<TSizerList>();
   ASSERT_EQ(groups.size(), 1u);
-  EXPECT_EQ(groups[0]->SizerArray().size(), 2u);
+  EXPECT_EQ(groups[0]->MemberCount(), 2u);
   EXPECT_EQ(groups[0]->geometry(), QRect(96, 96, 158, 48));
   // One pixel short on the right: b sticks out and is left out.
   Drag({95, 95}, {249, 145});
