@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <unordered_map>
 
 #include "ConnectorGeometry.h"
-#include "Connector.h"
 #include "Outline.h"
 
 namespace connectors {
@@ -44,76 +42,74 @@ Side NearestSide(const Figure& shape, QPoint p) {
 
 namespace {
 
-semantics::ItemKind ItemKindOf(FigureKind kind) {
-  using semantics::ItemKind;
-  switch (kind) {
-    case FigureKind::Circle: return ItemKind::Start;
-    case FigureKind::Ellipse: return ItemKind::Ellipse;
-    case FigureKind::RoundedBox: return ItemKind::Process;
-    case FigureKind::Diamond: return ItemKind::Decision;
-    case FigureKind::Label: return ItemKind::Label;
-    case FigureKind::Line: return ItemKind::Line;
-    case FigureKind::Arrow: return ItemKind::Arrow;
-    case FigureKind::Box: break;
-  }
-  return ItemKind::Rectangle;
+// The joint rule the meaning module uses (ConnectorGeometry.h): one rule for what a connector is.
+bool Near(QPoint a, QPoint b) { return JointsMeet(a, b); }
+
+// The end of the segment other than the one at (or near) p.
+QPoint OtherEnd(const Figure& f, QPoint p) {
+  const Ends e = EndsOf(f);
+  return e.start == p || (e.end != p && Near(e.start, p)) ? e.end : e.start;
 }
 
-// The figures a query finds, as the meaning module's items, kept at stable addresses while the
-// connector is worked out.
-class ItemsOfFigures {
- public:
-  explicit ItemsOfFigures(const FigureQuery& query) : query_(query) {}
-  const semantics::Item& Of(const Figure& f) {
-    auto [it, fresh] = entries_.try_emplace(Key(f.id));
-    if (fresh) {
-      it->second.figure = f;
-      semantics::Item& item = it->second.item;
-      item.id = Key(f.id);
-      item.kind = ItemKindOf(f.kind);
-      item.box = f.box;
-      item.direction = f.direction;
-      item.heads = f.heads;
-      item.stacking = f.stacking;
-    }
-    return it->second.item;
-  }
-  const Figure& FigureOf(const semantics::Item& item) const { return entries_.at(item.id).figure; }
-  semantics::ItemQuery Query() {
-    return [this](const QRect& area, std::vector<const semantics::Item*>& out) {
-      found_.clear();
-      query_(area, found_);
-      for (const Figure& f : found_) out.push_back(&Of(f));
-    };
-  }
+bool HasEnd(const Figure& f, QPoint p) {
+  const Ends e = EndsOf(f);
+  return Near(e.start, p) || Near(e.end, p);
+}
 
- private:
-  static uint64_t Key(FigureId id) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(id)); }
-  struct Entry {
-    Figure figure;
-    semantics::Item item;
-  };
-  const FigureQuery& query_;
-  std::unordered_map<uint64_t, Entry> entries_;
-  std::vector<Figure> found_;
-};
+// The arrow's head lies on p, and only there.
+bool HeadOn(const Figure& arrow, QPoint p) {
+  const Ends e = EndsOf(arrow);
+  if (arrow.heads == apBoth || e.start == e.end) return false;
+  return (arrow.heads == apLeft ? e.start : e.end) == p;
+}
 
 }  // namespace
 
 std::optional<ElbowChain> TraceChain(const Figure& first, QPoint attached, const FigureQuery& query) {
-  if (!IsConnector(first.kind)) return std::nullopt;
-  const Ends ends = EndsOf(first);
-  if (!JointsMeet(ends.start, attached) && !JointsMeet(ends.end, attached)) return std::nullopt;
-  ItemsOfFigures items(query);
-  const std::optional<semantics::Connector> c = semantics::ConnectorOf(items.Of(first), items.Query());
-  if (!c || c->segments.size() < 2 || static_cast<int>(c->segments.size()) > kMaxChain) return std::nullopt;
-  if (!c->headAtEnd || c->headAtStart || !c->startShape || !c->endShape || c->startShape->id == c->endShape->id)
-    return std::nullopt;
+  if (!IsConnector(first.kind) || !HasEnd(first, attached)) return std::nullopt;
+  const std::optional<Figure> start = OwnerNear(attached, query);
+  if (!start) return std::nullopt;
   ElbowChain chain;
-  for (const semantics::Item* s : c->segments) chain.segments.push_back(items.FigureOf(*s));
-  chain.source = items.FigureOf(*c->startShape);
-  chain.target = items.FigureOf(*c->endShape);
-  return chain;
+  chain.segments.push_back(first);
+  QPoint at = OtherEnd(first, attached);
+  std::vector<Figure> near;
+  for (;;) {
+    if (static_cast<int>(chain.segments.size()) > kMaxChain) return std::nullopt;
+    // An end on a shape ends the chain, whatever else meets there (arrows entering one point).
+    if (const std::optional<Figure> end = OwnerNear(at, query)) {
+      if (chain.segments.size() < 2 || end->id == start->id) return std::nullopt;
+      chain.source = *start;
+      chain.target = *end;
+      // One arrow, at an end of the chain, heading into that end's shape.
+      const auto arrows = std::count_if(chain.segments.begin(), chain.segments.end(),
+                                        [](const Figure& s) { return s.kind == FigureKind::Arrow; });
+      if (arrows != 1) return std::nullopt;
+      const Figure& last = chain.segments.back();
+      if (last.kind == FigureKind::Arrow && HeadOn(last, at)) return chain;
+      if (first.kind == FigureKind::Arrow && HeadOn(first, attached)) {
+        std::reverse(chain.segments.begin(), chain.segments.end());
+        std::swap(chain.source, chain.target);
+        return chain;
+      }
+      return std::nullopt;
+    }
+    near.clear();
+    query(QRect(at.x() - kJointReach, at.y() - kJointReach, 2 * kJointReach + 1, 2 * kJointReach + 1), near);
+    const Figure* next = nullptr;
+    int count = 0;
+    for (const Figure& f : near) {
+      if (!IsConnector(f.kind) || !HasEnd(f, at)) continue;
+      const bool inChain = std::any_of(chain.segments.begin(), chain.segments.end(),
+                                       [&](const Figure& s) { return s.id == f.id; });
+      if (inChain) continue;
+      ++count;
+      next = &f;
+    }
+    // A loose end, or a fork: no chain.
+    if (count != 1) return std::nullopt;
+    chain.segments.push_back(*next);
+    at = OtherEnd(*next, at);
+  }
 }
 
 }  // namespace connectors
