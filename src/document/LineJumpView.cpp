@@ -9,7 +9,6 @@
 #include "Diagram.h"
 #include "KDTools.h"
 #include "LineJumpDrawing.h"
-#include "TImage.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
 
@@ -78,8 +77,8 @@ void LineJumpView::Paint(QPainter& painter, const QRect& exposed) {
   painter.save();
   if (TControlCanvas::SmoothDrawing()) painter.setRenderHint(QPainter::Antialiasing);
   painter.scale(surface.Zoom(), surface.Zoom());
-  const QImage* picture = document_.imgKedrin ? document_.imgKedrin->PictureIfAny() : nullptr;
-  DrawLineJumps(painter, lines, colour.isValid() ? colour : QColor(Qt::white), picture,
+  // The canvas picture shows its white as the canvas colour: the hops are laid on that colour.
+  DrawLineJumps(painter, lines, colour.isValid() ? colour : QColor(Qt::white), nullptr,
                 area.adjusted(-kHopReach, -kHopReach, kHopReach, kHopReach));
   painter.restore();
 }
