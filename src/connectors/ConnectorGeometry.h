@@ -2,6 +2,7 @@
 #include <QPoint>
 #include <QRect>
 #include <cstdint>
+#include <cstdlib>
 
 #include "Figure.h"
 
@@ -24,6 +25,14 @@ inline Ends EndsOf(const Figure& connector) { return EndsOf(connector.box, conne
 
 inline bool HeadAtStart(TArrowPosition p) { return p == apLeft || p == apBoth; }
 inline bool HeadAtEnd(TArrowPosition p) { return p == apRight || p == apBoth; }
+
+// Two segment ends meet at a joint when they lie within this many pixels across and along: runs
+// drawn by hand slightly apart still make one connector. The one rule for the meaning of a
+// diagram, following and selection.
+constexpr int kJointReach = 3;
+inline bool JointsMeet(QPoint a, QPoint b) {
+  return std::abs(a.x() - b.x()) <= kJointReach && std::abs(a.y() - b.y()) <= kJointReach;
+}
 
 // The thickness a new straight line or arrow gets across its course when drawn.
 constexpr int kLineCross = 4;

@@ -78,4 +78,28 @@ std::vector<Figure> SegmentsOf(const std::vector<QPoint>& route, int lineWidth) 
   return SegmentsOf(p, lineWidth, HeadRates(lineWidth, length));
 }
 
+std::vector<Figure> SegmentsInto(const std::vector<QPoint>& route, size_t count, int lineWidth, ArrowRates rates) {
+  std::vector<QPoint> p = Simplified(route);
+  if (p.size() < 2 || p.size() - 1 > count) return {};
+  const auto length = [&](size_t i) { return (p[i + 1] - p[i]).manhattanLength(); };
+  while (p.size() - 1 < count) {
+    size_t longest = 0;
+    for (size_t i = 1; i + 1 < p.size(); ++i)
+      if (length(i) > length(longest)) longest = i;
+    if (length(longest) < 2) return {};
+    const QPoint a = p[longest], d = p[longest + 1] - a;
+    p.insert(p.begin() + static_cast<std::ptrdiff_t>(longest) + 1, a + QPoint(d.x() / 2, d.y() / 2));
+  }
+  const int lineCross = std::max(kLineCross, lineWidth + 2);
+  const int arrowCross = ArrowCross(StyleOf(rates, lineWidth));
+  std::vector<Figure> out;
+  for (size_t i = 0; i + 1 < p.size(); ++i) {
+    const bool last = i + 2 == p.size();
+    Figure f = RunFigure(last ? FigureKind::Arrow : FigureKind::Line, p[i], p[i + 1], last ? arrowCross : lineCross);
+    if (!last) f.heads = apRight;
+    out.push_back(f);
+  }
+  return out;
+}
+
 }  // namespace connectors

@@ -22,6 +22,13 @@ std::vector<Figure> SegmentsOf(const std::vector<QPoint>& route, int lineWidth, 
 // The same with the head new arrows get for the last run's length (HeadRates).
 std::vector<Figure> SegmentsOf(const std::vector<QPoint>& route, int lineWidth);
 
+// The route's runs as exactly `count` figures, as SegmentsOf lays them, where the route has fewer
+// runs: the longest run (the first of equal ones) is cut in two at its middle, rounded towards
+// its start, until there are enough. A chain of that many segments thus follows a route that
+// needs fewer, square and joined, rather than torn. None when the route has more runs than
+// `count`, or when no run is long enough to cut (2 pixels).
+std::vector<Figure> SegmentsInto(const std::vector<QPoint>& route, size_t count, int lineWidth, ArrowRates rates);
+
 // The route without repeated points and without points in the middle of a straight stretch.
 std::vector<QPoint> Simplified(const std::vector<QPoint>& route);
 

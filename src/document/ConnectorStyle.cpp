@@ -7,6 +7,7 @@
 #include "Connector.h"
 #include "ConnectorDrawing.h"
 #include "ConnectorFollowing.h"
+#include "ConnectorGeometry.h"
 #include "CustomKDTool.h"
 #include "Diagram.h"
 #include "DiagramItems.h"
@@ -14,6 +15,7 @@
 #include "ElbowRoute.h"
 #include "FigureSetCommand.h"
 #include "FigureStyle.h"
+#include "RouteFigures.h"
 #include "StraightConnector.h"
 #include "TwinKedrinFile.h"
 
@@ -24,9 +26,31 @@ struct Redrawn {
   TCustomKDTool* tail = nullptr;
   TCustomKDTool* head = nullptr;
   TFigureStyle pen;  // of the segment with the head
+  std::vector<QPoint> points;  // the connector's course, tail to head; empty when not joined exactly
 };
 
-std::vector<Redrawn> Connectors(Diagram& diagram, ConnectorShape shape) {
+// The course through the segments' ends from the tail to the head, when every joint is exact.
+std::vector<QPoint> PointsOf(const semantics::Connector& c) {
+  const bool forward = c.headAtEnd;
+  std::vector<QPoint> points{forward ? c.start : c.end};
+  const auto walk = [&](const semantics::Item* s) {
+    const connectors::Ends e = connectors::EndsOf(s->box, s->direction);
+    if (e.start == points.back()) points.push_back(e.end);
+    else if (e.end == points.back()) points.push_back(e.start);
+    else return false;
+    return true;
+  };
+  if (forward) {
+    for (const semantics::Item* s : c.segments)
+      if (!walk(s)) return {};
+  } else {
+    for (auto it = c.segments.rbegin(); it != c.segments.rend(); ++it)
+      if (!walk(*it)) return {};
+  }
+  return points;
+}
+
+std::vector<Redrawn> Connectors(Diagram& diagram) {
   DiagramItems items(diagram);
   const semantics::ItemQuery query = items.Query();
   std::unordered_set<uint64_t> seen;
@@ -38,8 +62,8 @@ std::vector<Redrawn> Connectors(Diagram& diagram, ConnectorShape shape) {
     if (!c) continue;
     for (const semantics::Item* s : c->segments) seen.insert(s->id);
     if (c->headAtStart == c->headAtEnd || !c->startShape || !c->endShape) continue;
-    if ((shape == ConnectorShape::Elbow) == (c->segments.size() > 1)) continue;
     Redrawn r;
+    r.points = PointsOf(*c);
     for (const semantics::Item* s : c->segments) r.old.push_back(items.FigureOf(*s));
     r.tail = items.FigureOf(c->headAtEnd ? *c->startShape : *c->endShape);
     r.head = items.FigureOf(c->headAtEnd ? *c->endShape : *c->startShape);
@@ -62,17 +86,24 @@ std::vector<QPoint> RouteOf(Diagram& diagram, const Redrawn& r, ConnectorShape s
 int SetConnectorShape(TwinKedrinFile& document, ConnectorShape shape) {
   if (document.DragInProgress()) return 0;
   Diagram& diagram = document.FigureSet();
-  const std::vector<Redrawn> found = Connectors(diagram, shape);
-  if (found.empty()) return 0;
+  std::vector<Redrawn> candidates = Connectors(diagram);
+  if (candidates.empty()) return 0;
   const QString label = shape == ConnectorShape::Elbow ? QCoreApplication::translate("TwinKedrinFile", "Elbow Connectors")
                                                        : QCoreApplication::translate("TwinKedrinFile", "Straight Connectors");
   // Routed while the old segments still lie there: routes keep clear of shapes only.
   std::vector<std::vector<QPoint>> routes;
   std::vector<TCustomKDTool*> old;
-  for (const Redrawn& r : found) {
-    routes.push_back(RouteOf(diagram, r, shape));
+  std::vector<Redrawn> found;
+  for (Redrawn& r : candidates) {
+    std::vector<QPoint> route = RouteOf(diagram, r, shape);
+    // A connector that already runs that course is left as it is: askew, torn or straight ones
+    // are drawn again, whatever their number of segments.
+    if (connectors::Simplified(route) == r.points) continue;
+    routes.push_back(std::move(route));
     old.insert(old.end(), r.old.begin(), r.old.end());
+    found.push_back(std::move(r));
   }
+  if (found.empty()) return 0;
   DocumentHistory& history = document.History();
   history.Stack().beginMacro(label);
   std::vector<Diagram::Placed> placed = diagram.Snapshot(old);

@@ -147,10 +147,14 @@ void PictureBands::Draw(int band, QImage& into) const {
   // Set before the canvas is made on the painter: the canvas draws smoothly then.
   if (r.smooth) painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
   Canvas canvas(&painter);
+  std::vector<const TCustomKDTool*> drawn;
   for (size_t i : members_[static_cast<size_t>(band)]) {
     const TCustomKDTool* f = figures_[i];
     f->DrawTo(canvas, f->Left(), f->Top());
+    if (r.lineJumps) drawn.push_back(f);
   }
+  // Two lines that cross both cross the rows of the crossing: they are drawn into one band.
+  if (r.lineJumps) DrawLineJumps(painter, drawn, r.background, r.underlay);
 }
 
 QImage RenderPicture(const PictureRequest& request, std::span<const TCustomKDTool* const> figures) {
@@ -192,7 +196,10 @@ QImage BuildDiagramPicture(const QImage* canvasPicture, QSize canvasSize,
   return RenderPicture(request, figures);
 }
 
-void DrawFigures(QPainter& painter, std::span<const TCustomKDTool* const> figures) {
-  Canvas canvas(&painter);
-  for (const TCustomKDTool* figure : figures) figure->DrawTo(canvas, figure->Left(), figure->Top());
+void DrawFigures(QPainter& painter, std::span<const TCustomKDTool* const> figures, const QColor& background) {
+  {
+    Canvas canvas(&painter);
+    for (const TCustomKDTool* figure : figures) figure->DrawTo(canvas, figure->Left(), figure->Top());
+  }
+  if (LineJumpsShown()) DrawLineJumps(painter, figures, background);
 }

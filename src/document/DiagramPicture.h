@@ -8,6 +8,8 @@
 #include <span>
 #include <vector>
 
+#include "LineJumpDrawing.h"
+
 class QPainter;
 class TCustomKDTool;
 
@@ -36,6 +38,7 @@ struct PictureRequest {
   QColor background = Qt::white;  // may be transparent: the picture then has an alpha channel
   const QImage* underlay = nullptr;  // laid under the figures at the canvas corner
   bool smooth = false;               // antialiased drawing; exact pixels otherwise
+  bool lineJumps = LineJumpsShown();  // hops where lines and arrows cross (LineJumpDrawing.h)
 };
 
 // A picture of figures cut into horizontal bands that can be drawn apart, on any thread, each
@@ -77,5 +80,6 @@ QImage RenderPicture(const PictureRequest& request, std::span<const TCustomKDToo
 QImage BuildDiagramPicture(const QImage* canvasPicture, QSize canvasSize,
                            std::span<const TCustomKDTool* const> figures);
 
-// Draws the figures in order, each at its Left and Top, through the painter's transformation.
-void DrawFigures(QPainter& painter, std::span<const TCustomKDTool* const> figures);
+// Draws the figures in order, each at its Left and Top, through the painter's transformation;
+// with line jumps shown, the hops over them on the background.
+void DrawFigures(QPainter& painter, std::span<const TCustomKDTool* const> figures, const QColor& background = Qt::white);

@@ -239,7 +239,15 @@ void ConnectorFollowing::StepElbow(const Elbow& e, const connectors::Followers& 
     for (Figure& f : laid) f.box.translate(sourceBy);
   } else {
     const connectors::ElbowRoute route = connectors::RouteElbow(source, target, QueryOf(diagram_), {e.from, e.to});
-    std::vector<Figure> runs = connectors::SegmentsOf(route.points, e.lineWidth, e.rates);
+    // A route of fewer runs than the chain has segments is cut to as many: the chain stays square.
+    const auto lay = [&](connectors::ArrowRates r) {
+      std::vector<Figure> runs = connectors::SegmentsOf(route.points, e.lineWidth, r);
+      if (runs.size() < laid.size())
+        if (std::vector<Figure> cut = connectors::SegmentsInto(route.points, laid.size(), e.lineWidth, r); !cut.empty())
+          runs = std::move(cut);
+      return runs;
+    };
+    std::vector<Figure> runs = lay(e.rates);
     // A head longer than the last run gets the head a new one would: it shows whole. (The search
     // for the nearest smaller head costs too much for every connector at every step.)
     if (!runs.empty()) {
@@ -249,7 +257,7 @@ void ConnectorFollowing::StepElbow(const Elbow& e, const connectors::Followers& 
         const connectors::Ends ends = connectors::EndsOf(last);
         const QPoint run = ends.end - ends.start;
         rates = connectors::HeadRates(e.lineWidth, std::abs(run.x()) + std::abs(run.y()));
-        runs = connectors::SegmentsOf(route.points, e.lineWidth, rates);
+        runs = lay(rates);
       }
     }
     if (runs.size() != laid.size()) rates = e.rates;

@@ -62,8 +62,8 @@ class ConnectorFollowing {
   };
 
   // An elbow connector (ElbowChains.h) with a shape that moves: routed anew at every step. Its
-  // segments keep their number: a route with more or fewer runs leaves the segments following as
-  // lone lines and arrows do.
+  // segments keep their number: a route of fewer runs is cut into as many (SegmentsInto); one of
+  // more runs leaves the segments following as lone lines and arrows do.
   struct Elbow {
     std::vector<connectors::Figure> segments;  // as they were at the start
     std::vector<int> links;                    // each segment's place in found_.connectors, or -1

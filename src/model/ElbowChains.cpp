@@ -42,7 +42,8 @@ Side NearestSide(const Figure& shape, QPoint p) {
 
 namespace {
 
-bool Near(QPoint a, QPoint b) { return std::abs(a.x() - b.x()) <= kJointReach && std::abs(a.y() - b.y()) <= kJointReach; }
+// The joint rule the meaning module uses (ConnectorGeometry.h): one rule for what a connector is.
+bool Near(QPoint a, QPoint b) { return JointsMeet(a, b); }
 
 // The end of the segment other than the one at (or near) p.
 QPoint OtherEnd(const Figure& f, QPoint p) {

@@ -26,7 +26,7 @@ bool HeadAt(const Item& s, int end) {
   return s.kind == ItemKind::Arrow && (end == 0 ? connectors::HeadAtStart(s.heads) : connectors::HeadAtEnd(s.heads));
 }
 
-// What meets at one point: the segment ends exactly on it and the shape an end there attaches to.
+// What meets at one point: the segment ends at it (within the joint reach) and the shape an end there attaches to.
 struct PointInfo {
   std::vector<SegmentEnd> ends;
   const Item* shape = nullptr;
@@ -57,7 +57,7 @@ std::vector<const Item*> Near(QPoint p, int pad, const ItemQuery& query) {
   return near;
 }
 
-// Every segment end at p: those of `self` (given, since an index may miss a zero-length box)
+// Every segment end at p: those of `self` exactly at p (given, since an index may miss a zero-length box)
 // and those of the segments near it.
 PointInfo Examine(QPoint p, const Item& self, const ItemQuery& query) {
   PointInfo info;
@@ -67,7 +67,7 @@ PointInfo Examine(QPoint p, const Item& self, const ItemQuery& query) {
   for (const Item* f : near) {
     if (!IsSegment(f->kind) || f->id == self.id) continue;
     for (int k = 0; k < 2; ++k)
-      if (EndPoint(*f, k) == p) info.ends.push_back({f, k});
+      if (connectors::JointsMeet(EndPoint(*f, k), p)) info.ends.push_back({f, k});
   }
   FindOwner(p, near, kReach, info);
   return info;

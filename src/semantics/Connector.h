@@ -11,7 +11,8 @@
 // Connectors: a straight line or arrow, or an elbow route of lines ending in one arrow.
 namespace semantics {
 
-// Segments join where exactly two segment ends coincide to the pixel, unless the point is on or
+// Segments join where exactly two segment ends meet (connectors::JointsMeet: within 3 pixels
+// across and along, as hand-drawn routes do), unless the point is on or
 // within reach of a shape's outline (two connectors that meet on a box's side are two), two
 // arrows meet there, or an arrow head sits there (a route's one arrow points out of the route).
 // A third end at a point makes it a branch: no segment joins there.

@@ -3,8 +3,16 @@
 #include <QCoreApplication>
 #include <QAction>
 #include <QMenu>
+#include <QSettings>
 
 #include "ConnectorOptions.h"
+#include "LineJumpView.h"
+
+namespace {
+
+const QString kLineJumpsKey = QStringLiteral("view/lineJumps");
+
+}  // namespace
 
 QAction* AddConnectorActions(QMenu* viewMenu) {
   ConnectorOptions& options = ConnectorOptions::Instance();
@@ -15,5 +23,16 @@ QAction* AddConnectorActions(QMenu* viewMenu) {
   QObject::connect(keep, &QAction::toggled, keep, [](bool on) { ConnectorOptions::Instance().SetKeepAttached(on); });
   QObject::connect(&options, &ConnectorOptions::Changed, keep,
                    [keep] { keep->setChecked(ConnectorOptions::Instance().KeepAttached()); });
+
+  QAction* jumps = viewMenu->addAction(QCoreApplication::translate("ConnectorActions", "Line &Jumps"));
+  jumps->setObjectName(QStringLiteral("LineJumps1"));
+  jumps->setCheckable(true);
+  jumps->setStatusTip(QCoreApplication::translate("ConnectorActions", "Where two connectors cross, let the upper one hop over the other"));
+  jumps->setChecked(QSettings().value(kLineJumpsKey, false).toBool());
+  LineJumpView::Show(jumps->isChecked());
+  QObject::connect(jumps, &QAction::toggled, jumps, [](bool on) {
+    QSettings().setValue(kLineJumpsKey, on);
+    LineJumpView::Show(on);
+  });
   return keep;
 }

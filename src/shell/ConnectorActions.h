@@ -3,6 +3,7 @@
 class QAction;
 class QMenu;
 
-// Adds View > Keep Connectors and Labels Attached to the end of the menu: a checkable item showing
-// and changing the program's choice (remembered between runs). Returns the item.
+// Adds View > Keep Connectors and Labels Attached and View > Line Jumps to the end of the menu:
+// checkable items showing and changing the program's choices (remembered between runs; line
+// jumps are off until turned on). Returns the first item.
 QAction* AddConnectorActions(QMenu* viewMenu);

@@ -8,6 +8,7 @@
 #include "ConnectorStyle.h"
 #include "ConnectorTool.h"
 #include "Icons.h"
+#include "LineJumpView.h"
 #include "TwinKedrinFile.h"
 #include "TwinMain.h"
 
@@ -45,4 +46,9 @@ void AddConnectorStyleMenu(TwinMain& main) {
 void InstallConnectorFeatures(TwinMain& main) {
   InstallConnectorTool(main);
   AddConnectorStyleMenu(main);
+  // Every document's canvas draws the hops of View > Line Jumps.
+  QObject::connect(&main, &TwinMain::DocumentAdded, &main, [](TwinKedrinFile* doc) {
+    if (doc) LineJumpView::Install(*doc);
+  });
+  if (TwinKedrinFile* doc = main.CurrentDocument()) LineJumpView::Install(*doc);
 }

@@ -140,3 +140,48 @@ TEST(SegmentsSweep, RoutedConnectorsJoinExactly) {
 }
 
 }  // namespace
+
+namespace {
+
+// A route cut into as many figures as a chain has segments: (from, to) of each, kinds by place.
+struct IntoCase {
+  const char* name;
+  std::vector<QPoint> route;
+  size_t count;
+  std::vector<std::pair<QPoint, QPoint>> runs;  // none: no figures
+};
+void PrintTo(const IntoCase& c, std::ostream* os) { *os << c.name; }
+
+class SegmentsIntoTest : public testing::TestWithParam<IntoCase> {};
+
+TEST_P(SegmentsIntoTest, LongestRunCutFirst) {
+  const IntoCase& k = GetParam();
+  const std::vector<connectors::Figure> figures = connectors::SegmentsInto(k.route, k.count, 2, {100, 100});
+  ASSERT_EQ(figures.size(), k.runs.size());
+  for (size_t i = 0; i < figures.size(); ++i) {
+    const connectors::Ends e = connectors::EndsOf(figures[i]);
+    const auto [a, b] = k.runs[i];
+    EXPECT_TRUE((e.start == a && e.end == b) || (e.start == b && e.end == a)) << i;
+    EXPECT_EQ(figures[i].kind, i + 1 == figures.size() ? connectors::FigureKind::Arrow : connectors::FigureKind::Line);
+  }
+  if (!figures.empty()) {
+    const connectors::Figure& last = figures.back();
+    const connectors::Ends e = connectors::EndsOf(last);
+    EXPECT_EQ(connectors::HeadAtEnd(last.heads) ? e.end : e.start, k.route.back()) << "the head at the route's end";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SegmentsIntoTest,
+    testing::Values(IntoCase{"StraightIntoThree", {{200, 125}, {400, 125}}, 3,
+                             {{{200, 125}, {250, 125}}, {{250, 125}, {300, 125}}, {{300, 125}, {400, 125}}}},
+                    IntoCase{"ElbowIntoThree", {{0, 0}, {100, 0}, {100, 40}}, 3,
+                             {{{0, 0}, {50, 0}}, {{50, 0}, {100, 0}}, {{100, 0}, {100, 40}}}},
+                    IntoCase{"AsManyAsRuns", {{0, 0}, {100, 0}, {100, 40}}, 2, {{{0, 0}, {100, 0}}, {{100, 0}, {100, 40}}}},
+                    // Cut at the middle rounded towards the start: 41 up is 20 and 21.
+                    IntoCase{"UpwardOdd", {{0, 41}, {0, 0}}, 2, {{{0, 41}, {0, 21}}, {{0, 21}, {0, 0}}}},
+                    IntoCase{"MoreRunsThanFigures", {{0, 0}, {100, 0}, {100, 40}}, 1, {}},
+                    IntoCase{"TooShortToCut", {{0, 0}, {1, 0}}, 2, {}}),
+    [](const testing::TestParamInfo<IntoCase>& i) { return std::string(i.param.name); });
+
+}  // namespace
