@@ -116,7 +116,6 @@ TCustomKDTool* InsertContainer(TwinKedrinFile& d) {
   d.Surface()->EnsureContains(box);
   d.History().RecordAdded({rect, title}, Tr("Insert Container"));
   set.Select({rect});
-  if (selectionunits::On()) d.EditTextOf(rect);
   return rect;
 }
 

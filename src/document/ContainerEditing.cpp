@@ -107,15 +107,6 @@ std::vector<TCustomKDTool*> ContainerEditing::Begin(TEditKind kind, const std::v
   return extra;
 }
 
-TCustomKDTool* ContainerEditing::TitleToType(TCustomKDTool* figure) {
-  if (!IsRectangle(figure)) return nullptr;
-  ContainerScan scan(document_.FigureSet());
-  const semantics::Item* frame = scan.Find(figure->FigureId);
-  const semantics::Item* title = frame ? scan.TitleOf(*frame) : nullptr;
-  if (!title || title->box.center().y() >= frame->box.top() + frame->box.height() / 3) return nullptr;
-  return document_.FigureSet().Find(title->id);
-}
-
 std::vector<TCustomKDTool*> ContainerEditing::Deleting(const std::vector<TCustomKDTool*>& targets) {
   if (plain_ || !std::any_of(targets.begin(), targets.end(), IsRectangle)) return targets;
   Diagram& d = document_.FigureSet();

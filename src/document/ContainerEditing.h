@@ -33,11 +33,6 @@ class ContainerEditing : public QObject {
   void BeforeEnd();
   void AfterEnd();
 
-  // The title label of a container, typed into where it lies rather than re-laid in the middle
-  // as a shape's text is: the rectangle's text when it lies in the upper third of its box; none
-  // for any other figure.
-  TCustomKDTool* TitleToType(TCustomKDTool* figure);
-
   // Moves lanes to new boxes as one edit (their titles with their corners, their contents with
   // their place across the pool), with the connectors and labels that follow.
   void LayLanes(const std::vector<TCustomKDTool*>& lanes, const std::vector<QRect>& boxes, bool rows,

@@ -21,6 +21,22 @@ const std::vector<semantics::Container>& ContainerScan::Containers() {
   if (!found_) {
     found_ = true;
     containers_ = semantics::FindContainers(items_, Query());
+    // A titled rectangle that holds nothing yet is a container too (a new lane, an empty
+    // container): it has to be one for the lane commands and for a shape dropped into it.
+    std::unordered_map<uint64_t, bool> known;
+    for (const semantics::Container& c : containers_) known[c.frame->id] = true;
+    std::vector<semantics::Container> empty;
+    for (const semantics::Item& i : items_) {
+      if (i.kind != semantics::ItemKind::Rectangle || known.count(i.id)) continue;
+      if (const semantics::Item* title = TitleOf(i)) empty.push_back({&i, title, nullptr, {}});
+    }
+    if (!empty.empty()) {
+      for (semantics::Container& c : empty) c.parent = semantics::ContainerOf(*c.frame, containers_);
+      containers_.insert(containers_.end(), empty.begin(), empty.end());
+      std::sort(containers_.begin(), containers_.end(), [](const auto& a, const auto& b) {
+        return a.frame->stacking < b.frame->stacking;
+      });
+    }
     pools_ = semantics::FindPools(containers_);
   }
   return containers_;

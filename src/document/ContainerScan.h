@@ -19,7 +19,8 @@ class ContainerScan {
   const std::vector<semantics::Item>& Items() const { return items_; }
   semantics::ItemQuery Query() const { return grid_.AsQuery(); }
   const semantics::Item* Find(uint64_t id) const;
-  // Containers and pools, found on first use.
+  // Containers (those of the meaning module, and titled rectangles that hold nothing yet) and
+  // pools, found on first use.
   const std::vector<semantics::Container>& Containers();
   const std::vector<semantics::Pool>& Pools();
   // The pool the frame is a lane of (its place among the lanes in `index`), or none.

@@ -82,9 +82,6 @@ void TwinKedrinFile::EditEnded() {
 
 bool TwinKedrinFile::EditTextOf(TCustomKDTool* figure, const QString& typed) {
   if (!figure || DragInProgress()) return false;
-  // A container's title keeps its place at the top.
-  if (selectionunits::On())
-    if (TCustomKDTool* title = ContainerEditing::Of(*this).TitleToType(figure)) figure = title;
   return textEditing_->Open(figure, typed);
 }
 
