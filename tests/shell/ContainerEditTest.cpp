@@ -200,6 +200,8 @@ TEST_F(Containers, AShapeDroppedInsideJoinsAboveTheRectangleAndLeavesWhenDragged
   TCustomKDTool* D = Add<TKDProcess>(doc, {700, 500, 60, 40});
   TCustomKDTool* box = ContainerAroundAB();  // above D in the stacking order
   box->ApplyBounds(84, 60, 152, 316);        // room below B: to (235, 375)
+  TCustomKDTool* title = TitleOf(box);
+  ASSERT_TRUE(title);
   Click({600, 420});
   const std::vector<uint8_t> before = SaveBytes(doc);
   const int steps = Steps();
@@ -212,12 +214,12 @@ TEST_F(Containers, AShapeDroppedInsideJoinsAboveTheRectangleAndLeavesWhenDragged
   EXPECT_EQ(SaveBytes(doc), before);
   doc->Redo();
   // A member moves with the container; dragged out, it stays behind.
-  Drag(TitleOf(box)->geometry().center(), TitleOf(box)->geometry().center() + QPoint(0, 10));
+  Drag(title->geometry().center(), title->geometry().center() + QPoint(0, 10));
   EXPECT_EQ(D->BoundsRect().topLeft(), QPoint(140, 320));
   Click({600, 420});  // a press inside the selected container's frame would drag the container
   Drag({170, 340}, {410, 500});
   EXPECT_EQ(ContainerOf(D), nullptr);
-  Drag(TitleOf(box)->geometry().center(), TitleOf(box)->geometry().center() + QPoint(0, -10));
+  Drag(title->geometry().center(), title->geometry().center() + QPoint(0, -10));
   EXPECT_EQ(D->BoundsRect().topLeft(), QPoint(380, 480));
 }
 
@@ -231,7 +233,9 @@ TEST_F(Containers, AContainerInsideAnotherMovesWithIt) {
   EXPECT_EQ(ContainerOf(inner), outer);
   EXPECT_EQ(ContainerOf(A), inner);
   Click({600, 420});
-  Drag(TitleOf(outer)->geometry().center(), TitleOf(outer)->geometry().center() + QPoint(10, 10));
+  TCustomKDTool* title = TitleOf(outer);
+  ASSERT_TRUE(title);
+  Drag(title->geometry().center(), title->geometry().center() + QPoint(10, 10));
   EXPECT_EQ(inner->BoundsRect(), QRect(94, 70, 152, 256));
   EXPECT_EQ(A->BoundsRect(), QRect(110, 110, 120, 50));
   EXPECT_EQ(C->BoundsRect(), QRect(510, 110, 120, 50));
