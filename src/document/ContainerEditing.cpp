@@ -66,12 +66,15 @@ std::vector<TCustomKDTool*> ContainerEditing::Begin(TEditKind kind, const std::v
         open.resized = frame->id;
         open.resizedStart = frame->box;
         for (const semantics::Item* s : scan.Enclosed(*frame)) open.members |= s->box;
-        if (const semantics::Item* t = scan.TitleOf(*frame)) {
+        size_t index = 0;
+        const semantics::Pool* pool = scan.PoolOf(frame->id, index);
+        // A container's title stays at its top-left corner; any other rectangle's text follows as
+        // a shape's text does.
+        if (const semantics::Item* t = scan.TitleOf(*frame); t && (!open.members.isEmpty() || pool)) {
           open.title = Placed{t->id, t->box};
           extra.push_back(d.Find(t->id));
         }
-        size_t index = 0;
-        if (const semantics::Pool* pool = scan.PoolOf(frame->id, index)) {
+        if (pool) {
           for (const semantics::Item* lane : pool->lanes) {
             open.pool.push_back(lane->id);
             open.poolStart.push_back(lane->box);

@@ -28,7 +28,9 @@ const std::vector<semantics::Container>& ContainerScan::Containers() {
     std::vector<semantics::Container> empty;
     for (const semantics::Item& i : items_) {
       if (i.kind != semantics::ItemKind::Rectangle || known.count(i.id)) continue;
-      if (const semantics::Item* title = TitleOf(i)) empty.push_back({&i, title, nullptr, {}});
+      // Its title at the top, not a text laid in the middle of a low box.
+      const semantics::Item* title = TitleOf(i);
+      if (title && title->box.center().y() < i.box.top() + i.box.height() / 3) empty.push_back({&i, title, nullptr, {}});
     }
     if (!empty.empty()) {
       for (semantics::Container& c : empty) c.parent = semantics::ContainerOf(*c.frame, containers_);

@@ -56,14 +56,14 @@ void AddInsertItems(TwinMain& main) {
 
 void AddArrangeItems(TwinMain& main) {
   main.Arrange1->addSeparator();
-  QAction* remove = AddAction(main.Arrange1, "RemoveContainer1", Tr("Remove &Container"),
+  QAction* remove = AddAction(main.Arrange1, "RemoveContainer1", Tr("Remove Conta&iner"),
                               Tr("Take the container's rectangle and title away and keep what it holds"));
   QObject::connect(remove, &QAction::triggered, &main, [&main] {
     TwinKedrinFile* doc = main.CurrentDocument();
     if (!doc || !containercommands::RemoveContainer(*doc))
       main.statusBar()->showMessage(Tr("Select a container"), 3000);
   });
-  QMenu* lanes = main.Arrange1->addMenu(Tr("&Lanes"));
+  QMenu* lanes = main.Arrange1->addMenu(Tr("La&nes"));
   lanes->setObjectName(QStringLiteral("Lanes1"));
   using containercommands::LaneEdit;
   const std::tuple<const char*, QString, LaneEdit> items[] = {
