@@ -107,6 +107,7 @@ void Drag(benchmark::State& state, bool paint) {
   for (auto _ : state) {
     delta = DragDelta(++step);
     frame->SetBoundsRect(start.translated(delta));
+    d.FollowStep();  // what the move tracker does after each step
     if (paint) QCoreApplication::processEvents();  // the repaint the user sees
   }
   if (s->members.back()->BoundsRect() != member.translated(delta)) state.SkipWithError("the members did not follow");
