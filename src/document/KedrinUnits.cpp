@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "BoundsCommand.h"
+#include "ContainerEditing.h"
 #include "Diagram.h"
 #include "DocumentHistory.h"
 #include "Focus.h"
@@ -31,18 +32,27 @@ void TwinKedrinFile::BeginEdit(TEditKind kind, const std::vector<TCustomKDTool*>
   labelFollowing_.reset();
   if (selectionunits::On() && !history_->Replaying()) {
     if (kind == TEditKind::Delete) {
-      const std::vector<TCustomKDTool*> removed = selectionunits::Removed(*diagram_, targets);
+      // A container goes with what it encloses.
+      const std::vector<TCustomKDTool*> removed =
+          selectionunits::Removed(*diagram_, ContainerEditing::Of(*this).Deleting(targets));
       for (TCustomKDTool* f : removed)
         if (std::find(targets.begin(), targets.end(), f) == targets.end()) removedWith_.push_back(diagram_->IdOf(f));
       history_->Begin(kind, removed, label);
       return;
     }
-    if (Moves(kind) && (labelFollowing_ = ConnectorLabelFollowing::Find(*diagram_, targets))) {
-      std::vector<TCustomKDTool*> all = targets;
+    // What containers among the targets enclose moves with them, recorded in the same step.
+    std::vector<TCustomKDTool*> all = targets;
+    if (Moves(kind))
+      for (TCustomKDTool* f : ContainerEditing::Of(*this).Begin(kind, targets)) all.push_back(f);
+    if (Moves(kind) && (labelFollowing_ = ConnectorLabelFollowing::Find(*diagram_, all))) {
       for (TCustomKDTool* l : labelFollowing_->Labels()) all.push_back(l);
       // Named after what the user moved, not after the labels that went along.
       const QString name = label.isEmpty() ? CountedText(kind == TEditKind::Resize ? QT_TRANSLATE_NOOP("Undo", "Resize") : QT_TRANSLATE_NOOP("Undo", "Move"), targets.size()) : label;
       history_->Begin(kind, all, name);
+      return;
+    }
+    if (all.size() != targets.size()) {
+      history_->Begin(kind, all, label.isEmpty() ? CountedText(kind == TEditKind::Resize ? QT_TRANSLATE_NOOP("Undo", "Resize") : QT_TRANSLATE_NOOP("Undo", "Move"), targets.size()) : label);
       return;
     }
   }
@@ -50,6 +60,7 @@ void TwinKedrinFile::BeginEdit(TEditKind kind, const std::vector<TCustomKDTool*>
 }
 
 void TwinKedrinFile::FollowStep() {
+  if (selectionunits::On()) ContainerEditing::Of(*this).Step();
   history_->FollowStep();
   if (labelFollowing_) labelFollowing_->Step();
 }
@@ -63,7 +74,10 @@ void TwinKedrinFile::EditEnded() {
     FollowStep();
     labelFollowing_.reset();
   }
+  const bool units = selectionunits::On() && !history_->Replaying();
+  if (units) ContainerEditing::Of(*this).BeforeEnd();
   history_->End();
+  if (units) ContainerEditing::Of(*this).AfterEnd();
 }
 
 bool TwinKedrinFile::EditTextOf(TCustomKDTool* figure, const QString& typed) {

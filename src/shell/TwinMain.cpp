@@ -32,6 +32,7 @@
 #include "ArrangeMenu.h"
 #include "CanvasAccessible.h"
 #include "ConnectorFeatures.h"
+#include "ContainerFeatures.h"
 #include "FindFeatures.h"
 #include "GraphFeatures.h"
 #include "KeyboardCommands.h"
@@ -120,6 +121,7 @@ TwinMain::TwinMain(QWidget* parent) : QMainWindow(parent) {
   InstallTextFeatures(*this);
   InstallConnectorFeatures(*this);
   InstallGraphFeatures(*this);
+  InstallContainerFeatures(*this);
   InstallStyleFeatures(*this);
   InstallKeyboardCommands(*this);
   InstallFindFeatures(*this);

@@ -115,14 +115,15 @@ bool SetBoxField(TwinKedrinFile& document, BoxField field, int value) {
     changes = changes || after.back() != f->BoundsRect();
   }
   if (!changes) return false;
-  // A resize of the selection, so that what is attached follows in the same step, as in a drag.
-  DocumentHistory& history = document.History();
-  history.Begin(TEditKind::Resize, selected, QString::fromLatin1(BoxFieldName(field)));
+  // A move or resize of the selection, so that what is attached follows in the same step, and a
+  // container takes what it encloses along or keeps it inside, as in a drag.
+  const bool moves = field == BoxField::X || field == BoxField::Y;
+  document.BeginEdit(moves ? TEditKind::Move : TEditKind::Resize, selected, QString::fromLatin1(BoxFieldName(field)));
   for (size_t i = 0; i < selected.size(); ++i)
     if (after[i] != selected[i]->BoundsRect())
       selected[i]->ApplyBounds(after[i].x(), after[i].y(), after[i].width(), after[i].height());
-  history.FollowStep();
-  history.End();
+  document.FollowStep();
+  document.EditEnded();
   // The selection's frames are laid on the new boxes.
   document.FigureSet().Select(selected);
   return true;
