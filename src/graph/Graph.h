@@ -75,6 +75,9 @@ struct Cluster {
   std::vector<int> nodes;  // its own nodes, not those of the clusters within it
   std::optional<Direction> direction;  // the flow within it, where the text gives one
   uint64_t figure = 0;  // the container's rectangle in the diagram (0: none yet)
+  // The room its title takes inside its top edge, canvas pixels, for a layout (0: none).
+  int titleWidth = 0;
+  int titleHeight = 0;
   bool operator==(const Cluster&) const = default;
 };
 

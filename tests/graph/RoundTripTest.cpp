@@ -95,10 +95,16 @@ Graph Clustered() {
   g.edges[2].toCluster = 0;
   g.edges[3].fromCluster = 1;
   g.edges[3].toCluster = 2;
-  graph::Cluster first{"first", "First step", -1, {0}, {}, 0};
-  graph::Cluster inner{"inner", "Inner\nbox", 0, {1, 2}, {}, 0};
-  graph::Cluster last{"last", "last", -1, {3}, {}, 0};
-  g.clusters = {first, inner, last};
+  const auto cluster = [](std::string id, std::string title, int parent, std::vector<int> nodes) {
+    graph::Cluster c;
+    c.id = std::move(id);
+    c.title = std::move(title);
+    c.parent = parent;
+    c.nodes = std::move(nodes);
+    return c;
+  };
+  g.clusters = {cluster("first", "First step", -1, {0}), cluster("inner", "Inner\nbox", 0, {1, 2}),
+                cluster("last", "last", -1, {3})};
   return g;
 }
 
