@@ -9,6 +9,7 @@
 
 #include "ChartSupport.h"
 #include "ConnectorPlanner.h"
+#include "Containers.h"
 #include "FigureGraph.h"
 #include "LayoutPlan.h"
 
@@ -108,6 +109,35 @@ TEST(PlanLayout, LanesKeepTheirOrderAndStepsWhileStepsFollowTheFlow) {
   // The same chart, the same lanes, read back (now running left to right).
   EXPECT_EQ(charttest::Shape(flowchart::GraphOfItems(after)),
             "LR; process:S1, process:S2, process:S3, process:S4 | 0->1, 1->2, 2->3 || Lane 0: 0 3; Lane 1: 1; Lane 2: 2");
+}
+
+// A container (id 1, title 2) around X (3) and Y (5), with Z (7) outside, arrows X->Y->Z and Z->X:
+// laid out, the container is drawn around X and Y alone, its title inside its top edge.
+TEST(PlanLayout, ContainersAreDrawnAroundTheirMembers) {
+  std::vector<FigurePlan> p = {Plan(ItemKind::Rectangle, {0, 0, 500, 400}), Plan(ItemKind::Label, {8, 4, 80, 16}, "Box")};
+  const QRect steps[] = {{300, 300, 100, 40}, {40, 60, 100, 40}, {600, 50, 100, 40}};
+  for (int k = 0; k < 3; ++k) {
+    p.push_back(Plan(ItemKind::Process, steps[k]));
+    p.push_back(Plan(ItemKind::Label, steps[k].adjusted(10, 12, -10, -12), std::string(1, static_cast<char>('X' + k))));
+  }
+  p.push_back(flowchart::RouteSegments({{300, 320}, {140, 80}}, {}, true)[0]);
+  p.push_back(flowchart::RouteSegments({{140, 70}, {600, 70}}, {}, true)[0]);
+  p.push_back(flowchart::RouteSegments({{650, 90}, {400, 310}}, {}, true)[0]);
+  const std::vector<semantics::Item> items = charttest::ItemsOf(p);
+  const std::string before = charttest::Shape(flowchart::GraphOfItems(items));
+  ASSERT_EQ(before.substr(before.find('|')), "| 0->1, 1->2, 2->0 || Box: 0 1");
+  const LayoutPlan plan = flowchart::PlanLayout(items, LayoutRequest{});
+  ASSERT_TRUE(plan.ok()) << plan.error;
+  const std::vector<semantics::Item> after = Apply(items, plan);
+  const QRect box = BoxOf(after, 1), title = BoxOf(after, 2);
+  EXPECT_TRUE(box.contains(BoxOf(after, 3)));
+  EXPECT_TRUE(box.contains(BoxOf(after, 5)));
+  EXPECT_FALSE(box.intersects(BoxOf(after, 7)));
+  EXPECT_TRUE(box.contains(title));
+  EXPECT_LE(title.top() - box.top(), semantics::kTitleBand);
+  EXPECT_LT(title.bottom(), std::min(BoxOf(after, 3).top(), BoxOf(after, 5).top()));
+  const std::string laid = charttest::Shape(flowchart::GraphOfItems(after));
+  EXPECT_EQ(laid.substr(laid.find('|')), "| 0->1, 1->2, 2->0 || Box: 0 1");
 }
 
 TEST(PlanLayout, TopToBottomStacksTheChainAndKeepsTheGraph) {
