@@ -20,6 +20,8 @@ namespace {
 
 // Text wider than this breaks at words instead of widening the shape further.
 constexpr int kComfortableWidth = 180;
+// A container's title lies this far inside its left edge and half as far below its top.
+constexpr int kTitleInset = 8;
 
 uint8_t FontStyleOf(const graph::TextStyle& font) {
   return static_cast<uint8_t>((font.bold ? fsBold : 0) | (font.italic ? fsItalic : 0));
@@ -159,6 +161,15 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
     if (n.height <= 0) n.height = size.height();
   }
   ShareSizes(g, computed);
+  // Each cluster keeps room for its title inside its top edge.
+  std::vector<QSize> titleSize(g.clusters.size());
+  for (size_t c = 0; c < g.clusters.size(); ++c) {
+    graph::Cluster& cluster = g.clusters[c];
+    if (cluster.title.empty()) continue;
+    titleSize[c] = TextExtent(cluster.title, options.font, 2 * kComfortableWidth) + QSize(2, 0);
+    cluster.titleWidth = titleSize[c].width() + 2 * kTitleInset;
+    cluster.titleHeight = titleSize[c].height() + kTitleInset;
+  }
   graph::LayoutOptions layoutOptions;
   layoutOptions.origin = options.origin;
   const FlowLayout laid = LayOutByFlow(g, g.direction, layoutOptions);
@@ -169,8 +180,27 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
     return chart;
   }
 
-  // Each shape with its text above it; ids for reading the drawing back are places + 1.
+  // Containers first, outer ones below inner ones, each with its title inside its top edge; then
+  // each shape with its text above it. Ids for reading the drawing back are places + 1.
   std::vector<FigurePlan> figures;
+  std::vector<uint64_t> clusterId(g.clusters.size());
+  for (size_t c = 0; c < g.clusters.size() && c < layout.clusters.size(); ++c) {
+    FigurePlan frame;
+    frame.kind = semantics::ItemKind::Rectangle;
+    frame.box = layout.clusters[c];
+    frame.index = g.clusters[c].id;
+    frame.caption = g.clusters[c].title;
+    figures.push_back(frame);
+    clusterId[c] = figures.size();
+    if (g.clusters[c].title.empty()) continue;
+    FigurePlan title;
+    title.kind = semantics::ItemKind::Label;
+    title.box = QRect(frame.box.topLeft() + QPoint(kTitleInset, kTitleInset / 2), titleSize[c]);
+    title.brush = bsClear;
+    title.lineWidth = 1;
+    title.caption = g.clusters[c].title;
+    figures.push_back(title);
+  }
   std::vector<uint64_t> shapeId(g.nodes.size());
   for (size_t i = 0; i < g.nodes.size(); ++i) {
     const graph::Node& n = g.nodes[i];
@@ -198,14 +228,19 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
   std::vector<semantics::Item> items;
   for (size_t i = 0; i < figures.size(); ++i) items.push_back(ItemOf(figures[i], i + 1, static_cast<int>(i)));
   const std::vector<semantics::Item> placed = items;
-  auto shapeOf = [&](int node) { return RoutingFigure(placed[shapeId[static_cast<size_t>(node)] - 1]); };
+  // The figure an edge's end is drawn to: its cluster's container, or its node's shape.
+  auto figureIdOf = [&](int node, int cluster) {
+    if (cluster >= 0 && static_cast<size_t>(cluster) < clusterId.size() && clusterId[static_cast<size_t>(cluster)])
+      return clusterId[static_cast<size_t>(cluster)];
+    return shapeId[static_cast<size_t>(node)];
+  };
 
   ConnectorPlanner planner(g.direction, options.form, ShapeQuery(placed));
   std::vector<ConnectorRequest> requests;
   for (const graph::Edge& e : g.edges) {
     ConnectorRequest r;
-    r.from = shapeOf(e.from);
-    r.to = shapeOf(e.to);
+    r.from = RoutingFigure(placed[figureIdOf(e.from, e.fromCluster) - 1]);
+    r.to = RoutingFigure(placed[figureIdOf(e.to, e.toCluster) - 1]);
     r.directed = e.directed;
     r.pen = PenOf(e);
     if (e.width > 0) r.pen.width = e.width;
@@ -232,8 +267,8 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
     std::vector<ExpectedEdge> expected;
     for (size_t k = 0; k < planned.size(); ++k) {
       ExpectedEdge x;
-      x.from = shapeId[static_cast<size_t>(g.edges[k].from)];
-      x.to = shapeId[static_cast<size_t>(g.edges[k].to)];
+      x.from = figureIdOf(g.edges[k].from, g.edges[k].fromCluster);
+      x.to = figureIdOf(g.edges[k].to, g.edges[k].toCluster);
       x.directed = g.edges[k].directed;
       x.label = g.edges[k].label;
       for (const FigurePlan& s : planned[k].segments) {

@@ -36,7 +36,10 @@ QSize NodeSize(graph::Shape shape, const std::string& text, const TFontDesc& fon
 // Lays the graph out in its own direction by its flow (LayOutByFlow), nodes keeping the sizes the
 // graph gives (those it leaves open measured for their texts, then shared per kind: ShareSizes),
 // and plans its figures; elbow connectors are routed around the shapes (RouteChartConnectors). A node's fill, outline colour, outline width and dashes are its figure's; a connector
-// that would not read back as its edge is drawn otherwise (ConnectorPlanner::Otherwise).
+// that would not read back as its edge is drawn otherwise (ConnectorPlanner::Otherwise). Each
+// cluster is a container: a rectangle beneath its members (outer ones first) around what
+// Graphviz keeps of it, with its title as a label inside its top edge; links to a cluster end on
+// its container.
 DrawnChart DrawChart(const graph::Graph& graph, const ChartOptions& options);
 
 // A spatial query over closed shapes, for routing: the ids are the items' ids.

@@ -7,6 +7,7 @@
 
 #include "ConnectorGeometry.h"
 #include "ConnectorLabel.h"
+#include "Containers.h"
 #include "ItemGrid.h"
 #include "RoutingPass.h"
 #include "ShapeText.h"
@@ -118,8 +119,14 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
   std::vector<routing::Shape> shapes;
   std::unordered_map<connectors::FigureId, int> shapeOf;
   std::vector<QRect> blocked;
+  // Containers are no obstacles: routes cross their edges freely. Their titles keep labels off.
+  std::unordered_map<uint64_t, bool> container;
+  for (const semantics::Container& c : semantics::FindContainers(items, query)) {
+    container.emplace(c.frame->id, true);
+    if (c.title) blocked.push_back(c.title->box);
+  }
   for (const semantics::Item& i : items) {
-    if (!semantics::IsShape(i.kind)) continue;
+    if (!semantics::IsShape(i.kind) || container.count(i.id)) continue;
     routing::Shape s;
     s.kind = semantics::FigureKindOf(i.kind);
     s.box = i.box;

@@ -104,6 +104,8 @@ graph::Graph GraphOfFigures(std::span<const TCustomKDTool* const> figures) {
     if (n.figure >= 1 && n.figure <= items.size())
       if (const semantics::Item* text = semantics::ShapeText(items[n.figure - 1], query)) n.font = styleOf(figureOf(text->id));
   }
+  for (graph::Cluster& c : g.clusters)
+    if (const TCustomKDTool* frame = figureOf(c.figure)) c.id = frame->Index();
   for (graph::Edge& e : g.edges) {
     if (e.figures.empty()) continue;
     if (const TCustomKDTool* first = figureOf(e.figures.front())) e.id = first->Index();

@@ -22,7 +22,7 @@ graph::Graph GraphOfItems(std::span<const semantics::Item> items);
 
 // GraphOfItems of the figures, with what only figures hold: each node's id (its shape's Index,
 // where a text format's reading put it; empty for a shape drawn here), outline colour (none for
-// black), width (0 for 2) and dashes, each edge's id (its first segment's Index) and colour (its
+// black), width (0 for 2) and dashes, each cluster's id (its frame's Index), each edge's id (its first segment's Index) and colour (its
 // arrow's pen, none for black), and bold and italic of the texts' fonts.
 graph::Graph GraphOfFigures(std::span<const TCustomKDTool* const> figures);
 

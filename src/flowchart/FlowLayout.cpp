@@ -24,8 +24,12 @@ FlowLayout LayOutByFlow(const graph::Graph& g, graph::Direction direction, const
   laid.continuing = continuing;
   QRect before;
   for (const QRect& r : boxes) before |= r;
-  AlignSpines(g, laid.order, boxes, direction, options.nodeSpacing / 2, continuing);
-  MirrorBranches(g, laid.order, boxes, direction, options.nodeSpacing / 2, continuing);
+  // Straightening moves shapes across the flow, which would take them into or out of a cluster's
+  // box: a chart with clusters keeps Graphviz's places.
+  if (g.clusters.empty()) {
+    AlignSpines(g, laid.order, boxes, direction, options.nodeSpacing / 2, continuing);
+    MirrorBranches(g, laid.order, boxes, direction, options.nodeSpacing / 2, continuing);
+  }
   // The chart keeps the corner Graphviz gave it.
   QRect after;
   for (const QRect& r : boxes) after |= r;

@@ -81,6 +81,10 @@ graph::Graph FlowRanked(const graph::Graph& g, const FlowOrder& order) {
     }
     ranked.edges.push_back(std::move(e));
   }
+  ranked.clusters = g.clusters;
+  for (graph::Cluster& c : ranked.clusters)
+    for (int& n : c.nodes)
+      if (n >= 0 && static_cast<size_t>(n) < place.size()) n = place[static_cast<size_t>(n)];
   return ranked;
 }
 

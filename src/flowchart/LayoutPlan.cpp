@@ -6,7 +6,9 @@
 
 #include "ChartDrawing.h"
 #include "ChartRoutes.h"
+#include "Containers.h"
 #include "FlowLayout.h"
+#include "LaneLayout.h"
 #include "DiagramGraph.h"
 #include "ItemGrid.h"
 #include "Layout.h"
@@ -16,6 +18,9 @@
 namespace flowchart {
 
 namespace {
+
+// Room beside and below a container's title.
+constexpr int kTitleRoom = 8;
 
 ConnectorPen PenOfItems(const std::vector<const semantics::Item*>& segments) {
   ConnectorPen pen;
@@ -41,9 +46,31 @@ struct Chosen {
   const std::vector<size_t>& redrawn;
   const std::unordered_map<uint64_t, size_t>& place;
   const std::vector<SideHint>& hints;  // per redrawn connector
+  const std::vector<uint64_t>& titles;  // per cluster of g: its title label's id, 0 for none
 };
 
-LayoutPlan Arrange(const Chosen& c, const std::vector<QRect>& boxes, std::vector<uint64_t>& chart) {
+// The figure an edge's end is drawn to: its cluster's container, or its node's shape.
+uint64_t EndFigure(const graph::Graph& g, int node, int cluster) {
+  if (cluster >= 0 && static_cast<size_t>(cluster) < g.clusters.size()) return g.clusters[static_cast<size_t>(cluster)].figure;
+  return g.nodes[static_cast<size_t>(node)].figure;
+}
+
+// A container's title: the topmost label on its frame (no shape above the frame under it) that
+// begins within the title band.
+uint64_t TitleOf(const semantics::Item& frame, const semantics::ItemQuery& query) {
+  std::vector<const semantics::Item*> near;
+  query(frame.box, near);
+  const semantics::Item* best = nullptr;
+  for (const semantics::Item* l : near) {
+    if (l->kind != semantics::ItemKind::Label || l->box.top() - frame.box.top() > semantics::kTitleBand) continue;
+    const semantics::Item* under = semantics::ShapeUnder(*l, query);
+    if (under && under->id == frame.id && (!best || l->stacking > best->stacking)) best = l;
+  }
+  return best ? best->id : 0;
+}
+
+LayoutPlan Arrange(const Chosen& c, const std::vector<QRect>& boxes, const std::vector<QRect>& clusterBoxes,
+                   std::vector<uint64_t>& chart) {
   const std::span<const semantics::Item> items = c.items;
   const LayoutRequest& request = c.request;
   const semantics::ItemQuery& query = c.query;
@@ -76,6 +103,18 @@ LayoutPlan Arrange(const Chosen& c, const std::vector<QRect>& boxes, std::vector
     move(shape.id, QRect(to.topLeft(), shape.box.size()));
     chart.push_back(shape.id);
   }
+  // Containers drawn around their members, their titles inside their top edges.
+  for (size_t k = 0; k < clusterBoxes.size() && k < g.clusters.size(); ++k) {
+    if (clusterBoxes[k].isEmpty()) continue;
+    const semantics::Item& frame = items[place.at(g.clusters[k].figure)];
+    const QPoint delta = clusterBoxes[k].topLeft() - frame.box.topLeft();
+    if (const uint64_t title = c.titles[k]) {
+      move(title, items[place.at(title)].box.translated(delta));
+      chart.push_back(title);
+    }
+    move(frame.id, clusterBoxes[k]);
+    chart.push_back(frame.id);
+  }
   std::unordered_set<uint64_t> gone;
   for (size_t k : redrawn)
     for (uint64_t id : g.edges[k].figures)
@@ -99,8 +138,8 @@ LayoutPlan Arrange(const Chosen& c, const std::vector<QRect>& boxes, std::vector
   for (size_t k : redrawn) {
     const graph::Edge& e = g.edges[k];
     ConnectorRequest r;
-    r.from = RoutingFigure(kept[keptPlace.at(g.nodes[static_cast<size_t>(e.from)].figure)]);
-    r.to = RoutingFigure(kept[keptPlace.at(g.nodes[static_cast<size_t>(e.to)].figure)]);
+    r.from = RoutingFigure(kept[keptPlace.at(EndFigure(g, e.from, e.fromCluster))]);
+    r.to = RoutingFigure(kept[keptPlace.at(EndFigure(g, e.to, e.toCluster))]);
     r.directed = e.directed;
     std::vector<uint64_t> segmentIds;
     std::vector<const semantics::Item*> segments;
@@ -137,8 +176,8 @@ LayoutPlan Arrange(const Chosen& c, const std::vector<QRect>& boxes, std::vector
     for (size_t n = 0; n < planned.size(); ++n) {
       const graph::Edge& e = g.edges[redrawn[n]];
       ExpectedEdge x;
-      x.from = g.nodes[static_cast<size_t>(e.from)].figure;
-      x.to = g.nodes[static_cast<size_t>(e.to)].figure;
+      x.from = EndFigure(g, e.from, e.fromCluster);
+      x.to = EndFigure(g, e.to, e.toCluster);
       x.directed = e.directed;
       x.label = labelIds[n] ? e.label : std::string();
       for (const FigurePlan& s : planned[n].segments) {
@@ -178,6 +217,35 @@ QRect DrawnBox(const LayoutPlan& plan, std::span<const semantics::Item> items, c
   }
   for (const FigurePlan& f : plan.added) box |= f.box;
   return box;
+}
+
+// A pool as the lane layout sees it: each node's lane, each lane's cluster and title room.
+struct LaneChart {
+  std::vector<int> laneOf;    // per node of the laid-out graph; -1 outside the pool
+  std::vector<int> clusters;  // per lane, its cluster
+  std::vector<int> headers;
+  QPoint origin;
+};
+
+LaneChart LaneChartOf(const graph::Graph& g, std::span<const semantics::Item> items,
+                      const std::unordered_map<uint64_t, size_t>& place, const semantics::Pool& pool,
+                      const std::vector<uint64_t>& titles) {
+  LaneChart lanes;
+  std::unordered_map<uint64_t, int> clusterOfFrame;
+  for (size_t k = 0; k < g.clusters.size(); ++k) clusterOfFrame.emplace(g.clusters[k].figure, static_cast<int>(k));
+  for (const semantics::Item* frame : pool.lanes) {
+    const int k = clusterOfFrame.at(frame->id);
+    lanes.clusters.push_back(k);
+    const uint64_t title = titles[static_cast<size_t>(k)];
+    lanes.headers.push_back(title ? items[place.at(title)].box.bottom() - frame->box.top() + 1 : 0);
+  }
+  if (!pool.lanes.empty()) lanes.origin = pool.lanes.front()->box.topLeft();
+  const std::vector<int> clusterOf = graph::ClusterOfNodes(g);
+  lanes.laneOf.assign(g.nodes.size(), -1);
+  for (size_t n = 0; n < g.nodes.size(); ++n)
+    for (size_t l = 0; l < lanes.clusters.size(); ++l)
+      if (graph::ClusterWithin(g, clusterOf[n], lanes.clusters[l])) lanes.laneOf[n] = static_cast<int>(l);
+  return lanes;
 }
 
 }  // namespace
@@ -231,30 +299,63 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
       subEdge.push_back(a >= 0 && b >= 0 ? static_cast<int>(sub.edges.size()) - 1 : -1);
     }
   }
-  graph::LayoutOptions options;
-  options.origin = bounds.topLeft();
-  const FlowLayout laid = LayOutByFlow(sub, request.direction, options);
-  const graph::LayoutResult& layout = laid.layout;
-  plan.warnings = layout.warnings;
-  if (!layout.ok()) {
-    plan.error = layout.error;
-    return plan;
+  // Containers are laid out with the whole diagram only: each keeps its members (Graphviz's
+  // clusters), and the lanes of a pool keep their order and their steps.
+  const bool whole = chosen.size() == g.nodes.size();
+  std::vector<uint64_t> titles(g.clusters.size(), 0);
+  for (size_t k = 0; k < g.clusters.size(); ++k) titles[k] = TitleOf(items[place.at(g.clusters[k].figure)], query);
+  std::vector<semantics::Pool> pools;
+  if (whole && !g.clusters.empty()) {
+    sub.clusters = g.clusters;
+    for (size_t k = 0; k < g.clusters.size(); ++k) {
+      const semantics::Item& frame = items[place.at(g.clusters[k].figure)];
+      if (!titles[k]) continue;
+      const QRect title = items[place.at(titles[k])].box;
+      sub.clusters[k].titleWidth = title.right() - frame.box.left() + kTitleRoom;
+      sub.clusters[k].titleHeight = title.bottom() - frame.box.top() + kTitleRoom / 2;
+    }
+    pools = semantics::FindPools(semantics::FindContainers(items, query));
   }
-  const std::vector<SideHint> subHints = ChainSides(sub, laid, request.direction);
-  std::vector<SideHint> hints;
-  for (int e : subEdge) hints.push_back(e >= 0 ? subHints[static_cast<size_t>(e)] : SideHint{});
-  const Chosen context{items, request, query, g, sub, chosen, redrawn, place, hints};
-  std::vector<QRect> boxes = layout.nodes;
+  std::vector<QRect> boxes, clusterBoxes(g.clusters.size());
+  graph::LayoutResult layout;
+  std::vector<SideHint> hints(subEdge.size());
+  if (!pools.empty()) {
+    const LaneChart lanes = LaneChartOf(sub, items, place, pools.front(), titles);
+    const LanePlacement placed = PlaceInLanes(sub, lanes.laneOf, lanes.headers, pools.front().rows, lanes.origin);
+    boxes = placed.nodes;
+    // Steps outside the lanes stay where they are.
+    for (size_t i = 0; i < boxes.size(); ++i)
+      if (lanes.laneOf[i] < 0) boxes[i] = items[place.at(sub.nodes[i].figure)].box;
+    for (size_t l = 0; l < lanes.clusters.size(); ++l) clusterBoxes[static_cast<size_t>(lanes.clusters[l])] = placed.lanes[l];
+  } else {
+    graph::LayoutOptions options;
+    options.origin = bounds.topLeft();
+    const FlowLayout laid = LayOutByFlow(sub, request.direction, options);
+    layout = laid.layout;
+    plan.warnings = layout.warnings;
+    if (!layout.ok()) {
+      plan.error = layout.error;
+      return plan;
+    }
+    const std::vector<SideHint> subHints = ChainSides(sub, laid, request.direction);
+    for (size_t k = 0; k < subEdge.size(); ++k)
+      if (subEdge[k] >= 0) hints[k] = subHints[static_cast<size_t>(subEdge[k])];
+    boxes = layout.nodes;
+    for (size_t k = 0; k < layout.clusters.size() && k < clusterBoxes.size(); ++k) clusterBoxes[k] = layout.clusters[k];
+  }
+  const Chosen context{items, request, query, g, sub, chosen, redrawn, place, hints, titles};
   std::vector<uint64_t> chart;
-  plan = Arrange(context, boxes, chart);
+  plan = Arrange(context, boxes, clusterBoxes, chart);
   // A loop above its shape or a label beyond the chart may reach past the canvas's top or left:
   // the chart moves as a whole so that all it draws starts at the margin there.
   const QRect drawn = DrawnBox(plan, items, place, chart);
   const QPoint shift(drawn.left() < 0 ? kLayoutMargin - drawn.left() : 0, drawn.top() < 0 ? kLayoutMargin - drawn.top() : 0);
   if (!shift.isNull()) {
     for (QRect& box : boxes) box.translate(shift);
+    for (QRect& box : clusterBoxes)
+      if (!box.isEmpty()) box.translate(shift);
     chart.clear();
-    plan = Arrange(context, boxes, chart);
+    plan = Arrange(context, boxes, clusterBoxes, chart);
   }
   plan.warnings = layout.warnings;
   return plan;

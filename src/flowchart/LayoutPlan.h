@@ -54,6 +54,11 @@ constexpr int kLayoutMargin = 20;
 // with their labels moved beside the new middle, off the lines. Everything else stays where it is. Where what the chart
 // draws (a loop above a shape, say) would reach a negative place, the chart moves down or right
 // as a whole until all of it starts at the margin there.
+// Laid out whole, a diagram keeps its containers: each is drawn around its members with room for
+// its title (Graphviz's clusters), its title moving with it. A pool's lanes (FindPools; the first
+// pool) keep their order, touching, one length, each step in its lane, the steps ranked by the
+// whole chart's flow (PlaceInLanes: rows run left to right, columns top to bottom, whatever the
+// direction); steps outside the pool stay. A selection is laid out without its containers.
 LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutRequest& request);
 
 }  // namespace flowchart

@@ -24,7 +24,10 @@ std::vector<size_t> EdgesNotReadBack(std::span<const semantics::Item> items, con
     bool found = it != byFirstSegment.end();
     if (found) {
       const graph::Edge& e = *it->second;
-      const uint64_t from = g.nodes[e.from].figure, to = g.nodes[e.to].figure;
+      const auto figure = [&](int node, int cluster) {
+        return cluster >= 0 ? g.clusters[static_cast<size_t>(cluster)].figure : g.nodes[static_cast<size_t>(node)].figure;
+      };
+      const uint64_t from = figure(e.from, e.fromCluster), to = figure(e.to, e.toCluster);
       const bool ends = (from == want.from && to == want.to) ||
                         ((!want.directed || bothHeads[e.figures.front()]) && from == want.to && to == want.from);
       const size_t labelled = want.label.empty() ? 0 : 1;

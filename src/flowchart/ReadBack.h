@@ -11,7 +11,7 @@
 namespace flowchart {
 
 struct ExpectedEdge {
-  uint64_t from = 0, to = 0;       // the shapes' ids
+  uint64_t from = 0, to = 0;       // the shapes' ids (a container's for a cluster's end)
   bool directed = true;             // without a direction, either way round
   std::vector<uint64_t> segments;   // the connector's segments, in route order
   std::string label;

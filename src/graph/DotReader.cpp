@@ -98,7 +98,11 @@ class Reader {
     std::unordered_map<Agnode_t*, int> index;
     std::vector<bool> rounded;
     std::vector<std::vector<std::string>> classes;
+    std::unordered_map<Agnode_t*, int> clusterOf;  // the innermost cluster holding a node
+    for (Agraph_t* sub : InTextOrder(g_)) readClusters(sub, -1, graph, clusterOf);
     for (Agnode_t* n = agfstnode(g_); n; n = agnxtnode(g_, n)) {
+      if (const auto c = clusterOf.find(n); c != clusterOf.end())
+        graph.clusters[static_cast<size_t>(c->second)].nodes.push_back(static_cast<int>(graph.nodes.size()));
       index[n] = static_cast<int>(graph.nodes.size());
       bool isRounded = false;
       graph.nodes.push_back(node(n, isRounded));
@@ -110,12 +114,16 @@ class Reader {
     for (Agnode_t* n = agfstnode(g_); n; n = agnxtnode(g_, n))
       for (Agedge_t* e = agfstout(g_, n); e; e = agnxtout(g_, e)) edges.push_back(e);
     std::sort(edges.begin(), edges.end(), [](Agedge_t* a, Agedge_t* b) { return AGSEQ(a) < AGSEQ(b); });
-    for (Agedge_t* e : edges) graph.edges.push_back(edge(e, index));
+    const std::vector<int> clusterOfNode = ClusterOfNodes(graph);
+    for (Agedge_t* e : edges) {
+      graph.edges.push_back(edge(e, index));
+      if (!clusterNames_.empty()) clusterEnds(e, graph, clusterOfNode, graph.edges.back());
+    }
 
     std::vector<int> incoming(graph.nodes.size(), 0), outgoing(graph.nodes.size(), 0);
     for (const Edge& e : graph.edges) {
-      ++outgoing[e.from];
-      ++incoming[e.to];
+      if (e.fromCluster < 0) ++outgoing[e.from];
+      if (e.toCluster < 0) ++incoming[e.to];
     }
     for (size_t i = 0; i < graph.nodes.size(); ++i) {
       if (!rounded[i]) continue;
@@ -128,7 +136,6 @@ class Reader {
       else
         shape = incoming[i] == 0 ? Shape::Start : outgoing[i] == 0 ? Shape::End : Shape::Process;
     }
-    for (Agraph_t* sub = agfstsubg(g_); sub; sub = agnxtsubg(sub)) noteClusters(sub);
     for (const auto& [shape, first] : otherShapes_)
       warnings_.push_back(Message{0, 0, "nodes of shape " + Q(shape) + " (the first is '" + first +
                                             "') are drawn as process boxes"});
@@ -248,11 +255,47 @@ class Reader {
     return edge;
   }
 
-  void noteClusters(Agraph_t* sub) {
+  // Subgraphs named cluster... are clusters, titled by their labels; other subgraphs only group
+  // what they hold. A node belongs to the innermost cluster that holds it.
+  // cgraph keeps subgraphs by name: in the order the text gives them instead.
+  static std::vector<Agraph_t*> InTextOrder(Agraph_t* g) {
+    std::vector<Agraph_t*> subs;
+    for (Agraph_t* sub = agfstsubg(g); sub; sub = agnxtsubg(sub)) subs.push_back(sub);
+    std::sort(subs.begin(), subs.end(), [](Agraph_t* a, Agraph_t* b) { return AGSEQ(a) < AGSEQ(b); });
+    return subs;
+  }
+
+  void readClusters(Agraph_t* sub, int parent, Graph& graph, std::unordered_map<Agnode_t*, int>& clusterOf) {
     const std::string name = agnameof(sub);
-    if (name.starts_with("cluster"))
-      warnings_.push_back(Message{0, 0, "the cluster " + Q(text(name)) + " is skipped: its nodes and edges are kept"});
-    for (Agraph_t* inner = agfstsubg(sub); inner; inner = agnxtsubg(inner)) noteClusters(inner);
+    int here = parent;
+    if (name.starts_with("cluster")) {
+      here = static_cast<int>(graph.clusters.size());
+      Cluster cluster;
+      cluster.id = text(name.starts_with("cluster_") ? name.substr(8) : name);
+      cluster.parent = parent;
+      const std::string graphName = GraphName(g_);
+      TextStyle font;
+      cluster.title = label(sub, "", dot::LabelNames{name, graphName, {}, {}}, false, &font, name);
+      cut(cluster.title, "the title of the cluster " + Q(text(name)));
+      clusterNames_[name] = here;
+      graph.clusters.push_back(std::move(cluster));
+      for (Agnode_t* n = agfstnode(sub); n; n = agnxtnode(sub, n)) clusterOf[n] = here;
+    }
+    for (Agraph_t* inner : InTextOrder(sub)) readClusters(inner, here, graph, clusterOf);
+  }
+
+  // lhead and ltail name the cluster an edge runs to or from as a whole (Graphviz's compound
+  // edges); one that does not hold the edge's node is no end of it.
+  void clusterEnds(Agedge_t* e, const Graph& graph, const std::vector<int>& of, Edge& edge) {
+    const auto named = [&](const char* attr, int node) {
+      const auto found = clusterNames_.find(Attr(e, attr));
+      if (found == clusterNames_.end()) return -1;
+      return ClusterWithin(graph, of[static_cast<size_t>(node)], found->second) ? found->second : -1;
+    };
+    const bool back = Lower(Attr(e, "dir")) == "back";
+    const int head = named("lhead", back ? edge.from : edge.to), tail = named("ltail", back ? edge.to : edge.from);
+    (back ? edge.fromCluster : edge.toCluster) = head;
+    (back ? edge.toCluster : edge.fromCluster) = tail;
   }
 
   Agraph_t* g_;
@@ -261,6 +304,7 @@ class Reader {
   int cuts_ = 0;
   bool latin1_ = false;
   std::map<std::string, std::string> otherShapes_;  // shape -> the first node drawn with it
+  std::map<std::string, int> clusterNames_;         // a cluster's name -> its place
   std::vector<Message> warnings_;
 };
 

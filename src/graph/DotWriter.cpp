@@ -34,6 +34,33 @@ std::string Join(const std::vector<std::string>& items, const char* separator) {
   return out;
 }
 
+// Each cluster's name: "cluster_" and its own id where that reads back and no cluster before has
+// it, else "cluster_N".
+std::vector<std::string> ClusterNames(const Graph& graph) {
+  std::set<std::string> taken;
+  std::vector<std::string> names;
+  for (const Cluster& c : graph.clusters) {
+    std::string name = !c.id.empty() && DotReadsBack(c.id) ? "cluster_" + c.id : std::string();
+    for (int n = static_cast<int>(names.size()) + 1; name.empty() || taken.count(name); ++n) name = "cluster_" + std::to_string(n);
+    taken.insert(name);
+    names.push_back(std::move(name));
+  }
+  return names;
+}
+
+// The cluster's block: its title and its nodes (declared before), then the clusters within it.
+void WriteCluster(const Graph& graph, int c, const std::vector<std::string>& ids, const std::vector<std::string>& names,
+                  const std::string& indent, std::string& out) {
+  const Cluster& cluster = graph.clusters[c];
+  out += indent + "subgraph " + dot::QuoteId(names[c]) + " {\n";
+  out += indent + "  label=" + dot::QuoteLabel(cluster.title) + ";\n";
+  for (int n : cluster.nodes)
+    if (n >= 0 && n < static_cast<int>(ids.size())) out += indent + "  " + dot::QuoteId(ids[n]) + ";\n";
+  for (size_t inner = static_cast<size_t>(c) + 1; inner < graph.clusters.size(); ++inner)
+    if (graph.clusters[inner].parent == c) WriteCluster(graph, static_cast<int>(inner), ids, names, indent + "  ", out);
+  out += indent + "}\n";
+}
+
 }  // namespace
 
 std::string WriteDot(const Graph& graph) {
@@ -44,14 +71,19 @@ std::string WriteDot(const Graph& graph) {
     if (edge.from >= 0 && edge.from < count && edge.to >= 0 && edge.to < count) edges.push_back(edge);
   std::vector<int> incoming(count, 0), outgoing(count, 0);
   bool anyDirected = edges.empty();
+  const std::vector<std::string> clusterNames = ClusterNames(graph);
+  const auto inRange = [&](int c) { return c >= 0 && c < static_cast<int>(clusterNames.size()); };
+  bool compound = false;
   for (const Edge& edge : edges) {
-    ++outgoing[edge.from];
-    ++incoming[edge.to];
+    compound = compound || inRange(edge.fromCluster) || inRange(edge.toCluster);
+    if (edge.fromCluster < 0) ++outgoing[edge.from];
+    if (edge.toCluster < 0) ++incoming[edge.to];
     anyDirected = anyDirected || edge.directed;
   }
 
   std::string out = anyDirected ? "digraph {\n" : "graph {\n";
   out += std::string("  rankdir=") + RankDir(graph.direction) + ";\n";
+  if (compound) out += "  compound=true;\n";
   for (int i = 0; i < count; ++i) {
     const Node& node = graph.nodes[i];
     const bool html = node.font.bold || node.font.italic;
@@ -84,6 +116,9 @@ std::string WriteDot(const Graph& graph) {
     if (node.height > 0) attrs.push_back("height=" + Inches(node.height));
     out += "  " + dot::QuoteId(ids[i]) + " [" + Join(attrs, ", ") + "];\n";
   }
+  for (size_t c = 0; c < graph.clusters.size(); ++c)
+    if (graph.clusters[c].parent < 0 || graph.clusters[c].parent >= static_cast<int>(c))
+      WriteCluster(graph, static_cast<int>(c), ids, clusterNames, "  ", out);
   const char* op = anyDirected ? " -> " : " -- ";
   std::set<std::string> keys;
   for (const Edge& edge : edges) {
@@ -100,6 +135,8 @@ std::string WriteDot(const Graph& graph) {
     if (edge.width > 0) attrs.push_back("penwidth=" + std::to_string(edge.width));
     if (anyDirected && !edge.directed) attrs.push_back("dir=none");
     if (edge.directed && edge.bothHeads) attrs.push_back("dir=both");
+    if (inRange(edge.fromCluster)) attrs.push_back("ltail=" + dot::QuoteId(clusterNames[edge.fromCluster]));
+    if (inRange(edge.toCluster)) attrs.push_back("lhead=" + dot::QuoteId(clusterNames[edge.toCluster]));
     out += "  " + dot::QuoteId(ids[edge.from]) + op + dot::QuoteId(ids[edge.to]);
     if (!attrs.empty()) out += " [" + Join(attrs, ", ") + "]";
     out += ";\n";

@@ -20,6 +20,9 @@ std::string Inches(double pixels) {
   return buffer;
 }
 
+// Room between a cluster's edge and what it holds, canvas pixels.
+constexpr int kClusterMargin = 12;
+
 // Charts up to this many nodes and edges together get Graphviz's full effort.
 constexpr size_t kFullEffort = 400;
 
@@ -122,6 +125,21 @@ std::string InvalidForLayout(const Graph& graph, const LayoutOptions& options) {
       return "node " + std::to_string(i + 1) + " ('" + n.id + "') has the size " + std::to_string(n.width) + " x " +
              std::to_string(n.height) + ", outside 0 to " + std::to_string(kLargest);
   }
+  const int clusters = static_cast<int>(graph.clusters.size());
+  for (int c = 0; c < clusters; ++c) {
+    const Cluster& cluster = graph.clusters[c];
+    // Parents come first: a cluster can only lie in one made before it.
+    if (cluster.parent < -1 || cluster.parent >= c)
+      return "cluster " + std::to_string(c + 1) + " lies in cluster " + std::to_string(cluster.parent + 1) +
+             ", which does not come before it";
+    if (cluster.titleWidth < 0 || cluster.titleHeight < 0 || cluster.titleWidth > kLargest || cluster.titleHeight > kLargest)
+      return "cluster " + std::to_string(c + 1) + " has a title of " + std::to_string(cluster.titleWidth) + " x " +
+             std::to_string(cluster.titleHeight) + ", outside 0 to " + std::to_string(kLargest);
+    for (int n : cluster.nodes)
+      if (n < 0 || n >= count)
+        return "cluster " + std::to_string(c + 1) + " holds node " + std::to_string(n) + ", but the graph has " +
+               std::to_string(count) + " nodes";
+  }
   for (size_t k = 0; k < graph.edges.size(); ++k) {
     const Edge& e = graph.edges[k];
     if (e.from < 0 || e.from >= count || e.to < 0 || e.to >= count)
@@ -201,6 +219,38 @@ LayoutResult LayoutInProcess(const Graph& graph, Direction direction, const Layo
     edges.push_back(e);
   }
 
+  // Clusters, each made inside its parent's, hold their nodes and those of the clusters within.
+  std::vector<Agraph_t*> subs;
+  subs.reserve(graph.clusters.size());
+  Agsym_t* clusterLabel = graph.clusters.empty() ? nullptr : agattr(g.get(), AGRAPH, Str("label"), Str(""));
+  if (!graph.clusters.empty()) {
+    agattr(g.get(), AGRAPH, Str("margin"), Str("0"));
+    agattr(g.get(), AGRAPH, Str("labeljust"), Str("l"));
+    // At the top in every direction: Graphviz turns a bottom-to-top chart's labels over.
+    agattr(g.get(), AGRAPH, Str("labelloc"), Str(direction == Direction::BottomToTop ? "b" : "t"));
+  }
+  for (size_t c = 0; c < graph.clusters.size(); ++c) {
+    const Cluster& cluster = graph.clusters[c];
+    Agraph_t* parent = cluster.parent >= 0 ? subs[static_cast<size_t>(cluster.parent)] : g.get();
+    Agraph_t* sub = agsubg(parent, Str(("cluster_" + std::to_string(c)).c_str()), 1);
+    agsafeset(sub, Str("margin"), Str(std::to_string(kClusterMargin).c_str()), Str("8"));
+    if (cluster.titleWidth > 0 && cluster.titleHeight > 0) {
+      // An empty table of the title's size: Graphviz keeps that room at the top of the box.
+      const std::string table = "<TABLE BORDER=\"0\" CELLPADDING=\"0\" CELLSPACING=\"0\" FIXEDSIZE=\"TRUE\" WIDTH=\"" +
+                                std::to_string(cluster.titleWidth) + "\" HEIGHT=\"" + std::to_string(cluster.titleHeight) +
+                                "\"><TR><TD></TD></TR></TABLE>";
+      char* html = agstrdup_html(g.get(), Str(table.c_str()));
+      agxset(sub, clusterLabel, html);
+      agstrfree(g.get(), html);
+    }
+    std::vector<Agraph_t*> chain{sub};
+    for (int up = cluster.parent; up >= 0; up = graph.clusters[static_cast<size_t>(up)].parent)
+      chain.push_back(subs[static_cast<size_t>(up)]);
+    for (int n : cluster.nodes)
+      for (auto it = chain.rbegin(); it != chain.rend(); ++it) agsubnode(*it, nodes[static_cast<size_t>(n)], 1);
+    subs.push_back(sub);
+  }
+
   if (gvLayout(gvc, g.get(), options.engine.c_str()) != 0) {
     const std::vector<std::string> errors = session.errors();
     result.error = errors.empty() ? "Graphviz could not lay the graph out with '" + options.engine + "'" : errors.front();
@@ -231,10 +281,16 @@ LayoutResult LayoutInProcess(const Graph& graph, Direction direction, const Layo
     if (const textlabel_t* label = ED_label(e); label && label->set) route.label = toCanvas(label->pos);
     result.edges.push_back(std::move(route));
   }
+  for (Agraph_t* sub : subs) {
+    const boxf b = GD_bb(sub);
+    const QPoint topLeft = toCanvas(pointf{b.LL.x, b.UR.y});
+    result.clusters.emplace_back(topLeft, QSize(Round(b.UR.x - b.LL.x), Round(b.UR.y - b.LL.y)));
+  }
   // Rounding a box's halves, or a control point a little outside Graphviz's bounding box, can
   // reach a pixel beyond it: the bounds hold all of it, and start at the origin.
   QRect all(QPoint(0, 0), QSize(static_cast<int>(std::ceil(bb.UR.x - bb.LL.x)), static_cast<int>(std::ceil(bb.UR.y - bb.LL.y))));
   for (const QRect& box : result.nodes) all |= box;
+  for (const QRect& box : result.clusters) all |= box;
   for (const Route& route : result.edges) {
     for (const QPoint& p : route.points) all |= QRect(p, QSize(1, 1));
     for (const std::optional<QPoint>& p : {route.tailTip, route.headTip, route.label})
@@ -242,6 +298,7 @@ LayoutResult LayoutInProcess(const Graph& graph, Direction direction, const Layo
   }
   const QPoint shift = options.origin - all.topLeft();
   for (QRect& box : result.nodes) box.translate(shift);
+  for (QRect& box : result.clusters) box.translate(shift);
   for (Route& route : result.edges) {
     for (QPoint& p : route.points) p += shift;
     for (std::optional<QPoint>* p : {&route.tailTip, &route.headTip, &route.label})

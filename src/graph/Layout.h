@@ -48,6 +48,7 @@ enum class LayoutStop : uint8_t {
 struct LayoutResult {
   std::vector<QRect> nodes;  // one box per node, in the graph's order, sizes as given
   std::vector<Route> edges;  // one route per edge, in the graph's order
+  std::vector<QRect> clusters;  // one box per cluster, in the graph's order: its nodes and title
   QRect bounds;              // everything laid out, from the origin
   std::vector<std::string> warnings;
   std::string error;  // empty on success; otherwise Graphviz's own reason, or what is wrong
@@ -63,7 +64,9 @@ struct LayoutResult {
 LayoutResult Layout(const Graph& graph, Direction direction, const LayoutOptions& options = {});
 
 // Layout in this process, whatever the scope: what the layout program runs. Only the node's
-// shape and size and the edge's ends, direction and label take part.
+// shape and size, the edge's ends, direction and label, and the clusters' nesting, nodes and
+// title room take part: a cluster's nodes lie together in its box, which no other node enters,
+// with its title's room inside its top edge.
 LayoutResult LayoutInProcess(const Graph& graph, Direction direction, const LayoutOptions& options = {});
 
 // What is wrong with the graph or the options for any layout ("node 3 ('a') has the size ..."),

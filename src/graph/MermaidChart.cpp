@@ -110,6 +110,7 @@ void Chart::addVertex(std::string_view idText, size_t at, const std::optional<Wr
   const auto [number, added] = vertexOf_.insert(id, vertices_.size());
   if (added) vertices_.push_back(Vertex{id, std::nullopt, {}, at, at, nullptr});
   Vertex& v = vertices_[number];
+  if (v.subgraph < 0 && !open_.empty()) v.subgraph = open_.back();
   if (text) v.text = Kept(*text);
   if (!type.empty()) {
     v.type = type;
@@ -196,18 +197,41 @@ void Chart::linkStyle(std::optional<std::vector<size_t>> numbers, const std::vec
   }
 }
 
-void Chart::addSubgraph(std::string_view id, std::string_view title, size_t at) {
-  if (!id.empty()) subgraphs_.emplace(std::string(id), at);
-  warn(at, "the subgraph " + Q(title.empty() ? id : title) + " is skipped: its nodes and links are kept without it");
+void Chart::openSubgraph(std::string_view id, std::string_view title, size_t at) {
+  const int number = static_cast<int>(subgraphList_.size());
+  Subgraph sub;
+  sub.id = std::string(id);
+  sub.title = std::string(title.empty() ? id : title);
+  sub.parent = open_.empty() ? -1 : open_.back();
+  sub.at = at;
+  subgraphList_.push_back(std::move(sub));
+  if (!id.empty()) subgraphs_.emplace(std::string(id), number);
+  open_.push_back(number);
+}
+
+void Chart::closeSubgraph() {
+  if (!open_.empty()) open_.pop_back();
+}
+
+std::string Chart::openSubgraphName() const {
+  if (open_.empty()) return {};
+  const Subgraph& sub = subgraphList_[static_cast<size_t>(open_.back())];
+  return Q(sub.title.empty() ? sub.id : sub.title);
 }
 
 void Chart::setDirection(std::string_view written, size_t at) {
   const std::string_view dir = Trim(written);
-  if (dir == "LR" || dir == ">") direction_ = Direction::LeftToRight;
-  else if (dir == "RL" || dir == "<") direction_ = Direction::RightToLeft;
-  else if (dir == "BT" || dir == "^") direction_ = Direction::BottomToTop;
-  else if (dir == "TB" || dir == "TD" || dir == "v") direction_ = Direction::TopToBottom;
+  Direction d = Direction::TopToBottom;
+  if (dir == "LR" || dir == ">") d = Direction::LeftToRight;
+  else if (dir == "RL" || dir == "<") d = Direction::RightToLeft;
+  else if (dir == "BT" || dir == "^") d = Direction::BottomToTop;
+  else if (dir == "TB" || dir == "TD" || dir == "v") d = Direction::TopToBottom;
   else warn(at, "the direction " + Q(dir) + " is drawn top to bottom");
+  if (!open_.empty()) {
+    subgraphList_[static_cast<size_t>(open_.back())].direction = d;
+    return;
+  }
+  direction_ = d;
 }
 
 void Chart::applyNodeStyles(Node& node, const Styles& styles) {

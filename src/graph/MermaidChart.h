@@ -70,7 +70,13 @@ class Chart {
   void addClass(std::string_view names, const std::vector<std::string>& styles, size_t at);
   // linkStyle: numbers, or none for default.
   void linkStyle(std::optional<std::vector<size_t>> numbers, const std::vector<std::string>& styles, size_t at);
-  void addSubgraph(std::string_view id, std::string_view title, size_t at);
+  // subgraph ... end: nodes named between them (not yet in another subgraph) are its own.
+  void openSubgraph(std::string_view id, std::string_view title, size_t at);
+  void closeSubgraph();
+  bool inSubgraph() const { return !open_.empty(); }
+  // The subgraph's name as a message quotes it, and where it starts, for the innermost open one.
+  std::string openSubgraphName() const;
+  // The chart's direction, or the innermost open subgraph's.
   void setDirection(std::string_view dir, size_t at);
 
   void warn(size_t at, std::string text);
@@ -95,6 +101,13 @@ class Chart {
     std::string_view type;            // Mermaid's shape name; empty: a box
     size_t at = 0, typeAt = 0;
     std::unique_ptr<Extras> extras;
+    int subgraph = -1;  // the subgraph it was first named in
+  };
+  struct Subgraph {
+    std::string id, title;
+    int parent = -1;
+    std::optional<Direction> direction;
+    size_t at = 0;
   };
   struct Edge {
     size_t from, to;           // vertices; npos for an id that names a link
@@ -124,7 +137,9 @@ class Chart {
   std::deque<std::string> kept_;
   std::map<std::string, Styles> classes_;
   Styles defaultLinkStyles_;
-  std::map<std::string, size_t> subgraphs_;  // id -> where it starts
+  std::vector<Subgraph> subgraphList_;
+  std::map<std::string, int> subgraphs_;  // id -> the first subgraph of that id
+  std::vector<int> open_;                 // the subgraphs being read, innermost last
   Direction direction_ = Direction::TopToBottom;
   std::vector<Message> warnings_;
 };

@@ -33,8 +33,17 @@ const char* FigureName(Shape s) {
 Graph Chart::finish() {
   Graph graph;
   graph.direction = direction_;
-  // A subgraph's id used in a link names the subgraph, not a node: those links are left out.
+  // A subgraph's id used in a link names the subgraph, not a node: those links join its cluster.
   std::vector<int> nodeOf(vertices_.size(), -1);
+  for (const Subgraph& sub : subgraphList_) {
+    Cluster cluster;
+    cluster.id = sub.id;
+    cluster.title = sub.title;
+    if (CutText(cluster.title)) warn(sub.at, "the title of the subgraph " + Q(sub.id) + " is longer than 10,000 characters: cut");
+    cluster.parent = sub.parent;
+    cluster.direction = sub.direction;
+    graph.clusters.push_back(std::move(cluster));
+  }
   std::vector<ShapeChoice> shapes(vertices_.size());
   ReserveLarge(graph.nodes, vertices_.size());
   ReserveLarge(graph.edges, edges_.size());
@@ -64,8 +73,14 @@ Graph Chart::finish() {
     if (!extras.borders.empty()) warn(v.typeAt, "the borders " + Q(extras.borders) + " of " + Q(v.id) + " are drawn all round");
     if (!extras.icon.empty()) warn(v.typeAt, "the icon " + Q(extras.icon) + " of " + Q(v.id) + " is left out");
     if (extras.image) warn(v.typeAt, "the image of " + Q(v.id) + " is left out");
+    if (v.subgraph >= 0) graph.clusters[static_cast<size_t>(v.subgraph)].nodes.push_back(nodeOf[i]);
     graph.nodes.push_back(std::move(node));
   }
+  // The cluster a vertex names, or -1.
+  const auto clusterNamed = [&](size_t vertex) {
+    const auto found = subgraphs_.find(std::string(vertices_[vertex].id));
+    return found == subgraphs_.end() ? -1 : found->second;
+  };
 
   std::set<std::pair<size_t, std::string>> said;  // one warning of a kind per statement
   auto once = [&](size_t at, std::string text) {
@@ -81,13 +96,22 @@ Graph Chart::finish() {
       once(e.at, "a link of " + Q(e.missing) + " is skipped: " + Q(e.missing) + " is a link's id");
       continue;
     }
-    if (nodeOf[e.from] < 0 || nodeOf[e.to] < 0) {
-      once(e.at, "links to and from subgraphs are skipped");
-      continue;
-    }
     graph::Edge edge;
     edge.from = nodeOf[e.from];
     edge.to = nodeOf[e.to];
+    if (edge.from < 0) {
+      edge.fromCluster = clusterNamed(e.from);
+      edge.from = NodeWithin(graph, edge.fromCluster);
+    }
+    if (edge.to < 0) {
+      edge.toCluster = clusterNamed(e.to);
+      edge.to = NodeWithin(graph, edge.toCluster);
+    }
+    if (edge.from < 0 || edge.to < 0) {
+      once(e.at, "A link on line " + std::to_string(source_.lineOf(e.at)) +
+                     " to or from a subgraph without nodes is skipped.");
+      continue;
+    }
     edge.id = std::string(e.link.id);
     if (e.link.text) {
       ShownText shown = ShowText(e.link.text->text, e.link.text->kind);
@@ -120,8 +144,8 @@ Graph Chart::finish() {
 
   std::vector<int> incoming(graph.nodes.size(), 0), outgoing(graph.nodes.size(), 0);
   for (const graph::Edge& edge : graph.edges) {
-    ++outgoing[static_cast<size_t>(edge.from)];
-    ++incoming[static_cast<size_t>(edge.to)];
+    if (edge.fromCluster < 0) ++outgoing[static_cast<size_t>(edge.from)];
+    if (edge.toCluster < 0) ++incoming[static_cast<size_t>(edge.to)];
   }
   for (size_t i = 0; i < vertices_.size(); ++i) {
     if (nodeOf[i] < 0) continue;

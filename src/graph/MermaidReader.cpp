@@ -161,7 +161,11 @@ class Reader {
       const Token& t = peek();
       switch (t.type) {
         case Tok::Eof:
-          if (inSubgraph) fail(subgraphAt, "the subgraph is not closed with 'end'");
+          // What the subgraph holds is kept: it ends with the text.
+          if (inSubgraph)
+            chart_.warn(subgraphAt, "The subgraph " + chart_.openSubgraphName() + " on line " +
+                                        std::to_string(source_.lineOf(subgraphAt)) +
+                                        " is not closed with 'end': it is closed at the end of the text.");
           return;
         case Tok::Newline:
         case Tok::Semi:
@@ -192,7 +196,10 @@ class Reader {
       case Tok::Subgraph: return subgraphStatement();
       case Tok::Direction:
         take();
-        chart_.warn(t.start, inSubgraph ? "the direction of a subgraph is skipped" : "'direction' is skipped");
+        if (inSubgraph)
+          chart_.setDirection(t.text, t.start);
+        else
+          chart_.warn(t.start, "'direction' is skipped");
         return;
       case Tok::AccTitle:
       case Tok::AccDescr:
@@ -520,11 +527,13 @@ class Reader {
   void subgraphStatement() {
     const Token t = take();
     std::string id, title;
+    TextKind kind = TextKind::Plain;
     if (is(Tok::Space)) {
       take();
       bool quoted = false;
       if (is(Tok::Str) || is(Tok::MdStr)) {
         quoted = true;
+        kind = is(Tok::Str) ? TextKind::String : TextKind::Markdown;
         title = std::string(take().text);
         id = title;
       }
@@ -532,7 +541,9 @@ class Reader {
       if (!quoted) id = title;
       if (is(Tok::SQS)) {
         const Token opener = take();
-        title = text(opener, Tok::SQE).text;
+        const WrittenText written = text(opener, Tok::SQE);
+        title = written.text;
+        kind = written.kind;
       } else if (title.find_first_of(" \t") != std::string::npos && id == title) {
         id.clear();  // a title with blanks is no id
       }
@@ -544,8 +555,9 @@ class Reader {
     id = trim(id);
     title = trim(title);
     separator();
-    chart_.addSubgraph(id, title, t.start);
+    chart_.openSubgraph(id, ShowText(title, kind).text, t.start);
     document(true, t.start);
+    chart_.closeSubgraph();
   }
 
   const mermaid::Source& source_;

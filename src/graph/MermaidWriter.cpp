@@ -33,6 +33,37 @@ void FontStyles(const TextStyle& font, std::vector<std::string>& props) {
   if (font.italic) props.push_back("font-style:italic");
 }
 
+// Each cluster's id: its own where Mermaid reads it back and no node or cluster before has it,
+// else "subgraph_N".
+std::vector<std::string> ClusterIds(const Graph& graph, const std::vector<std::string>& nodeIds) {
+  std::set<std::string> taken(nodeIds.begin(), nodeIds.end());
+  std::vector<std::string> ids;
+  for (const Cluster& c : graph.clusters) {
+    std::string id = c.id;
+    for (int n = static_cast<int>(ids.size()) + 1; !mermaid::IsPlainId(id) || taken.count(id); ++n)
+      id = "subgraph_" + std::to_string(n);
+    taken.insert(id);
+    ids.push_back(std::move(id));
+  }
+  return ids;
+}
+
+// The cluster's block: its nodes named (declared before, so that only membership is said here),
+// then the clusters within it.
+void WriteCluster(const Graph& graph, int c, const std::vector<std::string>& ids, const std::vector<std::string>& clusterIds,
+                  const std::string& indent, std::string& out) {
+  const Cluster& cluster = graph.clusters[c];
+  out += indent + "subgraph " + clusterIds[c];
+  if (!cluster.title.empty() && cluster.title != clusterIds[c]) out += "[" + mermaid::EncodeText(cluster.title) + "]";
+  out += "\n";
+  if (cluster.direction) out += indent + "    direction " + std::string(DirectionName(*cluster.direction)) + "\n";
+  for (int n : cluster.nodes)
+    if (n >= 0 && n < static_cast<int>(ids.size())) out += indent + "    " + ids[n] + "\n";
+  for (size_t inner = static_cast<size_t>(c) + 1; inner < graph.clusters.size(); ++inner)
+    if (graph.clusters[inner].parent == c) WriteCluster(graph, static_cast<int>(inner), ids, clusterIds, indent + "    ", out);
+  out += indent + "end\n";
+}
+
 }  // namespace
 
 std::string WriteMermaid(const Graph& graph) {
@@ -43,9 +74,13 @@ std::string WriteMermaid(const Graph& graph) {
     if (edge.from >= 0 && edge.from < count && edge.to >= 0 && edge.to < count) edges.push_back(edge);
   std::vector<int> incoming(count, 0), outgoing(count, 0);
   for (const Edge& edge : edges) {
-    ++outgoing[edge.from];
-    ++incoming[edge.to];
+    if (edge.fromCluster < 0) ++outgoing[edge.from];
+    if (edge.toCluster < 0) ++incoming[edge.to];
   }
+  const std::vector<std::string> clusterIds = ClusterIds(graph, ids);
+  const auto endId = [&](int node, int cluster) {
+    return cluster >= 0 && cluster < static_cast<int>(clusterIds.size()) ? clusterIds[cluster] : ids[node];
+  };
 
   std::string out = std::string("flowchart ") + DirectionName(graph.direction) + "\n";
   for (int i = 0; i < count; ++i) {
@@ -68,14 +103,18 @@ std::string WriteMermaid(const Graph& graph) {
     }
     out += "\n";
   }
-  // Link ids where Mermaid reads them back and no link before has them.
+  for (size_t c = 0; c < graph.clusters.size(); ++c)
+    if (graph.clusters[c].parent < 0 || graph.clusters[c].parent >= static_cast<int>(c))
+      WriteCluster(graph, static_cast<int>(c), ids, clusterIds, "    ", out);
+  // Link ids where Mermaid reads them back and no link or subgraph before has them.
   std::set<std::string> linkIds(ids.begin(), ids.end());
+  linkIds.insert(clusterIds.begin(), clusterIds.end());
   for (const Edge& edge : edges) {
-    out += "    " + ids[edge.from] + " ";
+    out += "    " + endId(edge.from, edge.fromCluster) + " ";
     if (mermaid::IsPlainId(edge.id) && linkIds.insert(edge.id).second) out += edge.id + "@";
     out += LinkToken(edge);
     if (!edge.label.empty()) out += "|" + mermaid::EncodeText(edge.label) + "|";
-    out += " " + ids[edge.to] + "\n";
+    out += " " + endId(edge.to, edge.toCluster) + "\n";
   }
   for (int i = 0; i < count; ++i) {
     const Node& node = graph.nodes[i];

@@ -167,7 +167,8 @@ graph::LayoutResult ChildLayout::RunChild(const graph::Graph& g, graph::Directio
   std::optional<graph::LayoutResult> decoded = DecodeAnswer(answer, &why);
   if (!decoded) return Stopped(graph::LayoutStop::Unavailable, "the layout stopped: the layout program's answer cannot be read: " + why);
   // Graphviz's own results are the graph's, not the layout program's: each box and route is there.
-  if (decoded->ok() && (decoded->nodes.size() != g.nodes.size() || decoded->edges.size() != g.edges.size()))
+  if (decoded->ok() && (decoded->nodes.size() != g.nodes.size() || decoded->edges.size() != g.edges.size() ||
+                        decoded->clusters.size() != g.clusters.size()))
     return Stopped(graph::LayoutStop::Unavailable, "the layout stopped: the layout program's answer does not match the chart");
   return std::move(*decoded);
 }

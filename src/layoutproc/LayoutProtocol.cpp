@@ -171,6 +171,15 @@ graph::Graph LayoutPart(const graph::Graph& g) {
     kept.label = e.label;
     part.edges.push_back(std::move(kept));
   }
+  part.clusters.reserve(g.clusters.size());
+  for (const graph::Cluster& c : g.clusters) {
+    graph::Cluster kept;
+    kept.parent = c.parent;
+    kept.nodes = c.nodes;
+    kept.titleWidth = c.titleWidth;
+    kept.titleHeight = c.titleHeight;
+    part.clusters.push_back(std::move(kept));
+  }
   return part;
 }
 
@@ -185,6 +194,12 @@ std::string EncodeRequest(const Request& r) {
   for (const graph::Node& n : r.graph.nodes) out.Int(static_cast<int>(n.shape)).Int(n.width).Int(n.height).Line();
   out.Word("L").Int(static_cast<long long>(r.graph.edges.size())).Line();
   for (const graph::Edge& e : r.graph.edges) out.Int(e.from).Int(e.to).Int(e.directed ? 1 : 0).Str(e.label).Line();
+  out.Word("C").Int(static_cast<long long>(r.graph.clusters.size())).Line();
+  for (const graph::Cluster& c : r.graph.clusters) {
+    out.Int(c.parent).Int(c.titleWidth).Int(c.titleHeight).Int(static_cast<long long>(c.nodes.size()));
+    for (int n : c.nodes) out.Int(n);
+    out.Line();
+  }
   out.Word(kEnd).Line();
   return out.Take();
 }
@@ -221,6 +236,15 @@ std::optional<Request> DecodeRequest(std::string_view text, std::string* error) 
     e.directed = in.Int(0, 1) == 1;
     e.label = in.Str();
   }
+  in.Word("C");
+  r.graph.clusters.resize(in.Count(8));  // "-1 0 0 0\n"
+  for (graph::Cluster& c : r.graph.clusters) {
+    c.parent = static_cast<int>(in.Int(-1, INT_MAX));
+    c.titleWidth = in.Coordinate();
+    c.titleHeight = in.Coordinate();
+    c.nodes.resize(in.Count(2));  // "0 "
+    for (int& n : c.nodes) n = in.Coordinate();
+  }
   in.End();
   return Done(in, std::move(r), error);
 }
@@ -231,6 +255,8 @@ std::string EncodeAnswer(const graph::LayoutResult& r) {
   out.Word("B").Rect(r.bounds).Line();
   out.Word("N").Int(static_cast<long long>(r.nodes.size())).Line();
   for (const QRect& box : r.nodes) out.Rect(box).Line();
+  out.Word("K").Int(static_cast<long long>(r.clusters.size())).Line();
+  for (const QRect& box : r.clusters) out.Rect(box).Line();
   out.Word("R").Int(static_cast<long long>(r.edges.size())).Line();
   for (const graph::Route& route : r.edges) {
     out.Int(static_cast<long long>(route.points.size()));
@@ -253,6 +279,9 @@ std::optional<graph::LayoutResult> DecodeAnswer(std::string_view text, std::stri
   in.Word("N");
   r.nodes.resize(in.Count(8));  // "0 0 0 0\n"
   for (QRect& box : r.nodes) box = in.Rect();
+  in.Word("K");
+  r.clusters.resize(in.Count(8));
+  for (QRect& box : r.clusters) box = in.Rect();
   in.Word("R");
   r.edges.resize(in.Count(8));  // "0 0 0 0\n"
   for (graph::Route& route : r.edges) {

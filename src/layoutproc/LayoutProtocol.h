@@ -11,15 +11,17 @@
 //
 //   request:  "KLAYOUT 1\n" "D dir\n" "O x y\n" "S node rank\n" "E len:engine\n"
 //             "N count\n" then per node "shape width height\n"
-//             "L count\n" then per edge "from to directed len:label\n", "END\n"
+//             "L count\n" then per edge "from to directed len:label\n",
+//             "C count\n" then per cluster "parent titleWidth titleHeight count node ...\n", "END\n"
 //   answer:   "KLAYOUT-ANSWER 1\n" "B x y w h\n" "N count\n" then per node "x y w h\n"
+//             "K count\n" then per cluster "x y w h\n"
 //             "R count\n" then per route "points x y ... tail head label\n", where each of the
 //             last three is "0" or "1 x y"; "W count\n" then per warning "len:text\n",
 //             "X stop len:error\n", "END\n"
 //
 // A string is its length in bytes, a colon and the bytes as they are, so any byte may appear in
 // a label. Only what the layout uses of the graph travels: node shapes and sizes, the edges'
-// ends, direction and label.
+// ends, direction and label, the clusters' nesting, nodes and title room.
 namespace layoutproc {
 
 struct Request {

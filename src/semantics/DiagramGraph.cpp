@@ -4,6 +4,7 @@
 
 #include "Connector.h"
 #include "ConnectorLabel.h"
+#include "Containers.h"
 #include "ShapeText.h"
 
 namespace semantics {
@@ -47,9 +48,13 @@ graph::Shape NodeShapeOf(ItemKind kind) {
 
 graph::Graph FindGraph(std::span<const Item> items, const ItemQuery& query) {
   graph::Graph g;
+  // Containers are clusters, not nodes; parents come before what they enclose in item order.
+  const std::vector<Container> containers = FindContainers(items, query);
+  std::unordered_map<uint64_t, int> clusterOf;  // frame id -> cluster
+  for (const Container& c : containers) clusterOf.emplace(c.frame->id, static_cast<int>(clusterOf.size()));
   std::unordered_map<uint64_t, int> nodeOf;
   for (const Item& f : items) {
-    if (!IsShape(f.kind)) continue;
+    if (!IsShape(f.kind) || clusterOf.count(f.id)) continue;
     nodeOf.emplace(f.id, static_cast<int>(g.nodes.size()));
     graph::Node n;
     n.shape = NodeShapeOf(f.kind);
@@ -60,12 +65,25 @@ graph::Graph FindGraph(std::span<const Item> items, const ItemQuery& query) {
     g.nodes.push_back(std::move(n));
   }
 
-  // Texts: each label lies on at most one shape, whose text is the topmost label on it.
+  for (const Container& c : containers) {
+    graph::Cluster cluster;
+    cluster.figure = c.frame->id;
+    if (c.parent)
+      if (const auto p = clusterOf.find(c.parent->id); p != clusterOf.end()) cluster.parent = p->second;
+    for (const Item* m : c.members)
+      if (const auto n = nodeOf.find(m->id); n != nodeOf.end()) cluster.nodes.push_back(n->second);
+    g.clusters.push_back(std::move(cluster));
+  }
+
+  // Texts: each label lies on at most one shape, whose text is the topmost label on it. A
+  // container's is its title: the topmost label on it that begins within the title band, so that
+  // a connector's label lying in the container stays the connector's.
   std::unordered_map<uint64_t, const Item*> textOf;  // shape id -> label
   for (const Item& f : items) {
     if (f.kind != ItemKind::Label) continue;
     const Item* shape = ShapeUnder(f, query);
     if (!shape) continue;
+    if (clusterOf.count(shape->id) && f.box.top() - shape->box.top() > kTitleBand) continue;
     const Item*& text = textOf[shape->id];
     if (!text || f.stacking > text->stacking) text = &f;
   }
@@ -73,6 +91,7 @@ graph::Graph FindGraph(std::span<const Item> items, const ItemQuery& query) {
   for (const auto& [shape, label] : textOf) {
     isText[label->id] = true;
     if (auto it = nodeOf.find(shape); it != nodeOf.end()) g.nodes[it->second].text = label->caption;
+    if (auto it = clusterOf.find(shape); it != clusterOf.end()) g.clusters[it->second].title = label->caption;
   }
 
   // Connectors, each found once from its first segment.
@@ -122,11 +141,17 @@ graph::Graph FindGraph(std::span<const Item> items, const ItemQuery& query) {
   for (size_t i = 0; i < found.size(); ++i) {
     const Connector& c = found[i];
     if (!c.startShape || !c.endShape) continue;
-    const auto from = nodeOf.find(c.startShape->id), to = nodeOf.find(c.endShape->id);
-    if (from == nodeOf.end() || to == nodeOf.end()) continue;  // a query's item from elsewhere
     graph::Edge e;
-    e.from = from->second;
-    e.to = to->second;
+    // An end on a container is the cluster's: the edge runs from or to a node within it.
+    const auto end = [&](const Item* shape, int& node, int& cluster) {
+      if (const auto n = nodeOf.find(shape->id); n != nodeOf.end()) return node = n->second, true;
+      const auto k = clusterOf.find(shape->id);
+      if (k == clusterOf.end()) return false;  // a query's item from elsewhere
+      cluster = k->second;
+      node = graph::NodeWithin(g, cluster);
+      return node >= 0;
+    };
+    if (!end(c.startShape, e.from, e.fromCluster) || !end(c.endShape, e.to, e.toCluster)) continue;
     e.directed = c.headAtEnd;
     e.style = StyleOf(c);
     for (const Item* s : c.segments) e.figures.push_back(s->id);

@@ -14,7 +14,11 @@ namespace semantics {
 // (ConnectorLabel), dashed for a dashed or dotted pen, thick for a pen 4 pixels wide or more (the
 // arrow's pen in an elbow route), and the ids of its segments in route order and then of its
 // label. Labels that are neither a shape's text nor a connector's stay out, as do connectors with
-// a loose end.
+// a loose end. Containers (FindContainers) are no nodes but clusters, in item order, with their
+// frames' ids, their member shapes as nodes and their titles (the topmost label on the frame that
+// begins within kTitleBand of its top); a connector's end on a container rather than on a shape
+// inside it is the cluster's end (the edge's node is then the first within it; an empty
+// container's connectors stay out).
 // The query answers with pointers into `items`; each item's id is unique.
 graph::Graph FindGraph(std::span<const Item> items, const ItemQuery& query);
 

@@ -5,11 +5,16 @@
 
 #include "ChartDrawing.h"
 #include "ChartSupport.h"
+#include "Containers.h"
 #include "Dot.h"
 #include "FigureGraph.h"
 #include "Layout.h"
+#include "ItemGrid.h"
 #include "Mermaid.h"
+#include "ShapeText.h"
 #include "TextPlacement.h"
+
+#include <map>
 
 namespace {
 
@@ -37,6 +42,12 @@ const RoundTrip kCharts[] = {
     {"FillsAndLongTexts",
      "flowchart TD\n A[\"A first line<br>and a second\"] --> B{Is the stock enough for the whole order?}\n"
      " style A fill:#f96\n style B fill:#ffd27f\n"},
+    // Three subgraphs, one nested, a labelled link inside one, links into and out of them.
+    {"Subgraphs",
+     "flowchart TD\n S([Start]) --> A\n subgraph order [Take the order]\n A[Check] -->|ok| B[Pack]\n"
+     " subgraph inner [Pay]\n C[Charge]\n end\n end\n subgraph ship [Ship it]\n D[Send]\n end\n"
+     " B --> inner\n inner --> ship\n D --> E([Done])\n"},
+    {"SubgraphsAcross", "flowchart LR\n subgraph a [One]\n x --> y\n end\n subgraph b [Two]\n z\n end\n y --> z\n a --> b\n"},
 };
 
 TEST_P(DrawnChartReadsBack, AsTheSameGraph) {
@@ -65,6 +76,45 @@ INSTANTIATE_TEST_SUITE_P(Charts, DrawnChartReadsBack,
                            return std::string(std::get<0>(info.param).name) +
                                   (std::get<1>(info.param) == ConnectorForm::Elbow ? "Elbow" : "Straight");
                          });
+
+// Each subgraph drawn as a container, as the meaning module finds them: its title inside its top
+// edge, enclosing exactly its own steps and the containers nested in it; written out, three
+// subgraphs holding the same steps.
+TEST(DrawChart, SubgraphsAsContainersAndBack) {
+  const graph::ParseResult read = graph::ReadMermaid(kCharts[8].text);
+  ASSERT_TRUE(read.ok());
+  const flowchart::DrawnChart drawn = DrawChart(*read.graph, {});
+  ASSERT_TRUE(drawn.ok()) << drawn.error;
+  const std::vector<semantics::Item> items = charttest::ItemsOf(drawn.figures);
+  const semantics::ItemGrid grid(items);
+  // The titles as the graph reads them (a labelled link inside a container hides its title from
+  // FindContainers, whose title is the topmost label on the frame).
+  std::map<uint64_t, std::string> titleOf;
+  for (const graph::Cluster& c : flowchart::GraphOfItems(items).clusters) titleOf[c.figure] = c.title;
+  std::map<std::string, std::vector<std::string>> found;  // title -> what it encloses
+  for (const semantics::Container& c : semantics::FindContainers(items, grid.AsQuery())) {
+    const std::string title = titleOf[c.frame->id];
+    const auto label = std::find_if(items.begin(), items.end(), [&](const semantics::Item& i) {
+      return i.kind == ItemKind::Label && i.caption == title && c.frame->box.contains(i.box) &&
+             i.box.top() - c.frame->box.top() <= semantics::kTitleBand;
+    });
+    EXPECT_NE(label, items.end()) << title;
+    std::vector<std::string>& members = found[title];
+    for (const semantics::Item* m : c.members) {
+      const semantics::Item* text = semantics::ShapeText(*m, grid.AsQuery());
+      members.push_back(text ? text->caption : "?");
+    }
+  }
+  const std::map<std::string, std::vector<std::string>> expected{
+      {"Take the order", {"Pay", "Check", "Pack"}}, {"Pay", {"Charge"}}, {"Ship it", {"Send"}}};
+  EXPECT_EQ(found, expected);
+  const std::string written = graph::WriteMermaid(flowchart::GraphOfItems(items));
+  const graph::ParseResult again = graph::ReadMermaid(written);
+  ASSERT_TRUE(again.ok()) << written;
+  EXPECT_EQ(graphtest::Summary(*again.graph).substr(graphtest::Summary(*again.graph).find("||")),
+            "|| subgraph_1(Take the order): Check Pack; subgraph_2(Pay) in subgraph_1: Charge; subgraph_3(Ship it): Send")
+      << written;
+}
 
 // Mermaid's style: fill, stroke and width onto the figure; dashes onto its pen.
 TEST(DrawChart, NodesAsTheirFiguresWithTheirStyles) {

@@ -8,7 +8,7 @@
 #include "Item.h"
 
 // Drawings as the meaning module reads them, and graphs in one line without the text formats'
-// ids: "TB; start:Go, process:Step | 0->1 |yes|, 1--0 dashed".
+// ids: "TB; start:Go, process:Step | 0->1 |yes|, 1--0 dashed, 1->[0] || Lane: 0 1".
 namespace charttest {
 
 inline std::vector<semantics::Item> ItemsOf(const std::vector<flowchart::FigurePlan>& plans) {
@@ -28,10 +28,20 @@ inline std::string Shape(const graph::Graph& g) {
   out += " |";
   for (size_t k = 0; k < g.edges.size(); ++k) {
     const graph::Edge& e = g.edges[k];
-    out += (k ? ", " : " ") + std::to_string(e.from) + (e.directed ? "->" : "--") + std::to_string(e.to);
+    const auto end = [](int node, int cluster) {
+      return cluster >= 0 ? "[" + std::to_string(cluster) + "]" : std::to_string(node);
+    };
+    out += (k ? ", " : " ") + end(e.from, e.fromCluster) + (e.directed ? "->" : "--") + end(e.to, e.toCluster);
     if (!e.label.empty()) out += " |" + graphtest::Shown(e.label) + "|";
     if (e.style == graph::LineStyle::Dashed) out += " dashed";
     if (e.style == graph::LineStyle::Thick) out += " thick";
+  }
+  // Clusters: "|| Title: 0 1; Inner in 0: 2".
+  for (size_t c = 0; c < g.clusters.size(); ++c) {
+    out += (c ? "; " : " || ") + graphtest::Shown(g.clusters[c].title);
+    if (g.clusters[c].parent >= 0) out += " in " + std::to_string(g.clusters[c].parent);
+    out += ":";
+    for (int n : g.clusters[c].nodes) out += " " + std::to_string(n);
   }
   return out;
 }

@@ -75,7 +75,7 @@ TEST_F(ChartFiles, AnErrorNamesTheFileLineAndColumn) {
 }
 
 TEST_F(ChartFiles, WarningsNameTheFileAndLine) {
-  const QString path = Write("sub.mmd", "flowchart TD\n A --> B\n subgraph one\n C\n end\n");
+  const QString path = Write("click.mmd", "flowchart TD\n A --> B\n click A callback\n C\n");
   const flowchart::ChartFile chart = flowchart::ReadChartFile(path, TextFormat::Mermaid);
   ASSERT_FALSE(chart.warnings.isEmpty());
   EXPECT_TRUE(chart.warnings.front().startsWith(QDir::toNativeSeparators(path) + ": line 3: ")) << chart.warnings.front().toStdString();

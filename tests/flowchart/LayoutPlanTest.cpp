@@ -9,6 +9,7 @@
 
 #include "ChartSupport.h"
 #include "ConnectorPlanner.h"
+#include "Containers.h"
 #include "FigureGraph.h"
 #include "LayoutPlan.h"
 
@@ -63,6 +64,80 @@ QRect BoxOf(const std::vector<semantics::Item>& items, uint64_t id) {
   for (const semantics::Item& i : items)
     if (i.id == id) return i.box;
   return {};
+}
+
+// A pool of three lanes drawn by hand (600 x 120 each, touching, titled), with four steps
+// scattered in them against the flow: S1 (lane 0) -> S2 (lane 1) -> S3 (lane 2) -> S4 (lane 0).
+// Ids: lanes 1, 3, 5 with titles 2, 4, 6; steps 7, 9, 11, 13 with texts after each; arrows 15-17.
+std::vector<FigurePlan> Pool() {
+  std::vector<FigurePlan> p;
+  for (int l = 0; l < 3; ++l) {
+    p.push_back(Plan(ItemKind::Rectangle, {50, 50 + 120 * l, 600, 120}));
+    p.push_back(Plan(ItemKind::Label, {58, 54 + 120 * l, 80, 16}, "Lane " + std::to_string(l)));
+  }
+  const QRect steps[] = {{400, 80, 100, 40}, {100, 200, 100, 40}, {300, 320, 100, 40}, {80, 110, 100, 40}};
+  for (int k = 0; k < 4; ++k) {
+    p.push_back(Plan(ItemKind::Process, steps[k]));
+    p.push_back(Plan(ItemKind::Label, steps[k].adjusted(10, 12, -10, -12), "S" + std::to_string(k + 1)));
+  }
+  p.push_back(flowchart::RouteSegments({{400, 100}, {200, 220}}, {}, true)[0]);
+  p.push_back(flowchart::RouteSegments({{150, 240}, {300, 340}}, {}, true)[0]);
+  p.push_back(flowchart::RouteSegments({{350, 320}, {130, 150}}, {}, true)[0]);
+  return p;
+}
+
+TEST(PlanLayout, LanesKeepTheirOrderAndStepsWhileStepsFollowTheFlow) {
+  const std::vector<semantics::Item> items = charttest::ItemsOf(Pool());
+  ASSERT_EQ(charttest::Shape(flowchart::GraphOfItems(items)).substr(charttest::Shape(flowchart::GraphOfItems(items)).find('|')),
+            "| 0->1, 1->2, 2->3 || Lane 0: 0 3; Lane 1: 1; Lane 2: 2");
+  const LayoutPlan plan = flowchart::PlanLayout(items, LayoutRequest{});
+  ASSERT_TRUE(plan.ok()) << plan.error;
+  const std::vector<semantics::Item> after = Apply(items, plan);
+  const QRect lane[] = {BoxOf(after, 1), BoxOf(after, 3), BoxOf(after, 5)};
+  for (int l = 0; l < 3; ++l) {
+    EXPECT_EQ(lane[l].left(), 50) << l;  // the pool keeps its corner, its lanes one length
+    EXPECT_EQ(lane[l].width(), lane[0].width()) << l;
+    EXPECT_TRUE(lane[l].contains(BoxOf(after, 2 + 2 * l))) << "the title stays in lane " << l;
+  }
+  EXPECT_EQ(lane[0].top(), 50);
+  EXPECT_EQ(lane[1].top(), lane[0].top() + lane[0].height());  // in order, touching
+  EXPECT_EQ(lane[2].top(), lane[1].top() + lane[1].height());
+  const int laneOf[] = {0, 1, 2, 0};
+  for (int k = 0; k < 4; ++k) EXPECT_TRUE(lane[laneOf[k]].contains(BoxOf(after, 7 + 2 * k))) << "S" << k + 1;
+  // Ranks run left to right along the flow, one per step here.
+  for (int k = 0; k < 3; ++k) EXPECT_LT(BoxOf(after, 7 + 2 * k).right(), BoxOf(after, 9 + 2 * k).left()) << "S" << k + 1;
+  // The same chart, the same lanes, read back (now running left to right).
+  EXPECT_EQ(charttest::Shape(flowchart::GraphOfItems(after)),
+            "LR; process:S1, process:S2, process:S3, process:S4 | 0->1, 1->2, 2->3 || Lane 0: 0 3; Lane 1: 1; Lane 2: 2");
+}
+
+// A container (id 1, title 2) around X (3) and Y (5), with Z (7) outside, arrows X->Y->Z and Z->X:
+// laid out, the container is drawn around X and Y alone, its title inside its top edge.
+TEST(PlanLayout, ContainersAreDrawnAroundTheirMembers) {
+  std::vector<FigurePlan> p = {Plan(ItemKind::Rectangle, {0, 0, 500, 400}), Plan(ItemKind::Label, {8, 4, 80, 16}, "Box")};
+  const QRect steps[] = {{300, 300, 100, 40}, {40, 60, 100, 40}, {600, 50, 100, 40}};
+  for (int k = 0; k < 3; ++k) {
+    p.push_back(Plan(ItemKind::Process, steps[k]));
+    p.push_back(Plan(ItemKind::Label, steps[k].adjusted(10, 12, -10, -12), std::string(1, static_cast<char>('X' + k))));
+  }
+  p.push_back(flowchart::RouteSegments({{300, 320}, {140, 80}}, {}, true)[0]);
+  p.push_back(flowchart::RouteSegments({{140, 70}, {600, 70}}, {}, true)[0]);
+  p.push_back(flowchart::RouteSegments({{650, 90}, {400, 310}}, {}, true)[0]);
+  const std::vector<semantics::Item> items = charttest::ItemsOf(p);
+  const std::string before = charttest::Shape(flowchart::GraphOfItems(items));
+  ASSERT_EQ(before.substr(before.find('|')), "| 0->1, 1->2, 2->0 || Box: 0 1");
+  const LayoutPlan plan = flowchart::PlanLayout(items, LayoutRequest{});
+  ASSERT_TRUE(plan.ok()) << plan.error;
+  const std::vector<semantics::Item> after = Apply(items, plan);
+  const QRect box = BoxOf(after, 1), title = BoxOf(after, 2);
+  EXPECT_TRUE(box.contains(BoxOf(after, 3)));
+  EXPECT_TRUE(box.contains(BoxOf(after, 5)));
+  EXPECT_FALSE(box.intersects(BoxOf(after, 7)));
+  EXPECT_TRUE(box.contains(title));
+  EXPECT_LE(title.top() - box.top(), semantics::kTitleBand);
+  EXPECT_LT(title.bottom(), std::min(BoxOf(after, 3).top(), BoxOf(after, 5).top()));
+  const std::string laid = charttest::Shape(flowchart::GraphOfItems(after));
+  EXPECT_EQ(laid.substr(laid.find('|')), "| 0->1, 1->2, 2->0 || Box: 0 1");
 }
 
 TEST(PlanLayout, TopToBottomStacksTheChainAndKeepsTheGraph) {

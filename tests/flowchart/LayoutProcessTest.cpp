@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "the layout stopped: the layout program ended with status 9 on a chart of 2 shapes and 1 connector"},
         EndCase{"AnAnswerCutShort", "cat > /dev/null; printf 'KLAYOUT-ANSWER 1\\nB 0 0 '", 2, {},
                 LayoutStop::Unavailable, "the layout stopped: the layout program's answer cannot be read: the text ends early..."},
-        EndCase{"AnAnswerForAnotherChart", "cat > /dev/null; printf 'KLAYOUT-ANSWER 1\\nB 0 0 0 0\\nN 0\\nR 0\\nW 0\\nX 0 0:\\nEND\\n'",
+        EndCase{"AnAnswerForAnotherChart", "cat > /dev/null; printf 'KLAYOUT-ANSWER 1\\nB 0 0 0 0\\nN 0\\nK 0\\nR 0\\nW 0\\nX 0 0:\\nEND\\n'",
                 2, {}, LayoutStop::Unavailable, "the layout stopped: the layout program's answer does not match the chart"},
         EndCase{"PastTheTimeLimit", "cat > /dev/null; exec sleep 30", 2, Limited(10, 10, 1), LayoutStop::TooLong,
                 "the layout stopped: the chart took longer than the 1 second the layout may take"},

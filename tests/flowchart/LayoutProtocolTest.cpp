@@ -76,6 +76,18 @@ INSTANTIATE_TEST_SUITE_P(
                                     {E(0, 1, "yes"), E(1, 0, "two words\nand a line"), E(0, 1, "12:34 5:"),
                                      E(1, 1, std::string("nul\0inside", 10)), E(0, 0, "\xE5\x90\x8C\xE6\x84\x8F \xF0\x9F\x98\x80")},
                                     Direction::LeftToRight)},
+                    RequestCase{"Clusters",
+                                [] {
+                                  layoutproc::Request r = Req({N(Shape::Process, 10, 10), N(Shape::Decision, 20, 20)}, {E(0, 1)});
+                                  r.graph.clusters.resize(3);
+                                  r.graph.clusters[0].nodes = {1, 0};
+                                  r.graph.clusters[0].titleWidth = 80;
+                                  r.graph.clusters[0].titleHeight = 24;
+                                  r.graph.clusters[1].parent = 0;
+                                  r.graph.clusters[2].parent = 1;
+                                  r.graph.clusters[2].nodes = {1};
+                                  return r;
+                                }()},
                     RequestCase{"SizesAndEndsOutOfRangeTravelAsThey", Req({N(Shape::Process, -5, 200000)}, {E(0, 7), E(-1, 0)},
                                                                            Direction::BottomToTop, {0, 0}, 0, -3, "")}),
     [](const testing::TestParamInfo<RequestCase>& info) { return std::string(info.param.name); });
@@ -95,7 +107,26 @@ TEST(LayoutRequest, CarriesOnlyWhatTheLayoutUses) {
   e.style = graph::LineStyle::Dashed;
   e.figures = {7, 8};
   g.edges = {e};
+  graph::Cluster c;
+  c.id = "lane";
+  c.title = "Lane";
+  c.direction = Direction::TopToBottom;
+  c.figure = 9;
+  c.nodes = {1};
+  c.titleWidth = 50;
+  c.titleHeight = 20;
+  g.clusters = {c, c};
+  g.clusters[1].parent = 0;
   const graph::Graph part = layoutproc::LayoutPart(g);
+  ASSERT_EQ(part.clusters.size(), 2u);
+  for (size_t k = 0; k < 2; ++k) {
+    graph::Cluster kept;
+    kept.parent = static_cast<int>(k) - 1;
+    kept.nodes = {1};
+    kept.titleWidth = 50;
+    kept.titleHeight = 20;
+    EXPECT_EQ(part.clusters[k], kept);
+  }
   ASSERT_EQ(part.nodes.size(), 2u);
   EXPECT_EQ(part.nodes[0], N(Shape::Decision, 140, 80));
   ASSERT_EQ(part.edges.size(), 1u);
@@ -115,6 +146,7 @@ graph::LayoutResult Answer() {
   undirected.tailTip = QPoint(0, -1);
   r.edges = {curved, undirected, graph::Route{}};
   r.bounds = QRect(-7, 20, 300, 400);
+  r.clusters = {QRect(0, 10, 200, 100), QRect(-5, -6, 0, 7)};
   r.warnings = {"Warning one", "two\nlines: 3"};
   return r;
 }
@@ -140,6 +172,7 @@ TEST_P(AnswerRoundTrip, ReadsBackAsWritten) {
   const std::optional<graph::LayoutResult> got = layoutproc::DecodeAnswer(layoutproc::EncodeAnswer(sent), &error);
   ASSERT_TRUE(got.has_value()) << error;
   EXPECT_EQ(got->nodes, sent.nodes);
+  EXPECT_EQ(got->clusters, sent.clusters);
   ASSERT_EQ(got->edges.size(), sent.edges.size());
   for (size_t k = 0; k < sent.edges.size(); ++k) {
     EXPECT_EQ(got->edges[k].points, sent.edges[k].points) << k;

@@ -66,7 +66,17 @@ INSTANTIATE_TEST_SUITE_P(
         DotCase{"RankdirBT", "digraph { rankdir=BT; a }", "BT; a:ellipse:a |"},
         DotCase{"RankdirRL", "digraph { rankdir=RL; a }", "RL; a:ellipse:a |"},
         DotCase{"Latin1", "digraph { charset=latin1; a [label=\"caf\xE9\"] }", "TB; a:ellipse:caf\xC3\xA9 |"},
-        DotCase{"Cluster", "digraph { subgraph cluster_x { a -> b } c }", "TB; a:ellipse:a, b:ellipse:b, c:ellipse:c | a->b", 1},
+        DotCase{"Cluster", "digraph { subgraph cluster_x { a -> b } c }", "TB; a:ellipse:a, b:ellipse:b, c:ellipse:c | a->b || x(): a b", 0},
+        DotCase{"NestedClusters",
+                "digraph { subgraph cluster_o { label=\"Outer\"; a; subgraph cluster_i { label=\"In\\nner\"; b } } c }",
+                "TB; a:ellipse:a, b:ellipse:b, c:ellipse:c | || o(Outer): a; i(In\\nner) in o: b", 0},
+        DotCase{"PlainSubgraphsOnlyGroup", "digraph { subgraph s { a } subgraph cluster_k { subgraph t { b } } }",
+                "TB; a:ellipse:a, b:ellipse:b | || k(): b", 0},
+        // lhead and ltail end an edge at a cluster that holds its node; others are no ends.
+        DotCase{"CompoundEdges",
+                "digraph { compound=true; subgraph cluster_x { a } b -> a [lhead=cluster_x]; a -> b [ltail=cluster_y]; "
+                "b -> a [ltail=cluster_x] }",
+                "TB; a:ellipse:a, b:ellipse:b | b->[x], a->b, b->a || x(): a", 0},
         DotCase{"NodeDefaults", "digraph { node [shape=diamond, style=filled, fillcolor=\"#123456\"]; a -> b }",
                 "TB; a:decision:a fill=#123456, b:decision:b fill=#123456 | a->b"}),
     [](const testing::TestParamInfo<DotCase>& info) { return std::string(info.param.name); });

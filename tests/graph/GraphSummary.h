@@ -7,6 +7,8 @@
 
 // A graph in one line, for expectations written by hand:
 //   "LR; A:start:Go, B:process:x fill=#ff0000 bold | A->B |yes| dashed id=e1, B--A width=3"
+// and, where there are clusters, "|| s(Title) LR: A B; t(T) in s: C" with "[s]" for a link's end
+// at a cluster.
 namespace graphtest {
 
 inline const char* ShapeName(graph::Shape s) {
@@ -50,7 +52,11 @@ inline std::string Summary(const graph::Graph& g) {
   out += " |";
   for (size_t k = 0; k < g.edges.size(); ++k) {
     const graph::Edge& e = g.edges[k];
-    out += (k ? ", " : " ") + g.nodes[e.from].id + (!e.directed ? "--" : e.bothHeads ? "<->" : "->") + g.nodes[e.to].id;
+    const auto end = [&](int node, int cluster) {
+      return cluster >= 0 ? "[" + g.clusters[cluster].id + "]" : g.nodes[node].id;
+    };
+    out += (k ? ", " : " ") + end(e.from, e.fromCluster) + (!e.directed ? "--" : e.bothHeads ? "<->" : "->") +
+           end(e.to, e.toCluster);
     if (!e.label.empty()) out += " |" + Shown(e.label) + "|";
     if (e.style == graph::LineStyle::Dashed) out += " dashed";
     if (e.style == graph::LineStyle::Thick) out += " thick";
@@ -59,6 +65,14 @@ inline std::string Summary(const graph::Graph& g) {
     if (!e.id.empty()) out += " id=" + e.id;
     if (e.labelFont.bold) out += " bold";
     if (e.labelFont.italic) out += " italic";
+  }
+  for (size_t c = 0; c < g.clusters.size(); ++c) {
+    const graph::Cluster& cl = g.clusters[c];
+    out += (c ? "; " : " || ") + cl.id + "(" + Shown(cl.title) + ")";
+    if (cl.direction) out += std::string(" ") + dirs[static_cast<int>(*cl.direction)];
+    if (cl.parent >= 0) out += " in " + g.clusters[cl.parent].id;
+    out += ":";
+    for (int n : cl.nodes) out += " " + g.nodes[n].id;
   }
   return out;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Graph.h"
 #include "Layout.h"
 
@@ -94,6 +96,49 @@ TEST_P(LayoutDirectionTest, EverythingLiesFromTheOrigin) {
   for (const QRect& box : r.nodes) EXPECT_TRUE(r.bounds.contains(box)) << box.x() << "," << box.y();
   for (const graph::Route& route : r.edges)
     for (const QPoint& p : route.points) EXPECT_TRUE(r.bounds.contains(p)) << p.x() << "," << p.y();
+}
+
+// The tree with a titled cluster around the decision and its branches, and one inside it around
+// a branch.
+Graph Clustered() {
+  Graph g = Tree();
+  graph::Cluster outer;
+  outer.nodes = {1, 2};
+  outer.titleWidth = 300;
+  outer.titleHeight = 24;
+  graph::Cluster inner;
+  inner.parent = 0;
+  inner.nodes = {3};
+  inner.titleWidth = 40;
+  inner.titleHeight = 20;
+  g.clusters = {outer, inner};
+  return g;
+}
+
+TEST_P(LayoutDirectionTest, ClustersHoldTheirNodesAndTitlesAndNoOtherNode) {
+  const Graph g = Clustered();
+  const graph::LayoutResult r = graph::Layout(g, GetParam());
+  ASSERT_TRUE(r.ok()) << r.error;
+  ASSERT_EQ(r.clusters.size(), 2u);
+  const std::vector<std::vector<int>> within{{1, 2, 3}, {3}};  // nested clusters' nodes count
+  for (size_t c = 0; c < 2; ++c) {
+    SCOPED_TRACE(c);
+    const QRect box = r.clusters[c];
+    int top = box.bottom();
+    for (size_t n = 0; n < g.nodes.size(); ++n) {
+      const bool member = std::count(within[c].begin(), within[c].end(), static_cast<int>(n)) > 0;
+      EXPECT_EQ(box.contains(r.nodes[n]), member) << "node " << n;
+      if (member) {
+        top = std::min(top, r.nodes[n].top());
+      } else {
+        EXPECT_FALSE(box.intersects(r.nodes[n])) << "node " << n;
+      }
+    }
+    EXPECT_GE(box.width(), g.clusters[c].titleWidth);
+    EXPECT_GE(top - box.top(), g.clusters[c].titleHeight);
+    EXPECT_TRUE(r.bounds.contains(box));
+  }
+  EXPECT_TRUE(r.clusters[0].contains(r.clusters[1]));
 }
 
 INSTANTIATE_TEST_SUITE_P(AllDirections, LayoutDirectionTest,
@@ -204,6 +249,18 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"EdgeToNoNode", TwoNodes(2), {}, "edge 1 joins nodes 0 and 2, but the graph has 2 nodes"},
         ErrorCase{"NegativeSize", TwoNodes(1, -5), {}, "node 1 ('') has the size -5 x 10, outside 0 to 100000"},
         ErrorCase{"NoSpacing", TwoNodes(1), Spacing(0), "the spacing of nodes and ranks must lie between 2 and"},
+        ErrorCase{"ClusterInALaterOne", [] {
+                    Graph g = TwoNodes(1);
+                    g.clusters.resize(2);
+                    g.clusters[0].parent = 1;
+                    return g;
+                  }(), {}, "cluster 1 lies in cluster 2, which does not come before it"},
+        ErrorCase{"ClusterOfNoNode", [] {
+                    Graph g = TwoNodes(1);
+                    g.clusters.resize(1);
+                    g.clusters[0].nodes = {0, 2};
+                    return g;
+                  }(), {}, "cluster 1 holds node 2, but the graph has 2 nodes"},
         // Graphviz's own reason, as it gives it.
         ErrorCase{"UnknownEngine", TwoNodes(1), Engine("nosuch"), "Layout type: \"nosuch\" not recognized. Use one of:"}),
     [](const testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.name); });

@@ -46,7 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"LabelWithoutEnd", "flowchart LR\nA -- yes B", "line 2, column 3: the link's text is not followed by '-->' or '---'"},
         ErrorCase{"DottedLabelWithoutEnd", "flowchart LR\nA -. yes B", "line 2, column 3: the link's text is not followed by '.->' or '.-'"},
         ErrorCase{"EndWithoutSubgraph", "flowchart LR\nA\nend", "line 3, column 1: 'end' without a subgraph"},
-        ErrorCase{"SubgraphNotClosed", "flowchart LR\nsubgraph one\nA", "line 2, column 1: the subgraph is not closed with 'end'"},
         ErrorCase{"StyleWithoutNode", "flowchart LR\nstyle", "line 2, column 6: expected a node id after 'style', found a line break"},
         ErrorCase{"ClassWithoutName", "flowchart LR\nclass A", "line 2, column 8: expected a class name after the node ids, found a line break"},
         ErrorCase{"EmptyInlineClass", "flowchart LR\nA::: --> B", "line 2, column 6: expected a class name after ':::', found a link"},

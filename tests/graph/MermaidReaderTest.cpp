@@ -118,15 +118,34 @@ INSTANTIATE_TEST_SUITE_P(
                  "LR; A:process:A, B:process:B | A->B colour=#0000ff", {}}),
     Name);
 
+// Subgraphs are clusters: a node belongs to the first subgraph it is named in, innermost first.
+INSTANTIATE_TEST_SUITE_P(
+    Subgraphs, MermaidReadTest,
+    testing::Values(
+        ReadCase{"NamedOutsideFirst", "flowchart TB\nc1-->a2\nsubgraph one\na1-->a2\nend",
+                 "TB; c1:process:c1, a2:process:a2, a1:process:a1 | c1->a2, a1->a2 || one(one): a2 a1", {}},
+        ReadCase{"LinksToSubgraphs", "flowchart TB\nsubgraph one [Title]\na1-->a2\nend\nx --> one\nx --> a1",
+                 "TB; a1:process:a1, a2:process:a2, x:process:x | a1->a2, x->[one], x->a1 || one(Title): a1 a2", {}},
+        ReadCase{"SubgraphToSubgraph", "flowchart LR\nsubgraph a\nx\nend\nsubgraph b\ny\nend\na --> b",
+                 "LR; x:process:x, y:process:y | [a]->[b] || a(a): x; b(b): y", {}},
+        ReadCase{"Direction", "flowchart LR\nsubgraph s\ndirection TB\nA\nend", "LR; A:process:A | || s(s) TB: A", {}},
+        ReadCase{"Nested", "flowchart TB\nsubgraph outer [Outer]\nA\nsubgraph inner [Inner]\nB\nend\nC\nend\nD",
+                 "TB; A:process:A, B:process:B, C:process:C, D:process:D | || outer(Outer): A C; inner(Inner) in outer: B", {}},
+        ReadCase{"TitleWithoutId", "flowchart TB\nsubgraph My title\nA\nend", "TB; A:process:A | || (My title): A", {}},
+        ReadCase{"QuotedTitle", "flowchart TB\nsubgraph s1[\"Quoted title\"]\nA\nend", "TB; A:process:A | || s1(Quoted title): A", {}},
+        ReadCase{"FirstSubgraphKeepsNode", "flowchart LR\nsubgraph a\nx\nend\nsubgraph b\nx --> y\nend",
+                 "LR; x:process:x, y:process:y | x->y || a(a): x; b(b): y", {}},
+        // Mermaid reads "end" only as the whole word in lower case.
+        ReadCase{"EndInNames", "flowchart LR\nsubgraph s\nA --> End --> ending\nend",
+                 "LR; A:process:A, End:process:End, ending:process:ending | A->End, End->ending || s(s): A End ending", {}},
+        ReadCase{"NotClosed", "flowchart LR\nA\nsubgraph one\nB-->C", "LR; A:process:A, B:process:B, C:process:C | B->C || one(one): B C", {3}},
+        ReadCase{"LinkToEmptySubgraph", "flowchart LR\nsubgraph e\nend\nA --> e", "LR; A:process:A | || e(e):", {4}}),
+    Name);
+
 // What the diagram cannot hold is skipped with one warning naming its line.
 INSTANTIATE_TEST_SUITE_P(
     Skipped, MermaidReadTest,
     testing::Values(
-        ReadCase{"Subgraph", "flowchart TB\nc1-->a2\nsubgraph one\na1-->a2\nend",
-                 "TB; c1:process:c1, a2:process:a2, a1:process:a1 | c1->a2, a1->a2", {3}},
-        ReadCase{"LinksToSubgraphs", "flowchart TB\nsubgraph one [Title]\na1-->a2\nend\nx --> one\nx --> a1",
-                 "TB; a1:process:a1, a2:process:a2, x:process:x | a1->a2, x->a1", {2, 5}},
-        ReadCase{"DirectionInSubgraph", "flowchart LR\nsubgraph s\ndirection TB\nA\nend", "LR; A:process:A |", {2, 3}},
         ReadCase{"Click", "flowchart LR\nA-->B\nclick A callback \"Tooltip\"", "LR; A:process:A, B:process:B | A->B", {3}},
         ReadCase{"OtherShapes", "flowchart LR\nA[(db)] --> B{{hex}}\nC>flag] --> D[/in/]",
                  "LR; A:process:db, B:process:hex, C:process:flag, D:process:in | A->B, C->D", {2, 2, 3, 3}},

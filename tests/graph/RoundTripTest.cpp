@@ -85,6 +85,36 @@ Graph Everything() {
   return g;
 }
 
+// Three clusters, one nested, with links to and between them (each to the first node within the
+// cluster, as a reader gives them); a node outside them all.
+Graph Clustered() {
+  Graph g;
+  g.nodes = {MakeNode("a", "A", Shape::Process), MakeNode("b", "B", Shape::Decision), MakeNode("c", "C", Shape::Process),
+             MakeNode("d", "D", Shape::Process), MakeNode("out", "Out", Shape::Process)};
+  g.edges = {MakeEdge(0, 1), MakeEdge(1, 2, "yes"), MakeEdge(4, 0), MakeEdge(1, 3)};
+  g.edges[2].toCluster = 0;
+  g.edges[3].fromCluster = 1;
+  g.edges[3].toCluster = 2;
+  const auto cluster = [](std::string id, std::string title, int parent, std::vector<int> nodes) {
+    graph::Cluster c;
+    c.id = std::move(id);
+    c.title = std::move(title);
+    c.parent = parent;
+    c.nodes = std::move(nodes);
+    return c;
+  };
+  g.clusters = {cluster("first", "First step", -1, {0}), cluster("inner", "Inner\nbox", 0, {1, 2}),
+                cluster("last", "last", -1, {3})};
+  return g;
+}
+
+TEST(RoundTripTest, ClustersSurviveBothFormats) {
+  Graph g = Clustered();
+  ExpectDotKeeps(g);
+  g.clusters[1].direction = graph::Direction::LeftToRight;
+  ExpectMermaidKeeps(g);
+}
+
 TEST(RoundTripTest, MermaidKeepsEverything) { ExpectMermaidKeeps(Everything()); }
 TEST(RoundTripTest, DotKeepsEverything) { ExpectDotKeeps(Everything()); }
 

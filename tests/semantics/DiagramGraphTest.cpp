@@ -107,3 +107,59 @@ TEST(Graph, NodesAreShapesAndEdgesJoinTwo) {
 }
 
 }  // namespace
+
+namespace {
+
+// Containers as clusters: "A B | B->[Lane] || Lane: A" (nodes by their texts, a cluster's end in
+// brackets, clusters with their parents and own nodes).
+std::string Clustered(const graph::Graph& g) {
+  std::string out;
+  for (const graph::Node& n : g.nodes) out += (out.empty() ? "" : " ") + n.text;
+  out += " |";
+  const auto end = [&](int node, int cluster) { return cluster >= 0 ? "[" + g.clusters[cluster].title + "]" : g.nodes[node].text; };
+  for (const graph::Edge& e : g.edges)
+    out += " " + end(e.from, e.fromCluster) + "->" + end(e.to, e.toCluster) + (e.label.empty() ? "" : " |" + e.label + "|");
+  for (size_t c = 0; c < g.clusters.size(); ++c) {
+    out += (c ? "; " : " || ") + g.clusters[c].title;
+    if (g.clusters[c].parent >= 0) out += " in " + g.clusters[g.clusters[c].parent].title;
+    out += ":";
+    for (int n : g.clusters[c].nodes) out += " " + g.nodes[n].text;
+  }
+  return out;
+}
+
+struct ClusterCase {
+  const char* name;
+  std::vector<Item> more;
+  const char* expected;
+  bool beneath = false;  // the items go beneath the shapes (after the container and its title)
+};
+void PrintTo(const ClusterCase& c, std::ostream* os) { *os << c.name; }
+
+class ContainersAsClusters : public testing::TestWithParam<ClusterCase> {};
+
+// A container (0, 0, 400 x 200) titled "Lane" holding A and C, with B outside it.
+TEST_P(ContainersAsClusters, InTheGraph) {
+  std::vector<Item> items = {Shape(ItemKind::Rectangle, {0, 0, 400, 200}), Text({8, 4, 100, 16}, "Lane"),
+                             Shape(ItemKind::Process, {20, 40, 100, 50}),  Text({30, 57, 60, 16}, "A"),
+                             Shape(ItemKind::Process, {250, 40, 100, 50}), Text({260, 57, 60, 16}, "C"),
+                             Shape(ItemKind::Process, {500, 40, 100, 50}), Text({510, 57, 60, 16}, "B")};
+  items.insert(GetParam().beneath ? items.begin() + 2 : items.end(), GetParam().more.begin(), GetParam().more.end());
+  const Scene s(items);
+  EXPECT_EQ(Clustered(FindGraph(s.items, s.query)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ContainersAsClusters,
+    testing::Values(ClusterCase{"NoNodeButACluster", {}, "A C B | || Lane: A C"},
+                    ClusterCase{"ArrowToTheContainer", {Arrow({400, 65}, {500, 65}, apLeft)}, "A C B | B->[Lane] || Lane: A C"},
+                    ClusterCase{"ArrowFromTheContainer", {Arrow({400, 65}, {500, 65})}, "A C B | [Lane]->B || Lane: A C"},
+                    ClusterCase{"ArrowToAMemberInside", {Arrow({350, 65}, {500, 65}, apLeft)}, "A C B | B->C || Lane: A C"},
+                    // Below the title band, a label in the container is its connector's.
+                    ClusterCase{"LabelInsideIsTheConnectors", {Arrow({120, 65}, {250, 65}), Text({160, 35, 40, 14}, "yes")},
+                                "A C B | A->C |yes| || Lane: A C"},
+                    ClusterCase{"Nested", {Shape(ItemKind::Rectangle, {10, 25, 130, 120}), Text({14, 27, 50, 12}, "Inner")},
+                                "A C B | || Lane: C; Inner in Lane: A", true}),
+    [](const testing::TestParamInfo<ClusterCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
