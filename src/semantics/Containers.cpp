@@ -25,6 +25,20 @@ const Item* Innermost(const Item& item, const std::vector<const Item*>& frames) 
     if (f != &item && f->id != item.id && Encloses(*f, item) && (!best || Inner(f, best))) best = f;
   return best;
 }
+// The topmost label lying on the frame itself (not on a shape in it) that begins within the title
+// band: a connector's label lower in the box, drawn later, does not hide it.
+const Item* TitleOf(const Item& frame, const ItemQuery& query) {
+  std::vector<const Item*> near;
+  query(QRect(frame.box.left(), frame.box.top(), frame.box.width(), std::min(frame.box.height(), kTitleBand + 1)), near);
+  const Item* best = nullptr;
+  for (const Item* l : near) {
+    if (l->kind != ItemKind::Label || l->box.top() - frame.box.top() > kTitleBand || (best && l->stacking < best->stacking))
+      continue;
+    const Item* under = ShapeUnder(*l, query);
+    if (under && under->id == frame.id) best = l;
+  }
+  return best;
+}
 }  // namespace
 
 bool Encloses(const Item& frame, const Item& shape) {
@@ -61,8 +75,7 @@ std::vector<Container> FindContainers(std::span<const Item> items, const ItemQue
   for (const Item* f : containing) {
     Container c;
     c.frame = f;
-    const Item* text = ShapeText(*f, query);
-    if (text && text->box.top() - f->box.top() <= kTitleBand) c.title = text;
+    c.title = TitleOf(*f, query);
     const auto parent = innermost.find(f->id);
     c.parent = parent != innermost.end() ? parent->second : nullptr;
     c.members = std::move(membersOf[f->id]);

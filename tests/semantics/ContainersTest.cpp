@@ -59,6 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
         ContainerCase{"TextLowInTheBoxIsNoTitle",
                       {Box({0, 0, 300, 200}), Step({20, 100, 80, 40}), Text({150, 31, 80, 20}, "low")},
                       {{1, 0, 0, {2}}}, {}},
+        // A connector's label lower in the box, drawn after the title, leaves the title its own.
+        ContainerCase{"ALaterLabelLowerDownKeepsTheTitle",
+                      {Box({0, 0, 300, 200}), Text({10, 4, 120, 20}, "Sales"), Step({20, 100, 80, 40}),
+                       Text({150, 120, 30, 20}, "yes")},
+                      {{1, 2, 0, {3}}},
+                      {}},
         ContainerCase{"TitleAtTheBandsEdge",
                       {Box({0, 0, 300, 200}), Step({20, 100, 80, 40}), Text({150, 30, 80, 20}, "edge")},
                       {{1, 3, 0, {2}}}, {}},
