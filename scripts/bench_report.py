@@ -147,6 +147,9 @@ BUDGETS = [
     ("flat_n", "Mermaid reader: cost per node 100,000 vs 10,000", ["BM_MermaidRead/10000", "BM_MermaidRead/100000"], 1.5),
     # draw.io files.
     ("max_ms", "import a 1,000-shape draw.io file (read and mapped to figures)", ["BM_DrawioImport1000"], 250),
+    # Containers and lanes.
+    ("max_ms", "one drag step of a container of 200 shapes and 300 connectors, painted", ["BM_ContainerDragStep"], 16),
+    ("max_ms", "Auto Layout of 100 steps in 5 lanes until painted", ["BM_LaneAutoLayout/100"], 200),
     # Versions of a diagram.
     ("max_ms", "compare two 10,000-figure diagrams (kdltool diff's work after reading the files)", ["BM_DiagramDiff10000"], 200),
     # Text work.
