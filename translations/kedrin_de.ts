@@ -198,6 +198,14 @@
         <source>&amp;Keep Connectors and Labels Attached</source>
         <translation>Verbinder und Beschriftungen &amp;mitführen</translation>
     </message>
+    <message>
+        <source>Line &amp;Jumps</source>
+        <translation>Linien&amp;sprünge</translation>
+    </message>
+    <message>
+        <source>Where two connectors cross, let the upper one hop over the other</source>
+        <translation>Wo sich zwei Verbinder kreuzen, springt der obere über den anderen</translation>
+    </message>
 </context>
 <context>
     <name>ConnectorFeatures</name>
@@ -235,6 +243,120 @@
     <message>
         <source>Connector</source>
         <translation>Verbinder</translation>
+    </message>
+</context>
+<context>
+    <name>ContainerCommands</name>
+    <message>
+        <source>Container</source>
+        <translation>Container</translation>
+    </message>
+    <message>
+        <source>Insert Container</source>
+        <translation>Container einfügen</translation>
+    </message>
+    <message>
+        <source>Lane %1</source>
+        <translation>Bahn %1</translation>
+    </message>
+    <message>
+        <source>Insert Swimlanes</source>
+        <translation>Bahnen einfügen</translation>
+    </message>
+    <message>
+        <source>Remove Container</source>
+        <translation>Container entfernen</translation>
+    </message>
+    <message>
+        <source>Add Lane</source>
+        <translation>Bahn hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Lane</source>
+        <translation>Bahn entfernen</translation>
+    </message>
+    <message>
+        <source>Move Lane Up</source>
+        <translation>Bahn nach oben</translation>
+    </message>
+    <message>
+        <source>Move Lane Left</source>
+        <translation>Bahn nach links</translation>
+    </message>
+    <message>
+        <source>Move Lane Down</source>
+        <translation>Bahn nach unten</translation>
+    </message>
+    <message>
+        <source>Move Lane Right</source>
+        <translation>Bahn nach rechts</translation>
+    </message>
+</context>
+<context>
+    <name>ContainerFeatures</name>
+    <message>
+        <source>&amp;Container</source>
+        <translation>&amp;Container</translation>
+    </message>
+    <message>
+        <source>Put a titled container around the selection</source>
+        <translation>Einen Container mit Titel um die Auswahl legen</translation>
+    </message>
+    <message>
+        <source>&amp;Swimlanes...</source>
+        <translation>&amp;Bahnen...</translation>
+    </message>
+    <message>
+        <source>Put a pool of lanes, one for each actor, in the middle of the view</source>
+        <translation>Eine Gruppe von Bahnen, eine je Beteiligtem, in die Mitte der Ansicht legen</translation>
+    </message>
+    <message>
+        <source>Remove Conta&amp;iner</source>
+        <translation>Container ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Take the container&apos;s rectangle and title away and keep what it holds</source>
+        <translation>Rechteck und Titel des Containers entfernen und seinen Inhalt behalten</translation>
+    </message>
+    <message>
+        <source>Select a container</source>
+        <translation>Wählen Sie einen Container aus</translation>
+    </message>
+    <message>
+        <source>La&amp;nes</source>
+        <translation>Bah&amp;nen</translation>
+    </message>
+    <message>
+        <source>&amp;Add Lane</source>
+        <translation>Bahn &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Lane</source>
+        <translation>Bahn ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Move Lane &amp;Up</source>
+        <translation>Bahn nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Lane &amp;Down</source>
+        <translation>Bahn nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Change the pool of the lane that is selected or holds the selection</source>
+        <translation>Die Bahnen der ausgewählten Bahn oder der Bahn mit der Auswahl ändern</translation>
+    </message>
+    <message>
+        <source>Select a lane or a step in one</source>
+        <translation>Wählen Sie eine Bahn oder einen Schritt darin aus</translation>
+    </message>
+    <message>
+        <source>Move Lane &amp;Left</source>
+        <translation>Bahn nach &amp;links</translation>
+    </message>
+    <message>
+        <source>Move Lane &amp;Right</source>
+        <translation>Bahn nach &amp;rechts</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1227,29 @@
     </message>
 </context>
 <context>
+    <name>SwimlanesDialog</name>
+    <message>
+        <source>Swimlanes</source>
+        <translation>Bahnen</translation>
+    </message>
+    <message>
+        <source>&amp;Number of lanes:</source>
+        <translation>&amp;Anzahl der Bahnen:</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>&amp;Lanes as:</source>
+        <translation>&amp;Bahnen als:</translation>
+    </message>
+</context>
+<context>
     <name>TFontChooser</name>
     <message>
         <source>Font</source>
@@ -1881,6 +2026,14 @@ Mit diesem Diagramm überschreiben, das Diagramm unter einem anderen Namen speic
     <message>
         <source>Type Text</source>
         <translation>Text eingeben</translation>
+    </message>
+    <message>
+        <source>Bring into Container</source>
+        <translation>In den Container holen</translation>
+    </message>
+    <message>
+        <source>Fit Lanes</source>
+        <translation>Bahnen anpassen</translation>
     </message>
 </context>
 <context>

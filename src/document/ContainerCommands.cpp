@@ -23,7 +23,6 @@ namespace containercommands {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("ContainerCommands", text); }
 
 // The canvas point in the middle of what the document shows.
 QPoint ViewCentre(TwinKedrinFile& d) {
@@ -107,14 +106,14 @@ TCustomKDTool* InsertContainer(TwinKedrinFile& d) {
   const QRect box = units.empty() ? containers::EmptyAt(ViewCentre(d)) : containers::Around(around);
   focus::SetFocus(d.Surface());
   TCustomKDTool* rect = NewRectangle(d, box);
-  TCustomKDTool* title = NewTitle(d, box, Tr("Container"));
+  TCustomKDTool* title = NewTitle(d, box, QCoreApplication::translate("ContainerCommands", "Container"));
   if (lowest) {
     rect->stackUnder(lowest);
     title->stackUnder(lowest);
   }
   Paint({rect, title});
   d.Surface()->EnsureContains(box);
-  d.History().RecordAdded({rect, title}, Tr("Insert Container"));
+  d.History().RecordAdded({rect, title}, QCoreApplication::translate("ContainerCommands", "Insert Container"));
   set.Select({rect});
   return rect;
 }
@@ -127,7 +126,7 @@ std::vector<TCustomKDTool*> InsertPool(TwinKedrinFile& d, int count, bool rows) 
   std::vector<TCustomKDTool*> lanes, titles;
   for (size_t i = 0; i < boxes.size(); ++i) {
     lanes.push_back(NewRectangle(d, boxes[i]));
-    titles.push_back(NewTitle(d, boxes[i], Tr("Lane %1").arg(i + 1)));
+    titles.push_back(NewTitle(d, boxes[i], QCoreApplication::translate("ContainerCommands", "Lane %1").arg(i + 1)));
   }
   // Lanes at the bottom, their titles above them: whatever lies in the pool shows and belongs.
   for (auto it = titles.rbegin(); it != titles.rend(); ++it) (*it)->lower();
@@ -138,7 +137,7 @@ std::vector<TCustomKDTool*> InsertPool(TwinKedrinFile& d, int count, bool rows) 
   QRect pool;
   for (const QRect& b : boxes) pool |= b;
   d.Surface()->EnsureContains(pool);
-  d.History().RecordAdded(all, Tr("Insert Swimlanes"));
+  d.History().RecordAdded(all, QCoreApplication::translate("ContainerCommands", "Insert Swimlanes"));
   return lanes;
 }
 
@@ -165,7 +164,7 @@ bool RemoveContainer(TwinKedrinFile& d) {
   focus::SetFocus(d.Surface());
   ContainerEditing::Plain plain(ContainerEditing::Of(d));
   QUndoStack& stack = d.History().Stack();
-  stack.beginMacro(Tr("Remove Container"));
+  stack.beginMacro(QCoreApplication::translate("ContainerCommands", "Remove Container"));
   d.BeginEdit(TEditKind::Delete, gone);
   for (TCustomKDTool* f : gone) SendMessage(f, WM_DELETECOMP);
   d.EditEnded();
@@ -195,26 +194,26 @@ bool EditLanes(TwinKedrinFile& d, LaneEdit edit) {
       TFigureStyle style = TFigureStyle::Of(*lane->lanes.back());
       style.caption = rect->Caption();
       style.ApplyTo(*rect);
-      TCustomKDTool* title = NewTitle(d, box, Tr("Lane %1").arg(n + 1));
+      TCustomKDTool* title = NewTitle(d, box, QCoreApplication::translate("ContainerCommands", "Lane %1").arg(n + 1));
       TCustomKDTool* first = lane->lanes.front();
       rect->stackUnder(first);
       title->stackUnder(first);
       Paint({rect, title});
       d.Surface()->EnsureContains(box);
-      d.History().RecordAdded({rect, title}, Tr("Add Lane"));
+      d.History().RecordAdded({rect, title}, QCoreApplication::translate("ContainerCommands", "Add Lane"));
       d.FigureSet().Select({rect});
       return true;
     }
     case LaneEdit::Remove: {
       focus::SetFocus(d.Surface());
-      stack.beginMacro(Tr("Remove Lane"));
+      stack.beginMacro(QCoreApplication::translate("ContainerCommands", "Remove Lane"));
       TCustomKDTool* gone = lane->lanes[i];
       d.BeginEdit(TEditKind::Delete, {gone});
       SendMessage(gone, WM_DELETECOMP);
       d.EditEnded();
       std::vector<TCustomKDTool*> rest = lane->lanes;
       rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(i));
-      editing.LayLanes(rest, containers::WithLaneRemoved(lane->boxes, i, lane->rows), lane->rows, Tr("Remove Lane"));
+      editing.LayLanes(rest, containers::WithLaneRemoved(lane->boxes, i, lane->rows), lane->rows, QCoreApplication::translate("ContainerCommands", "Remove Lane"));
       stack.endMacro();
       return true;
     }
@@ -224,8 +223,8 @@ bool EditLanes(TwinKedrinFile& d, LaneEdit edit) {
       if ((earlier && i == 0) || (!earlier && i + 1 >= n)) return false;
       const std::vector<TCustomKDTool*> selected = d.SelectedFigures();
       editing.LayLanes(lane->lanes, containers::Reordered(lane->boxes, i, earlier ? i - 1 : i + 1, lane->rows),
-                       lane->rows, earlier ? (lane->rows ? Tr("Move Lane Up") : Tr("Move Lane Left"))
-                                           : (lane->rows ? Tr("Move Lane Down") : Tr("Move Lane Right")));
+                       lane->rows, earlier ? (lane->rows ? QCoreApplication::translate("ContainerCommands", "Move Lane Up") : QCoreApplication::translate("ContainerCommands", "Move Lane Left"))
+                                           : (lane->rows ? QCoreApplication::translate("ContainerCommands", "Move Lane Down") : QCoreApplication::translate("ContainerCommands", "Move Lane Right")));
       d.PresentSelection(selected);
       return true;
     }

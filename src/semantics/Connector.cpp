@@ -64,10 +64,18 @@ PointInfo Examine(QPoint p, const Item& self, const ItemQuery& query) {
   const std::vector<const Item*> near = Near(p, kReach + 1, query);
   for (int k = 0; k < 2; ++k)
     if (EndPoint(self, k) == p) info.ends.push_back({&self, k});
-  for (const Item* f : near) {
-    if (!IsSegment(f->kind) || f->id == self.id) continue;
-    for (int k = 0; k < 2; ++k)
-      if (connectors::JointsMeet(EndPoint(*f, k), p)) info.ends.push_back({f, k});
+  // Ends exactly at p first; ends a few pixels off join only where none meets exactly, so that
+  // connectors ending side by side stay apart.
+  const size_t own = info.ends.size();
+  for (const bool exact : {true, false}) {
+    for (const Item* f : near) {
+      if (!IsSegment(f->kind) || f->id == self.id) continue;
+      for (int k = 0; k < 2; ++k) {
+        const QPoint e = EndPoint(*f, k);
+        if (exact ? e == p : e != p && connectors::JointsMeet(e, p)) info.ends.push_back({f, k});
+      }
+    }
+    if (info.ends.size() > own) break;
   }
   FindOwner(p, near, kReach, info);
   return info;
