@@ -44,15 +44,12 @@ void TwinKedrinFile::BeginEdit(TEditKind kind, const std::vector<TCustomKDTool*>
     std::vector<TCustomKDTool*> all = targets;
     if (Moves(kind))
       for (TCustomKDTool* f : ContainerEditing::Of(*this).Begin(kind, targets)) all.push_back(f);
-    if (Moves(kind) && (labelFollowing_ = ConnectorLabelFollowing::Find(*diagram_, all))) {
+    if (Moves(kind) && (labelFollowing_ = ConnectorLabelFollowing::Find(*diagram_, all)))
       for (TCustomKDTool* l : labelFollowing_->Labels()) all.push_back(l);
-      // Named after what the user moved, not after the labels that went along.
+    if (all.size() != targets.size()) {
+      // Named after what the user moved, not after what went along.
       const QString name = label.isEmpty() ? CountedText(kind == TEditKind::Resize ? QT_TRANSLATE_NOOP("Undo", "Resize") : QT_TRANSLATE_NOOP("Undo", "Move"), targets.size()) : label;
       history_->Begin(kind, all, name);
-      return;
-    }
-    if (all.size() != targets.size()) {
-      history_->Begin(kind, all, label.isEmpty() ? CountedText(kind == TEditKind::Resize ? QT_TRANSLATE_NOOP("Undo", "Resize") : QT_TRANSLATE_NOOP("Undo", "Move"), targets.size()) : label);
       return;
     }
   }
