@@ -22,13 +22,15 @@ inline void ExpectWellFormed(const graph::Graph& g) {
       Fail("an edge names no node", "");
 }
 
-// The graph as the format carries it through: ids are the writer's (made where none reads back).
+// The graph as the format carries it through: ids of nodes, links and clusters are the writer's
+// (made where none reads back).
 inline graph::Graph Comparable(graph::Graph g, bool sizes) {
   for (graph::Node& n : g.nodes) {
     n.id.clear();
     if (!sizes) n.width = n.height = 0;
   }
   for (graph::Edge& e : g.edges) e.id.clear();
+  for (graph::Cluster& c : g.clusters) c.id.clear();
   return g;
 }
 
