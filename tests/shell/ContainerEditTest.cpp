@@ -4,18 +4,16 @@
 #include <QAction>
 #include <QUndoStack>
 
-#include "ConnectorOptions.h"
-#include "ContainerFeatures.h"
+#include "ContainerFixture.h"
 #include "ContainerScan.h"
 #include "Diagram.h"
 #include "FigureStyle.h"
-#include "HistoryFixture.h"
 
 namespace {
 
 // A (with its text "Submit") and B, joined by an arrow down; C beside them, joined to A by an
 // arrow across.
-class Containers : public HistoryFixture {
+class Containers : public ContainerFixture {
  public:
   // Table rows drive the fixture through these.
   using CanvasFixture::Click;
@@ -26,8 +24,7 @@ class Containers : public HistoryFixture {
 
  protected:
   void SetUp() override {
-    HistoryFixture::SetUp();
-    ConnectorOptions::Instance().SetKeepAttached(true);
+    ContainerFixture::SetUp();
     A = Add<TKDProcess>(doc, {100, 100, 120, 50});
     textA = Add<TKDLabel>(doc, {110, 115, 100, 20});
     textA->SetCaption("Submit");
@@ -39,18 +36,7 @@ class Containers : public HistoryFixture {
     across->SetArrowDirection(adTopToTop);
     testsupport::Flush();
   }
-  void TearDown() override {
-    SetSwimlaneAsker(nullptr);
-    ConnectorOptions::Instance().SetKeepAttached(false);
-    HistoryFixture::TearDown();
-  }
  public:
-  void Trigger(const char* name) {
-    QAction* a = main->findChild<QAction*>(QLatin1String(name));
-    ASSERT_TRUE(a) << name;
-    a->trigger();
-    testsupport::Flush();
-  }
   // Insert > Container around A and B.
   TCustomKDTool* ContainerAroundAB() {
     doc->SelectGroup({A, B});

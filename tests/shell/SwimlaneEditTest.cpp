@@ -4,32 +4,14 @@
 #include <QAction>
 #include <QUndoStack>
 
-#include "ConnectorOptions.h"
-#include "ContainerFeatures.h"
+#include "ContainerFixture.h"
 #include "ContainerScan.h"
 #include "Diagram.h"
-#include "HistoryFixture.h"
 
 namespace {
 
-class Swimlanes : public HistoryFixture {
- protected:
-  void SetUp() override {
-    HistoryFixture::SetUp();
-    ConnectorOptions::Instance().SetKeepAttached(true);
-  }
-  void TearDown() override {
-    SetSwimlaneAsker(nullptr);
-    ConnectorOptions::Instance().SetKeepAttached(false);
-    HistoryFixture::TearDown();
-  }
+class Swimlanes : public ContainerFixture {
  public:
-  void Trigger(const char* name) {
-    QAction* a = main->findChild<QAction*>(QLatin1String(name));
-    ASSERT_TRUE(a) << name;
-    a->trigger();
-    testsupport::Flush();
-  }
   void InsertPool(int count, bool rows) {
     SetSwimlaneAsker([count, rows](QWidget*) { return std::optional<SwimlaneChoice>(SwimlaneChoice{count, rows}); });
     Trigger("InsertSwimlanes1");
