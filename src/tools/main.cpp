@@ -1,4 +1,4 @@
-#include <QApplication>
+#include <QGuiApplication>
 #include <csignal>
 #include <string>
 
@@ -24,9 +24,9 @@ int main(int argc, char** argv) {
   std::signal(SIGPIPE, SIG_IGN);
   toolprocess::GrowHeapInLargeSteps();
   g_qtHandler = qInstallMessageHandler(QuietHandler);
-  // Figures are widgets, but nothing is shown: no display is needed.
+  // Fonts and pictures need a GUI application; no widget is made, so no display is needed.
   toolprocess::UseHeadlessDefaults();
-  QApplication app(argc, argv);
+  QGuiApplication app(argc, argv);
   QStringList arguments = QCoreApplication::arguments();
   arguments.removeFirst();
   std::string out, err;
