@@ -144,9 +144,9 @@ QuickConnectButtons* QuickConnectButtons::Install(TwinKedrinFile& document) {
 void QuickConnectButtons::DiagramChanged(const DiagramChange& change) {
   using Kind = DiagramChange::Kind;
   if (change.kind == Kind::Removed && change.figure == shape_) shape_ = nullptr;
-  if (change.kind != Kind::Selection && change.kind != Kind::Removed &&
-      !(change.kind == Kind::Moved && change.figure == shape_))
-    return;
+  // A move of many names no figure: the shape may be among them.
+  const bool shapeMoved = change.kind == Kind::Moved && shape_ && (change.figure == shape_ || !change.figure);
+  if (change.kind != Kind::Selection && change.kind != Kind::Removed && !shapeMoved) return;
   // Once per turn of the event loop, however many figures a change touches.
   if (pending_) return;
   pending_ = true;
