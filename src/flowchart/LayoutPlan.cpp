@@ -55,20 +55,6 @@ uint64_t EndFigure(const graph::Graph& g, int node, int cluster) {
   return g.nodes[static_cast<size_t>(node)].figure;
 }
 
-// A container's title: the topmost label on its frame (no shape above the frame under it) that
-// begins within the title band.
-uint64_t TitleOf(const semantics::Item& frame, const semantics::ItemQuery& query) {
-  std::vector<const semantics::Item*> near;
-  query(frame.box, near);
-  const semantics::Item* best = nullptr;
-  for (const semantics::Item* l : near) {
-    if (l->kind != semantics::ItemKind::Label || l->box.top() - frame.box.top() > semantics::kTitleBand) continue;
-    const semantics::Item* under = semantics::ShapeUnder(*l, query);
-    if (under && under->id == frame.id && (!best || l->stacking > best->stacking)) best = l;
-  }
-  return best ? best->id : 0;
-}
-
 LayoutPlan Arrange(const Chosen& c, const std::vector<QRect>& boxes, const std::vector<QRect>& clusterBoxes,
                    std::vector<uint64_t>& chart) {
   const std::span<const semantics::Item> items = c.items;
@@ -303,7 +289,10 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
   // clusters), and the lanes of a pool keep their order and their steps.
   const bool whole = chosen.size() == g.nodes.size();
   std::vector<uint64_t> titles(g.clusters.size(), 0);
-  for (size_t k = 0; k < g.clusters.size(); ++k) titles[k] = TitleOf(items[place.at(g.clusters[k].figure)], query);
+  for (size_t k = 0; k < g.clusters.size(); ++k) {
+    const semantics::Item* title = semantics::TitleOf(items[place.at(g.clusters[k].figure)], query);
+    titles[k] = title ? title->id : 0;
+  }
   std::vector<semantics::Pool> pools;
   if (whole && !g.clusters.empty()) {
     sub.clusters = g.clusters;
