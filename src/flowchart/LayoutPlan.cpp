@@ -6,9 +6,10 @@
 
 #include "ChartDrawing.h"
 #include "ChartRoutes.h"
+#include "ClusterGaps.h"
 #include "Containers.h"
 #include "FlowLayout.h"
-#include "LaneLayout.h"
+#include "PoolLayout.h"
 #include "DiagramGraph.h"
 #include "ItemGrid.h"
 #include "Layout.h"
@@ -205,33 +206,22 @@ QRect DrawnBox(const LayoutPlan& plan, std::span<const semantics::Item> items, c
   return box;
 }
 
-// A pool as the lane layout sees it: each node's lane, each lane's cluster and title room.
-struct LaneChart {
-  std::vector<int> laneOf;    // per node of the laid-out graph; -1 outside the pool
-  std::vector<int> clusters;  // per lane, its cluster
-  std::vector<int> headers;
-  QPoint origin;
-};
-
-LaneChart LaneChartOf(const graph::Graph& g, std::span<const semantics::Item> items,
+// A pool as the lane layout sees it: each lane's cluster and title room.
+PoolChart PoolChartOf(const graph::Graph& g, std::span<const semantics::Item> items,
                       const std::unordered_map<uint64_t, size_t>& place, const semantics::Pool& pool,
                       const std::vector<uint64_t>& titles) {
-  LaneChart lanes;
+  PoolChart chart;
+  chart.rows = pool.rows;
   std::unordered_map<uint64_t, int> clusterOfFrame;
   for (size_t k = 0; k < g.clusters.size(); ++k) clusterOfFrame.emplace(g.clusters[k].figure, static_cast<int>(k));
   for (const semantics::Item* frame : pool.lanes) {
     const int k = clusterOfFrame.at(frame->id);
-    lanes.clusters.push_back(k);
+    chart.lanes.push_back(k);
     const uint64_t title = titles[static_cast<size_t>(k)];
-    lanes.headers.push_back(title ? items[place.at(title)].box.bottom() - frame->box.top() + 1 : 0);
+    chart.headers.push_back(title ? items[place.at(title)].box.bottom() - frame->box.top() + 1 : 0);
   }
-  if (!pool.lanes.empty()) lanes.origin = pool.lanes.front()->box.topLeft();
-  const std::vector<int> clusterOf = graph::ClusterOfNodes(g);
-  lanes.laneOf.assign(g.nodes.size(), -1);
-  for (size_t n = 0; n < g.nodes.size(); ++n)
-    for (size_t l = 0; l < lanes.clusters.size(); ++l)
-      if (graph::ClusterWithin(g, clusterOf[n], lanes.clusters[l])) lanes.laneOf[n] = static_cast<int>(l);
-  return lanes;
+  if (!pool.lanes.empty()) chart.origin = pool.lanes.front()->box.topLeft();
+  return chart;
 }
 
 }  // namespace
@@ -309,13 +299,16 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
   graph::LayoutResult layout;
   std::vector<SideHint> hints(subEdge.size());
   if (!pools.empty()) {
-    const LaneChart lanes = LaneChartOf(sub, items, place, pools.front(), titles);
-    const LanePlacement placed = PlaceInLanes(sub, lanes.laneOf, lanes.headers, pools.front().rows, lanes.origin);
+    std::vector<PoolChart> charts;
+    for (const semantics::Pool& pool : pools) charts.push_back(PoolChartOf(sub, items, place, pool, titles));
+    const PoolsPlacement placed = PlacePools(sub, charts, request.direction);
+    if (!placed.ok()) {
+      plan.error = placed.error;
+      return plan;
+    }
+    layout.warnings = placed.warnings;
     boxes = placed.nodes;
-    // Steps outside the lanes stay where they are.
-    for (size_t i = 0; i < boxes.size(); ++i)
-      if (lanes.laneOf[i] < 0) boxes[i] = items[place.at(sub.nodes[i].figure)].box;
-    for (size_t l = 0; l < lanes.clusters.size(); ++l) clusterBoxes[static_cast<size_t>(lanes.clusters[l])] = placed.lanes[l];
+    clusterBoxes = placed.clusters;
   } else {
     graph::LayoutOptions options;
     options.origin = bounds.topLeft();
@@ -331,6 +324,7 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
       if (subEdge[k] >= 0) hints[k] = subHints[static_cast<size_t>(subEdge[k])];
     boxes = layout.nodes;
     for (size_t k = 0; k < layout.clusters.size() && k < clusterBoxes.size(); ++k) clusterBoxes[k] = layout.clusters[k];
+    SpreadSiblings(sub, boxes, clusterBoxes);
   }
   const Chosen context{items, request, query, g, sub, chosen, redrawn, place, hints, titles};
   std::vector<uint64_t> chart;
