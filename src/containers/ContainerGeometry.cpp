@@ -15,7 +15,8 @@ QRect EmptyAt(QPoint centre) {
 
 QRect TitleBox(const QRect& container, QSize text) {
   const int room = std::max(1, container.width() - 2 * kTitleInset);
-  return {container.left() + kTitleInset, container.top() + (kTitleRoom - text.height()) / 2 + 2,
+  // A title of several lines begins just inside the top edge, within the title band.
+  return {container.left() + kTitleInset, container.top() + std::max(2, (kTitleRoom - text.height()) / 2 + 2),
           std::clamp(text.width(), 1, room), text.height()};
 }
 

@@ -15,6 +15,7 @@
 #include "KDTools.h"
 #include "LaneGeometry.h"
 #include "SelectionUnits.h"
+#include "TextEditSession.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
 #include "ZoomMapping.h"
@@ -106,15 +107,13 @@ TCustomKDTool* InsertContainer(TwinKedrinFile& d) {
   const QRect box = units.empty() ? containers::EmptyAt(ViewCentre(d)) : containers::Around(around);
   focus::SetFocus(d.Surface());
   TCustomKDTool* rect = NewRectangle(d, box);
-  TCustomKDTool* title = NewTitle(d, box, QCoreApplication::translate("ContainerCommands", "Container"));
-  if (lowest) {
-    rect->stackUnder(lowest);
-    title->stackUnder(lowest);
-  }
-  Paint({rect, title});
+  if (lowest) rect->stackUnder(lowest);
+  Paint({rect});
   d.Surface()->EnsureContains(box);
-  d.History().RecordAdded({rect, title}, QCoreApplication::translate("ContainerCommands", "Insert Container"));
+  d.History().RecordAdded({rect}, QCoreApplication::translate("ContainerCommands", "Insert Container"));
   set.Select({rect});
+  // The title is typed in its place at once; Escape leaves the container untitled.
+  d.TextEditing().OpenTitle(rect);
   return rect;
 }
 

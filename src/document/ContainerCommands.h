@@ -9,7 +9,7 @@ class TwinKedrinFile;
 namespace containercommands {
 
 // A container around the selection's units (or an empty one in the middle of the view), beneath
-// the lowest of them, titled "Container", selected.
+// the lowest of them, selected, its title open for typing (a step of its own).
 TCustomKDTool* InsertContainer(TwinKedrinFile& document);
 // A pool of lanes (2 to 12) titled "Lane 1", "Lane 2", ... in the middle of the view, beneath
 // every figure; the lanes, bottom first.

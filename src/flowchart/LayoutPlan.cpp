@@ -6,9 +6,10 @@
 
 #include "ChartDrawing.h"
 #include "ChartRoutes.h"
+#include "ClusterGaps.h"
 #include "Containers.h"
 #include "FlowLayout.h"
-#include "LaneLayout.h"
+#include "PoolLayout.h"
 #include "DiagramGraph.h"
 #include "ItemGrid.h"
 #include "Layout.h"
@@ -53,20 +54,6 @@ struct Chosen {
 uint64_t EndFigure(const graph::Graph& g, int node, int cluster) {
   if (cluster >= 0 && static_cast<size_t>(cluster) < g.clusters.size()) return g.clusters[static_cast<size_t>(cluster)].figure;
   return g.nodes[static_cast<size_t>(node)].figure;
-}
-
-// A container's title: the topmost label on its frame (no shape above the frame under it) that
-// begins within the title band.
-uint64_t TitleOf(const semantics::Item& frame, const semantics::ItemQuery& query) {
-  std::vector<const semantics::Item*> near;
-  query(frame.box, near);
-  const semantics::Item* best = nullptr;
-  for (const semantics::Item* l : near) {
-    if (l->kind != semantics::ItemKind::Label || l->box.top() - frame.box.top() > semantics::kTitleBand) continue;
-    const semantics::Item* under = semantics::ShapeUnder(*l, query);
-    if (under && under->id == frame.id && (!best || l->stacking > best->stacking)) best = l;
-  }
-  return best ? best->id : 0;
 }
 
 LayoutPlan Arrange(const Chosen& c, const std::vector<QRect>& boxes, const std::vector<QRect>& clusterBoxes,
@@ -219,33 +206,22 @@ QRect DrawnBox(const LayoutPlan& plan, std::span<const semantics::Item> items, c
   return box;
 }
 
-// A pool as the lane layout sees it: each node's lane, each lane's cluster and title room.
-struct LaneChart {
-  std::vector<int> laneOf;    // per node of the laid-out graph; -1 outside the pool
-  std::vector<int> clusters;  // per lane, its cluster
-  std::vector<int> headers;
-  QPoint origin;
-};
-
-LaneChart LaneChartOf(const graph::Graph& g, std::span<const semantics::Item> items,
+// A pool as the lane layout sees it: each lane's cluster and title room.
+PoolChart PoolChartOf(const graph::Graph& g, std::span<const semantics::Item> items,
                       const std::unordered_map<uint64_t, size_t>& place, const semantics::Pool& pool,
                       const std::vector<uint64_t>& titles) {
-  LaneChart lanes;
+  PoolChart chart;
+  chart.rows = pool.rows;
   std::unordered_map<uint64_t, int> clusterOfFrame;
   for (size_t k = 0; k < g.clusters.size(); ++k) clusterOfFrame.emplace(g.clusters[k].figure, static_cast<int>(k));
   for (const semantics::Item* frame : pool.lanes) {
     const int k = clusterOfFrame.at(frame->id);
-    lanes.clusters.push_back(k);
+    chart.lanes.push_back(k);
     const uint64_t title = titles[static_cast<size_t>(k)];
-    lanes.headers.push_back(title ? items[place.at(title)].box.bottom() - frame->box.top() + 1 : 0);
+    chart.headers.push_back(title ? items[place.at(title)].box.bottom() - frame->box.top() + 1 : 0);
   }
-  if (!pool.lanes.empty()) lanes.origin = pool.lanes.front()->box.topLeft();
-  const std::vector<int> clusterOf = graph::ClusterOfNodes(g);
-  lanes.laneOf.assign(g.nodes.size(), -1);
-  for (size_t n = 0; n < g.nodes.size(); ++n)
-    for (size_t l = 0; l < lanes.clusters.size(); ++l)
-      if (graph::ClusterWithin(g, clusterOf[n], lanes.clusters[l])) lanes.laneOf[n] = static_cast<int>(l);
-  return lanes;
+  if (!pool.lanes.empty()) chart.origin = pool.lanes.front()->box.topLeft();
+  return chart;
 }
 
 }  // namespace
@@ -303,7 +279,10 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
   // clusters), and the lanes of a pool keep their order and their steps.
   const bool whole = chosen.size() == g.nodes.size();
   std::vector<uint64_t> titles(g.clusters.size(), 0);
-  for (size_t k = 0; k < g.clusters.size(); ++k) titles[k] = TitleOf(items[place.at(g.clusters[k].figure)], query);
+  for (size_t k = 0; k < g.clusters.size(); ++k) {
+    const semantics::Item* title = semantics::TitleOf(items[place.at(g.clusters[k].figure)], query);
+    titles[k] = title ? title->id : 0;
+  }
   std::vector<semantics::Pool> pools;
   if (whole && !g.clusters.empty()) {
     sub.clusters = g.clusters;
@@ -320,13 +299,16 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
   graph::LayoutResult layout;
   std::vector<SideHint> hints(subEdge.size());
   if (!pools.empty()) {
-    const LaneChart lanes = LaneChartOf(sub, items, place, pools.front(), titles);
-    const LanePlacement placed = PlaceInLanes(sub, lanes.laneOf, lanes.headers, pools.front().rows, lanes.origin);
+    std::vector<PoolChart> charts;
+    for (const semantics::Pool& pool : pools) charts.push_back(PoolChartOf(sub, items, place, pool, titles));
+    const PoolsPlacement placed = PlacePools(sub, charts, request.direction);
+    if (!placed.ok()) {
+      plan.error = placed.error;
+      return plan;
+    }
+    layout.warnings = placed.warnings;
     boxes = placed.nodes;
-    // Steps outside the lanes stay where they are.
-    for (size_t i = 0; i < boxes.size(); ++i)
-      if (lanes.laneOf[i] < 0) boxes[i] = items[place.at(sub.nodes[i].figure)].box;
-    for (size_t l = 0; l < lanes.clusters.size(); ++l) clusterBoxes[static_cast<size_t>(lanes.clusters[l])] = placed.lanes[l];
+    clusterBoxes = placed.clusters;
   } else {
     graph::LayoutOptions options;
     options.origin = bounds.topLeft();
@@ -342,6 +324,7 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
       if (subEdge[k] >= 0) hints[k] = subHints[static_cast<size_t>(subEdge[k])];
     boxes = layout.nodes;
     for (size_t k = 0; k < layout.clusters.size() && k < clusterBoxes.size(); ++k) clusterBoxes[k] = layout.clusters[k];
+    SpreadSiblings(sub, boxes, clusterBoxes);
   }
   const Chosen context{items, request, query, g, sub, chosen, redrawn, place, hints, titles};
   std::vector<uint64_t> chart;

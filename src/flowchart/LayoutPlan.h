@@ -55,10 +55,12 @@ constexpr int kLayoutMargin = 20;
 // draws (a loop above a shape, say) would reach a negative place, the chart moves down or right
 // as a whole until all of it starts at the margin there.
 // Laid out whole, a diagram keeps its containers: each is drawn around its members with room for
-// its title (Graphviz's clusters), its title moving with it. A pool's lanes (FindPools; the first
-// pool) keep their order, touching, one length, each step in its lane, the steps ranked by the
-// whole chart's flow (PlaceInLanes: rows run left to right, columns top to bottom, whatever the
-// direction); steps outside the pool stay. A selection is laid out without its containers.
+// its title (Graphviz's clusters), its title moving with it. With pools of lanes (FindPools), every
+// pool keeps its lanes in order, touching, one length, each step in its lane, the steps ranked by
+// the whole chart's flow (PlacePools: rows run left to right, columns top to bottom, whatever the
+// direction), a container inside a lane whole with its members; the pools follow each other
+// downward, and the steps outside them are laid out below. A selection is laid out without its
+// containers.
 LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutRequest& request);
 
 }  // namespace flowchart

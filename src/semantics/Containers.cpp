@@ -25,8 +25,9 @@ const Item* Innermost(const Item& item, const std::vector<const Item*>& frames) 
     if (f != &item && f->id != item.id && Encloses(*f, item) && (!best || Inner(f, best))) best = f;
   return best;
 }
-// The topmost label lying on the frame itself (not on a shape in it) that begins within the title
-// band: a connector's label lower in the box, drawn later, does not hide it.
+}  // namespace
+
+// A connector's label lower in the box, drawn later, does not hide the title.
 const Item* TitleOf(const Item& frame, const ItemQuery& query) {
   std::vector<const Item*> near;
   query(QRect(frame.box.left(), frame.box.top(), frame.box.width(), std::min(frame.box.height(), kTitleBand + 1)), near);
@@ -39,7 +40,13 @@ const Item* TitleOf(const Item& frame, const ItemQuery& query) {
   }
   return best;
 }
-}  // namespace
+
+bool EnclosesAny(const Item& frame, const ItemQuery& query) {
+  if (frame.kind != ItemKind::Rectangle) return false;
+  std::vector<const Item*> near;
+  query(frame.box, near);
+  return std::any_of(near.begin(), near.end(), [&](const Item* s) { return Encloses(frame, *s); });
+}
 
 bool Encloses(const Item& frame, const Item& shape) {
   return frame.kind == ItemKind::Rectangle && IsShape(shape.kind) && shape.stacking > frame.stacking &&

@@ -33,6 +33,13 @@ struct Pool {
 // edges included, without covering all of it.
 bool Encloses(const Item& frame, const Item& shape);
 
+// A container's title: the topmost label lying on the frame itself (not on a shape in it) that
+// begins within kTitleBand of its top edge, or none.
+const Item* TitleOf(const Item& frame, const ItemQuery& query);
+
+// Whether the rectangle encloses a shape, and so is a container.
+bool EnclosesAny(const Item& frame, const ItemQuery& query);
+
 // Every container of the items, in item order. The query answers with pointers into `items`.
 std::vector<Container> FindContainers(std::span<const Item> items, const ItemQuery& query);
 

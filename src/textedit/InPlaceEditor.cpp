@@ -46,6 +46,12 @@ void TInPlaceEditor::SetCanvasFont(const TFontDesc& font, double zoom) {
   setPalette(p);
 }
 
+void TInPlaceEditor::SetAlignment(Qt::Alignment alignment) {
+  QTextOption option = document()->defaultTextOption();
+  option.setAlignment(alignment);
+  document()->setDefaultTextOption(option);
+}
+
 QString TInPlaceEditor::Text() const { return toPlainText(); }
 
 int TInPlaceEditor::ContentHeight() const {

@@ -19,6 +19,8 @@ class TInPlaceEditor : public QTextEdit {
 
   // The font as the canvas draws it, scaled to the zoom.
   void SetCanvasFont(const TFontDesc& font, double zoom);
+  // How the lines lie across the field (centred unless told otherwise).
+  void SetAlignment(Qt::Alignment alignment);
   // The typed text, its lines separated by "\n".
   QString Text() const;
   // The height the text takes in the field, in widget pixels.

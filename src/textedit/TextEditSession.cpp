@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <algorithm>
 
+#include "ContainerTitle.h"
 #include "ControlCanvas.h"
 #include "Diagram.h"
 #include "DiagramItems.h"
@@ -16,6 +17,7 @@
 #include "InPlaceEditor.h"
 #include "LabelPlacement.h"
 #include "Limits.h"
+#include "KDTools.h"
 #include "TKDLabel.h"
 #include "TextArea.h"
 #include "TextChangeCommand.h"
@@ -68,12 +70,16 @@ bool TextEditSession::SetText(TCustomKDTool* figure, const std::string& caption)
   if (IsOpen()) Commit();
   if (!figure || figure->Releasing() || figure->Layer() != &diagram_) return false;
   DiagramItems items(diagram_);
-  const TextPlace place = semantics::TextPlaceOf(items.Of(figure), items.Query());
+  const semantics::ItemQuery query = items.Query();
+  const TextPlace place = semantics::TextPlaceOf(items.Of(figure), query);
   if (place.kind == TextPlace::Kind::None) return false;
   font_ = FontFor(items, place, figure);
   figure_ = diagram_.IdOf(figure);
+  const std::optional<textedit::TitlePlace> title = textedit::TitlePlaceOf(items.Of(figure), query);
+  titleFrame_ = title ? title->frame->id : 0;
   const bool written = Write(caption);
   figure_ = 0;
+  titleFrame_ = 0;
   return written;
 }
 
@@ -81,16 +87,31 @@ bool TextEditSession::IsOpen() const { return !editor_.isNull(); }
 
 TInPlaceEditor* TextEditSession::Editor() const { return editor_.data(); }
 
-bool TextEditSession::Open(TCustomKDTool* figure, const QString& typed) {
+bool TextEditSession::Open(TCustomKDTool* figure, const QString& typed) { return OpenAt(figure, typed, false); }
+
+bool TextEditSession::OpenTitle(TCustomKDTool* frame) {
+  return qobject_cast<TKDRectangle*>(frame) && OpenAt(frame, {}, true);
+}
+
+bool TextEditSession::OpenAt(TCustomKDTool* figure, const QString& typed, bool title) {
   if (IsOpen()) Commit();
   if (!figure || figure->Releasing() || figure->Layer() != &diagram_) return false;
   DiagramItems items(diagram_);
   const semantics::ItemQuery query = items.Query();
   const TextPlace place = semantics::TextPlaceOf(items.Of(figure), query);
   if (place.kind == TextPlace::Kind::None) return false;
-  TCustomKDTool* label = place.label ? items.FigureOf(*place.label) : nullptr;
-  font_ = FontFor(items, place, figure);
-  switch (place.kind) {
+  std::optional<textedit::TitlePlace> titled =
+      title ? textedit::TitlePlaceOfFrame(items.Of(figure), query) : textedit::TitlePlaceOf(items.Of(figure), query);
+  TCustomKDTool* label = titled ? (titled->title ? items.FigureOf(*titled->title) : nullptr)
+                                : (place.label ? items.FigureOf(*place.label) : nullptr);
+  font_ = label ? label->Font() : FontFor(items, place, figure);
+  titleFrame_ = titled ? titled->frame->id : 0;
+  if (titled) {
+    const QRect frame = titled->frame->box;
+    const int line = std::max(textlayout::Measure(QStringLiteral("X"), font_, textedit::TitleRoom(frame)).lineHeight, 1);
+    area_ = textedit::TitleEditArea(frame, label ? label->BoundsRect().height() : line);
+    if (label) area_.moveTop(label->BoundsRect().top());
+  } else switch (place.kind) {
     case TextPlace::Kind::Shape:
       shapeKind_ = place.shape->kind;
       shapeBox_ = place.shape->box;
@@ -108,11 +129,13 @@ bool TextEditSession::Open(TCustomKDTool* figure, const QString& typed) {
       area_ = label->BoundsRect();
       break;
   }
-  kind_ = place.kind;
-  growsDown_ = label && place.kind != TextPlace::Kind::Shape;
+  kind_ = titled ? TextPlace::Kind::Label : place.kind;
+  growsDown_ = titled || (label && place.kind != TextPlace::Kind::Shape);
   figure_ = diagram_.IdOf(figure);
 
   editor_ = new TInPlaceEditor(&canvas_);
+  // A title reads from the frame's left edge.
+  if (titled) editor_->SetAlignment(Qt::AlignLeft);
   editor_->SetCanvasFont(font_, CanvasZoomOf(&canvas_));
   editor_->setPlainText(label ? textlayout::EditorText(label->Caption()) : QString());
   editor_->selectAll();
@@ -172,9 +195,37 @@ void TextEditSession::Commit() {
   const std::string caption = textlayout::CaptionOf(editor_->Text());
   Close();
   Write(caption);
+  titleFrame_ = 0;
+}
+
+bool TextEditSession::RemoveLabel(TCustomKDTool* label) {
+  if (!label) return false;
+  std::vector<Diagram::Placed> placed = diagram_.Snapshot({label});
+  diagram_.Remove({diagram_.IdOf(label)});
+  history_.Push(new FigureSetCommand(diagram_, FigureSetCommand::Direction::Remove, std::move(placed),
+                                     QCoreApplication::translate("Undo", "Delete Text")));
+  return true;
+}
+
+bool TextEditSession::WriteTitle(const std::string& caption) {
+  TCustomKDTool* frameFigure = diagram_.Find(titleFrame_);
+  if (!frameFigure) return false;
+  DiagramItems items(diagram_);
+  const semantics::Item& frame = items.Of(frameFigure);
+  const semantics::Item* title = textedit::TitlePlaceOfFrame(frame, items.Query()).title;
+  TCustomKDTool* label = title ? items.FigureOf(*title) : nullptr;
+  // Nothing typed leaves the container untitled: no empty label stays behind in the file.
+  if (caption.empty()) return RemoveLabel(label);
+  const textlayout::TextSize size = textlayout::Measure(textlayout::EditorText(caption), font_, textedit::TitleRoom(frame.box));
+  TextChangeCommand::State after{caption, textedit::TitleLabelBox(frame.box, QSize(size.width, size.height)), bsClear};
+  if (label) after.brush = label->FillStyle();
+  if (label && TextStateOf(*label) == after) return false;
+  WriteLabel(label, after, label ? QCoreApplication::translate("Undo", "Edit Text") : QCoreApplication::translate("Undo", "Type Text"));
+  return true;
 }
 
 bool TextEditSession::Write(const std::string& caption) {
+  if (titleFrame_) return WriteTitle(caption);
   TCustomKDTool* figure = diagram_.Find(figure_);
   if (!figure) return false;
   DiagramItems items(diagram_);
@@ -182,14 +233,7 @@ bool TextEditSession::Write(const std::string& caption) {
   const TextPlace place = semantics::TextPlaceOf(items.Of(figure), query);
   if (place.kind == TextPlace::Kind::None) return false;
   TCustomKDTool* label = place.label ? items.FigureOf(*place.label) : nullptr;
-  if (caption.empty()) {
-    if (!label) return false;
-    std::vector<Diagram::Placed> placed = diagram_.Snapshot({label});
-    diagram_.Remove({diagram_.IdOf(label)});
-    history_.Push(new FigureSetCommand(diagram_, FigureSetCommand::Direction::Remove, std::move(placed),
-                                       QCoreApplication::translate("Undo", "Delete Text")));
-    return true;
-  }
+  if (caption.empty()) return RemoveLabel(label);
   const QString text = textlayout::EditorText(caption);
   TextChangeCommand::State after{caption, {}, bsClear};
   QRect shapeBox;

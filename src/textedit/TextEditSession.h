@@ -21,7 +21,8 @@ class TInPlaceEditor;
 // editing ends: the shape's text label centred and broken to the shape's inner width, a label
 // beside the connector, or the label typed into grown downward so that no line is lost; an empty
 // text takes the label away; a start or end mark grows about its centre until its text fits in
-// its circle. Each ending that changes something is one step of the history, named after what it
+// its circle. A container's title (typed into its frame or its title) lies at the frame's top-left
+// inside the title band, never in the middle of the box. Each ending that changes something is one step of the history, named after what it
 // did ("Type Text", "Edit Text", "Delete Text").
 class TextEditSession : public QObject {
   Q_OBJECT
@@ -38,6 +39,9 @@ class TextEditSession : public QObject {
   // connector), with that text selected; a key typed to start it replaces the text. False, and
   // nothing opens, when the figure takes no text. An editor already open is committed first.
   bool Open(TCustomKDTool* figure, const QString& typed = {});
+  // Opens the editor over the title of the rectangle, a container whether or not it encloses
+  // anything yet (one just made): an empty text leaves it untitled.
+  bool OpenTitle(TCustomKDTool* frame);
   bool IsOpen() const;
   TInPlaceEditor* Editor() const;
   // Where the editor lies, in canvas pixels: the box the text is laid in.
@@ -58,6 +62,9 @@ class TextEditSession : public QObject {
   // Lays the editor over the area at the canvas's zoom, as high as its text.
   void Place();
   bool Write(const std::string& caption);
+  bool WriteTitle(const std::string& caption);
+  bool RemoveLabel(TCustomKDTool* label);
+  bool OpenAt(TCustomKDTool* figure, const QString& typed, bool title);
   // The label takes the text state (a label is made for it when there is none), as one step.
   void WriteLabel(TCustomKDTool* label, const TextChangeCommand::State& after, const QString& name);
   static TFontDesc FontFor(DiagramItems& items, const semantics::TextPlace& place, TCustomKDTool* figure);
@@ -73,5 +80,6 @@ class TextEditSession : public QObject {
   semantics::ItemKind shapeKind_ = semantics::ItemKind::Rectangle;  // a shape's text: the shape
   QRect shapeBox_;
   bool growsDown_ = false;
+  uint64_t titleFrame_ = 0;  // a container's title: its frame
   TFontDesc font_;
 };

@@ -8,6 +8,8 @@
 #include "ContainerScan.h"
 #include "Diagram.h"
 #include "FigureStyle.h"
+#include "InPlaceEditor.h"
+#include "TextEditSession.h"
 
 namespace {
 
@@ -37,11 +39,19 @@ class Containers : public ContainerFixture {
     testsupport::Flush();
   }
  public:
-  // Insert > Container around A and B.
+  // Insert > Container around A and B, its title typed at once.
   TCustomKDTool* ContainerAroundAB() {
     doc->SelectGroup({A, B});
     Trigger("InsertContainer1");
+    TypeTitle("Container");
     return Rectangles().back();
+  }
+  void TypeTitle(const QString& text) {
+    TInPlaceEditor* editor = doc->TextEditing().Editor();
+    ASSERT_TRUE(editor);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    testsupport::Flush();
   }
   std::vector<TCustomKDTool*> Rectangles() const {
     std::vector<TCustomKDTool*> out;
@@ -77,11 +87,15 @@ TEST_F(Containers, InsertPutsATitledRectangleAroundTheUnitsBeneathThem) {
   TCustomKDTool* title = TitleOf(box);
   ASSERT_TRUE(title);
   EXPECT_EQ(title->Caption(), "Container");
-  EXPECT_EQ(title->BoundsRect(), QRect(90, 64, 73, 20));
+  // Typed in the document's font: one line 13 high, 7 below the top edge, its 54 pixels and 4.
+  EXPECT_EQ(title->BoundsRect(), QRect(90, 67, 58, 13));
   EXPECT_EQ(doc->FigureSet().StackIndexOf(box), 0);
   EXPECT_EQ(ContainerOf(A), box);
   EXPECT_EQ(ContainerOf(C), nullptr);
-  EXPECT_EQ(Steps(), 1);
+  // The container, then its title.
+  EXPECT_EQ(Steps(), 2);
+  doc->Undo();
+  EXPECT_FALSE(TitleOf(box));
   doc->Undo();
   EXPECT_TRUE(Rectangles().empty());
   // Nothing selected: an empty one of the default size.
@@ -213,6 +227,7 @@ TEST_F(Containers, AContainerInsideAnotherMovesWithIt) {
   TCustomKDTool* inner = ContainerAroundAB();
   doc->FigureSet().Select({inner, C});
   Trigger("InsertContainer1");
+  TypeTitle("Outer");
   ASSERT_EQ(Rectangles().size(), 2u);
   TCustomKDTool* outer = Rectangles().front();
   ASSERT_NE(outer, inner);

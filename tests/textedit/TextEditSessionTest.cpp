@@ -416,4 +416,68 @@ INSTANTIATE_TEST_SUITE_P(
                     MarkCase{"FitsAlready", false, "abc", {100, 100, 160, 60}, {162, 123, 36, 13}, 36}),
     [](const testing::TestParamInfo<MarkCase>& i) { return std::string(i.param.name); });
 
+// A container's title is typed at its top-left inside the title band, not centred in the box.
+// Frames at (100, 100) or below it, 300 wide: the title's room is 288 from x = 106; a typed line
+// of 13 begins (24 - 13) / 2 + 2 = 7 below the frame's top, as wide as its text (6.62 a
+// character, rounded up) and 4 more. An untitled rectangle holding nothing keeps a centred text,
+// (192 - 13) / 2 = 89 below its inner box's top.
+struct TitleCase {
+  const char* name;
+  bool member;        // a step inside the frame (at 150, 160)
+  const char* title;  // its title label's text at (106, 104, 60, 20) (the frame's top-left); none when empty
+  bool secondLane;    // a second empty lane below, typed into in its turn
+  bool onTitle;       // typed into through the title label rather than the frame
+  bool justMade;      // opened as a new container's title (OpenTitle)
+  QRect area;         // where the editor opens
+  QRect label;        // the label holding "Sales" afterwards
+  const char* step;
+};
+void PrintTo(const TitleCase& c, std::ostream* os) { *os << c.name; }
+class ContainerTitles : public Session, public testing::WithParamInterface<TitleCase> {};
+
+TEST_P(ContainerTitles, AreTypedAtTheTopLeftOfTheFrame) {
+  const TitleCase& c = GetParam();
+  TCustomKDTool* frame = Add<TKDRectangle>({100, 100, 300, 200});
+  if (c.secondLane) frame = Add<TKDRectangle>({100, 300, 300, 200});
+  const int top = frame->BoundsRect().top();
+  if (c.member) Add<TKDProcess>({150, 160, 100, 50});
+  TKDLabel* title = *c.title ? Add<TKDLabel>({106, top + 4, 60, 20}, c.title) : nullptr;
+  const int steps = history->Stack().count();
+  ASSERT_TRUE(c.justMade ? session->OpenTitle(frame) : session->Open(c.onTitle ? static_cast<TCustomKDTool*>(title) : frame));
+  EXPECT_EQ(session->Area(), c.area);
+  Type(QStringLiteral("Sales"));
+  Key(Qt::Key_Return);
+  TKDLabel* typed = TopLabel();
+  ASSERT_TRUE(typed);
+  if (title) {
+    EXPECT_EQ(typed, title);
+  }
+  EXPECT_EQ(typed->Caption(), "Sales");
+  EXPECT_EQ(typed->BoundsRect(), c.label);
+  EXPECT_EQ(history->Stack().count(), steps + 1);
+  EXPECT_EQ(LastStep(), QString::fromLatin1(c.step));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frames, ContainerTitles,
+    testing::Values(
+        TitleCase{"Titled", true, "Old", false, false, false, {106, 104, 288, 20}, {106, 107, 38, 13}, "Edit Text"},
+        TitleCase{"ThroughItsTitle", true, "Old", false, true, false, {106, 104, 288, 20}, {106, 107, 38, 13}, "Edit Text"},
+        TitleCase{"Untitled", true, "", false, false, false, {106, 107, 288, 13}, {106, 107, 38, 13}, "Type Text"},
+        TitleCase{"UntitledEmptyLaneOfAPool", false, "", true, false, false, {106, 307, 288, 13}, {106, 307, 38, 13}, "Type Text"},
+        TitleCase{"JustMadeAroundNothing", false, "", false, false, true, {106, 107, 288, 13}, {106, 107, 38, 13}, "Type Text"},
+        // 300 x 200 holding nothing: the shape's text, centred on its inner box (104, 104)-(396, 296).
+        TitleCase{"PlainRectangle", false, "", false, false, false, {104, 104, 292, 192}, {104, 193, 292, 13}, "Type Text"}),
+    [](const testing::TestParamInfo<TitleCase>& i) { return std::string(i.param.name); });
+
+TEST_F(Session, AnEmptyTitleLeavesTheContainerUntitled) {
+  TCustomKDTool* frame = Add<TKDRectangle>({100, 100, 300, 200});
+  ASSERT_TRUE(session->OpenTitle(frame));
+  Key(Qt::Key_Escape);
+  ASSERT_TRUE(session->OpenTitle(frame));
+  Key(Qt::Key_Return);
+  EXPECT_EQ(TopLabel(), nullptr);
+  EXPECT_EQ(history->Stack().count(), 0);
+}
+
 }  // namespace

@@ -1,0 +1,55 @@
+#include "ClusterDirections.h"
+
+#include <algorithm>
+
+#include "ClusterGaps.h"
+#include "FlowLayout.h"
+
+namespace flowchart {
+
+std::string FollowClusterDirections(const graph::Graph& g, std::vector<QRect>& nodes, std::vector<QRect>& clusters) {
+  for (size_t k = 0; k < g.clusters.size() && k < clusters.size(); ++k) {
+    const graph::Cluster& cluster = g.clusters[k];
+    if (!cluster.direction || *cluster.direction == g.direction || cluster.nodes.size() < 2) continue;
+    if (std::any_of(g.clusters.begin(), g.clusters.end(), [&](const graph::Cluster& c) { return c.parent == static_cast<int>(k); }))
+      continue;
+    // Its nodes and the links among them, in its own direction.
+    graph::Graph part;
+    part.direction = *cluster.direction;
+    std::vector<int> at(g.nodes.size(), -1);
+    QRect before;
+    for (int n : cluster.nodes) {
+      at[static_cast<size_t>(n)] = static_cast<int>(part.nodes.size());
+      part.nodes.push_back(g.nodes[static_cast<size_t>(n)]);
+      before |= nodes[static_cast<size_t>(n)];
+    }
+    for (const graph::Edge& e : g.edges) {
+      if (e.from < 0 || e.to < 0 || at[static_cast<size_t>(e.from)] < 0 || at[static_cast<size_t>(e.to)] < 0) continue;
+      graph::Edge laid = e;
+      laid.from = at[static_cast<size_t>(e.from)];
+      laid.to = at[static_cast<size_t>(e.to)];
+      laid.fromCluster = laid.toCluster = -1;
+      part.edges.push_back(std::move(laid));
+    }
+    const graph::LayoutResult laid = LayOutByFlow(part, part.direction).layout;
+    if (!laid.ok()) return laid.error;
+    QRect after;
+    for (const QRect& r : laid.nodes) after |= r;
+    const QRect old = clusters[k];
+    const QPoint lead = before.topLeft() - old.topLeft();
+    const QPoint trail = old.bottomRight() - before.bottomRight();
+    const QPoint shift = old.topLeft() + lead - after.topLeft();
+    const int width = std::max(lead.x() + after.width() + trail.x(), cluster.titleWidth);
+    const int height = lead.y() + after.height() + trail.y();
+    // The rest of the chart makes room first (its own nodes, inside its old box, stay), then the
+    // cluster takes its new extent and its nodes their new places.
+    const int grewX = width - old.width(), grewY = height - old.height();
+    if (grewX > 0) PutSpace(false, old.right() + 1, grewX, nodes, clusters);
+    if (grewY > 0) PutSpace(true, old.bottom() + 1, grewY, nodes, clusters);
+    clusters[k] = QRect(old.topLeft(), QSize(width, height));
+    for (size_t j = 0; j < cluster.nodes.size(); ++j) nodes[static_cast<size_t>(cluster.nodes[j])] = laid.nodes[j].translated(shift);
+  }
+  return {};
+}
+
+}  // namespace flowchart
