@@ -248,10 +248,6 @@
 <context>
     <name>ContainerCommands</name>
     <message>
-        <source>Container</source>
-        <translation>Container</translation>
-    </message>
-    <message>
         <source>Insert Container</source>
         <translation>Container einfügen</translation>
     </message>
