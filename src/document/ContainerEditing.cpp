@@ -13,13 +13,15 @@
 #include "DocumentHistory.h"
 #include "KDTools.h"
 #include "LaneGeometry.h"
+#include "Outline.h"
 #include "RestackCommand.h"
 #include "SelectionUnit.h"
 #include "TwinKedrinFile.h"
 
 namespace {
 
-bool IsRectangle(const TCustomKDTool* f) { return qobject_cast<const TKDRectangle*>(f) != nullptr; }
+// The class itself, not a cast: this runs for every figure of a moved group.
+bool IsRectangle(const TCustomKDTool* f) { return f->metaObject() == &TKDRectangle::staticMetaObject; }
 
 void Put(TCustomKDTool* f, const QRect& r) {
   if (!f || f->BoundsRect() == r) return;
@@ -41,6 +43,34 @@ bool NearRectangle(const Diagram& d, const std::vector<TCustomKDTool*>& moved, c
   return false;
 }
 
+bool IsSegment(const TCustomKDTool* f) {
+  const QMetaObject* m = f->metaObject();
+  return m == &TKDLine::staticMetaObject || m == &TKDArrow::staticMetaObject;
+}
+
+// Whether moving the targets could take along anything that does not move already. A rectangle
+// carries what it encloses, their texts, and the connectors between them with their labels: all
+// of it meets the rectangle's box, widened by the reach of a connector's end, except a connector's
+// label, which may lie anywhere. So unless some figure meeting a moved rectangle is no target, or
+// is a connector, there is nothing to carry and no need to scan the whole diagram.
+bool MayCarry(const Diagram& d, const std::vector<TCustomKDTool*>& targets) {
+  const TControlMarks moving;
+  std::vector<const TCustomKDTool*> rectangles;
+  for (const TCustomKDTool* f : targets) {
+    moving.Add(f);
+    if (IsRectangle(f)) rectangles.push_back(f);
+  }
+  const int reach = connectors::kAttachReach + 1;
+  std::vector<TCustomKDTool*> hits;
+  for (const TCustomKDTool* f : rectangles) {
+    hits.clear();
+    d.FiguresIn(f->BoundsRect().adjusted(-reach, -reach, reach, reach), hits);
+    for (const TCustomKDTool* h : hits)
+      if (!moving.Contains(h) || IsSegment(h)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 ContainerEditing::ContainerEditing(TwinKedrinFile& document) : QObject(&document), document_(document) {}
@@ -58,7 +88,7 @@ std::vector<TCustomKDTool*> ContainerEditing::Begin(TEditKind kind, const std::v
   open.kind = kind;
   open.targets = d.IdsOf(targets);
   std::vector<TCustomKDTool*> extra;
-  if (std::any_of(targets.begin(), targets.end(), IsRectangle)) {
+  if (kind == TEditKind::Resize ? std::any_of(targets.begin(), targets.end(), IsRectangle) : MayCarry(d, targets)) {
     ContainerScan scan(d);
     if (kind == TEditKind::Resize) {
       const semantics::Item* frame = targets.size() == 1 ? scan.Find(open.targets.front()) : nullptr;

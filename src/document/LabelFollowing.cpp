@@ -13,7 +13,11 @@ namespace {
 // Beyond this many moving figures it is cheaper to start from the lines and arrows that stay.
 constexpr size_t kManyMoving = 2000;
 
-bool IsSegmentFigure(const TCustomKDTool* f) { return qobject_cast<const TKDLine*>(f) || qobject_cast<const TKDArrow*>(f); }
+// The class itself, not a cast (the classes are final): this runs for every figure of the diagram.
+bool IsSegmentFigure(const TCustomKDTool* f) {
+  const QMetaObject* m = f->metaObject();
+  return m == &TKDLine::staticMetaObject || m == &TKDArrow::staticMetaObject;
+}
 
 // Of many moving figures, what the search needs: the lines, arrows and labels among them (so that
 // they are known to move), and only the shapes near a line or arrow that stays, since a connector
@@ -25,6 +29,7 @@ std::vector<const TCustomKDTool*> Candidates(const Diagram& diagram, const std::
   const TControlMarks marked;
   for (const TCustomKDTool* f : moving) marked.Add(f);
   const TControlMarks nearStaying;
+  bool anyNear = false;
   std::vector<TCustomKDTool*> hits;
   const int reach = connectors::kAttachReach + 1;
   for (TCustomControl* c : diagram.Ordered()) {
@@ -33,9 +38,14 @@ std::vector<const TCustomKDTool*> Candidates(const Diagram& diagram, const std::
     hits.clear();
     diagram.FiguresIn(f->BoundsRect().adjusted(-reach, -reach, reach, reach), hits);
     for (const TCustomKDTool* h : hits)
-      if (marked.Contains(h)) nearStaying.Add(h);
+      if (marked.Contains(h)) {
+        nearStaying.Add(h);
+        anyNear = true;
+      }
   }
   out.clear();
+  // No moving shape touches a connector that stays: no label can follow.
+  if (!anyNear) return out;
   for (const TCustomKDTool* f : moving)
     if (nearStaying.Contains(f) || IsSegmentFigure(f) || qobject_cast<const TKDLabel*>(f)) out.push_back(f);
   return out;

@@ -25,19 +25,58 @@ BoundsCommand::BoundsCommand(Diagram& figures, std::vector<Change> changes, cons
   setText(text);
 }
 
+BoundsCommand::BoundsCommand(Diagram& figures, Kind kind, std::vector<uint64_t> moved, QPoint delta, const QString& text)
+    : figures_(figures), kind_(text.isEmpty() ? kind : Kind::Move), moved_(std::move(moved)), delta_(delta) {
+  setText(text.isEmpty() ? CountedText(VerbOf(kind), moved_.size()) : text);
+}
+
 int BoundsCommand::id() const { return kind_ == Kind::Nudge ? undoids::kNudge : -1; }
+
+std::vector<uint64_t> BoundsCommand::Ids() const {
+  if (changes_.empty()) return moved_;
+  std::vector<uint64_t> ids;
+  ids.reserve(changes_.size());
+  for (const Change& c : changes_) ids.push_back(c.id);
+  return ids;
+}
+
+std::vector<BoundsCommand::Change> BoundsCommand::AsChanges() const {
+  if (!changes_.empty()) return changes_;
+  std::vector<Change> changes;
+  changes.reserve(moved_.size());
+  for (uint64_t id : moved_)
+    if (const TCustomKDTool* f = figures_.Find(id)) changes.push_back({id, f->BoundsRect().translated(-delta_), f->BoundsRect()});
+  return changes;
+}
 
 bool BoundsCommand::mergeWith(const QUndoCommand* other) {
   auto* next = dynamic_cast<const BoundsCommand*>(other);
-  if (!next || next->kind_ != Kind::Nudge || next->changes_.size() != changes_.size()) return false;
+  if (!next || next->kind_ != Kind::Nudge || next->FigureCount() != FigureCount()) return false;
   if (!followers_.empty() || !next->followers_.empty()) return false;
-  for (size_t i = 0; i < changes_.size(); ++i)
-    if (changes_[i].id != next->changes_[i].id) return false;
-  bool changed = false;
-  for (size_t i = 0; i < changes_.size(); ++i) {
-    changes_[i].after = next->changes_[i].after;
-    changed = changed || changes_[i].after != changes_[i].before;
+  if (changes_.empty() && next->changes_.empty()) {
+    // Two moves by a distance each: one move by their sum.
+    if (moved_ != next->moved_) return false;
+    delta_ += next->delta_;
+    setObsolete(delta_.isNull());
+    return true;
   }
+  if (Ids() != next->Ids()) return false;
+  // One of the two moved its figures by boxes (one met the canvas's edge): both are held as boxes.
+  // The figures are where the next one put them.
+  if (changes_.empty()) {
+    std::vector<Change> mine;
+    mine.reserve(moved_.size());
+    for (const Change& c : next->AsChanges()) mine.push_back({c.id, c.before.translated(-delta_), c.after});
+    changes_ = std::move(mine);
+    moved_.clear();
+    delta_ = {};
+  } else {
+    const std::vector<Change> theirs = next->AsChanges();
+    if (theirs.size() != changes_.size()) return false;
+    for (size_t i = 0; i < changes_.size(); ++i) changes_[i].after = theirs[i].after;
+  }
+  bool changed = false;
+  for (const Change& c : changes_) changed = changed || c.after != c.before;
   // Nudged back to where they started: no step at all.
   setObsolete(!changed);
   return true;
@@ -55,17 +94,22 @@ void BoundsCommand::redo() {
 
 void BoundsCommand::Apply(bool after) {
   // Every figure in one pass: one notice and one repaint, however many figures the step holds.
-  std::vector<Diagram::Bounds> bounds;
-  bounds.reserve(changes_.size());
-  for (const Change& c : changes_) {
-    const QRect& r = after ? c.after : c.before;
-    bounds.push_back({c.id, TCustomControl::LimitedBounds(r.x(), r.y(), r.width(), r.height())});
-  }
-  figures_.SetBounds(bounds);
   std::vector<TCustomKDTool*> moved;
-  moved.reserve(changes_.size());
-  for (const Change& c : changes_)
-    if (TCustomKDTool* f = figures_.Find(c.id)) moved.push_back(f);
+  if (changes_.empty()) {
+    figures_.Translate(moved_, after ? delta_ : -delta_);
+    moved = figures_.Find(moved_);
+  } else {
+    std::vector<Diagram::Bounds> bounds;
+    bounds.reserve(changes_.size());
+    for (const Change& c : changes_) {
+      const QRect& r = after ? c.after : c.before;
+      bounds.push_back({c.id, TCustomControl::LimitedBounds(r.x(), r.y(), r.width(), r.height())});
+    }
+    figures_.SetBounds(bounds);
+    moved.reserve(changes_.size());
+    for (const Change& c : changes_)
+      if (TCustomKDTool* f = figures_.Find(c.id)) moved.push_back(f);
+  }
   for (const FollowerChange& c : followers_)
     if (TCustomKDTool* f = figures_.Find(c.id)) ApplyShape(*f, after ? c.after : c.before);
   figures_.Select(moved);

@@ -51,7 +51,7 @@ void Diagram::Insert(TCustomControl* control) {
   if (figure->FigureId == 0) figure->FigureId = nextId_++;
   nextId_ = std::max(nextId_, figure->FigureId + 1);
   // A figure brought back under its old identity takes the place of the one that was gone.
-  byId_[figure->FigureId] = figure;
+  byId_.Set(figure->FigureId, figure);
   TControlList::Insert(control);
   if (figure->HaveFocused()) ++selected_;
   Notify({DiagramChange::Kind::Added, figure, {}});
@@ -62,8 +62,7 @@ void Diagram::Remove(TCustomControl* control) {
   TCustomKDTool* figure = FigureOf(control);
   Notify({DiagramChange::Kind::Removed, figure, {}});
   if (figure->HaveFocused()) --selected_;
-  auto it = byId_.find(figure->FigureId);
-  if (it != byId_.end() && it->second == figure) byId_.erase(it);
+  byId_.Erase(figure->FigureId, figure);
   TControlList::Remove(control);
 }
 
@@ -152,15 +151,13 @@ uint64_t Diagram::IdOf(TCustomKDTool* figure) {
   // A figure of the diagram got its identity when it joined.
   if (figure->FigureId != 0) return figure->FigureId;
   figure->FigureId = nextId_++;
-  if (Contains(figure)) byId_[figure->FigureId] = figure;
+  if (Contains(figure)) byId_.Set(figure->FigureId, figure);
   return figure->FigureId;
 }
 
 TCustomKDTool* Diagram::Find(uint64_t id) const {
-  auto it = byId_.find(id);
-  if (it == byId_.end()) return nullptr;
-  TCustomKDTool* f = it->second;
-  return f->Releasing() ? nullptr : f;
+  TCustomKDTool* f = byId_.Find(id);
+  return f && !f->Releasing() ? f : nullptr;
 }
 
 std::vector<uint64_t> Diagram::IdsOf(const std::vector<TCustomKDTool*>& figures) {
@@ -207,7 +204,7 @@ void Diagram::AdoptMany(const std::vector<TCustomKDTool*>& figures) {
     if (adoptHook_) adoptHook_(figure);
     if (figure->FigureId == 0) figure->FigureId = nextId_++;
     nextId_ = std::max(nextId_, figure->FigureId + 1);
-    byId_[figure->FigureId] = figure;
+    byId_.Set(figure->FigureId, figure);
     TControlList::Insert(figure);
     if (!figure->HandleAllocated() && shown) figure->CreateHandle();
     figure->Redraw();

@@ -9,6 +9,7 @@
 #include "ControlList.h"
 #include "CustomKDTool.h"
 #include "DiagramObserver.h"
+#include "IdTable.h"
 
 // One diagram, apart from any window: its figures in stacking order (the bottom one first) with
 // stable identities, a spatial index kept up to date as they change, the selection (the figures
@@ -105,7 +106,7 @@ class Diagram : public TControlList, public TFigureWatcher {
   void Notify(const DiagramChange& change);
 
   uint64_t nextId_ = 1;
-  std::unordered_map<uint64_t, TCustomKDTool*> byId_;
+  IdTable<TCustomKDTool> byId_;
   size_t selected_ = 0;
   std::vector<DiagramObserver*> observers_;
   AdoptHook adoptHook_;

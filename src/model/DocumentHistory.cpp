@@ -83,11 +83,6 @@ void DocumentHistory::End() {
   }
   // A nudge has no drag steps: its followers go where the targets are now.
   if (open.following) open.following->Step();
-  std::vector<BoundsCommand::Change> changes;
-  for (size_t i = 0; i < open.ids.size(); ++i) {
-    TCustomKDTool* f = figures_.Find(open.ids[i]);
-    if (f && f->BoundsRect() != open.bounds[i]) changes.push_back({open.ids[i], open.bounds[i], f->BoundsRect()});
-  }
   std::vector<BoundsCommand::FollowerChange> followers;
   for (size_t i = 0; i < open.followerIds.size(); ++i) {
     TCustomKDTool* f = figures_.Find(open.followerIds[i]);
@@ -95,14 +90,38 @@ void DocumentHistory::End() {
     const FollowerShape now = ShapeOf(*f);
     if (now != open.followersBefore[i]) followers.push_back({open.followerIds[i], open.followersBefore[i], now});
   }
-  // The followers move only with the targets: nothing else to record when these stayed.
-  if (changes.empty()) return;
   BoundsCommand::Kind kind = open.kind == TEditKind::Resize ? BoundsCommand::Kind::Resize
                              : open.kind == TEditKind::Nudge ? BoundsCommand::Kind::Nudge
                                                              : BoundsCommand::Kind::Move;
-  // A command of its own (Arrange) names the step; a drag is named by what it did.
-  auto* command = open.label.isEmpty() ? new BoundsCommand(figures_, kind, std::move(changes))
-                                       : new BoundsCommand(figures_, std::move(changes), open.label);
+  // A group dragged or nudged as a whole: the step holds the figures and one distance.
+  bool translated = true;
+  QPoint delta;
+  for (size_t i = 0; i < open.ids.size() && translated; ++i) {
+    const TCustomKDTool* f = figures_.Find(open.ids[i]);
+    if (!f) {
+      translated = false;
+      break;
+    }
+    const QRect b = f->BoundsRect(), &was = open.bounds[i];
+    if (i == 0) delta = b.topLeft() - was.topLeft();
+    translated = b.size() == was.size() && b.topLeft() - was.topLeft() == delta;
+  }
+  translated = translated && !delta.isNull();
+  BoundsCommand* command = nullptr;
+  if (translated) {
+    command = new BoundsCommand(figures_, kind, std::move(open.ids), delta, open.label);
+  } else {
+    std::vector<BoundsCommand::Change> changes;
+    for (size_t i = 0; i < open.ids.size(); ++i) {
+      const TCustomKDTool* f = figures_.Find(open.ids[i]);
+      if (f && f->BoundsRect() != open.bounds[i]) changes.push_back({open.ids[i], open.bounds[i], f->BoundsRect()});
+    }
+    // The followers move only with the targets: nothing else to record when these stayed.
+    if (changes.empty()) return;
+    // A command of its own (Arrange) names the step; a drag is named by what it did.
+    command = open.label.isEmpty() ? new BoundsCommand(figures_, kind, std::move(changes))
+                                   : new BoundsCommand(figures_, std::move(changes), open.label);
+  }
   command->SetFollowers(std::move(followers));
   Push(command);
 }

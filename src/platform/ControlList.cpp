@@ -143,11 +143,17 @@ std::optional<QRect> TControlList::SetBoundsOfManyFrom(const std::vector<BoundsC
     const QRect was = control->BoundsRect();
     if (was == c.bounds) continue;
     const bool shown = !control->isHidden();
-    if (shown) left |= control->PaintReach();
+    const QRect reach = shown ? control->PaintReach() : QRect();
+    left |= reach;
     control->SetBoundsQuietly(c.bounds);
     if (indexed_) index_.Update(control);
-    if (was.size() != c.bounds.size()) NoteReach(*control);
-    if (shown) reached |= control->PaintReach();
+    // A move takes the reach along; only a new size can change it.
+    if (was.size() != c.bounds.size()) {
+      NoteReach(*control);
+      if (shown) reached |= control->PaintReach();
+    } else if (shown) {
+      reached |= reach.translated(c.bounds.topLeft() - was.topLeft());
+    }
     before |= was;
     now |= c.bounds;
     any = true;

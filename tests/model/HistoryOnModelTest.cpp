@@ -97,6 +97,57 @@ TEST_F(HistoryOnModel, AMoveBackToWhereItStartedIsNoChange) {
   EXPECT_FALSE(history.DiffersFromSaved());
 }
 
+// Consecutive nudges of a and b (at 10,10 and 200,10): one step, held as one distance while every
+// figure moved by the same one, as boxes once one did not (a figure held at the canvas's edge).
+TEST_F(HistoryOnModel, NudgesMergeWhetherHeldAsADistanceOrAsBoxes) {
+  struct Nudge {
+    QPoint a, b;
+  };
+  struct Case {
+    const char* name;
+    std::vector<Nudge> nudges;
+    int steps;
+    bool asDistance;
+    QPoint aEnd, bEnd;
+  };
+  const Case cases[] = {
+      {"two to the right", {{{30, 0}, {30, 0}}, {{30, 0}, {30, 0}}}, 1, true, {70, 10}, {260, 10}},
+      {"there and back", {{{30, 0}, {30, 0}}, {{-30, 0}, {-30, 0}}}, 0, true, {10, 10}, {200, 10}},
+      {"a distance, then boxes", {{{30, 0}, {30, 0}}, {{0, 30}, {0, 20}}}, 1, false, {40, 40}, {230, 30}},
+      {"boxes, then a distance", {{{0, 30}, {0, 20}}, {{30, 0}, {30, 0}}}, 1, false, {40, 40}, {230, 30}},
+      {"boxes, a distance, back by boxes", {{{0, 30}, {0, 20}}, {{10, 0}, {10, 0}}, {{-10, -30}, {-10, -20}}}, 0,
+       false, {10, 10}, {200, 10}},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    history.Stack().clear();
+    a->ApplyBounds(10, 10, 80, 40);
+    b->ApplyBounds(200, 10, 60, 60);
+    history.MarkSaved();
+    for (const Nudge& n : k.nudges) {
+      history.Begin(TEditKind::Nudge, {a, b});
+      a->ApplyBounds(a->Left() + n.a.x(), a->Top() + n.a.y(), 80, 40);
+      b->ApplyBounds(b->Left() + n.b.x(), b->Top() + n.b.y(), 60, 60);
+      history.End();
+    }
+    EXPECT_EQ(history.Stack().count(), k.steps);
+    EXPECT_EQ(a->BoundsRect(), QRect(k.aEnd, QSize(80, 40)));
+    EXPECT_EQ(b->BoundsRect(), QRect(k.bEnd, QSize(60, 60)));
+    EXPECT_EQ(history.DiffersFromSaved(), k.steps != 0);
+    if (k.steps != 1) continue;
+    const auto* step = dynamic_cast<const BoundsCommand*>(history.Stack().command(0));
+    ASSERT_NE(step, nullptr);
+    EXPECT_EQ(step->Moved().size(), k.asDistance ? 2u : 0u);
+    history.Undo();
+    EXPECT_EQ(a->BoundsRect(), QRect(10, 10, 80, 40));
+    EXPECT_EQ(b->BoundsRect(), QRect(200, 10, 60, 60));
+    EXPECT_FALSE(history.DiffersFromSaved());
+    history.Redo();
+    EXPECT_EQ(a->BoundsRect(), QRect(k.aEnd, QSize(80, 40)));
+    EXPECT_EQ(b->BoundsRect(), QRect(k.bEnd, QSize(60, 60)));
+  }
+}
+
 TEST_F(HistoryOnModel, AddingAndDeletingAreStepsThatKeepPlaceAndIdentity) {
   const Records before = Save();
   auto* d = Add<TKDDiamond>(QRect(300, 300, 40, 40));
