@@ -53,7 +53,9 @@ connectors::ArrowRates RatesFor(const TwinKedrinFile& d, const std::vector<QPoin
   return rates;
 }
 
-TCustomKDTool* MakeSegment(TwinKedrinFile& d, const connectors::Figure& segment, connectors::ArrowRates rates) {
+}  // namespace
+
+TCustomKDTool* AddSegment(TwinKedrinFile& d, const connectors::Figure& segment, connectors::ArrowRates rates) {
   TCustomKDTool* figure = nullptr;
   if (segment.kind == connectors::FigureKind::Arrow) {
     auto* arrow = new TKDArrow(&d);
@@ -77,8 +79,6 @@ TCustomKDTool* MakeSegment(TwinKedrinFile& d, const connectors::Figure& segment,
   return figure;
 }
 
-}  // namespace
-
 std::vector<TCustomKDTool*> DrawConnector(TwinKedrinFile& d, QPoint start, QPoint end) {
   const Diagram& diagram = d.FigureSet();
   const std::optional<EndShape> from = ShapeAt(diagram, start), to = ShapeAt(diagram, end);
@@ -97,6 +97,6 @@ std::vector<TCustomKDTool*> AddRoute(TwinKedrinFile& d, const std::vector<QPoint
   const connectors::ArrowRates rates = RatesFor(d, route);
   std::vector<TCustomKDTool*> drawn;
   for (const connectors::Figure& segment : connectors::SegmentsOf(route, d.CurLineWidth, rates))
-    drawn.push_back(MakeSegment(d, segment, rates));
+    drawn.push_back(AddSegment(d, segment, rates));
   return drawn;
 }

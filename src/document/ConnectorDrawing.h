@@ -2,6 +2,9 @@
 #include <QPoint>
 #include <vector>
 
+#include "ArrowHeads.h"
+#include "Figure.h"
+
 class TCustomKDTool;
 class TwinKedrinFile;
 
@@ -15,3 +18,7 @@ std::vector<TCustomKDTool*> DrawConnector(TwinKedrinFile& document, QPoint start
 // The route's figures, lines and a final arrow, added to the document in its drawing style
 // without a step of the history: the caller records them with what else it adds.
 std::vector<TCustomKDTool*> AddRoute(TwinKedrinFile& document, const std::vector<QPoint>& route);
+
+// One line or arrow of a route added to the document in its drawing style, without a step of the
+// history; an arrow gets the head of the rates.
+TCustomKDTool* AddSegment(TwinKedrinFile& document, const connectors::Figure& segment, connectors::ArrowRates rates);

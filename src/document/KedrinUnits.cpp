@@ -10,6 +10,7 @@
 #include "Focus.h"
 #include "KDTools.h"
 #include "LabelFollowing.h"
+#include "Rerouting.h"
 #include "SelectionUnits.h"
 #include "TextEditSession.h"
 #include "TScrollBox.h"
@@ -44,6 +45,7 @@ void TwinKedrinFile::BeginEdit(TEditKind kind, const std::vector<TCustomKDTool*>
     std::vector<TCustomKDTool*> all = targets;
     if (Moves(kind))
       for (TCustomKDTool* f : ContainerEditing::Of(*this).Begin(kind, targets)) all.push_back(f);
+    if (Moves(kind)) Rerouting::Of(*this).Begin(kind, all, targets.size(), label);
     if (Moves(kind) && (labelFollowing_ = ConnectorLabelFollowing::Find(*diagram_, all)))
       for (TCustomKDTool* l : labelFollowing_->Labels()) all.push_back(l);
     if (all.size() != targets.size()) {
@@ -72,9 +74,11 @@ void TwinKedrinFile::EditEnded() {
     labelFollowing_.reset();
   }
   const bool units = selectionunits::On() && !history_->Replaying();
+  const bool reroute = Rerouting::Of(*this).BeforeEnd();
   if (units) ContainerEditing::Of(*this).BeforeEnd();
   history_->End();
   if (units) ContainerEditing::Of(*this).AfterEnd();
+  if (reroute) Rerouting::Of(*this).AfterEnd();
 }
 
 bool TwinKedrinFile::EditTextOf(TCustomKDTool* figure, const QString& typed) {

@@ -119,24 +119,30 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
   std::vector<routing::Shape> shapes;
   std::unordered_map<connectors::FigureId, int> shapeOf;
   std::vector<QRect> blocked;
-  // Containers are no obstacles: routes cross their edges freely. Their titles keep labels off.
+  // Containers are no obstacles: routes cross their edges freely, and a link to one ends on its
+  // border. Their titles keep labels off.
   std::unordered_map<uint64_t, bool> container;
   for (const semantics::Container& c : semantics::FindContainers(items, query)) {
     container.emplace(c.frame->id, true);
     if (c.title) blocked.push_back(c.title->box);
   }
+  std::vector<bool> open;
   for (const semantics::Item& i : items) {
-    if (!semantics::IsShape(i.kind) || container.count(i.id)) continue;
+    if (!semantics::IsShape(i.kind)) continue;
     routing::Shape s;
     s.kind = semantics::FigureKindOf(i.kind);
     s.box = i.box;
-    if (const semantics::Item* text = semantics::ShapeText(i, query)) {
-      s.text = text->box;
-      blocked.push_back(text->box);
+    const bool frame = container.count(i.id) > 0;
+    if (!frame) {
+      if (const semantics::Item* text = semantics::ShapeText(i, query)) {
+        s.text = text->box;
+        blocked.push_back(text->box);
+      }
+      blocked.push_back(i.box);
     }
-    blocked.push_back(i.box);
     shapeOf.emplace(reinterpret_cast<connectors::FigureId>(static_cast<uintptr_t>(i.id)), static_cast<int>(shapes.size()));
     shapes.push_back(s);
+    open.push_back(frame);
   }
   std::vector<routing::Link> links;
   std::vector<int> linkOf(requests.size(), -1);
@@ -149,7 +155,7 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
     linkOf[k] = static_cast<int>(links.size());
     links.push_back(link);
   }
-  const std::vector<routing::Route> routes = routing::RouteAll(shapes, links);
+  const std::vector<routing::Route> routes = routing::RouteAll(shapes, links, routing::IndexShapes(shapes, open));
   std::vector<PlannedConnector> out(requests.size());
   std::vector<std::pair<QPoint, QPoint>> runs;
   std::vector<bool> routed(requests.size(), false);

@@ -20,9 +20,9 @@ struct SideHint {
 };
 
 // One planned connector per request, in order. `items` is the diagram as it will be: its shapes
-// (the requests' ends among them, by id) and their texts are the obstacles; containers are none, and
-// a request to or from one is drawn straight, as is one without a direction (lines alone make no
-// connector).
+// (the requests' ends among them, by id) and their texts are the obstacles; containers are none: a
+// request to or from one is routed to its border like any other. One without a direction is drawn
+// straight (lines alone make no connector).
 std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::Item> items,
                                                    const std::vector<ConnectorRequest>& requests,
                                                    const std::vector<SideHint>& hints);

@@ -227,6 +227,16 @@ void ConnectorFollowing::FindBetween(const std::vector<TCustomKDTool*>& targets)
   for (const connectors::LabelLink& l : found_.labels) followers_.push_back(Widget(l.label.id));
 }
 
+std::vector<ConnectorFollowing::ElbowLink> ConnectorFollowing::ElbowLinks() const {
+  std::vector<ElbowLink> out;
+  for (const Elbow& e : elbows_) {
+    ElbowLink link{{}, Widget(e.source.id), Widget(e.target.id)};
+    for (const Figure& f : e.segments) link.segments.push_back(Widget(f.id));
+    out.push_back(std::move(link));
+  }
+  return out;
+}
+
 void ConnectorFollowing::StepElbow(const Elbow& e, const connectors::Followers& now) {
   Figure source = e.source, target = e.target;
   if (e.sourceMoves) source.box = Widget(source.id)->BoundsRect();

@@ -49,6 +49,13 @@ class ConnectorFollowing {
   void Step();
   // The figures that follow, connectors first.
   const std::vector<TCustomKDTool*>& Followers() const { return followers_; }
+  // The elbow connectors that follow: their segments source first, and their shapes.
+  struct ElbowLink {
+    std::vector<TCustomKDTool*> segments;
+    TCustomKDTool* source = nullptr;
+    TCustomKDTool* target = nullptr;
+  };
+  std::vector<ElbowLink> ElbowLinks() const;
 
  private:
   // A straight line or arrow whose ends both lie on closed shapes, at least one of them moving:

@@ -8,6 +8,19 @@
 
 namespace connectors {
 
+namespace {
+// A rectangle wholly enclosing another closed shape: a container or a lane, whose inside holds
+// the joints of the connectors between its shapes rather than their ends.
+bool Encloses(const Figure& frame, FigureId self, const FigureQuery& query) {
+  if (frame.kind != FigureKind::Box) return false;
+  std::vector<Figure> inside;
+  query(frame.box, inside);
+  return std::any_of(inside.begin(), inside.end(), [&](const Figure& f) {
+    return f.id != frame.id && f.id != self && IsClosed(f.kind) && frame.box.contains(f.box) && f.box != frame.box;
+  });
+}
+}  // namespace
+
 std::optional<Figure> OwnerNear(QPoint p, const FigureQuery& query, FigureId self) {
   const double reach = kAttachReach;
   const int r = kAttachReach + 1;
@@ -18,6 +31,7 @@ std::optional<Figure> OwnerNear(QPoint p, const FigureQuery& query, FigureId sel
   for (const Figure& f : near) {
     if (f.id == self || !IsClosed(f.kind) || !IsAttached(f.kind, f.box, p, reach)) continue;
     const bool deep = Contains(f.kind, f.box, p) && DistanceToOutline(f.kind, f.box, p) > reach;
+    if (deep && Encloses(f, self, query)) continue;
     if (!best || (!deep && bestDeep) || (deep == bestDeep && f.stacking > best->stacking)) {
       best = f;
       bestDeep = deep;

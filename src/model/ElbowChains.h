@@ -16,7 +16,8 @@ struct ElbowChain {
 };
 
 // The closed shape an end at p lies on, near or in, of those the query finds around it: on or
-// near an outline before deep inside one, then the topmost; `self` is never its own shape.
+// near an outline before deep inside one, then the topmost; `self` is never its own shape. Deep
+// inside a container (a rectangle wholly enclosing another shape) is in none of it.
 std::optional<Figure> OwnerNear(QPoint p, const FigureQuery& query, FigureId self = nullptr);
 
 // The side of the shape whose point (AttachPoint) lies nearest p; the first in order on a tie.

@@ -80,9 +80,12 @@ bool RouteClear(const std::vector<QPoint>& p, int fromOwner, int toOwner, const 
 
 }  // namespace
 
-ObstacleIndex IndexShapes(std::span<const Shape> shapes) {
+ObstacleIndex IndexShapes(std::span<const Shape> shapes) { return IndexShapes(shapes, {}); }
+
+ObstacleIndex IndexShapes(std::span<const Shape> shapes, const std::vector<bool>& open) {
   ObstacleIndex index;
   for (size_t i = 0; i < shapes.size(); ++i) {
+    if (i < open.size() && open[i]) continue;
     index.Add({shapes[i].box, static_cast<int>(i), false});
     // A text within its shape's box keeps routes out of nothing the box does not.
     const QRect& text = shapes[i].text;
@@ -256,6 +259,14 @@ std::vector<Route> RouteAll(std::span<const Shape> shapes, std::span<const Link>
   for (size_t l = 0; l < n; ++l)
     if (valid[l]) routes[l].clear = RouteClear(routes[l].points, links[l].from, links[l].to, index);
   return routes;
+}
+
+std::vector<bool> Enclosing(std::span<const Shape> shapes) {
+  std::vector<bool> out(shapes.size(), false);
+  for (size_t i = 0; i < shapes.size(); ++i)
+    for (size_t j = 0; j < shapes.size() && !out[i]; ++j)
+      out[i] = j != i && shapes[i].box != shapes[j].box && shapes[i].box.contains(shapes[j].box);
+  return out;
 }
 
 }  // namespace routing

@@ -39,6 +39,13 @@ struct Link {
 // The obstacles of the shapes: each shape's box, then its text where it reaches beyond the box,
 // owned by the shape's number.
 ObstacleIndex IndexShapes(std::span<const Shape> shapes);
+// The same without the shapes marked in `open` (containers: routes cross their edges, and a route
+// to one ends on its border).
+ObstacleIndex IndexShapes(std::span<const Shape> shapes, const std::vector<bool>& open);
+
+// Per shape, whether its box wholly encloses another's (a container): routes cross its edges
+// rather than go around it.
+std::vector<bool> Enclosing(std::span<const Shape> shapes);
 
 // One route per link, in link order. Links naming no shape get no points.
 std::vector<Route> RouteAll(std::span<const Shape> shapes, std::span<const Link> links,

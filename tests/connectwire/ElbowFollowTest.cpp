@@ -1,7 +1,8 @@
 // An elbow connector drawn with the Connector tool, while one of its boxes is dragged: routed
 // anew between the two boxes by the sides it was drawn with, its segments' joints exactly
 // coincident; where the new route needs another number of segments the segments follow as lone
-// connectors do and stay joined. One undo gives back the saved bytes.
+// connectors do and stay joined; on release such a route gets as many segments as it needs. One
+// undo gives back the saved bytes.
 #include "ConnectorTool.h"
 #include "ConnectWireFixture.h"
 
@@ -36,21 +37,24 @@ class ElbowFollow : public ConnectWireFixture, public testing::WithParamInterfac
     if (auto* arrow = qobject_cast<const TKDArrow*>(f)) return connectors::EndsOf(arrow->BoundsRect(), arrow->ArrowDirection());
     return connectors::EndsOf(f->BoundsRect(), static_cast<const TKDLine*>(f)->Orientation());
   }
-  // The segments' points, source first, each joint once; empty when two segments do not meet.
+  // The connector's points, source first, each joint once, through every line and arrow of the
+  // document (a route of more runs gains lines on release); empty when they do not all meet.
   std::vector<QPoint> Route() const {
-    std::vector<QPoint> points;
-    for (size_t i = 0; i < segments.size(); ++i) {
-      const connectors::Ends e = EndsOf(segments[i]);
-      if (i == 0) {
-        const connectors::Ends next = EndsOf(segments[1]);
-        const bool startJoins = e.start == next.start || e.start == next.end;
-        points = {startJoins ? e.end : e.start, startJoins ? e.start : e.end};
-        continue;
-      }
-      if (e.start == points.back()) points.push_back(e.end);
-      else if (e.end == points.back()) points.push_back(e.start);
-      else return {};
+    std::vector<connectors::Ends> ends;
+    QPoint head;
+    for (const TCustomKDTool* f : doc->Figures()) {
+      if (f == a || f == b) continue;
+      ends.push_back(EndsOf(f));
+      if (auto* arrow = qobject_cast<const TKDArrow*>(f)) head = connectors::HeadAtEnd(arrow->ArrowPosition()) ? ends.back().end : ends.back().start;
     }
+    std::vector<QPoint> points{head};
+    while (!ends.empty()) {
+      const auto next = std::find_if(ends.begin(), ends.end(), [&](const connectors::Ends& e) { return e.start == points.back() || e.end == points.back(); });
+      if (next == ends.end()) return {};
+      points.push_back(next->start == points.back() ? next->end : next->start);
+      ends.erase(next);
+    }
+    std::reverse(points.begin(), points.end());
     return points;
   }
   TKDRectangle *a = nullptr, *b = nullptr;
@@ -64,7 +68,8 @@ const ElbowCase kElbows[] = {
     {"ARight7", true, {7, 0}, {{227, 230}, {460, 230}, {460, 400}}},
     // B (200, 400): its top midpoint (260, 400) lies 40 right of A's right side.
     {"BLeft200", false, {-200, 0}, {{220, 230}, {260, 230}, {260, 400}}},
-    // B (400, 170) beside A: entering its top takes three bends, so the segments only follow.
+    // B (400, 170) beside A: entering its top takes three bends, so during the drag the segments
+    // only follow; on release the route is laid anew with its own number of segments, joined.
     {"BUp230", false, {0, -230}, {}},
 };
 

@@ -1,0 +1,225 @@
+#include "Rerouting.h"
+
+#include <QUndoStack>
+#include <algorithm>
+#include <unordered_map>
+
+#include "BoundsCommand.h"
+#include "ChainRefit.h"
+#include "Connector.h"
+#include "ConnectorDrawing.h"
+#include "ConnectorFollowing.h"
+#include "Diagram.h"
+#include "DiagramItems.h"
+#include "DocumentHistory.h"
+#include "FigureSetCommand.h"
+#include "KDTools.h"
+#include "RerouteCommand.h"
+#include "RoutingPass.h"
+#include "TwinKedrinFile.h"
+
+namespace {
+
+// How far beyond its two shapes a route may have to go round what lies there.
+constexpr int kObstacleMargin = 200;
+
+bool Moves(TEditKind kind) { return kind == TEditKind::Move || kind == TEditKind::Resize || kind == TEditKind::Nudge; }
+
+}  // namespace
+
+Rerouting::Rerouting(TwinKedrinFile& document) : QObject(&document), document_(document) {}
+
+Rerouting& Rerouting::Of(TwinKedrinFile& document) {
+  if (auto* r = document.findChild<Rerouting*>(QString(), Qt::FindDirectChildrenOnly)) return *r;
+  return *new Rerouting(document);
+}
+
+void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving, size_t count, const QString& label) {
+  // An edit begun here and never ended is forgotten; one that is ending holds the edits nested in it.
+  while (!opens_.empty() && !opens_.back().ending) opens_.pop_back();
+  Open open;
+  open.text = !label.isEmpty() ? label
+                               : CountedText(kind == TEditKind::Resize ? QT_TRANSLATE_NOOP("Undo", "Resize") : QT_TRANSLATE_NOOP("Undo", "Move"), count);
+  Diagram& d = document_.FigureSet();
+  // Chains from the moving shapes, also those a container's move takes a segment of along (a lane
+  // moved holds the run inside it); a chain that moves whole with its shapes stays as it is.
+  std::vector<TCustomKDTool*> shapes;
+  if (Moves(kind))
+    for (TCustomKDTool* f : moving)
+      if (connectors::IsClosed(DescribeFigure(*f, 0).kind)) shapes.push_back(f);
+  // Lanes and containers that move take their shapes along; connectors end on the shapes.
+  {
+    std::vector<routing::Shape> boxes;
+    for (const TCustomKDTool* f : shapes) boxes.push_back({connectors::FigureKind::Box, f->BoundsRect(), {}});
+    const std::vector<bool> frames = routing::Enclosing(boxes);
+    std::vector<TCustomKDTool*> kept;
+    for (size_t i = 0; i < shapes.size(); ++i)
+      if (!frames[i]) kept.push_back(shapes[i]);
+    shapes = std::move(kept);
+  }
+  std::vector<uint64_t> movingIds = d.IdsOf(moving);
+  std::sort(movingIds.begin(), movingIds.end());
+  if (!shapes.empty())
+    if (const std::unique_ptr<ConnectorFollowing> following = ConnectorFollowing::Find(d, shapes))
+      for (const ConnectorFollowing::ElbowLink& e : following->ElbowLinks()) {
+        if (std::all_of(e.segments.begin(), e.segments.end(),
+                        [&](const TCustomKDTool* f) { return std::binary_search(movingIds.begin(), movingIds.end(), f->FigureId); }))
+          continue;
+        Chain c;
+        c.segments = d.IdsOf(e.segments);
+        c.source = e.source->FigureId;
+        c.target = e.target->FigureId;
+        c.sourceStart = e.source->BoundsRect();
+        c.targetStart = e.target->BoundsRect();
+        open.chains.push_back(std::move(c));
+      }
+  if (!open.chains.empty()) {
+    DiagramItems items(d);
+    std::vector<const semantics::Item*> list;
+    for (const TCustomKDTool* f : moving) list.push_back(&items.Of(f));
+    for (semantics::LabelFollower& l : semantics::LabelsFollowing(list, items.Query()))
+      if (const TCustomKDTool* f = d.Find(l.label)) open.labels.push_back({f->BoundsRect(), std::move(l)});
+  }
+  opens_.push_back(std::move(open));
+}
+
+bool Rerouting::BeforeEnd() {
+  if (opens_.empty() || opens_.back().ending) return false;
+  Open& open = opens_.back();
+  open.ending = true;
+  const Diagram& d = document_.FigureSet();
+  const auto moved = [&](uint64_t id, const QRect& start) {
+    const TCustomKDTool* f = d.Find(id);
+    return f && f->BoundsRect() != start;
+  };
+  open.macro = std::any_of(open.chains.begin(), open.chains.end(),
+                           [&](const Chain& c) { return moved(c.source, c.sourceStart) || moved(c.target, c.targetStart); });
+  if (open.macro) document_.History().Stack().beginMacro(open.text);
+  return true;
+}
+
+void Rerouting::AfterEnd() {
+  if (opens_.empty()) return;
+  const Open open = std::move(opens_.back());
+  opens_.pop_back();
+  if (!open.macro) return;
+  Reroute(open);
+  document_.History().Stack().endMacro();
+}
+
+void Rerouting::Reroute(const Open& open) {
+  Diagram& d = document_.FigureSet();
+  struct Live {
+    std::vector<TCustomKDTool*> segments;
+    TCustomKDTool* source;
+    TCustomKDTool* target;
+  };
+  std::vector<Live> live;
+  QRect area;
+  for (const Chain& c : open.chains) {
+    TCustomKDTool* source = d.Find(c.source);
+    TCustomKDTool* target = d.Find(c.target);
+    if (!source || !target || (source->BoundsRect() == c.sourceStart && target->BoundsRect() == c.targetStart)) continue;
+    const std::vector<TCustomKDTool*> segments = d.Find(c.segments);
+    // Laid anew already (an edit nested in this one), or changed by hand meanwhile.
+    if (segments.size() != c.segments.size() || std::find(segments.begin(), segments.end(), nullptr) != segments.end() ||
+        !qobject_cast<TKDArrow*>(segments.back()))
+      continue;
+    live.push_back({segments, source, target});
+    area |= source->BoundsRect() | target->BoundsRect();
+  }
+  if (live.empty()) return;
+  // The shapes around: every closed figure near the connectors; containers block nothing.
+  std::vector<TCustomKDTool*> near;
+  d.FiguresIn(area.adjusted(-kObstacleMargin, -kObstacleMargin, kObstacleMargin, kObstacleMargin), near);
+  std::vector<routing::Shape> shapes;
+  std::vector<TCustomKDTool*> shapeFigures;
+  for (TCustomKDTool* f : near) {
+    if (f->isHidden()) continue;
+    const connectors::Figure described = DescribeFigure(*f, d.StackIndexOf(f));
+    if (!connectors::IsClosed(described.kind)) continue;
+    shapes.push_back({described.kind, described.box, {}});
+    shapeFigures.push_back(f);
+  }
+  std::unordered_map<const TCustomKDTool*, int> index;
+  for (size_t i = 0; i < shapes.size(); ++i) index.emplace(shapeFigures[i], static_cast<int>(i));
+  std::vector<routing::Link> links;
+  const auto numberOf = [&](const TCustomKDTool* f) {
+    const auto it = index.find(f);
+    return it == index.end() ? -1 : it->second;
+  };
+  // A link naming no shape gets no route and leaves its chain as it followed.
+  for (const Live& l : live) links.push_back({numberOf(l.source), numberOf(l.target), {}, {}});
+  const std::vector<routing::Route> routes =
+      routing::RouteAll(shapes, links, routing::IndexShapes(shapes, routing::Enclosing(shapes)));
+
+  std::vector<RerouteCommand::Change> changes;
+  std::vector<TCustomKDTool*> removed, added;
+  std::vector<uint64_t> rerouted;  // the arrows of the connectors laid anew
+  for (size_t k = 0; k < live.size(); ++k) {
+    const Live& l = live[k];
+    if (!routes[k].clear) continue;  // no way round: the chain stays as it followed
+    std::vector<connectors::Figure> chain;
+    for (const TCustomKDTool* f : l.segments) chain.push_back(DescribeFigure(*f, d.StackIndexOf(f)));
+    auto* arrow = qobject_cast<TKDArrow*>(l.segments.back());
+    const int lineWidth = arrow->LineWidth();
+    const connectors::ChainRefit refit =
+        connectors::RefitChain(chain, routes[k].points, lineWidth, {arrow->ArrowThicknessRate(), arrow->ArrowHeadLengthRate()});
+    if (refit.kept == chain && refit.added.empty() && refit.removed.empty()) continue;
+    for (const connectors::Figure& f : refit.kept) {
+      TCustomKDTool* widget = d.Find(static_cast<const TCustomKDTool*>(f.id)->FigureId);
+      const FollowerShape before = ShapeOf(*widget);
+      FollowerShape after = before;
+      after.box = f.box;
+      after.direction = f.direction;
+      after.heads = f.heads;
+      if (widget == arrow) {
+        after.thicknessRate = static_cast<uint16_t>(std::clamp(refit.rates.thicknessRate, 1, 65535));
+        after.headLengthRate = static_cast<uint16_t>(std::clamp(refit.rates.headLengthRate, 1, 65535));
+      }
+      if (after == before) continue;
+      ApplyShape(*widget, after);
+      changes.push_back({widget->FigureId, before, after});
+    }
+    for (connectors::FigureId id : refit.removed) removed.push_back(d.Find(static_cast<const TCustomKDTool*>(id)->FigureId));
+    // New lines in the connector's own pen.
+    const TCustomKDTool& pen = *l.segments.front();
+    for (const connectors::Figure& f : refit.added) {
+      TCustomKDTool* line = AddSegment(document_, f, refit.rates);
+      line->SetLineColor(pen.LineColor());
+      line->SetLineStyle(pen.LineStyle());
+      line->SetLineWidth(lineWidth);
+      added.push_back(line);
+    }
+    rerouted.push_back(arrow->FigureId);
+  }
+  if (!removed.empty()) {
+    std::vector<Diagram::Placed> placed = d.Snapshot(removed);
+    d.Remove(d.IdsOf(removed));
+    document_.History().Push(new FigureSetCommand(d, FigureSetCommand::Direction::Remove, std::move(placed), open.text));
+  }
+  // The labels of the connectors laid anew go beside them as they run now.
+  if (!rerouted.empty() && !open.labels.empty()) {
+    DiagramItems items(d);
+    const semantics::ItemQuery query = items.Query();
+    for (const Label& label : open.labels) {
+      TCustomKDTool* figure = d.Find(label.link.label);
+      if (!figure) continue;
+      for (uint64_t id : rerouted) {
+        if (std::find(label.link.segments.begin(), label.link.segments.end(), id) == label.link.segments.end()) continue;
+        const std::optional<semantics::Connector> now = semantics::ConnectorOf(items.Of(d.Find(id)), query);
+        if (!now) break;
+        const FollowerShape before = ShapeOf(*figure);
+        FollowerShape after = before;
+        after.box = semantics::FollowConnectorLabel(label.start, label.link, *now);
+        if (after != before) {
+          ApplyShape(*figure, after);
+          changes.push_back({figure->FigureId, before, after});
+        }
+        break;
+      }
+    }
+  }
+  if (!changes.empty()) document_.History().Push(new RerouteCommand(d, std::move(changes), open.text));
+  document_.History().RecordAdded(added, open.text);
+}

@@ -1,0 +1,57 @@
+#pragma once
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "EditListener.h"
+#include "LabelPlacement.h"
+
+class TCustomKDTool;
+class TwinKedrinFile;
+
+// Elbow connectors routed again around the shapes when a move, nudge or resize of shapes ends
+// with View > Keep Connectors and Labels Attached on: during the drag they only follow (cheap);
+// on release each one with an end on a shape that moved takes the orthogonal router's route
+// (src/routing) with as many segments as it needs, its label beside it, in the edit's one undo
+// step. The document's edit calls it (KedrinUnits.cpp); edits nest (lanes laid again within a move).
+class Rerouting : public QObject {
+  Q_OBJECT
+ public:
+  // The document's own, made on first use.
+  static Rerouting& Of(TwinKedrinFile& document);
+
+  // A move, resize or nudge begins: `moving` is what moves (the labels that follow excepted);
+  // `count` and `label` name the step as the edit does.
+  void Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving, size_t count, const QString& label);
+  // The edit is about to be recorded: whether it is one begun here (then AfterEnd follows). Opens
+  // the step as a macro when a connector's shape has moved.
+  bool BeforeEnd();
+  // After the edit's own record: the connectors routed again, recorded in the same step.
+  void AfterEnd();
+
+ private:
+  explicit Rerouting(TwinKedrinFile& document);
+
+  struct Chain {
+    std::vector<uint64_t> segments;  // source first; the arrow last
+    uint64_t source = 0, target = 0;
+    QRect sourceStart, targetStart;
+  };
+  struct Label {
+    QRect start;
+    semantics::LabelFollower link;
+  };
+  struct Open {
+    std::vector<Chain> chains;
+    std::vector<Label> labels;
+    QString text;
+    bool ending = false, macro = false;
+  };
+  // Routes the chains that moved; the labels of those that changed go beside them again.
+  void Reroute(const Open& open);
+
+  TwinKedrinFile& document_;
+  std::vector<Open> opens_;  // innermost last
+};
