@@ -16,7 +16,7 @@ struct Message {
   int column = 0;  // 1-based, in characters; 0: the line as a whole
   std::string text;  // in English
   MessageCode code = MessageCode::Plain;
-  std::vector<std::string> words;  // what the code's pattern quotes
+  std::vector<std::string> words = {};  // what the code's pattern quotes
   // The same message at the same place: the code and words make the text.
   bool operator==(const Message& other) const {
     return line == other.line && column == other.column && text == other.text;
