@@ -115,6 +115,23 @@ TCustomKDTool* DrawFigure(TwinKedrinFile& d, TTool tool, QPoint start, QPoint en
   }
   d.WireFigure(figure);
   figure->Redraw();
-  d.History().RecordAdded({figure}, QCoreApplication::translate("TwinKedrinFile", "Draw %1").arg(QString::fromLatin1(figure->ClassName() + 3)));
+  // The step names the figure as the palette and Insert > Drawing Tool do, whole, for translators.
+  const QString step = [tool] {
+    switch (tool) {
+      case TTool::Begin: return QCoreApplication::translate("TwinKedrinFile", "Draw Start Mark");
+      case TTool::End: return QCoreApplication::translate("TwinKedrinFile", "Draw End Mark");
+      case TTool::Process: return QCoreApplication::translate("TwinKedrinFile", "Draw Process");
+      case TTool::Diamond: return QCoreApplication::translate("TwinKedrinFile", "Draw Decision");
+      case TTool::Ellipse: return QCoreApplication::translate("TwinKedrinFile", "Draw Ellipse");
+      case TTool::Rectangle: return QCoreApplication::translate("TwinKedrinFile", "Draw Rectangle");
+      case TTool::Label: return QCoreApplication::translate("TwinKedrinFile", "Draw Text Label");
+      case TTool::Line: return QCoreApplication::translate("TwinKedrinFile", "Draw Line");
+      case TTool::Arrow: return QCoreApplication::translate("TwinKedrinFile", "Draw Arrow");
+      case TTool::Select:
+      case TTool::Connector: break;  // they draw no figure here
+    }
+    return QString();
+  }();
+  d.History().RecordAdded({figure}, step);
   return figure;
 }

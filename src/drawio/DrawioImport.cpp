@@ -12,6 +12,7 @@
 #include "ChartDrawing.h"
 #include "ConnectorPlanner.h"
 #include "ConnectorGeometry.h"
+#include "Containers.h"
 #include "DrawioPages.h"
 #include "ElbowRoute.h"
 #include "SidePoints.h"
@@ -124,6 +125,9 @@ class Mapper {
       if (model_.cells[i].vertex && model_.cells[i].visible) perCell[i] = Vertex(i);
     for (size_t i = 0; i < model_.cells.size(); ++i)
       if (model_.cells[i].edge && model_.cells[i].visible) perCell[i] = Edge(i);
+    // The containers' titles last: the title rule takes the uppermost label in a frame's top
+    // band, and a connector's label placed there must not be taken for the title.
+    perCell.push_back(std::move(titles_));
     for (auto& figs : perCell)
       for (figures::Figure& f : figs) {
         f.id = out_.figures.size() + 1;
@@ -208,12 +212,26 @@ class Mapper {
         r.caption = text;
         figs.push_back(FigureOf(r, font));
         if (text.empty()) return figs;
-        // The title inside the header: along the top, or along the left edge of a vertical lane.
-        const int header = std::max(1, Round(c.style.Number("startSize", kDefaultStartSize)));
-        const bool horizontal = c.style.Flag("horizontal", true);
-        const QRect head = horizontal ? QRect(box.x(), box.y(), box.width(), std::min(header, box.height()))
-                                      : QRect(box.x(), box.y(), std::min(header, box.width()), box.height());
-        figs.push_back(FigureOf(TextPlan(flowchart::PlaceShapeText(ItemKind::Rectangle, head, text, font), text), font));
+        // The title inside the header along the top. A vertical lane's header runs down its left
+        // edge, where the editor's title rule does not look and a level text would not fit: its
+        // title goes in the lane's top left corner instead, as wide as the text, clear of the
+        // connectors that cross the lane's top edge further along.
+        if (c.style.Flag("horizontal", true)) {
+          const int header = std::max(1, Round(c.style.Number("startSize", kDefaultStartSize)));
+          const QRect head(box.x(), box.y(), box.width(), std::min(header, box.height()));
+          titles_.push_back(FigureOf(TextPlan(flowchart::PlaceShapeText(ItemKind::Rectangle, head, text, font), text), font));
+          return figs;
+        }
+        const QRect band(box.x(), box.y(), box.width(), std::min(semantics::kTitleBand, box.height()));
+        const QRect area = flowchart::TextArea(ItemKind::Rectangle, band);
+        const QSize extent = flowchart::TextExtent(text, font, area.width());
+        if (extent.height() > band.height())
+          out_.warnings.push_back(QCoreApplication::translate("drawio", "cell %1: the lane's title is taller than the band along its top")
+                                      .arg(c.id)
+                                      .toStdString());
+        const int slack = band.width() - area.width();  // the margins a label keeps around its text
+        const QRect title(area.x(), area.y(), std::min(band.width(), extent.width() + slack), std::min(extent.height(), band.height()));
+        titles_.push_back(FigureOf(TextPlan(title, text), font));
         return figs;
       }
       case CellRole::Mark:
@@ -445,6 +463,7 @@ class Mapper {
   QHash<QString, semantics::Item> shapes_;
   std::optional<std::vector<semantics::Item>> obstacleItems_;
   connectors::FigureQuery query_;
+  std::vector<figures::Figure> titles_;
   Imported out_;
 };
 

@@ -160,8 +160,13 @@ class Writer {
       if (c.titleFigure) used.insert(c.titleFigure);
       else if (const auto* text = TextOn(c.figure, query)) used.insert(text->id);
     }
-    // Shapes, and loose labels, in stacking order.
+    // Containers, shapes, and loose labels, in stacking order: a container lies below what it
+    // holds and above what came before it, and is written before its members, as draw.io needs.
     for (const semantics::Item& item : items_) {
+      if (const auto c = containerAt_.find(item.id); c != containerAt_.end()) {
+        Container(x, containers_[*c]);
+        continue;
+      }
       if (used.contains(item.id)) continue;
       const Figure& f = figures_[index_.value(item.id)];
       if (semantics::IsShape(item.kind)) {
@@ -259,14 +264,19 @@ class Writer {
     return {CellId(*p), boxOf_.value(*p).topLeft()};
   }
 
-  // Outer containers come first in stacking order, so that a parent is written before its
-  // children.
+  // The containers of no figure on the diagram first (the others are written at their place in
+  // the stacking order), outer ones before inner ones.
   void Containers(QXmlStreamWriter& x) {
-    for (const ContainerCell& c : containers_) {
-      QString style = QStringLiteral("swimlane;startSize=23;html=%1;").arg(options_.html ? 1 : 0);
-      if (c.vertical) style += QStringLiteral("horizontal=0;");
-      Vertex(x, CellId(c.figure), ValueOf(c.title, options_.html), style, c.box, ParentOf(c.figure));
+    for (size_t i = 0; i < containers_.size(); ++i) {
+      if (index_.contains(containers_[i].figure)) containerAt_.insert(containers_[i].figure, i);
+      else Container(x, containers_[i]);
     }
+  }
+
+  void Container(QXmlStreamWriter& x, const ContainerCell& c) {
+    QString style = QStringLiteral("swimlane;startSize=23;html=%1;").arg(options_.html ? 1 : 0);
+    if (c.vertical) style += QStringLiteral("horizontal=0;");
+    Vertex(x, CellId(c.figure), ValueOf(c.title, options_.html), style, c.box, ParentOf(c.figure));
   }
 
   void Edge(QXmlStreamWriter& x, const semantics::Connector& c, const semantics::Item* label) {
@@ -318,6 +328,7 @@ class Writer {
   QHash<uint64_t, QString> resolved_;
   QSet<QString> written_;
   std::vector<ContainerCell> containers_;
+  QHash<uint64_t, size_t> containerAt_;  // a container's figure -> its cell in containers_
   QHash<uint64_t, uint64_t> parentOf_;  // figure -> its container's figure
   QHash<uint64_t, QRect> boxOf_;        // container figure -> its box
 };

@@ -97,9 +97,10 @@ bool WorkWithProgress::Run(const QString& what, std::function<void()> work) {
   }
   bool cancelled = false;
   if (!shared->done) {
-    QProgressDialog dialog(what, QStringLiteral("Cancel"), 0, 0, parent_);
+    QProgressDialog dialog(what, QCoreApplication::translate("flowchart", "Cancel"), 0, 0, parent_);
     dialog.setObjectName(QStringLiteral("dlgChartProgress"));
-    dialog.setWindowTitle(QStringLiteral("Kedrin Tools Demo"));
+    // The main window's title, translated where it is.
+    dialog.setWindowTitle(QCoreApplication::translate("TwinMain", "Kedrin Tools Demo"));
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(0);
     dialog.setAutoClose(false);

@@ -137,8 +137,7 @@ class Reader {
         shape = incoming[i] == 0 ? Shape::Start : outgoing[i] == 0 ? Shape::End : Shape::Process;
     }
     for (const auto& [shape, first] : otherShapes_)
-      warnings_.push_back(Message{0, 0, "nodes of shape " + Q(shape) + " (the first is '" + first +
-                                            "') are drawn as process boxes"});
+      warnings_.push_back(Message::Of(0, 0, {MessageCode::DotShapeDrawnAsProcess, {Q(shape), first}}));
     return graph;
   }
 
@@ -158,13 +157,13 @@ class Reader {
     if (record) {
       bool ports = false;
       written = dot::RecordFields(written, &ports);
-      if (ports) warnings_.push_back(Message{0, 0, "the ports of the record " + Q(who) + " are ignored: its fields are lines"});
+      if (ports) warnings_.push_back(Message::Of(0, 0, {MessageCode::RecordPortsIgnored, {Q(who)}}));
     }
     return text(dot::ShowLabel(written, names));
   }
 
   // A text or id longer than the diagram takes is cut, with a warning naming its line.
-  void cut(std::string& s, const std::string& what) {
+  void cut(std::string& s, Said what) {
     if (s.size() <= kMaxTextCharacters) return;
     const std::string head = s.substr(0, 40);
     if (!CutText(s)) return;
@@ -173,7 +172,7 @@ class Reader {
       const size_t at = source_.find(head);
       if (at != std::string_view::npos) line = 1 + static_cast<int>(std::count(source_.begin(), source_.begin() + static_cast<long>(at), '\n'));
     }
-    warnings_.push_back(Message{line, 0, what + " is longer than 10,000 characters: cut"});
+    warnings_.push_back(Message::Of(line, 0, std::move(what)));
   }
 
   // A name beginning with '%' is one Graphviz numbers itself, from a count kept over every read
@@ -189,7 +188,7 @@ class Reader {
     Node node;
     node.id = text(nameOf(n));
     const std::string shown = node.id;
-    cut(node.id, "the id " + Q(shown));
+    cut(node.id, {MessageCode::IdCut, {Q(shown)}});
     const std::string shape = Lower(Attr(n, "shape"));
     const std::vector<std::string> style = StyleItems(Attr(n, "style"));
     const bool record = shape == "record" || shape == "mrecord";
@@ -209,7 +208,7 @@ class Reader {
     const std::string name = nameOf(n);
     const std::string graphName = GraphName(g_);
     node.text = label(n, "\\N", dot::LabelNames{name, graphName, {}, {}}, record, &node.font, shown);
-    cut(node.text, "the text of " + Q(shown));
+    cut(node.text, {MessageCode::TextCut, {Q(shown)}});
     const std::optional<Rgb> colour = DotColour(Attr(n, "color"));
     node.stroke = colour;
     if (Has(style, "filled") || Has(style, "radial") || Has(style, "striped")) {
@@ -240,7 +239,7 @@ class Reader {
     const std::string name = tail + (agisdirected(g_) ? "->" : "--") + head;
     const std::string graphName = GraphName(g_);
     edge.label = label(e, "", dot::LabelNames{name, graphName, tail, head}, false, &edge.labelFont, name);
-    cut(edge.label, "the text of the edge " + Q(text(name)));
+    cut(edge.label, {MessageCode::EdgeTextCut, {Q(text(name))}});
     // An edge's key names it; anonymous edges have none.
     if (const char* key = agnameof(e); key && *key && key[0] != '%') edge.id = text(key);
     const std::vector<std::string> style = StyleItems(Attr(e, "style"));
@@ -276,7 +275,7 @@ class Reader {
       const std::string graphName = GraphName(g_);
       TextStyle font;
       cluster.title = label(sub, "", dot::LabelNames{name, graphName, {}, {}}, false, &font, name);
-      cut(cluster.title, "the title of the cluster " + Q(text(name)));
+      cut(cluster.title, {MessageCode::ClusterTitleCut, {Q(text(name))}});
       clusterNames_[name] = here;
       graph.clusters.push_back(std::move(cluster));
       for (Agnode_t* n = agfstnode(sub); n; n = agnxtnode(sub, n)) clusterOf[n] = here;
@@ -324,7 +323,7 @@ int ReadMemory(void* channel, char* buffer, int size) {
 
 Message GraphvizMessage(const std::string& message) {
   // Graphviz quotes what it read ("near 'xxxx'"): never more than a few hundred characters of it.
-  return Message{graphviz::LineOfMessage(message), 0, Excerpt(message, 300)};
+  return Message::Of(graphviz::LineOfMessage(message), 0, {MessageCode::Plain, {Excerpt(message, 300)}});
 }
 
 }  // namespace
@@ -354,25 +353,24 @@ ParseResult ReadDot(std::string_view text) {
       ++graphs;
     }
     if (session.errors().size() > before)
-      result.warnings.push_back(Message{0, 0, "what follows the first graph is not all DOT: " +
-                                                  Excerpt(session.errors()[before], 200)});
+      result.warnings.push_back(Message::Of(0, 0, {MessageCode::NotAllDot, {Excerpt(session.errors()[before], 200)}}));
   }
   graphviz::ResetParser();
   if (!errors.empty() || !owner) {
-    const std::string reason = errors.empty() ? "the text holds no DOT graph" : errors.front();
     result.warnings.clear();
-    result.error = GraphvizMessage(reason);
+    result.error = errors.empty() ? Message::Of(0, 0, {MessageCode::NoDotGraph}) : GraphvizMessage(errors.front());
     return result;
   }
   if (graphs > 1)
-    result.warnings.push_back(Message{0, 0, "the text holds " + std::to_string(graphs) + " graphs: only the first is read"});
+    result.warnings.push_back(Message::Of(0, 0, {MessageCode::SeveralGraphs, {std::to_string(graphs)}}));
   Reader reader(owner.get(), text);
   Graph graph = reader.read();
   for (Message& warning : reader.takeWarnings()) result.warnings.push_back(std::move(warning));
   if (graph.nodes.empty()) {
     result.warnings.clear();
     const std::string name = agnameof(owner.get());
-    result.error = Message{0, 0, "the graph " + (name.starts_with('%') ? std::string() : Q(dot::IsUtf8(name) ? name : dot::Latin1ToUtf8(name)) + " ") + "holds no node to draw"};
+    result.error = name.starts_with('%') ? Message::Of(0, 0, {MessageCode::UnnamedGraphHoldsNoNode})
+                                         : Message::Of(0, 0, {MessageCode::GraphHoldsNoNode, {Q(dot::IsUtf8(name) ? name : dot::Latin1ToUtf8(name))}});
     return result;
   }
   result.graph = std::move(graph);

@@ -86,7 +86,7 @@ Chart::Chart(const Source& source) : source_(source), vertexOf_(VertexId{&vertic
 
 std::string_view Chart::keep(std::string text) { return kept_.emplace_back(std::move(text)); }
 
-void Chart::warn(size_t at, std::string text) { warnings_.push_back(Message{source_.lineOf(at), 0, std::move(text)}); }
+void Chart::warn(size_t at, Said said) { warnings_.push_back(Message::Of(source_.lineOf(at), 0, std::move(said))); }
 
 void Chart::addVertex(std::string_view idText, size_t at, const std::optional<WrittenText>& text, std::string_view type,
                       const std::vector<std::string>& styles, const std::optional<std::string>& data, size_t dataAt) {
@@ -96,15 +96,14 @@ void Chart::addVertex(std::string_view idText, size_t at, const std::optional<Wr
   if (data) {
     std::string why;
     std::optional<std::vector<DataItem>> parsed = ParseData(*data, &why);
-    if (!parsed) throw SyntaxError(dataAt, "the data of " + Q(id) + " is not understood: " + why);
+    if (!parsed) throw SyntaxError(dataAt, {MessageCode::DataNotKeyValue, {Q(id), why}});
     items = std::move(*parsed);
   }
   // An id that names a link takes the data for the link.
   if (const auto link = edgeOf_.find(id); link != edgeOf_.end()) {
     for (const DataItem& item : items)
       if (item.key == "animate" || item.key == "animation" || item.key == "curve")
-        warn(dataAt, "the " + std::string(item.key == "curve" ? "curve" : "animation") + " of the link " + Q(id) +
-                         " is not drawn");
+        warn(dataAt, {item.key == "curve" ? MessageCode::LinkCurveNotDrawn : MessageCode::LinkAnimationNotDrawn, {Q(id)}});
     return;
   }
   const auto [number, added] = vertexOf_.insert(id, vertices_.size());
@@ -121,7 +120,7 @@ void Chart::addVertex(std::string_view idText, size_t at, const std::optional<Wr
     if (item.key == "shape") {
       if (!IsShapeDataName(item.value)) {
         const bool written = std::any_of(item.value.begin(), item.value.end(), [](char c) { return c == '_' || (c >= 'A' && c <= 'Z'); });
-        throw SyntaxError(dataAt, "no such shape: " + Q(item.value) + (written ? " (shape names are lower case, without '_')" : ""));
+        throw SyntaxError(dataAt, {written ? MessageCode::NoSuchShapeWritten : MessageCode::NoSuchShape, {Q(item.value)}});
       }
       v.type = keep(item.value);
       v.typeAt = dataAt;
@@ -188,7 +187,7 @@ void Chart::linkStyle(std::optional<std::vector<size_t>> numbers, const std::vec
   }
   for (size_t k : *numbers) {
     if (k >= edges_.size()) {
-      warn(at, "linkStyle names link " + std::to_string(k) + ", but there are only " + std::to_string(edges_.size()));
+      warn(at, {MessageCode::LinkStyleBeyond, {std::to_string(k), std::to_string(edges_.size())}});
       continue;
     }
     Extras& extras = extrasOf(edges_[k].extras);
@@ -226,7 +225,7 @@ void Chart::setDirection(std::string_view written, size_t at) {
   else if (dir == "RL" || dir == "<") d = Direction::RightToLeft;
   else if (dir == "BT" || dir == "^") d = Direction::BottomToTop;
   else if (dir == "TB" || dir == "TD" || dir == "v") d = Direction::TopToBottom;
-  else warn(at, "the direction " + Q(dir) + " is drawn top to bottom");
+  else warn(at, {MessageCode::DirectionDrawnTopToBottom, {Q(dir)}});
   if (!open_.empty()) {
     subgraphList_[static_cast<size_t>(open_.back())].direction = d;
     return;
@@ -240,7 +239,7 @@ void Chart::applyNodeStyles(Node& node, const Styles& styles) {
     const size_t colon = item.find(':');
     if (item.empty()) continue;
     if (colon == std::string_view::npos) {
-      warn(at, "the style " + Q(item) + " is not a property: value pair");
+      warn(at, {MessageCode::StyleNotPair, {Q(item)}});
       continue;
     }
     const std::string_view key = Trim(item.substr(0, colon));
@@ -248,7 +247,7 @@ void Chart::applyNodeStyles(Node& node, const Styles& styles) {
     if (key == "fill" || key == "stroke") {
       const std::optional<Rgb> colour = ParseCssColour(value);
       if (!colour) {
-        warn(at, "the colour " + Q(value) + " is not understood");
+        warn(at, {MessageCode::ColourNotUnderstood, {Q(value)}});
         continue;
       }
       (key == "fill" ? node.fill : node.stroke) = colour;
@@ -257,7 +256,7 @@ void Chart::applyNodeStyles(Node& node, const Styles& styles) {
       const std::string number(value);
       const double width = std::strtod(number.c_str(), &end);
       if (end == number.c_str() || !(width >= 0 && width < 1000) || (*end && std::string_view(end) != "px")) {
-        warn(at, "the stroke width " + Q(number) + " is not understood");
+        warn(at, {MessageCode::StrokeWidthNotUnderstood, {Q(number)}});
         continue;
       }
       // 2 is the width every figure is drawn with: no width of its own.
@@ -283,7 +282,7 @@ void Chart::applyEdgeStyles(graph::Edge& edge, const Styles& styles) {
     const std::string_view value = Trim(item.substr(colon + 1));
     if (key == "stroke") {
       edge.colour = ParseCssColour(value);
-      if (!edge.colour) warn(at, "the colour in " + Q(item) + " is not understood");
+      if (!edge.colour) warn(at, {MessageCode::ColourInNotUnderstood, {Q(item)}});
     } else if (key == "stroke-width") {
       const double width = std::atof(std::string(value).c_str());
       if (width > 0 && width < 1000) edge.width = static_cast<int>(std::nearbyint(width));

@@ -79,7 +79,7 @@ class Chart {
   // The chart's direction, or the innermost open subgraph's.
   void setDirection(std::string_view dir, size_t at);
 
-  void warn(size_t at, std::string text);
+  void warn(size_t at, Said said);
 
   // The graph, with every warning about what it cannot hold; the warnings of the reading first.
   Graph finish();

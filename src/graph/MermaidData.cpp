@@ -89,7 +89,7 @@ std::optional<std::vector<DataItem>> ParseData(std::string_view data, std::strin
     for (std::string_view item : Split(data, ',')) {
       if (Trim(item).empty()) continue;
       if (!Pair(item, items)) {
-        *why = "'" + std::string(Trim(item).substr(0, 60)) + "' is not a key: value pair";
+        *why = std::string(Trim(item).substr(0, 60));
         return std::nullopt;
       }
     }
@@ -99,7 +99,7 @@ std::optional<std::vector<DataItem>> ParseData(std::string_view data, std::strin
     const std::string_view item = Trim(line);
     if (item.empty() || item.front() == '#') continue;
     if (!Pair(item, items)) {
-      *why = "'" + std::string(item.substr(0, 60)) + "' is not a key: value pair";
+      *why = std::string(item.substr(0, 60));
       return std::nullopt;
     }
   }

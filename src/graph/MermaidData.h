@@ -14,8 +14,8 @@ struct DataItem {
   bool operator==(const DataItem&) const = default;
 };
 
-// The pairs in the order written; none when the data is not a mapping of plain values (why says
-// what is wrong).
+// The pairs in the order written; none when the data is not a mapping of plain values (why is the
+// item that is no key: value pair, cut to 60 bytes).
 std::optional<std::vector<DataItem>> ParseData(std::string_view data, std::string* why);
 
 }  // namespace graph::mermaid

@@ -39,7 +39,7 @@ Graph Chart::finish() {
     Cluster cluster;
     cluster.id = sub.id;
     cluster.title = sub.title;
-    if (CutText(cluster.title)) warn(sub.at, "the title of the subgraph " + Q(sub.id) + " is longer than 10,000 characters: cut");
+    if (CutText(cluster.title)) warn(sub.at, {MessageCode::SubgraphTitleCut, {Q(sub.id)}});
     cluster.parent = sub.parent;
     cluster.direction = sub.direction;
     graph.clusters.push_back(std::move(cluster));
@@ -55,24 +55,24 @@ Graph Chart::finish() {
     nodeOf[i] = static_cast<int>(graph.nodes.size());
     Node node;
     node.id = std::string(v.id);
-    if (CutText(node.id)) warn(v.at, "the id " + Q(v.id) + " is longer than 10,000 characters: cut");
+    if (CutText(node.id)) warn(v.at, {MessageCode::IdCut, {Q(v.id)}});
     if (v.text) {
       ShownText shown = ShowText(v.text->text, v.text->kind);
       node.text = std::move(shown.text);
       node.font = shown.font;
-      for (const std::string& icon : shown.icons) warn(v.at, "the icon " + Q(icon) + " of " + Q(v.id) + " is left out");
-      if (shown.markersDropped) warn(v.at, "bold and italic in a part of the text of " + Q(v.id) + " are shown plain");
+      for (const std::string& icon : shown.icons) warn(v.at, {MessageCode::IconLeftOut, {Q(icon), Q(v.id)}});
+      if (shown.markersDropped) warn(v.at, {MessageCode::MarkersShownPlain, {Q(v.id)}});
     } else {
       node.text = std::string(v.id);
     }
-    if (CutText(node.text)) warn(v.at, "the text of " + Q(v.id) + " is longer than 10,000 characters: cut");
+    if (CutText(node.text)) warn(v.at, {MessageCode::TextCut, {Q(v.id)}});
     shapes[i] = v.type.empty() ? ShapeChoice{} : ShapeNamed(v.type).value_or(ShapeChoice{});
     node.shape = shapes[i].shape;
     if (shapes[i].name)
-      warn(v.typeAt, Q(v.id) + " is " + WithArticle(shapes[i].name) + ", drawn as " + WithArticle(FigureName(node.shape)));
-    if (!extras.borders.empty()) warn(v.typeAt, "the borders " + Q(extras.borders) + " of " + Q(v.id) + " are drawn all round");
-    if (!extras.icon.empty()) warn(v.typeAt, "the icon " + Q(extras.icon) + " of " + Q(v.id) + " is left out");
-    if (extras.image) warn(v.typeAt, "the image of " + Q(v.id) + " is left out");
+      warn(v.typeAt, {MessageCode::ShapeDrawnAs, {Q(v.id), WithArticle(shapes[i].name), WithArticle(FigureName(node.shape))}});
+    if (!extras.borders.empty()) warn(v.typeAt, {MessageCode::BordersAllRound, {Q(extras.borders), Q(v.id)}});
+    if (!extras.icon.empty()) warn(v.typeAt, {MessageCode::IconLeftOut, {Q(extras.icon), Q(v.id)}});
+    if (extras.image) warn(v.typeAt, {MessageCode::ImageLeftOut, {Q(v.id)}});
     if (v.subgraph >= 0) graph.clusters[static_cast<size_t>(v.subgraph)].nodes.push_back(nodeOf[i]);
     graph.nodes.push_back(std::move(node));
   }
@@ -83,17 +83,17 @@ Graph Chart::finish() {
   };
 
   std::set<std::pair<size_t, std::string>> said;  // one warning of a kind per statement
-  auto once = [&](size_t at, std::string text) {
-    if (said.emplace(static_cast<size_t>(source_.lineOf(at)), text).second) warn(at, std::move(text));
+  auto once = [&](size_t at, Said what) {
+    if (said.emplace(static_cast<size_t>(source_.lineOf(at)), what.English()).second) warn(at, std::move(what));
   };
   for (const Edge& e : edges_) {
     const LinkKind& kind = e.link.kind;
     if (kind.stroke == LinkKind::Stroke::Invisible) {
-      once(e.at, "an invisible link ('~~~') is skipped");
+      once(e.at, {MessageCode::InvisibleLinkSkipped});
       continue;
     }
     if (e.from == std::string_view::npos || e.to == std::string_view::npos) {
-      once(e.at, "a link of " + Q(e.missing) + " is skipped: " + Q(e.missing) + " is a link's id");
+      once(e.at, {MessageCode::LinkToLinkIdSkipped, {Q(e.missing)}});
       continue;
     }
     graph::Edge edge;
@@ -108,8 +108,7 @@ Graph Chart::finish() {
       edge.to = NodeWithin(graph, edge.toCluster);
     }
     if (edge.from < 0 || edge.to < 0) {
-      once(e.at, "A link on line " + std::to_string(source_.lineOf(e.at)) +
-                     " to or from a subgraph without nodes is skipped.");
+      once(e.at, {MessageCode::LinkToEmptySubgraphSkipped, {std::to_string(source_.lineOf(e.at))}});
       continue;
     }
     edge.id = std::string(e.link.id);
@@ -117,9 +116,9 @@ Graph Chart::finish() {
       ShownText shown = ShowText(e.link.text->text, e.link.text->kind);
       edge.label = std::move(shown.text);
       edge.labelFont = shown.font;
-      for (const std::string& icon : shown.icons) once(e.at, "the icon " + Q(icon) + " of a link's text is left out");
-      if (shown.markersDropped) once(e.at, "bold and italic in a part of a link's text are shown plain");
-      if (CutText(edge.label)) once(e.at, "a link's text is longer than 10,000 characters: cut");
+      for (const std::string& icon : shown.icons) once(e.at, {MessageCode::LinkIconLeftOut, {Q(icon)}});
+      if (shown.markersDropped) once(e.at, {MessageCode::LinkMarkersShownPlain});
+      if (CutText(edge.label)) once(e.at, {MessageCode::LinkTextCut});
     }
     edge.directed = kind.end != LinkKind::Mark::None;
     edge.bothHeads = edge.directed && kind.bothEnds;
@@ -127,10 +126,10 @@ Graph Chart::finish() {
                  : kind.stroke == LinkKind::Stroke::Thick ? LineStyle::Thick
                                                           : LineStyle::Solid;
     if (kind.end == LinkKind::Mark::Circle || kind.end == LinkKind::Mark::Cross)
-      once(e.at, "circle and cross ends of links are drawn as arrow heads");
-    if (kind.startMarkIgnored) once(e.at, "a mark at the start of a link without one at its end is left out");
+      once(e.at, {MessageCode::CircleCrossEnds});
+    if (kind.startMarkIgnored) once(e.at, {MessageCode::StartMarkLeftOut});
     if (kind.stroke == LinkKind::Stroke::Invalid)
-      once(e.at, "the two halves of a link with a text differ: drawn as a plain arrow");
+      once(e.at, {MessageCode::LinkHalvesDiffer});
     Styles styles;
     if (e.extras)
       for (const std::string& name : e.extras->classes)

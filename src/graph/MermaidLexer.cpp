@@ -521,10 +521,9 @@ Token Lexer::next() {
         const size_t j = SkipSpaces(text_, pos_);
         size_t k = j;
         while (k < n && k - j < 40 && SpaceAt(text_, k) == 0 && text_[k] != ';') ++k;
-        throw SyntaxError(j, "unknown direction '" + std::string(text_.substr(j, k - j)) +
-                                 "' (TB, TD, BT, LR, RL, >, <, ^ or v)");
+        throw SyntaxError(j, {MessageCode::UnknownDirection, {std::string(text_.substr(j, k - j))}});
       }
-      throw SyntaxError(pos_, "unexpected '" + found + "'");
+      throw SyntaxError(pos_, {MessageCode::Unexpected, {found}});
     }
     if (!silent) return t;
   }

@@ -117,15 +117,18 @@ class Reader {
     return ahead_.pop();
   }
   bool is(Tok type, size_t k = 0) { return peek(k).type == type; }
-  [[noreturn]] void fail(size_t at, const std::string& why) { throw SyntaxError(at, why); }
-  Token expect(Tok type, const std::string& what) {
-    if (!is(type)) fail(Where(peek()), "expected " + what + ", found " + Shown(peek()));
+  [[noreturn]] void fail(size_t at, MessageCode code, std::vector<std::string> words = {}) {
+    throw SyntaxError(at, {code, std::move(words)});
+  }
+  // The code's pattern names what was expected; its %1 is what was found.
+  Token expect(Tok type, MessageCode what) {
+    if (!is(type)) fail(Where(peek()), what, {Shown(peek())});
     return take();
   }
   // A quoted text that runs to the end has no closing quote.
   Token quoted() {
     const Token t = take();
-    if (t.end >= source_.text().size()) fail(t.start - (t.type == Tok::MdStr ? 2 : 1), "'\"' is not closed");
+    if (t.end >= source_.text().size()) fail(t.start - (t.type == Tok::MdStr ? 2 : 1), MessageCode::QuoteNotClosed);
     return t;
   }
   // The raw rest of a style statement; the lexer stands just after what was taken.
@@ -139,20 +142,20 @@ class Reader {
     while (is(Tok::Space) || is(Tok::Newline)) take();
     if (!is(Tok::Graph)) {
       const Token& t = peek();
-      if (t.type == Tok::Eof) fail(t.start, "the text holds no flowchart: expected 'flowchart' or 'graph'");
+      if (t.type == Tok::Eof) fail(t.start, MessageCode::NoFlowchart);
       std::string_view line = source_.text().substr(t.start);
       line = line.substr(0, std::min(line.find('\n'), line.size()));
-      fail(t.start, "expected 'flowchart' or 'graph', found '" + Excerpt(line, 40) + "'");
+      fail(t.start, MessageCode::ExpectedFlowchart, {Excerpt(line, 40)});
     }
     take();
     if (is(Tok::NoDir)) {
       take();
       return;
     }
-    const Token dir = expect(Tok::Dir, "a direction (TB, TD, BT, LR, RL) or the end of the line");
+    const Token dir = expect(Tok::Dir, MessageCode::ExpectedDirection);
     chart_.setDirection(dir.text, dir.start);
     while (is(Tok::Space)) take();
-    if (!is(Tok::Semi) && !is(Tok::Newline)) fail(peek().start, "expected the end of the line after the direction, found " + Shown(peek()));
+    if (!is(Tok::Semi) && !is(Tok::Newline)) fail(peek().start, MessageCode::ExpectedLineEndAfterDirection, {Shown(peek())});
     take();
   }
 
@@ -163,15 +166,14 @@ class Reader {
         case Tok::Eof:
           // What the subgraph holds is kept: it ends with the text.
           if (inSubgraph)
-            chart_.warn(subgraphAt, "The subgraph " + chart_.openSubgraphName() + " on line " +
-                                        std::to_string(source_.lineOf(subgraphAt)) +
-                                        " is not closed with 'end': it is closed at the end of the text.");
+            chart_.warn(subgraphAt, {MessageCode::SubgraphNotClosed,
+                                     {chart_.openSubgraphName(), std::to_string(source_.lineOf(subgraphAt))}});
           return;
         case Tok::Newline:
         case Tok::Semi:
         case Tok::Space: take(); continue;
         case Tok::End:
-          if (!inSubgraph) fail(t.start, "'end' without a subgraph");
+          if (!inSubgraph) fail(t.start, MessageCode::EndWithoutSubgraph);
           take();
           return;
         default: statement(inSubgraph);
@@ -181,7 +183,7 @@ class Reader {
 
   void separator() {
     if (!IsSeparator(peek().type))
-      fail(Where(peek()), "expected a link, '&' or the end of the statement, found " + Shown(peek()));
+      fail(Where(peek()), MessageCode::ExpectedSeparator, {Shown(peek())});
     if (!is(Tok::Eof)) take();
   }
 
@@ -199,29 +201,28 @@ class Reader {
         if (inSubgraph)
           chart_.setDirection(t.text, t.start);
         else
-          chart_.warn(t.start, "'direction' is skipped");
+          chart_.warn(t.start, {MessageCode::DirectionSkipped});
         return;
       case Tok::AccTitle:
       case Tok::AccDescr:
         take();
         if (is(Tok::AccTitleValue) || is(Tok::AccDescrValue)) take();
-        chart_.warn(t.start, t.type == Tok::AccTitle ? "the accessible title ('accTitle') is skipped"
-                                                     : "the accessible description ('accDescr') is skipped");
+        chart_.warn(t.start, {t.type == Tok::AccTitle ? MessageCode::AccTitleSkipped : MessageCode::AccDescrSkipped});
         return;
       case Tok::AccDescrMultilineValue:
         take();
-        chart_.warn(t.start, "the accessible description ('accDescr') is skipped");
+        chart_.warn(t.start, {MessageCode::AccDescrSkipped});
         return;
       default: break;
     }
-    if (!IsIdToken(t.type)) fail(Where(t), "expected a node, found " + Shown(t));
+    if (!IsIdToken(t.type)) fail(Where(t), MessageCode::ExpectedNode, {Shown(t)});
     vertexStatement();
     separator();
   }
 
   // The id's tokens follow each other without a gap: the id is that stretch of the source.
-  std::string_view idString(const std::string& what) {
-    if (!IsIdToken(peek().type)) fail(Where(peek()), "expected " + what + ", found " + Shown(peek()));
+  std::string_view idString(MessageCode what) {
+    if (!IsIdToken(peek().type)) fail(Where(peek()), what, {Shown(peek())});
     const size_t start = peek().start;
     size_t end = start;
     while (IsIdToken(peek().type)) end = take().end;
@@ -257,19 +258,19 @@ class Reader {
 
   void vertexStatement() {
     const size_t at = peek().start;
-    std::vector<std::string_view> from = node("a node");
+    std::vector<std::string_view> from = node(MessageCode::ExpectedNode);
     for (;;) {
       while (is(Tok::Space)) take();
       if (!is(Tok::Link) && !is(Tok::StartLink) && !is(Tok::LinkId)) return;
       const Link l = link();
-      std::vector<std::string_view> to = node("a node after the link");
+      std::vector<std::string_view> to = node(MessageCode::ExpectedNodeAfterLink);
       chart_.addLink(from, to, l, at);
       from = std::move(to);
     }
   }
 
   // Nodes joined by '&', each with its shape, class and data.
-  std::vector<std::string_view> node(const std::string& what) {
+  std::vector<std::string_view> node(MessageCode what) {
     std::vector<std::string_view> ids{styledVertex(what)};
     for (;;) {
       if (is(Tok::ShapeData)) {
@@ -279,10 +280,10 @@ class Reader {
       size_t k = 0;
       while (is(Tok::Space, k)) ++k;
       if (k == 0 || !is(Tok::Amp, k)) return ids;
-      if (!is(Tok::Space, k + 1)) fail(Where(peek(k + 1)), "expected a node after '&', found " + Shown(peek(k + 1)));
+      if (!is(Tok::Space, k + 1)) fail(Where(peek(k + 1)), MessageCode::ExpectedNodeAfterAmpersand, {Shown(peek(k + 1))});
       for (size_t i = 0; i <= k; ++i) take();
       while (is(Tok::Space)) take();
-      ids.push_back(styledVertex("a node after '&'"));
+      ids.push_back(styledVertex(MessageCode::ExpectedNodeAfterAmpersand));
     }
   }
 
@@ -307,7 +308,7 @@ class Reader {
     return data;
   }
 
-  std::string_view styledVertex(const std::string& what) {
+  std::string_view styledVertex(MessageCode what) {
     const std::string_view id = vertex(what);
     if (is(Tok::StyleSeparator)) {
       take();
@@ -317,7 +318,7 @@ class Reader {
         chart_.setClass(id, "end");
         lexer_.rewind(end.start + 3);  // the blanks it took are read again
       } else {
-        chart_.setClass(id, idString("a class name after ':::'"));
+        chart_.setClass(id, idString(MessageCode::ExpectedClassAfterColons));
       }
     }
     return id;
@@ -334,20 +335,20 @@ class Reader {
       const Token q = quoted();
       pieces.add(q);
     } else if (!IsTextToken(t.type)) {
-      if (t.type == Tok::Eof) fail(opener.start, "'" + std::string(opener.text) + "' is not closed");
-      fail(Where(t), "expected the text of '" + std::string(opener.text) + "', found " + Shown(t));
+      if (t.type == Tok::Eof) fail(opener.start, MessageCode::NotClosed, {std::string(opener.text)});
+      fail(Where(t), MessageCode::ExpectedTextOf, {std::string(opener.text), Shown(t)});
     }
     while (IsTextToken(peek().type)) pieces.add(take());
     written.text = pieces.view();
     if (!is(close)) {
-      if (is(Tok::Eof)) fail(opener.start, "'" + std::string(opener.text) + "' is not closed");
-      fail(Where(peek()), "expected the end of '" + std::string(opener.text) + "', found " + Shown(peek()));
+      if (is(Tok::Eof)) fail(opener.start, MessageCode::NotClosed, {std::string(opener.text)});
+      fail(Where(peek()), MessageCode::ExpectedEndOf, {std::string(opener.text), Shown(peek())});
     }
     take();
     return written;
   }
 
-  std::string_view vertex(const std::string& what) {
+  std::string_view vertex(MessageCode what) {
     const size_t at = peek().start;
     const std::string_view id = idString(what);
     struct Form {
@@ -377,7 +378,7 @@ class Reader {
       if (is(open)) {
         const Token inner = take();
         const WrittenText t = text(inner, close);
-        if (!is(close)) fail(is(Tok::Eof) ? opener.start : peek().start, "'" + std::string(opener.text) + "' is not closed");
+        if (!is(close)) fail(is(Tok::Eof) ? opener.start : peek().start, MessageCode::NotClosed, {std::string(opener.text)});
         take();
         chart_.addVertex(id, at, t, open == Tok::PS ? "circle" : "hexagon");
       } else {
@@ -397,7 +398,7 @@ class Reader {
       while (IsTextToken(peek().type)) pieces.add(take());
       t.text = pieces.view();
       if (!is(Tok::TrapEnd) && !is(Tok::InvTrapEnd))
-        fail(is(Tok::Eof) ? opener.start : peek().start, "'" + std::string(opener.text) + "' is not closed");
+        fail(is(Tok::Eof) ? opener.start : peek().start, MessageCode::NotClosed, {std::string(opener.text)});
       const bool slash = take().type == Tok::InvTrapEnd;
       const char* type = open == Tok::TrapStart ? (slash ? "lean_right" : "trapezoid") : (slash ? "inv_trapezoid" : "lean_left");
       chart_.addVertex(id, at, t, type);
@@ -405,10 +406,10 @@ class Reader {
     }
     if (open == Tok::VertexWithPropsStart) {
       const Token opener = take();
-      const Token field = expect(Tok::NodeString, "a property name after '[|'");
-      expect(Tok::Colon, "':' after the property name");
-      const Token value = expect(Tok::NodeString, "a property value");
-      const Token bar = expect(Tok::Pipe, "'|' after the property");
+      const Token field = expect(Tok::NodeString, MessageCode::ExpectedPropertyName);
+      expect(Tok::Colon, MessageCode::ExpectedPropertyColon);
+      const Token value = expect(Tok::NodeString, MessageCode::ExpectedPropertyValue);
+      const Token bar = expect(Tok::Pipe, MessageCode::ExpectedPropertyBar);
       chart_.addVertex(id, at, text(bar, Tok::SQE), "rect");
       if (field.text == "borders") chart_.setBorders(id, value.text);
       (void)opener;
@@ -434,7 +435,7 @@ class Reader {
       }
       return l;
     }
-    const Token start = expect(Tok::StartLink, "a link");
+    const Token start = expect(Tok::StartLink, MessageCode::ExpectedLink);
     WrittenText t;
     Pieces pieces(*this);
     if (is(Tok::Str) || is(Tok::MdStr)) {
@@ -445,82 +446,83 @@ class Reader {
     while (is(Tok::EdgeText) || is(Tok::UnicodeText)) pieces.add(take());
     t.text = pieces.view();
     if (!is(Tok::Link)) {
-      const char* ends = start.text.find('=') != std::string_view::npos ? "'==>' or '==='"
-                         : start.text.find('.') != std::string_view::npos ? "'.->' or '.-'" : "'-->' or '---'";
-      fail(start.start + mermaid::SkipSpaces(start.text, 0), std::string("the link's text is not followed by ") + ends);
+      const MessageCode ends = start.text.find('=') != std::string_view::npos   ? MessageCode::LinkTextNotFollowedThick
+                               : start.text.find('.') != std::string_view::npos ? MessageCode::LinkTextNotFollowedDotted
+                                                                                : MessageCode::LinkTextNotFollowedPlain;
+      fail(start.start + mermaid::SkipSpaces(start.text, 0), ends);
     }
     l.kind = mermaid::LinkKindOf(take().text, start.text);
     l.text = std::move(t);
     return l;
   }
 
-  std::vector<std::string> styles(const char* after) {
+  std::vector<std::string> styles(MessageCode missing) {
     const std::string_view raw = restOfStatement();
-    if (raw.empty() && ahead_.empty()) fail(lexer_.offset(), std::string("expected styles after ") + after);
+    if (raw.empty() && ahead_.empty()) fail(lexer_.offset(), missing);
     return StyleItems(raw);
   }
 
   void styleStatement() {
     const Token t = take();
-    expect(Tok::Space, "a node id after 'style'");
+    expect(Tok::Space, MessageCode::ExpectedStyleNode);
     const size_t at = peek().start;
-    const std::string_view id = idString("a node id after 'style'");
-    expect(Tok::Space, "styles after the node id");
-    chart_.addVertex(id, at, std::nullopt, {}, styles("the node id"));
+    const std::string_view id = idString(MessageCode::ExpectedStyleNode);
+    expect(Tok::Space, MessageCode::ExpectedNodeStyles);
+    chart_.addVertex(id, at, std::nullopt, {}, styles(MessageCode::MissingNodeStyles));
     (void)t;
     separator();
   }
 
   void classDefStatement() {
     const Token t = take();
-    expect(Tok::Space, "a class name after 'classDef'");
-    const std::string_view names = idString("a class name after 'classDef'");
-    expect(Tok::Space, "styles after the class name");
-    chart_.addClass(names, styles("the class name"), t.start);
+    expect(Tok::Space, MessageCode::ExpectedClassDefName);
+    const std::string_view names = idString(MessageCode::ExpectedClassDefName);
+    expect(Tok::Space, MessageCode::ExpectedClassStyles);
+    chart_.addClass(names, styles(MessageCode::MissingClassStyles), t.start);
     separator();
   }
 
   void classStatement() {
     take();
-    expect(Tok::Space, "a node id after 'class'");
-    const std::string_view ids = idString("a node id after 'class'");
-    expect(Tok::Space, "a class name after the node ids");
-    chart_.setClass(ids, idString("a class name after the node ids"));
+    expect(Tok::Space, MessageCode::ExpectedClassNode);
+    const std::string_view ids = idString(MessageCode::ExpectedClassNode);
+    expect(Tok::Space, MessageCode::ExpectedClassName);
+    chart_.setClass(ids, idString(MessageCode::ExpectedClassName));
     separator();
   }
 
   void linkStyleStatement() {
     const Token t = take();
-    expect(Tok::Space, "a link number after 'linkStyle'");
+    expect(Tok::Space, MessageCode::ExpectedLinkNumber);
     std::optional<std::vector<size_t>> numbers;
     if (is(Tok::Default)) {
       take();
     } else {
       numbers.emplace();
       for (;;) {
-        const Token n = expect(Tok::Num, "a link number or 'default' after 'linkStyle'");
+        const Token n = expect(Tok::Num, MessageCode::ExpectedLinkNumberOrDefault);
         numbers->push_back(n.text.size() > 9 ? SIZE_MAX : std::stoul(std::string(n.text)));
         if (!is(Tok::Comma)) break;
         take();
       }
     }
-    expect(Tok::Space, "styles after the link numbers");
+    expect(Tok::Space, MessageCode::ExpectedLinkStyles);
     if (rawStartsWith("interpolate")) {
       take();
-      expect(Tok::Space, "a curve after 'interpolate'");
+      expect(Tok::Space, MessageCode::ExpectedCurve);
       while (IsIdToken(peek().type) || is(Tok::Dir)) take();
-      chart_.warn(t.start, "the curve of links ('interpolate') is not drawn");
+      chart_.warn(t.start, {MessageCode::InterpolateNotDrawn});
       if (!is(Tok::Space)) return separator();
       take();
     }
-    chart_.linkStyle(std::move(numbers), styles("the link numbers"), t.start);
+    chart_.linkStyle(std::move(numbers), styles(MessageCode::MissingLinkStyles), t.start);
     separator();
   }
 
   void clickStatement() {
     const Token t = take();
     while (!IsSeparator(peek().type)) take();
-    chart_.warn(t.start, "'click' is skipped");
+    chart_.warn(t.start, {MessageCode::ClickSkipped});
     separator();
   }
 
@@ -572,7 +574,7 @@ ParseResult ReadMermaid(std::string_view text) {
   ParseResult result;
   const mermaid::Source source(text);
   const auto failed = [&](const SyntaxError& e) {
-    result.error = Message{source.lineOf(e.offset), source.columnOf(e.offset), e.what()};
+    result.error = Message::Of(source.lineOf(e.offset), source.columnOf(e.offset), e.said);
     return result;
   };
   if (source.error()) return failed(*source.error());
@@ -580,9 +582,9 @@ ParseResult ReadMermaid(std::string_view text) {
   try {
     Graph graph = reader.read();
     if (graph.nodes.empty())
-      throw SyntaxError(source.text().size() - 1, "the flowchart holds no node to draw");
+      throw SyntaxError(source.text().size() - 1, {MessageCode::NoNodeToDraw});
     result.warnings = reader.takeWarnings();
-    for (const mermaid::Source::Blanked& b : source.blanked()) result.warnings.push_back(Message{b.line, 0, b.what + " is skipped"});
+    for (const mermaid::Source::Blanked& b : source.blanked()) result.warnings.push_back(Message::Of(b.line, 0, {b.what}));
     std::stable_sort(result.warnings.begin(), result.warnings.end(),
                      [](const Message& a, const Message& b) { return a.line < b.line; });
     result.graph = std::move(graph);

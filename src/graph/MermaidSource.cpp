@@ -36,7 +36,7 @@ Source::Source(std::string_view written) : written_(written) {
     if (written[i] == '\n') lineStarts_.push_back(i + 1);
 
   // Line ends: "\r\n" and a lone '\r' become '\n'.
-  std::vector<std::pair<size_t, std::string>> blanked;  // at offsets of the normalised text
+  std::vector<std::pair<size_t, MessageCode>> blanked;  // at offsets of the normalised text
   std::string text;
   text.reserve(written.size() + 1);
   Shifts crShifts;
@@ -62,13 +62,13 @@ Source::Source(std::string_view written) : written_(written) {
     for (;;) {
       if (line >= text.size()) {
         // Nothing before it was dropped: its offset is the same in text_.
-        error_ = SyntaxError(start, "the front matter is not closed with '---'");
+        error_ = SyntaxError(start, {MessageCode::FrontMatterNotClosed});
         break;
       }
       const size_t end = LineEnd(text, line);
       if (std::string_view(text).substr(line, end - line).starts_with("---")) {
         Blank(text, start, end);
-        blanked.emplace_back(start, "the front matter (title and configuration)");
+        blanked.emplace_back(start, MessageCode::FrontMatterSkipped);
         break;
       }
       line = end + 1;
@@ -80,7 +80,7 @@ Source::Source(std::string_view written) : written_(written) {
     const size_t close = text.find("}%%", at + 3);
     const size_t end = close == std::string::npos ? text.size() : close + 3;
     Blank(text, at, end);
-    blanked.emplace_back(at, "the directive '%%{...}%%' (configuration)");
+    blanked.emplace_back(at, MessageCode::DirectiveSkipped);
     at = end;
   }
 
@@ -118,7 +118,7 @@ Source::Source(std::string_view written) : written_(written) {
   // Offsets of text_ go back to the written text through the brace drops, then the line ends.
   braceShifts_ = std::move(braceShifts);
   crShifts_ = std::move(crShifts);
-  for (auto& [offset, what] : blanked) blanked_.push_back({writtenLine(Shifted(crShifts_, offset)), std::move(what)});
+  for (auto& [offset, what] : blanked) blanked_.push_back({writtenLine(Shifted(crShifts_, offset)), what});
 }
 
 size_t Source::writtenOffset(size_t offset) const {

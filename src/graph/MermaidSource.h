@@ -6,14 +6,17 @@
 #include <string_view>
 #include <vector>
 
+#include "MessageCode.h"
+
 // What Mermaid does to a flowchart's text before its grammar reads it, and the way back from the
 // read text to the written one for messages.
 namespace graph::mermaid {
 
 // A syntax error at an offset of the text the grammar reads.
 struct SyntaxError : std::runtime_error {
-  SyntaxError(size_t offset, const std::string& what) : std::runtime_error(what), offset(offset) {}
+  SyntaxError(size_t offset, Said said) : std::runtime_error(said.English()), offset(offset), said(std::move(said)) {}
   size_t offset;
+  Said said;
 };
 
 class Source {
@@ -35,7 +38,7 @@ class Source {
   // What was blanked and is not drawn: the front matter and the directives, with their lines.
   struct Blanked {
     int line;
-    std::string what;
+    MessageCode what;
   };
   const std::vector<Blanked>& blanked() const { return blanked_; }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Graph.h"
+#include "MessageCode.h"
 
 // What reading a flowchart text gives: the graph, or the error that stopped the reading, and the
 // warnings about what was read but left out.
@@ -13,8 +14,17 @@ namespace graph {
 struct Message {
   int line = 0;    // 1-based; 0: the text as a whole
   int column = 0;  // 1-based, in characters; 0: the line as a whole
-  std::string text;
-  bool operator==(const Message&) const = default;
+  std::string text;  // in English
+  MessageCode code = MessageCode::Plain;
+  std::vector<std::string> words = {};  // what the code's pattern quotes
+  // The same message at the same place: the code and words make the text.
+  bool operator==(const Message& other) const {
+    return line == other.line && column == other.column && text == other.text;
+  }
+  static Message Of(int line, int column, Said said) {
+    std::string english = said.English();
+    return Message{line, column, std::move(english), said.code, std::move(said.words)};
+  }
 };
 
 struct ParseResult {
