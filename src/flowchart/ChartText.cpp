@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <cctype>
 
+#include "ChartMessages.h"
 #include "Dot.h"
 #include "Errors.h"
 #include "Mermaid.h"
@@ -65,12 +66,12 @@ ChartFile ReadChartFile(const QString& fileName, TextFormat format) {
   const QByteArray bytes = regularfile::ReadAll(fileName, regularfile::Links::Follow, kMaxChartBytes);
   const graph::ParseResult result = ParseChart(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), format);
   if (!result.ok()) {
-    const graph::Message error = result.error.value_or(graph::Message{0, 0, "it holds no flowchart"});
-    throw EKedrinError(QCoreApplication::translate("flowchart", "Cannot import %1: %2").arg(Shown(fileName), QString::fromStdString(graph::Describe(error))));
+    const QString why = result.error ? ChartMessageText(*result.error) : QCoreApplication::translate("flowchart", "it holds no flowchart");
+    throw EKedrinError(QCoreApplication::translate("flowchart", "Cannot import %1: %2").arg(Shown(fileName), why));
   }
   ChartFile chart{*result.graph, {}};
   for (const graph::Message& w : result.warnings)
-    chart.warnings << QStringLiteral("%1: %2").arg(Shown(fileName), QString::fromStdString(graph::Describe(w)));
+    chart.warnings << QStringLiteral("%1: %2").arg(Shown(fileName), ChartMessageText(w));
   return chart;
 }
 

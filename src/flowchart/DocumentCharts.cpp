@@ -8,6 +8,7 @@
 #include <memory>
 #include <unordered_set>
 
+#include "ChartMessages.h"
 #include "Diagram.h"
 #include "DiagramChanges.h"
 #include "DocumentHistory.h"
@@ -126,7 +127,7 @@ Pasted PasteChart(TwinKedrinFile& document, const QString& text, QPoint at, Conn
   if (!read.ok())
     throw EKedrinError(QCoreApplication::translate("flowchart", "Cannot paste the %1 flowchart: %2")
                            .arg(TextFormatName(*format),
-                                QString::fromStdString(graph::Describe(read.error.value_or(graph::Message{})))));
+                                ChartMessageText(read.error.value_or(graph::Message{}))));
   DrawnChart& chart = drawn->chart;
   if (!chart.ok())
     throw EKedrinError(LayoutFailure(QCoreApplication::translate("flowchart", "Cannot lay out the flowchart"), chart.error,
@@ -136,7 +137,7 @@ Pasted PasteChart(TwinKedrinFile& document, const QString& text, QPoint at, Conn
   // The selection ends first, as a paste of figures ends it.
   focus::SetFocus(document.Surface());
   Outcome done;
-  for (const graph::Message& w : read.warnings) done.warnings << QString::fromStdString(graph::Describe(w));
+  for (const graph::Message& w : read.warnings) done.warnings << ChartMessageText(w);
   done.warnings << Texts(chart.warnings, QStringLiteral("Graphviz: "));
   done.figures = AddFigures(document.FigureSet(), document.History(), chart.figures, document.CurFont,
                             QCoreApplication::translate("flowchart", "Paste Flowchart"), [](const auto& added) { SnapPastedToGrid(added); });
