@@ -47,32 +47,39 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
   if (Moves(kind))
     for (TCustomKDTool* f : moving)
       if (connectors::IsClosed(DescribeFigure(*f, 0).kind)) shapes.push_back(f);
-  // Lanes and containers that move take their shapes along; connectors end on the shapes.
-  {
+  // Lanes and containers that move take their shapes along; connectors end on the shapes. Sorting
+  // out the frames compares every pair, so it waits until something is known to follow.
+  // Without a line or an arrow in the diagram nothing can be routed again.
+  const std::vector<TCustomKDTool*> all = d.Figures();
+  const bool anyLine = std::any_of(all.begin(), all.end(), [](const TCustomKDTool* f) {
+    return qobject_cast<const TKDLine*>(f) || qobject_cast<const TKDArrow*>(f);
+  });
+  std::unique_ptr<ConnectorFollowing> following;
+  if (!shapes.empty() && anyLine) following = ConnectorFollowing::Find(d, shapes);
+  if (following) {
     std::vector<routing::Shape> boxes;
     for (const TCustomKDTool* f : shapes) boxes.push_back({connectors::FigureKind::Box, f->BoundsRect(), {}});
     const std::vector<bool> frames = routing::Enclosing(boxes);
     std::vector<TCustomKDTool*> kept;
     for (size_t i = 0; i < shapes.size(); ++i)
       if (!frames[i]) kept.push_back(shapes[i]);
-    shapes = std::move(kept);
+    if (kept.size() != shapes.size()) following = kept.empty() ? nullptr : ConnectorFollowing::Find(d, kept);
   }
   std::vector<uint64_t> movingIds = d.IdsOf(moving);
   std::sort(movingIds.begin(), movingIds.end());
-  if (!shapes.empty())
-    if (const std::unique_ptr<ConnectorFollowing> following = ConnectorFollowing::Find(d, shapes))
-      for (const ConnectorFollowing::ElbowLink& e : following->ElbowLinks()) {
-        if (std::all_of(e.segments.begin(), e.segments.end(),
-                        [&](const TCustomKDTool* f) { return std::binary_search(movingIds.begin(), movingIds.end(), f->FigureId); }))
-          continue;
-        Chain c;
-        c.segments = d.IdsOf(e.segments);
-        c.source = e.source->FigureId;
-        c.target = e.target->FigureId;
-        c.sourceStart = e.source->BoundsRect();
-        c.targetStart = e.target->BoundsRect();
-        open.chains.push_back(std::move(c));
-      }
+  if (following)
+    for (const ConnectorFollowing::ElbowLink& e : following->ElbowLinks()) {
+      if (std::all_of(e.segments.begin(), e.segments.end(),
+                      [&](const TCustomKDTool* f) { return std::binary_search(movingIds.begin(), movingIds.end(), f->FigureId); }))
+        continue;
+      Chain c;
+      c.segments = d.IdsOf(e.segments);
+      c.source = e.source->FigureId;
+      c.target = e.target->FigureId;
+      c.sourceStart = e.source->BoundsRect();
+      c.targetStart = e.target->BoundsRect();
+      open.chains.push_back(std::move(c));
+    }
   if (!open.chains.empty()) {
     DiagramItems items(d);
     std::vector<const semantics::Item*> list;
