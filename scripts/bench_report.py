@@ -169,8 +169,6 @@ BUDGETS = [
 # Budgets the editor does not meet yet. Their rows are measured and shown as missed like any other,
 # but do not fail the run, so that a regression elsewhere still does; each names why.
 KNOWN_MISSES = {
-    "nudge: cost per figure 100,000 vs 1,000":
-        "routing elbow connectors again at the end of an edit sorts out frames among all moved shapes, pair by pair",
     "arrow-key nudge of a 100,000-figure group, painted":
         "the history records and compares 100,000 bounds per step, and finds what follows at every edit start",
     "one drag step of a 100,000-figure group, painted":

@@ -23,6 +23,33 @@ namespace {
 // How far beyond its two shapes a route may have to go round what lies there.
 constexpr int kObstacleMargin = 200;
 
+// Which of the shapes wholly encloses another of them (a lane or a container with its contents):
+// each asks the spatial index for what lies in it, not every other shape.
+std::vector<bool> Frames(const Diagram& d, const std::vector<TCustomKDTool*>& shapes) {
+  std::vector<const TCustomKDTool*> sorted(shapes.begin(), shapes.end());
+  std::sort(sorted.begin(), sorted.end());
+  std::vector<bool> frames(shapes.size(), false);
+  std::vector<TCustomKDTool*> hits;
+  for (size_t i = 0; i < shapes.size(); ++i) {
+    const QRect box = shapes[i]->BoundsRect();
+    hits.clear();
+    d.FiguresIn(box, hits);
+    frames[i] = std::any_of(hits.begin(), hits.end(), [&](const TCustomKDTool* h) {
+      return h != shapes[i] && h->BoundsRect() != box && box.contains(h->BoundsRect()) &&
+             std::binary_search(sorted.begin(), sorted.end(), h);
+    });
+  }
+  return frames;
+}
+
+std::vector<TCustomKDTool*> WithoutFrames(const Diagram& d, const std::vector<TCustomKDTool*>& shapes) {
+  const std::vector<bool> frames = Frames(d, shapes);
+  std::vector<TCustomKDTool*> kept;
+  for (size_t i = 0; i < shapes.size(); ++i)
+    if (!frames[i]) kept.push_back(shapes[i]);
+  return kept;
+}
+
 bool Moves(TEditKind kind) { return kind == TEditKind::Move || kind == TEditKind::Resize || kind == TEditKind::Nudge; }
 
 }  // namespace
@@ -47,39 +74,37 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
   if (Moves(kind))
     for (TCustomKDTool* f : moving)
       if (connectors::IsClosed(DescribeFigure(*f, 0).kind)) shapes.push_back(f);
-  // Lanes and containers that move take their shapes along; connectors end on the shapes. Sorting
-  // out the frames compares every pair, so it waits until something is known to follow.
-  // Without a line or an arrow in the diagram nothing can be routed again.
-  const std::vector<TCustomKDTool*> all = d.Figures();
-  const bool anyLine = std::any_of(all.begin(), all.end(), [](const TCustomKDTool* f) {
-    return qobject_cast<const TKDLine*>(f) || qobject_cast<const TKDArrow*>(f);
-  });
-  std::unique_ptr<ConnectorFollowing> following;
-  if (!shapes.empty() && anyLine) following = ConnectorFollowing::Find(d, shapes);
-  if (following) {
-    std::vector<routing::Shape> boxes;
-    for (const TCustomKDTool* f : shapes) boxes.push_back({connectors::FigureKind::Box, f->BoundsRect(), {}});
-    const std::vector<bool> frames = routing::Enclosing(boxes);
-    std::vector<TCustomKDTool*> kept;
-    for (size_t i = 0; i < shapes.size(); ++i)
-      if (!frames[i]) kept.push_back(shapes[i]);
-    if (kept.size() != shapes.size()) following = kept.empty() ? nullptr : ConnectorFollowing::Find(d, kept);
-  }
   std::vector<uint64_t> movingIds = d.IdsOf(moving);
   std::sort(movingIds.begin(), movingIds.end());
-  if (following)
-    for (const ConnectorFollowing::ElbowLink& e : following->ElbowLinks()) {
-      if (std::all_of(e.segments.begin(), e.segments.end(),
-                      [&](const TCustomKDTool* f) { return std::binary_search(movingIds.begin(), movingIds.end(), f->FigureId); }))
-        continue;
-      Chain c;
-      c.segments = d.IdsOf(e.segments);
-      c.source = e.source->FigureId;
-      c.target = e.target->FigureId;
-      c.sourceStart = e.source->BoundsRect();
-      c.targetStart = e.target->BoundsRect();
-      open.chains.push_back(std::move(c));
-    }
+  movingIds.erase(std::unique(movingIds.begin(), movingIds.end()), movingIds.end());
+  // A chain that moves whole with its shapes stays as it is: without a line or an arrow that
+  // stays, nothing is routed again (a nudge of everything asks nothing more).
+  const auto stays = [&](const TCustomKDTool* f) { return !std::binary_search(movingIds.begin(), movingIds.end(), f->FigureId); };
+  const bool lineStays = movingIds.size() < d.FigureCount() &&
+                         std::any_of(d.Ordered().begin(), d.Ordered().end(), [&](const TCustomControl* c) {
+                           const auto* f = static_cast<const TCustomKDTool*>(c);
+                           return (qobject_cast<const TKDLine*>(f) || qobject_cast<const TKDArrow*>(f)) && stays(f);
+                         });
+  const auto chainsOf = [&](const ConnectorFollowing* following) {
+    std::vector<Chain> chains;
+    if (following)
+      for (const ConnectorFollowing::ElbowLink& e : following->ElbowLinks()) {
+        if (std::none_of(e.segments.begin(), e.segments.end(), stays)) continue;
+        Chain c;
+        c.segments = d.IdsOf(e.segments);
+        c.source = e.source->FigureId;
+        c.target = e.target->FigureId;
+        c.sourceStart = e.source->BoundsRect();
+        c.targetStart = e.target->BoundsRect();
+        chains.push_back(std::move(c));
+      }
+    return chains;
+  };
+  // Lanes and containers that move take their shapes along, and connectors end on the shapes.
+  if (!shapes.empty() && lineStays) {
+    const std::vector<TCustomKDTool*> kept = WithoutFrames(d, shapes);
+    if (!kept.empty()) open.chains = chainsOf(ConnectorFollowing::Find(d, kept).get());
+  }
   if (!open.chains.empty()) {
     DiagramItems items(d);
     std::vector<const semantics::Item*> list;
@@ -158,7 +183,7 @@ void Rerouting::Reroute(const Open& open) {
   // A link naming no shape gets no route and leaves its chain as it followed.
   for (const Live& l : live) links.push_back({numberOf(l.source), numberOf(l.target), {}, {}});
   const std::vector<routing::Route> routes =
-      routing::RouteAll(shapes, links, routing::IndexShapes(shapes, routing::Enclosing(shapes)));
+      routing::RouteAll(shapes, links, routing::IndexShapes(shapes, Frames(d, shapeFigures)));
 
   std::vector<RerouteCommand::Change> changes;
   std::vector<TCustomKDTool*> removed, added;
