@@ -82,6 +82,412 @@
     </message>
 </context>
 <context>
+    <name>ChartMessageWords</name>
+    <message>
+        <source>a process box</source>
+        <translation>ein Prozesskasten</translation>
+    </message>
+    <message>
+        <source>a start mark</source>
+        <translation>eine Startmarke</translation>
+    </message>
+    <message>
+        <source>an end mark</source>
+        <translation>eine Endmarke</translation>
+    </message>
+    <message>
+        <source>a decision</source>
+        <translation>eine Entscheidung</translation>
+    </message>
+    <message>
+        <source>an ellipse</source>
+        <translation>eine Ellipse</translation>
+    </message>
+    <message>
+        <source>a rectangle</source>
+        <translation>ein Rechteck</translation>
+    </message>
+    <message>
+        <source>the end of the text</source>
+        <translation>das Ende des Texts</translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation>ein Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>a blank</source>
+        <translation>ein Leerzeichen</translation>
+    </message>
+    <message>
+        <source>a link</source>
+        <translation>eine Verbindung</translation>
+    </message>
+    <message>
+        <source>a link&apos;s id</source>
+        <translation>die ID einer Verbindung</translation>
+    </message>
+    <message>
+        <source>&apos;graph&apos; or &apos;flowchart&apos;</source>
+        <translation>„graph“ oder „flowchart“</translation>
+    </message>
+    <message>
+        <source>a quoted text</source>
+        <translation>ein Text in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+</context>
+<context>
+    <name>ChartMessages</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>the text holds no flowchart: expected &apos;flowchart&apos; or &apos;graph&apos;</source>
+        <translation>der Text enthält kein Flussdiagramm: „flowchart“ oder „graph“ erwartet</translation>
+    </message>
+    <message>
+        <source>expected &apos;flowchart&apos; or &apos;graph&apos;, found &apos;%1&apos;</source>
+        <translation>„flowchart“ oder „graph“ erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a direction (TB, TD, BT, LR, RL) or the end of the line, found %1</source>
+        <translation>eine Richtung (TB, TD, BT, LR, RL) oder das Zeilenende erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected the end of the line after the direction, found %1</source>
+        <translation>das Zeilenende nach der Richtung erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>unknown direction &apos;%1&apos; (TB, TD, BT, LR, RL, &gt;, &lt;, ^ or v)</source>
+        <translation>unbekannte Richtung „%1“ (TB, TD, BT, LR, RL, &gt;, &lt;, ^ oder v)</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos;</source>
+        <translation>unerwartetes „%1“</translation>
+    </message>
+    <message>
+        <source>&apos;&quot;&apos; is not closed</source>
+        <translation>„&quot;“ ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not closed</source>
+        <translation>„%1“ ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>expected the text of &apos;%1&apos;, found %2</source>
+        <translation>den Text von „%1“ erwartet, %2 gefunden</translation>
+    </message>
+    <message>
+        <source>expected the end of &apos;%1&apos;, found %2</source>
+        <translation>das Ende von „%1“ erwartet, %2 gefunden</translation>
+    </message>
+    <message>
+        <source>&apos;end&apos; without a subgraph</source>
+        <translation>„end“ ohne Subgraph</translation>
+    </message>
+    <message>
+        <source>The subgraph %1 on line %2 is not closed with &apos;end&apos;: it is closed at the end of the text.</source>
+        <translation>Der Subgraph %1 in Zeile %2 ist nicht mit „end“ geschlossen: er wird am Ende des Texts geschlossen.</translation>
+    </message>
+    <message>
+        <source>expected a link, &apos;&amp;&apos; or the end of the statement, found %1</source>
+        <translation>eine Verbindung, „&amp;“ oder das Ende der Anweisung erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a node, found %1</source>
+        <translation>einen Knoten erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a node after &apos;&amp;&apos;, found %1</source>
+        <translation>einen Knoten nach „&amp;“ erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a node after the link, found %1</source>
+        <translation>einen Knoten nach der Verbindung erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a class name after &apos;:::&apos;, found %1</source>
+        <translation>einen Klassennamen nach „:::“ erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a link, found %1</source>
+        <translation>eine Verbindung erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>the link&apos;s text is not followed by &apos;==&gt;&apos; or &apos;===&apos;</source>
+        <translation>auf den Text der Verbindung folgt weder „==&gt;“ noch „===“</translation>
+    </message>
+    <message>
+        <source>the link&apos;s text is not followed by &apos;.-&gt;&apos; or &apos;.-&apos;</source>
+        <translation>auf den Text der Verbindung folgt weder „.-&gt;“ noch „.-“</translation>
+    </message>
+    <message>
+        <source>the link&apos;s text is not followed by &apos;--&gt;&apos; or &apos;---&apos;</source>
+        <translation>auf den Text der Verbindung folgt weder „--&gt;“ noch „---“</translation>
+    </message>
+    <message>
+        <source>expected a property name after &apos;[|&apos;, found %1</source>
+        <translation>einen Eigenschaftsnamen nach „[|“ erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected &apos;:&apos; after the property name, found %1</source>
+        <translation>„:“ nach dem Eigenschaftsnamen erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a property value, found %1</source>
+        <translation>einen Eigenschaftswert erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected &apos;|&apos; after the property, found %1</source>
+        <translation>„|“ nach der Eigenschaft erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a node id after &apos;style&apos;, found %1</source>
+        <translation>eine Knoten-ID nach „style“ erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected styles after the node id, found %1</source>
+        <translation>Stile nach der Knoten-ID erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a class name after &apos;classDef&apos;, found %1</source>
+        <translation>einen Klassennamen nach „classDef“ erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected styles after the class name, found %1</source>
+        <translation>Stile nach dem Klassennamen erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a node id after &apos;class&apos;, found %1</source>
+        <translation>eine Knoten-ID nach „class“ erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a class name after the node ids, found %1</source>
+        <translation>einen Klassennamen nach den Knoten-IDs erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a link number after &apos;linkStyle&apos;, found %1</source>
+        <translation>eine Verbindungsnummer nach „linkStyle“ erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a link number or &apos;default&apos; after &apos;linkStyle&apos;, found %1</source>
+        <translation>eine Verbindungsnummer oder „default“ nach „linkStyle“ erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected styles after the link numbers, found %1</source>
+        <translation>Stile nach den Verbindungsnummern erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected a curve after &apos;interpolate&apos;, found %1</source>
+        <translation>eine Kurve nach „interpolate“ erwartet, %1 gefunden</translation>
+    </message>
+    <message>
+        <source>expected styles after the node id</source>
+        <translation>Stile nach der Knoten-ID erwartet</translation>
+    </message>
+    <message>
+        <source>expected styles after the class name</source>
+        <translation>Stile nach dem Klassennamen erwartet</translation>
+    </message>
+    <message>
+        <source>expected styles after the link numbers</source>
+        <translation>Stile nach den Verbindungsnummern erwartet</translation>
+    </message>
+    <message>
+        <source>the flowchart holds no node to draw</source>
+        <translation>das Flussdiagramm enthält keinen Knoten zum Zeichnen</translation>
+    </message>
+    <message>
+        <source>the front matter is not closed with &apos;---&apos;</source>
+        <translation>der Vorspann ist nicht mit „---“ geschlossen</translation>
+    </message>
+    <message>
+        <source>the data of %1 is not understood: &apos;%2&apos; is not a key: value pair</source>
+        <translation>die Daten von %1 sind unverständlich: „%2“ ist kein Paar Schlüssel: Wert</translation>
+    </message>
+    <message>
+        <source>no such shape: %1</source>
+        <translation>keine solche Form: %1</translation>
+    </message>
+    <message>
+        <source>no such shape: %1 (shape names are lower case, without &apos;_&apos;)</source>
+        <translation>keine solche Form: %1 (Formnamen sind klein geschrieben, ohne „_“)</translation>
+    </message>
+    <message>
+        <source>the front matter (title and configuration) is skipped</source>
+        <translation>der Vorspann (Titel und Konfiguration) wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the directive &apos;%%{...}%%&apos; (configuration) is skipped</source>
+        <translation>die Direktive „%%{...}%%“ (Konfiguration) wird übersprungen</translation>
+    </message>
+    <message>
+        <source>&apos;direction&apos; is skipped</source>
+        <translation>„direction“ wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the accessible title (&apos;accTitle&apos;) is skipped</source>
+        <translation>der barrierefreie Titel („accTitle“) wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the accessible description (&apos;accDescr&apos;) is skipped</source>
+        <translation>die barrierefreie Beschreibung („accDescr“) wird übersprungen</translation>
+    </message>
+    <message>
+        <source>&apos;click&apos; is skipped</source>
+        <translation>„click“ wird übersprungen</translation>
+    </message>
+    <message>
+        <source>the curve of links (&apos;interpolate&apos;) is not drawn</source>
+        <translation>die Kurve der Verbindungen („interpolate“) wird nicht gezeichnet</translation>
+    </message>
+    <message>
+        <source>the curve of the link %1 is not drawn</source>
+        <translation>die Kurve der Verbindung %1 wird nicht gezeichnet</translation>
+    </message>
+    <message>
+        <source>the animation of the link %1 is not drawn</source>
+        <translation>die Animation der Verbindung %1 wird nicht gezeichnet</translation>
+    </message>
+    <message>
+        <source>linkStyle names link %1, but there are only %2</source>
+        <translation>linkStyle nennt die Verbindung %1, es gibt aber nur %2</translation>
+    </message>
+    <message>
+        <source>the direction %1 is drawn top to bottom</source>
+        <translation>die Richtung %1 wird von oben nach unten gezeichnet</translation>
+    </message>
+    <message>
+        <source>the style %1 is not a property: value pair</source>
+        <translation>der Stil %1 ist kein Paar Eigenschaft: Wert</translation>
+    </message>
+    <message>
+        <source>the colour %1 is not understood</source>
+        <translation>die Farbe %1 ist unverständlich</translation>
+    </message>
+    <message>
+        <source>the stroke width %1 is not understood</source>
+        <translation>die Linienbreite %1 ist unverständlich</translation>
+    </message>
+    <message>
+        <source>the colour in %1 is not understood</source>
+        <translation>die Farbe in %1 ist unverständlich</translation>
+    </message>
+    <message>
+        <source>the title of the subgraph %1 is longer than 10,000 characters: cut</source>
+        <translation>der Titel des Subgraphen %1 ist länger als 10.000 Zeichen: gekürzt</translation>
+    </message>
+    <message>
+        <source>the id %1 is longer than 10,000 characters: cut</source>
+        <translation>die ID %1 ist länger als 10.000 Zeichen: gekürzt</translation>
+    </message>
+    <message>
+        <source>the text of %1 is longer than 10,000 characters: cut</source>
+        <translation>der Text von %1 ist länger als 10.000 Zeichen: gekürzt</translation>
+    </message>
+    <message>
+        <source>the icon %1 of %2 is left out</source>
+        <translation>das Symbol %1 von %2 wird weggelassen</translation>
+    </message>
+    <message>
+        <source>bold and italic in a part of the text of %1 are shown plain</source>
+        <translation>fett und kursiv in einem Teil des Texts von %1 werden normal gezeigt</translation>
+    </message>
+    <message>
+        <source>%1 is %2, drawn as %3</source>
+        <translation>%1 hat die Form %2 und wird als %3 gezeichnet</translation>
+    </message>
+    <message>
+        <source>the borders %1 of %2 are drawn all round</source>
+        <translation>die Ränder %1 von %2 werden ringsum gezeichnet</translation>
+    </message>
+    <message>
+        <source>the image of %1 is left out</source>
+        <translation>das Bild von %1 wird weggelassen</translation>
+    </message>
+    <message>
+        <source>an invisible link (&apos;~~~&apos;) is skipped</source>
+        <translation>eine unsichtbare Verbindung („~~~“) wird übersprungen</translation>
+    </message>
+    <message>
+        <source>a link of %1 is skipped: %1 is a link&apos;s id</source>
+        <translation>eine Verbindung von %1 wird übersprungen: %1 ist die ID einer Verbindung</translation>
+    </message>
+    <message>
+        <source>A link on line %1 to or from a subgraph without nodes is skipped.</source>
+        <translation>Eine Verbindung in Zeile %1 zu oder von einem Subgraphen ohne Knoten wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>the icon %1 of a link&apos;s text is left out</source>
+        <translation>das Symbol %1 im Text einer Verbindung wird weggelassen</translation>
+    </message>
+    <message>
+        <source>bold and italic in a part of a link&apos;s text are shown plain</source>
+        <translation>fett und kursiv in einem Teil des Texts einer Verbindung werden normal gezeigt</translation>
+    </message>
+    <message>
+        <source>a link&apos;s text is longer than 10,000 characters: cut</source>
+        <translation>der Text einer Verbindung ist länger als 10.000 Zeichen: gekürzt</translation>
+    </message>
+    <message>
+        <source>circle and cross ends of links are drawn as arrow heads</source>
+        <translation>Kreis- und Kreuzenden von Verbindungen werden als Pfeilspitzen gezeichnet</translation>
+    </message>
+    <message>
+        <source>a mark at the start of a link without one at its end is left out</source>
+        <translation>eine Markierung am Anfang einer Verbindung ohne eine an ihrem Ende wird weggelassen</translation>
+    </message>
+    <message>
+        <source>the two halves of a link with a text differ: drawn as a plain arrow</source>
+        <translation>die beiden Hälften einer Verbindung mit Text unterscheiden sich: als einfacher Pfeil gezeichnet</translation>
+    </message>
+    <message>
+        <source>the text holds no DOT graph</source>
+        <translation>der Text enthält keinen DOT-Graphen</translation>
+    </message>
+    <message>
+        <source>what follows the first graph is not all DOT: %1</source>
+        <translation>was auf den ersten Graphen folgt, ist nicht alles DOT: %1</translation>
+    </message>
+    <message>
+        <source>the text holds %1 graphs: only the first is read</source>
+        <translation>der Text enthält %1 Graphen: nur der erste wird gelesen</translation>
+    </message>
+    <message>
+        <source>the graph %1 holds no node to draw</source>
+        <translation>der Graph %1 enthält keinen Knoten zum Zeichnen</translation>
+    </message>
+    <message>
+        <source>the graph holds no node to draw</source>
+        <translation>der Graph enthält keinen Knoten zum Zeichnen</translation>
+    </message>
+    <message>
+        <source>nodes of shape %1 (the first is &apos;%2&apos;) are drawn as process boxes</source>
+        <translation>Knoten der Form %1 (der erste ist „%2“) werden als Prozesskästen gezeichnet</translation>
+    </message>
+    <message>
+        <source>the ports of the record %1 are ignored: its fields are lines</source>
+        <translation>die Ports des Datensatzes %1 werden ignoriert: seine Felder sind Zeilen</translation>
+    </message>
+    <message>
+        <source>the text of the edge %1 is longer than 10,000 characters: cut</source>
+        <translation>der Text der Kante %1 ist länger als 10.000 Zeichen: gekürzt</translation>
+    </message>
+    <message>
+        <source>the title of the cluster %1 is longer than 10,000 characters: cut</source>
+        <translation>der Titel des Clusters %1 ist länger als 10.000 Zeichen: gekürzt</translation>
+    </message>
+</context>
+<context>
     <name>ColourBar</name>
     <message>
         <source>Colours</source>
@@ -1390,10 +1796,6 @@
         <translation>Gleiche Größe</translation>
     </message>
     <message>
-        <source>Draw %1</source>
-        <translation>%1 zeichnen</translation>
-    </message>
-    <message>
         <source>Draw Connector</source>
         <translation>Verbinder zeichnen</translation>
     </message>
@@ -1568,6 +1970,42 @@ Mit diesem Diagramm überschreiben, das Diagramm unter einem anderen Namen speic
     <message>
         <source>the data could not be made</source>
         <translation>die Daten konnten nicht erzeugt werden</translation>
+    </message>
+    <message>
+        <source>Draw Start Mark</source>
+        <translation>Startmarke zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw End Mark</source>
+        <translation>Endmarke zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Process</source>
+        <translation>Prozess zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Decision</source>
+        <translation>Entscheidung zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Ellipse</source>
+        <translation>Ellipse zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Rectangle</source>
+        <translation>Rechteck zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Text Label</source>
+        <translation>Textfeld zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Line</source>
+        <translation>Linie zeichnen</translation>
+    </message>
+    <message>
+        <source>Draw Arrow</source>
+        <translation>Pfeil zeichnen</translation>
     </message>
 </context>
 <context>
@@ -2158,6 +2596,10 @@ Mit diesem Diagramm überschreiben, das Diagramm unter einem anderen Namen speic
         <source>edge %1 has a loose end without a point; left out</source>
         <translation>Kante %1 hat ein loses Ende ohne Punkt; ausgelassen</translation>
     </message>
+    <message>
+        <source>cell %1: the lane&apos;s title is taller than the band along its top</source>
+        <translation>Zelle %1: der Titel der Bahn ist höher als das Band an ihrem oberen Rand</translation>
+    </message>
 </context>
 <context>
     <name>exporting::ExportDialog</name>
@@ -2291,6 +2733,14 @@ Möchten Sie die Datei ersetzen?</translation>
 ... and %1 more</source>
         <translation>
 ... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>it holds no flowchart</source>
+        <translation>es enthält kein Flussdiagramm</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

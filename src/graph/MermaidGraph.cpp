@@ -6,6 +6,11 @@
 #include "MermaidChart.h"
 #include "MermaidShapes.h"
 
+// Only Qt's translation tools read the mark: the names in words go to the editor's translation.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, text) text
+#endif
+
 namespace graph::mermaid {
 namespace {
 
@@ -16,16 +21,17 @@ std::string WithArticle(std::string_view name) {
   return std::string(vowel ? "an " : "a ") + std::string(name);
 }
 
+// With its article, as one word of a message the editor translates whole.
 const char* FigureName(Shape s) {
   switch (s) {
-    case Shape::Process: return "process box";
-    case Shape::Start: return "start mark";
-    case Shape::End: return "end mark";
-    case Shape::Decision: return "decision";
-    case Shape::Ellipse: return "ellipse";
-    case Shape::Rectangle: return "rectangle";
+    case Shape::Process: return QT_TRANSLATE_NOOP("ChartMessageWords", "a process box");
+    case Shape::Start: return QT_TRANSLATE_NOOP("ChartMessageWords", "a start mark");
+    case Shape::End: return QT_TRANSLATE_NOOP("ChartMessageWords", "an end mark");
+    case Shape::Decision: return QT_TRANSLATE_NOOP("ChartMessageWords", "a decision");
+    case Shape::Ellipse: return QT_TRANSLATE_NOOP("ChartMessageWords", "an ellipse");
+    case Shape::Rectangle: return QT_TRANSLATE_NOOP("ChartMessageWords", "a rectangle");
   }
-  return "process box";
+  return QT_TRANSLATE_NOOP("ChartMessageWords", "a process box");
 }
 
 }  // namespace
@@ -69,7 +75,7 @@ Graph Chart::finish() {
     shapes[i] = v.type.empty() ? ShapeChoice{} : ShapeNamed(v.type).value_or(ShapeChoice{});
     node.shape = shapes[i].shape;
     if (shapes[i].name)
-      warn(v.typeAt, {MessageCode::ShapeDrawnAs, {Q(v.id), WithArticle(shapes[i].name), WithArticle(FigureName(node.shape))}});
+      warn(v.typeAt, {MessageCode::ShapeDrawnAs, {Q(v.id), WithArticle(shapes[i].name), FigureName(node.shape)}});
     if (!extras.borders.empty()) warn(v.typeAt, {MessageCode::BordersAllRound, {Q(extras.borders), Q(v.id)}});
     if (!extras.icon.empty()) warn(v.typeAt, {MessageCode::IconLeftOut, {Q(extras.icon), Q(v.id)}});
     if (extras.image) warn(v.typeAt, {MessageCode::ImageLeftOut, {Q(v.id)}});

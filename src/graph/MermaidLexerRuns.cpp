@@ -5,6 +5,11 @@
 
 // The rules that look along a whole run of characters or a line, each keeping its answer for the
 // tokens that follow within that run, and the names tokens go by in messages.
+// Only Qt's translation tools read the mark: the names in words go to the editor's translation.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, text) text
+#endif
+
 namespace graph::mermaid {
 namespace {
 
@@ -14,15 +19,15 @@ constexpr size_t npos = std::string_view::npos;
 
 const char* TokenName(Tok type) {
   switch (type) {
-    case Tok::Eof: return "the end of the text";
-    case Tok::Newline: return "a line break";
-    case Tok::Space: return "a blank";
+    case Tok::Eof: return QT_TRANSLATE_NOOP("ChartMessageWords", "the end of the text");
+    case Tok::Newline: return QT_TRANSLATE_NOOP("ChartMessageWords", "a line break");
+    case Tok::Space: return QT_TRANSLATE_NOOP("ChartMessageWords", "a blank");
     case Tok::Semi: return "';'";
     case Tok::Link:
-    case Tok::StartLink: return "a link";
-    case Tok::LinkId: return "a link's id";
+    case Tok::StartLink: return QT_TRANSLATE_NOOP("ChartMessageWords", "a link");
+    case Tok::LinkId: return QT_TRANSLATE_NOOP("ChartMessageWords", "a link's id");
     case Tok::End: return "'end'";
-    case Tok::Graph: return "'graph' or 'flowchart'";
+    case Tok::Graph: return QT_TRANSLATE_NOOP("ChartMessageWords", "'graph' or 'flowchart'");
     case Tok::Subgraph: return "'subgraph'";
     case Tok::Style: return "'style'";
     case Tok::Class: return "'class'";
@@ -33,10 +38,10 @@ const char* TokenName(Tok type) {
     case Tok::StyleSeparator: return "':::'";
     case Tok::ShapeData: return "'@{'";
     case Tok::Str:
-    case Tok::MdStr: return "a quoted text";
+    case Tok::MdStr: return QT_TRANSLATE_NOOP("ChartMessageWords", "a quoted text");
     default: break;
   }
-  return "text";
+  return QT_TRANSLATE_NOOP("ChartMessageWords", "text");
 }
 
 // [^\s"]+@ with a character after the '@' that is neither '{' nor '"': the longest such match.

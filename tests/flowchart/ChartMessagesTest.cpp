@@ -67,4 +67,38 @@ TEST(ChartMessageTranslated, PatternAndPlaceAreAskedForByTheirEnglish) {
   EXPECT_EQ(line.toStdString(), "[line 3: [linkStyle names link 3, but there are only 1]]");
 }
 
+// Gives the reader's words and one pattern in its own marks, as a language other than English
+// would; like a translation file it knows no quoted user text.
+class Marking : public QTranslator {
+ public:
+  QString translate(const char* context, const char* source, const char*, int) const override {
+    const QLatin1String c(context);
+    if (c == QLatin1String("ChartMessageWords") && source[0] != '\'') return QLatin1Char('<') + QString::fromUtf8(source) + QLatin1Char('>');
+    if (c == QLatin1String("ChartMessages") && QLatin1String(source) == QLatin1String("%1 is %2, drawn as %3"))
+      return QStringLiteral("%1: %2 -> %3");
+    return {};
+  }
+  bool isEmpty() const override { return false; }
+};
+
+TEST(ChartMessageTranslated, TheReadersWordsToo) {
+  const struct {
+    const char* text;
+    bool warning;
+    const char* shown;
+  } cases[] = {
+      {"flowchart TD\nA-->\n", false, "line 3, column 1: expected a node after the link, found <the end of the text>"},
+      // Mermaid's shape name loses its English article.
+      {"flowchart TD\nA@{ shape: cyl }\n", true, "line 2: 'A': 'cylinder' -> <a process box>"},
+  };
+  Marking marking;
+  ASSERT_TRUE(QCoreApplication::installTranslator(&marking));
+  for (const auto& c : cases) {
+    const graph::ParseResult read = graph::ReadMermaid(c.text);
+    const graph::Message m = c.warning ? read.warnings.at(0) : read.error.value();
+    EXPECT_EQ(flowchart::ChartMessageText(m).toStdString(), c.shown) << c.text;
+  }
+  QCoreApplication::removeTranslator(&marking);
+}
+
 }  // namespace
