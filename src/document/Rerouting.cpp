@@ -16,31 +16,10 @@
 #include "KDTools.h"
 #include "RerouteCommand.h"
 #include "RoutingPass.h"
+#include "RoutingScene.h"
 #include "TwinKedrinFile.h"
 
 namespace {
-
-// How far beyond its two shapes a route may have to go round what lies there.
-constexpr int kObstacleMargin = 200;
-
-// Which of the shapes wholly encloses another of them (a lane or a container with its contents):
-// each asks the spatial index for what lies in it, not every other shape.
-std::vector<bool> Frames(const Diagram& d, const std::vector<TCustomKDTool*>& shapes) {
-  std::vector<const TCustomKDTool*> sorted(shapes.begin(), shapes.end());
-  std::sort(sorted.begin(), sorted.end());
-  std::vector<bool> frames(shapes.size(), false);
-  std::vector<TCustomKDTool*> hits;
-  for (size_t i = 0; i < shapes.size(); ++i) {
-    const QRect box = shapes[i]->BoundsRect();
-    hits.clear();
-    d.FiguresIn(box, hits);
-    frames[i] = std::any_of(hits.begin(), hits.end(), [&](const TCustomKDTool* h) {
-      return h != shapes[i] && h->BoundsRect() != box && box.contains(h->BoundsRect()) &&
-             std::binary_search(sorted.begin(), sorted.end(), h);
-    });
-  }
-  return frames;
-}
 
 std::vector<TCustomKDTool*> WithoutFrames(const Diagram& d, const std::vector<TCustomKDTool*>& shapes) {
   const std::vector<bool> frames = Frames(d, shapes);
@@ -161,29 +140,14 @@ void Rerouting::Reroute(const Open& open) {
     area |= source->BoundsRect() | target->BoundsRect();
   }
   if (live.empty()) return;
-  // The shapes around: every closed figure near the connectors; containers block nothing.
-  std::vector<TCustomKDTool*> near;
-  d.FiguresIn(area.adjusted(-kObstacleMargin, -kObstacleMargin, kObstacleMargin, kObstacleMargin), near);
-  std::vector<routing::Shape> shapes;
-  std::vector<TCustomKDTool*> shapeFigures;
-  for (TCustomKDTool* f : near) {
-    if (f->isHidden()) continue;
-    const connectors::Figure described = DescribeFigure(*f, d.StackIndexOf(f));
-    if (!connectors::IsClosed(described.kind)) continue;
-    shapes.push_back({described.kind, described.box, {}});
-    shapeFigures.push_back(f);
-  }
-  std::unordered_map<const TCustomKDTool*, int> index;
-  for (size_t i = 0; i < shapes.size(); ++i) index.emplace(shapeFigures[i], static_cast<int>(i));
-  std::vector<routing::Link> links;
-  const auto numberOf = [&](const TCustomKDTool* f) {
-    const auto it = index.find(f);
-    return it == index.end() ? -1 : it->second;
-  };
+  // The shapes around, and the runs of the connectors that stay, which the new routes keep off.
+  std::vector<const TCustomKDTool*> routed;
+  for (const Live& l : live) routed.insert(routed.end(), l.segments.begin(), l.segments.end());
+  const RoutingScene scene(d, area, routed);
   // A link naming no shape gets no route and leaves its chain as it followed.
-  for (const Live& l : live) links.push_back({numberOf(l.source), numberOf(l.target), {}, {}});
-  const std::vector<routing::Route> routes =
-      routing::RouteAll(shapes, links, routing::IndexShapes(shapes, Frames(d, shapeFigures)));
+  std::vector<routing::Link> links;
+  for (const Live& l : live) links.push_back({scene.NumberOf(l.source), scene.NumberOf(l.target), {}, {}});
+  const std::vector<routing::Route> routes = scene.Route(links);
 
   std::vector<RerouteCommand::Change> changes;
   std::vector<TCustomKDTool*> removed, added;
