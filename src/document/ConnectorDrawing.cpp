@@ -16,6 +16,7 @@
 #include "KDTools.h"
 #include "OutlineHighlight.h"
 #include "RouteFigures.h"
+#include "RoutingScene.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
 
@@ -86,9 +87,14 @@ std::vector<TCustomKDTool*> DrawConnector(TwinKedrinFile& d, QPoint start, QPoin
     TCustomKDTool* arrow = DrawFigure(d, TTool::Arrow, start, end);
     return arrow ? std::vector<TCustomKDTool*>{arrow} : std::vector<TCustomKDTool*>{};
   }
-  const connectors::ElbowRoute route =
-      connectors::RouteElbow(from->figure, to->figure, QueryOf(diagram), {from->side, to->side});
-  std::vector<TCustomKDTool*> drawn = AddRoute(d, route.points);
+  // The simple route where it keeps off the connectors already there, else the router's around
+  // the shapes and off them; at worst the simple one, along another connector.
+  const std::vector<QPoint> simple =
+      connectors::RouteElbow(from->figure, to->figure, QueryOf(diagram), {from->side, to->side}).points;
+  const std::optional<std::vector<QPoint>> points =
+      RouteBetween(diagram, static_cast<const TCustomKDTool*>(from->figure.id), static_cast<const TCustomKDTool*>(to->figure.id),
+                   from->side, to->side, simple);
+  std::vector<TCustomKDTool*> drawn = AddRoute(d, points.value_or(simple));
   d.History().RecordAdded(drawn, QCoreApplication::translate("TwinKedrinFile", "Draw Connector"));
   return drawn;
 }

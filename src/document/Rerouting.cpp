@@ -140,10 +140,8 @@ void Rerouting::Reroute(const Open& open) {
     area |= source->BoundsRect() | target->BoundsRect();
   }
   if (live.empty()) return;
-  // The shapes around, and the runs of the connectors that stay, which the new routes keep off.
-  std::vector<const TCustomKDTool*> routed;
-  for (const Live& l : live) routed.insert(routed.end(), l.segments.begin(), l.segments.end());
-  const RoutingScene scene(d, area, routed);
+  // The shapes around the connectors; containers block nothing.
+  const RoutingScene scene(d, area);
   // A link naming no shape gets no route and leaves its chain as it followed.
   std::vector<routing::Link> links;
   for (const Live& l : live) links.push_back({scene.NumberOf(l.source), scene.NumberOf(l.target), {}, {}});
@@ -154,7 +152,8 @@ void Rerouting::Reroute(const Open& open) {
   std::vector<uint64_t> rerouted;  // the arrows of the connectors laid anew
   for (size_t k = 0; k < live.size(); ++k) {
     const Live& l = live[k];
-    if (!routes[k].clear) continue;  // no way round: the chain stays as it followed
+    // No way round, or one whose joints would touch a shape: the chain stays as it followed.
+    if (!routes[k].clear || !scene.ReadsBack(routes[k].points)) continue;
     std::vector<connectors::Figure> chain;
     for (const TCustomKDTool* f : l.segments) chain.push_back(DescribeFigure(*f, d.StackIndexOf(f)));
     auto* arrow = qobject_cast<TKDArrow*>(l.segments.back());

@@ -6,6 +6,7 @@
 #include "ConnectorGeometry.h"
 #include "Diagram.h"
 #include "KDTools.h"
+#include "Outline.h"
 
 namespace {
 
@@ -49,13 +50,10 @@ std::vector<bool> Frames(const Diagram& d, const std::vector<TCustomKDTool*>& sh
   return frames;
 }
 
-RoutingScene::RoutingScene(const Diagram& d, const QRect& area, const std::vector<const TCustomKDTool*>& routed) {
+RoutingScene::RoutingScene(const Diagram& d, const QRect& area, bool keepOffRuns) {
   std::vector<TCustomKDTool*> near;
   d.FiguresIn(area.adjusted(-kMargin, -kMargin, kMargin, kMargin), near);
-  std::vector<const TCustomKDTool*> skip(routed.begin(), routed.end());
-  std::sort(skip.begin(), skip.end());
   std::vector<TCustomKDTool*> shapeFigures;
-  std::vector<QRect> runs;
   for (TCustomKDTool* f : near) {
     if (f->isHidden()) continue;
     const connectors::Figure described = DescribeFigure(*f, d.StackIndexOf(f));
@@ -63,13 +61,37 @@ RoutingScene::RoutingScene(const Diagram& d, const QRect& area, const std::vecto
       numbers_.emplace(f, static_cast<int>(shapes_.size()));
       shapes_.push_back({described.kind, described.box, {}});
       shapeFigures.push_back(f);
-    } else if ((described.kind == connectors::FigureKind::Line || described.kind == connectors::FigureKind::Arrow) &&
-               !std::binary_search(skip.begin(), skip.end(), f)) {
-      if (const std::optional<QRect> run = RunOf(*f, described)) runs.push_back(*run);
+    } else if (keepOffRuns && (described.kind == connectors::FigureKind::Line || described.kind == connectors::FigureKind::Arrow)) {
+      if (const std::optional<QRect> run = RunOf(*f, described)) runs_.push_back(*run);
     }
   }
-  index_ = routing::IndexShapes(shapes_, Frames(d, shapeFigures));
-  for (const QRect& run : runs) index_.Add({run, -1, false});
+  frames_ = Frames(d, shapeFigures);
+  index_ = routing::IndexShapes(shapes_, frames_);
+  for (const QRect& run : runs_) index_.Add({run, -1, false});
+}
+
+bool RoutingScene::ReadsBack(const std::vector<QPoint>& route) const {
+  constexpr int reach = connectors::kAttachReach + 1;
+  for (size_t i = 1; i + 1 < route.size(); ++i)
+    for (size_t k = 0; k < shapes_.size(); ++k) {
+      const QRect& box = shapes_[k].box;
+      // Deep inside a lane or a container a joint belongs to none of it.
+      if (box.adjusted(-reach, -reach, reach, reach).contains(route[i]) &&
+          !(frames_[k] && box.adjusted(reach, reach, -reach, -reach).contains(route[i])))
+        return false;
+    }
+  return true;
+}
+
+bool RoutingScene::RunsAlongAConnector(const std::vector<QPoint>& route) const {
+  for (size_t i = 0; i + 1 < route.size(); ++i) {
+    const QRect run = QRect(route[i], route[i + 1]).normalized();
+    for (const QRect& taken : runs_) {
+      const QRect common = run.intersected(taken);
+      if (!common.isEmpty() && (common.width() > 1 || common.height() > 1)) return true;
+    }
+  }
+  return false;
 }
 
 int RoutingScene::NumberOf(const TCustomKDTool* figure) const {
@@ -83,11 +105,14 @@ std::vector<routing::Route> RoutingScene::Route(std::span<const routing::Link> l
 
 std::optional<std::vector<QPoint>> RouteBetween(const Diagram& d, const TCustomKDTool* from, const TCustomKDTool* to,
                                                 std::optional<connectors::Side> fromSide,
-                                                std::optional<connectors::Side> toSide) {
-  const RoutingScene scene(d, from->BoundsRect() | to->BoundsRect());
+                                                std::optional<connectors::Side> toSide,
+                                                const std::vector<QPoint>& simple) {
+  const RoutingScene scene(d, from->BoundsRect() | to->BoundsRect(), true);
+  if (!scene.RunsAlongAConnector(simple)) return simple;
   const routing::Link link{scene.NumberOf(from), scene.NumberOf(to), fromSide, toSide};
   if (link.from < 0 || link.to < 0 || link.from == link.to) return std::nullopt;
   const std::vector<routing::Route> routes = scene.Route(std::span(&link, 1));
   if (routes.empty() || !routes.front().clear || routes.front().points.size() < 2) return std::nullopt;
+  if (scene.RunsAlongAConnector(routes.front().points) || !scene.ReadsBack(routes.front().points)) return std::nullopt;
   return routes.front().points;
 }

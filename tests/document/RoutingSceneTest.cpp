@@ -66,7 +66,7 @@ TEST_P(RoutingSceneTest, ANewRouteKeepsOffTheChainsThere) {
   const connectors::ElbowRoute simple = connectors::RouteElbow(DescribeFigure(*p, 1), DescribeFigure(*s, 2), QueryOf(diagram), {});
   ASSERT_TRUE(RunsAlong(simple.points, GetParam().taken)) << "the case does not tempt the route";
 
-  const std::optional<std::vector<QPoint>> route = RouteBetween(diagram, p, s, std::nullopt, std::nullopt);
+  const std::optional<std::vector<QPoint>> route = RouteBetween(diagram, p, s, std::nullopt, std::nullopt, simple.points);
   ASSERT_TRUE(route);
   EXPECT_FALSE(RunsAlong(*route, GetParam().taken));
   EXPECT_TRUE(OnOutline(*p, route->front())) << route->front().x() << "," << route->front().y();
@@ -79,5 +79,27 @@ const SceneCase kScenes[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Scenes, RoutingSceneTest, testing::ValuesIn(kScenes),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A route's joints where the figures drawn from it would read back: a joint within a shape's
+// attaching reach (4) ends the connector there instead. C (600, 100, 100 x 40) is a shape, K
+// (50, 300, 400 x 300) a container around D (100, 350, 100 x 40).
+TEST_F(RoutingSceneTest, JointsReadBackOnlyClearOfOutlines) {
+  Add<TKDProcess>({600, 100, 100, 40});
+  Add<TKDRectangle>({50, 300, 400, 300});
+  Add<TKDProcess>({100, 350, 100, 40});
+  const RoutingScene scene(diagram, {0, 0, 800, 700});
+  const struct {
+    QPoint joint;
+    bool readsBack;
+  } joints[] = {
+      {{650, 142}, false},  // 2 below C's bottom
+      {{650, 144}, false},  // 4 below the outline at y = 140 (Top + Height)
+      {{650, 145}, true},
+      {{300, 500}, true},   // deep inside the container
+      {{300, 302}, false},  // 2 inside its top edge
+  };
+  for (const auto& j : joints)
+    EXPECT_EQ(scene.ReadsBack({{0, 0}, j.joint, {800, 700}}), j.readsBack) << j.joint.x() << "," << j.joint.y();
+}
 
 }  // namespace
