@@ -108,7 +108,7 @@ std::optional<std::vector<QPoint>> RouteBetween(const Diagram& d, const TCustomK
                                                 std::optional<connectors::Side> toSide,
                                                 const std::vector<QPoint>& simple) {
   const RoutingScene scene(d, from->BoundsRect() | to->BoundsRect(), true);
-  if (!scene.RunsAlongAConnector(simple)) return simple;
+  if (!scene.RunsAlongAConnector(simple) && scene.ReadsBack(simple)) return simple;
   const routing::Link link{scene.NumberOf(from), scene.NumberOf(to), fromSide, toSide};
   if (link.from < 0 || link.to < 0 || link.from == link.to) return std::nullopt;
   const std::vector<routing::Route> routes = scene.Route(std::span(&link, 1));

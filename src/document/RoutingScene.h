@@ -44,7 +44,7 @@ class RoutingScene {
 std::vector<bool> Frames(const Diagram& diagram, const std::vector<TCustomKDTool*>& shapes);
 
 // A route for a new connector between two shapes that keeps off the runs of the connectors there:
-// `simple` as it is where it does, else the router's around the shapes near them, leaving and
+// `simple` as it is where it does and reads back, else the router's around the shapes near them, leaving and
 // entering by the sides given where they are; none when neither keeps off.
 std::optional<std::vector<QPoint>> RouteBetween(const Diagram& diagram, const TCustomKDTool* from, const TCustomKDTool* to,
                                                 std::optional<connectors::Side> fromSide,
