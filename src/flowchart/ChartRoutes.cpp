@@ -155,7 +155,35 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
     linkOf[k] = static_cast<int>(links.size());
     links.push_back(link);
   }
-  const std::vector<routing::Route> routes = routing::RouteAll(shapes, links, routing::IndexShapes(shapes, open));
+  const routing::ObstacleIndex index = routing::IndexShapes(shapes, open);
+  std::vector<routing::Route> routes = routing::RouteAll(shapes, links, index);
+  // Two routes leaving (or entering) one point the same way would read back as one connector
+  // forking: a link whose sides were free takes the side facing its other shape across, and all are
+  // routed again.
+  bool again = false;
+  const auto across = [&](int from, int to) {
+    return shapes[static_cast<size_t>(to)].box.center().x() >= shapes[static_cast<size_t>(from)].box.center().x() ? Side::Right : Side::Left;
+  };
+  // The first runs of two routes lie along each other: they leave one point the same way.
+  const auto sameWay = [](QPoint at, QPoint a, QPoint b) {
+    const QPoint da = a - at, db = b - at;
+    return (da.x() > 0) == (db.x() > 0) && (da.x() < 0) == (db.x() < 0) && (da.y() > 0) == (db.y() > 0) &&
+           (da.y() < 0) == (db.y() < 0);
+  };
+  for (size_t l = 0; l < links.size(); ++l)
+    for (size_t m = 0; m < links.size(); ++m) {
+      const std::vector<QPoint>& p = routes[l].points;
+      const std::vector<QPoint>& q = routes[m].points;
+      if (l == m || p.size() < 2 || q.size() < 2 || links[l].fromSide || links[l].toSide) continue;
+      if (links[l].from == links[m].from && p.front() == q.front() && sameWay(p[0], p[1], q[1])) {
+        links[l].fromSide = across(links[l].from, links[l].to);
+        again = true;
+      } else if (links[l].to == links[m].to && p.back() == q.back() && sameWay(p.back(), p[p.size() - 2], q[q.size() - 2])) {
+        links[l].toSide = across(links[l].to, links[l].from);
+        again = true;
+      }
+    }
+  if (again) routes = routing::RouteAll(shapes, links, index);
   std::vector<PlannedConnector> out(requests.size());
   std::vector<std::pair<QPoint, QPoint>> runs;
   std::vector<bool> routed(requests.size(), false);
