@@ -34,7 +34,9 @@ struct PoolsPlacement {
 // apart. Within a lane, a container (a cluster right inside it) is laid out by Graphviz around its
 // members first and then placed as one step, ranked from its members' links. Ranks come from the
 // flow of the whole chart, containers taken as steps. Steps and containers outside every pool are
-// laid out by Graphviz in the direction, kSiblingGap below the pools.
+// laid out by Graphviz in the direction, kSiblingGap below the pools. A pool whose lanes lie in a
+// container (one in no pool) is laid out in it as one step of that container's, ranked from its
+// steps' links; the container grows to hold it.
 PoolsPlacement PlacePools(const graph::Graph& g, const std::vector<PoolChart>& pools, graph::Direction direction);
 
 }  // namespace flowchart
