@@ -219,7 +219,10 @@ class Mapper {
         if (c.style.Flag("horizontal", true)) {
           const int header = std::max(1, Round(c.style.Number("startSize", kDefaultStartSize)));
           const QRect head(box.x(), box.y(), box.width(), std::min(header, box.height()));
-          titles_.push_back(FigureOf(TextPlan(flowchart::PlaceShapeText(ItemKind::Rectangle, head, text, font), text), font));
+          QRect title = flowchart::PlaceShapeText(ItemKind::Rectangle, head, text, font);
+          // A container titled at its left keeps its title there.
+          if (c.style.Get("align") == "left") title.moveLeft(flowchart::TextArea(ItemKind::Rectangle, head).left());
+          titles_.push_back(FigureOf(TextPlan(title, text), font));
           return figs;
         }
         const QRect band(box.x(), box.y(), box.width(), std::min(semantics::kTitleBand, box.height()));
