@@ -294,9 +294,10 @@ class Writer {
       style = QStringLiteral("swimlane;startSize=%1;html=%2;").arg(header).arg(options_.html ? 1 : 0);
       if (c.vertical) style += QStringLiteral("horizontal=0;");
     } else {
-      style = QStringLiteral("rounded=0;whiteSpace=wrap;html=%1;container=1;collapsible=0;verticalAlign=top;align=left;spacingLeft=4;")
-                  .arg(options_.html ? 1 : 0);
+      style = QStringLiteral("rounded=0;whiteSpace=wrap;html=%1;container=1;collapsible=0;verticalAlign=top;").arg(options_.html ? 1 : 0);
     }
+    // A title at the left stays there; one in the middle of the top edge is draw.io's own place.
+    if (title && title->box.center().x() < c.box.center().x()) style += QStringLiteral("align=left;spacingLeft=4;");
     if (frame) {
       style += frame->style.fillStyle == bsClear ? QStringLiteral("fillColor=none;") : QStringLiteral("fillColor=%1;").arg(Hex(frame->style.fillColor));
       style += PenStyle(*frame);

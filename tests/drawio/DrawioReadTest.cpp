@@ -321,7 +321,7 @@ TEST(DrawioFiles, FoundContainersHoldTheirMembers) {
 
 // Containers and the lanes of pools written and read again keep what they are and how they look:
 // a plain container stays one (not a lane), each pool keeps its orientation and its lanes' order,
-// and every frame its box, fill, pen and title with the title's size.
+// and every frame its box, fill, pen and title with the title's size and its place at the left.
 TEST(DrawioFiles, ContainersKeepWhatTheyAreTable) {
   struct Frame {
     QRect box;
@@ -370,7 +370,7 @@ TEST(DrawioFiles, ContainersKeepWhatTheyAreTable) {
       const figures::Figure& f = figs[c.frame->id - 1];
       const figures::Figure* t = c.title ? &figs[c.title->id - 1] : nullptr;
       const QRect& b = f.box;
-      out.push_back(QStringLiteral("%1 %2,%3 %4x%5 %6 %7 %8 %9 %10")
+      out.push_back(QStringLiteral("%1 %2,%3 %4x%5 %6 %7 %8 %9 %10 %11")
                         .arg(t ? QString::fromStdString(t->style.caption) : QStringLiteral("?"))
                         .arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height())
                         .arg(f.style.fillStyle == bsClear ? QStringLiteral("none") : QString::number(f.style.fillColor, 16))
@@ -378,15 +378,16 @@ TEST(DrawioFiles, ContainersKeepWhatTheyAreTable) {
                         .arg(f.style.lineStyle == psSolid ? QStringLiteral("solid") : QStringLiteral("dashed"))
                         .arg(t ? t->style.font.height : 0)
                         .arg(QString::fromStdString(role.count(c.frame->id) ? role[c.frame->id] : "container"))
+                        .arg(t && t->box.center().x() < b.center().x() ? QStringLiteral("left") : QStringLiteral("centred"))
                         .toStdString());
     }
     std::sort(out.begin(), out.end());
     return out;
   };
   const std::vector<std::string> want{
-      "Box 20,20 300x160 ccffcc ff dashed -14 container", "Left 500,20 150x300 none 404040 solid -11 columns 1",
-      "North 20,240 400x100 ffe0e0 800000 solid -11 rows 1", "Right 650,20 150x300 f0f0f0 202020 dashed -16 columns 2",
-      "South 20,340 400x100 e0ffe0 8000 solid -12 rows 2"};
+      "Box 20,20 300x160 ccffcc ff dashed -14 container left", "Left 500,20 150x300 none 404040 solid -11 columns 1 left",
+      "North 20,240 400x100 ffe0e0 800000 solid -11 rows 1 left", "Right 650,20 150x300 f0f0f0 202020 dashed -16 columns 2 left",
+      "South 20,340 400x100 e0ffe0 8000 solid -12 rows 2 left"};
   ASSERT_EQ(summary(chart), want);
   for (const bool html : {false, true}) {
     drawio::WriteOptions options;
