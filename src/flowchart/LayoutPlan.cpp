@@ -219,6 +219,7 @@ PoolChart PoolChartOf(const graph::Graph& g, std::span<const semantics::Item> it
     chart.lanes.push_back(k);
     const uint64_t title = titles[static_cast<size_t>(k)];
     chart.headers.push_back(title ? items[place.at(title)].box.bottom() - frame->box.top() + 1 : 0);
+    chart.titleWidths.push_back(title ? items[place.at(title)].box.right() - frame->box.left() + 1 + kTitleRoom : 0);
   }
   if (!pool.lanes.empty()) chart.origin = pool.lanes.front()->box.topLeft();
   return chart;

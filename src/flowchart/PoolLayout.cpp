@@ -169,7 +169,7 @@ PoolsPlacement PlacePools(const graph::Graph& g, const std::vector<PoolChart>& p
     const bool held = holder[p] >= 0;
     if (held && !heldAt) heldAt = pool.origin;
     const QPoint origin = held ? QPoint(0, 0) : poolsBox.isNull() ? pool.origin : QPoint(poolsBox.left(), poolsBox.bottom() + 1 + kSiblingGap);
-    const LanePlacement placed = PlaceInLanes(units, laneOf, pool.headers, pool.rows, origin);
+    const LanePlacement placed = PlaceInLanes(units, laneOf, pool.headers, pool.rows, origin, LaneSpacing{}, pool.titleWidths);
     for (size_t u = 0; u < units.nodes.size(); ++u)
       if (laneOf[u] >= 0) unitBoxes[u] = placed.nodes[u];
     for (size_t l = 0; l < pool.lanes.size(); ++l) out.clusters[static_cast<size_t>(pool.lanes[l])] = placed.lanes[l];

@@ -19,6 +19,7 @@ struct PoolChart {
   bool rows = true;
   std::vector<int> lanes;    // clusters of the graph, in the pool's order
   std::vector<int> headers;  // per lane, its title's room inside its top edge
+  std::vector<int> titleWidths;  // per lane, its title's room from its left edge (none: no room)
   QPoint origin;             // where the pool begins now
 };
 
