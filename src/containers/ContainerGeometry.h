@@ -24,6 +24,10 @@ constexpr QSize kEmptySize{240, 160};
 QRect Around(const QRect& units);
 // A new empty container centred on the point.
 QRect EmptyAt(QPoint centre);
+// A new empty container where it covers no figure, kMargin clear of each (so that none becomes
+// its member and it meets no rectangle as a lane would): the free place nearest EmptyAt(centre)
+// whose corner lies on the grid, never left of or above the canvas's corner.
+QRect EmptyNear(QPoint centre, std::span<const semantics::Item> figures, int grid);
 // The title label's box inside the container's top edge, at its left, as wide as the text needs
 // but never wider than the container's inside.
 QRect TitleBox(const QRect& container, QSize text);

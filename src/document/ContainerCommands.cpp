@@ -11,6 +11,7 @@
 #include "Diagram.h"
 #include "DocumentHistory.h"
 #include "FigureStyle.h"
+#include "GridOptions.h"
 #include "Focus.h"
 #include "KDTools.h"
 #include "LaneGeometry.h"
@@ -30,6 +31,13 @@ QPoint ViewCentre(TwinKedrinFile& d) {
   QWidget* view = d.scbKedrin->viewport();
   const QPoint widget = d.Surface()->mapFrom(view, view->rect().center());
   return zoommap::ToCanvas(QPointF(widget), d.Surface()->Zoom());
+}
+
+// Where an empty container goes: the free place nearest the middle of the view, on the grid, so
+// that nothing already drawn becomes its member.
+QRect EmptyPlace(TwinKedrinFile& d) {
+  const ContainerScan scan(d.FigureSet());
+  return containers::EmptyNear(ViewCentre(d), scan.Items(), GridOptions::Instance().GridSize());
 }
 
 // A label wide enough for its text in the default font.
@@ -104,7 +112,7 @@ TCustomKDTool* InsertContainer(TwinKedrinFile& d) {
     around |= f->BoundsRect();
     if (!lowest || set.StackIndexOf(f) < set.StackIndexOf(lowest)) lowest = f;
   }
-  const QRect box = units.empty() ? containers::EmptyAt(ViewCentre(d)) : containers::Around(around);
+  const QRect box = units.empty() ? EmptyPlace(d) : containers::Around(around);
   focus::SetFocus(d.Surface());
   TCustomKDTool* rect = NewRectangle(d, box);
   if (lowest) rect->stackUnder(lowest);

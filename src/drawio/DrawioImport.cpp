@@ -219,7 +219,15 @@ class Mapper {
         if (c.style.Flag("horizontal", true)) {
           const int header = std::max(1, Round(c.style.Number("startSize", kDefaultStartSize)));
           const QRect head(box.x(), box.y(), box.width(), std::min(header, box.height()));
-          titles_.push_back(FigureOf(TextPlan(flowchart::PlaceShapeText(ItemKind::Rectangle, head, text, font), text), font));
+          QRect title = flowchart::PlaceShapeText(ItemKind::Rectangle, head, text, font);
+          // As wide as its text, so that the lane may be laid out shorter; in the middle of the
+          // header, or at its left where the style puts it there.
+          const QRect area = flowchart::TextArea(ItemKind::Rectangle, head);
+          const int slack = head.width() - area.width();
+          const int width = std::min(head.width(), flowchart::TextExtent(text, font, area.width()).width() + slack);
+          const int left = c.style.Get("align") == "left" ? area.x() : head.x() + (head.width() - width) / 2;
+          title = QRect(left, title.y(), width, title.height());
+          titles_.push_back(FigureOf(TextPlan(title, text), font));
           return figs;
         }
         const QRect band(box.x(), box.y(), box.width(), std::min(semantics::kTitleBand, box.height()));

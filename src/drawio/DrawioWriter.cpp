@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QStringList>
 #include <QXmlStreamWriter>
+#include <algorithm>
 #include <cmath>
 
 #include "Connector.h"
@@ -22,6 +23,9 @@ namespace {
 
 using figures::Figure;
 using figures::FigureKind;
+
+// draw.io's depth of a swimlane's header.
+constexpr int kLaneHeader = 23;
 
 QString GeneratedId(uint64_t figure) { return QStringLiteral("f%1").arg(figure); }
 
@@ -243,9 +247,14 @@ class Writer {
   void FindContainers(const semantics::ItemQuery& query) {
     containers_ = options_.containers;
     if (containers_.empty()) {
-      for (const semantics::Container& c : semantics::FindContainers(items_, query)) {
+      const std::vector<semantics::Container> found = semantics::FindContainers(items_, query);
+      QSet<uint64_t> lanes;
+      for (const semantics::Pool& pool : semantics::FindPools(found))
+        for (const semantics::Item* lane : pool.lanes) lanes.insert(lane->id);
+      for (const semantics::Container& c : found) {
         ContainerCell cell;
         cell.figure = c.frame->id;
+        cell.lane = lanes.contains(c.frame->id);
         cell.box = c.frame->box;
         if (c.title) {
           cell.title = c.title->caption;
@@ -273,9 +282,27 @@ class Writer {
     }
   }
 
+  // A lane as draw.io's swimlane, its header deep enough for its title; a container as the
+  // rectangle draw.io lets contain, its title at the top left as the editor draws it. Both keep
+  // the rectangle's fill and pen and the title's font.
   void Container(QXmlStreamWriter& x, const ContainerCell& c) {
-    QString style = QStringLiteral("swimlane;startSize=23;html=%1;").arg(options_.html ? 1 : 0);
-    if (c.vertical) style += QStringLiteral("horizontal=0;");
+    const Figure* frame = index_.contains(c.figure) ? &figures_[index_.value(c.figure)] : nullptr;
+    const Figure* title = c.titleFigure && index_.contains(c.titleFigure) ? &figures_[index_.value(c.titleFigure)] : nullptr;
+    QString style;
+    if (c.lane) {
+      const int header = title ? std::max(kLaneHeader, title->box.bottom() + 1 - c.box.top() + 2) : kLaneHeader;
+      style = QStringLiteral("swimlane;startSize=%1;html=%2;").arg(header).arg(options_.html ? 1 : 0);
+      if (c.vertical) style += QStringLiteral("horizontal=0;");
+    } else {
+      style = QStringLiteral("rounded=0;whiteSpace=wrap;html=%1;container=1;collapsible=0;verticalAlign=top;").arg(options_.html ? 1 : 0);
+    }
+    // A title at the left stays there; one in the middle of the top edge is draw.io's own place.
+    if (title && title->box.center().x() < c.box.center().x()) style += QStringLiteral("align=left;spacingLeft=4;");
+    if (frame) {
+      style += frame->style.fillStyle == bsClear ? QStringLiteral("fillColor=none;") : QStringLiteral("fillColor=%1;").arg(Hex(frame->style.fillColor));
+      style += PenStyle(*frame);
+    }
+    if (title) style += FontStyle(title->style.font);
     Vertex(x, CellId(c.figure), ValueOf(c.title, options_.html), style, c.box, ParentOf(c.figure));
   }
 

@@ -20,13 +20,16 @@ struct ContainerCell {
   std::string title;
   bool vertical = false;  // the title runs along the left edge (horizontal=0)
   uint64_t titleFigure = 0;  // its title label's figure id; 0: the rectangle's text, if any
+  bool lane = true;  // a lane of a pool, written as draw.io's swimlane; else a titled container
 };
 
 struct WriteOptions {
   bool html = false;  // values as HTML (line breaks as <br>) rather than plain text
   QString pageName = QStringLiteral("Page-1");
-  // Containers and lanes, written as swimlanes below everything else with the shapes inside as
-  // their children; none given: those the diagram's geometry makes.
+  // Containers and lanes, written below everything else with the shapes inside as their
+  // children, each with its fill, pen and title font; none given: those the diagram's geometry
+  // makes (the lanes of its pools as swimlanes, other containers as rectangles that contain,
+  // titled in their top left corner).
   std::vector<ContainerCell> containers;
 };
 

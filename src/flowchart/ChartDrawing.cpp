@@ -6,6 +6,8 @@
 #include <span>
 
 #include "ChartRoutes.h"
+#include "ClusterDirections.h"
+#include "FigureGraph.h"
 #include "FlowLayout.h"
 #include "ItemGrid.h"
 #include "ParseResult.h"
@@ -148,7 +150,9 @@ connectors::FigureQuery ShapeQuery(std::span<const semantics::Item> items) {
   };
 }
 
-DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
+namespace {
+
+DrawnChart Draw(const graph::Graph& input, const ChartOptions& options, bool ownDirections) {
   DrawnChart chart;
   graph::Graph g = input;
   std::vector<bool> computed(g.nodes.size(), false);
@@ -172,11 +176,18 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
   }
   graph::LayoutOptions layoutOptions;
   layoutOptions.origin = options.origin;
-  const FlowLayout laid = LayOutByFlow(g, g.direction, layoutOptions);
+  FlowLayout laid = LayOutByFlow(g, g.direction, layoutOptions);
   const graph::LayoutResult& layout = laid.layout;
   chart.warnings = layout.warnings;
   if (!layout.ok()) {
     chart.error = layout.error;
+    return chart;
+  }
+  graph::Graph ways = g;
+  if (!ownDirections)
+    for (graph::Cluster& c : ways.clusters) c.direction.reset();
+  if (std::string failed = KeepClusters(ways, laid.layout.nodes, laid.layout.clusters); !failed.empty()) {
+    chart.error = std::move(failed);
     return chart;
   }
 
@@ -248,9 +259,14 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
     if (!e.label.empty()) r.labelSize = ConnectorLabelSize(e.label, Styled(options.font, e.labelFont));
     requests.push_back(std::move(r));
   }
-  std::vector<PlannedConnector> planned = options.form == ConnectorForm::Elbow
-                                              ? RouteChartConnectors(placed, requests, ChainSides(g, laid, g.direction))
-                                              : planner.PlanAll(requests);
+  std::vector<PlannedConnector> planned;
+  if (options.form == ConnectorForm::Elbow) {
+    std::vector<SideHint> hints = ChainSides(g, laid, g.direction);
+    TurnChainSides(ways, hints);
+    planned = RouteChartConnectors(placed, requests, hints);
+  } else {
+    planned = planner.PlanAll(requests);
+  }
   // A link with heads at both ends is one straight arrow with both: a route has one arrow only.
   const auto heads = [&](size_t k) {
     if (!g.edges[k].directed || !g.edges[k].bothHeads) return;
@@ -313,6 +329,23 @@ DrawnChart DrawChart(const graph::Graph& input, const ChartOptions& options) {
   }
   chart.figures = std::move(figures);
   return chart;
+}
+
+}  // namespace
+
+DrawnChart DrawChart(const graph::Graph& graph, const ChartOptions& options) {
+  DrawnChart chart = Draw(graph, options, true);
+  const bool directed = std::any_of(graph.edges.begin(), graph.edges.end(), [](const graph::Edge& e) { return e.directed; });
+  const auto own = [&](size_t k) { return RunsItsOwnWay(graph, k); };
+  bool anyOwn = false;
+  for (size_t k = 0; k < graph.clusters.size(); ++k) anyOwn |= own(k);
+  if (!chart.ok() || !directed || !anyOwn) return chart;
+  // The diagram holds no direction per container: where the links of subgraphs laid out their
+  // own way outweigh the chart's when it is read back, the chart is drawn in its one direction.
+  std::vector<semantics::Item> items;
+  for (size_t i = 0; i < chart.figures.size(); ++i) items.push_back(ItemOf(chart.figures[i], i + 1, static_cast<int>(i)));
+  if (GraphOfItems(items).direction == graph.direction) return chart;
+  return Draw(graph, options, false);
 }
 
 }  // namespace flowchart

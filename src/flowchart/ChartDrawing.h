@@ -39,7 +39,9 @@ QSize NodeSize(graph::Shape shape, const std::string& text, const TFontDesc& fon
 // that would not read back as its edge is drawn otherwise (ConnectorPlanner::Otherwise). Each
 // cluster is a container: a rectangle beneath its members (outer ones first) around what
 // Graphviz keeps of it, with its title as a label inside its top edge; links to a cluster end on
-// its container.
+// its container. A subgraph with its own direction is laid out in it, and sibling containers
+// stand apart (KeepClusters), unless its links would then read back in another direction than
+// the chart's: the diagram holds one direction only.
 DrawnChart DrawChart(const graph::Graph& graph, const ChartOptions& options);
 
 // A spatial query over closed shapes, for routing: the ids are the items' ids.

@@ -7,12 +7,24 @@
 
 namespace flowchart {
 
+bool RunsItsOwnWay(const graph::Graph& g, size_t k) {
+  const graph::Cluster& cluster = g.clusters[k];
+  if (!cluster.direction || *cluster.direction == g.direction || cluster.nodes.size() < 2) return false;
+  if (std::any_of(g.clusters.begin(), g.clusters.end(), [&](const graph::Cluster& c) { return c.parent == static_cast<int>(k); }))
+    return false;
+  // As in Mermaid: a subgraph one of whose nodes links outside it follows the chart's direction
+  // (links to the subgraph itself do not count).
+  std::vector<bool> in(g.nodes.size(), false);
+  for (int n : cluster.nodes) in[static_cast<size_t>(n)] = true;
+  const auto inside = [&](int node, int linkedCluster) { return linkedCluster < 0 && node >= 0 && in[static_cast<size_t>(node)]; };
+  return std::none_of(g.edges.begin(), g.edges.end(),
+                      [&](const graph::Edge& e) { return inside(e.from, e.fromCluster) != inside(e.to, e.toCluster); });
+}
+
 std::string FollowClusterDirections(const graph::Graph& g, std::vector<QRect>& nodes, std::vector<QRect>& clusters) {
   for (size_t k = 0; k < g.clusters.size() && k < clusters.size(); ++k) {
     const graph::Cluster& cluster = g.clusters[k];
-    if (!cluster.direction || *cluster.direction == g.direction || cluster.nodes.size() < 2) continue;
-    if (std::any_of(g.clusters.begin(), g.clusters.end(), [&](const graph::Cluster& c) { return c.parent == static_cast<int>(k); }))
-      continue;
+    if (!RunsItsOwnWay(g, k)) continue;
     // Its nodes and the links among them, in its own direction.
     graph::Graph part;
     part.direction = *cluster.direction;
@@ -50,6 +62,32 @@ std::string FollowClusterDirections(const graph::Graph& g, std::vector<QRect>& n
     for (size_t j = 0; j < cluster.nodes.size(); ++j) nodes[static_cast<size_t>(cluster.nodes[j])] = laid.nodes[j].translated(shift);
   }
   return {};
+}
+
+std::string KeepClusters(const graph::Graph& g, std::vector<QRect>& nodes, std::vector<QRect>& clusters) {
+  if (std::string failed = FollowClusterDirections(g, nodes, clusters); !failed.empty()) return failed;
+  SpreadSiblings(g, nodes, clusters);
+  return {};
+}
+
+void TurnChainSides(const graph::Graph& g, std::vector<SideHint>& hints) {
+  const connectors::Side forward = ForwardSide(g.direction), back = connectors::Opposite(forward);
+  const std::vector<int> clusterOf = graph::ClusterOfNodes(g);
+  const auto own = [&](int c) { return c >= 0 && static_cast<size_t>(c) < g.clusters.size() && RunsItsOwnWay(g, static_cast<size_t>(c)); };
+  for (size_t k = 0; k < g.edges.size() && k < hints.size(); ++k) {
+    const graph::Edge& e = g.edges[k];
+    // A link to (from) such a cluster enters (leaves) its container along the chart's flow, not
+    // beside it, where the container has grown across the flow.
+    if (own(e.toCluster) && !hints[k].to) hints[k].to = back;
+    if (own(e.fromCluster) && !hints[k].from) hints[k].from = forward;
+    if (e.from < 0 || e.to < 0 || e.fromCluster >= 0 || e.toCluster >= 0) continue;
+    const int c = clusterOf[static_cast<size_t>(e.from)];
+    if (c < 0 || c != clusterOf[static_cast<size_t>(e.to)] || !RunsItsOwnWay(g, static_cast<size_t>(c))) continue;
+    SideHint& h = hints[k];
+    if (h.from != forward || h.to != back) continue;
+    const connectors::Side own = ForwardSide(*g.clusters[static_cast<size_t>(c)].direction);
+    h = {own, connectors::Opposite(own)};
+  }
 }
 
 }  // namespace flowchart

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ChartRoutes.h"
 #include "Graph.h"
 
 // A container's own flow (Mermaid's `direction` inside a subgraph) on a layout of the whole
@@ -14,8 +15,24 @@ namespace flowchart {
 // nodes laid out in its direction (LayOutByFlow), kept at the cluster's top-left with the margins
 // and title room the layout gave it; the cluster takes the new extent, at least as wide as its
 // title. Where it grew, space is put in beyond its old edges (PutSpace), so nothing comes to
-// overlap it. Nested clusters keep the chart's direction. Graphviz's reason when it fails, else
+// overlap it. Only clusters that run their own way (RunsItsOwnWay) are laid out again. Graphviz's reason when it fails, else
 // empty.
 std::string FollowClusterDirections(const graph::Graph& g, std::vector<QRect>& nodes, std::vector<QRect>& clusters);
+
+// Whether FollowClusterDirections lays the cluster out again in its own direction: one that holds
+// no cluster, with a direction other than the chart's, none of whose nodes links outside it.
+bool RunsItsOwnWay(const graph::Graph& g, size_t cluster);
+
+// What a chart's containers need after Graphviz's layout of the whole chart, so that they read
+// back as the graph's clusters: each its own direction (FollowClusterDirections), then siblings
+// kept apart (SpreadSiblings). Drawing a chart from text and Auto Layout both end their layout
+// with it. Graphviz's reason when it fails, else empty.
+std::string KeepClusters(const graph::Graph& g, std::vector<QRect>& nodes, std::vector<QRect>& clusters);
+
+// A chain's link inside a cluster that runs its own way leaves and enters along that cluster's
+// direction, not the chart's: the hints ChainSides gave it for the chart's direction are turned.
+// A link to such a cluster enters its container by the side facing back along the chart's
+// direction, one from it leaves by the side facing along it, where nothing else is asked.
+void TurnChainSides(const graph::Graph& g, std::vector<SideHint>& hints);
 
 }  // namespace flowchart

@@ -29,7 +29,7 @@ std::vector<int> FlowRanks(const graph::Graph& g) {
 }
 
 LanePlacement PlaceInLanes(const graph::Graph& g, const std::vector<int>& laneOf, const std::vector<int>& headers, bool rows,
-                           QPoint origin, const LaneSpacing& spacing) {
+                           QPoint origin, const LaneSpacing& spacing, const std::vector<int>& titleWidths) {
   LanePlacement out;
   const size_t lanes = headers.size();
   out.nodes.resize(g.nodes.size());
@@ -56,6 +56,9 @@ LanePlacement PlaceInLanes(const graph::Graph& g, const std::vector<int>& laneOf
     length += l + spacing.rank;
   }
   length = std::max(length - spacing.rank + spacing.inset, start + spacing.inset);
+  const auto titleWidth = [&](size_t l) { return l < titleWidths.size() ? titleWidths[l] : 0; };
+  if (rows)
+    for (size_t l = 0; l < lanes; ++l) length = std::max(length, titleWidth(l));
 
   // Within each lane, the steps of a rank stack in flow order in slots as deep as the lane's
   // deepest step.
@@ -75,6 +78,7 @@ LanePlacement PlaceInLanes(const graph::Graph& g, const std::vector<int>& laneOf
     first[l] = rows ? std::max(spacing.inset, headers[l] + spacing.inset / 2) : spacing.inset;
     const int content = slotCount[l] * slotDepth[l] + std::max(0, slotCount[l] - 1) * spacing.node;
     depth[l] = std::max(first[l] + content + spacing.inset, headers[l] + spacing.inset);
+    if (!rows) depth[l] = std::max(depth[l], titleWidth(l));
   }
   int at = rows ? origin.y() : origin.x();
   for (size_t l = 0; l < lanes; ++l) {

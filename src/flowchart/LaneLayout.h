@@ -29,8 +29,10 @@ std::vector<int> FlowRanks(const graph::Graph& g);
 // left to right, columns (lanes side by side) top to bottom. A rank is one column (row) of the
 // whole pool, as wide (tall) as its largest step; steps of one rank in one lane stack across the
 // flow in flow order. Each lane is as deep across the flow as its steps need (at least its
-// title), all lanes as long as the longest; the pool starts at `origin`.
+// title), all lanes as long as the longest; the pool starts at `origin`. `titleWidths` gives the
+// room each lane's title takes from its left edge (none: no room): rows are at least that long,
+// columns at least that wide, so that every title stays within its lane.
 LanePlacement PlaceInLanes(const graph::Graph& g, const std::vector<int>& laneOf, const std::vector<int>& headers, bool rows,
-                           QPoint origin, const LaneSpacing& spacing = {});
+                           QPoint origin, const LaneSpacing& spacing = {}, const std::vector<int>& titleWidths = {});
 
 }  // namespace flowchart

@@ -6,7 +6,7 @@
 
 #include "ChartDrawing.h"
 #include "ChartRoutes.h"
-#include "ClusterGaps.h"
+#include "ClusterDirections.h"
 #include "Containers.h"
 #include "FlowLayout.h"
 #include "PoolLayout.h"
@@ -219,6 +219,7 @@ PoolChart PoolChartOf(const graph::Graph& g, std::span<const semantics::Item> it
     chart.lanes.push_back(k);
     const uint64_t title = titles[static_cast<size_t>(k)];
     chart.headers.push_back(title ? items[place.at(title)].box.bottom() - frame->box.top() + 1 : 0);
+    chart.titleWidths.push_back(title ? items[place.at(title)].box.right() - frame->box.left() + 1 + kTitleRoom : 0);
   }
   if (!pool.lanes.empty()) chart.origin = pool.lanes.front()->box.topLeft();
   return chart;
@@ -312,19 +313,23 @@ LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutReques
   } else {
     graph::LayoutOptions options;
     options.origin = bounds.topLeft();
-    const FlowLayout laid = LayOutByFlow(sub, request.direction, options);
-    layout = laid.layout;
-    plan.warnings = layout.warnings;
-    if (!layout.ok()) {
-      plan.error = layout.error;
+    FlowLayout laid = LayOutByFlow(sub, request.direction, options);
+    plan.warnings = laid.layout.warnings;
+    if (!laid.layout.ok()) {
+      plan.error = laid.layout.error;
       return plan;
     }
-    const std::vector<SideHint> subHints = ChainSides(sub, laid, request.direction);
+    if (std::string failed = KeepClusters(sub, laid.layout.nodes, laid.layout.clusters); !failed.empty()) {
+      plan.error = std::move(failed);
+      return plan;
+    }
+    layout = laid.layout;
+    std::vector<SideHint> subHints = ChainSides(sub, laid, request.direction);
+    TurnChainSides(sub, subHints);
     for (size_t k = 0; k < subEdge.size(); ++k)
       if (subEdge[k] >= 0) hints[k] = subHints[static_cast<size_t>(subEdge[k])];
     boxes = layout.nodes;
     for (size_t k = 0; k < layout.clusters.size() && k < clusterBoxes.size(); ++k) clusterBoxes[k] = layout.clusters[k];
-    SpreadSiblings(sub, boxes, clusterBoxes);
   }
   const Chosen context{items, request, query, g, sub, chosen, redrawn, place, hints, titles};
   std::vector<uint64_t> chart;

@@ -58,9 +58,10 @@ constexpr int kLayoutMargin = 20;
 // its title (Graphviz's clusters), its title moving with it. With pools of lanes (FindPools), every
 // pool keeps its lanes in order, touching, one length, each step in its lane, the steps ranked by
 // the whole chart's flow (PlacePools: rows run left to right, columns top to bottom, whatever the
-// direction), a container inside a lane whole with its members; the pools follow each other
-// downward, and the steps outside them are laid out below. A selection is laid out without its
-// containers.
+// direction), a container inside a lane whole with its members, every lane at least as long as its
+// title; the pools follow each other downward, and the steps outside them are laid out below; a
+// pool inside a container is laid out in it, the container growing to hold it. A selection is
+// laid out without its containers.
 LayoutPlan PlanLayout(std::span<const semantics::Item> items, const LayoutRequest& request);
 
 }  // namespace flowchart

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <numeric>
+#include <optional>
 
 #include "ClusterGaps.h"
 #include "FlowLayout.h"
@@ -139,7 +140,17 @@ PoolsPlacement PlacePools(const graph::Graph& g, const std::vector<PoolChart>& p
     blocks.emplace(b, std::move(block));
   }
 
-  // The pools, the first where it is, each next one below the last.
+  // A pool whose lanes lie in a container outside every pool is laid out inside that container,
+  // as one step of the rest; the others are the pools that follow each other.
+  std::vector<int> holder(pools.size(), -1);
+  for (size_t p = 0; p < pools.size(); ++p) {
+    if (pools[p].lanes.empty()) continue;
+    const int h = g.clusters[static_cast<size_t>(pools[p].lanes.front())].parent;
+    if (h >= 0 && poolOfCluster[static_cast<size_t>(h)] < 0) holder[p] = h;
+  }
+
+  // The pools, the first where it is, each next one below the last; those in containers at the
+  // origin for now.
   std::vector<size_t> order(pools.size());
   std::iota(order.begin(), order.end(), size_t{0});
   std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
@@ -147,22 +158,87 @@ PoolsPlacement PlacePools(const graph::Graph& g, const std::vector<PoolChart>& p
     return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
   });
   std::vector<QRect> unitBoxes(units.nodes.size());
+  std::vector<QRect> poolBox(pools.size());
   QRect poolsBox;
+  std::optional<QPoint> heldAt;  // where the first pool in a container begins now
   for (size_t p : order) {
     const PoolChart& pool = pools[p];
     std::vector<int> laneOf(units.nodes.size(), -1);
     for (size_t u = 0; u < units.nodes.size(); ++u)
       if (unitPool[u] == static_cast<int>(p)) laneOf[u] = unitLane[u];
-    const QPoint origin = poolsBox.isNull() ? pool.origin : QPoint(poolsBox.left(), poolsBox.bottom() + 1 + kSiblingGap);
-    const LanePlacement placed = PlaceInLanes(units, laneOf, pool.headers, pool.rows, origin);
+    const bool held = holder[p] >= 0;
+    if (held && !heldAt) heldAt = pool.origin;
+    const QPoint origin = held ? QPoint(0, 0) : poolsBox.isNull() ? pool.origin : QPoint(poolsBox.left(), poolsBox.bottom() + 1 + kSiblingGap);
+    const LanePlacement placed = PlaceInLanes(units, laneOf, pool.headers, pool.rows, origin, LaneSpacing{}, pool.titleWidths);
     for (size_t u = 0; u < units.nodes.size(); ++u)
       if (laneOf[u] >= 0) unitBoxes[u] = placed.nodes[u];
     for (size_t l = 0; l < pool.lanes.size(); ++l) out.clusters[static_cast<size_t>(pool.lanes[l])] = placed.lanes[l];
-    poolsBox |= Unite(placed.lanes);
+    poolBox[p] = Unite(placed.lanes);
+    if (!held) poolsBox |= poolBox[p];
   }
+
+  // What lies outside the pools, laid out on its own below them, each pool in a container as one
+  // step of its container's.
+  std::vector<bool> nodeOut(N), clusterOut(K);
+  bool any = std::any_of(holder.begin(), holder.end(), [](int h) { return h >= 0; });
+  for (size_t n = 0; n < N; ++n) any |= nodeOut[n] = clusterOf[n] < 0 || poolOfCluster[static_cast<size_t>(clusterOf[n])] < 0;
+  for (size_t k = 0; k < K; ++k) clusterOut[k] = poolOfCluster[k] < 0;
+  if (any) {
+    Part rest = PartOf(g, nodeOut, clusterOut, direction);
+    std::vector<int> restNode(N, -1), restCluster(K, -1), poolStep(pools.size(), -1);
+    for (size_t j = 0; j < rest.node.size(); ++j) restNode[static_cast<size_t>(rest.node[j])] = static_cast<int>(j);
+    for (size_t j = 0; j < rest.cluster.size(); ++j) restCluster[static_cast<size_t>(rest.cluster[j])] = static_cast<int>(j);
+    for (size_t p = 0; p < pools.size(); ++p) {
+      if (holder[p] < 0) continue;
+      poolStep[p] = static_cast<int>(rest.g.nodes.size());
+      graph::Node step;
+      step.width = poolBox[p].width();
+      step.height = poolBox[p].height();
+      rest.g.nodes.push_back(step);
+      rest.g.clusters[static_cast<size_t>(restCluster[static_cast<size_t>(holder[p])])].nodes.push_back(poolStep[p]);
+    }
+    // Links to and from the steps of such a pool rank it as one step.
+    const auto stepOf = [&](int n) {
+      if (n < 0) return -1;
+      if (restNode[static_cast<size_t>(n)] >= 0) return restNode[static_cast<size_t>(n)];
+      const int k = clusterOf[static_cast<size_t>(n)];
+      const int p = k >= 0 ? poolOfCluster[static_cast<size_t>(k)] : -1;
+      return p >= 0 ? poolStep[static_cast<size_t>(p)] : -1;
+    };
+    for (const graph::Edge& e : g.edges) {
+      const int a = stepOf(e.from), b = stepOf(e.to);
+      if (a < 0 || b < 0 || a == b || (restNode[static_cast<size_t>(e.from)] >= 0 && restNode[static_cast<size_t>(e.to)] >= 0)) continue;
+      graph::Edge linked = e;
+      linked.from = a;
+      linked.to = b;
+      linked.fromCluster = linked.toCluster = -1;
+      rest.g.edges.push_back(std::move(linked));
+    }
+    graph::LayoutResult laid = LayOutByFlow(rest.g, direction).layout;
+    if (!laid.ok()) {
+      out.error = laid.error;
+      return out;
+    }
+    out.warnings.insert(out.warnings.end(), laid.warnings.begin(), laid.warnings.end());
+    SpreadSiblings(rest.g, laid.nodes, laid.clusters);
+    const QRect restBox = Unite(laid.nodes) | Unite(laid.clusters);
+    const QPoint at = !poolsBox.isNull() ? QPoint(poolsBox.left(), poolsBox.bottom() + 1 + kSiblingGap) : heldAt.value_or(QPoint());
+    const QPoint shift = at - restBox.topLeft();
+    for (size_t j = 0; j < rest.node.size(); ++j) out.nodes[static_cast<size_t>(rest.node[j])] = laid.nodes[j].translated(shift);
+    for (size_t j = 0; j < rest.cluster.size(); ++j) out.clusters[static_cast<size_t>(rest.cluster[j])] = laid.clusters[j].translated(shift);
+    // Each pool in a container where its step went.
+    for (size_t p = 0; p < pools.size(); ++p) {
+      if (poolStep[p] < 0) continue;
+      const QPoint move = laid.nodes[static_cast<size_t>(poolStep[p])].translated(shift).topLeft() - poolBox[p].topLeft();
+      for (size_t u = 0; u < units.nodes.size(); ++u)
+        if (unitPool[u] == static_cast<int>(p)) unitBoxes[u].translate(move);
+      for (int lane : pools[p].lanes) out.clusters[static_cast<size_t>(lane)].translate(move);
+    }
+  }
+
   for (size_t n = 0; n < N; ++n) {
     const size_t u = static_cast<size_t>(unitOfNode[n]);
-    if (unitBlock[u] < 0) out.nodes[n] = unitBoxes[u];
+    if (unitBlock[u] < 0 && unitPool[u] >= 0) out.nodes[n] = unitBoxes[u];
   }
   for (const auto& [b, block] : blocks) {
     const QPoint shift = unitBoxes[static_cast<size_t>(unitOfBlock.at(b))].topLeft() - block.box.topLeft();
@@ -170,25 +246,6 @@ PoolsPlacement PlacePools(const graph::Graph& g, const std::vector<PoolChart>& p
     for (size_t j = 0; j < block.part.cluster.size(); ++j)
       out.clusters[static_cast<size_t>(block.part.cluster[j])] = block.layout.clusters[j].translated(shift);
   }
-
-  // What lies outside the pools, laid out on its own below them.
-  std::vector<bool> nodeOut(N), clusterOut(K);
-  bool any = false;
-  for (size_t n = 0; n < N; ++n) any |= nodeOut[n] = clusterOf[n] < 0 || poolOfCluster[static_cast<size_t>(clusterOf[n])] < 0;
-  for (size_t k = 0; k < K; ++k) clusterOut[k] = poolOfCluster[k] < 0;
-  if (!any) return out;
-  const Part rest = PartOf(g, nodeOut, clusterOut, direction);
-  graph::LayoutResult laid = LayOutByFlow(rest.g, direction).layout;
-  if (!laid.ok()) {
-    out.error = laid.error;
-    return out;
-  }
-  out.warnings.insert(out.warnings.end(), laid.warnings.begin(), laid.warnings.end());
-  SpreadSiblings(rest.g, laid.nodes, laid.clusters);
-  const QRect restBox = Unite(laid.nodes) | Unite(laid.clusters);
-  const QPoint shift = QPoint(poolsBox.left(), poolsBox.bottom() + 1 + kSiblingGap) - restBox.topLeft();
-  for (size_t j = 0; j < rest.node.size(); ++j) out.nodes[static_cast<size_t>(rest.node[j])] = laid.nodes[j].translated(shift);
-  for (size_t j = 0; j < rest.cluster.size(); ++j) out.clusters[static_cast<size_t>(rest.cluster[j])] = laid.clusters[j].translated(shift);
   return out;
 }
 

@@ -19,6 +19,7 @@ struct PoolChart {
   bool rows = true;
   std::vector<int> lanes;    // clusters of the graph, in the pool's order
   std::vector<int> headers;  // per lane, its title's room inside its top edge
+  std::vector<int> titleWidths;  // per lane, its title's room from its left edge (none: no room)
   QPoint origin;             // where the pool begins now
 };
 
@@ -34,7 +35,9 @@ struct PoolsPlacement {
 // apart. Within a lane, a container (a cluster right inside it) is laid out by Graphviz around its
 // members first and then placed as one step, ranked from its members' links. Ranks come from the
 // flow of the whole chart, containers taken as steps. Steps and containers outside every pool are
-// laid out by Graphviz in the direction, kSiblingGap below the pools.
+// laid out by Graphviz in the direction, kSiblingGap below the pools. A pool whose lanes lie in a
+// container (one in no pool) is laid out in it as one step of that container's, ranked from its
+// steps' links; the container grows to hold it.
 PoolsPlacement PlacePools(const graph::Graph& g, const std::vector<PoolChart>& pools, graph::Direction direction);
 
 }  // namespace flowchart

@@ -41,6 +41,27 @@ semantics::Item Rect(uint64_t id, QRect box, int stacking) {
   return i;
 }
 
+// An empty container goes to the free place nearest the point, on the grid, 16 clear of every
+// figure. A 100 x 100 shape at (450, 350) reaches (550, 450) with its edges: below it the
+// container's top must be past 450 + 16, so 470 on a grid of 10 (150 down, nearer than 150 up,
+// found first, or 190 right); on a grid of 25 the corner (375, 325) goes 6 steps down to 475.
+TEST(ContainerGeometry, AnEmptyContainerCoversNoFigure) {
+  const std::vector<semantics::Item> none, shape{Rect(1, {450, 350, 100, 100}, 0)};
+  const struct {
+    const char* name;
+    QPoint centre;
+    const std::vector<semantics::Item>& figures;
+    int grid;
+    QRect want;
+  } cases[] = {
+      {"nothing drawn: centred, on the grid", {505, 403}, none, 10, {390, 320, 240, 160}},
+      {"a shape at the centre: below it", {500, 400}, shape, 10, {380, 470, 240, 160}},
+      {"a coarser grid", {500, 400}, shape, 25, {375, 475, 240, 160}},
+      {"near the corner: never above or left of it", {50, 50}, none, 10, {0, 0, 240, 160}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(EmptyNear(c.centre, c.figures, c.grid), c.want) << c.name;
+}
+
 TEST(ContainerGeometry, ADroppedShapeLiesInTheInnermostRectangleHoldingIt) {
   // Outer 1 holds inner 2 (nested); 3 is a process box lying beside them.
   std::vector<semantics::Item> items{Rect(1, {0, 0, 400, 300}, 0), Rect(2, {20, 40, 200, 150}, 1),

@@ -304,7 +304,7 @@ TEST(DrawioFiles, FoundContainersHoldTheirMembers) {
       figure(5, FigureKind::Process, {150, 200, 100, 50}),    figure(6, FigureKind::Process, {360, 200, 100, 50})};
   const QByteArray xml = drawio::WriteDrawio(chart);
   // The inner box is the outer one's child, 20 and 50 from its corner; the step in it is its child.
-  EXPECT_TRUE(xml.contains(R"(value="Desk" style="swimlane;)")) << xml.constData();
+  EXPECT_TRUE(xml.contains(R"(value="Desk" style="rounded=0;whiteSpace=wrap;html=0;container=1;)")) << xml.constData();
   EXPECT_TRUE(xml.contains(R"(parent="f1">)") && xml.contains(R"(<mxGeometry x="20" y="50" width="200" height="200")"))
       << xml.constData();
   EXPECT_TRUE(xml.contains(R"(<mxGeometry x="30" y="50" width="100" height="50")")) << xml.constData();
@@ -317,6 +317,85 @@ TEST(DrawioFiles, FoundContainersHoldTheirMembers) {
     if (f.kind != FigureKind::Label) want.insert({f.box.x(), f.box.y()});
   EXPECT_EQ(corners, want);
   EXPECT_EQ(DrawnOf(back.figures).texts, (std::multiset<std::string>{"Desk", "Sales"}));
+}
+
+// Containers and the lanes of pools written and read again keep what they are and how they look:
+// a plain container stays one (not a lane), each pool keeps its orientation and its lanes' order,
+// and every frame its box, fill, pen and title with the title's size and its place at the left.
+TEST(DrawioFiles, ContainersKeepWhatTheyAreTable) {
+  struct Frame {
+    QRect box;
+    const char* title;
+    TColor fill, pen;
+    TBrushStyle brush;
+    TPenStyle style;
+    int fontHeight;
+  };
+  const Frame frames[] = {
+      {{20, 20, 300, 160}, "Box", 0xCCFFCC, 0x0000FF, bsSolid, psDash, -14},      // a plain container
+      {{20, 240, 400, 100}, "North", 0xFFE0E0, 0x800000, bsSolid, psSolid, -11},  // a pool of rows
+      {{20, 340, 400, 100}, "South", 0xE0FFE0, 0x008000, bsSolid, psSolid, -12},
+      {{500, 20, 150, 300}, "Left", 0xE0E0E0, 0x404040, bsClear, psSolid, -11},   // a pool of columns
+      {{650, 20, 150, 300}, "Right", 0xF0F0F0, 0x202020, bsSolid, psDot, -16},
+  };
+  std::vector<figures::Figure> chart;
+  auto add = [&](FigureKind kind, QRect box) -> figures::Figure& {
+    chart.push_back(figures::NewFigure(kind, box));
+    chart.back().id = chart.size();
+    return chart.back();
+  };
+  for (const Frame& f : frames) {
+    figures::Figure& r = add(FigureKind::Rectangle, f.box);
+    r.style.fillColor = f.fill;
+    r.style.fillStyle = f.brush;
+    r.style.lineColor = f.pen;
+    r.style.lineStyle = f.style;
+    figures::Figure& t = add(FigureKind::Label, QRect(f.box.topLeft() + QPoint(8, 4), QSize(60, 20)));
+    t.style.caption = f.title;
+    t.style.fillStyle = bsClear;
+    t.style.font.height = f.fontHeight;
+    add(FigureKind::Process, QRect(f.box.topLeft() + QPoint(20, 50), QSize(100, 40)));
+  }
+  // "title box fill pen style font role": role is "container", or "rows N"/"columns N" for the
+  // Nth lane of a pool.
+  const auto summary = [](const std::vector<figures::Figure>& figs) {
+    const std::vector<semantics::Item> items = drawio::ItemsOf(figs);
+    const semantics::ItemGrid grid(items);
+    const std::vector<semantics::Container> found = semantics::FindContainers(items, grid.AsQuery());
+    std::map<uint64_t, std::string> role;
+    for (const semantics::Pool& p : semantics::FindPools(found))
+      for (size_t l = 0; l < p.lanes.size(); ++l) role[p.lanes[l]->id] = (p.rows ? "rows " : "columns ") + std::to_string(l + 1);
+    std::vector<std::string> out;
+    for (const semantics::Container& c : found) {
+      const figures::Figure& f = figs[c.frame->id - 1];
+      const figures::Figure* t = c.title ? &figs[c.title->id - 1] : nullptr;
+      const QRect& b = f.box;
+      out.push_back(QStringLiteral("%1 %2,%3 %4x%5 %6 %7 %8 %9 %10 %11")
+                        .arg(t ? QString::fromStdString(t->style.caption) : QStringLiteral("?"))
+                        .arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height())
+                        .arg(f.style.fillStyle == bsClear ? QStringLiteral("none") : QString::number(f.style.fillColor, 16))
+                        .arg(QString::number(f.style.lineColor, 16))
+                        .arg(f.style.lineStyle == psSolid ? QStringLiteral("solid") : QStringLiteral("dashed"))
+                        .arg(t ? t->style.font.height : 0)
+                        .arg(QString::fromStdString(role.count(c.frame->id) ? role[c.frame->id] : "container"))
+                        .arg(t && t->box.center().x() < b.center().x() ? QStringLiteral("left") : QStringLiteral("centred"))
+                        .toStdString());
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+  };
+  const std::vector<std::string> want{
+      "Box 20,20 300x160 ccffcc ff dashed -14 container left", "Left 500,20 150x300 none 404040 solid -11 columns 1 left",
+      "North 20,240 400x100 ffe0e0 800000 solid -11 rows 1 left", "Right 650,20 150x300 f0f0f0 202020 dashed -16 columns 2 left",
+      "South 20,340 400x100 e0ffe0 8000 solid -12 rows 2 left"};
+  ASSERT_EQ(summary(chart), want);
+  for (const bool html : {false, true}) {
+    drawio::WriteOptions options;
+    options.html = html;
+    const drawio::Imported back = drawio::ImportDrawio(drawio::WriteDrawio(chart, options));
+    ASSERT_TRUE(back.ok()) << back.error;
+    EXPECT_EQ(summary(back.figures), want) << html;
+  }
 }
 
 // draw.io's own templates (tests/data/drawio/jgraph/ORIGIN): closed figures and texts counted from

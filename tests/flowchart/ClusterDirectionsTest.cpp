@@ -27,6 +27,7 @@ TEST_P(ClusterDirections, LayTheClustersStepsInItsOwnFlow) {
     e.to = to;
     g.edges.push_back(e);
   }
+  g.edges.back().fromCluster = 0;  // the cluster, not its step c, leads to d
   graph::Cluster c;
   c.nodes = {0, 1, 2};
   c.direction = GetParam().direction;

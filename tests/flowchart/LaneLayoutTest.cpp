@@ -26,6 +26,7 @@ struct LaneCase {
   bool rows;
   std::vector<QRect> lanes;
   std::vector<QRect> nodes;
+  std::vector<int> titleWidths = {};
 };
 void PrintTo(const LaneCase& c, std::ostream* os) { *os << c.name; }
 
@@ -33,7 +34,7 @@ class LaneLayoutTest : public testing::TestWithParam<LaneCase> {};
 
 TEST_P(LaneLayoutTest, PlacesEachStepInItsLaneByRank) {
   const LaneCase& c = GetParam();
-  const flowchart::LanePlacement p = flowchart::PlaceInLanes(Chart(), {0, 1, 1, 2}, {20, 20, 20}, c.rows, {0, 0});
+  const flowchart::LanePlacement p = flowchart::PlaceInLanes(Chart(), {0, 1, 1, 2}, {20, 20, 20}, c.rows, {0, 0}, {}, c.titleWidths);
   EXPECT_EQ(p.lanes, c.lanes);
   EXPECT_EQ(p.nodes, c.nodes);
 }
@@ -49,7 +50,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Columns: ranks at y 36, 130, 224 below the titles; lane 1 holds its two steps side by side.
         LaneCase{"Columns", false,
                  {QRect(0, 0, 132, 280), QRect(132, 0, 268, 280), QRect(400, 0, 132, 280)},
-                 {QRect(16, 36, 100, 40), QRect(148, 130, 100, 40), QRect(284, 130, 100, 40), QRect(416, 224, 100, 40)}}),
+                 {QRect(16, 36, 100, 40), QRect(148, 130, 100, 40), QRect(284, 130, 100, 40), QRect(416, 224, 100, 40)}},
+        // The first lane's title needs 200: that lane is 200 wide, the others move on by 68.
+        LaneCase{"ColumnsAsWideAsTheirTitles", false,
+                 {QRect(0, 0, 200, 280), QRect(200, 0, 268, 280), QRect(468, 0, 132, 280)},
+                 {QRect(16, 36, 100, 40), QRect(216, 130, 100, 40), QRect(352, 130, 100, 40), QRect(484, 224, 100, 40)},
+                 {200, 0, 0}}),
     [](const testing::TestParamInfo<LaneCase>& info) { return std::string(info.param.name); });
 
 TEST(FlowRanks, OneAfterTheLatestStepLeadingThereLoopsBroken) {

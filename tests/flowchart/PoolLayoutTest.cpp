@@ -31,7 +31,7 @@ TEST(PoolLayout, PoolsFollowEachOtherAndTheRestGoesBelow) {
   // 0 to 4 from the whole chart. Pool B lies lower now and comes second.
   graph::Graph g = Steps(5, {{0, 1}, {1, 2}, {2, 3}, {3, 4}});
   for (int n = 0; n < 4; ++n) AddCluster(g, -1, {n});
-  const std::vector<flowchart::PoolChart> pools{{true, {2, 3}, {0, 0}, {100, 500}}, {true, {0, 1}, {0, 0}, {100, 100}}};
+  const std::vector<flowchart::PoolChart> pools{{true, {2, 3}, {0, 0}, {}, {100, 500}}, {true, {0, 1}, {0, 0}, {}, {100, 100}}};
   const flowchart::PoolsPlacement p = flowchart::PlacePools(g, pools, graph::Direction::TopToBottom);
   ASSERT_TRUE(p.ok()) << p.error;
   // Each pool holds two of the ranks: at 16 and 16 + 100 + 54 = 170, 286 long; lanes 16 + 50 + 16
@@ -47,7 +47,7 @@ TEST(PoolLayout, AContainerInALaneStaysInItWithItsMembers) {
   AddCluster(g, -1, {});
   AddCluster(g, -1, {2});
   AddCluster(g, 0, {0, 1});
-  const flowchart::PoolsPlacement p = flowchart::PlacePools(g, {{true, {0, 1}, {24, 24}, {0, 0}}}, graph::Direction::TopToBottom);
+  const flowchart::PoolsPlacement p = flowchart::PlacePools(g, {{true, {0, 1}, {24, 24}, {}, {0, 0}}}, graph::Direction::TopToBottom);
   ASSERT_TRUE(p.ok()) << p.error;
   const QRect lane0 = p.clusters[0], lane1 = p.clusters[1], box = p.clusters[2];
   // The container is the lane's first rank, 16 in and below the 24-pixel title (24 + 8); step 2 one
@@ -58,6 +58,36 @@ TEST(PoolLayout, AContainerInALaneStaysInItWithItsMembers) {
   EXPECT_EQ(p.nodes[2].topLeft(), QPoint(box.right() + 1 + 54, lane1.top() + 32));
   for (int n : {0, 1}) EXPECT_TRUE(box.contains(p.nodes[static_cast<size_t>(n)])) << n;
   EXPECT_LT(p.nodes[0].right(), p.nodes[1].left());  // left to right in a pool of rows
+}
+
+// A container (0) holding a pool of two lanes (1, 2) and a step of its own: 0 -> 1 -> 2, steps
+// 0 and 1 in the lanes, 2 in the container only. The pool is laid out as rows from its own corner
+// (ranks at 16 and 16 + 100 + 54 = 170, lanes 286 long and 16 + 50 + 16 = 82 deep), then placed in
+// the container as one step that leads to step 2, which comes below it.
+TEST(PoolLayout, APoolInAContainerStaysInItWhole) {
+  for (const int title : {0, 30}) {
+    graph::Graph g = Steps(3, {{0, 1}, {1, 2}});
+    AddCluster(g, -1, {2});
+    g.clusters.back().titleHeight = title;
+    g.clusters.back().titleWidth = title * 4;
+    AddCluster(g, 0, {0});
+    AddCluster(g, 0, {1});
+    // With a title, the second lane's is 400 wide: both lanes grow to hold it.
+    const flowchart::PoolChart pool{true, {1, 2}, {0, 0}, {0, title ? 400 : 0}, {40, 80}};
+    const flowchart::PoolsPlacement p = flowchart::PlacePools(g, {pool}, graph::Direction::TopToBottom);
+    ASSERT_TRUE(p.ok()) << p.error;
+    const QRect box = p.clusters[0], lane1 = p.clusters[1], lane2 = p.clusters[2];
+    const QPoint o = lane1.topLeft();
+    const int length = title ? 400 : 286;
+    EXPECT_EQ(lane1, QRect(o, QSize(length, 82))) << title;
+    EXPECT_EQ(lane2, QRect(o + QPoint(0, 82), QSize(length, 82))) << title;
+    EXPECT_EQ(p.nodes[0], QRect(o + QPoint(16, 16), QSize(100, 50))) << title;
+    EXPECT_EQ(p.nodes[1], QRect(o + QPoint(170, 98), QSize(100, 50))) << title;
+    EXPECT_TRUE(box.contains(lane1 | lane2)) << title;
+    EXPECT_TRUE(box.contains(p.nodes[2])) << title;
+    EXPECT_GE(lane1.top() - box.top(), title) << title;  // the title's room above the pool
+    EXPECT_GT(p.nodes[2].top(), lane2.bottom()) << title;
+  }
 }
 
 }  // namespace
