@@ -16,6 +16,7 @@
 #include "Errors.h"
 #include "Focus.h"
 #include "LayoutPlan.h"
+#include "SharedSizes.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
 #include "ZoomMapping.h"
@@ -73,7 +74,7 @@ std::optional<Outcome> AutoLayout(TwinKedrinFile& document, graph::Direction dir
   request.selected = diagram.IdsOf(selected);
   request.penOf = PensOfDiagram(diagram, *items);
   auto plan = std::make_shared<LayoutPlan>();
-  if (!work.Run(QCoreApplication::translate("flowchart", "Laying out the diagram..."), [items, request, plan] { *plan = PlanLayout(*items, request); }))
+  if (!work.Run(QCoreApplication::translate("flowchart", "Laying out the diagram..."), [items, request, plan] { *plan = PlanLayoutSharingSizes(*items, request); }))
     return std::nullopt;
   if (!plan->ok()) throw EKedrinError(LayoutFailure(QCoreApplication::translate("flowchart", "Auto Layout failed"), plan->error, work.LastStop()));
   outcome.warnings = Texts(plan->warnings, QStringLiteral("Graphviz: "));
