@@ -10,6 +10,7 @@
 
 #include "Connector.h"
 #include "ConnectorGeometry.h"
+#include "ConnectorLabel.h"
 #include "ItemGrid.h"
 #include "Outline.h"
 #include "ShapeText.h"
@@ -221,6 +222,13 @@ LayoutQuality MeasureLayout(std::span<const Item> items) {
     q.labelsNearLines += onLine;
     q.labelsOverlapping += overlapping;
   }
+  // Labels away from the start of their branch.
+  for (const semantics::Connector& c : found) {
+    const Item* label = semantics::ConnectorLabel(c, query);
+    const std::vector<std::pair<QPoint, QPoint>> own = RunsOf(c);
+    if (label && !own.empty() && RunToBox(own.front().first, own.front().second, label->box) > kLabelFromStart)
+      ++q.labelsFarFromStart;
+  }
 
   // Sizes per kind: marks by their circle, the others by their height.
   std::map<ItemKind, Spread> heights;
@@ -271,7 +279,7 @@ std::string ToText(const LayoutQuality& q) {
                   std::to_string(q.shortJogs) + ", crossings " + std::to_string(q.crossings) + ", through shapes " +
                   std::to_string(q.throughShapes) + ", through texts " + std::to_string(q.throughTexts) +
                   ", labels near lines " + std::to_string(q.labelsNearLines) + ", overlapping labels " +
-                  std::to_string(q.labelsOverlapping);
+                  std::to_string(q.labelsOverlapping) + ", labels off their start " + std::to_string(q.labelsFarFromStart);
   if (!q.heights.empty()) {
     s += "; heights";
     for (size_t i = 0; i < q.heights.size(); ++i)

@@ -174,7 +174,24 @@ INSTANTIATE_TEST_SUITE_P(
                     {Heights(ItemKind::Process, 2, 40, 60), Heights(ItemKind::Decision, 1, 80, 80)},
                     {ItemKind::Start, 2, 26, 52},
                     "connectors 0, bends 0 (most 0), jogs under 15 px 0, crossings 0, through shapes 0, through "
-                    "texts 0, labels near lines 0, overlapping labels 0; heights Process 40-60 (1.50), Decision "
+                    "texts 0, labels near lines 0, overlapping labels 0, labels off their start 0; heights Process 40-60 (1.50), Decision "
                     "80-80 (1.00); marks 26-52 (2.00)"}));
+
+// A connector right 100, down 200, right 100 with its label 6 pixels off one run: off its start
+// unless beside the first run.
+class LabelsOffTheirStart : public testing::TestWithParam<std::tuple<const char*, QRect, int>> {};
+
+TEST_P(LabelsOffTheirStart, Counted) {
+  Drawing d;
+  d.Shape(ItemKind::Rectangle, R(0, 0, 100, 60)).Shape(ItemKind::Rectangle, R(300, 200, 100, 60));
+  d.Connect({{100, 30}, {200, 30}, {200, 230}, {300, 230}}).Text(std::get<1>(GetParam()));
+  EXPECT_EQ(MeasureLayout(d.items).labelsFarFromStart, std::get<2>(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, LabelsOffTheirStart,
+                         testing::Values(std::tuple{"BesideTheFirst", R(110, 10, 30, 14), 0},
+                                         std::tuple{"BesideTheMiddle", R(206, 120, 30, 14), 1},
+                                         std::tuple{"BesideTheLast", R(250, 236, 30, 14), 1}),
+                         [](const auto& info) { return std::string(std::get<0>(info.param)); });
 
 }  // namespace
