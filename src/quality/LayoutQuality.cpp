@@ -11,6 +11,7 @@
 #include "Connector.h"
 #include "ConnectorGeometry.h"
 #include "ConnectorLabel.h"
+#include "Containers.h"
 #include "ItemGrid.h"
 #include "Outline.h"
 #include "ShapeText.h"
@@ -230,10 +231,13 @@ LayoutQuality MeasureLayout(std::span<const Item> items) {
       ++q.labelsFarFromStart;
   }
 
-  // Sizes per kind: marks by their circle, the others by their height.
+  // Sizes per kind: marks by their circle, the others by their height; containers are drawn
+  // around what they hold and have no size of their kind.
+  std::unordered_set<uint64_t> frames;
+  for (const semantics::Container& c : semantics::FindContainers(items, query)) frames.insert(c.frame->id);
   std::map<ItemKind, Spread> heights;
   for (const Item& f : items) {
-    if (!semantics::IsShape(f.kind)) continue;
+    if (!semantics::IsShape(f.kind) || frames.count(f.id)) continue;
     const bool mark = f.kind == ItemKind::Start || f.kind == ItemKind::End;
     int size = std::abs(f.box.height());
     if (mark) {
