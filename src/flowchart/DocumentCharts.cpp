@@ -16,6 +16,7 @@
 #include "Errors.h"
 #include "Focus.h"
 #include "LayoutPlan.h"
+#include "PasteRerouting.h"
 #include "SharedSizes.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
@@ -141,7 +142,11 @@ Pasted PasteChart(TwinKedrinFile& document, const QString& text, QPoint at, Conn
   for (const graph::Message& w : read.warnings) done.warnings << ChartMessageText(w);
   done.warnings << Texts(chart.warnings, QStringLiteral("Graphviz: "));
   done.figures = AddFigures(document.FigureSet(), document.History(), chart.figures, document.CurFont,
-                            QCoreApplication::translate("flowchart", "Paste Flowchart"), [](const auto& added) { SnapPastedToGrid(added); });
+                            QCoreApplication::translate("flowchart", "Paste Flowchart"), [&document](std::vector<TCustomKDTool*>& added) {
+                               SnapPastedToGrid(added);
+                               // Routed around what the diagram holds already, too.
+                               pasterouting::RouteAgain(document, added);
+                             });
   document.FigureSet().Select(done.figures);
   document.RevealFigures(done.figures);
   if (outcome) *outcome = std::move(done);
