@@ -111,10 +111,11 @@ std::optional<LabelNearness> NearnessOf(const Connector& connector, const QRect&
 }
 
 const Item* ConnectorLabel(const Connector& connector, const ItemQuery& query) {
-  QRect around;
-  for (const Item* s : connector.segments) around |= s->box.normalized().adjusted(0, 0, 1, 1);
+  // Near each segment, not in the box of the whole route: a route around a chart holds the chart.
   std::vector<const Item*> near;
-  query(around.adjusted(-kPad, -kPad, kPad, kPad), near);
+  for (const Item* s : connector.segments) query(s->box.normalized().adjusted(-kPad, -kPad, kPad + 1, kPad + 1), near);
+  std::sort(near.begin(), near.end());
+  near.erase(std::unique(near.begin(), near.end()), near.end());
   struct Candidate {
     const Item* label;
     LabelNearness d;
