@@ -23,9 +23,19 @@ QRect ConnectorLabelBox(const Connector& connector, QSize size) {
 
 namespace {
 
-// The route's vertices in order: its start, then the far end of each segment in turn.
+double Apart(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
+
+// The route's vertices in order: its start (the first segment's end away from the second; a
+// connector made of its segments alone carries no ends), then the far end of each segment.
 std::vector<QPointF> Vertices(const Connector& c) {
-  std::vector<QPointF> v{QPointF(c.start)};
+  QPointF start(c.start);
+  if (c.segments.size() >= 2) {
+    const connectors::Ends first = connectors::EndsOf(c.segments[0]->box, c.segments[0]->direction);
+    const connectors::Ends second = connectors::EndsOf(c.segments[1]->box, c.segments[1]->direction);
+    const auto near = [&](QPointF p) { return std::min(Apart(p, QPointF(second.start)), Apart(p, QPointF(second.end))); };
+    start = near(QPointF(first.start)) >= near(QPointF(first.end)) ? QPointF(first.start) : QPointF(first.end);
+  }
+  std::vector<QPointF> v{start};
   for (const Item* s : c.segments) {
     const connectors::Ends e = connectors::EndsOf(s->box, s->direction);
     const QPointF a(e.start), b(e.end), last = v.back();

@@ -129,6 +129,10 @@ TEST_P(BranchFollowers, StayBesideTheirEnd) {
   const Scene now({Line({150, 50}, {150, 100}), Line({150, 100}, {400, 100}), Arrow({400, 100}, {400, 200})});
   const semantics::Connector c = *ConnectorOf(now[1], now.query);
   EXPECT_EQ(semantics::FollowConnectorLabel(GetParam().label, found[0], c), GetParam().expected);
+  // As a drag step has it: the segments alone, no ends.
+  semantics::Connector bare;
+  bare.segments = c.segments;
+  EXPECT_EQ(semantics::FollowConnectorLabel(GetParam().label, found[0], bare), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
