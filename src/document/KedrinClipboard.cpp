@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <cstring>
 
 #include "BoundsCommand.h"
 #include "ComponentClipboard.h"
@@ -18,6 +19,7 @@
 #include "KDTools.h"
 #include "KeyHook.h"
 #include "KeyState.h"
+#include "PasteRerouting.h"
 #include "SelectionUnits.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
@@ -85,7 +87,10 @@ void TwinKedrinFile::PasteCopies() {
   // holds (the last Copy or Cut) stays.
   componentclipboard::Discard();
   SnapPastedToGrid(copies);
-  History().RecordAdded(copies, CountedText(QT_TRANSLATE_NOOP("Undo", "Paste"), copies.size()));
+  // Named after what was copied, whatever the routes add or take away.
+  const QString text = CountedText(QT_TRANSLATE_NOOP("Undo", "Paste"), copies.size());
+  pasterouting::RouteAgain(*this, copies);
+  History().RecordAdded(copies, text);
   // The copies become the selection, so Delete right after Paste takes the copies.
   FigureSet().Select(copies);
   RevealFigures(copies);
@@ -133,7 +138,10 @@ void TwinKedrinFile::AddCopies(const QByteArray& records, const char* verb) {
     pasted.push_back(f);
   }
   SnapPastedToGrid(pasted);
-  History().RecordAdded(pasted, CountedText(verb, pasted.size()));
+  const QString text = CountedText(verb, pasted.size());
+  // A duplicate lies over what it copies: only a paste is routed again.
+  if (std::strcmp(verb, "Paste") == 0) pasterouting::RouteAgain(*this, pasted);
+  History().RecordAdded(pasted, text);
   FigureSet().Select(pasted);
   RevealFigures(pasted);
 }

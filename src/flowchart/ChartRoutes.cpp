@@ -58,7 +58,84 @@ std::vector<std::pair<QPoint, QPoint>> RunsOf(const std::vector<FigurePlan>& seg
   return runs;
 }
 
+// The route's first run in route order: from its start to its first bend (or its end).
+std::pair<QPoint, QPoint> FirstRun(const std::vector<FigurePlan>& segments) {
+  const connectors::Ends first = connectors::EndsOf(segments.front().box, segments.front().direction);
+  if (segments.size() == 1) {
+    // A lone arrow runs from the end without the head.
+    const bool headAtStart = segments.front().kind == semantics::ItemKind::Arrow && connectors::HeadAtStart(segments.front().heads) &&
+                             !connectors::HeadAtEnd(segments.front().heads);
+    return headAtStart ? std::pair{first.end, first.start} : std::pair{first.start, first.end};
+  }
+  const connectors::Ends next = connectors::EndsOf(segments[1].box, segments[1].direction);
+  auto far = [&](QPoint p) {
+    return std::min((p - next.start).manhattanLength(), (p - next.end).manhattanLength());
+  };
+  return far(first.start) >= far(first.end) ? std::pair{first.start, first.end} : std::pair{first.end, first.start};
+}
+
 }  // namespace
+
+QRect PlaceBranchLabel(const std::vector<FigurePlan>& segments, QSize size, const std::vector<std::pair<QPoint, QPoint>>& runs,
+                       const std::vector<QPointF>& middles, const std::vector<QRect>& blocked) {
+  if (segments.empty()) return {};
+  const auto [a, b] = FirstRun(segments);
+  const bool level = a.y() == b.y(), upright = a.x() == b.x();
+  if (level == upright) return {};  // slanted, or no length
+  const int length = level ? std::abs(b.x() - a.x()) : std::abs(b.y() - a.y());
+  const int sign = level ? (b.x() > a.x() ? 1 : -1) : (b.y() > a.y() ? 1 : -1);
+  const int w = size.width(), h = size.height();
+  const std::vector<std::pair<QPoint, QPoint>> own = RunsOf(segments);
+  // Only what lies near the start can come near a place beside it.
+  const int reach = 80 + w + h;
+  const QRect area(a.x() - reach, a.y() - reach, 2 * reach, 2 * reach);
+  std::vector<std::pair<QPoint, QPoint>> nearRuns;
+  std::vector<bool> isOwn;
+  for (const auto& run : runs)
+    if (QRect(run.first, run.second).normalized().adjusted(-1, -1, 1, 1).intersects(area)) {
+      nearRuns.push_back(run);
+      isOwn.push_back(std::any_of(own.begin(), own.end(), [&](const auto& o) {
+        return o == run || (o.first == run.second && o.second == run.first);
+      }));
+    }
+  const auto [ma, mb] = MiddleRun(segments);
+  const QPointF ownMiddle = (QPointF(ma) + QPointF(mb)) / 2;
+  std::vector<QPointF> nearMiddles;
+  for (const QPointF& m : middles)
+    if (m != ownMiddle && area.contains(m.toPoint())) nearMiddles.push_back(m);
+  std::vector<QRect> nearBoxes;
+  for (const QRect& r : blocked)
+    if (r.intersects(area)) nearBoxes.push_back(r.adjusted(-2, -2, 2, 2));
+  auto clear = [&](const QRect& box) {
+    double ownD = 1e300, otherD = 1e300;
+    for (size_t i = 0; i < nearRuns.size(); ++i) {
+      const double d = RunToBox(nearRuns[i].first, nearRuns[i].second, box);
+      if (d < kLabelRoom) return false;
+      (isOwn[i] ? ownD : otherD) = std::min(isOwn[i] ? ownD : otherD, d);
+    }
+    if (otherD <= ownD + 1) return false;
+    for (const QPointF& m : nearMiddles)
+      if (semantics::DistanceToBox(m, box) <= semantics::kLabelReach + 1) return false;
+    for (const QRect& r : nearBoxes)
+      if (r.intersects(box)) return false;
+    return true;
+  };
+  for (int side : {1, -1})  // above a level run, right of an upright one; then the other side
+    for (int gap : {6, 10})
+      for (int slide : {4, 12, 20, 28, 40, 56}) {
+        if (slide >= length) break;
+        QRect box;
+        if (level) {
+          const int left = sign > 0 ? a.x() + slide : a.x() - slide - w;
+          box = QRect(left, side > 0 ? a.y() - gap - h : a.y() + gap, w, h);
+        } else {
+          const int top = sign > 0 ? a.y() + slide : a.y() - slide - h;
+          box = QRect(side > 0 ? a.x() + gap : a.x() - gap - w, top, w, h);
+        }
+        if (clear(box)) return box;
+      }
+  return {};
+}
 
 Side ForwardSide(graph::Direction d) {
   switch (d) {
@@ -197,12 +274,19 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
     if (out[k].label) blocked.push_back(out[k].label->box);
   }
   // Labels last, each clear of every route and of the labels placed before it.
+  std::vector<QPointF> middles;
+  for (const PlannedConnector& c : out)
+    if (!c.segments.empty()) {
+      const auto [a, b] = MiddleRun(c.segments);
+      middles.push_back((QPointF(a) + QPointF(b)) / 2);
+    }
   for (size_t k = 0; k < requests.size(); ++k) {
     const ConnectorRequest& r = requests[k];
     if (!routed[k] || r.label.empty() || out[k].segments.empty()) continue;
     FigurePlan label;
     label.kind = semantics::ItemKind::Label;
-    label.box = PlaceLabelClear(out[k].segments, r.labelSize, runs, blocked);
+    label.box = PlaceBranchLabel(out[k].segments, r.labelSize, runs, middles, blocked);
+    if (label.box.isEmpty()) label.box = PlaceLabelClear(out[k].segments, r.labelSize, runs, blocked);
     label.brush = bsClear;  // the route shows through the label's box
     label.lineWidth = 1;
     label.caption = r.label;

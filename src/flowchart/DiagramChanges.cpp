@@ -64,7 +64,7 @@ PenLookup PensOfDiagram(const Diagram& diagram, const std::vector<semantics::Ite
 
 std::vector<TCustomKDTool*> AddFigures(Diagram& diagram, DocumentHistory& history, const std::vector<FigurePlan>& plans,
                                        const TFontDesc& font, const QString& step,
-                                       const std::function<void(const std::vector<TCustomKDTool*>&)>& placed) {
+                                       const std::function<void(std::vector<TCustomKDTool*>&)>& placed) {
   std::vector<TCustomKDTool*> added;
   added.reserve(plans.size());
   for (const FigurePlan& plan : plans) {

@@ -25,10 +25,11 @@ using PenLookup = std::function<ConnectorPen(const std::vector<uint64_t>& segmen
 PenLookup PensOfDiagram(const Diagram& diagram, const std::vector<semantics::Item>& items);
 
 // Makes the planned figures and adds them on top of the diagram, in order, as one step named
-// `step`; `placed` may move them before the step is recorded. Returns them.
+// `step`; `placed` may move them, take some away and add others before the step is recorded.
+// Returns what was recorded.
 std::vector<TCustomKDTool*> AddFigures(Diagram& diagram, DocumentHistory& history, const std::vector<FigurePlan>& plans,
                                        const TFontDesc& font, const QString& step,
-                                       const std::function<void(const std::vector<TCustomKDTool*>&)>& placed = {});
+                                       const std::function<void(std::vector<TCustomKDTool*>&)>& placed = {});
 
 // Carries out a layout plan as one step named `step`: the old segments go, the shapes and labels
 // move, the new segments come on top (drawn in the font, which lines and arrows never show).

@@ -16,6 +16,8 @@
 #include "Errors.h"
 #include "Focus.h"
 #include "LayoutPlan.h"
+#include "PasteRerouting.h"
+#include "SharedSizes.h"
 #include "TScrollBox.h"
 #include "TwinKedrinFile.h"
 #include "ZoomMapping.h"
@@ -73,7 +75,7 @@ std::optional<Outcome> AutoLayout(TwinKedrinFile& document, graph::Direction dir
   request.selected = diagram.IdsOf(selected);
   request.penOf = PensOfDiagram(diagram, *items);
   auto plan = std::make_shared<LayoutPlan>();
-  if (!work.Run(QCoreApplication::translate("flowchart", "Laying out the diagram..."), [items, request, plan] { *plan = PlanLayout(*items, request); }))
+  if (!work.Run(QCoreApplication::translate("flowchart", "Laying out the diagram..."), [items, request, plan] { *plan = PlanLayoutSharingSizes(*items, request); }))
     return std::nullopt;
   if (!plan->ok()) throw EKedrinError(LayoutFailure(QCoreApplication::translate("flowchart", "Auto Layout failed"), plan->error, work.LastStop()));
   outcome.warnings = Texts(plan->warnings, QStringLiteral("Graphviz: "));
@@ -140,7 +142,11 @@ Pasted PasteChart(TwinKedrinFile& document, const QString& text, QPoint at, Conn
   for (const graph::Message& w : read.warnings) done.warnings << ChartMessageText(w);
   done.warnings << Texts(chart.warnings, QStringLiteral("Graphviz: "));
   done.figures = AddFigures(document.FigureSet(), document.History(), chart.figures, document.CurFont,
-                            QCoreApplication::translate("flowchart", "Paste Flowchart"), [](const auto& added) { SnapPastedToGrid(added); });
+                            QCoreApplication::translate("flowchart", "Paste Flowchart"), [&document](std::vector<TCustomKDTool*>& added) {
+                               SnapPastedToGrid(added);
+                               // Routed around what the diagram holds already, too.
+                               pasterouting::RouteAgain(document, added);
+                             });
   document.FigureSet().Select(done.figures);
   document.RevealFigures(done.figures);
   if (outcome) *outcome = std::move(done);

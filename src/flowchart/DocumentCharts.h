@@ -29,7 +29,8 @@ struct Outcome {
 };
 
 // Arrange > Auto Layout: the selected shapes when two or more are selected, otherwise the whole
-// diagram; one step of the document's history, "Auto Layout". Throws Graphviz's reason when the
+// diagram, the shapes of each kind grown to one size (PlanLayoutSharingSizes); one step of the
+// document's history, "Auto Layout". Throws Graphviz's reason when the
 // graph cannot be laid out (nothing changes then); does nothing during a drag. Nothing when the
 // user cancelled.
 std::optional<Outcome> AutoLayout(TwinKedrinFile& document, graph::Direction direction, ConnectorForm form,

@@ -5,6 +5,8 @@
 #include <map>
 #include <optional>
 
+#include "FigurePlan.h"
+#include "SharedSizes.h"
 #include "Spines.h"
 
 namespace flowchart {
@@ -133,21 +135,19 @@ std::vector<SideHint> ChainSides(const graph::Graph& g, const FlowLayout& laid, 
 }
 
 void ShareSizes(graph::Graph& g, const std::vector<bool>& computed) {
-  auto group = [](graph::Shape s) { return s == graph::Shape::End ? graph::Shape::Start : s; };
-  std::map<graph::Shape, int> largest;
-  for (size_t i = 0; i < g.nodes.size(); ++i) {
-    if (!computed[i]) continue;
-    const graph::Node& n = g.nodes[i];
-    const bool mark = group(n.shape) == graph::Shape::Start;
-    int& l = largest[group(n.shape)];
-    l = std::max(l, mark ? std::min(n.width, n.height) : n.height);  // a mark's circle fits its box's short side
-  }
-  for (size_t i = 0; i < g.nodes.size(); ++i) {
-    if (!computed[i]) continue;
-    graph::Node& n = g.nodes[i];
-    const int l = largest[group(n.shape)];
-    if (group(n.shape) == graph::Shape::Start) n.width = n.height = l;
-    else n.height = l;
+  std::vector<size_t> sized;
+  std::vector<semantics::ItemKind> kinds;
+  std::vector<QSize> sizes;
+  for (size_t i = 0; i < g.nodes.size() && i < computed.size(); ++i)
+    if (computed[i]) {
+      sized.push_back(i);
+      kinds.push_back(KindOfShape(g.nodes[i].shape));
+      sizes.emplace_back(g.nodes[i].width, g.nodes[i].height);
+    }
+  const std::vector<QSize> shared = SharedSizes(kinds, sizes);
+  for (size_t k = 0; k < sized.size(); ++k) {
+    g.nodes[sized[k]].width = shared[k].width();
+    g.nodes[sized[k]].height = shared[k].height();
   }
 }
 

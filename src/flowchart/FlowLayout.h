@@ -27,9 +27,8 @@ FlowLayout LayOutByFlow(const graph::Graph& g, graph::Direction direction, const
 // every decision; the others go as the router finds best.
 std::vector<SideHint> ChainSides(const graph::Graph& g, const FlowLayout& laid, graph::Direction direction);
 
-// Shapes of one kind drawn from text share one height, start and end marks one diameter (a
-// square box as wide as the largest circle): the largest the texts need. Only the sizes in
-// `computed` change.
+// Shapes drawn from text at the sizes their kinds share (SharedSizes): the largest the texts
+// need. Only the sizes in `computed` change.
 void ShareSizes(graph::Graph& g, const std::vector<bool>& computed);
 
 }  // namespace flowchart

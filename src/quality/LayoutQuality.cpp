@@ -10,6 +10,8 @@
 
 #include "Connector.h"
 #include "ConnectorGeometry.h"
+#include "ConnectorLabel.h"
+#include "Containers.h"
 #include "ItemGrid.h"
 #include "Outline.h"
 #include "ShapeText.h"
@@ -221,11 +223,21 @@ LayoutQuality MeasureLayout(std::span<const Item> items) {
     q.labelsNearLines += onLine;
     q.labelsOverlapping += overlapping;
   }
+  // Labels away from the start of their branch.
+  for (const semantics::Connector& c : found) {
+    const Item* label = semantics::ConnectorLabel(c, query);
+    const std::vector<std::pair<QPoint, QPoint>> own = RunsOf(c);
+    if (label && !own.empty() && RunToBox(own.front().first, own.front().second, label->box) > kLabelFromStart)
+      ++q.labelsFarFromStart;
+  }
 
-  // Sizes per kind: marks by their circle, the others by their height.
+  // Sizes per kind: marks by their circle, the others by their height; containers are drawn
+  // around what they hold and have no size of their kind.
+  std::unordered_set<uint64_t> frames;
+  for (const semantics::Container& c : semantics::FindContainers(items, query)) frames.insert(c.frame->id);
   std::map<ItemKind, Spread> heights;
   for (const Item& f : items) {
-    if (!semantics::IsShape(f.kind)) continue;
+    if (!semantics::IsShape(f.kind) || frames.count(f.id)) continue;
     const bool mark = f.kind == ItemKind::Start || f.kind == ItemKind::End;
     int size = std::abs(f.box.height());
     if (mark) {
@@ -271,7 +283,7 @@ std::string ToText(const LayoutQuality& q) {
                   std::to_string(q.shortJogs) + ", crossings " + std::to_string(q.crossings) + ", through shapes " +
                   std::to_string(q.throughShapes) + ", through texts " + std::to_string(q.throughTexts) +
                   ", labels near lines " + std::to_string(q.labelsNearLines) + ", overlapping labels " +
-                  std::to_string(q.labelsOverlapping);
+                  std::to_string(q.labelsOverlapping) + ", labels off their start " + std::to_string(q.labelsFarFromStart);
   if (!q.heights.empty()) {
     s += "; heights";
     for (size_t i = 0; i < q.heights.size(); ++i)

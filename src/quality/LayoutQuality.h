@@ -14,6 +14,8 @@ namespace quality {
 constexpr int kShortJog = 15;
 // A connector's label nearer than this to any connector's line sits on the line.
 constexpr double kLabelClearance = 4;
+// A connector's label farther than this from its connector's first run is not at its start.
+constexpr double kLabelFromStart = 12;
 
 // The spread of one size over the shapes of one kind: a mark's diameter, another shape's height.
 struct Spread {
@@ -34,6 +36,7 @@ struct LayoutQuality {
   int throughTexts = 0;       // runs through a shape's text
   int labelsNearLines = 0;    // labels nearer than kLabelClearance to a connector's run
   int labelsOverlapping = 0;  // labels overlapping another label or a shape's text
+  int labelsFarFromStart = 0;  // connectors' labels farther than kLabelFromStart from the first run
   std::vector<Spread> heights;  // per kind of shape, in the kinds' order; marks are left out
   Spread marks{semantics::ItemKind::Start};  // the circles of start and end marks together
   bool operator==(const LayoutQuality&) const = default;
@@ -49,8 +52,8 @@ struct LayoutQuality {
 LayoutQuality MeasureLayout(std::span<const semantics::Item> items);
 
 // One line for reports, such as "connectors 3, bends 4 (most 2), jogs under 15 px 1, crossings 0,
-// through shapes 0, through texts 0, labels near lines 0, overlapping labels 0; heights Process
-// 40-60 (1.50); marks 26-52 (2.00)".
+// through shapes 0, through texts 0, labels near lines 0, overlapping labels 0, labels off their
+// start 0; heights Process 40-60 (1.50); marks 26-52 (2.00)".
 std::string ToText(const LayoutQuality& q);
 
 }  // namespace quality

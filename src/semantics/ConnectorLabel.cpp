@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <unordered_set>
 
 #include "ConnectorGeometry.h"
@@ -24,7 +25,7 @@ std::optional<Connector> NearestConnector(const Item& label, const ItemQuery& qu
   query(label.box.adjusted(-kPad, -kPad, kPad, kPad), near);
   std::unordered_set<uint64_t> seen;
   std::optional<Connector> best;
-  double bestD = 0;
+  LabelNearness bestD;
   for (const Item* s : near) {
     if (!IsSegment(s->kind) || seen.count(s->id)) continue;
     std::optional<Connector> c = ConnectorOf(*s, query);
@@ -33,9 +34,9 @@ std::optional<Connector> NearestConnector(const Item& label, const ItemQuery& qu
       continue;
     }
     for (const Item* member : c->segments) seen.insert(member->id);
-    const double d = DistanceToBox(LabelPoint(*c), label.box);
-    if (d <= kLabelReach && NearerConnector(d, MiddleSegment(*c), bestD, best ? &MiddleSegment(*best) : nullptr)) {
-      bestD = d;
+    const std::optional<LabelNearness> d = NearnessOf(*c, label.box);
+    if (d && NearerConnector(*d, MiddleSegment(*c), bestD, best ? &MiddleSegment(*best) : nullptr)) {
+      bestD = *d;
       best = std::move(c);
     }
   }
@@ -65,20 +66,64 @@ double DistanceToBox(QPointF p, const QRect& box) {
   return std::hypot(dx, dy);
 }
 
+double SegmentToBox(QPointF a, QPointF b, const QRect& box) {
+  const double l = std::min(box.left(), box.left() + box.width()), r = std::max(box.left(), box.left() + box.width());
+  const double t = std::min(box.top(), box.top() + box.height()), bo = std::max(box.top(), box.top() + box.height());
+  auto inside = [&](QPointF p) { return p.x() >= l && p.x() <= r && p.y() >= t && p.y() <= bo; };
+  if (inside(a) || inside(b)) return 0;
+  const QPointF corners[] = {{l, t}, {r, t}, {r, bo}, {l, bo}};
+  // Crossing an edge of the box: the segment's ends on either side of the edge's line and the
+  // edge's ends on either side of the segment's.
+  auto cross = [](QPointF o, QPointF p, QPointF q) { return (p.x() - o.x()) * (q.y() - o.y()) - (p.y() - o.y()) * (q.x() - o.x()); };
+  for (int i = 0; i < 4; ++i) {
+    const QPointF c = corners[i], d = corners[(i + 1) % 4];
+    const bool spansMeet = std::max(a.x(), b.x()) >= std::min(c.x(), d.x()) && std::min(a.x(), b.x()) <= std::max(c.x(), d.x()) &&
+                           std::max(a.y(), b.y()) >= std::min(c.y(), d.y()) && std::min(a.y(), b.y()) <= std::max(c.y(), d.y());
+    if (spansMeet && cross(a, b, c) * cross(a, b, d) <= 0 && cross(c, d, a) * cross(c, d, b) <= 0) return 0;
+  }
+  auto toSegment = [&](QPointF p) {
+    const QPointF d = b - a;
+    const double len2 = QPointF::dotProduct(d, d);
+    const double u = len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / len2, 0.0, 1.0) : 0;
+    const QPointF q = a + d * u;
+    return std::hypot(p.x() - q.x(), p.y() - q.y());
+  };
+  double best = std::min(DistanceToBox(a, box), DistanceToBox(b, box));
+  for (const QPointF& c : corners) best = std::min(best, toSegment(c));
+  return best;
+}
+
+double DistanceToConnector(const Connector& connector, const QRect& box) {
+  double best = std::numeric_limits<double>::infinity();
+  for (const Item* s : connector.segments) {
+    const connectors::Ends e = connectors::EndsOf(s->box, s->direction);
+    best = std::min(best, SegmentToBox(QPointF(e.start), QPointF(e.end), box));
+  }
+  return best;
+}
+
+std::optional<LabelNearness> NearnessOf(const Connector& connector, const QRect& box) {
+  const double middle = DistanceToBox(LabelPoint(connector), box);
+  if (middle <= kLabelReach) return LabelNearness{0, middle};
+  const double any = DistanceToConnector(connector, box);
+  if (any <= kLabelReach) return LabelNearness{1, any};
+  return std::nullopt;
+}
+
 const Item* ConnectorLabel(const Connector& connector, const ItemQuery& query) {
-  const QPointF m = LabelPoint(connector);
-  const QPoint c = m.toPoint();
+  // Near each segment, not in the box of the whole route: a route around a chart holds the chart.
   std::vector<const Item*> near;
-  query(QRect(c.x() - kPad, c.y() - kPad, 2 * kPad, 2 * kPad), near);
+  for (const Item* s : connector.segments) query(s->box.normalized().adjusted(-kPad, -kPad, kPad + 1, kPad + 1), near);
+  std::sort(near.begin(), near.end());
+  near.erase(std::unique(near.begin(), near.end()), near.end());
   struct Candidate {
     const Item* label;
-    double d;
+    LabelNearness d;
   };
   std::vector<Candidate> candidates;
   for (const Item* f : near) {
     if (f->kind != ItemKind::Label) continue;
-    const double d = DistanceToBox(m, f->box);
-    if (d <= kLabelReach) candidates.push_back({f, d});
+    if (const std::optional<LabelNearness> d = NearnessOf(connector, f->box)) candidates.push_back({f, *d});
   }
   std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
     return a.d != b.d ? a.d < b.d : a.label->stacking > b.label->stacking;

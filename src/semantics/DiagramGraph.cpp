@@ -110,7 +110,7 @@ graph::Graph FindGraph(std::span<const Item> items, const ItemQuery& query) {
 
   // Labels: each free label goes to the nearest connector, each connector keeps its nearest label.
   std::vector<const Item*> labelOf(found.size(), nullptr);
-  std::vector<double> labelD(found.size(), 0);
+  std::vector<LabelNearness> labelD(found.size());
   std::vector<const Item*> near;
   constexpr int pad = static_cast<int>(kLabelReach) + 1;
   for (const Item& f : items) {
@@ -118,16 +118,16 @@ graph::Graph FindGraph(std::span<const Item> items, const ItemQuery& query) {
     near.clear();
     query(f.box.adjusted(-pad, -pad, pad, pad), near);
     int best = -1;
-    double bestD = 0;
+    LabelNearness bestD;
     for (const Item* s : near) {
       auto it = IsSegment(s->kind) ? connectorOf.find(s->id) : connectorOf.end();
       if (it == connectorOf.end() || it->second < 0 || it->second == best) continue;
       const Connector& c = found[it->second];
-      const double d = DistanceToBox(LabelPoint(c), f.box);
+      const std::optional<LabelNearness> d = NearnessOf(c, f.box);
       const Item* bestMiddle = best < 0 ? nullptr : &MiddleSegment(found[best]);
-      if (d <= kLabelReach && NearerConnector(d, MiddleSegment(c), bestD, bestMiddle)) {
+      if (d && NearerConnector(*d, MiddleSegment(c), bestD, bestMiddle)) {
         best = it->second;
-        bestD = d;
+        bestD = *d;
       }
     }
     if (best < 0) continue;

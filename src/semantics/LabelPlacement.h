@@ -22,13 +22,19 @@ constexpr int kLabelGap = 6;
 QRect ConnectorLabelBox(const Connector& connector, QSize size);
 
 // A connector's label that follows its connector while the shapes the connector hangs on move:
-// the label, the connector's segments in route order, the label point when the move started, and
-// whether the label lay where ConnectorLabelBox puts it then.
+// the label, the connector's segments in route order, the point it follows as the move started,
+// and whether the label lay where ConnectorLabelBox puts it then. A label nearest the middle
+// segment follows the label point; one nearest another segment (a branch's label beside its
+// start) follows the point that lies as far along that segment, counted from the route's nearer
+// end, so that it stays beside the start or the end of its connector.
 struct LabelFollower {
   uint64_t label;
   std::vector<uint64_t> segments;
   QPointF point;
   bool placed = false;
+  int segment = -1;      // counted from the nearer end; -1: the middle one, by its label point
+  bool fromEnd = false;  // counted from the route's end
+  double along = 0;      // from that end's vertex of the segment
 };
 
 // The labels of the connectors attached to any of the moving shapes, each once; connectors and

@@ -19,8 +19,15 @@ namespace {
 struct Totals {
   quality::LayoutQuality q;
   int dotCrossings = 0, charts = 0, loops = 0;
+  int unevenKinds = 0;     // kinds of shape (marks as one) whose sizes differ within a chart
+  double widestRatio = 1;  // the largest of their largest over smallest
   void Add(const quality::LayoutQuality& one, int dot, int loopsIn) {
     loops += loopsIn;
+    std::vector<quality::Spread> spreads = one.heights;
+    spreads.push_back(one.marks);
+    for (const quality::Spread& s : spreads)
+      if (s.count > 1 && s.max != s.min) ++unevenKinds, widestRatio = std::max(widestRatio, s.Ratio());
+    q.labelsFarFromStart += one.labelsFarFromStart;
     q.connectors += one.connectors, q.shortJogs += one.shortJogs, q.bends += one.bends;
     q.maxBends = std::max(q.maxBends, one.maxBends), q.crossings += one.crossings;
     q.throughShapes += one.throughShapes, q.throughTexts += one.throughTexts;
@@ -50,8 +57,8 @@ TEST(ChartQuality, ImportedExamplesMeetTheLayoutRules) {
   Measure(QStringLiteral(KEDRIN_TEST_DATA "/mermaid-docs"), QStringLiteral("*.mmd"), flowchart::TextFormat::Mermaid, mermaid);
   Measure(QStringLiteral(KEDRIN_TEST_DATA "/dot-charts"), QStringLiteral("*.gv"), flowchart::TextFormat::Dot, dot);
   for (const auto& [what, t] : {std::pair{"Mermaid docs", &mermaid}, std::pair{"DOT charts", &dot}})
-    std::printf("%s (%d charts): %s; Graphviz's own crossings %d; loops back into full decisions %d\n", what, t->charts,
-                quality::ToText(t->q).c_str(), t->dotCrossings, t->loops);
+    std::printf("%s (%d charts): %s; Graphviz's own crossings %d; loops back into full decisions %d; kinds of uneven size %d (widest %.2f)\n",
+                what, t->charts, quality::ToText(t->q).c_str(), t->dotCrossings, t->loops, t->unevenKinds, t->widestRatio);
 }
 
 }  // namespace

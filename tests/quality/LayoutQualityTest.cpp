@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                         .Connect({{60, 120}, {400, 120}})
                         .Connect({{140, 80}, {300, 80}}),
                     {2, 0, 0, 0, 0, 1, 0, 0, 0},
-                    {Heights(ItemKind::Process, 1, 60, 60), Heights(ItemKind::Rectangle, 6, 20, 110)}, kNoMarks, ""},
+                    {Heights(ItemKind::Process, 1, 60, 60), Heights(ItemKind::Rectangle, 5, 20, 40)}, kNoMarks, ""},
         // The arrow ends at the middle of its target, through the target's text; the other
         // shape's text is clear of it.
         QualityCase{"ThroughTexts",
@@ -174,7 +174,31 @@ INSTANTIATE_TEST_SUITE_P(
                     {Heights(ItemKind::Process, 2, 40, 60), Heights(ItemKind::Decision, 1, 80, 80)},
                     {ItemKind::Start, 2, 26, 52},
                     "connectors 0, bends 0 (most 0), jogs under 15 px 0, crossings 0, through shapes 0, through "
-                    "texts 0, labels near lines 0, overlapping labels 0; heights Process 40-60 (1.50), Decision "
-                    "80-80 (1.00); marks 26-52 (2.00)"}));
+                    "texts 0, labels near lines 0, overlapping labels 0, labels off their start 0; heights Process 40-60 (1.50), Decision "
+                    "80-80 (1.00); marks 26-52 (2.00)"},
+        // A container around two boxes 40 and 60 high: only the boxes have heights.
+        QualityCase{"ContainersHaveNoSize",
+                    Drawing()
+                        .Shape(ItemKind::Rectangle, R(0, 0, 300, 250))
+                        .Shape(ItemKind::Process, R(50, 50, 100, 40))
+                        .Shape(ItemKind::Process, R(50, 120, 100, 60)),
+                    {0, 0, 0, 0, 0, 0, 0, 0, 0}, {Heights(ItemKind::Process, 2, 40, 60)}, kNoMarks, ""}));
+
+// A connector right 100, down 200, right 100 with its label 6 pixels off one run: off its start
+// unless beside the first run.
+class LabelsOffTheirStart : public testing::TestWithParam<std::tuple<const char*, QRect, int>> {};
+
+TEST_P(LabelsOffTheirStart, Counted) {
+  Drawing d;
+  d.Shape(ItemKind::Rectangle, R(0, 0, 100, 60)).Shape(ItemKind::Rectangle, R(300, 200, 100, 60));
+  d.Connect({{100, 30}, {200, 30}, {200, 230}, {300, 230}}).Text(std::get<1>(GetParam()));
+  EXPECT_EQ(MeasureLayout(d.items).labelsFarFromStart, std::get<2>(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, LabelsOffTheirStart,
+                         testing::Values(std::tuple{"BesideTheFirst", R(110, 10, 30, 14), 0},
+                                         std::tuple{"BesideTheMiddle", R(206, 120, 30, 14), 1},
+                                         std::tuple{"BesideTheLast", R(250, 236, 30, 14), 1}),
+                         [](const auto& info) { return std::string(std::get<0>(info.param)); });
 
 }  // namespace

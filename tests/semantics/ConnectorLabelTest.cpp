@@ -29,7 +29,7 @@ const std::vector<Item> kTwo = {Line({100, 25}, {200, 25}), Arrow({200, 25}, {20
 
 class Labels : public testing::TestWithParam<LabelCase> {};
 
-TEST_P(Labels, NearTheMiddleOfTheMiddleSegment) {
+TEST_P(Labels, NearAnyOfItsSegments) {
   std::vector<Item> items = {kA, kB};
   items.insert(items.end(), GetParam().route.begin(), GetParam().route.end());
   items.push_back(Text(GetParam().label, "yes"));
@@ -55,10 +55,12 @@ INSTANTIATE_TEST_SUITE_P(
                     LabelCase{"TwentyAbove", kThree, {110, 84, 30, 16}, true},
                     LabelCase{"TwentyOneAbove", kThree, {110, 83, 30, 16}, false},
                     LabelCase{"OverTheMiddle", kThree, {115, 110, 20, 20}, true},
-                    LabelCase{"BesideTheLastSegment", kThree, {210, 150, 30, 16}, false},
-                    LabelCase{"BesideTheFirstSegment", kThree, {60, 75, 30, 16}, false},
+                    // A branch's label beside its start or its end belongs to it too.
+                    LabelCase{"BesideTheLastSegment", kThree, {210, 150, 30, 16}, true},
+                    LabelCase{"BesideTheFirstSegment", kThree, {60, 75, 30, 16}, true},
+                    LabelCase{"TwentyOneLeftOfTheFirstSegment", kThree, {-1, 75, 30, 16}, false},
                     LabelCase{"BesideTheLongerOfTwo", kTwo, {210, 105, 30, 16}, true},
-                    LabelCase{"BesideTheShorterOfTwo", kTwo, {140, 30, 20, 16}, false}),
+                    LabelCase{"BesideTheShorterOfTwo", kTwo, {140, 30, 20, 16}, true}),
     [](const testing::TestParamInfo<LabelCase>& info) { return std::string(info.param.name); });
 
 // A box's text 5 pixels above a short arrow's middle stays the box's.

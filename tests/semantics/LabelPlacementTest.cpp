@@ -108,4 +108,37 @@ TEST(Followers, PlacedLabelsArePlacedAgainOthersMoveWithTheMiddle) {
             QRect(131, 41, 19, 13));
 }
 
+// A branch from A (100, 0, 100 x 50) down 30, across and down into B (250, 150, 100 x 50): its
+// middle is the run across. B moves 100 right and 50 down: the route then runs down 50, across
+// and down 100. A label beside the first run stays there; one beside the last run moves as B's
+// top does.
+struct BranchCase {
+  const char* name;
+  QRect label, expected;
+};
+void PrintTo(const BranchCase& c, std::ostream* os) { *os << c.name; }
+class BranchFollowers : public testing::TestWithParam<BranchCase> {};
+
+TEST_P(BranchFollowers, StayBesideTheirEnd) {
+  const Item b = Shape(ItemKind::Rectangle, {250, 150, 100, 50});
+  const Scene s({kA, b, Line({150, 50}, {150, 80}), Line({150, 80}, {300, 80}), Arrow({300, 80}, {300, 150}),
+                 Text(GetParam().label, "no")});
+  const Item* moving[] = {&s[2]};
+  const std::vector<semantics::LabelFollower> found = semantics::LabelsFollowing(moving, s.query);
+  ASSERT_EQ(found.size(), 1u);
+  const Scene now({Line({150, 50}, {150, 100}), Line({150, 100}, {400, 100}), Arrow({400, 100}, {400, 200})});
+  const semantics::Connector c = *ConnectorOf(now[1], now.query);
+  EXPECT_EQ(semantics::FollowConnectorLabel(GetParam().label, found[0], c), GetParam().expected);
+  // As a drag step has it: the segments alone, no ends.
+  semantics::Connector bare;
+  bare.segments = c.segments;
+  EXPECT_EQ(semantics::FollowConnectorLabel(GetParam().label, found[0], bare), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BranchFollowers,
+    testing::Values(BranchCase{"BesideTheStart", {156, 54, 20, 13}, {156, 54, 20, 13}},
+                    BranchCase{"BesideTheEnd", {306, 120, 20, 13}, {406, 170, 20, 13}}),
+    [](const testing::TestParamInfo<BranchCase>& i) { return std::string(i.param.name); });
+
 }  // namespace

@@ -128,11 +128,12 @@ INSTANTIATE_TEST_SUITE_P(
         // apLeft: the head is on the escalation box.
         ConnectorCase{"support-ticket", 37, 13, 1, true, 47},
         // The dashed loops back to "Investigate issue" and the route from "Send known fix".
+        // The "no" 5 pixels above the start of the loop from "Confirmed?" is its label.
         ConnectorCase{"support-ticket", 38, 1, 7, true, 0, {40, 38}},
-        ConnectorCase{"support-ticket", 39, 14, 7, true, 0, {42, 41, 39}},
+        ConnectorCase{"support-ticket", 39, 14, 7, true, 49, {42, 41, 39}},
         ConnectorCase{"support-ticket", 40, 1, 7, true, 0, {40, 38}},
-        ConnectorCase{"support-ticket", 41, 14, 7, true, 0, {42, 41, 39}},
-        ConnectorCase{"support-ticket", 42, 14, 7, true, 0, {42, 41, 39}},
+        ConnectorCase{"support-ticket", 41, 14, 7, true, 49, {42, 41, 39}},
+        ConnectorCase{"support-ticket", 42, 14, 7, true, 49, {42, 41, 39}},
         ConnectorCase{"support-ticket", 43, 11, 14, true, 0, {44, 43}},
         ConnectorCase{"support-ticket", 44, 11, 14, true, 0, {44, 43}}),
     [](const testing::TestParamInfo<ConnectorCase>& i) { return CaseName(i.param.sample, i.param.segment); });
@@ -212,7 +213,7 @@ TEST(SampleGraph, SupportTicket) {
                {"Confirmed?", "Close ticket", "yes", {33, 50}},
                {"Close ticket", "Send survey", "", {34}},
                {"Escalate to L2", "Investigate issue", "", {40, 38}},
-               {"Confirmed?", "Investigate issue", "", {42, 41, 39}},
+               {"Confirmed?", "Investigate issue", "no", {42, 41, 39, 49}},
                {"Send known fix", "Confirmed?", "", {44, 43}}};
   for (const auto& n : named) {
     const graph::Edge* e = EdgeBetween(g, n.from, n.to);
