@@ -12,32 +12,20 @@
 #include "TSizerList.h"
 #include "TwinKedrinFile.h"
 
-FigurePressRouter::FigurePressRouter(TwinKedrinFile& document) : QObject(&document), document_(document) {}
-
-void FigurePressRouter::Install(TwinKedrinFile& document) {
-  auto* router = new FigurePressRouter(document);
-  document.setProperty("figurePressRouter", QVariant::fromValue<QObject*>(router));
-}
-
-bool FigurePressRouter::FigurePressed(QObject* figure, int x, int y) {
-  auto* f = qobject_cast<TCustomKDTool*>(figure);
+bool FigurePressRouter::FigurePressed(TCustomKDTool& figure, int x, int y, bool onFrame) {
   TMainWindowLink* main = document_.MainWindow();
-  if (!f || !main) return false;
+  if (!main) return false;
+  const TTool tool = main->CurrentTool();
+  if (onFrame && tool == TTool::Select) return false;
   // The Connector tool starts on a shape whatever the switch says: that is where it is used.
-  if (!ConnectorOptions::Instance().KeepAttached() && main->CurrentTool() != TTool::Connector) return false;
-  if (main->CurrentTool() == TTool::Select) return PressOnText(*f, x, y) || PressOnRoute(*f, x, y);
-  const QPoint canvas = f->BoundsRect().topLeft() + QPoint(x, y);
+  if (!ConnectorOptions::Instance().KeepAttached() && tool != TTool::Connector) return false;
+  if (tool == TTool::Select) return PressOnText(figure, x, y) || PressOnRoute(figure, x, y);
+  const QPoint canvas = figure.BoundsRect().topLeft() + QPoint(x, y);
   document_.imgKedrinMouseDown(mbLeft, 0, canvas.x(), canvas.y());
   // The figure had the press: the rest of the drag goes to the canvas image, which lets it go on
   // the release.
   document_.imgKedrin->grabMouse();
   return true;
-}
-
-bool FigurePressRouter::FramePressed(QObject* figure, int x, int y) {
-  TMainWindowLink* main = document_.MainWindow();
-  if (!main || main->CurrentTool() == TTool::Select) return false;
-  return FigurePressed(figure, x, y);
 }
 
 bool FigurePressRouter::PressOnText(TCustomKDTool& figure, int x, int y) {

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 
 #include "Control.h"
+#include "TScrollBox.h"
 #include "ZoomMapping.h"
 
 GuideOverlay::GuideOverlay(QWidget* surface) : QWidget(nullptr) {
@@ -19,12 +20,8 @@ GuideOverlay::GuideOverlay(QWidget* surface) : QWidget(nullptr) {
 }
 
 GuideOverlay* GuideOverlay::Of(QWidget* surface) {
-  if (!surface) return nullptr;
-  // Found through a property: the canvas may have thousands of children to walk.
-  if (auto* overlay = qobject_cast<GuideOverlay*>(surface->property("guideOverlay").value<QObject*>())) return overlay;
-  auto* overlay = new GuideOverlay(surface);
-  surface->setProperty("guideOverlay", QVariant::fromValue<QObject*>(overlay));
-  return overlay;
+  auto* canvas = qobject_cast<TCanvasSurface*>(surface);
+  return canvas ? canvas->Guides() : nullptr;
 }
 
 QRect GuideOverlay::WidgetRect(const arrange::GuideLine& line) const {

@@ -10,6 +10,9 @@
 class GuideOverlay : public QWidget {
   Q_OBJECT
  public:
+  // Hidden over the canvas; the canvas makes its own (TCanvasSurface::Guides).
+  explicit GuideOverlay(QWidget* surface);
+  // The canvas's overlay; none for a widget that is no document's canvas.
   static GuideOverlay* Of(QWidget* surface);
 
   // Lines in canvas pixels; none hides the overlay.
@@ -20,7 +23,6 @@ class GuideOverlay : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  explicit GuideOverlay(QWidget* surface);
   // A line's area in widget pixels.
   QRect WidgetRect(const arrange::GuideLine& line) const;
 

@@ -7,6 +7,7 @@
 #include "Diagram.h"
 #include "Control.h"
 #include "CustomKDTool.h"
+#include "TScrollBox.h"
 #include "ZoomMapping.h"
 
 namespace {
@@ -24,14 +25,7 @@ OutlineHighlight::OutlineHighlight(QWidget* surface) : QWidget(nullptr) {
   setParent(surface);
 }
 
-OutlineHighlight* OutlineHighlight::Of(QWidget* surface) {
-  if (!surface) return nullptr;
-  // Found through a property: the canvas may have thousands of children to walk.
-  if (auto* h = qobject_cast<OutlineHighlight*>(surface->property("outlineHighlight").value<QObject*>())) return h;
-  auto* h = new OutlineHighlight(surface);
-  surface->setProperty("outlineHighlight", QVariant::fromValue<QObject*>(h));
-  return h;
-}
+OutlineHighlight* OutlineHighlight::Of(TCanvasSurface* surface) { return surface ? surface->Highlight() : nullptr; }
 
 void OutlineHighlight::Show(const connectors::Figure& figure) {
   if (!figure.id) {

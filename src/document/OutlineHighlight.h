@@ -5,13 +5,17 @@
 #include "DrawSnap.h"
 #include "Figure.h"
 
+class TCanvasSurface;
+
 // The outline of the closed figure that the end of a line or arrow being drawn snaps to, traced
 // over the canvas while the pointer is in reach. One per canvas, made on first use; it lets every
 // press through and is never part of the diagram.
 class OutlineHighlight : public QWidget {
   Q_OBJECT
  public:
-  static OutlineHighlight* Of(QWidget* surface);
+  // Hidden over the canvas; the canvas makes its own (TCanvasSurface::Highlight).
+  explicit OutlineHighlight(QWidget* surface);
+  static OutlineHighlight* Of(TCanvasSurface* surface);
 
   // Traces the figure's outline; a figure without an id hides the highlight.
   void Show(const connectors::Figure& figure);
@@ -23,8 +27,6 @@ class OutlineHighlight : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  explicit OutlineHighlight(QWidget* surface);
-
   connectors::Figure shown_;
 };
 

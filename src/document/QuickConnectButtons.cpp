@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "BoundsCommand.h"
+#include "CanvasTools.h"
 #include "ConnectorDrawing.h"
 #include "ConnectorFollowing.h"
 #include "ConnectorOptions.h"
@@ -135,10 +136,9 @@ QuickConnectButtons::QuickConnectButtons(TwinKedrinFile& document) : QObject(&do
 }
 
 QuickConnectButtons* QuickConnectButtons::Install(TwinKedrinFile& document) {
-  if (auto* b = qobject_cast<QuickConnectButtons*>(document.property("quickConnect").value<QObject*>())) return b;
-  auto* b = new QuickConnectButtons(document);
-  document.setProperty("quickConnect", QVariant::fromValue<QObject*>(b));
-  return b;
+  CanvasTools& tools = document.Tools();
+  if (!tools.QuickConnect()) tools.SetQuickConnect(new QuickConnectButtons(document));
+  return tools.QuickConnect();
 }
 
 void QuickConnectButtons::DiagramChanged(const DiagramChange& change) {
@@ -183,7 +183,7 @@ void QuickConnectButtons::Clicked(connectors::Side side) {
 }
 
 void QuickConnectButtons::Dragged(connectors::Side side, QPoint p, bool dropped) {
-  OutlineHighlight* highlight = OutlineHighlight::Of(document_.Surface());
+  OutlineHighlight* highlight = document_.Surface()->Highlight();
   if (!shape_) {
     highlight->Hide();
     return;

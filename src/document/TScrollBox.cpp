@@ -11,11 +11,23 @@
 #include "DragScroller.h"
 #include "Control.h"
 #include "GridPainter.h"
+#include "GuideOverlay.h"
+#include "OutlineHighlight.h"
 #include "QtConvert.h"
 #include "ZoomMapping.h"
 
 TCanvasSurface::TCanvasSurface(QWidget* parent) : TControlCanvas(parent) {
   setProperty("canvasColor", QColor(Qt::white));
+}
+
+OutlineHighlight* TCanvasSurface::Highlight() {
+  if (!highlight_) highlight_ = new OutlineHighlight(this);
+  return highlight_;
+}
+
+GuideOverlay* TCanvasSurface::Guides() {
+  if (!guides_) guides_ = new GuideOverlay(this);
+  return guides_;
 }
 
 namespace {

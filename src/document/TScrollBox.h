@@ -5,15 +5,29 @@
 #include <vector>
 
 #include "ControlCanvas.h"
+#include "CustomKDTool.h"
 #include "Graphics.h"
+
+class GuideOverlay;
+class OutlineHighlight;
 
 // The scrolled drawing surface of a document: the one widget that shows the canvas image, the
 // diagram's figures and the selection frames (its layers), at a zoom (at 100 % its coordinates are
 // canvas coordinates). It fills the visible area and grows to enclose every figure.
-class TCanvasSurface : public TControlCanvas {
+class TCanvasSurface : public TControlCanvas, public TFigurePressSink {
   Q_OBJECT
  public:
   explicit TCanvasSurface(QWidget* parent = nullptr);
+
+  // Where presses on the figures go first (the document's tools); none: the figures take them.
+  void SetFigurePressSink(TFigurePressSink* sink) { pressSink_ = sink; }
+  bool FigurePressed(TCustomKDTool& figure, int x, int y, bool onFrame) override {
+    return pressSink_ && pressSink_->FigurePressed(figure, x, y, onFrame);
+  }
+  // What is drawn over everything on the canvas and lets every press through, each made on first
+  // use: the trace of the outline a drawn end joins, and the smart guides of a drag.
+  OutlineHighlight* Highlight();
+  GuideOverlay* Guides();
   // Grows (never shrinks) so that the rectangle, in canvas pixels, lies inside.
   void EnsureContains(const QRect& rect);
   // Smallest size that holds every child and fills the viewport.
@@ -50,6 +64,9 @@ class TCanvasSurface : public TControlCanvas {
   bool FillsSurface(const QObject* child) const;
   void ShowExtent();
   std::vector<QPointer<QWidget>> fillers_;
+  TFigurePressSink* pressSink_ = nullptr;
+  OutlineHighlight* highlight_ = nullptr;
+  GuideOverlay* guides_ = nullptr;
   QSize extent_{0, 0};
   bool showingExtent_ = false;  // a resize that shows the extent does not change it
 };

@@ -12,11 +12,11 @@
 #include <algorithm>
 #include <limits>
 
+#include "CanvasTools.h"
 #include "Diagram.h"
 #include "DocumentHistory.h"
 #include "Errors.h"
 #include "FigureGestures.h"
-#include "FigurePressRouter.h"
 #include "FileNames.h"
 #include "MoveSizeTracker.h"
 #include "RestackCommand.h"
@@ -106,7 +106,7 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
   scbKedrin->Surface()->SetContent(diagram_.get());
   history_ = std::make_unique<DocumentHistory>(*diagram_);
   MoveSizeTracker::SetStepObserver(FollowDragStep);
-  FigurePressRouter::Install(*this);
+  canvasTools_ = std::make_unique<CanvasTools>(*this);
   FigureGestures::Install(*this);
   textEditing_ = std::make_unique<TextEditSession>(*Surface(), *diagram_, *history_, [this](TCustomKDTool* figure) {
     figure->SetDocumentWindow(this);
@@ -125,6 +125,8 @@ TwinKedrinFile::~TwinKedrinFile() {
   // The frames outlive this object's fields by a moment (QWidget frees children later); a focus
   // change while the figures go must not reach the handlers bound to this window.
   for (TCustomKDTool* figure : Figures()) figure->ClearEvents();
+  // Escape must not reach a tool that goes with this object.
+  Surface()->OnEscape = nullptr;
   textEditing_.reset();
   history_.reset();
   scbKedrin->Surface()->SetContent(nullptr);

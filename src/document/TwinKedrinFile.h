@@ -29,6 +29,7 @@ class TScrollBox;
 class TCanvasSurface;
 class TextEditSession;
 class ConnectorLabelFollowing;
+class CanvasTools;
 
 // One open diagram (unit utKDFile): a child window of the main window whose client area is the
 // scroll box scbKedrin. The scroll box's surface shows the canvas image imgKedrin and, above it,
@@ -177,8 +178,10 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   void imgKedrinMouseDown(TMouseButton button, TShiftState shift, int x, int y);
   void imgKedrinMouseMove(TShiftState shift, int x, int y);
   void imgKedrinMouseUp(TMouseButton button, TShiftState shift, int x, int y);
-  // Between a press on any document's canvas and its release.
-  static bool CanvasDragInProgress();
+  // Between a press on this document's canvas and its release.
+  bool CanvasDragInProgress() const;
+  // The document's tool objects, each with its own gesture state.
+  CanvasTools& Tools() { return *canvasTools_; }
 
   // Files, pictures and printing (KedrinFiles.cpp). Failures throw EKedrinError/EStreamError
   // with the text for the error box. SaveToFile writes a diagram for any name but a picture's
@@ -264,4 +267,5 @@ class TwinKedrinFile : public QWidget, public TEditListener {
   std::unique_ptr<ConnectorLabelFollowing> labelFollowing_;
   std::vector<uint64_t> bandBase_;
   std::unique_ptr<TextEditSession> textEditing_;
+  std::unique_ptr<CanvasTools> canvasTools_;
 };

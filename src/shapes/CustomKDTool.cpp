@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ComponentClipboard.h"
+#include "ControlHost.h"
 #include "ControlLayer.h"
 #include "Cursors.h"
 #include "Reader.h"
@@ -205,12 +206,8 @@ void TCustomKDTool::QuietlyResized() {
 }
 
 bool TCustomKDTool::PressTakenByDocument(int x, int y, bool onFrame) {
-  QObject* router = documentWindow_ ? documentWindow_->property("figurePressRouter").value<QObject*>() : nullptr;
-  if (!router) return false;
-  bool taken = false;
-  QMetaObject::invokeMethod(router, onFrame ? "FramePressed" : "FigurePressed", Qt::DirectConnection,
-                            Q_RETURN_ARG(bool, taken), Q_ARG(QObject*, this), Q_ARG(int, x), Q_ARG(int, y));
-  return taken;
+  auto* sink = dynamic_cast<TFigurePressSink*>(Host());
+  return sink && sink->FigurePressed(*this, x, y, onFrame);
 }
 
 void TCustomKDTool::LeftPress(int x, int y) {

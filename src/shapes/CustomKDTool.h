@@ -19,6 +19,16 @@ class TSizer;
 class TSizerList;
 using TFigureEvent = std::function<void(TCustomKDTool* sender)>;
 
+// Where a left press on a figure, or on the body of its selection frame, goes before the figure
+// takes it: the canvas the figure lies on may be one, handing it to its document, which draws
+// instead while a drawing tool is chosen.
+class TFigurePressSink {
+ public:
+  virtual ~TFigurePressSink() = default;
+  // (x, y) in the figure's own canvas pixels. True: the press was taken; the figure leaves it.
+  virtual bool FigurePressed(TCustomKDTool& figure, int x, int y, bool onFrame) = 0;
+};
+
 // What the layer a figure lives in (a diagram) hears of it besides its bounds and its drawing.
 class TFigureWatcher {
  public:
@@ -139,7 +149,7 @@ class TCustomKDTool : public QObject, public TCustomControl, public Persistent {
   TCustomKDTool* PasteCopy();
 
   // A left press at (x, y), own canvas pixels, on the figure or on its selection frame: the
-  // document may take it to draw instead (a drawing tool is chosen). Whether it did.
+  // canvas's press sink may take it to draw instead (a drawing tool is chosen). Whether it did.
   bool PressTakenByDocument(int x, int y, bool onFrame);
 
   int64_t WndProc(uint32_t msg, uint64_t wParam, int64_t lParam) override;

@@ -39,6 +39,7 @@
 #include "SpellingFeatures.h"
 #include "StyleFeatures.h"
 #include "TextFeatures.h"
+#include "ToolChoice.h"
 #include "WalkFeatures.h"
 #include "Errors.h"
 #include "Focus.h"
@@ -358,6 +359,8 @@ void TwinMain::CreateToolBar2() {
 
   toolGroup_ = new QButtonGroup(this);
   toolGroup_->setExclusive(true);
+  toolChoice_ = new ToolChoice(this);
+  toolChoice_->Follow(*toolGroup_, [this](const QAbstractButton& b) { return ToolOfButton(b); });
   for (QToolButton* b : toolButtons_) {
     toolGroup_->addButton(b);
     ToolBar2->addWidget(b);

@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "DiagramPrinter.h"
@@ -11,6 +12,7 @@
 #include "MainWindowLink.h"
 #include "TwinKedrinFile.h"
 
+class QAbstractButton;
 class QAction;
 class QActionGroup;
 class QButtonGroup;
@@ -38,6 +40,8 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   TwinKedrinFile* CurrentDocument() const override { return currentDocument_; }
   void SetCurrentDocument(TwinKedrinFile* document) override;
   TTool CurrentTool() const override;
+  // The tool the palette has chosen; it changes as the palette's buttons go down.
+  class ToolChoice& Tools() const { return *toolChoice_; }
   void PushPenButton(TPenStyle style) override;
   void PushBrushButton(TBrushStyle style) override;
   void SetPenWidthPosition(int position) override;
@@ -194,6 +198,9 @@ class TwinMain : public QMainWindow, public TMainWindowLink {
   // The PDF file printing chose itself for want of a printer (not Print Setup): asked for again.
   QString pdfOfferedByPrint_;
   QButtonGroup* toolGroup_ = nullptr;
+  class ToolChoice* toolChoice_ = nullptr;
+  // The tool a palette button stands for; none for a button of no tool.
+  std::optional<TTool> ToolOfButton(const QAbstractButton& button) const;
   QButtonGroup* penGroup_ = nullptr;
   QButtonGroup* brushGroup_ = nullptr;
   QAction* tickedPosition_ = nullptr;

@@ -11,22 +11,23 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "ToolChoice.h"
 #include "TUpDownEdit.h"
 #include "TwinKedrinFile.h"
 
 // Tool palette and style controls as the documents read and write them.
 
-TTool TwinMain::CurrentTool() const {
+TTool TwinMain::CurrentTool() const { return toolChoice_->Current(); }
+
+std::optional<TTool> TwinMain::ToolOfButton(const QAbstractButton& button) const {
   static constexpr TTool kTools[] = {TTool::Select, TTool::Begin,     TTool::End,   TTool::Process,
                                      TTool::Ellipse, TTool::Rectangle, TTool::Arrow, TTool::Diamond,
                                      TTool::Label,   TTool::Line};
   for (size_t i = 0; i < toolButtons_.size(); ++i)
-    if (toolButtons_[i]->isChecked()) return kTools[i];
+    if (toolButtons_[i] == &button) return kTools[i];
   // The connector tool joins the palette after the window's own buttons (InstallConnectorTool).
-  if (const auto* connector = ToolBar2 ? ToolBar2->findChild<const QToolButton*>(QStringLiteral("btnConnector")) : nullptr;
-      connector && connector->isChecked())
-    return TTool::Connector;
-  return TTool::Select;
+  if (button.objectName() == QLatin1String("btnConnector")) return TTool::Connector;
+  return std::nullopt;
 }
 
 void TwinMain::PushPenButton(TPenStyle style) {

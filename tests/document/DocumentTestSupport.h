@@ -20,7 +20,7 @@ class FakeMain : public TMainWindowLink {
  public:
   TwinKedrinFile* CurrentDocument() const override { return current; }
   void SetCurrentDocument(TwinKedrinFile* document) override { current = document; }
-  TTool CurrentTool() const override { return TTool::Select; }
+  TTool CurrentTool() const override { return tool; }
   void PushPenButton(TPenStyle s) override { calls.push_back("pen " + std::to_string(s)); }
   void PushBrushButton(TBrushStyle s) override { calls.push_back("brush " + std::to_string(s)); }
   void SetPenWidthPosition(int p) override { calls.push_back("width " + std::to_string(p)); }
@@ -39,6 +39,7 @@ class FakeMain : public TMainWindowLink {
   QPrinter* Printer() override { return nullptr; }
 
   TwinKedrinFile* current = nullptr;
+  TTool tool = TTool::Select;  // the palette's choice
   std::vector<std::string> calls;
   int saveAsCalls = 0;
   QString saveAsName;  // empty: the user cancels
