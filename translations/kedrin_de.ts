@@ -1166,6 +1166,113 @@
     </message>
 </context>
 <context>
+    <name>LayoutMessages</name>
+    <message>
+        <source>the diagram has no shapes to lay out</source>
+        <translation>das Diagramm enthält keine Formen zum Anordnen</translation>
+    </message>
+    <message>
+        <source>Graphviz could not start</source>
+        <translation>Graphviz konnte nicht starten</translation>
+    </message>
+    <message>
+        <source>Graphviz could not lay the graph out with &apos;%1&apos;</source>
+        <translation>Graphviz konnte den Graphen mit &apos;%1&apos; nicht anordnen</translation>
+    </message>
+    <message>
+        <source>the layout program could not read its request: %1</source>
+        <translation>das Layoutprogramm konnte seinen Auftrag nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>the chart is too large for automatic layout: %1, above the limit of %2 (setting %3)</source>
+        <translation>das Diagramm ist zu groß für die automatische Anordnung: %1, über der Grenze von %2 (Einstellung %3)</translation>
+    </message>
+    <message>
+        <source>the chart is too large for automatic layout: %1, above the limit of %2</source>
+        <translation>das Diagramm ist zu groß für die automatische Anordnung: %1, über der Grenze von %2</translation>
+    </message>
+    <message>
+        <source>the layout was cancelled</source>
+        <translation>die Anordnung wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the layout program %1 was found neither beside this program nor at %2</source>
+        <translation>das Layoutprogramm %1 wurde weder neben diesem Programm noch unter %2 gefunden</translation>
+    </message>
+    <message>
+        <source>the layout program %1 cannot be run: %2</source>
+        <translation>das Layoutprogramm %1 kann nicht ausgeführt werden: %2</translation>
+    </message>
+    <message>
+        <source>the layout program %1 cannot be run</source>
+        <translation>das Layoutprogramm %1 kann nicht ausgeführt werden</translation>
+    </message>
+    <message>
+        <source>the layout stopped: the chart took longer than the %1 the layout may take</source>
+        <translation>die Anordnung wurde angehalten: das Diagramm brauchte länger als die %1, die die Anordnung dauern darf</translation>
+    </message>
+    <message>
+        <source>the layout stopped: the layout program crashed (%1) on a chart of %2 and %3</source>
+        <translation>die Anordnung wurde angehalten: das Layoutprogramm ist bei einem Diagramm mit %2 und %3 abgestürzt (%1)</translation>
+    </message>
+    <message>
+        <source>the layout stopped: the layout program crashed on a chart of %1 and %2</source>
+        <translation>die Anordnung wurde angehalten: das Layoutprogramm ist bei einem Diagramm mit %1 und %2 abgestürzt</translation>
+    </message>
+    <message>
+        <source>the layout stopped: the chart is too large for the %1 MB of memory the layout may use</source>
+        <translation>die Anordnung wurde angehalten: das Diagramm ist zu groß für die %1 MB Speicher, die die Anordnung belegen darf</translation>
+    </message>
+    <message>
+        <source>the layout stopped: the chart is too deep for the %1 MB of stack the layout may use</source>
+        <translation>die Anordnung wurde angehalten: das Diagramm ist zu tief verschachtelt für die %1 MB Stapelspeicher, die die Anordnung belegen darf</translation>
+    </message>
+    <message>
+        <source>the layout stopped: the layout program ended with status %1 on a chart of %2 and %3</source>
+        <translation>die Anordnung wurde angehalten: das Layoutprogramm endete bei einem Diagramm mit %2 und %3 mit dem Status %1</translation>
+    </message>
+    <message>
+        <source>the layout stopped: the layout program&apos;s answer cannot be read: %1</source>
+        <translation>die Anordnung wurde angehalten: die Antwort des Layoutprogramms kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the layout stopped: the layout program&apos;s answer does not match the chart</source>
+        <translation>die Anordnung wurde angehalten: die Antwort des Layoutprogramms passt nicht zum Diagramm</translation>
+    </message>
+    <message>
+        <source>the link from %1 to %2 (&quot;%3&quot;) is drawn, but its figures read back otherwise</source>
+        <translation>die Verbindung von %1 nach %2 („%3“) ist gezeichnet, aber ihre Figuren lesen sich anders</translation>
+    </message>
+    <message>
+        <source>the link from %1 to %2 is drawn, but its figures read back otherwise</source>
+        <translation>die Verbindung von %1 nach %2 ist gezeichnet, aber ihre Figuren lesen sich anders</translation>
+    </message>
+    <message>
+        <source>%1 shape</source>
+        <translation>%1 Form</translation>
+    </message>
+    <message>
+        <source>%1 shapes</source>
+        <translation>%1 Formen</translation>
+    </message>
+    <message>
+        <source>%1 connector</source>
+        <translation>%1 Verbinder</translation>
+    </message>
+    <message>
+        <source>%1 connectors</source>
+        <translation>%1 Verbinder</translation>
+    </message>
+    <message>
+        <source>%1 second</source>
+        <translation>%1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+</context>
+<context>
     <name>OverviewDock</name>
     <message>
         <source>Overview</source>

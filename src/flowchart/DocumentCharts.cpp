@@ -15,6 +15,7 @@
 #include "DragSnapping.h"
 #include "Errors.h"
 #include "Focus.h"
+#include "LayoutMessages.h"
 #include "LayoutPlan.h"
 #include "PasteRerouting.h"
 #include "SharedSizes.h"
@@ -31,9 +32,11 @@ WarningReporter& Reporter() {
   return reporter;
 }
 
-QStringList Texts(const std::vector<std::string>& lines, const QString& prefix) {
+// A layout's notes: its own in the user's language, Graphviz's under its name.
+QStringList Notes(const std::vector<std::string>& lines) {
   QStringList out;
-  for (const std::string& line : lines) out << prefix + QString::fromStdString(line);
+  for (const std::string& line : lines)
+    out << KnownLayoutMessage(line).value_or(QStringLiteral("Graphviz: ") + QString::fromStdString(line));
   return out;
 }
 
@@ -52,7 +55,7 @@ bool Refuse(const graph::Graph& graph, const std::optional<layoutproc::Limits>& 
 // A layout that was refused or stopped says so as it is ("The layout stopped: ..."); Graphviz's
 // own reason follows what could not be done.
 QString LayoutFailure(const QString& failed, const std::string& error, graph::LayoutStop stop) {
-  QString reason = QString::fromStdString(error);
+  QString reason = LayoutMessageText(error);
   if (stop == graph::LayoutStop::None) return failed + QStringLiteral(": ") + reason;
   if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
   return reason;
@@ -78,7 +81,7 @@ std::optional<Outcome> AutoLayout(TwinKedrinFile& document, graph::Direction dir
   if (!work.Run(QCoreApplication::translate("flowchart", "Laying out the diagram..."), [items, request, plan] { *plan = PlanLayoutSharingSizes(*items, request); }))
     return std::nullopt;
   if (!plan->ok()) throw EKedrinError(LayoutFailure(QCoreApplication::translate("flowchart", "Auto Layout failed"), plan->error, work.LastStop()));
-  outcome.warnings = Texts(plan->warnings, QStringLiteral("Graphviz: "));
+  outcome.warnings = Notes(plan->warnings);
   const std::vector<uint64_t> kept = request.selected;
   outcome.figures = ApplyLayout(diagram, document.History(), *plan, QCoreApplication::translate("flowchart", "Auto Layout"));
   // The selection stays what it was, less the connector segments drawn anew.
@@ -140,7 +143,7 @@ Pasted PasteChart(TwinKedrinFile& document, const QString& text, QPoint at, Conn
   focus::SetFocus(document.Surface());
   Outcome done;
   for (const graph::Message& w : read.warnings) done.warnings << ChartMessageText(w);
-  done.warnings << Texts(chart.warnings, QStringLiteral("Graphviz: "));
+  done.warnings << Notes(chart.warnings);
   done.figures = AddFigures(document.FigureSet(), document.History(), chart.figures, document.CurFont,
                             QCoreApplication::translate("flowchart", "Paste Flowchart"), [&document](std::vector<TCustomKDTool*>& added) {
                                SnapPastedToGrid(added);
@@ -173,8 +176,8 @@ std::optional<ImportedChart> ImportChartFile(const QString& fileName, TextFormat
     return std::nullopt;
   const DrawnChart& chart = imported->chart;
   if (!chart.ok())
-    throw EKedrinError(QCoreApplication::translate("flowchart", "Cannot import %1: %2").arg(QDir::toNativeSeparators(fileName), QString::fromStdString(chart.error)));
-  for (const std::string& w : chart.warnings) imported->warnings << QStringLiteral("Graphviz: ") + QString::fromStdString(w);
+    throw EKedrinError(QCoreApplication::translate("flowchart", "Cannot import %1: %2").arg(QDir::toNativeSeparators(fileName), LayoutMessageText(chart.error)));
+  imported->warnings << Notes(chart.warnings);
   return std::move(*imported);
 }
 

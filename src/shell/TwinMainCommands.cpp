@@ -195,10 +195,10 @@ std::vector<const TCustomKDTool*> Const(const std::vector<TCustomKDTool*>& figur
   return {figures.begin(), figures.end()};
 }
 
-// The selected figures onto the system clipboard: their records, for pasting into any document
-// (of this or another editor), with a PNG and an SVG picture of them for other programs.
+// What Copy takes onto the system clipboard: its records, for pasting into any document (of this
+// or another editor), with a PNG and an SVG picture of them for other programs.
 void PutOnClipboard(TwinKedrinFile* doc) {
-  const std::vector<TCustomKDTool*> selected = doc->SelectedFigures();
+  const std::vector<TCustomKDTool*> selected = doc->CarriedFigures();
   if (selected.empty()) return;
   QMimeData* data = exporting::PictureMimeData(Const(doc->Figures()), Const(selected));
   data->setData(QString::fromLatin1(componentclipboard::kMimeType), figuretransfer::Records(selected));

@@ -2,8 +2,13 @@
 // text selects, and what Delete, Cut, Copy and Paste, Duplicate, the Arrange commands and the
 // style controls do with a selection of shapes with texts and connectors, each undone byte for
 // byte.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
 #include "ArrangeSelection.h"
 #include "ChartFixture.h"
+#include "ComponentClipboard.h"
 #include "Diagram.h"
 #include "FigureTransfer.h"
 
@@ -108,6 +113,15 @@ INSTANTIATE_TEST_SUITE_P(
                              [](ShapeUnits& t) {
                                const QByteArray records = figuretransfer::Records(t.doc->CarriedFigures());
                                t.doc->PasteFigures(records);
+                             },
+                             "Paste 6 Figures"},
+                    // What another document pastes: the system clipboard's records.
+                    CopyCase{"PasteOfTheClipboardsRecords",
+                             [](ShapeUnits& t) {
+                               t.main->btnCopyClick();
+                               const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+                               ASSERT_NE(data, nullptr);
+                               t.doc->PasteFigures(data->data(QString::fromLatin1(componentclipboard::kMimeType)));
                              },
                              "Paste 6 Figures"}),
     [](const testing::TestParamInfo<CopyCase>& i) { return std::string(i.param.name); });
