@@ -1683,6 +1683,45 @@
     </message>
 </context>
 <context>
+    <name>StreamMessages</name>
+    <message>
+        <source>Invalid stream format</source>
+        <translation>Ungültiges Datenformat</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Lesefehler im Datenstrom</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Schreibfehler im Datenstrom</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Ungültiger Eigenschaftswert</translation>
+    </message>
+    <message>
+        <source>Invalid property path</source>
+        <translation>Ungültiger Eigenschaftspfad</translation>
+    </message>
+    <message>
+        <source>Class %1 not found</source>
+        <translation>Klasse %1 nicht gefunden</translation>
+    </message>
+    <message>
+        <source>&apos;&apos;%1&apos;&apos; is not a valid component name</source>
+        <translation>&apos;&apos;%1&apos;&apos; ist kein gültiger Komponentenname</translation>
+    </message>
+    <message>
+        <source>Property %1 does not exist</source>
+        <translation>Eigenschaft %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>Error reading %1: %2</source>
+        <translation>Fehler beim Lesen von %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>StyleEdits</name>
     <message>
         <source>Paste Style</source>
@@ -2706,6 +2745,38 @@ Mit diesem Diagramm überschreiben, das Diagramm unter einem anderen Namen speic
     <message>
         <source>cell %1: the lane&apos;s title is taller than the band along its top</source>
         <translation>Zelle %1: der Titel der Bahn ist höher als das Band an ihrem oberen Rand</translation>
+    </message>
+    <message>
+        <source>XML error at line %1, column %2: %3</source>
+        <translation>XML-Fehler in Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>compressed page: </source>
+        <translation>komprimierte Seite: </translation>
+    </message>
+    <message>
+        <source>compressed page holds no &lt;mxGraphModel&gt;</source>
+        <translation>die komprimierte Seite enthält kein &lt;mxGraphModel&gt;</translation>
+    </message>
+    <message>
+        <source>the first page&apos;s compressed content cannot be decoded (base64, deflate, URL encoding)</source>
+        <translation>der komprimierte Inhalt der ersten Seite kann nicht entschlüsselt werden (Base64, Deflate, URL-Kodierung)</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>not a draw.io file: it starts with &lt;%1&gt;, not &lt;mxfile&gt;</source>
+        <translation>keine draw.io-Datei: sie beginnt mit &lt;%1&gt;, nicht mit &lt;mxfile&gt;</translation>
+    </message>
+    <message>
+        <source>the draw.io file has no page (&lt;diagram&gt;)</source>
+        <translation>die draw.io-Datei hat keine Seite (&lt;diagram&gt;)</translation>
+    </message>
+    <message>
+        <source>not a draw.io file: no XML element</source>
+        <translation>keine draw.io-Datei: kein XML-Element</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "Diagram.h"
 #include "DocumentHistory.h"
 #include "StreamError.h"
+#include "StreamMessages.h"
 #include "DiagramPicture.h"
 #include "Errors.h"
 #include "FileNames.h"
@@ -184,7 +185,7 @@ bool TwinKedrinFile::LoadFromFile(const QString& fileName, bool cancellable) {
     History().Stack().clear();
     SetModified(true);
     throw EKedrinError(QCoreApplication::translate("TwinKedrinFile", "%1 could not be read completely: %2")
-                           .arg(QDir::toNativeSeparators(fileName), QString::fromStdString(e.what())));
+                           .arg(QDir::toNativeSeparators(fileName), messages::StreamMessageText(e.what())));
   }
   // An empty file is an empty diagram, and the document is that file.
   SetTitle(fileName);

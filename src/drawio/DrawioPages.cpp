@@ -1,5 +1,6 @@
 #include "DrawioPages.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 #include <QXmlStreamReader>
 #include <zlib.h>
@@ -8,10 +9,16 @@ namespace drawio {
 
 namespace {
 
+// In the user's language where a translation is loaded (the editor), else in English (kdltool).
+std::string Tr(const char* text) { return QCoreApplication::translate("drawio", text).toStdString(); }
+
 // What a reader's failure says, with its place.
 std::string XmlError(const QXmlStreamReader& xml) {
-  return "XML error at line " + std::to_string(xml.lineNumber()) + ", column " + std::to_string(xml.columnNumber()) +
-         ": " + xml.errorString().toStdString();
+  return QCoreApplication::translate("drawio", "XML error at line %1, column %2: %3")
+      .arg(xml.lineNumber())
+      .arg(xml.columnNumber())
+      .arg(xml.errorString())
+      .toStdString();
 }
 
 // Reads the model that a decoded page holds.
@@ -22,13 +29,14 @@ std::optional<Model> ModelOfText(const QByteArray& text, std::string& error) {
       if (xml.name() != QLatin1StringView("mxGraphModel")) break;
       Model m = ReadModel(xml);
       if (xml.hasError()) {
-        error = "compressed page: " + XmlError(xml);
+        error = Tr(QT_TRANSLATE_NOOP("drawio", "compressed page: ")) + XmlError(xml);
         return std::nullopt;
       }
       return m;
     }
   }
-  error = xml.hasError() ? "compressed page: " + XmlError(xml) : "compressed page holds no <mxGraphModel>";
+  error = xml.hasError() ? Tr(QT_TRANSLATE_NOOP("drawio", "compressed page: ")) + XmlError(xml)
+                         : Tr(QT_TRANSLATE_NOOP("drawio", "compressed page holds no <mxGraphModel>"));
   return std::nullopt;
 }
 
@@ -53,7 +61,7 @@ std::optional<Model> ReadDiagram(QXmlStreamReader& xml, std::string& error) {
   if (trimmed.isEmpty()) return Model{};  // an empty page
   const std::optional<QByteArray> decoded = DecodeCompressed(trimmed);
   if (!decoded) {
-    error = "the first page's compressed content cannot be decoded (base64, deflate, URL encoding)";
+    error = Tr(QT_TRANSLATE_NOOP("drawio", "the first page's compressed content cannot be decoded (base64, deflate, URL encoding)"));
     return std::nullopt;
   }
   return ModelOfText(*decoded, error);
@@ -106,7 +114,7 @@ std::optional<QByteArray> DecodeCompressed(QByteArrayView text) {
 FirstPage ReadFirstPage(QByteArrayView file) {
   FirstPage page;
   if (file.toByteArray().trimmed().isEmpty()) {
-    page.error = "the file is empty";
+    page.error = Tr(QT_TRANSLATE_NOOP("drawio", "the file is empty"));
     return page;
   }
   QXmlStreamReader xml(file.toByteArray());
@@ -122,7 +130,9 @@ FirstPage ReadFirstPage(QByteArrayView file) {
         break;
       }
       if (name != QLatin1StringView("mxfile")) {
-        page.error = "not a draw.io file: it starts with <" + name.toString().toStdString() + ">, not <mxfile>";
+        page.error = QCoreApplication::translate("drawio", "not a draw.io file: it starts with <%1>, not <mxfile>")
+                         .arg(name.toString())
+                         .toStdString();
         return page;
       }
       continue;
@@ -150,7 +160,9 @@ FirstPage ReadFirstPage(QByteArrayView file) {
     page.error = XmlError(xml);
     return page;
   }
-  if (!read) page.error = sawRoot ? "the draw.io file has no page (<diagram>)" : "not a draw.io file: no XML element";
+  if (!read)
+    page.error = sawRoot ? Tr(QT_TRANSLATE_NOOP("drawio", "the draw.io file has no page (<diagram>)"))
+                         : Tr(QT_TRANSLATE_NOOP("drawio", "not a draw.io file: no XML element"));
   return page;
 }
 

@@ -1,9 +1,10 @@
 #include "LayoutMessages.h"
 
 #include <QCoreApplication>
-#include <QLocale>
-#include <QRegularExpression>
+#include <iterator>
 #include <vector>
+
+#include "EnglishPatterns.h"
 
 namespace flowchart {
 
@@ -47,90 +48,20 @@ const char* const kCounts[] = {
     QT_TRANSLATE_NOOP("LayoutMessages", "%1 second"),    QT_TRANSLATE_NOOP("LayoutMessages", "%1 seconds"),
 };
 
-struct Pattern {
-  const char* english;
-  QRegularExpression match;
-  bool usersWords = false;
-};
-
-// Each %N takes the shortest text that lets the rest match; the whole reason must match.
-QRegularExpression MatcherOf(const char* english) {
-  static const QRegularExpression place(QStringLiteral("%[1-9]"));
-  const QString text = QString::fromLatin1(english);
-  QString expression = QStringLiteral("\\A");
-  qsizetype from = 0;
-  for (auto it = place.globalMatch(text); it.hasNext();) {
-    const QRegularExpressionMatch m = it.next();
-    expression += QRegularExpression::escape(text.mid(from, m.capturedStart() - from)) + QStringLiteral("(.+?)");
-    from = m.capturedEnd();
-  }
-  expression += QRegularExpression::escape(text.mid(from)) + QStringLiteral("\\z");
-  return QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
-}
-
-template <size_t N>
-void Add(std::vector<Pattern>& out, const char* const (&english)[N], bool usersWords) {
-  for (const char* e : english) out.push_back({e, MatcherOf(e), usersWords});
-}
-
-const std::vector<Pattern>& Reasons() {
-  static const std::vector<Pattern> patterns = [] {
-    std::vector<Pattern> out;
-    Add(out, kReasons, false);
-    Add(out, kLinkReasons, true);
-    return out;
+const messages::EnglishPatterns& Patterns() {
+  static const messages::EnglishPatterns patterns = [] {
+    std::vector<messages::EnglishPatterns::Pattern> all;
+    for (const char* e : kReasons) all.push_back({e, messages::Words::Counted});
+    for (const char* e : kLinkReasons) all.push_back({e, messages::Words::AsWritten});
+    return messages::EnglishPatterns(kContext, all, {std::begin(kCounts), std::end(kCounts)});
   }();
   return patterns;
-}
-
-const std::vector<Pattern>& Counts() {
-  static const std::vector<Pattern> patterns = [] {
-    std::vector<Pattern> out;
-    Add(out, kCounts, false);
-    return out;
-  }();
-  return patterns;
-}
-
-// A count as the reasons write it ("1,200"), in the user's way; English stays as it is.
-QString Number(const QString& english) {
-  static const QRegularExpression grouped(QStringLiteral("\\A-?\\d{1,3}(,\\d{3})*\\z"));
-  if (!grouped.match(english).hasMatch()) return english;
-  const QLocale locale;
-  if (locale.language() == QLocale::C || locale.language() == QLocale::English) return english;
-  bool ok = false;
-  const qlonglong n = QString(english).remove(QLatin1Char(',')).toLongLong(&ok);
-  return ok ? locale.toString(n) : english;
-}
-
-// A word inside a reason: a count with its noun, a number, or a name (a path, a setting, the
-// user's text), which stays as it is.
-QString Word(const QString& english) {
-  for (const Pattern& p : Counts())
-    if (const QRegularExpressionMatch m = p.match.match(english); m.hasMatch())
-      return QCoreApplication::translate(kContext, p.english).arg(Number(m.captured(1)));
-  return Number(english);
 }
 
 }  // namespace
 
 std::optional<QString> KnownLayoutMessage(const std::string& english) {
-  const QString text = QString::fromStdString(english);
-  for (const Pattern& p : Reasons()) {
-    const QRegularExpressionMatch m = p.match.match(text);
-    if (!m.hasMatch()) continue;
-    QStringList w;
-    for (int k = 1; k <= m.lastCapturedIndex(); ++k) w << (p.usersWords ? m.captured(k) : Word(m.captured(k)));
-    const QString pattern = QCoreApplication::translate(kContext, p.english);
-    // In one pass, so that a "%2" in a path or a user's text is not replaced in its turn.
-    switch (w.size()) {
-      case 0: return pattern;
-      case 1: return pattern.arg(w[0]);
-      case 2: return pattern.arg(w[0], w[1]);
-      default: return pattern.arg(w[0], w[1], w[2]);
-    }
-  }
-  return std::nullopt;
+  return Patterns().Translate(QString::fromStdString(english));
 }
 
 QString LayoutMessageText(const std::string& english) {

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "StreamMessages.h"
+
 namespace errors {
 
 namespace {
@@ -107,8 +109,9 @@ bool RunCommand(QWidget* parent, const std::function<void()>& command) {
   } catch (const std::bad_alloc&) {
     ShowError(parent, QCoreApplication::translate("Errors", "Out of memory"));
   } catch (const std::exception& e) {
-    // Escaped before decoding, so that a byte that is not UTF-8 shows as its code.
-    ShowError(parent, QString::fromStdString(PrintableLines(std::string_view(e.what()))));
+    // Escaped before decoding, so that a byte that is not UTF-8 shows as its code; the reader's
+    // reasons in the user's language.
+    ShowError(parent, messages::StreamMessageText(PrintableLines(std::string_view(e.what()))));
   }
   return false;
 }
