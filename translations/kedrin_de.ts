@@ -2778,6 +2778,10 @@ Mit diesem Diagramm überschreiben, das Diagramm unter einem anderen Namen speic
         <source>not a draw.io file: no XML element</source>
         <translation>keine draw.io-Datei: kein XML-Element</translation>
     </message>
+    <message>
+        <source>Cannot read the figures back: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>exporting::ExportDialog</name>

@@ -1,5 +1,6 @@
 #include "FigureValues.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "ByteStream.h"
@@ -8,6 +9,7 @@
 #include "Errors.h"
 #include "FigureFile.h"
 #include "RegularFile.h"
+#include "StreamMessages.h"
 #include "Writer.h"
 
 namespace drawiofiles {
@@ -27,7 +29,8 @@ std::vector<figures::Figure> ValuesOf(std::span<const TCustomKDTool* const> figu
   }
   figures::FigureFileRead read = figures::ReadFigures(stream.Data());
   // Records this program just wrote always read back; a failure here is a fault, not bad input.
-  if (!read.Whole()) throw EKedrinError("Cannot read the figures back: " + read.error);
+  if (!read.Whole())
+    throw EKedrinError(QCoreApplication::translate("drawio", "Cannot read the figures back: %1").arg(messages::StreamMessageText(read.error)));
   Number(read.figures);
   return std::move(read.figures);
 }
@@ -45,7 +48,7 @@ std::vector<figures::Figure> ReadDiagramValues(const QString& fileName) {
   figures::FigureFileRead read =
       figures::ReadFigures(std::span(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())));
   if (!read.Whole())
-    throw EKedrinError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(fileName), QString::fromStdString(read.error)));
+    throw EKedrinError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(fileName), messages::StreamMessageText(read.error)));
   Number(read.figures);
   return std::move(read.figures);
 }
