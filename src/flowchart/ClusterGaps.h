@@ -19,6 +19,13 @@ constexpr int kMinSiblingGap = 20;
 // beginning there or beyond move on, nodes by their centre; a cluster across it grows.
 void PutSpace(bool vertical, int at, int d, std::vector<QRect>& nodes, std::vector<QRect>& clusters);
 
+// Takes back the room from `from` up to `to` (exclusive) of the axis, or the part of it after the
+// last box reaching into it: what begins at `to` or beyond moves back by as much, the clusters
+// marked `across` (those around the room) shrink. Nothing is taken where a box reaches past `to`
+// from within. The room taken, in pixels.
+int TakeSpace(bool vertical, int from, int to, const std::vector<bool>& across, std::vector<QRect>& nodes,
+              std::vector<QRect>& clusters);
+
 void SpreadSiblings(const graph::Graph& g, std::vector<QRect>& nodes, std::vector<QRect>& clusters);
 
 }  // namespace flowchart
