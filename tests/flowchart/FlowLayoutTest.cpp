@@ -87,6 +87,22 @@ TEST(FlowLayout, RanksALoopDeclaredFirstByItsFlow) {
   EXPECT_LT(at["B"].bottom(), at["C"].top());
 }
 
+// A link from a subgraph ranks from its last step, one to it from its first: B comes below all
+// of the column, not beside its first step, and A above it.
+TEST(FlowLayout, RanksLinksOfASubgraphFromItsEnds) {
+  const graph::ParseResult read =
+      graph::ReadMermaid("flowchart TD\n A --> S\n subgraph S [Checks]\n s1 --> s2 --> s3\n end\n S --> B\n");
+  ASSERT_TRUE(read.ok());
+  const flowchart::DrawnChart drawn = flowchart::DrawChart(*read.graph, {});
+  ASSERT_TRUE(drawn.ok()) << drawn.error;
+  std::map<std::string, QRect> at;
+  for (const flowchart::FigurePlan& f : drawn.figures)
+    if (semantics::IsShape(f.kind)) at[f.index] = f.box;
+  ASSERT_EQ(at.size(), 6u);
+  EXPECT_LT(at["A"].bottom(), at["S"].top());
+  EXPECT_LT(at["S"].bottom(), at["B"].top());
+}
+
 struct SpineCase {
   const char* name;
   graph::Graph g;
