@@ -50,16 +50,39 @@ std::string FollowClusterDirections(const graph::Graph& g, std::vector<QRect>& n
     const QRect old = clusters[k];
     const QPoint lead = before.topLeft() - old.topLeft();
     const QPoint trail = old.bottomRight() - before.bottomRight();
-    const QPoint shift = old.topLeft() + lead - after.topLeft();
-    const int width = std::max(lead.x() + after.width() + trail.x(), cluster.titleWidth);
-    const int height = lead.y() + after.height() + trail.y();
-    // The rest of the chart makes room first (its own nodes, inside its old box, stay), then the
-    // cluster takes its new extent and its nodes their new places.
-    const int grewX = width - old.width(), grewY = height - old.height();
-    if (grewX > 0) PutSpace(false, old.right() + 1, grewX, nodes, clusters);
-    if (grewY > 0) PutSpace(true, old.bottom() + 1, grewY, nodes, clusters);
-    clusters[k] = QRect(old.topLeft(), QSize(width, height));
+    const QSize size(std::max(lead.x() + after.width() + trail.x(), cluster.titleWidth), lead.y() + after.height() + trail.y());
+    const bool flowsDown = g.direction == graph::Direction::TopToBottom || g.direction == graph::Direction::BottomToTop;
+    QPoint corner = old.topLeft();
+    for (const bool vertical : {false, true}) {
+      const int was = vertical ? old.height() : old.width(), now = vertical ? size.height() : size.width();
+      const int lo = vertical ? old.top() : old.left(), hi = vertical ? old.bottom() : old.right();
+      int& edge = vertical ? corner.ry() : corner.rx();
+      if (vertical == flowsDown) {
+        // Along the chart's flow it keeps its near edge; what lies beyond makes room as it grows.
+        if (now > was) PutSpace(vertical, hi + 1, now - was, nodes, clusters);
+      } else if (now > was) {
+        // Across the flow it stays centred on its old place, with the steps and links in line with
+        // it before and after: half the room goes in at its near edge, moving those with it, the
+        // rest beyond its far one.
+        const int half = (now - was) / 2;
+        PutSpace(vertical, lo, half, nodes, clusters);
+        PutSpace(vertical, hi + 1 + half, now - was - half, nodes, clusters);
+      } else {
+        edge = lo + (was - now) / 2;
+      }
+    }
+    clusters[k] = QRect(corner, size);
+    const QPoint shift = corner + lead - after.topLeft();
     for (size_t j = 0; j < cluster.nodes.size(); ++j) nodes[static_cast<size_t>(cluster.nodes[j])] = laid.nodes[j].translated(shift);
+    // The room it no longer fills along the flow closes up where nothing else stands in it, so
+    // that its links onward keep their length.
+    const int far = flowsDown ? old.bottom() : old.right(), end = flowsDown ? clusters[k].bottom() : clusters[k].right();
+    if (end < far) {
+      std::vector<bool> around(clusters.size(), false);
+      for (int p = cluster.parent; p >= 0 && static_cast<size_t>(p) < around.size(); p = g.clusters[static_cast<size_t>(p)].parent)
+        around[static_cast<size_t>(p)] = true;
+      TakeSpace(flowsDown, end + 1, far + 1, around, nodes, clusters);
+    }
   }
   return {};
 }

@@ -12,11 +12,13 @@
 namespace flowchart {
 
 // For each cluster whose direction differs from the chart's and that holds no cluster: its own
-// nodes laid out in its direction (LayOutByFlow), kept at the cluster's top-left with the margins
-// and title room the layout gave it; the cluster takes the new extent, at least as wide as its
-// title. Where it grew, space is put in beyond its old edges (PutSpace), so nothing comes to
-// overlap it. Only clusters that run their own way (RunsItsOwnWay) are laid out again. Graphviz's reason when it fails, else
-// empty.
+// nodes laid out in its direction (LayOutByFlow), with the margins and title room the layout gave
+// it; the cluster takes the new extent, at least as wide as its title. Along the chart's flow it
+// keeps its near edge: growing, space is put in beyond its far one (PutSpace); shrinking, the
+// room left closes up where nothing else stands in it (TakeSpace). Across the flow it stays
+// centred where it was: growing, half the space goes in at its near edge (moving what stands in
+// line with it), half beyond its far one. Nothing comes to overlap it. Only clusters that run
+// their own way (RunsItsOwnWay) are laid out again. Graphviz's reason when it fails, else empty.
 std::string FollowClusterDirections(const graph::Graph& g, std::vector<QRect>& nodes, std::vector<QRect>& clusters);
 
 // Whether FollowClusterDirections lays the cluster out again in its own direction: one that holds

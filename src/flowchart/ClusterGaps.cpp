@@ -17,6 +17,32 @@ void PutSpace(bool vertical, int at, int d, std::vector<QRect>& nodes, std::vect
   }
 }
 
+int TakeSpace(bool vertical, int from, int to, const std::vector<bool>& across, std::vector<QRect>& nodes,
+              std::vector<QRect>& clusters) {
+  const auto lo = [&](const QRect& r) { return vertical ? r.top() : r.left(); };
+  const auto hi = [&](const QRect& r) { return vertical ? r.bottom() : r.right(); };
+  // The room starts after whatever reaches into it; a box reaching on past it blocks it all.
+  int start = from;
+  const auto reach = [&](const QRect& r) {
+    if (!r.isEmpty() && lo(r) < to && hi(r) >= start) start = std::max(start, hi(r) + 1);
+  };
+  for (const QRect& n : nodes) reach(n);
+  for (size_t c = 0; c < clusters.size(); ++c)
+    if (c >= across.size() || !across[c]) reach(clusters[c]);
+  if (start >= to) return 0;
+  const int d = to - start;
+  const QPoint shift = vertical ? QPoint(0, -d) : QPoint(-d, 0);
+  for (QRect& n : nodes)
+    if (!n.isEmpty() && lo(n) >= to) n.translate(shift);
+  for (size_t c = 0; c < clusters.size(); ++c) {
+    QRect& r = clusters[c];
+    if (r.isEmpty()) continue;
+    if (lo(r) >= to) r.translate(shift);
+    else if (hi(r) >= to) (vertical ? r.setBottom(r.bottom() - d) : r.setRight(r.right() - d));
+  }
+  return d;
+}
+
 void SpreadSiblings(const graph::Graph& g, std::vector<QRect>& nodes, std::vector<QRect>& clusters) {
   const size_t k = std::min(g.clusters.size(), clusters.size());
   // Each widening can only open other gaps, never close one: a pass over every pair suffices,

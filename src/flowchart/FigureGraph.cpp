@@ -4,6 +4,7 @@
 #include <array>
 #include <unordered_map>
 
+#include "Connector.h"
 #include "CustomKDTool.h"
 #include "DiagramGraph.h"
 #include "DiagramItems.h"
@@ -50,10 +51,22 @@ graph::Graph GraphOfItems(std::span<const semantics::Item> items) {
     if (semantics::IsShape(i.kind)) box.emplace(i.id, i.box);
   // Votes for TopToBottom, BottomToTop, LeftToRight, RightToLeft: where each head lies beyond its
   // tail's box (a child below and to the right votes for both).
+  // An end on a container votes by the point where its connector meets the container: the graph
+  // holds a node within it for that end, which may lie anywhere inside (as far across the flow as
+  // along it), and the container's whole box reaches round much of the chart beside it. Leaving
+  // such links out instead would leave a chart of linked subgraphs with no say at all.
+  const semantics::ItemQuery query = grid.AsQuery();
+  const auto endBox = [&](const graph::Edge& e, bool head) {
+    if ((head ? e.toCluster : e.fromCluster) >= 0 && !e.figures.empty())
+      if (const auto it = byId.find(e.figures.front()); it != byId.end())
+        if (const std::optional<semantics::Connector> c = semantics::ConnectorOf(*it->second, query))
+          return QRect(head ? c->end : c->start, QSize(1, 1));
+    return box[g.nodes[static_cast<size_t>(head ? e.to : e.from)].figure];
+  };
   std::array<int, 4> votes{};
   for (const graph::Edge& e : g.edges) {
     if (!e.directed) continue;
-    const QRect t = box[g.nodes[static_cast<size_t>(e.from)].figure], h = box[g.nodes[static_cast<size_t>(e.to)].figure];
+    const QRect t = endBox(e, false), h = endBox(e, true);
     votes[0] += h.top() > t.bottom();
     votes[1] += h.bottom() < t.top();
     votes[2] += h.left() > t.right();

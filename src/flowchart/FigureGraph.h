@@ -14,7 +14,8 @@ namespace flowchart {
 std::vector<semantics::Item> ItemsOfFigures(std::span<const TCustomKDTool* const> figures);
 
 // The graph of the items (FindGraph), in the direction most of its directed edges run (the head
-// wholly below, above, right or left of the tail; of equals the first of these), top to
+// wholly below, above, right or left of the tail, an end on a container taken at the point its
+// connector meets it; of equals the first of these), top to
 // bottom when none do. A white fill, every new shape's, counts as no fill; an edge's width is its
 // arrow's pen where that is not its style's (NormaliseWidth); one arrow with two heads is an
 // edge with heads at both ends.

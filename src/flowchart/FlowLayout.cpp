@@ -11,10 +11,47 @@
 
 namespace flowchart {
 
+namespace {
+
+// A link to (from) a cluster as a whole is ranked from a node within it that no link inside it
+// leads into (on from), the first (last) of those in the flow, not the first node found: the
+// step after a cluster then comes after all of it, not beside its first step.
+graph::Graph TiedToClusters(const graph::Graph& g) {
+  graph::Graph tied = g;
+  if (g.clusters.empty()) return tied;
+  const FlowOrder order = OrderByFlow(g);
+  std::vector<size_t> place(g.nodes.size(), 0);
+  for (size_t i = 0; i < order.nodes.size(); ++i) place[static_cast<size_t>(order.nodes[i])] = i;
+  const std::vector<int> clusterOf = graph::ClusterOfNodes(g);
+  const auto within = [&](int node, int cluster) {
+    return node >= 0 && clusterOf[static_cast<size_t>(node)] >= 0 && graph::ClusterWithin(g, clusterOf[static_cast<size_t>(node)], cluster);
+  };
+  for (graph::Edge& e : tied.edges)
+    for (const bool head : {false, true}) {
+      const int cluster = head ? e.toCluster : e.fromCluster;
+      if (cluster < 0) continue;
+      int best = -1;
+      for (int n = 0; n < static_cast<int>(g.nodes.size()); ++n) {
+        if (!within(n, cluster)) continue;
+        const bool inner = std::any_of(g.edges.begin(), g.edges.end(), [&](const graph::Edge& f) {
+          return f.fromCluster < 0 && f.toCluster < 0 && f.from != f.to &&
+                 (head ? f.to == n && within(f.from, cluster) : f.from == n && within(f.to, cluster));
+        });
+        const size_t at = place[static_cast<size_t>(n)];
+        if (!inner && (best < 0 || (head ? at < place[static_cast<size_t>(best)] : at > place[static_cast<size_t>(best)]))) best = n;
+      }
+      if (best >= 0) (head ? e.to : e.from) = best;
+    }
+  return tied;
+}
+
+}  // namespace
+
 FlowLayout LayOutByFlow(const graph::Graph& g, graph::Direction direction, const graph::LayoutOptions& options) {
   FlowLayout laid;
-  laid.order = OrderByFlow(g);
-  const graph::Graph ranked = FlowRanked(g, laid.order);
+  const graph::Graph tied = TiedToClusters(g);
+  laid.order = OrderByFlow(tied);
+  const graph::Graph ranked = FlowRanked(tied, laid.order);
   graph::LayoutResult result = graph::Layout(ranked, direction, options);
   if (!result.ok() || result.nodes.size() != g.nodes.size()) {
     laid.layout = std::move(result);

@@ -48,6 +48,9 @@ const RoundTrip kCharts[] = {
      " subgraph inner [Pay]\n C[Charge]\n end\n end\n subgraph ship [Ship it]\n D[Send]\n end\n"
      " B --> inner\n inner --> ship\n D --> E([Done])\n"},
     {"SubgraphsAcross", "flowchart LR\n subgraph a [One]\n x --> y\n end\n subgraph b [Two]\n z\n end\n y --> z\n a --> b\n"},
+    // A row of steps in its own direction between links into and out of it.
+    {"SubgraphInItsOwnDirection",
+     "flowchart TB\n A --> S\n subgraph S [Checks]\n direction LR\n s1 --> s2 --> s3\n end\n S --> B\n"},
 };
 
 TEST_P(DrawnChartReadsBack, AsTheSameGraph) {

@@ -8,19 +8,13 @@
 #include "Containers.h"
 #include "ItemGrid.h"
 #include "LayoutPlan.h"
+#include "PlanSupport.h"
 
 namespace {
 
+using charttest::Plan;
 using flowchart::FigurePlan;
 using semantics::ItemKind;
-
-FigurePlan Plan(ItemKind kind, QRect box, std::string caption = {}) {
-  FigurePlan p;
-  p.kind = kind;
-  p.box = box;
-  p.caption = std::move(caption);
-  return p;
-}
 
 // The gap between two boxes that do not overlap: the larger of the horizontal and vertical ones.
 int Gap(const QRect& a, const QRect& b) {
@@ -56,15 +50,8 @@ TEST_P(SiblingContainers, StandAtLeastTwentyApartAndMakeNoPool) {
   request.direction = GetParam().direction;
   const flowchart::LayoutPlan plan = flowchart::PlanLayout(items, request);
   ASSERT_TRUE(plan.ok()) << plan.error;
-  std::vector<semantics::Item> after = items;
-  for (const flowchart::FigureMove& m : plan.moves)
-    for (semantics::Item& i : after)
-      if (i.id == m.id) i.box = m.box;
-  QRect first, second;
-  for (const semantics::Item& i : after) {
-    if (i.id == 1) first = i.box;
-    if (i.id == 7) second = i.box;
-  }
+  const std::vector<semantics::Item> after = charttest::Applied(items, plan);
+  const QRect first = charttest::BoxOf(after, 1), second = charttest::BoxOf(after, 7);
   EXPECT_GE(Gap(first, second), 20) << first.x() << "," << first.y() << " " << first.width() << "x" << first.height() << " / "
                                     << second.x() << "," << second.y() << " " << second.width() << "x" << second.height();
   EXPECT_TRUE(semantics::FindPools(semantics::FindContainers(after, semantics::ItemGrid(after).AsQuery())).empty());

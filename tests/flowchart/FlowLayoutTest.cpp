@@ -16,6 +16,7 @@
 #include "DocumentCharts.h"
 #include "LayoutQuality.h"
 #include "Mermaid.h"
+#include "PlanSupport.h"
 #include "RouteFigures.h"
 #include "Spines.h"
 
@@ -84,6 +85,22 @@ TEST(FlowLayout, RanksALoopDeclaredFirstByItsFlow) {
   ASSERT_EQ(at.size(), 3u);
   EXPECT_LT(at["A"].bottom(), at["B"].top());
   EXPECT_LT(at["B"].bottom(), at["C"].top());
+}
+
+// A link from a subgraph ranks from its last step, one to it from its first: B comes below all
+// of the column, not beside its first step, and A above it.
+TEST(FlowLayout, RanksLinksOfASubgraphFromItsEnds) {
+  const graph::ParseResult read =
+      graph::ReadMermaid("flowchart TD\n A --> S\n subgraph S [Checks]\n s1 --> s2 --> s3\n end\n S --> B\n");
+  ASSERT_TRUE(read.ok());
+  const flowchart::DrawnChart drawn = flowchart::DrawChart(*read.graph, {});
+  ASSERT_TRUE(drawn.ok()) << drawn.error;
+  std::map<std::string, QRect> at;
+  for (const flowchart::FigurePlan& f : drawn.figures)
+    if (semantics::IsShape(f.kind)) at[f.index] = f.box;
+  ASSERT_EQ(at.size(), 6u);
+  EXPECT_LT(at["A"].bottom(), at["S"].top());
+  EXPECT_LT(at["S"].bottom(), at["B"].top());
 }
 
 struct SpineCase {
@@ -255,21 +272,14 @@ TEST_P(DrawnRulesTest, KeepsTheLayoutRules) {
 
 namespace {
 
-flowchart::FigurePlan Shape(semantics::ItemKind kind, QRect box) {
-  flowchart::FigurePlan p;
-  p.kind = kind;
-  p.box = box;
-  return p;
-}
-
 // Drawn by hand in the wrong order: the loop's step C first (top left), then B, the start mark
 // last (at the bottom); the loop's arrow C -> B drawn before B -> C, then the start's. Auto Layout
 // ranks it by the flow: the start on top, then B, then C, and routes it by the rules.
 TEST(FlowLayout, AutoLayoutRanksAChartDrawnOutOfOrderByItsFlow) {
   using semantics::ItemKind;
-  std::vector<flowchart::FigurePlan> plans = {Shape(ItemKind::Process, {100, 100, 120, 60}),
-                                              Shape(ItemKind::Process, {400, 100, 120, 60}),
-                                              Shape(ItemKind::Start, {250, 400, 50, 50})};
+  std::vector<flowchart::FigurePlan> plans = {charttest::Plan(ItemKind::Process, {100, 100, 120, 60}),
+                                              charttest::Plan(ItemKind::Process, {400, 100, 120, 60}),
+                                              charttest::Plan(ItemKind::Start, {250, 400, 50, 50})};
   for (const auto& [a, b] : {std::pair{QPoint(220, 120), QPoint(400, 120)}, std::pair{QPoint(400, 140), QPoint(220, 140)},
                              std::pair{QPoint(275, 400), QPoint(460, 160)}})
     plans.push_back(flowchart::RouteSegments({a, b}, {}, true)[0]);
@@ -277,20 +287,9 @@ TEST(FlowLayout, AutoLayoutRanksAChartDrawnOutOfOrderByItsFlow) {
   flowchart::LayoutRequest request;
   const flowchart::LayoutPlan plan = flowchart::PlanLayout(items, request);
   ASSERT_TRUE(plan.ok()) << plan.error;
-  std::map<uint64_t, QRect> box;
-  for (const semantics::Item& i : items) box[i.id] = i.box;
-  for (const flowchart::FigureMove& m : plan.moves) box[m.id] = m.box;
-  EXPECT_LT(box[3].bottom(), box[2].top());  // start, then B
-  EXPECT_LT(box[2].bottom(), box[1].top());  // B, then C
-  std::vector<semantics::Item> after;
-  for (const semantics::Item& i : items)
-    if (std::find(plan.removed.begin(), plan.removed.end(), i.id) == plan.removed.end()) {
-      semantics::Item moved = i;
-      moved.box = box[i.id];
-      after.push_back(moved);
-    }
-  for (const flowchart::FigurePlan& p : plan.added)
-    after.push_back(flowchart::ItemOf(p, 100 + after.size(), static_cast<int>(100 + after.size())));
+  const std::vector<semantics::Item> after = charttest::Applied(items, plan);
+  EXPECT_LT(charttest::BoxOf(after, 3).bottom(), charttest::BoxOf(after, 2).top());  // start, then B
+  EXPECT_LT(charttest::BoxOf(after, 2).bottom(), charttest::BoxOf(after, 1).top());  // B, then C
   const quality::LayoutQuality q = quality::MeasureLayout(after);
   EXPECT_EQ(q.connectors, 3);
   EXPECT_EQ(q.shortJogs + q.throughShapes + q.crossings, 0) << quality::ToText(q);

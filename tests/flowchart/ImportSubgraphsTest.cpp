@@ -78,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The diagram holds one direction: where the subgraph's links would outweigh the chart's
         // when read back, the chart is drawn in its own.
         SubgraphCase{"OutweighingFollowsTheChart",
-                     "flowchart TB\n subgraph a [One]\n direction LR\n A --> B --> C\n end\n subgraph b [Two]\n D --> E\n end\n a --> b\n",
-                     {{"One", "A/B/C"}, {"Two", "D/E"}}},
+                     "flowchart TB\n subgraph a [One]\n direction LR\n A --> B --> C --> G\n end\n subgraph b [Two]\n D --> E\n end\n a --> b\n",
+                     {{"One", "A/B/C/G"}, {"Two", "D/E"}}},
         // As in Mermaid, a subgraph whose node links outside it follows the chart.
         SubgraphCase{"LinkedOutsideFollowsTheChart",
                      "flowchart TB\n subgraph a [One]\n direction LR\n A --> B --> C\n end\n subgraph b [Two]\n D --> E\n end\n C --> D\n",

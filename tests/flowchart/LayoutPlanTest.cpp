@@ -5,28 +5,23 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <unordered_map>
 
 #include "ChartSupport.h"
 #include "ConnectorPlanner.h"
 #include "Containers.h"
 #include "FigureGraph.h"
 #include "LayoutPlan.h"
+#include "PlanSupport.h"
 
 namespace {
 
+using charttest::Applied;
+using charttest::BoxOf;
+using charttest::Plan;
 using flowchart::FigurePlan;
 using flowchart::LayoutPlan;
 using flowchart::LayoutRequest;
 using semantics::ItemKind;
-
-FigurePlan Plan(ItemKind kind, QRect box, std::string caption = {}) {
-  FigurePlan p;
-  p.kind = kind;
-  p.box = box;
-  p.caption = std::move(caption);
-  return p;
-}
 
 // Three boxes in a row, each with its text, arrows from the first to the second ("yes") and the
 // second to the third, a title and a loose line. Ids are places + 1:
@@ -45,25 +40,6 @@ std::vector<FigurePlan> Row() {
   p.push_back(Plan(ItemKind::Label, {100, 10, 300, 30}, "Title"));
   p.push_back(flowchart::RouteSegments({{700, 300}, {800, 300}}, {}, false)[0]);
   return p;
-}
-
-std::vector<semantics::Item> Apply(std::vector<semantics::Item> items, const LayoutPlan& plan) {
-  std::unordered_map<uint64_t, QRect> to;
-  for (const auto& m : plan.moves) to[m.id] = m.box;
-  std::vector<semantics::Item> out;
-  for (semantics::Item& i : items) {
-    if (std::find(plan.removed.begin(), plan.removed.end(), i.id) != plan.removed.end()) continue;
-    if (to.count(i.id)) i.box = to[i.id];
-    out.push_back(i);
-  }
-  for (const FigurePlan& p : plan.added) out.push_back(flowchart::ItemOf(p, 100 + out.size(), static_cast<int>(100 + out.size())));
-  return out;
-}
-
-QRect BoxOf(const std::vector<semantics::Item>& items, uint64_t id) {
-  for (const semantics::Item& i : items)
-    if (i.id == id) return i.box;
-  return {};
 }
 
 // A pool of three lanes drawn by hand (600 x 120 each, touching, titled), with four steps
@@ -92,7 +68,7 @@ TEST(PlanLayout, LanesKeepTheirOrderAndStepsWhileStepsFollowTheFlow) {
             "| 0->1, 1->2, 2->3 || Lane 0: 0 3; Lane 1: 1; Lane 2: 2");
   const LayoutPlan plan = flowchart::PlanLayout(items, LayoutRequest{});
   ASSERT_TRUE(plan.ok()) << plan.error;
-  const std::vector<semantics::Item> after = Apply(items, plan);
+  const std::vector<semantics::Item> after = Applied(items, plan);
   const QRect lane[] = {BoxOf(after, 1), BoxOf(after, 3), BoxOf(after, 5)};
   for (int l = 0; l < 3; ++l) {
     EXPECT_EQ(lane[l].left(), 50) << l;  // the pool keeps its corner, its lanes one length
@@ -128,7 +104,7 @@ TEST(PlanLayout, ContainersAreDrawnAroundTheirMembers) {
   ASSERT_EQ(before.substr(before.find('|')), "| 0->1, 1->2, 2->0 || Box: 0 1");
   const LayoutPlan plan = flowchart::PlanLayout(items, LayoutRequest{});
   ASSERT_TRUE(plan.ok()) << plan.error;
-  const std::vector<semantics::Item> after = Apply(items, plan);
+  const std::vector<semantics::Item> after = Applied(items, plan);
   const QRect box = BoxOf(after, 1), title = BoxOf(after, 2);
   EXPECT_TRUE(box.contains(BoxOf(after, 3)));
   EXPECT_TRUE(box.contains(BoxOf(after, 5)));
@@ -149,7 +125,7 @@ TEST(PlanLayout, TopToBottomStacksTheChainAndKeepsTheGraph) {
   EXPECT_EQ(plan.nodes, 3u);
   EXPECT_EQ(plan.edges, 2u);
   EXPECT_EQ(plan.removed, (std::vector<uint64_t>{7, 9}));
-  const std::vector<semantics::Item> after = Apply(items, plan);
+  const std::vector<semantics::Item> after = Applied(items, plan);
   const QRect a = BoxOf(after, 1), b = BoxOf(after, 3), c = BoxOf(after, 5);
   // Sizes kept; ranks one below the other, centred on one column; the chart's corner where the
   // shapes' bounding box began (100, 90).
@@ -181,7 +157,7 @@ TEST(PlanLayout, TheSelectedShapesAloneAndTheirConnectorsToTheRestDrawnAnew) {
   ASSERT_TRUE(plan.ok()) << plan.error;
   EXPECT_EQ(plan.nodes, 2u);
   EXPECT_EQ(plan.edges, 2u);  // B-C laid out, A-B only drawn anew
-  const std::vector<semantics::Item> after = Apply(items, plan);
+  const std::vector<semantics::Item> after = Applied(items, plan);
   EXPECT_EQ(BoxOf(after, 1), items[0].box);
   EXPECT_EQ(BoxOf(after, 2), items[1].box);
   EXPECT_LT(BoxOf(after, 3).bottom(), BoxOf(after, 5).top());

@@ -10,6 +10,7 @@
 #include "ChartDrawing.h"
 #include "ChartSupport.h"
 #include "ConnectorPlanner.h"
+#include "PlanSupport.h"
 #include "QtConvert.h"
 #include "SharedSizes.h"
 
@@ -88,13 +89,7 @@ TEST(SharedSizes, ChartFromTextSharesHeightsAndBreaksLongTexts) {
   EXPECT_LT(steps[2].width(), 4 * word + 3 * space);  // broken, not stretched
 }
 
-flowchart::FigurePlan Plan(ItemKind kind, QRect box, std::string caption = {}) {
-  flowchart::FigurePlan p;
-  p.kind = kind;
-  p.box = box;
-  p.caption = std::move(caption);
-  return p;
-}
+using charttest::Plan;
 
 struct GrowCase {
   const char* name;
