@@ -2780,7 +2780,7 @@ Mit diesem Diagramm überschreiben, das Diagramm unter einem anderen Namen speic
     </message>
     <message>
         <source>Cannot read the figures back: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Figuren können nicht zurückgelesen werden: %1</translation>
     </message>
 </context>
 <context>
