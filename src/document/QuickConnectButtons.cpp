@@ -133,6 +133,8 @@ QuickConnectButtons::QuickConnectButtons(TwinKedrinFile& document) : QObject(&do
   document.FigureSet().AddObserver(this);
   // The arrows come and go with View > Keep Connectors and Labels Attached.
   connect(&ConnectorOptions::Instance(), &ConnectorOptions::Changed, this, &QuickConnectButtons::Place);
+  // They sit a few screen pixels off the shape, wherever a zoom puts it.
+  connect(document.Surface(), &TCanvasSurface::ZoomChanged, this, &QuickConnectButtons::Place);
 }
 
 QuickConnectButtons* QuickConnectButtons::Install(TwinKedrinFile& document) {

@@ -6,6 +6,7 @@
 #include "InPlaceEditor.h"
 #include "QuickConnectButtons.h"
 #include "TextEditSession.h"
+#include "TScrollBox.h"
 
 namespace {
 
@@ -160,6 +161,23 @@ TEST_F(ConnectWireFixture, QuickArrowsOnlyForOneShape) {
   Click({100, 500});  // empty canvas
   testsupport::Flush();
   EXPECT_FALSE(quick->Button(connectors::Side::Right)->isVisible());
+}
+
+// The arrows stay beside the shape as the view zooms: kA's right edge at x 420, its middle at y 230.
+TEST_F(ConnectWireFixture, QuickArrowsFollowTheZoom) {
+  InstallConnectorTool(*main);
+  auto* a = Add<TKDRectangle>(doc, kA);
+  QuickConnectButtons* quick = QuickConnectButtons::Install(*doc);
+  ClickFigure(a);
+  testsupport::Flush();
+  for (const double zoom : {2.0, 0.5}) {
+    doc->Surface()->SetZoom(zoom);
+    testsupport::Flush();
+    const QRect right = quick->Button(connectors::Side::Right)->geometry();
+    EXPECT_GE(right.left(), 420 * zoom) << zoom;
+    EXPECT_LT(right.left(), 420 * zoom + 40) << zoom;
+    EXPECT_NEAR(right.center().y(), 230 * zoom, 1) << zoom;
+  }
 }
 
 // With the switch off the arrows are neither shown nor pressed: a press just beside the selected
