@@ -49,10 +49,6 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
   Diagram& d = document_.FigureSet();
   // Chains from the moving shapes, also those a container's move takes a segment of along (a lane
   // moved holds the run inside it); a chain that moves whole with its shapes stays as it is.
-  std::vector<TCustomKDTool*> shapes;
-  if (Moves(kind))
-    for (TCustomKDTool* f : moving)
-      if (connectors::IsClosed(DescribeFigure(*f, 0).kind)) shapes.push_back(f);
   std::vector<uint64_t> movingIds = d.IdsOf(moving);
   std::sort(movingIds.begin(), movingIds.end());
   movingIds.erase(std::unique(movingIds.begin(), movingIds.end()), movingIds.end());
@@ -80,7 +76,12 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
     return chains;
   };
   // Lanes and containers that move take their shapes along, and connectors end on the shapes.
-  if (!shapes.empty() && lineStays) {
+  // Only asked for when a line stays: describing 100,000 figures was most of a nudge of them all.
+  std::vector<TCustomKDTool*> shapes;
+  if (Moves(kind) && lineStays)
+    for (TCustomKDTool* f : moving)
+      if (connectors::IsClosed(DescribeFigure(*f, 0).kind)) shapes.push_back(f);
+  if (!shapes.empty()) {
     const std::vector<TCustomKDTool*> kept = WithoutFrames(d, shapes);
     if (!kept.empty()) open.chains = chainsOf(ConnectorFollowing::Find(d, kept).get());
   }
