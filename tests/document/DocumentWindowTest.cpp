@@ -96,6 +96,18 @@ INSTANTIATE_TEST_SUITE_P(
         CloseCase{"yesFailedSave", true, TAnswer::Yes, "/nonexistent-folder/f.kdl", "", false, 0, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A document closed while its frame is being dragged: the drag's edit ends with the window,
+// after its history is gone, and nothing is recorded or reached.
+TEST_F(DocumentWindowTest, ClosedDuringADrag) {
+  TCustomKDTool* f = Add({50, 50, 100, 60});
+  Select(f);
+  QTest::mousePress(doc->windowHandle(), Qt::LeftButton, {}, doc->Surface()->mapTo(doc, QPoint(100, 80)));
+  ASSERT_TRUE(doc->DragInProgress());
+  delete doc;
+  doc = nullptr;
+  testsupport::Flush();
+}
+
 TEST_F(DocumentWindowTest, CancelledCloseKeepsTheWindow) {
   doc->SetModified(true);
   answer = TAnswer::Cancel;
