@@ -82,19 +82,24 @@ bool OnAShape(const Diagram& diagram, const TCustomKDTool& label, std::vector<TC
 bool On() { return ConnectorOptions::Instance().KeepAttached(); }
 
 std::vector<TCustomKDTool*> Heads(const Diagram& diagram, const std::vector<TCustomKDTool*>& figures) {
+  if (AreTheirOwnHeads(diagram, figures)) return figures;
+  return Ask(diagram, figures, &semantics::HeadsOf);
+}
+
+bool AreTheirOwnHeads(const Diagram& diagram, const std::vector<TCustomKDTool*>& figures) {
   // Only a label on a shape can stand for another figure (a shape's text for its shape): a
   // selection in stacking order whose labels lie on no shape, or are their own heads, is its own
   // answer, found without describing every figure (Select All of 100,000).
-  if (!InStackingOrder(diagram, figures)) return Ask(diagram, figures, &semantics::HeadsOf);
+  if (!InStackingOrder(diagram, figures)) return false;
   DiagramItems items(diagram);
   const semantics::ItemQuery query = items.Query();
   std::vector<TCustomKDTool*> near;
   for (const TCustomKDTool* f : figures) {
     if (!IsLabel(*f) || !OnAShape(diagram, *f, near)) continue;
     const semantics::Item& item = items.Of(f);
-    if (&semantics::HeadOf(item, query) != &item) return Ask(diagram, figures, &semantics::HeadsOf);
+    if (&semantics::HeadOf(item, query) != &item) return false;
   }
-  return figures;
+  return true;
 }
 
 std::vector<TCustomKDTool*> WholeConnectors(const Diagram& diagram, const std::vector<TCustomKDTool*>& figures) {

@@ -520,7 +520,11 @@ bool TwinKedrinFile::GroupSelected() const {
 
 void TwinKedrinFile::PresentSelection(const std::vector<TCustomKDTool*>& given) {
   // A shape's text is never selected apart from its shape: the shape stands for both.
-  const std::vector<TCustomKDTool*> figures = selectionunits::On() ? selectionunits::Heads(*diagram_, given) : given;
+  // Most selections stand for themselves: they are taken as given, not copied.
+  std::vector<TCustomKDTool*> heads;
+  const bool own = !selectionunits::On() || selectionunits::AreTheirOwnHeads(*diagram_, given);
+  if (!own) heads = selectionunits::Heads(*diagram_, given);
+  const std::vector<TCustomKDTool*>& figures = own ? given : heads;
   TCanvasSurface* surface = Surface();
   // The selection in place, if it is exactly these figures, only needs its frames laid again.
   TSizerList* group = nullptr;
