@@ -59,12 +59,16 @@ void TwinKedrinFile::BeginEdit(TEditKind kind, const std::vector<TCustomKDTool*>
 }
 
 void TwinKedrinFile::FollowStep() {
+  if (!history_) return;
   if (selectionunits::On()) ContainerEditing::Of(*this).Step();
   history_->FollowStep();
   if (labelFollowing_) labelFollowing_->Step();
 }
 
 void TwinKedrinFile::EditEnded() {
+  // A frame's edit may end as the window goes (its figures freed after the history): nothing is
+  // left to record it in.
+  if (!history_) return;
   // What the frames did not delete themselves goes in the same step.
   for (uint64_t id : std::vector<uint64_t>(std::move(removedWith_)))
     if (TCustomKDTool* f = diagram_->Find(id)) SendMessage(f, WM_DELETECOMP);

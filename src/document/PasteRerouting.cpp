@@ -13,6 +13,7 @@
 #include "DiagramItems.h"
 #include "KDTools.h"
 #include "LabelPlacement.h"
+#include "Rerouting.h"
 #include "RoutingPass.h"
 #include "SelectionUnits.h"
 #include "TwinKedrinFile.h"
@@ -52,11 +53,7 @@ void Reroute(TwinKedrinFile& document, const std::vector<Link>& links, const std
              std::vector<TCustomKDTool*>& pasted) {
   Diagram& d = document.FigureSet();
   // The labels that go with the connectors, as following finds them.
-  struct Label {
-    QRect start;
-    semantics::LabelFollower link;
-  };
-  std::vector<Label> labels;
+  std::vector<rerouting::ChainLabel> labels;
   {
     DiagramItems items(d);
     std::vector<const semantics::Item*> list;
@@ -112,67 +109,22 @@ void Reroute(TwinKedrinFile& document, const std::vector<Link>& links, const std
   for (const Link& l : laid) requests.push_back({numberOf(l.source), numberOf(l.target), {}, {}});
   const std::vector<routing::Route> routes = routing::RouteAll(obstacles, requests, routing::IndexShapes(obstacles, frames));
 
-  std::vector<TCustomKDTool*> removed, added;
-  std::vector<uint64_t> rerouted;  // the arrows of the connectors laid anew
+  std::vector<std::vector<TCustomKDTool*>> chains;
+  std::vector<const std::vector<QPoint>*> along;
   for (size_t k = 0; k < laid.size(); ++k) {
-    const Link& l = laid[k];
-    if (!routes[k].clear) continue;
-    std::vector<connectors::Figure> chain;
-    for (const TCustomKDTool* f : l.segments) chain.push_back(DescribeFigure(*f, d.StackIndexOf(f)));
-    auto* arrow = qobject_cast<TKDArrow*>(l.segments.back());
-    const int lineWidth = arrow->LineWidth();
-    const connectors::ChainRefit refit =
-        connectors::RefitChain(chain, routes[k].points, lineWidth, {arrow->ArrowThicknessRate(), arrow->ArrowHeadLengthRate()});
-    if (refit.kept == chain && refit.added.empty() && refit.removed.empty()) continue;
-    for (const connectors::Figure& f : refit.kept) {
-      TCustomKDTool* widget = d.Find(static_cast<const TCustomKDTool*>(f.id)->FigureId);
-      const FollowerShape before = ShapeOf(*widget);
-      FollowerShape after = before;
-      after.box = f.box;
-      after.direction = f.direction;
-      after.heads = f.heads;
-      if (widget == arrow) {
-        after.thicknessRate = static_cast<uint16_t>(std::clamp(refit.rates.thicknessRate, 1, 65535));
-        after.headLengthRate = static_cast<uint16_t>(std::clamp(refit.rates.headLengthRate, 1, 65535));
-      }
-      if (after != before) ApplyShape(*widget, after);
-    }
-    for (connectors::FigureId id : refit.removed) removed.push_back(d.Find(static_cast<const TCustomKDTool*>(id)->FigureId));
-    const TCustomKDTool& pen = *l.segments.front();
-    for (const connectors::Figure& f : refit.added) {
-      TCustomKDTool* line = AddSegment(document, f, refit.rates);
-      line->SetLineColor(pen.LineColor());
-      line->SetLineStyle(pen.LineStyle());
-      line->SetLineWidth(lineWidth);
-      added.push_back(line);
-    }
-    rerouted.push_back(arrow->FigureId);
+    chains.push_back(laid[k].segments);
+    along.push_back(routes[k].clear ? &routes[k].points : nullptr);
   }
+  rerouting::LaidChains done = rerouting::LayChains(document, chains, along);
   // Never recorded, the segments left over simply go.
-  if (!removed.empty()) {
-    const std::unordered_set<const TCustomKDTool*> gone(removed.begin(), removed.end());
+  if (!done.removed.empty()) {
+    const std::unordered_set<const TCustomKDTool*> gone(done.removed.begin(), done.removed.end());
     pasted.erase(std::remove_if(pasted.begin(), pasted.end(), [&](const TCustomKDTool* f) { return gone.count(f) != 0; }),
                  pasted.end());
-    d.Remove(d.IdsOf(removed));
+    d.Remove(d.IdsOf(done.removed));
   }
-  pasted.insert(pasted.end(), added.begin(), added.end());
-  if (!rerouted.empty() && !labels.empty()) {
-    DiagramItems items(d);
-    const semantics::ItemQuery query = items.Query();
-    for (const Label& label : labels) {
-      TCustomKDTool* figure = d.Find(label.link.label);
-      if (!figure) continue;
-      for (uint64_t id : rerouted) {
-        if (std::find(label.link.segments.begin(), label.link.segments.end(), id) == label.link.segments.end()) continue;
-        const std::optional<semantics::Connector> now = semantics::ConnectorOf(items.Of(d.Find(id)), query);
-        if (!now) break;
-        FollowerShape shape = ShapeOf(*figure);
-        shape.box = semantics::FollowConnectorLabel(label.start, label.link, *now);
-        ApplyShape(*figure, shape);
-        break;
-      }
-    }
-  }
+  pasted.insert(pasted.end(), done.added.begin(), done.added.end());
+  rerouting::FollowLabels(d, labels, done.rerouted, done.changes);
 }
 
 }  // namespace

@@ -49,10 +49,6 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
   Diagram& d = document_.FigureSet();
   // Chains from the moving shapes, also those a container's move takes a segment of along (a lane
   // moved holds the run inside it); a chain that moves whole with its shapes stays as it is.
-  std::vector<TCustomKDTool*> shapes;
-  if (Moves(kind))
-    for (TCustomKDTool* f : moving)
-      if (connectors::IsClosed(DescribeFigure(*f, 0).kind)) shapes.push_back(f);
   std::vector<uint64_t> movingIds = d.IdsOf(moving);
   std::sort(movingIds.begin(), movingIds.end());
   movingIds.erase(std::unique(movingIds.begin(), movingIds.end()), movingIds.end());
@@ -80,7 +76,12 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
     return chains;
   };
   // Lanes and containers that move take their shapes along, and connectors end on the shapes.
-  if (!shapes.empty() && lineStays) {
+  // Only asked for when a line stays: describing 100,000 figures was most of a nudge of them all.
+  std::vector<TCustomKDTool*> shapes;
+  if (Moves(kind) && lineStays)
+    for (TCustomKDTool* f : moving)
+      if (connectors::IsClosed(DescribeFigure(*f, 0).kind)) shapes.push_back(f);
+  if (!shapes.empty()) {
     const std::vector<TCustomKDTool*> kept = WithoutFrames(d, shapes);
     if (!kept.empty()) open.chains = chainsOf(ConnectorFollowing::Find(d, kept).get());
   }
@@ -147,19 +148,42 @@ void Rerouting::Reroute(const Open& open) {
   for (const Live& l : live) links.push_back({scene.NumberOf(l.source), scene.NumberOf(l.target), {}, {}});
   const std::vector<routing::Route> routes = scene.Route(links);
 
-  std::vector<RerouteCommand::Change> changes;
-  std::vector<TCustomKDTool*> removed, added;
-  std::vector<uint64_t> rerouted;  // the arrows of the connectors laid anew
+  std::vector<std::vector<TCustomKDTool*>> chains;
+  std::vector<const std::vector<QPoint>*> laid;
   for (size_t k = 0; k < live.size(); ++k) {
-    const Live& l = live[k];
+    chains.push_back(live[k].segments);
     // No way round, or one whose joints would touch a shape: the chain stays as it followed.
-    if (!routes[k].clear || !scene.ReadsBack(routes[k].points)) continue;
+    laid.push_back(routes[k].clear && scene.ReadsBack(routes[k].points) ? &routes[k].points : nullptr);
+  }
+  rerouting::LaidChains done = rerouting::LayChains(document_, chains, laid);
+  std::vector<RerouteCommand::Change>& changes = done.changes;
+  const std::vector<TCustomKDTool*>& removed = done.removed;
+  const std::vector<TCustomKDTool*>& added = done.added;
+  if (!removed.empty()) {
+    std::vector<Diagram::Placed> placed = d.Snapshot(removed);
+    d.Remove(d.IdsOf(removed));
+    document_.History().Push(new FigureSetCommand(d, FigureSetCommand::Direction::Remove, std::move(placed), open.text));
+  }
+  rerouting::FollowLabels(d, open.labels, done.rerouted, changes);
+  if (!changes.empty()) document_.History().Push(new RerouteCommand(d, std::move(changes), open.text));
+  document_.History().RecordAdded(added, open.text);
+}
+
+namespace rerouting {
+
+LaidChains LayChains(TwinKedrinFile& document, const std::vector<std::vector<TCustomKDTool*>>& chains,
+                     const std::vector<const std::vector<QPoint>*>& routes) {
+  Diagram& d = document.FigureSet();
+  LaidChains done;
+  for (size_t k = 0; k < chains.size() && k < routes.size(); ++k) {
+    const std::vector<TCustomKDTool*>& segments = chains[k];
+    auto* arrow = segments.empty() ? nullptr : qobject_cast<TKDArrow*>(segments.back());
+    if (!routes[k] || !arrow) continue;
     std::vector<connectors::Figure> chain;
-    for (const TCustomKDTool* f : l.segments) chain.push_back(DescribeFigure(*f, d.StackIndexOf(f)));
-    auto* arrow = qobject_cast<TKDArrow*>(l.segments.back());
+    for (const TCustomKDTool* f : segments) chain.push_back(DescribeFigure(*f, d.StackIndexOf(f)));
     const int lineWidth = arrow->LineWidth();
     const connectors::ChainRefit refit =
-        connectors::RefitChain(chain, routes[k].points, lineWidth, {arrow->ArrowThicknessRate(), arrow->ArrowHeadLengthRate()});
+        connectors::RefitChain(chain, *routes[k], lineWidth, {arrow->ArrowThicknessRate(), arrow->ArrowHeadLengthRate()});
     if (refit.kept == chain && refit.added.empty() && refit.removed.empty()) continue;
     for (const connectors::Figure& f : refit.kept) {
       TCustomKDTool* widget = d.Find(static_cast<const TCustomKDTool*>(f.id)->FigureId);
@@ -174,47 +198,45 @@ void Rerouting::Reroute(const Open& open) {
       }
       if (after == before) continue;
       ApplyShape(*widget, after);
-      changes.push_back({widget->FigureId, before, after});
+      done.changes.push_back({widget->FigureId, before, after});
     }
-    for (connectors::FigureId id : refit.removed) removed.push_back(d.Find(static_cast<const TCustomKDTool*>(id)->FigureId));
+    for (connectors::FigureId id : refit.removed) done.removed.push_back(d.Find(static_cast<const TCustomKDTool*>(id)->FigureId));
     // New lines in the connector's own pen.
-    const TCustomKDTool& pen = *l.segments.front();
+    const TCustomKDTool& pen = *segments.front();
     for (const connectors::Figure& f : refit.added) {
-      TCustomKDTool* line = AddSegment(document_, f, refit.rates);
+      TCustomKDTool* line = AddSegment(document, f, refit.rates);
       line->SetLineColor(pen.LineColor());
       line->SetLineStyle(pen.LineStyle());
       line->SetLineWidth(lineWidth);
-      added.push_back(line);
+      done.added.push_back(line);
     }
-    rerouted.push_back(arrow->FigureId);
+    done.rerouted.push_back(arrow->FigureId);
   }
-  if (!removed.empty()) {
-    std::vector<Diagram::Placed> placed = d.Snapshot(removed);
-    d.Remove(d.IdsOf(removed));
-    document_.History().Push(new FigureSetCommand(d, FigureSetCommand::Direction::Remove, std::move(placed), open.text));
-  }
-  // The labels of the connectors laid anew go beside them as they run now.
-  if (!rerouted.empty() && !open.labels.empty()) {
-    DiagramItems items(d);
-    const semantics::ItemQuery query = items.Query();
-    for (const Label& label : open.labels) {
-      TCustomKDTool* figure = d.Find(label.link.label);
-      if (!figure) continue;
-      for (uint64_t id : rerouted) {
-        if (std::find(label.link.segments.begin(), label.link.segments.end(), id) == label.link.segments.end()) continue;
-        const std::optional<semantics::Connector> now = semantics::ConnectorOf(items.Of(d.Find(id)), query);
-        if (!now) break;
-        const FollowerShape before = ShapeOf(*figure);
-        FollowerShape after = before;
-        after.box = semantics::FollowConnectorLabel(label.start, label.link, *now);
-        if (after != before) {
-          ApplyShape(*figure, after);
-          changes.push_back({figure->FigureId, before, after});
-        }
-        break;
-      }
-    }
-  }
-  if (!changes.empty()) document_.History().Push(new RerouteCommand(d, std::move(changes), open.text));
-  document_.History().RecordAdded(added, open.text);
+  return done;
 }
+
+void FollowLabels(Diagram& d, const std::vector<ChainLabel>& labels, const std::vector<uint64_t>& rerouted,
+                  std::vector<RerouteCommand::Change>& changes) {
+  if (rerouted.empty() || labels.empty()) return;
+  DiagramItems items(d);
+  const semantics::ItemQuery query = items.Query();
+  for (const ChainLabel& label : labels) {
+    TCustomKDTool* figure = d.Find(label.link.label);
+    if (!figure) continue;
+    for (uint64_t id : rerouted) {
+      if (std::find(label.link.segments.begin(), label.link.segments.end(), id) == label.link.segments.end()) continue;
+      const std::optional<semantics::Connector> now = semantics::ConnectorOf(items.Of(d.Find(id)), query);
+      if (!now) break;
+      const FollowerShape before = ShapeOf(*figure);
+      FollowerShape after = before;
+      after.box = semantics::FollowConnectorLabel(label.start, label.link, *now);
+      if (after != before) {
+        ApplyShape(*figure, after);
+        changes.push_back({figure->FigureId, before, after});
+      }
+      break;
+    }
+  }
+}
+
+}  // namespace rerouting

@@ -7,9 +7,38 @@
 
 #include "EditListener.h"
 #include "LabelPlacement.h"
+#include "RerouteCommand.h"
 
+class Diagram;
 class TCustomKDTool;
 class TwinKedrinFile;
+
+// Chains of lines ending in an arrow laid along new routes: what an edit's end and a paste share.
+namespace rerouting {
+
+// A label that follows a connector, where it was when the edit or paste began.
+struct ChainLabel {
+  QRect start;
+  semantics::LabelFollower link;
+};
+
+// What laying chains did: each figure's shape before and after, the segments left over (still in
+// the diagram), the lines added in the chain's pen, and the arrows of the chains laid anew.
+struct LaidChains {
+  std::vector<RerouteCommand::Change> changes;
+  std::vector<TCustomKDTool*> removed, added;
+  std::vector<uint64_t> rerouted;
+};
+
+// Refits each chain (source first, the arrow last) to its route, with as many segments as the
+// route needs; a chain without a route (null) stays as it is.
+LaidChains LayChains(TwinKedrinFile& document, const std::vector<std::vector<TCustomKDTool*>>& chains,
+                     const std::vector<const std::vector<QPoint>*>& routes);
+// The labels of the chains laid anew go beside them as they run now; their changes are added.
+void FollowLabels(Diagram& d, const std::vector<ChainLabel>& labels, const std::vector<uint64_t>& rerouted,
+                  std::vector<RerouteCommand::Change>& changes);
+
+}  // namespace rerouting
 
 // Elbow connectors routed again around the shapes when a move, nudge or resize of shapes ends
 // with View > Keep Connectors and Labels Attached on: during the drag they only follow (cheap);
@@ -39,13 +68,9 @@ class Rerouting : public QObject {
     uint64_t source = 0, target = 0;
     QRect sourceStart, targetStart;
   };
-  struct Label {
-    QRect start;
-    semantics::LabelFollower link;
-  };
   struct Open {
     std::vector<Chain> chains;
-    std::vector<Label> labels;
+    std::vector<rerouting::ChainLabel> labels;
     QString text;
     bool ending = false, macro = false;
   };

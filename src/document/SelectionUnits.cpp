@@ -1,12 +1,14 @@
 #include "SelectionUnits.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "ConnectorLabel.h"
 #include "ConnectorOptions.h"
 #include "Diagram.h"
 #include "DiagramItems.h"
 #include "KDTools.h"
+#include "Outline.h"
 #include "SelectionUnit.h"
 #include "ShapeText.h"
 
@@ -39,32 +41,65 @@ std::vector<TCustomKDTool*> Ask(const Diagram& diagram, const std::vector<TCusto
   return FiguresOf(items, answer(ItemsOf(items, figures), query));
 }
 
+// The classes as the meaning module tells them apart (DescribeItem): a label, and a closed shape.
+bool IsLabel(const TCustomKDTool& f) { return std::strcmp(f.ClassName(), "TKDLabel") == 0; }
+bool IsShape(const TCustomKDTool& f) {
+  const char* name = f.ClassName();
+  return std::strncmp(name, "TKDL", 4) != 0 && std::strcmp(name, "TKDArrow") != 0;
+}
+
+// Whether each figure of the diagram comes once, bottom first. Select All hands the diagram's own
+// order, told by one comparison rather than a look-up per figure.
+bool InStackingOrder(const Diagram& diagram, const std::vector<TCustomKDTool*>& figures) {
+  const std::vector<TCustomControl*>& order = diagram.Ordered();
+  if (figures.size() == order.size() && std::equal(figures.begin(), figures.end(), order.begin(),
+                                                   [](const TCustomKDTool* f, const TCustomControl* c) { return f == c; }))
+    return true;
+  int last = -1;
+  for (const TCustomKDTool* f : figures) {
+    const int at = diagram.StackIndexOf(f);
+    if (at <= last) return false;
+    last = at;
+  }
+  return true;
+}
+
+// Whether a shown shape below the label holds its box, as a shape holds its text: asked of the
+// diagram's index alone, since most labels lie on no shape.
+bool OnAShape(const Diagram& diagram, const TCustomKDTool& label, std::vector<TCustomKDTool*>& near) {
+  const QRect box = label.BoundsRect();
+  near.clear();
+  diagram.FiguresIn(box, near);
+  const int at = diagram.StackIndexOf(&label);
+  return std::any_of(near.begin(), near.end(), [&](const TCustomKDTool* f) {
+    return f != &label && !f->isHidden() && IsShape(*f) && diagram.StackIndexOf(f) < at &&
+           connectors::BoxInside(box, f->BoundsRect());
+  });
+}
+
 }  // namespace
 
 bool On() { return ConnectorOptions::Instance().KeepAttached(); }
 
 std::vector<TCustomKDTool*> Heads(const Diagram& diagram, const std::vector<TCustomKDTool*>& figures) {
-  // Only a label can stand for another figure (a shape's text for its shape): a selection whose
-  // labels are all their own heads, in stacking order, is its own answer, found without
-  // describing every figure (Select All of 100,000).
+  if (AreTheirOwnHeads(diagram, figures)) return figures;
+  return Ask(diagram, figures, &semantics::HeadsOf);
+}
+
+bool AreTheirOwnHeads(const Diagram& diagram, const std::vector<TCustomKDTool*>& figures) {
+  // Only a label on a shape can stand for another figure (a shape's text for its shape): a
+  // selection in stacking order whose labels lie on no shape, or are their own heads, is its own
+  // answer, found without describing every figure (Select All of 100,000).
+  if (!InStackingOrder(diagram, figures)) return false;
   DiagramItems items(diagram);
   const semantics::ItemQuery query = items.Query();
-  int last = -1;
-  bool ordered = true;
+  std::vector<TCustomKDTool*> near;
   for (const TCustomKDTool* f : figures) {
-    const int at = diagram.StackIndexOf(f);
-    ordered = ordered && at > last;
-    last = at;
-    if (!ordered) break;
-    if (!qobject_cast<const TKDLabel*>(f)) continue;
+    if (!IsLabel(*f) || !OnAShape(diagram, *f, near)) continue;
     const semantics::Item& item = items.Of(f);
-    if (&semantics::HeadOf(item, query) != &item) {
-      ordered = false;
-      break;
-    }
+    if (&semantics::HeadOf(item, query) != &item) return false;
   }
-  if (ordered) return figures;
-  return Ask(diagram, figures, &semantics::HeadsOf);
+  return true;
 }
 
 std::vector<TCustomKDTool*> WholeConnectors(const Diagram& diagram, const std::vector<TCustomKDTool*>& figures) {

@@ -14,6 +14,8 @@ bool On();
 
 // The figures that stand for the figures' units: a shape for its text.
 std::vector<TCustomKDTool*> Heads(const Diagram& diagram, const std::vector<TCustomKDTool*>& figures);
+// Whether Heads would hand the figures back as they are (no copy of a selection of 100,000).
+bool AreTheirOwnHeads(const Diagram& diagram, const std::vector<TCustomKDTool*>& figures);
 // The figures less the lines and arrows of connectors not wholly among them (a band's catch).
 std::vector<TCustomKDTool*> WholeConnectors(const Diagram& diagram, const std::vector<TCustomKDTool*>& figures);
 // What Copy, Cut and Duplicate take with the heads: their units, and the connectors between them

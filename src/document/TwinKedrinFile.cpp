@@ -55,6 +55,27 @@ void KeepDrawingStyle(TwinKedrinFile& d) {
   d.SavedCaption = d.CurCaption;
 }
 
+// Whether the figures are the group's members, each member at least once and nothing else. The
+// members know their places in the group, so an undo's reselection of 100,000 figures needs no
+// sorting to tell.
+bool HoldsExactly(const TSizerList& group, const std::vector<TCustomKDTool*>& figures) {
+  std::vector<bool> seen;
+  seen.reserve(group.MemberCount());
+  size_t distinct = 0;
+  for (const TCustomKDTool* f : figures) {
+    if (f->GroupFrame() != &group || f->Releasing()) return false;
+    const size_t slot = f->GroupSlot();
+    if (slot >= seen.size()) seen.resize(slot + 1);
+    if (!seen[slot]) {
+      seen[slot] = true;
+      ++distinct;
+    }
+  }
+  if (distinct == group.MemberCount()) return true;
+  // Some members were not named: only members on their way out may be missing.
+  return distinct == group.Members().size();
+}
+
 // Every drag step of a selection frame reaches the history of the document it lies on.
 void FollowDragStep(TCustomControl* control) {
   if (auto* document = dynamic_cast<TwinKedrinFile*>(TEditListener::Of(control))) document->FollowStep();
@@ -499,7 +520,11 @@ bool TwinKedrinFile::GroupSelected() const {
 
 void TwinKedrinFile::PresentSelection(const std::vector<TCustomKDTool*>& given) {
   // A shape's text is never selected apart from its shape: the shape stands for both.
-  const std::vector<TCustomKDTool*> figures = selectionunits::On() ? selectionunits::Heads(*diagram_, given) : given;
+  // Most selections stand for themselves: they are taken as given, not copied.
+  std::vector<TCustomKDTool*> heads;
+  const bool own = !selectionunits::On() || selectionunits::AreTheirOwnHeads(*diagram_, given);
+  if (!own) heads = selectionunits::Heads(*diagram_, given);
+  const std::vector<TCustomKDTool*>& figures = own ? given : heads;
   TCanvasSurface* surface = Surface();
   // The selection in place, if it is exactly these figures, only needs its frames laid again.
   TSizerList* group = nullptr;
@@ -509,16 +534,9 @@ void TwinKedrinFile::PresentSelection(const std::vector<TCustomKDTool*>& given) 
     if (auto* g = dynamic_cast<TSizerList*>(c)) group = g;
     else if (auto* s = dynamic_cast<TSizer*>(c); s && s->SelectStatus() == ssSingleSelect) single = s;
   }
-  if (group && figures.size() > 1) {
-    std::vector<TCustomKDTool*> targets = group->EditTargets();
-    std::sort(targets.begin(), targets.end());
-    std::vector<TCustomKDTool*> wanted = figures;
-    std::sort(wanted.begin(), wanted.end());
-    wanted.erase(std::unique(wanted.begin(), wanted.end()), wanted.end());
-    if (targets == wanted) {
-      group->FitToTargets();
-      return;
-    }
+  if (group && figures.size() > 1 && HoldsExactly(*group, figures)) {
+    group->FitToTargets();
+    return;
   }
   if (single && !group && figures.size() == 1 && single->Target() == figures.front()) {
     single->FitToTarget();

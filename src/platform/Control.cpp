@@ -241,7 +241,11 @@ void TCustomControl::InvalidateReach(const QRect& canvasReach) {
   if (TControlHost* host = Host()) host->InvalidateCanvasArea(canvasReach);
 }
 
-void TCustomControl::Invalidate() { InvalidateReach(PaintReach()); }
+void TCustomControl::Invalidate() {
+  // Off a canvas (a figure being read) there is nothing to repaint, and no reach to work out.
+  if ((flags_ & kHidden) || !Host()) return;
+  InvalidateReach(PaintReach());
+}
 
 void TCustomControl::Changed() {
   // The area drawn before the change (what is worked out from the drawing is kept until the

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QFile>
 
+#include "Diagram.h"
 #include "DocumentTestSupport.h"
 #include "TImage.h"
 #include "TScrollBox.h"
@@ -95,6 +96,44 @@ INSTANTIATE_TEST_SUITE_P(
         CloseCase{"yesSaveAsPictureKeepsOpen", true, TAnswer::Yes, "Noname.kdl", "<dir>/e.bmp", false, 1, false},
         CloseCase{"yesFailedSave", true, TAnswer::Yes, "/nonexistent-folder/f.kdl", "", false, 0, true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A document closed while its frame is being dragged: the drag's edit ends with the window,
+// after its history is gone, and nothing is recorded or reached.
+TEST_F(DocumentWindowTest, ClosedDuringADrag) {
+  TCustomKDTool* f = Add({50, 50, 100, 60});
+  Select(f);
+  QTest::mousePress(doc->windowHandle(), Qt::LeftButton, {}, doc->Surface()->mapTo(doc, QPoint(100, 80)));
+  ASSERT_TRUE(doc->DragInProgress());
+  delete doc;
+  doc = nullptr;
+  testsupport::Flush();
+}
+
+// The group frame that is there when a step is undone or redone, over exactly its members,
+// stays and is laid over them again; a selection of other figures gets a frame of its own.
+TEST_F(DocumentWindowTest, ReselectionKeepsTheGroupFrameOfTheSameFigures) {
+  TCustomKDTool* a = Add({50, 50, 100, 60});
+  TCustomKDTool* b = Add({300, 50, 100, 60});
+  TCustomKDTool* c = Add({50, 300, 100, 60});
+  const auto group = [&]() -> TSizerList* {
+    for (TCustomControl* f : doc->Surface()->Overlay().Ordered())
+      if (auto* g = dynamic_cast<TSizerList*>(f); g && !g->Releasing()) return g;
+    return nullptr;
+  };
+  doc->FigureSet().Select({a, b});
+  TSizerList* first = group();
+  ASSERT_NE(first, nullptr);
+  const struct {
+    std::vector<TCustomKDTool*> figures;
+    bool same;
+  } rows[] = {{{b, a}, true}, {{a, b, a}, true}, {{a, b, c}, false}, {{a, c}, false}};
+  for (const auto& row : rows) {
+    doc->FigureSet().Select({a, b});
+    TSizerList* before = group();
+    doc->FigureSet().Select(row.figures);
+    EXPECT_EQ(group() == before, row.same) << row.figures.size();
+  }
+}
 
 TEST_F(DocumentWindowTest, CancelledCloseKeepsTheWindow) {
   doc->SetModified(true);
