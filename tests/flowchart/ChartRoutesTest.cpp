@@ -76,14 +76,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A pool (0, 0, 600 x 300) of two lanes, each titled at its top left: the route from X in the
 // first lane down to Y below it in the second keeps out of the second title, which lies across
-// the straight way, and runs along no edge of pool or lane nearer than 8 pixels.
+// the straight way; the one from X to Z beside it, past W between them, goes below W rather than
+// along the pool's top edge above it (the shorter way). No run lies along an edge of pool or lane
+// nearer than 8 pixels.
 TEST(ChartRoutes, LaneTitlesAndEdgesKeptClear) {
   const QRect pool(0, 0, 600, 300), lanes[] = {{0, 0, 600, 150}, {0, 150, 600, 150}};
   const QRect titles[] = {{6, 6, 80, 20}, {6, 156, 80, 20}}, x(20, 40, 100, 50), y(20, 220, 100, 50);
+  const QRect z(400, 40, 100, 50), w(200, 10, 100, 135);
   const std::pair<ItemKind, QRect> figures[] = {{ItemKind::Rectangle, pool},      {ItemKind::Rectangle, lanes[0]},
                                                 {ItemKind::Rectangle, lanes[1]},  {ItemKind::Label, titles[0]},
                                                 {ItemKind::Label, titles[1]},     {ItemKind::Rectangle, x},
-                                                {ItemKind::Rectangle, y}};
+                                                {ItemKind::Rectangle, y},         {ItemKind::Rectangle, z},
+                                                {ItemKind::Rectangle, w}};
   std::vector<semantics::Item> items;
   for (const auto& [kind, box] : figures) {
     semantics::Item i;
@@ -94,13 +98,16 @@ TEST(ChartRoutes, LaneTitlesAndEdgesKeptClear) {
     if (kind == ItemKind::Label) i.caption = "Lane";
     items.push_back(i);
   }
-  flowchart::ConnectorRequest r;
-  r.from = End(6, x);
-  r.to = End(7, y);
-  const std::vector<flowchart::PlannedConnector> out = flowchart::RouteChartConnectors(items, {r}, {});
-  ASSERT_EQ(out.size(), 1u);
-  ASSERT_FALSE(out[0].segments.empty());
-  for (const flowchart::FigurePlan& s : out[0].segments) {
+  flowchart::ConnectorRequest down, across;
+  down.from = across.from = End(6, x);
+  down.to = End(7, y);
+  across.to = End(8, z);
+  const std::vector<flowchart::PlannedConnector> out = flowchart::RouteChartConnectors(items, {down, across}, {});
+  ASSERT_EQ(out.size(), 2u);
+  for (const flowchart::PlannedConnector& c : out) ASSERT_FALSE(c.segments.empty());
+  std::vector<flowchart::FigurePlan> segments = out[0].segments;
+  segments.insert(segments.end(), out[1].segments.begin(), out[1].segments.end());
+  for (const flowchart::FigurePlan& s : segments) {
     const connectors::Ends e = connectors::EndsOf(s.box, s.direction);
     const QRect run = QRect(e.start, e.end).normalized();
     for (const QRect& t : titles) EXPECT_FALSE(run.intersects(t)) << "through a title";
