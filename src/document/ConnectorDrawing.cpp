@@ -81,6 +81,10 @@ TCustomKDTool* AddSegment(TwinKedrinFile& d, const connectors::Figure& segment, 
 }
 
 std::vector<TCustomKDTool*> DrawConnector(TwinKedrinFile& d, QPoint start, QPoint end) {
+  // A click, or a press that moved a pixel or three, is no connector: nothing is drawn or
+  // recorded (the Arrow tool's default-sized arrow would be left lying about).
+  constexpr int kClickSlop = 3;
+  if (std::abs(end.x() - start.x()) <= kClickSlop && std::abs(end.y() - start.y()) <= kClickSlop) return {};
   const Diagram& diagram = d.FigureSet();
   const std::optional<EndShape> from = ShapeAt(diagram, start), to = ShapeAt(diagram, end);
   if (!from || !to || from->figure.id == to->figure.id) {

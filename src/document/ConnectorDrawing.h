@@ -12,7 +12,8 @@ class TwinKedrinFile;
 // between two shapes in reach of the points, an elbow route of line figures ending in one arrow
 // whose head enters the second shape, leaving and entering by the sides nearest the points where
 // a clear route does; otherwise a straight arrow as the Arrow tool draws it.
-// In the drawing style, as one step of the history. Returns the figures drawn, first to last.
+// In the drawing style, as one step of the history. Returns the figures drawn, first to last:
+// none for a click (the points at most 3 pixels apart across and along).
 std::vector<TCustomKDTool*> DrawConnector(TwinKedrinFile& document, QPoint start, QPoint end);
 
 // The route's figures, lines and a final arrow, added to the document in its drawing style

@@ -30,6 +30,21 @@ double PointToRun(QPointF p, QPointF a, QPointF b) {
   return std::hypot(p.x() - q.x(), p.y() - q.y());
 }
 
+// Whether the run from a to b meets the box's inside: the corners lie on both sides of its line,
+// and the run's span meets the box's across and along.
+bool SlantCrossesBox(QPoint a, QPoint b, double l, double t, double r, double bo) {
+  if (std::max(a.x(), b.x()) < l || std::min(a.x(), b.x()) > r || std::max(a.y(), b.y()) < t ||
+      std::min(a.y(), b.y()) > bo)
+    return false;
+  const double dx = b.x() - a.x(), dy = b.y() - a.y();
+  bool below = false, above = false;
+  for (const QPointF c : {QPointF(l, t), QPointF(r, t), QPointF(r, bo), QPointF(l, bo)}) {
+    const double side = dx * (c.y() - a.y()) - dy * (c.x() - a.x());
+    (side < 0 ? below : above) = true;
+  }
+  return below && above;
+}
+
 // Distance from a level or upright run to a box; 0 where they meet.
 double RunToBox(QPoint a, QPoint b, const QRect& box) {
   const double l = box.x(), t = box.y(), r = l + box.width(), bo = t + box.height();
@@ -39,7 +54,10 @@ double RunToBox(QPoint a, QPoint b, const QRect& box) {
     const double dx = std::max({l - x1, 0.0, x0 - r}), dy = std::max({t - y1, 0.0, y0 - bo});
     return std::hypot(dx, dy);
   }
-  // A slanted run (a straight connector): its distance to the box's corners and edges.
+  // A slanted run (a straight connector): none where it passes through the box (between corners
+  // far from it, as a steep run through a wide label does), else its distance to the corners
+  // and edges.
+  if (SlantCrossesBox(a, b, l, t, r, bo)) return 0;
   double d = 1e300;
   for (const QPointF c : {QPointF(l, t), QPointF(r, t), QPointF(r, bo), QPointF(l, bo)}) d = std::min(d, PointToRun(c, a, b));
   for (const QPoint p : {a, b}) {
@@ -81,11 +99,24 @@ QRect PlaceBranchLabel(const std::vector<FigurePlan>& segments, QSize size, cons
   if (segments.empty()) return {};
   const auto [a, b] = FirstRun(segments);
   const bool level = a.y() == b.y(), upright = a.x() == b.x();
-  if (level == upright) return {};  // slanted, or no length
-  const int length = level ? std::abs(b.x() - a.x()) : std::abs(b.y() - a.y());
+  if (level && upright) return {};  // no length
+  const QPointF along = QPointF(b - a) / std::hypot(double(b.x() - a.x()), double(b.y() - a.y()));
+  // Beside a slanted run: its normal that points up (right when it points neither way).
+  QPointF normal(along.y(), -along.x());
+  if (normal.y() > 0 || (normal.y() == 0 && normal.x() < 0)) normal = -normal;
+  const int length = level ? std::abs(b.x() - a.x()) : upright ? std::abs(b.y() - a.y())
+                                                                : static_cast<int>(std::hypot(double(b.x() - a.x()), double(b.y() - a.y())));
   const int sign = level ? (b.x() > a.x() ? 1 : -1) : (b.y() > a.y() ? 1 : -1);
   const int w = size.width(), h = size.height();
   const std::vector<std::pair<QPoint, QPoint>> own = RunsOf(segments);
+  // Another connector lying on this one (two straight lines between one pair of shapes): no place
+  // beside it tells the two apart.
+  for (const auto& o : own) {
+    const auto same = std::count_if(runs.begin(), runs.end(), [&](const auto& run) {
+      return o == run || (o.first == run.second && o.second == run.first);
+    });
+    if (same > 1) return {};
+  }
   // Only what lies near the start can come near a place beside it.
   const int reach = 80 + w + h;
   const QRect area(a.x() - reach, a.y() - reach, 2 * reach, 2 * reach);
@@ -128,9 +159,15 @@ QRect PlaceBranchLabel(const std::vector<FigurePlan>& segments, QSize size, cons
         if (level) {
           const int left = sign > 0 ? a.x() + slide : a.x() - slide - w;
           box = QRect(left, side > 0 ? a.y() - gap - h : a.y() + gap, w, h);
-        } else {
+        } else if (upright) {
           const int top = sign > 0 ? a.y() + slide : a.y() - slide - h;
           box = QRect(side > 0 ? a.x() + gap : a.x() - gap - w, top, w, h);
+        } else {
+          // The box's corner nearest the run lies `gap` off it; the box reaches away from it.
+          const QPointF n = normal * side;
+          const QPointF q = QPointF(a) + along * slide + n * gap;
+          const int x = static_cast<int>(std::lround(q.x())), y = static_cast<int>(std::lround(q.y()));
+          box = QRect(n.x() >= 0 ? x : x - w, n.y() >= 0 ? y : y - h, w, h);
         }
         if (clear(box)) return box;
       }
@@ -199,7 +236,8 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
   // Containers are no obstacles: routes cross their edges freely, and a link to one ends on its
   // border. Their titles keep labels off.
   std::unordered_map<uint64_t, bool> container;
-  for (const semantics::Container& c : semantics::FindContainers(items, query)) {
+  const std::vector<semantics::Container> containers = semantics::FindContainers(items, query);
+  for (const semantics::Container& c : containers) {
     container.emplace(c.frame->id, true);
     if (c.title) blocked.push_back(c.title->box);
   }
@@ -232,7 +270,17 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
     linkOf[k] = static_cast<int>(links.size());
     links.push_back(link);
   }
-  const routing::ObstacleIndex index = routing::IndexShapes(shapes, open);
+  routing::ObstacleIndex index = routing::IndexShapes(shapes, open);
+  // Routes keep out of container and lane titles, and off their edges where they run along them
+  // (hidden by the edge), though they cross the edges freely.
+  for (const semantics::Container& c : containers) {
+    if (c.title) index.Add({c.title->box, -1, false});
+    const QRect& f = c.frame->box;
+    const int r = f.x() + f.width(), b = f.y() + f.height();
+    for (const QRect& edge : {QRect(f.x(), f.y(), f.width(), 1), QRect(f.x(), b, f.width(), 1), QRect(f.x(), f.y(), 1, f.height()),
+                              QRect(r, f.y(), 1, f.height())})
+      index.Add({edge, -1, false, true});
+  }
   std::vector<routing::Route> routes = routing::RouteAll(shapes, links, index);
   // Two routes leaving (or entering) one point the same way would read back as one connector
   // forking: a link whose sides were free takes the side facing its other shape across, and all are
@@ -263,15 +311,14 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
   if (again) routes = routing::RouteAll(shapes, links, index);
   std::vector<PlannedConnector> out(requests.size());
   std::vector<std::pair<QPoint, QPoint>> runs;
-  std::vector<bool> routed(requests.size(), false);
   for (size_t k = 0; k < requests.size(); ++k) {
     const int l = linkOf[k];
-    routed[k] = l >= 0 && routes[static_cast<size_t>(l)].points.size() >= 2;
-    // A straight one keeps its label beside its middle, as straight connectors have it.
-    if (!routed[k]) out[k] = ConnectorPlanner::Straight(requests[k]);
+    const bool routed = l >= 0 && routes[static_cast<size_t>(l)].points.size() >= 2;
+    // A straight one's label goes beside its start as well, with the others; where there is no
+    // room it stays beside its middle, as straight connectors have it.
+    if (!routed) out[k] = ConnectorPlanner::Straight(requests[k]);
     else out[k].segments = RouteSegments(routes[static_cast<size_t>(l)].points, requests[k].pen, true);
     for (const auto& run : RunsOf(out[k].segments)) runs.push_back(run);
-    if (out[k].label) blocked.push_back(out[k].label->box);
   }
   // Labels last, each clear of every route and of the labels placed before it.
   std::vector<QPointF> middles;
@@ -282,10 +329,11 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
     }
   for (size_t k = 0; k < requests.size(); ++k) {
     const ConnectorRequest& r = requests[k];
-    if (!routed[k] || r.label.empty() || out[k].segments.empty()) continue;
+    if (r.label.empty() || out[k].segments.empty()) continue;
     FigurePlan label;
     label.kind = semantics::ItemKind::Label;
     label.box = PlaceBranchLabel(out[k].segments, r.labelSize, runs, middles, blocked);
+    if (label.box.isEmpty() && out[k].label) label.box = out[k].label->box;
     if (label.box.isEmpty()) label.box = PlaceLabelClear(out[k].segments, r.labelSize, runs, blocked);
     label.brush = bsClear;  // the route shows through the label's box
     label.lineWidth = 1;

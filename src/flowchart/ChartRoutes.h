@@ -38,7 +38,8 @@ QRect PlaceLabelClear(const std::vector<FigurePlan>& segments, QSize size, const
 // The label's box beside the start of its route, where a reader looks for a branch's "yes" or
 // "no": 6 or 10 pixels off the first run and 4 pixels or more along it from the shape, above a
 // level run and right of an upright one (so that a chart's branches read alike at every
-// decision), else on the other side, slid further along where needed; clear by 5 pixels of every
+// decision; a slanted run's label lies above it, its nearest corner that far off), else on the
+// other side, slid further along where needed; clear by 5 pixels of every
 // run, of every box in `blocked` and of the other labels, beyond the label's reach of the middles
 // of the other connectors (`middles`: every connector's label point) and nearer its own route than
 // any other run (so that it reads back as this connector's). Empty when no such place exists.

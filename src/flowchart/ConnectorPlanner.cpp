@@ -202,7 +202,40 @@ std::vector<PlannedConnector> ConnectorPlanner::PlanAll(const std::vector<Connec
     if (sides[k].from && sides[k].to) elbow = Elbow(r, sides[k]);
     out.push_back(elbow ? std::move(*elbow) : Straight(r));
   }
+  LabelStraightBesideStart(out, requests);
   return out;
+}
+
+void ConnectorPlanner::LabelStraightBesideStart(std::vector<PlannedConnector>& out,
+                                                const std::vector<ConnectorRequest>& requests) const {
+  std::vector<std::pair<QPoint, QPoint>> runs;
+  std::vector<QPointF> middles;
+  std::vector<QRect> labels;
+  for (const PlannedConnector& c : out) {
+    for (const FigurePlan& s : c.segments) {
+      const connectors::Ends e = connectors::EndsOf(s.box, s.direction);
+      runs.emplace_back(e.start, e.end);
+    }
+    if (c.segments.empty()) continue;
+    const auto [a, b] = MiddleRun(c.segments);
+    middles.push_back((QPointF(a) + QPointF(b)) / 2);
+    if (c.label && c.segments.size() != 1) labels.push_back(c.label->box);
+  }
+  std::vector<connectors::Figure> near;
+  for (size_t k = 0; k < out.size(); ++k) {
+    PlannedConnector& c = out[k];
+    if (c.segments.size() != 1 || !c.label) continue;
+    std::vector<QRect> blocked = labels;
+    near.clear();
+    const int reach = 80 + requests[k].labelSize.width() + requests[k].labelSize.height();
+    obstacles_(c.segments.front().box.adjusted(-reach, -reach, reach, reach), near);
+    for (const connectors::Figure& f : near)
+      if (!connectors::IsConnector(f.kind)) blocked.push_back(f.box);
+    // Where no place beside the start is clear, the label stays beside the middle.
+    const QRect box = PlaceBranchLabel(c.segments, requests[k].labelSize, runs, middles, blocked);
+    if (!box.isEmpty()) c.label->box = box;
+    labels.push_back(c.label->box);
+  }
 }
 
 PlannedConnector ConnectorPlanner::Otherwise(const ConnectorRequest& r) {

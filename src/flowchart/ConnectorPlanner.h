@@ -13,7 +13,8 @@
 #include "Graph.h"
 
 // The connectors of a laid-out flowchart: each edge drawn anew between its two shapes, as an elbow
-// route (lines and one arrow) or a straight line or arrow, with its label beside its middle.
+// route (lines and one arrow) or a straight line or arrow, with its label beside its middle; a
+// straight one's beside its start where there is room (PlanAll).
 namespace flowchart {
 
 enum class ConnectorForm : uint8_t { Elbow, Straight };
@@ -70,6 +71,9 @@ class ConnectorPlanner {
   std::vector<Sides> ChooseSides(const std::vector<ConnectorRequest>& requests);
   std::optional<PlannedConnector> Elbow(const ConnectorRequest& request, const Sides& sides);
   PlannedConnector Loop(const ConnectorRequest& request) const;
+  // The labels of the straight ones beside their starts, clear of every run, shape and label,
+  // as routed charts have them (PlaceBranchLabel).
+  void LabelStraightBesideStart(std::vector<PlannedConnector>& out, const std::vector<ConnectorRequest>& requests) const;
 
   graph::Direction direction_;
   ConnectorForm form_;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "ConnectorGeometry.h"
+#include "ForkChoice.h"
 #include "Outline.h"
 
 namespace connectors {
@@ -79,20 +80,25 @@ bool HeadOn(const Figure& arrow, QPoint p) {
 
 }  // namespace
 
-std::optional<ElbowChain> TraceChain(const Figure& first, QPoint attached, const FigureQuery& query) {
-  if (!IsConnector(first.kind) || !HasEnd(first, attached)) return std::nullopt;
-  const std::optional<Figure> start = OwnerNear(attached, query);
-  if (!start) return std::nullopt;
-  ElbowChain chain;
-  chain.segments.push_back(first);
-  QPoint at = OtherEnd(first, attached);
+namespace {
+
+struct Trace {
+  const Figure& first;
+  QPoint attached;
+  Figure start;
+  const FigureQuery& query;
+  bool* forked;  // set when the trace chose a way at a fork
+};
+
+// The chain so far, from the shape it left to the point `at` of its last segment, traced on.
+std::optional<ElbowChain> TraceOn(ElbowChain chain, QPoint at, const Trace& t) {
   std::vector<Figure> near;
   for (;;) {
     if (static_cast<int>(chain.segments.size()) > kMaxChain) return std::nullopt;
     // An end on a shape ends the chain, whatever else meets there (arrows entering one point).
-    if (const std::optional<Figure> end = OwnerNear(at, query)) {
-      if (chain.segments.size() < 2 || end->id == start->id) return std::nullopt;
-      chain.source = *start;
+    if (const std::optional<Figure> end = OwnerNear(at, t.query)) {
+      if (chain.segments.size() < 2 || end->id == t.start.id) return std::nullopt;
+      chain.source = t.start;
       chain.target = *end;
       // One arrow, at an end of the chain, heading into that end's shape.
       const auto arrows = std::count_if(chain.segments.begin(), chain.segments.end(),
@@ -100,7 +106,7 @@ std::optional<ElbowChain> TraceChain(const Figure& first, QPoint attached, const
       if (arrows != 1) return std::nullopt;
       const Figure& last = chain.segments.back();
       if (last.kind == FigureKind::Arrow && HeadOn(last, at)) return chain;
-      if (first.kind == FigureKind::Arrow && HeadOn(first, attached)) {
+      if (t.first.kind == FigureKind::Arrow && HeadOn(t.first, t.attached)) {
         std::reverse(chain.segments.begin(), chain.segments.end());
         std::swap(chain.source, chain.target);
         return chain;
@@ -108,22 +114,68 @@ std::optional<ElbowChain> TraceChain(const Figure& first, QPoint attached, const
       return std::nullopt;
     }
     near.clear();
-    query(QRect(at.x() - kJointReach, at.y() - kJointReach, 2 * kJointReach + 1, 2 * kJointReach + 1), near);
-    const Figure* next = nullptr;
-    int count = 0;
+    t.query(QRect(at.x() - kJointReach, at.y() - kJointReach, 2 * kJointReach + 1, 2 * kJointReach + 1), near);
+    std::vector<const Figure*> ways;
     for (const Figure& f : near) {
       if (!IsConnector(f.kind) || !HasEnd(f, at)) continue;
       const bool inChain = std::any_of(chain.segments.begin(), chain.segments.end(),
                                        [&](const Figure& s) { return s.id == f.id; });
-      if (inChain) continue;
-      ++count;
-      next = &f;
+      const bool listed = std::any_of(ways.begin(), ways.end(), [&](const Figure* w) { return w->id == f.id; });
+      if (!inChain && !listed) ways.push_back(&f);
     }
-    // A loose end, or a fork: no chain.
-    if (count != 1) return std::nullopt;
-    chain.segments.push_back(*next);
-    at = OtherEnd(*next, at);
+    if (ways.empty()) return std::nullopt;  // a loose end
+    if (ways.size() == 1) {
+      chain.segments.push_back(*ways.front());
+      at = OtherEnd(*ways.front(), at);
+      continue;
+    }
+    // A fork: each way traced to its end, and chosen by the rule the meaning module follows.
+    std::vector<ForkWay> choices;
+    std::vector<std::optional<ElbowChain>> traced;
+    for (const Figure* w : ways) {
+      ElbowChain on = chain;
+      on.segments.push_back(*w);
+      const QPoint far = OtherEnd(*w, at);
+      traced.push_back(TraceOn(std::move(on), far, t));
+      choices.push_back({far - at, traced.back().has_value()});
+    }
+    *t.forked = true;
+    const int chosen = ChooseAtFork(OtherEnd(chain.segments.back(), at) - at, choices);
+    if (chosen < 0) return std::nullopt;
+    return traced[static_cast<size_t>(chosen)];
   }
+}
+
+std::optional<ElbowChain> TraceFrom(const Figure& first, QPoint attached, const FigureQuery& query, bool& forked) {
+  if (!IsConnector(first.kind) || !HasEnd(first, attached)) return std::nullopt;
+  const std::optional<Figure> start = OwnerNear(attached, query);
+  if (!start) return std::nullopt;
+  ElbowChain chain;
+  chain.segments.push_back(first);
+  return TraceOn(std::move(chain), OtherEnd(first, attached), Trace{first, attached, *start, query, &forked});
+}
+
+}  // namespace
+
+std::optional<ElbowChain> TraceChain(const Figure& first, QPoint attached, const FigureQuery& query) {
+  bool forked = false;
+  std::optional<ElbowChain> chain = TraceFrom(first, attached, query, forked);
+  if (!chain || !forked) return chain;
+  // Through a fork, the chain traced back from its other shape must come out the same, or a
+  // segment would be part of two chains (a run passing a stub's end).
+  const bool fromSource = chain->segments.front().id == first.id;
+  const Figure& other = fromSource ? chain->segments.back() : chain->segments.front();
+  const FigureId otherShape = fromSource ? chain->target.id : chain->source.id;
+  const Ends e = EndsOf(other);
+  const std::optional<Figure> owner = OwnerNear(e.start, query);
+  const QPoint otherEnd = owner && owner->id == otherShape ? e.start : e.end;
+  bool again = false;
+  const std::optional<ElbowChain> back = TraceFrom(other, otherEnd, query, again);
+  if (!back || back->segments.size() != chain->segments.size() ||
+      !std::equal(back->segments.begin(), back->segments.end(), chain->segments.begin(),
+                  [](const Figure& a, const Figure& b) { return a.id == b.id; }))
+    return std::nullopt;
+  return chain;
 }
 
 }  // namespace connectors

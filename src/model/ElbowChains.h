@@ -27,8 +27,10 @@ Side NearestSide(const Figure& shape, QPoint p);
 // shape: followed from its other end through the one line or arrow starting there (within
 // kJointReach pixels across and along: JointsMeet, the rule the meaning module joins segments by),
 // and on, to an end on another closed shape. Runs drawn by
-// hand slightly askew or apart count: routed anew they come out square and joined exactly. None
-// when an end meets no segment and no shape, or more than one segment, when the chain runs over
+// hand slightly askew or apart count: routed anew they come out square and joined exactly. Where
+// several segments start at one point, the chain goes on through the one ChooseAtFork picks
+// (ForkChoice.h) of those that trace on to a chain. None
+// when an end meets no segment and no shape, or no way on at a fork, when the chain runs over
 // kMaxChain segments, when it ends on the shape it left, or when it is not lines with one arrow at
 // one of its ends heading into its shape (the chain is then given from the other shape to it).
 constexpr int kMaxChain = 8;

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "ConnectorGeometry.h"
+#include "ForkChoice.h"
 
 namespace semantics {
 
@@ -81,15 +82,11 @@ PointInfo Examine(QPoint p, const Item& self, const ItemQuery& query) {
   return info;
 }
 
-// The segment end joined to (self, end) at its point, or none: the point is a free end.
-std::optional<SegmentEnd> Partner(const Item& self, int end, const PointInfo& at) {
-  if (at.ends.size() != 2) return std::nullopt;
-  const SegmentEnd other = at.ends[0].segment->id == self.id && at.ends[0].end == end ? at.ends[1] : at.ends[0];
-  if (other.segment->id == self.id) return std::nullopt;  // a zero-length segment's two ends
-  if (self.kind == ItemKind::Arrow && other.segment->kind == ItemKind::Arrow) return std::nullopt;
-  if (HeadAt(self, end) || HeadAt(*other.segment, other.end)) return std::nullopt;
-  if (at.shape && !at.deep) return std::nullopt;
-  return other;
+// Segment ends at one point that may join: never two arrows, never at a head.
+bool MayJoin(const Item& self, int end, const SegmentEnd& other) {
+  if (other.segment->id == self.id) return false;  // a zero-length segment's two ends
+  if (self.kind == ItemKind::Arrow && other.segment->kind == ItemKind::Arrow) return false;
+  return !HeadAt(self, end) && !HeadAt(*other.segment, other.end);
 }
 
 struct Walk {
@@ -98,29 +95,98 @@ struct Walk {
   QPoint point;
   const Item* shape = nullptr;
   bool loop = false;
+  bool cut = false;  // a search through a fork gave up on it: too long
 };
 
+// How deep forks are searched: a way through one fork may pass one more.
+constexpr int kForkDepth = 2;
+
+Walk WalkFrom(const Item& first, int end, const ItemQuery& query, int forks);
+
+QPoint Away(const Item& s, int end, QPoint p) { return EndPoint(s, 1 - end) - p; }
+
+bool Contains(const std::vector<const Item*>& segments, const Item* s) {
+  return std::any_of(segments.begin(), segments.end(), [&](const Item* t) { return t->id == s->id; });
+}
+
+// At a fork, the way on that makes the chain a connector between two shapes (ForkChoice.h).
+std::optional<SegmentEnd> ChooseWay(const Item& self, int end, QPoint p, const std::vector<SegmentEnd>& others,
+                                    const ItemQuery& query, int forks, bool mutual = true) {
+  if (forks <= 0) return std::nullopt;
+  const Walk back = WalkFrom(self, 1 - end, query, forks - 1);
+  std::vector<connectors::ForkWay> ways;
+  for (const SegmentEnd& o : others) {
+    connectors::ForkWay way{Away(*o.segment, o.end, p)};
+    const Walk on = WalkFrom(*o.segment, 1 - o.end, query, forks - 1);
+    if (!back.loop && !back.cut && !on.loop && !on.cut && back.shape && on.shape && !Contains(on.segments, &self) &&
+        !Contains(back.segments, o.segment) && o.segment->id != self.id) {
+      auto arrows = std::count_if(back.segments.begin(), back.segments.end(),
+                                  [](const Item* s) { return s->kind == ItemKind::Arrow; }) +
+                    std::count_if(on.segments.begin(), on.segments.end(),
+                                  [](const Item* s) { return s->kind == ItemKind::Arrow; });
+      arrows += (self.kind == ItemKind::Arrow) + (o.segment->kind == ItemKind::Arrow);
+      way.makesConnector = arrows == 1;
+    }
+    ways.push_back(way);
+  }
+  const int chosen = connectors::ChooseAtFork(Away(self, end, p), ways);
+  if (chosen < 0) return std::nullopt;
+  const SegmentEnd way = others[static_cast<size_t>(chosen)];
+  if (!mutual) return way;
+  // The way must choose this end back, or a segment would be part of two connectors (a run
+  // passing a stub's end: the stub would go on into the run's arrow).
+  const QPoint q = EndPoint(*way.segment, way.end);
+  const PointInfo there = Examine(q, *way.segment, query);
+  std::vector<SegmentEnd> returning;
+  for (const SegmentEnd& e : there.ends)
+    if ((e.segment->id != way.segment->id || e.end != way.end) && MayJoin(*way.segment, way.end, e)) returning.push_back(e);
+  const std::optional<SegmentEnd> answer = ChooseWay(*way.segment, way.end, q, returning, query, forks, false);
+  if (!answer || answer->segment->id != self.id || answer->end != end) return std::nullopt;
+  return way;
+}
+
+// The segment end joined to (self, end) at its point, or none: the point is a free end. Where
+// more ends meet than two, the search of ChooseWay decides, `forks` deep.
+std::optional<SegmentEnd> Partner(const Item& self, int end, QPoint p, const PointInfo& at, const ItemQuery& query,
+                                  int forks) {
+  if (at.ends.size() < 2 || (at.shape && !at.deep)) return std::nullopt;
+  std::vector<SegmentEnd> others;
+  for (const SegmentEnd& e : at.ends)
+    if ((e.segment->id != self.id || e.end != end) && MayJoin(self, end, e)) others.push_back(e);
+  if (at.ends.size() == 2) {
+    if (others.empty()) return std::nullopt;
+    return others.front();
+  }
+  if (others.empty()) return std::nullopt;
+  return ChooseWay(self, end, p, others, query, forks);
+}
+
 // Follows joints from the segment's end `end` until a free end or back to the segment.
-Walk WalkFrom(const Item& first, int end, const ItemQuery& query) {
+Walk WalkFrom(const Item& first, int end, const ItemQuery& query, int forks) {
   Walk w;
   const Item* cur = &first;
   int exit = end;
   for (;;) {
     const QPoint p = EndPoint(*cur, exit);
     const PointInfo at = Examine(p, *cur, query);
-    const std::optional<SegmentEnd> next = Partner(*cur, exit, at);
+    const std::optional<SegmentEnd> next = Partner(*cur, exit, p, at, query, forks);
     if (!next) {
       w.outerEnd = exit;
       w.point = p;
       w.shape = at.shape;
       return w;
     }
-    // With two ends at every joint, a walk can only come back to where it began.
-    if (next->segment->id == first.id) {
+    // With two ends at every joint a walk can only come back to where it began; through a
+    // fork it may come back to any of its segments.
+    if (next->segment->id == first.id || Contains(w.segments, next->segment)) {
       w.loop = true;
       return w;
     }
     w.segments.push_back(next->segment);
+    if (forks < kForkDepth && static_cast<int>(w.segments.size()) > connectors::kForkSearchSegments) {
+      w.cut = true;
+      return w;
+    }
     cur = next->segment;
     exit = 1 - next->end;
   }
@@ -130,9 +196,9 @@ Walk WalkFrom(const Item& first, int end, const ItemQuery& query) {
 
 std::optional<Connector> ConnectorOf(const Item& segment, const ItemQuery& query) {
   if (!IsSegment(segment.kind)) return std::nullopt;
-  const Walk forward = WalkFrom(segment, 1, query);
+  const Walk forward = WalkFrom(segment, 1, query, kForkDepth);
   if (forward.loop) return std::nullopt;
-  const Walk backward = WalkFrom(segment, 0, query);
+  const Walk backward = WalkFrom(segment, 0, query, kForkDepth);
 
   Connector c;
   c.segments.reserve(backward.segments.size() + 1 + forward.segments.size());

@@ -15,7 +15,9 @@ namespace semantics {
 // across and along, as hand-drawn routes do), unless the point is on or
 // within reach of a shape's outline (two connectors that meet on a box's side are two), two
 // arrows meet there, or an arrow head sits there (a route's one arrow points out of the route).
-// A third end at a point makes it a branch: no segment joins there.
+// Where more ends than two meet, an end goes on through the one that makes its chain a
+// connector between two shapes, preferring the one straight on (ChooseAtFork in ForkChoice.h);
+// otherwise none joins there.
 struct Connector {
   // In route order from `start` to `end`; with a single head, it is at `end`.
   std::vector<const Item*> segments;

@@ -145,6 +145,27 @@ TEST_P(ConnectorToolStraight, DrawsArrow) {
 INSTANTIATE_TEST_SUITE_P(Boxes, ConnectorToolStraight, testing::ValuesIn(kStraight),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A click, or a drag of a few pixels, draws nothing and records no step.
+class ConnectorToolClick : public ConnectorToolFixture, public testing::WithParamInterface<StraightCase> {};
+const StraightCase kClicks[] = {
+    {"OnEmpty", {300, 500}, {300, 500}},
+    {"OnTheShape", {160, 230}, {160, 230}},
+    {"TinyDrag", {300, 500}, {303, 497}},
+};
+
+TEST_P(ConnectorToolClick, DrawsNothing) {
+  Add<TKDRectangle>(doc, kA);
+  UseTool("btnConnector");
+  const size_t before = doc->Figures().size();
+  const int steps = doc->History().Stack().count();
+  Drag(GetParam().press, GetParam().release);
+  EXPECT_EQ(doc->Figures().size(), before);
+  EXPECT_EQ(doc->History().Stack().count(), steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, ConnectorToolClick, testing::ValuesIn(kClicks),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // The palette's Connector button comes last, so every other tool keeps its place, and is one of
 // the exclusive tools.
 TEST_F(ConnectWireFixture, ConnectorButtonJoinsPalette) {

@@ -39,6 +39,10 @@ void PrintTo(const ChainCase& c, std::ostream* os) { *os << c.name; }
 class TraceChainTest : public testing::TestWithParam<ChainCase> {};
 
 const QPoint kFromA(220, 230), kBend(460, 230), kIntoB(460, 400);
+// Box C above the bend, box D right of it.
+const Figure kC{Id(3), FigureKind::Box, {400, 100, 120, 60}};
+const Figure kD{Id(4), FigureKind::Box, {600, 200, 120, 60}};
+const QPoint kIntoC(460, 160), kIntoD(600, 230);
 
 const ChainCase kChains[] = {
     {"LineThenArrow", {Run(10, FigureKind::Line, kFromA, kBend), Run(11, FigureKind::Arrow, kBend, kIntoB)}, kFromA, {10, 11}, 1, 2},
@@ -52,9 +56,29 @@ const ChainCase kChains[] = {
     {"HeadAtTheBend", {Run(10, FigureKind::Line, kFromA, kBend), Run(11, FigureKind::Arrow, kIntoB, kBend)}, kFromA, {}},
     {"LinesOnly", {Run(10, FigureKind::Line, kFromA, kBend), Run(11, FigureKind::Line, kBend, kIntoB)}, kFromA, {}},
     {"LooseEnd", {Run(10, FigureKind::Line, kFromA, kBend), Run(11, FigureKind::Arrow, kBend, {460, 350})}, kFromA, {}},
+    // Of the two ways on, only the arrow reaches a shape.
     {"Fork",
      {Run(10, FigureKind::Line, kFromA, kBend), Run(12, FigureKind::Line, kBend, {600, 230}), Run(11, FigureKind::Arrow, kBend, kIntoB)},
+     kFromA, {10, 11}, 1, 2},
+    // Both ways on turn into a shape: which one the line leads into cannot be told.
+    {"ForkAmbiguous",
+     {Run(10, FigureKind::Line, kFromA, kBend), Run(11, FigureKind::Arrow, kBend, kIntoB), kC,
+      Run(12, FigureKind::Arrow, kBend, kIntoC)},
      kFromA, {}},
+    // A -> D across and C -> B down, crossing where both have a joint: each keeps its course.
+    {"CrossingAtJoints",
+     {Run(10, FigureKind::Line, kFromA, kBend), Run(11, FigureKind::Arrow, kBend, kIntoD), kC, kD,
+      Run(12, FigureKind::Line, kIntoC, kBend), Run(13, FigureKind::Arrow, kBend, kIntoB)},
+     kFromA, {10, 11}, 1, 4},
+    // A line from C ending at the joint of A -> D: the route is whole, the line leads nowhere.
+    {"RunPastAnEndRoute",
+     {Run(10, FigureKind::Line, kFromA, kBend), Run(11, FigureKind::Arrow, kBend, kIntoD), kC, kD,
+      Run(12, FigureKind::Line, kIntoC, kBend)},
+     kFromA, {10, 11}, 1, 4},
+    {"RunPastAnEndStub",
+     {Run(12, FigureKind::Line, kIntoC, kBend), Run(10, FigureKind::Line, kFromA, kBend), kC, kD,
+      Run(11, FigureKind::Arrow, kBend, kIntoD)},
+     kIntoC, {}},
     // Ends drawn by hand 2 pixels apart meet; 4 pixels apart they do not.
     {"NearlyMeet", {Run(10, FigureKind::Line, kFromA, kBend), Run(11, FigureKind::Arrow, {462, 232}, kIntoB)}, kFromA, {10, 11}, 1, 2},
     {"Gap", {Run(10, FigureKind::Line, kFromA, kBend), Run(11, FigureKind::Arrow, {464, 230}, kIntoB)}, kFromA, {}},

@@ -49,7 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
                     // Another connector's middle at (190, 60) is within reach (14 across) of the
                     // places right of the run until one 28 along: 14 across, 18 below it.
                     PlaceCase{"SlidPastAnotherMiddle", kDown, {}, {}, {156, 78, 20, 13}, {{190, 60}}},
-                    PlaceCase{"NoneBesideASlantedRun", {{0, 0}, {100, 80}}, {}, {}, {}, {}}),
+                    // Down right from (0, 0): above, its lower left corner 6 off the run and 4 along.
+                    PlaceCase{"AboveASlantedRun", {{0, 0}, {100, 80}}, {}, {}, {7, -15, 20, 13}, {}},
+                    // Another connector along the same run: none.
+                    PlaceCase{"NoneOnAnotherConnector", kDown, {{{150, 50}, {150, 120}}}, {}, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(BranchLabelPlace, BesideTheFirstRun) {

@@ -6,6 +6,7 @@
 #include "ChartDrawing.h"
 #include "ChartSupport.h"
 #include "Connector.h"
+#include "ConnectorLabel.h"
 #include "ConnectorPlanner.h"
 #include "ItemGrid.h"
 #include "ReadBack.h"
@@ -203,6 +204,33 @@ TEST(PlanSides, StraightFormDrawsStraightArrowsBetweenFacingSides) {
   EXPECT_EQ(s.start, QPoint(150, 50));
   EXPECT_EQ(s.end, QPoint(50, 150));
   EXPECT_TRUE(c.NotReadBack().empty());
+}
+
+// A straight arrow's label goes beside its start, as a routed branch's does: from A's bottom
+// (150, 50) down left to B's top (50, 150), up left of the run, its corner 5.7 pixels off it and
+// slid along (28) until clear of A; and it reads back as that arrow's label.
+TEST(PlanSides, StraightLabelBesideTheStart) {
+  std::vector<semantics::Item> placed = charttest::ItemsOf({Box({100, 0, 100, 50}), Box({0, 150, 100, 50})});
+  ConnectorPlanner planner(graph::Direction::TopToBottom, ConnectorForm::Straight, flowchart::ShapeQuery(placed));
+  ConnectorRequest r;
+  r.from = flowchart::RoutingFigure(placed[0]);
+  r.to = flowchart::RoutingFigure(placed[1]);
+  r.label = "yes";
+  r.labelSize = {30, 14};
+  const std::vector<PlannedConnector> planned = planner.PlanAll({r});
+  ASSERT_EQ(planned.size(), 1u);
+  ASSERT_EQ(planned[0].segments.size(), 1u);
+  ASSERT_TRUE(planned[0].label);
+  EXPECT_EQ(planned[0].label->box, QRect(96, 52, 30, 14));
+  std::vector<semantics::Item> items = placed;
+  items.push_back(flowchart::ItemOf(planned[0].segments[0], 3, 2));
+  items.push_back(flowchart::ItemOf(*planned[0].label, 4, 3));
+  const semantics::ItemGrid grid(items);
+  const std::optional<semantics::Connector> c = semantics::ConnectorOf(items[2], grid.AsQuery());
+  ASSERT_TRUE(c);
+  const semantics::Item* label = semantics::ConnectorLabel(*c, grid.AsQuery());
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->id, 4u);
 }
 
 // Two straight connectors between the same shapes would lie on each other: the second one,

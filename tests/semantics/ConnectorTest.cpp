@@ -56,6 +56,14 @@ TEST_P(Chains, WholeConnectorFromOneSegment) {
 }
 
 const Item kContainer = Shape(ItemKind::Rectangle, {-100, -100, 600, 600});
+// Around the point (200, 125): D above (items 3), E left (4), C right (5).
+const Item kD = Shape(ItemKind::Rectangle, {150, 0, 100, 50});
+const Item kE = Shape(ItemKind::Rectangle, {0, 100, 100, 50});
+const Item kC = Shape(ItemKind::Rectangle, {300, 100, 100, 50});
+const std::vector<Item> kCrossing = {kD, kE, kC, Line({200, 50}, {200, 125}), Arrow({200, 125}, {200, 200}),
+                                     Line({100, 125}, {200, 125}), Arrow({200, 125}, {300, 125})};
+const std::vector<Item> kPastAnEnd = {kD, kE, kC, Line({200, 50}, {200, 125}), Line({100, 125}, {200, 125}),
+                                      Arrow({200, 125}, {300, 125})};
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Chains,
@@ -93,9 +101,23 @@ INSTANTIATE_TEST_SUITE_P(
                   {Shape(ItemKind::Decision, {400, -5, 100, 60}), Line({100, 25}, {300, 25}), Arrow({300, 25}, {400, 25}),
                    Line({250, 225}, {400, 225}), Arrow({400, 225}, {400, 25}, apLeft)},
                   6, {{6, 7}, {250, 225}, {400, 25}, 2, 3}},
+        // Of the two ways on from the arrow, only the one back to A makes a connector.
         ChainCase{"BranchingJoint",
                   {Line({100, 25}, {200, 25}), Arrow({200, 25}, {200, 200}), Line({200, 25}, {300, 25})}, 4,
-                  {{4}, {200, 25}, {200, 200}, 0, 2}},
+                  {{3, 4}, {100, 25}, {200, 200}, 1, 2}},
+        // Two routes crossing at (200, 125), each with a joint there: D -> B and E -> C.
+        ChainCase{"CrossingAtJointsDown", kCrossing, 6, {{6, 7}, {200, 50}, {200, 200}, 3, 2}},
+        ChainCase{"CrossingAtJointsAcross", kCrossing, 9, {{8, 9}, {100, 125}, {300, 125}, 4, 5}},
+        // A route E -> C with its joint where a line from D ends: the route stays whole, the line
+        // is no part of it.
+        ChainCase{"RunPastAnEndRoute", kPastAnEnd, 8, {{7, 8}, {100, 125}, {300, 125}, 4, 5}},
+        ChainCase{"RunPastAnEndStub", kPastAnEnd, 6, {{6}, {200, 50}, {200, 125}, 3, 0, false}},
+        // Lines from E and C, arrows into B and D, all four meeting at one bend: either line may
+        // go into either arrow, so none joins.
+        ChainCase{"BendsSharedAmbiguous",
+                  {kD, kE, kC, Line({100, 125}, {200, 125}), Arrow({200, 125}, {200, 200}),
+                   Line({200, 125}, {300, 125}), Arrow({200, 125}, {200, 50}, apLeft)},
+                  6, {{6}, {100, 125}, {200, 125}, 4, 0, false}},
         ChainCase{"TwoArrowsNeverJoin", {Arrow({100, 25}, {200, 25}, apLeft), Arrow({200, 25}, {200, 200})}, 3,
                   {{3}, {200, 25}, {100, 25}, 0, 1}},
         ChainCase{"HeadAtTheJoint", {Line({100, 25}, {200, 25}), Arrow({200, 25}, {200, 200}, apLeft)}, 4,
