@@ -173,8 +173,6 @@ KNOWN_MISSES = {
         "the history records and compares 100,000 bounds per step, and finds what follows at every edit start",
     "one drag step of a 100,000-figure group, painted":
         "the history records and compares 100,000 bounds per step, and finds what follows at every edit start",
-    "open a 100,000-figure diagram until painted":
-        "figures are still controls, each built, outlined and indexed one at a time",
     "undo of an arrow-key nudge of a 100,000-figure group, painted":
         "the history's step holds and compares 100,000 bounds; the reselection sorts the members",
 }
