@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "ConnectorGeometry.h"
 #include "ConnectorLabel.h"
@@ -271,9 +272,15 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
     links.push_back(link);
   }
   routing::ObstacleIndex index = routing::IndexShapes(shapes, open);
-  // Routes keep out of container and lane titles, and off their edges where they run along them
-  // (hidden by the edge), though they cross the edges freely.
+  // Routes keep out of lanes' title bands, and off lanes' edges where they run along them (hidden
+  // by the edge, as lanes lie edge to edge), though they cross the edges freely. Other containers
+  // are left open: a link to one ends on its border, often beside its title, and a route kept from
+  // there goes the long way round, across others.
+  std::unordered_set<uint64_t> lanes;
+  for (const semantics::Pool& pool : semantics::FindPools(containers))
+    for (const semantics::Item* lane : pool.lanes) lanes.insert(lane->id);
   for (const semantics::Container& c : containers) {
+    if (!lanes.count(c.frame->id)) continue;
     if (c.title) index.Add({c.title->box, -1, false});
     const QRect& f = c.frame->box;
     const int r = f.x() + f.width(), b = f.y() + f.height();
