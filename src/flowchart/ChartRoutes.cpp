@@ -272,22 +272,15 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
     links.push_back(link);
   }
   routing::ObstacleIndex index = routing::IndexShapes(shapes, open);
-  // Routes keep out of lanes' title bands, and off lanes' edges where they run along them (hidden
-  // by the edge, as lanes lie edge to edge), though they cross the edges freely. Other containers
-  // are left open: a link to one ends on its border, often beside its title, and a route kept from
-  // there goes the long way round, across others.
+  // Routes keep out of lanes' title bands. Other containers are left open: a link to one ends on
+  // its border, often beside its title, and a route kept from there goes the long way round,
+  // across others. Lanes' edges are no obstacles either: kept off them, a route back across the
+  // lanes of draw.io's cross-functional template found no way and was drawn straight.
   std::unordered_set<uint64_t> lanes;
   for (const semantics::Pool& pool : semantics::FindPools(containers))
     for (const semantics::Item* lane : pool.lanes) lanes.insert(lane->id);
-  for (const semantics::Container& c : containers) {
-    if (!lanes.count(c.frame->id)) continue;
-    if (c.title) index.Add({c.title->box, -1, false});
-    const QRect& f = c.frame->box;
-    const int r = f.x() + f.width(), b = f.y() + f.height();
-    for (const QRect& edge : {QRect(f.x(), f.y(), f.width(), 1), QRect(f.x(), b, f.width(), 1), QRect(f.x(), f.y(), 1, f.height()),
-                              QRect(r, f.y(), 1, f.height())})
-      index.Add({edge, -1, false, true});
-  }
+  for (const semantics::Container& c : containers)
+    if (c.title && lanes.count(c.frame->id)) index.Add({c.title->box, -1, false});
   std::vector<routing::Route> routes = routing::RouteAll(shapes, links, index);
   // Two routes leaving (or entering) one point the same way would read back as one connector
   // forking: a link whose sides were free takes the side facing its other shape across, and all are
