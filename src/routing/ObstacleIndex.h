@@ -13,9 +13,6 @@ class ObstacleIndex {
     QRect box;          // Left, Top, Width, Height; right edge Left + Width
     int owner = -1;     // the shape it belongs to (its outline or its text); -1: nobody's
     bool text = false;  // a shape's text rather than its outline
-    // The edge of a lane or container, one pixel thick: routes cross it freely but keep off it
-    // when they run along it (RouteOptions::borderClearance). It blocks nothing.
-    bool border = false;
   };
 
   explicit ObstacleIndex(int cellSize = 128);

@@ -35,14 +35,12 @@ int DirOf(Side s) {
 }
 
 // Per node, about the edge to its right neighbour (H) and to the one below (V).
-enum : uint8_t { kHBlock = 1, kVBlock = 2, kHSoft = 4, kVSoft = 8, kHRay = 16, kVRay = 32, kHBorder = 64, kVBorder = 128 };
+enum : uint8_t { kHBlock = 1, kVBlock = 2, kHSoft = 4, kVSoft = 8, kHRay = 16, kVRay = 32 };
 
 // How many nodes a search may make before it gives up widening its window.
 constexpr int64_t kMaxNodes = 600000;
 constexpr int64_t kInf = INT64_MAX / 4;
 constexpr int kSoftFactor = 3;
-// A run along a lane's edge is hidden by it: dearer than one near a box.
-constexpr int kBorderFactor = 6;
 
 int UpperIndex(const std::vector<int>& v, int x) {
   return static_cast<int>(std::upper_bound(v.begin(), v.end(), x) - v.begin());
@@ -79,7 +77,6 @@ class Search {
   struct Item {
     Box core, zone;
     bool own, text, ownerFrom;
-    uint8_t border = 0;  // kHBorder along a level edge, kVBorder along an upright one
   };
   int Node(int i, int j) const { return j * nx_ + i; }
   void Mark(const Box& b, uint8_t hbit, uint8_t vbit, bool skipRays);
@@ -105,15 +102,6 @@ bool Search::Build() {
   for (int id : ids) {
     const ObstacleIndex::Obstacle& ob = index_[id];
     if (ob.box.width() <= 0 || ob.box.height() <= 0) continue;
-    if (ob.border) {
-      const Box e = EdgesOf(ob.box);
-      const int m = o_.borderClearance;
-      if (ob.box.width() <= ob.box.height())
-        items_.push_back({{e.l, e.t, e.l, e.b}, {e.l - m, e.t, e.l + m, e.b}, false, false, false, kVBorder});
-      else
-        items_.push_back({{e.l, e.t, e.r, e.t}, {e.l, e.t - m, e.r, e.t + m}, false, false, false, kHBorder});
-      continue;
-    }
     const bool ownFrom = ob.owner >= 0 && ob.owner == from_.owner, ownTo = ob.owner >= 0 && ob.owner == to_.owner;
     if (!others_ && !ownFrom && !ownTo) continue;
     const Box core = EdgesOf(ob.box);
@@ -141,7 +129,7 @@ bool Search::Build() {
   // inside the other box: lines just outside each box keep the narrow way between them open.
   for (const Item& a : items_)
     for (const Item& b : items_) {
-      if (&a == &b || a.border || b.border) continue;
+      if (&a == &b) continue;
       const bool rowsMeet = a.zone.t < b.core.b && a.zone.b > b.core.t;
       const bool colsMeet = a.zone.l < b.core.r && a.zone.r > b.core.l;
       if (rowsMeet && a.zone.r > b.core.l && a.zone.r < b.core.r && inX(a.core.r + 1)) xs_.push_back(a.core.r + 1);
@@ -161,10 +149,6 @@ bool Search::Build() {
   for (size_t k = 0; k < from_.ports.size(); ++k) AddTerminal(from_.ports[k], static_cast<int>(k), true);
   for (size_t k = 0; k < to_.ports.size(); ++k) AddTerminal(to_.ports[k], static_cast<int>(k), false);
   for (const Item& it : items_) {
-    if (it.border) {
-      Mark(it.zone, it.border & kHBorder, it.border & kVBorder, false);
-      continue;
-    }
     Mark(it.core, kHBlock, kVBlock, it.own);
     Mark(it.zone, kHSoft, kVSoft, it.own);
   }
@@ -304,12 +288,12 @@ bool Search::Run(FoundRoute& out) {
         f8 = flags_[static_cast<size_t>(Node(std::min(i, ni), j))];
         if (f8 & kHBlock) continue;
         len = std::abs(xs_[static_cast<size_t>(ni)] - xs_[static_cast<size_t>(i)]);
-        len *= (f8 & kHBorder) ? kBorderFactor : (f8 & kHSoft) ? kSoftFactor : 1;
+        if (f8 & kHSoft) len *= kSoftFactor;
       } else {
         f8 = flags_[static_cast<size_t>(Node(i, std::min(j, nj)))];
         if (f8 & kVBlock) continue;
         len = std::abs(ys_[static_cast<size_t>(nj)] - ys_[static_cast<size_t>(j)]);
-        len *= (f8 & kVBorder) ? kBorderFactor : (f8 & kVSoft) ? kSoftFactor : 1;
+        if (f8 & kVSoft) len *= kSoftFactor;
       }
       const int64_t cost = gs + len + (nd != d ? o_.bendPenalty : 0);
       const int ns = Node(ni, nj) * 4 + nd;

@@ -26,7 +26,6 @@ struct RouteOptions {
   int gap = 8;           // the least distance between two routes along one corridor
   int minJog = 15;       // the shortest run between two bends
   int loopSize = 20;     // how far a self-loop stands off its shape
-  int borderClearance = 8;  // how far a run along a lane's or container's edge keeps from it
 };
 
 // Points from the first port to the last: consecutive points differ in exactly one coordinate,

@@ -67,7 +67,7 @@ bool RouteClear(const std::vector<QPoint>& p, int fromOwner, int toOwner, const 
     obstacles.Query(area, ids);
     for (int id : ids) {
       const ObstacleIndex::Obstacle& o = obstacles[id];
-      if (o.border || (!o.text && ((i == 0 && o.owner == fromOwner) || (i + 2 == p.size() && o.owner == toOwner)))) continue;
+      if (!o.text && ((i == 0 && o.owner == fromOwner) || (i + 2 == p.size() && o.owner == toOwner))) continue;
       const QRect& r = o.box;
       if (r.width() <= 0 || r.height() <= 0) continue;
       if (std::min(a.x(), b.x()) < r.x() + r.width() && std::max(a.x(), b.x()) > r.x() &&

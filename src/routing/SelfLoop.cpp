@@ -45,7 +45,7 @@ Corner LoopCorner(const QRect& box, int owner, const ObstacleIndex& obstacles, i
     bool clear = true;
     for (int id : ids) {
       const ObstacleIndex::Obstacle& o = obstacles[id];
-      if ((o.owner == owner && owner >= 0) || o.border) continue;
+      if (o.owner == owner && owner >= 0) continue;
       // Only a box that reaches into the area blocks; one that touches its edge does not.
       if (o.box.intersects(area.adjusted(1, 1, -1, -1))) clear = false;
     }

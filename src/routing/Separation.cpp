@@ -99,7 +99,7 @@ std::optional<std::pair<int, int>> Channel(const Run& run, bool level, int reach
   obstacles.Query(area, ids);
   for (int id : ids) {
     const QRect& b = obstacles[id].box;
-    if (b.width() <= 0 || b.height() <= 0 || obstacles[id].border) continue;
+    if (b.width() <= 0 || b.height() <= 0) continue;
     const int al = (level ? b.x() : b.y()) - margin, ah = (level ? b.x() + b.width() : b.y() + b.height()) + margin;
     const int cl = (level ? b.y() : b.x()) - margin, ch = (level ? b.y() + b.height() : b.x() + b.width()) + margin;
     if (ah <= run.lo || al >= run.hi) continue;

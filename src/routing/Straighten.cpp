@@ -21,7 +21,7 @@ bool Blocked(QPoint a, QPoint b, const ObstacleIndex& obstacles, int except) {
   obstacles.Query(area, ids);
   for (int id : ids) {
     const ObstacleIndex::Obstacle& o = obstacles[id];
-    if (o.border || (except >= 0 && o.owner == except && !o.text)) continue;
+    if (except >= 0 && o.owner == except && !o.text) continue;
     const QRect& r = o.box;
     if (r.width() <= 0 || r.height() <= 0) continue;
     if (std::min(a.x(), b.x()) < r.x() + r.width() && std::max(a.x(), b.x()) > r.x() &&
