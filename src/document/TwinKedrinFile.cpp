@@ -3,10 +3,12 @@
 #include <QCoreApplication>
 #include <QAction>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDir>
 #include <QMdiSubWindow>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -143,6 +145,15 @@ TwinKedrinFile::TwinKedrinFile(TMainWindowLink* mainWindow, QWidget* parent)
 }
 
 TwinKedrinFile::~TwinKedrinFile() {
+  // A drag still going (the window closed under the pointer) ends here, as a release would end it,
+  // while this object still hears its end: the frame that tells it goes only with the canvas,
+  // after this object is gone.
+  if (Surface()->MouseGrabber()) {
+    const QPointF global = QCursor::pos();
+    QMouseEvent release(QEvent::MouseButtonRelease, Surface()->mapFromGlobal(global), global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(Surface(), &release);
+  }
   // The frames outlive this object's fields by a moment (QWidget frees children later); a focus
   // change while the figures go must not reach the handlers bound to this window.
   for (TCustomKDTool* figure : Figures()) figure->ClearEvents();
