@@ -5,18 +5,11 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
+#include "Bracketing.h"
+
 #include "StreamMessages.h"
 
 namespace {
-
-class Bracketing : public QTranslator {
- public:
-  QString translate(const char* context, const char* source, const char*, int) const override {
-    if (QLatin1String(context) != QLatin1String("StreamMessages")) return {};
-    return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
-  }
-  bool isEmpty() const override { return false; }
-};
 
 TEST(StreamMessages, AskedForByTheirEnglishTheInnerReasonToo) {
   const struct {
@@ -29,7 +22,7 @@ TEST(StreamMessages, AskedForByTheirEnglishTheInnerReasonToo) {
       {"''1x'' is not a valid component name", "[''1x'' is not a valid component name]"},
       {"Invalid stream format at byte 12", "Invalid stream format at byte 12"},
   };
-  Bracketing bracketing;
+  testsupport::Bracketing bracketing("StreamMessages");
   ASSERT_TRUE(QCoreApplication::installTranslator(&bracketing));
   for (const auto& c : cases) EXPECT_EQ(messages::StreamMessageText(c.english).toStdString(), c.shown) << c.english;
   QCoreApplication::removeTranslator(&bracketing);

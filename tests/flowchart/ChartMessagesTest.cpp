@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
+#include "Bracketing.h"
+
 #include "ChartMessages.h"
 #include "Dot.h"
 #include "Mermaid.h"
@@ -47,18 +49,8 @@ TEST_P(ChartMessageEnglish, IsWhatKdltoolPrints) {
 INSTANTIATE_TEST_SUITE_P(Messages, ChartMessageEnglish, testing::ValuesIn(kMessages),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Says each text of the messages' context back in brackets, so the test sees what was asked for.
-class Bracketing : public QTranslator {
- public:
-  QString translate(const char* context, const char* source, const char*, int) const override {
-    if (QLatin1String(context) != QLatin1String("ChartMessages")) return {};
-    return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
-  }
-  bool isEmpty() const override { return false; }
-};
-
 TEST(ChartMessageTranslated, PatternAndPlaceAreAskedForByTheirEnglish) {
-  Bracketing bracketing;
+  testsupport::Bracketing bracketing("ChartMessages");
   ASSERT_TRUE(QCoreApplication::installTranslator(&bracketing));
   const QString column = flowchart::ChartMessageText(MessageOf(kMessages[0]));
   const QString line = flowchart::ChartMessageText(MessageOf(kMessages[2]));

@@ -6,19 +6,11 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "Bracketing.h"
+
 #include "LayoutMessages.h"
 
 namespace {
-
-// Says each text of the reasons' context back in brackets, so the test sees what was asked for.
-class Bracketing : public QTranslator {
- public:
-  QString translate(const char* context, const char* source, const char*, int) const override {
-    if (QLatin1String(context) != QLatin1String("LayoutMessages")) return {};
-    return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
-  }
-  bool isEmpty() const override { return false; }
-};
 
 TEST(LayoutMessages, AskedForByTheirEnglishWithCountsInTheUsersWay) {
   const struct {
@@ -41,7 +33,7 @@ TEST(LayoutMessages, AskedForByTheirEnglishWithCountsInTheUsersWay) {
       {"syntax error in line 1 near 'x'", ""},
       {"the layout stopped", ""},
   };
-  Bracketing bracketing;
+  testsupport::Bracketing bracketing("LayoutMessages");
   ASSERT_TRUE(QCoreApplication::installTranslator(&bracketing));
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   for (const auto& c : cases)
