@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer)
-# in their own folder (build-fuzz, or $FUZZ_BUILD_DIR) and runs every committed input through
+# in the instrumented build folder (scripts/sanitizer-build.sh) and runs every committed input through
 # its target once: the record reader's seeds in fuzz/corpus and finds in fuzz/regressions; the
 # Mermaid reader's seeds in fuzz/corpus-mermaid, the examples of Mermaid's documentation
 # (tests/data/mermaid-docs, tests/data/mermaid) and finds in fuzz/regressions/mermaid; the DOT
@@ -10,11 +10,9 @@
 # seconds or 2 GB fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/install-deps.sh
-BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
-cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEDRIN_FUZZ=ON \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DKEDRIN_BUILD_TESTS=OFF -DKEDRIN_BUILD_BENCH=OFF
-cmake --build "$BUILD_DIR" --target fuzz_record_reader fuzz_mermaid_reader fuzz_dot_reader fuzz_drawio_reader
+# The instrumented folder the sanitizer tests build too: what they built is not built again.
+BUILD_DIR=${SAN_BUILD_DIR:-build-asan}
+./scripts/sanitizer-build.sh fuzz_record_reader fuzz_mermaid_reader fuzz_dot_reader fuzz_drawio_reader
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 total=0

@@ -1,18 +1,16 @@
 #!/usr/bin/env bash
 # Builds the unit and widget tests with AddressSanitizer (leak check included) and
-# UndefinedBehaviorSanitizer in a second build folder (build-asan, or $SAN_BUILD_DIR) and runs
+# UndefinedBehaviorSanitizer in the instrumented build folder (scripts/sanitizer-build.sh) and runs
 # them headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/install-deps.sh
 BUILD_DIR=${SAN_BUILD_DIR:-build-asan}
-cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEDRIN_SANITIZE=ON \
-  -DKEDRIN_BUILD_TESTS=ON -DKEDRIN_BUILD_BENCH=OFF
 # The end-to-end tests drive the ordinary build; here only the unit and widget tests are built.
-cmake --build "$BUILD_DIR" --target tests_persistence tests_figures tests_render tests_routing tests_quality tests_platform tests_shapes tests_connectors tests_arrange \
-  tests_document tests_export tests_recovery recovery_session_holder tests_shell tests_model tests_semantics \
-  tests_graph tests_flowchart tests_textedit tests_style tests_connectwire tests_access tests_diff tests_drawio \
-  tests_spelling tests_find tests_walk tests_containers kdltool
+./scripts/sanitizer-build.sh tests_persistence tests_figures tests_render tests_routing tests_quality \
+  tests_platform tests_shapes tests_connectors tests_arrange tests_document tests_export tests_recovery \
+  recovery_session_holder tests_shell tests_model tests_semantics tests_graph tests_flowchart \
+  tests_textedit tests_style tests_connectwire tests_access tests_diff tests_drawio tests_spelling \
+  tests_find tests_walk tests_containers kdltool
 # Leaks fail the run like every other finding. The only allocations let go are the caches Qt,
 # fontconfig, GLib and Graphviz keep until the process ends, named in scripts/lsan.supp.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
