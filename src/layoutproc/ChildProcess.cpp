@@ -1,4 +1,5 @@
 #include "ChildProcess.h"
+#include "AddressSanitizer.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -38,7 +39,7 @@ void ApplyLimits(const ProcessLimits& limits) {
   const rlim_t memory = static_cast<rlim_t>(limits.memoryMegabytes) << 20;
   const rlim_t stack = static_cast<rlim_t>(limits.stackMegabytes) << 20;
   const rlim_t seconds = static_cast<rlim_t>(limits.seconds);
-#ifndef __SANITIZE_ADDRESS__
+#ifndef KEDRIN_ADDRESS_SANITIZER
   set(RLIMIT_AS, memory, memory);
 #else
   // AddressSanitizer reserves terabytes of address space for its shadow as the program starts, so

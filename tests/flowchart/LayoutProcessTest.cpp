@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "AddressSanitizer.h"
 #include "FakeLayoutProgram.h"
 #include "Layout.h"
 #include "LayoutClient.h"
@@ -109,7 +110,7 @@ class LayoutProcessEnd : public LayoutProcessTest, public testing::WithParamInte
 
 TEST_P(LayoutProcessEnd, SaysWhatHappened) {
   const EndCase& c = GetParam();
-#ifdef __SANITIZE_ADDRESS__
+#ifdef KEDRIN_ADDRESS_SANITIZER
   // The sanitizer's shadow memory takes the address space a memory limit bounds, and its own
   // fault handling the overflow of a small stack.
   if (std::string_view(c.name).starts_with("PastThe") && !c.script)
