@@ -42,9 +42,34 @@ StraightEnds StraightBetween(const Figure& from, const Figure& to) {
   return {AttachPoint(from.kind, from.box, side).point, AttachPoint(to.kind, to.box, Opposite(side)).point};
 }
 
+StraightEnds StraightToTips(const Figure& from, const Figure& to) {
+  const StraightEnds ends = StraightBetween(from, to);
+  const bool row = ends.from.y() == ends.to.y(), column = ends.from.x() == ends.to.x();
+  // A slanted run already joins the side points, which on a diamond are its tips.
+  if (row == column) return ends;
+  // The head's diamond first: that is where an arrow points.
+  for (const bool head : {true, false}) {
+    const Figure& diamond = head ? to : from;
+    const Figure& other = head ? from : to;
+    if (diamond.kind != FigureKind::Diamond) continue;
+    // Whether the diamond lies after the other shape along the run.
+    const bool after = row ? (ends.to.x() >= ends.from.x()) == head : (ends.to.y() >= ends.from.y()) == head;
+    const Side side = row ? (after ? Side::Left : Side::Right) : (after ? Side::Top : Side::Bottom);
+    const QPoint tip = AttachPoint(FigureKind::Diamond, diamond.box, side).point;
+    const QPoint& end = head ? ends.to : ends.from;
+    if (end == tip) return ends;
+    const int at = row ? tip.y() : tip.x();
+    const auto [o0, o1] = OutlineExtent(other.kind, other.box, row);
+    if (o0 < at && at < o1) return Across(from, to, row, at, row ? ends.to.x() >= ends.from.x() : ends.to.y() >= ends.from.y());
+    const QPoint side2 = AttachPoint(other.kind, other.box, Opposite(side)).point;
+    return head ? StraightEnds{side2, tip} : StraightEnds{tip, side2};
+  }
+  return ends;
+}
+
 StraightConnector RebuildStraight(const Figure& connector, const Figure& tail, const Figure& head,
-                                  const geom::ArrowStyle& style) {
-  const StraightEnds ends = StraightBetween(tail, head);
+                                  const geom::ArrowStyle& style, StraightRule rule) {
+  const StraightEnds ends = rule == StraightRule::Tips ? StraightToTips(tail, head) : StraightBetween(tail, head);
   const bool arrow = connector.kind == FigureKind::Arrow;
   const int drawn = arrow ? ArrowCross(style) : std::max(kLineCross, style.lineWidth + 2);
   Figure f = RunFigure(connector.kind, ends.from, ends.to, drawn);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QPoint>
+#include <cstdint>
 
 #include "Figure.h"
 #include "ShapeGeometry.h"
@@ -22,6 +23,15 @@ struct StraightEnds {
 // centres wins. Points on curved outlines are rounded to the nearer pixel.
 StraightEnds StraightBetween(const Figure& from, const Figure& to);
 
+// As StraightBetween, but a level or upright run never meets a diamond on a slanted edge: it runs
+// along the diamond's tip's row or column instead where the other shape's outline reaches it, and
+// otherwise straight from the other shape's facing side point to the tip. Used where connectors
+// follow their shapes, so that a head into a decision enters at a vertex after any move.
+StraightEnds StraightToTips(const Figure& from, const Figure& to);
+
+// Which of the two rules a rebuilt connector follows.
+enum class StraightRule : uint8_t { Overlap, Tips };
+
 struct StraightConnector {
   Figure figure;
   geom::ArrowStyle style;  // the arrow's head as it shows whole (FitHead); a line's as given
@@ -35,6 +45,6 @@ struct StraightConnector {
 // diagonal too shallow or too short for it) is drawn with the style returned, the same head made
 // smaller or slimmer, so that it always shows along its shaft.
 StraightConnector RebuildStraight(const Figure& connector, const Figure& tail, const Figure& head,
-                                  const geom::ArrowStyle& style);
+                                  const geom::ArrowStyle& style, StraightRule rule = StraightRule::Overlap);
 
 }  // namespace connectors

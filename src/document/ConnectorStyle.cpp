@@ -77,7 +77,7 @@ std::vector<QPoint> RouteOf(Diagram& diagram, const Redrawn& r, ConnectorShape s
   const connectors::Figure tail = DescribeFigure(*r.tail, diagram.StackIndexOf(r.tail));
   const connectors::Figure head = DescribeFigure(*r.head, diagram.StackIndexOf(r.head));
   if (shape == ConnectorShape::Elbow) return connectors::RouteElbow(tail, head, QueryOf(diagram), {}).points;
-  const connectors::StraightEnds ends = connectors::StraightBetween(tail, head);
+  const connectors::StraightEnds ends = connectors::StraightToTips(tail, head);
   return {ends.from, ends.to};
 }
 

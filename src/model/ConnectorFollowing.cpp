@@ -322,7 +322,7 @@ void ConnectorFollowing::Step() {
       // Moved together (or not at all) the connector moves whole, as Follow has it.
       if (!whole) {
         const connectors::StraightConnector rebuilt =
-            connectors::RebuildStraight(found_.connectors[i].connector, tail, head, b->style);
+            connectors::RebuildStraight(found_.connectors[i].connector, tail, head, b->style, connectors::StraightRule::Tips);
         shape.box = rebuilt.figure.box;
         shape.direction = rebuilt.figure.direction;
         shape.heads = rebuilt.figure.heads;

@@ -72,6 +72,32 @@ INSTANTIATE_TEST_SUITE_P(
                  {75, 100}, {75, 80}}),
     [](const testing::TestParamInfo<EndsCase>& info) { return std::string(info.param.name); });
 
+class StraightToTipsTest : public testing::TestWithParam<EndsCase> {};
+
+TEST_P(StraightToTipsTest, Ends) {
+  const EndsCase& c = GetParam();
+  EXPECT_EQ(StraightToTips(c.from, c.to), (StraightEnds{c.a, c.b}));
+}
+
+const Figure kSideDiamond = Shape({200, 10, 100, 80}, FigureKind::Diamond);  // tips (200, 50), (300, 50)
+
+INSTANTIATE_TEST_SUITE_P(
+    Placements, StraightToTipsTest,
+    testing::Values(
+        // Investigate moved 60 right still spans the diamonds' tip column 467, 20 pixels into its
+        // corner (radii 40 and 12.5): 12.5 * (1 - cos 30 degrees) = 1.7 rows in.
+        EndsCase{"OutOfTheBottomTip", kKnown, Moved(kInvestigate, 60, 0), {467, 358}, {467, 390}},
+        EndsCase{"IntoTheTopTip", Moved(kInvestigate, 60, 0), kFixed, {467, 436}, {467, 468}},
+        EndsCase{"AlreadyAtTheTip", kKnown, kInvestigate, {467, 358}, {467, 388}},
+        // Moved 120 right (x 507..667) it no longer reaches column 467: from its bottom middle.
+        EndsCase{"TipOutOfReach", Moved(kInvestigate, 120, 0), kFixed, {587, 438}, {467, 468}},
+        // Rows 10..60 shared, the overlap's middle 35; the tips' row 50 is within the box.
+        EndsCase{"IntoTheLeftTip", Shape({0, 0, 100, 60}, FigureKind::Box), kSideDiamond, {100, 50}, {200, 50}},
+        EndsCase{"OutOfTheRightTip", kSideDiamond, Shape({400, 0, 100, 60}, FigureKind::Box), {300, 50}, {400, 50}},
+        // No diamond: as StraightBetween.
+        EndsCase{"NoDiamond", kClose, Moved(kSurvey, 0, 9), {547, 777}, {647, 777}}),
+    [](const testing::TestParamInfo<EndsCase>& info) { return std::string(info.param.name); });
+
 Figure Connector(FigureKind kind, QRect box, TArrowDirection d, TArrowPosition heads) {
   return {Id(9), kind, box, d, heads, 5};
 }

@@ -69,21 +69,21 @@ void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
 class ConnectorMove : public ConnectorFollow, public testing::WithParamInterface<MoveCase> {};
 
 // Every arrow joins two shapes (A comes from "Receive order" at (250, 120, 140, 50), C goes to the
-// shape below), so each is laid anew between them: while the shapes overlap across, along the
-// middle row of the overlap (rounded down), from the diamond's outline on that row to the facing
-// side; while they overlap up and down, along the middle column. Back-order 20 up: the overlap
-// 210..255, row 232, where the diamond's upper right edge is at x 320 + 2 * 22 = 364. The diamond
-// 30 left: A and C run down column 310, the middle of 250..370, from y 170 to the diamond's edge at
-// 210 + (310 - 290) / 2 = 220, and from its lower edge at 280 to 330.
+// ellipse at (250, 330, 140, 50)), so each is laid anew between them, level or upright, and into
+// the diamond at a tip: along the tip's row or column wherever the other shape reaches it. Back-order
+// 20 up or down still spans the right tip's row 250, so B stays. The diamond 30 left: A and C run
+// down column 290, its tips' column, from y 170 to its top at 210, and from its bottom at 290 to
+// the ellipse at 355 - 25 * sqrt(1 - (30 / 70)^2) = 332.4, rounded to 332. The diamond 20 up or
+// down moves its right tip to row 230 or 270, which Back-order (rows 225..275) spans.
 const MoveCase kMoves[] = {
     {"BackOrderLeft", false, {-30, 0}, {kArrowA, adLeftToLeft, apRight}, {{400, 235, 50, 30}, adTopToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
     {"BackOrderRight", false, {40, 0}, {kArrowA, adLeftToLeft, apRight}, {{400, 235, 120, 30}, adTopToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
-    {"BackOrderUp", false, {0, -20}, {kArrowA, adLeftToLeft, apRight}, {{364, 217, 116, 30}, adTopToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
-    {"BackOrderDown", false, {0, 20}, {kArrowA, adLeftToLeft, apRight}, {{366, 252, 114, 30}, adTopToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
-    {"DiamondLeft", true, {-30, 0}, {{295, 170, 30, 50}, adLeftToLeft, apRight}, {{370, 235, 110, 30}, adTopToTop, apRight}, {{295, 280, 30, 50}, adLeftToLeft, apRight}},
-    {"DiamondRight", true, {30, 0}, {{315, 170, 30, 50}, adLeftToLeft, apRight}, {{430, 235, 50, 30}, adTopToTop, apRight}, {{315, 280, 30, 50}, adLeftToLeft, apRight}},
-    {"DiamondUp", true, {0, -20}, {{305, 170, 30, 20}, adLeftToLeft, apRight}, {{366, 232, 114, 30}, adTopToTop, apRight}, {{305, 270, 30, 60}, adLeftToLeft, apRight}},
-    {"DiamondDown", true, {0, 20}, {{305, 170, 30, 60}, adLeftToLeft, apRight}, {{364, 237, 116, 30}, adTopToTop, apRight}, {{305, 310, 30, 20}, adLeftToLeft, apRight}},
+    {"BackOrderUp", false, {0, -20}, {kArrowA, adLeftToLeft, apRight}, {kArrowB, adTopToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
+    {"BackOrderDown", false, {0, 20}, {kArrowA, adLeftToLeft, apRight}, {kArrowB, adTopToTop, apRight}, {kArrowC, adLeftToLeft, apRight}},
+    {"DiamondLeft", true, {-30, 0}, {{275, 170, 30, 40}, adLeftToLeft, apRight}, {{370, 235, 110, 30}, adTopToTop, apRight}, {{275, 290, 30, 42}, adLeftToLeft, apRight}},
+    {"DiamondRight", true, {30, 0}, {{335, 170, 30, 40}, adLeftToLeft, apRight}, {{430, 235, 50, 30}, adTopToTop, apRight}, {{335, 290, 30, 42}, adLeftToLeft, apRight}},
+    {"DiamondUp", true, {0, -20}, {{305, 170, 30, 20}, adLeftToLeft, apRight}, {{400, 215, 80, 30}, adTopToTop, apRight}, {{305, 270, 30, 60}, adLeftToLeft, apRight}},
+    {"DiamondDown", true, {0, 20}, {{305, 170, 30, 60}, adLeftToLeft, apRight}, {{400, 255, 80, 30}, adTopToTop, apRight}, {{305, 310, 30, 20}, adLeftToLeft, apRight}},
 };
 
 TEST_P(ConnectorMove, AttachedArrowsAndTheLabelFollowAsOneStep) {
@@ -124,8 +124,7 @@ TEST_F(ConnectorFollow, WithTheSwitchOffNothingFollows) {
 }
 
 // On a resize the label's centre keeps its fraction of the box: 140 x 50 to 210 x 100 puts it from
-// (530, 238) to (555, 251). Arrow B is laid anew along row 257, the middle of the overlap 225..290,
-// from the diamond's lower right edge at x 400 - 2 * 7 = 386 to the box's left side at 480.
+// (530, 238) to (555, 251). The box still spans the diamond's right tip's row 250, so arrow B stays.
 TEST_F(ConnectorFollow, ResizeKeepsRelativePlaces) {
   TKDArrow* b = At<TKDArrow>(kArrowB);
   TCustomKDTool* box = At(kBackOrder);
@@ -134,15 +133,14 @@ TEST_F(ConnectorFollow, ResizeKeepsRelativePlaces) {
   ClickFigure(box);
   DragBottomRightHandle(box, {70, 50});
   EXPECT_EQ(box->BoundsRect(), QRect(480, 225, 210, 100));
-  ExpectArrow("B", b, {{386, 242, 94, 30}, adTopToTop, apRight});
+  ExpectArrow("B", b, {kArrowB, adTopToTop, apRight});
   EXPECT_EQ(label->BoundsRect(), QRect(525, 243, 60, 16));
   doc->Undo();
   EXPECT_EQ(SaveBytes(doc), before);
 }
 
-// Align Top raises Back-order 15 pixels to the diamond's top: the label goes with it, and arrow B
-// is laid anew along row 235 (the overlap 210..260) from the diamond's edge at x 370, in the same
-// undo step as the command.
+// Align Top raises Back-order 15 pixels to the diamond's top: the label goes with it, in the same
+// undo step as the command; the box (rows 210..260) still spans the right tip's row, so B stays.
 TEST_F(ConnectorFollow, ArrangeCommandsCarryWhatIsAttached) {
   TCustomKDTool* diamond = At(kDiamond);
   TCustomKDTool* backOrder = At(kBackOrder);
@@ -155,7 +153,7 @@ TEST_F(ConnectorFollow, ArrangeCommandsCarryWhatIsAttached) {
 
   ASSERT_TRUE(ArrangeSelection(*doc, ArrangeCommand::AlignTop));
   EXPECT_EQ(backOrder->BoundsRect(), QRect(480, 210, 140, 50));
-  ExpectArrow("B", b, {{370, 220, 110, 30}, adTopToTop, apRight});
+  ExpectArrow("B", b, {kArrowB, adTopToTop, apRight});
   EXPECT_EQ(label->BoundsRect(), QRect(500, 215, 60, 16));
   EXPECT_EQ(doc->UndoStack()->count(), steps + 1);
   EXPECT_EQ(doc->UndoStack()->undoText(), QStringLiteral("Align Top"));
@@ -172,8 +170,9 @@ TEST_F(ConnectorFollow, ArrangeCommandsCarryWhatIsAttached) {
   EXPECT_EQ(label->BoundsRect(), kLabel);
 }
 
-// An arrow key moves Back-order by its step of 50: the label goes with it; the box still overlaps
-// the diamond by 210..225, so arrow B runs along row 217 from the diamond's edge at x 334.
+// An arrow key moves Back-order by its step of 50: the label goes with it; the box (rows 175..225)
+// no longer spans the right tip's row 250, so arrow B rises from the tip (400, 250) to the middle
+// of the box's left side (480, 200), not along row 217 into the diamond's slanted edge.
 TEST_F(ConnectorFollow, ArrowKeyNudgesCarryWhatIsAttached) {
   TCustomKDTool* backOrder = At(kBackOrder);
   TKDArrow* b = At<TKDArrow>(kArrowB);
@@ -182,7 +181,7 @@ TEST_F(ConnectorFollow, ArrowKeyNudgesCarryWhatIsAttached) {
   ClickFigure(backOrder);
   Key(Qt::Key_Up);
   EXPECT_EQ(backOrder->BoundsRect(), QRect(480, 175, 140, 50));
-  ExpectArrow("B", b, {{334, 202, 146, 30}, adTopToTop, apRight});
+  ExpectArrow("B", b, {{400, 200, 80, 50}, adBottomToTop, apRight});
   EXPECT_EQ(label->BoundsRect(), QRect(500, 180, 60, 16));
   doc->Undo();
   EXPECT_EQ(SaveBytes(doc), before);

@@ -74,12 +74,12 @@ TEST_F(TextTyping, ADoubleClickOnAnArrowTypesItsLabel) {
   EXPECT_EQ(label->Caption(), "no");
   // Above the middle (310, 275), as wide as its text: the default font's "no" is 14 pixels.
   EXPECT_EQ(label->BoundsRect(), QRect(303, 256, 14, 13));
-  // It follows the arrow when the arrow follows C: C 50 down still overlaps B by rows 290..300, so
-  // the arrow is laid level along row 295, from B's side at 220 to C's upper left edge at
-  // 460 - 5 * 60 / 35 = 451; its middle (335, 295), the label 19 above it.
+  // It follows the arrow when the arrow follows C: C 50 down puts its left tip at (400, 325), below
+  // B's rows 250..300, so the arrow runs from the middle of B's side (220, 275) into that tip, not
+  // level into C's slanted edge; its middle (310, 300), the label 19 above it as before.
   ClickFigure(C);
   Key(Qt::Key_Down);
-  EXPECT_EQ(label->BoundsRect(), QRect(328, 276, 14, 13));
+  EXPECT_EQ(label->BoundsRect(), QRect(303, 281, 14, 13));
   EXPECT_EQ(LastStep(), QStringLiteral("Move"));
   doc->Undo();
   EXPECT_EQ(label->BoundsRect(), QRect(303, 256, 14, 13));

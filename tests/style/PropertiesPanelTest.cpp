@@ -90,15 +90,15 @@ class BoxField : public Properties, public testing::WithParamInterface<BoxCase> 
 // The diamond 30 to the right (X 270), 20 down (Y 230) as the connector tests drag it; Back-order
 // wider and taller: the label keeps its centre's fraction of the box (530 of 480..620 to 555 of
 // 480..690; 238 of 225..275 to 251 of 225..325). The arrows join two shapes each and are laid anew
-// between them: along the middle column or row of where the shapes overlap (A down column 330 of
-// 270..390 to the diamond's edge at 220; B along row 252 of 230..275, or row 257 of 225..290 for
-// the taller box, from the diamond's edge at 364 or 386).
+// between them, level or upright, meeting the diamond at a tip wherever the other shape spans the
+// tip's row or column: A and C down the tips' column 350 (C to the ellipse's edge at 332 there), B
+// along the right tip's row, 270 for the lowered diamond, or 250 still for the taller box.
 const Placed kA{kArrowA, adLeftToLeft, apRight}, kB{kArrowB, adTopToTop, apRight}, kC{kArrowC, adLeftToLeft, apRight};
-const Placed kRightA{{315, 170, 30, 50}, adLeftToLeft, apRight}, kRightB{{430, 235, 50, 30}, adTopToTop, apRight},
-    kRightC{{315, 280, 30, 50}, adLeftToLeft, apRight};
-const Placed kDownA{{305, 170, 30, 60}, adLeftToLeft, apRight}, kDownB{{364, 237, 116, 30}, adTopToTop, apRight},
+const Placed kRightA{{335, 170, 30, 40}, adLeftToLeft, apRight}, kRightB{{430, 235, 50, 30}, adTopToTop, apRight},
+    kRightC{{335, 290, 30, 42}, adLeftToLeft, apRight};
+const Placed kDownA{{305, 170, 30, 60}, adLeftToLeft, apRight}, kDownB{{400, 255, 80, 30}, adTopToTop, apRight},
     kDownC{{305, 310, 30, 20}, adLeftToLeft, apRight};
-const Placed kTallB{{386, 242, 94, 30}, adTopToTop, apRight};
+const Placed kTallB = kB;
 const BoxCase kBoxes[] = {
     {"X", 1.0, "edtPropX", true, 270, kDiamond.translated(30, 0), kRightA, kRightB, kRightC, kLabel},
     {"XAt250", 2.5, "edtPropX", true, 270, kDiamond.translated(30, 0), kRightA, kRightB, kRightC, kLabel},
