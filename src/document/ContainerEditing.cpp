@@ -88,7 +88,11 @@ std::vector<TCustomKDTool*> ContainerEditing::Begin(TEditKind kind, const std::v
   open.kind = kind;
   open.targets = d.IdsOf(targets);
   std::vector<TCustomKDTool*> extra;
-  if (kind == TEditKind::Resize ? std::any_of(targets.begin(), targets.end(), IsRectangle) : MayCarry(d, targets)) {
+  // With every figure moving, nothing is left for a container to take along: a nudge of all
+  // 100,000 figures asks nothing more.
+  const bool everything = targets.size() >= d.FigureCount();
+  if (kind == TEditKind::Resize ? std::any_of(targets.begin(), targets.end(), IsRectangle)
+                                : !everything && MayCarry(d, targets)) {
     ContainerScan scan(d);
     if (kind == TEditKind::Resize) {
       const semantics::Item* frame = targets.size() == 1 ? scan.Find(open.targets.front()) : nullptr;
