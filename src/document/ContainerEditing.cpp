@@ -84,15 +84,14 @@ std::vector<TCustomKDTool*> ContainerEditing::Begin(TEditKind kind, const std::v
   open_.reset();
   if (plain_ || (kind != TEditKind::Move && kind != TEditKind::Resize && kind != TEditKind::Nudge)) return {};
   Diagram& d = document_.FigureSet();
+  // With every figure moving, nothing is left for a container to take along, to drop into or to
+  // grow around: a nudge of all 100,000 figures asks nothing more.
+  if (kind != TEditKind::Resize && targets.size() >= d.FigureCount()) return {};
   Open open;
   open.kind = kind;
   open.targets = d.IdsOf(targets);
   std::vector<TCustomKDTool*> extra;
-  // With every figure moving, nothing is left for a container to take along: a nudge of all
-  // 100,000 figures asks nothing more.
-  const bool everything = targets.size() >= d.FigureCount();
-  if (kind == TEditKind::Resize ? std::any_of(targets.begin(), targets.end(), IsRectangle)
-                                : !everything && MayCarry(d, targets)) {
+  if (kind == TEditKind::Resize ? std::any_of(targets.begin(), targets.end(), IsRectangle) : MayCarry(d, targets)) {
     ContainerScan scan(d);
     if (kind == TEditKind::Resize) {
       const semantics::Item* frame = targets.size() == 1 ? scan.Find(open.targets.front()) : nullptr;

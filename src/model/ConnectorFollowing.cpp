@@ -121,7 +121,8 @@ std::vector<const TCustomKDTool*> NearStayingFollowers(const Diagram& diagram, c
 
 std::unique_ptr<ConnectorFollowing> ConnectorFollowing::Find(const Diagram& diagram,
                                                              const std::vector<TCustomKDTool*>& targets) {
-  if (targets.empty()) return nullptr;
+  // With every figure moving, no connector stays behind to follow.
+  if (targets.empty() || targets.size() >= diagram.FigureCount()) return nullptr;
   std::vector<const TCustomKDTool*> candidates(targets.begin(), targets.end());
   if (targets.size() > kManyMoving) candidates = NearStayingFollowers(diagram, targets);
   std::vector<Figure> moving;
