@@ -171,8 +171,6 @@ BUDGETS = [
 KNOWN_MISSES = {
     "arrow-key nudge of a 100,000-figure group, painted":
         "the history records and compares 100,000 bounds per step, and finds what follows at every edit start",
-    "one drag step of a 100,000-figure group, painted":
-        "the history records and compares 100,000 bounds per step, and finds what follows at every edit start",
     "undo of an arrow-key nudge of a 100,000-figure group, painted":
         "the history's step holds and compares 100,000 bounds; the reselection sorts the members",
 }
