@@ -55,7 +55,8 @@ std::vector<const TCustomKDTool*> Candidates(const Diagram& diagram, const std::
 
 std::unique_ptr<ConnectorLabelFollowing> ConnectorLabelFollowing::Find(Diagram& diagram,
                                                                        const std::vector<TCustomKDTool*>& moving) {
-  if (moving.empty()) return nullptr;
+  // With every figure moving, each label already moves with its connector.
+  if (moving.empty() || moving.size() >= diagram.FigureCount()) return nullptr;
   DiagramItems items(diagram);
   const std::vector<const TCustomKDTool*> candidates = Candidates(diagram, moving);
   if (candidates.empty()) return nullptr;
