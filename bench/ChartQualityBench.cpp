@@ -29,6 +29,7 @@ void BM_ChartQuality(benchmark::State& state) {
       const chartquality::Measured m = chartquality::MeasureFile(f.path, f.format);
       failed += !m.error.empty();
       total.connectors += m.quality.connectors, total.bends += m.quality.bends, total.shortJogs += m.quality.shortJogs;
+      total.slantedRuns += m.quality.slantedRuns;
       total.crossings += m.quality.crossings, total.throughShapes += m.quality.throughShapes;
       total.throughTexts += m.quality.throughTexts, total.labelsNearLines += m.quality.labelsNearLines;
       total.labelsOverlapping += m.quality.labelsOverlapping;
@@ -40,6 +41,7 @@ void BM_ChartQuality(benchmark::State& state) {
   state.counters["connectors"] = total.connectors;
   state.counters["bends"] = total.bends;
   state.counters["jogs"] = total.shortJogs;
+  state.counters["slanted_runs"] = total.slantedRuns;
   state.counters["through_shapes"] = total.throughShapes;
   state.counters["through_texts"] = total.throughTexts;
   state.counters["labels_on_lines"] = total.labelsNearLines;

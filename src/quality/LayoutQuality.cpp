@@ -167,7 +167,10 @@ LayoutQuality MeasureLayout(std::span<const Item> items) {
     q.maxBends = std::max(q.maxBends, bends);
     for (size_t i = 1; i + 1 < own.size(); ++i)
       if (Length(own[i].first, own[i].second) < kShortJog) ++q.shortJogs;
-    for (const auto& [a, b] : own) runs.push_back({a, b, static_cast<int>(found.size())});
+    for (const auto& [a, b] : own) {
+      if (a.x() != b.x() && a.y() != b.y()) ++q.slantedRuns;
+      runs.push_back({a, b, static_cast<int>(found.size())});
+    }
     found.push_back(std::move(*c));
   }
   q.connectors = static_cast<int>(found.size());
@@ -279,7 +282,7 @@ std::string SpreadText(const Spread& s) {
 
 std::string ToText(const LayoutQuality& q) {
   std::string s = "connectors " + std::to_string(q.connectors) + ", bends " + std::to_string(q.bends) + " (most " +
-                  std::to_string(q.maxBends) + "), jogs under " + std::to_string(kShortJog) + " px " +
+                  std::to_string(q.maxBends) + "), slanted runs " + std::to_string(q.slantedRuns) + ", jogs under " + std::to_string(kShortJog) + " px " +
                   std::to_string(q.shortJogs) + ", crossings " + std::to_string(q.crossings) + ", through shapes " +
                   std::to_string(q.throughShapes) + ", through texts " + std::to_string(q.throughTexts) +
                   ", labels near lines " + std::to_string(q.labelsNearLines) + ", overlapping labels " +

@@ -31,6 +31,7 @@ struct LayoutQuality {
   int shortJogs = 0;          // runs between two bends shorter than kShortJog
   int bends = 0;              // over all connectors
   int maxBends = 0;           // on the connector with the most
+  int slantedRuns = 0;        // runs neither level nor upright: an elbow chart's connector drawn straight
   int crossings = 0;          // points where runs of two connectors cross properly
   int throughShapes = 0;      // runs through the inside of a shape that is none of their ends
   int throughTexts = 0;       // runs through a shape's text
@@ -51,7 +52,7 @@ struct LayoutQuality {
 // connectors' labels and loose ones.
 LayoutQuality MeasureLayout(std::span<const semantics::Item> items);
 
-// One line for reports, such as "connectors 3, bends 4 (most 2), jogs under 15 px 1, crossings 0,
+// One line for reports, such as "connectors 3, bends 4 (most 2), slanted runs 0, jogs under 15 px 1, crossings 0,
 // through shapes 0, through texts 0, labels near lines 0, overlapping labels 0, labels off their
 // start 0; heights Process 40-60 (1.50); marks 26-52 (2.00)".
 std::string ToText(const LayoutQuality& q);

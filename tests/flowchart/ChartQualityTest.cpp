@@ -28,7 +28,7 @@ struct Totals {
     for (const quality::Spread& s : spreads)
       if (s.count > 1 && s.max != s.min) ++unevenKinds, widestRatio = std::max(widestRatio, s.Ratio());
     q.labelsFarFromStart += one.labelsFarFromStart;
-    q.connectors += one.connectors, q.shortJogs += one.shortJogs, q.bends += one.bends;
+    q.connectors += one.connectors, q.shortJogs += one.shortJogs, q.bends += one.bends, q.slantedRuns += one.slantedRuns;
     q.maxBends = std::max(q.maxBends, one.maxBends), q.crossings += one.crossings;
     q.throughShapes += one.throughShapes, q.throughTexts += one.throughTexts;
     q.labelsNearLines += one.labelsNearLines, q.labelsOverlapping += one.labelsOverlapping;

@@ -65,6 +65,7 @@ struct QualityCase {
   std::vector<Spread> heights;
   Spread marks;
   std::string text;  // the report line, where the case checks it
+  int slanted = 0;   // runs neither level nor upright
 };
 void PrintTo(const QualityCase& c, std::ostream* os) { *os << c.name; }
 
@@ -77,6 +78,7 @@ TEST_P(LayoutQualityTest, CountsAsWorkedOut) {
   std::tie(expected.connectors, expected.shortJogs, expected.bends, expected.maxBends, expected.crossings,
            expected.throughShapes, expected.throughTexts, expected.labelsNearLines, expected.labelsOverlapping) =
       std::tuple_cat(c.counts);
+  expected.slantedRuns = c.slanted;
   expected.heights = c.heights;
   expected.marks = c.marks;
   EXPECT_EQ(q, expected);
@@ -173,9 +175,19 @@ INSTANTIATE_TEST_SUITE_P(
                     {0, 0, 0, 0, 0, 0, 0, 0, 0},
                     {Heights(ItemKind::Process, 2, 40, 60), Heights(ItemKind::Decision, 1, 80, 80)},
                     {ItemKind::Start, 2, 26, 52},
-                    "connectors 0, bends 0 (most 0), jogs under 15 px 0, crossings 0, through shapes 0, through "
+                    "connectors 0, bends 0 (most 0), slanted runs 0, jogs under 15 px 0, crossings 0, through shapes 0, through "
                     "texts 0, labels near lines 0, overlapping labels 0, labels off their start 0; heights Process 40-60 (1.50), Decision "
                     "80-80 (1.00); marks 26-52 (2.00)"},
+        // One connector straight across from corner to corner, one right then down: one slanted
+        // run, one bend.
+        QualityCase{"Slanted",
+                    Drawing()
+                        .Shape(ItemKind::Rectangle, R(0, 0, 60, 40))
+                        .Shape(ItemKind::Rectangle, R(200, 200, 60, 40))
+                        .Shape(ItemKind::Rectangle, R(200, 0, 60, 40))
+                        .Connect({{60, 40}, {200, 200}})
+                        .Connect({{60, 20}, {120, 20}, {120, 60}, {230, 60}, {230, 40}}),
+                    {2, 0, 3, 3, 0, 0, 0, 0, 0}, {Heights(ItemKind::Rectangle, 3, 40, 40)}, kNoMarks, "", 1},
         // A container around two boxes 40 and 60 high: only the boxes have heights.
         QualityCase{"ContainersHaveNoSize",
                     Drawing()
