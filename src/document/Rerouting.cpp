@@ -48,9 +48,9 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
                                : CountedText(kind == TEditKind::Resize ? QT_TRANSLATE_NOOP("Undo", "Resize") : QT_TRANSLATE_NOOP("Undo", "Move"), count);
   Diagram& d = document_.FigureSet();
   // Chains from the moving shapes, also those a container's move takes a segment of along (a lane
-  // moved holds the run inside it); a chain that moves whole with its shapes stays as it is.
-  // A chain that moves whole with its shapes stays as it is: without a line or an arrow that
-  // stays, nothing is routed again (a nudge of everything asks nothing more, not even a sort).
+  // moved holds the run inside it). A chain that moves whole with its shapes stays as it is:
+  // without a line or an arrow that stays, nothing is routed again (a nudge of everything asks
+  // nothing more, not even a sort).
   std::vector<uint64_t> movingIds;
   if (moving.size() < d.FigureCount()) {
     movingIds = d.IdsOf(moving);
@@ -58,7 +58,7 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
     movingIds.erase(std::unique(movingIds.begin(), movingIds.end()), movingIds.end());
   }
   const auto stays = [&](const TCustomKDTool* f) { return !std::binary_search(movingIds.begin(), movingIds.end(), f->FigureId); };
-  const bool lineStays = moving.size() < d.FigureCount() && movingIds.size() < d.FigureCount() &&
+  const bool lineStays = moving.size() < d.FigureCount() &&
                          std::any_of(d.Ordered().begin(), d.Ordered().end(), [&](const TCustomControl* c) {
                            const auto* f = static_cast<const TCustomKDTool*>(c);
                            return (qobject_cast<const TKDLine*>(f) || qobject_cast<const TKDArrow*>(f)) && stays(f);

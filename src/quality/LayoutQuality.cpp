@@ -282,7 +282,8 @@ std::string SpreadText(const Spread& s) {
 
 std::string ToText(const LayoutQuality& q) {
   std::string s = "connectors " + std::to_string(q.connectors) + ", bends " + std::to_string(q.bends) + " (most " +
-                  std::to_string(q.maxBends) + "), slanted runs " + std::to_string(q.slantedRuns) + ", jogs under " + std::to_string(kShortJog) + " px " +
+                  std::to_string(q.maxBends) + "), slanted runs " + std::to_string(q.slantedRuns) + ", jogs under " +
+                  std::to_string(kShortJog) + " px " +
                   std::to_string(q.shortJogs) + ", crossings " + std::to_string(q.crossings) + ", through shapes " +
                   std::to_string(q.throughShapes) + ", through texts " + std::to_string(q.throughTexts) +
                   ", labels near lines " + std::to_string(q.labelsNearLines) + ", overlapping labels " +
