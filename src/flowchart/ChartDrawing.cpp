@@ -260,8 +260,9 @@ DrawnChart Draw(const graph::Graph& input, const ChartOptions& options, bool own
     requests.push_back(std::move(r));
   }
   std::vector<PlannedConnector> planned;
+  std::vector<SideHint> hints;
   if (options.form == ConnectorForm::Elbow) {
-    std::vector<SideHint> hints = ChainSides(g, laid, g.direction);
+    hints = ChainSides(g, laid, g.direction);
     TurnChainSides(ways, hints);
     planned = RouteChartConnectors(placed, requests, hints);
   } else {
@@ -277,8 +278,11 @@ DrawnChart Draw(const graph::Graph& input, const ChartOptions& options, bool own
   for (size_t k = 0; k < planned.size(); ++k) heads(k);
 
   // Read the drawing back; a connector that says something else is drawn otherwise, then its
-  // label is tried in other places beside its middle; one that still does not is named.
-  for (int round = 0;; ++round) {
+  // label is tried in other places beside its middle; one that still does not is named. An elbow
+  // connector is first routed again off the containers' outlines, where a bend beside one read as
+  // the connector's end.
+  const int offContainers = options.form == ConnectorForm::Elbow ? 1 : 0;
+  for (int step = 0;; ++step) {
     items = placed;
     std::vector<ExpectedEdge> expected;
     for (size_t k = 0; k < planned.size(); ++k) {
@@ -296,6 +300,24 @@ DrawnChart Draw(const graph::Graph& input, const ChartOptions& options, bool own
     }
     const std::vector<size_t> wrong = EdgesNotReadBack(items, expected);
     if (wrong.empty()) break;
+    if (step < offContainers) {
+      // Drawn straight as it would be next, level or upright between two shapes that are no
+      // diamonds (which it would meet on a slanted edge) it is as good as a route.
+      const auto square = [](const PlannedConnector& c, const ConnectorRequest& r) {
+        const bool slanted = c.segments.size() != 1 || c.segments[0].direction == adTopToBottom ||
+                             c.segments[0].direction == adBottomToTop;
+        return !slanted && r.from.kind != connectors::FigureKind::Diamond && r.to.kind != connectors::FigureKind::Diamond;
+      };
+      const std::vector<PlannedConnector> off = RouteChartConnectors(placed, requests, hints, true);
+      for (size_t k : wrong) {
+        if (g.edges[k].from == g.edges[k].to) continue;
+        PlannedConnector straight = planner.Otherwise(requests[k]);
+        planned[k] = square(straight, requests[k]) || off[k].segments.empty() ? std::move(straight) : off[k];
+        heads(k);
+      }
+      continue;
+    }
+    const int round = step - offContainers;
     if (round == 0) {
       // A loop stays a loop: only its label may move.
       for (size_t k : wrong)

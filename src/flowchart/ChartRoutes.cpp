@@ -228,7 +228,7 @@ QRect PlaceLabelClear(const std::vector<FigurePlan>& segments, QSize size, const
 
 std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::Item> items,
                                                    const std::vector<ConnectorRequest>& requests,
-                                                   const std::vector<SideHint>& hints) {
+                                                   const std::vector<SideHint>& hints, bool offContainers) {
   const semantics::ItemGrid grid(items);
   const semantics::ItemQuery query = grid.AsQuery();
   std::vector<routing::Shape> shapes;
@@ -281,7 +281,10 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
     for (const semantics::Item* lane : pool.lanes) lanes.insert(lane->id);
   for (const semantics::Container& c : containers)
     if (c.title && lanes.count(c.frame->id)) index.Add({c.title->box, -1, false});
-  std::vector<routing::Route> routes = routing::RouteAll(shapes, links, index);
+  routing::RouteOptions options;
+  for (size_t s = 0; s < shapes.size() && offContainers; ++s)
+    if (open[s]) options.walls.push_back(shapes[s].box);
+  std::vector<routing::Route> routes = routing::RouteAll(shapes, links, index, options);
   // Two routes leaving (or entering) one point the same way would read back as one connector
   // forking: a link whose sides were free takes the side facing its other shape across, and all are
   // routed again.
@@ -308,7 +311,7 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
         again = true;
       }
     }
-  if (again) routes = routing::RouteAll(shapes, links, index);
+  if (again) routes = routing::RouteAll(shapes, links, index, options);
   std::vector<PlannedConnector> out(requests.size());
   std::vector<std::pair<QPoint, QPoint>> runs;
   for (size_t k = 0; k < requests.size(); ++k) {

@@ -23,10 +23,12 @@ struct SideHint {
 // One planned connector per request, in order. `items` is the diagram as it will be: its shapes
 // (the requests' ends among them, by id) and their texts are the obstacles; containers are none: a
 // request to or from one is routed to its border like any other. One without a direction is drawn
-// straight (lines alone make no connector).
+// straight (lines alone make no connector). `offContainers`: routes also keep a corridor's gap off
+// containers' outlines where they run along them (they still cross them freely), so that no bend
+// beside an outline seems to end on it.
 std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::Item> items,
                                                    const std::vector<ConnectorRequest>& requests,
-                                                   const std::vector<SideHint>& hints);
+                                                   const std::vector<SideHint>& hints, bool offContainers = false);
 
 // The label's box beside the middle run of the segments: of the places 6 or 10 pixels off the run
 // on either side and slid along it, within the reach at which the meaning module still reads it

@@ -125,6 +125,15 @@ bool Search::Build() {
     for (int y : {it.zone.t, it.zone.b})
       if (inY(y)) ys_.push_back(y);
   }
+  // Lines just beyond each wall's band, on both sides, for the runs that keep off it.
+  const int band = o_.gap;
+  for (const QRect& w : o_.walls) {
+    const Box e = EdgesOf(w);
+    for (int x : {e.l - band - 1, e.l + band + 1, e.r - band - 1, e.r + band + 1})
+      if (inX(x)) xs_.push_back(x);
+    for (int y : {e.t - band - 1, e.t + band + 1, e.b - band - 1, e.b + band + 1})
+      if (inY(y)) ys_.push_back(y);
+  }
   // Where two boxes stand closer than twice the clearance, the lines out by the clearance fall
   // inside the other box: lines just outside each box keep the narrow way between them open.
   for (const Item& a : items_)
@@ -151,6 +160,12 @@ bool Search::Build() {
   for (const Item& it : items_) {
     Mark(it.core, kHBlock, kVBlock, it.own);
     Mark(it.zone, kHSoft, kVSoft, it.own);
+  }
+  // Along a wall costs as near an obstacle does; across it, nothing.
+  for (const QRect& w : o_.walls) {
+    const Box e = EdgesOf(w);
+    for (int y : {e.t, e.b}) Mark({e.l, y - band, e.r, y + band}, kHSoft, 0, true);
+    for (int x : {e.l, e.r}) Mark({x - band, e.t, x + band, e.b}, 0, kVSoft, true);
   }
   return true;
 }

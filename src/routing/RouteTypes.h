@@ -26,6 +26,9 @@ struct RouteOptions {
   int gap = 8;           // the least distance between two routes along one corridor
   int minJog = 15;       // the shortest run between two bends
   int loopSize = 20;     // how far a self-loop stands off its shape
+  // Outlines routes cross freely but keep `gap` off while running along them: open containers,
+  // whose edge hides a run along it and whose outline a bend beside it would seem to end on.
+  std::vector<QRect> walls;
 };
 
 // Points from the first port to the last: consecutive points differ in exactly one coordinate,

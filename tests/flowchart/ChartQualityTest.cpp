@@ -56,6 +56,9 @@ TEST(ChartQuality, ImportedExamplesMeetTheLayoutRules) {
   Totals mermaid, dot;
   Measure(QStringLiteral(KEDRIN_TEST_DATA "/mermaid-docs"), QStringLiteral("*.mmd"), flowchart::TextFormat::Mermaid, mermaid);
   Measure(QStringLiteral(KEDRIN_TEST_DATA "/dot-charts"), QStringLiteral("*.gv"), flowchart::TextFormat::Dot, dot);
+  // Every connector of an elbow chart is routed: a slanted run is one drawn straight instead (the
+  // DOT charts' undirected lines are straight lines by design).
+  EXPECT_EQ(mermaid.q.slantedRuns, 0);
   for (const auto& [what, t] : {std::pair{"Mermaid docs", &mermaid}, std::pair{"DOT charts", &dot}})
     std::printf("%s (%d charts): %s; Graphviz's own crossings %d; loops back into full decisions %d; kinds of uneven size %d (widest %.2f)\n",
                 what, t->charts, quality::ToText(t->q).c_str(), t->dotCrossings, t->loops, t->unevenKinds, t->widestRatio);
