@@ -323,6 +323,12 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
     else out[k].segments = RouteSegments(routes[static_cast<size_t>(l)].points, requests[k].pen, true);
     for (const auto& run : RunsOf(out[k].segments)) runs.push_back(run);
   }
+  // Labels keep off containers' outlines as off the routes: a border through a label hides it.
+  for (const semantics::Container& c : containers) {
+    const QRect& b = c.frame->box;
+    const QPoint tl = b.topLeft(), tr(b.x() + b.width(), b.y()), bl(b.x(), b.y() + b.height()), br(tr.x(), bl.y());
+    runs.insert(runs.end(), {{tl, tr}, {bl, br}, {tl, bl}, {tr, br}});
+  }
   // Labels last, each clear of every route and of the labels placed before it.
   std::vector<QPointF> middles;
   for (const PlannedConnector& c : out)

@@ -103,4 +103,28 @@ TEST(BranchLabels, BesideTheirStartAlikeAtEveryDecisionAndReadBack) {
   EXPECT_EQ(sides["No"].size(), 1u);
 }
 
+// A decision inside a subgraph whose branches leave it: every connector is routed square (no
+// slanted run through the border, where a bend 2 pixels inside a corner read as ending on the
+// container) and no label lies across the container's outline.
+TEST(BranchLabels, ClearOfTheBorderOfTheSubgraphTheyLeave) {
+  const char* text = "flowchart TD\n subgraph Shop\n A[Order] --> B{Paid?}\n end\n B -->|yes| C[Ship]\n"
+                     " B -->|no| D[Remind]\n D --> B\n";
+  const graph::ParseResult read = flowchart::ParseChart(text, flowchart::TextFormat::Mermaid);
+  ASSERT_TRUE(read.ok());
+  const flowchart::DrawnChart chart = flowchart::DrawChart(*read.graph, {});
+  ASSERT_TRUE(chart.ok()) << chart.error;
+  QRect shop;
+  for (const flowchart::FigurePlan& f : chart.figures)
+    if (f.kind == semantics::ItemKind::Rectangle) shop = f.box;
+  ASSERT_FALSE(shop.isEmpty());
+  for (const flowchart::FigurePlan& f : chart.figures) {
+    if (f.kind == semantics::ItemKind::Arrow || f.kind == semantics::ItemKind::Line) {
+      EXPECT_TRUE(f.direction != adTopToBottom && f.direction != adBottomToTop) << "slanted at " << f.box.x() << "," << f.box.y();
+    }
+    if (f.kind == semantics::ItemKind::Label) {
+      EXPECT_FALSE(shop.intersects(f.box) && !shop.contains(f.box)) << f.caption;
+    }
+  }
+}
+
 }  // namespace
