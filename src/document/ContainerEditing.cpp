@@ -11,6 +11,7 @@
 #include "ContainerScan.h"
 #include "Diagram.h"
 #include "DocumentHistory.h"
+#include "EveryFigure.h"
 #include "KDTools.h"
 #include "LaneGeometry.h"
 #include "Outline.h"
@@ -86,7 +87,7 @@ std::vector<TCustomKDTool*> ContainerEditing::Begin(TEditKind kind, const std::v
   Diagram& d = document_.FigureSet();
   // With every figure moving, nothing is left for a container to take along, to drop into or to
   // grow around: a nudge of all 100,000 figures asks nothing more.
-  if (kind != TEditKind::Resize && targets.size() >= d.FigureCount()) return {};
+  if (kind != TEditKind::Resize && IsEveryFigure(d, targets)) return {};
   Open open;
   open.kind = kind;
   open.targets = d.IdsOf(targets);

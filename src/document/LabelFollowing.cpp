@@ -4,6 +4,7 @@
 #include "CustomKDTool.h"
 #include "Diagram.h"
 #include "DiagramItems.h"
+#include "EveryFigure.h"
 #include "KDTools.h"
 #include "LabelPlacement.h"
 #include "Outline.h"
@@ -56,7 +57,7 @@ std::vector<const TCustomKDTool*> Candidates(const Diagram& diagram, const std::
 std::unique_ptr<ConnectorLabelFollowing> ConnectorLabelFollowing::Find(Diagram& diagram,
                                                                        const std::vector<TCustomKDTool*>& moving) {
   // With every figure moving, each label already moves with its connector.
-  if (moving.empty() || moving.size() >= diagram.FigureCount()) return nullptr;
+  if (moving.empty() || IsEveryFigure(diagram, moving)) return nullptr;
   DiagramItems items(diagram);
   const std::vector<const TCustomKDTool*> candidates = Candidates(diagram, moving);
   if (candidates.empty()) return nullptr;

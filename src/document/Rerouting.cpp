@@ -12,6 +12,7 @@
 #include "Diagram.h"
 #include "DiagramItems.h"
 #include "DocumentHistory.h"
+#include "EveryFigure.h"
 #include "FigureSetCommand.h"
 #include "KDTools.h"
 #include "RerouteCommand.h"
@@ -51,14 +52,15 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
   // moved holds the run inside it). A chain that moves whole with its shapes stays as it is:
   // without a line or an arrow that stays, nothing is routed again (a nudge of everything asks
   // nothing more, not even a sort).
+  const bool everything = IsEveryFigure(d, moving);
   std::vector<uint64_t> movingIds;
-  if (moving.size() < d.FigureCount()) {
+  if (!everything) {
     movingIds = d.IdsOf(moving);
     std::sort(movingIds.begin(), movingIds.end());
     movingIds.erase(std::unique(movingIds.begin(), movingIds.end()), movingIds.end());
   }
   const auto stays = [&](const TCustomKDTool* f) { return !std::binary_search(movingIds.begin(), movingIds.end(), f->FigureId); };
-  const bool lineStays = moving.size() < d.FigureCount() &&
+  const bool lineStays = !everything &&
                          std::any_of(d.Ordered().begin(), d.Ordered().end(), [&](const TCustomControl* c) {
                            const auto* f = static_cast<const TCustomKDTool*>(c);
                            return (qobject_cast<const TKDLine*>(f) || qobject_cast<const TKDArrow*>(f)) && stays(f);

@@ -11,6 +11,7 @@
 #include "StraightConnector.h"
 #include "ElbowChains.h"
 #include "ElbowRoute.h"
+#include "EveryFigure.h"
 #include "RouteFigures.h"
 #include "ConnectorGeometry.h"
 #include "KDTools.h"
@@ -121,8 +122,7 @@ std::vector<const TCustomKDTool*> NearStayingFollowers(const Diagram& diagram, c
 
 std::unique_ptr<ConnectorFollowing> ConnectorFollowing::Find(const Diagram& diagram,
                                                              const std::vector<TCustomKDTool*>& targets) {
-  // With every figure moving, no connector stays behind to follow.
-  if (targets.empty() || targets.size() >= diagram.FigureCount()) return nullptr;
+  if (targets.empty() || IsEveryFigure(diagram, targets)) return nullptr;
   std::vector<const TCustomKDTool*> candidates(targets.begin(), targets.end());
   if (targets.size() > kManyMoving) candidates = NearStayingFollowers(diagram, targets);
   std::vector<Figure> moving;
