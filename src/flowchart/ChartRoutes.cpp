@@ -13,6 +13,7 @@
 #include "RoutingPass.h"
 #include "ShapeText.h"
 #include "TextPlacement.h"
+#include "Uncrossing.h"
 
 namespace flowchart {
 
@@ -312,6 +313,7 @@ std::vector<PlannedConnector> RouteChartConnectors(std::span<const semantics::It
       }
     }
   if (again) routes = routing::RouteAll(shapes, links, index, options);
+  routes = routing::Uncross(shapes, links, index, options, std::move(routes));
   std::vector<PlannedConnector> out(requests.size());
   std::vector<std::pair<QPoint, QPoint>> runs;
   for (size_t k = 0; k < requests.size(); ++k) {

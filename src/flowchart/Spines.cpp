@@ -18,6 +18,14 @@ int Centre2(const QRect& r, graph::Direction d) {
   return Across(d) ? 2 * r.x() + r.width() : 2 * r.y() + r.height();
 }
 
+// Twice the centre along the direction.
+int Along2(const QRect& r, graph::Direction d) {
+  return Across(d) ? 2 * r.y() + r.height() : 2 * r.x() + r.width();
+}
+
+// Heads whose centres lie this close along the flow (twice the pixels) are of one rank.
+constexpr int kSameRank2 = 20;
+
 std::string Lower(std::string s) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return s;
@@ -55,6 +63,15 @@ std::vector<int> ChainNext(const graph::Graph& g, const FlowOrder& order, const 
   auto offset = [&](int a, int b) {
     return std::abs(Centre2(boxes[static_cast<size_t>(a)], direction) - Centre2(boxes[static_cast<size_t>(b)], direction));
   };
+  // Whether b's box spans a's centre line along the direction.
+  auto inLine = [&](int a, int b) {
+    const QRect& r = boxes[static_cast<size_t>(b)];
+    const int c2 = Centre2(boxes[static_cast<size_t>(a)], direction);
+    return Across(direction) ? 2 * r.x() <= c2 && c2 <= 2 * (r.x() + r.width()) : 2 * r.y() <= c2 && c2 <= 2 * (r.y() + r.height());
+  };
+  auto ahead = [&](int a, int b) {
+    return std::abs(Along2(boxes[static_cast<size_t>(a)], direction) - Along2(boxes[static_cast<size_t>(b)], direction));
+  };
   std::vector<bool> byLabel(n, false);
   for (int k : order.edges) {
     if (!Forward(g, order, static_cast<size_t>(k))) continue;
@@ -67,7 +84,14 @@ std::vector<int> ChainNext(const graph::Graph& g, const FlowOrder& order, const 
       continue;
     }
     if (next[u] == e.to || byLabel[u]) continue;
-    if (continues || offset(e.from, e.to) < offset(e.from, next[u])) {
+    // A head in line goes on before one that is not; of two in line, the nearer (the further is
+    // reached round it, a skip); else the one most in line.
+    const bool lined = inLine(e.from, e.to), bestLined = inLine(e.from, next[u]);
+    const int nearer = ahead(e.from, next[u]) - ahead(e.from, e.to);
+    const bool better = lined != bestLined               ? lined
+                        : lined && std::abs(nearer) > kSameRank2 ? nearer > 0
+                                                                 : offset(e.from, e.to) < offset(e.from, next[u]);
+    if (continues || better) {
       next[u] = e.to;
       byLabel[u] = continues;
     }

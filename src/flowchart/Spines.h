@@ -14,8 +14,9 @@
 namespace flowchart {
 
 // The way on from each node: its only forward link's head; of several, the one whose label reads
-// `continuing` (as at every decision of the chart, see ContinuingLabel), else the head most in
-// line with it. A node's chain link is the way on that is also the way in of its head: of the
+// `continuing` (as at every decision of the chart, see ContinuingLabel), else a head whose box
+// spans the node's centre line before one that does not; of two that do, the nearer along the
+// flow (the further is a skip, reached round it); else the head most in line with it. A node's chain link is the way on that is also the way in of its head: of the
 // nodes whose way on it is, one that is the way on of another before one that is not, then the
 // one most in line (the first in flow order of equals). -1: none.
 std::vector<int> ChainNext(const graph::Graph& g, const FlowOrder& order, const std::vector<QRect>& boxes,

@@ -28,6 +28,11 @@ TEST(HandDrawnLayout, AScrambledChartComesOutByTheRules) {
   const quality::LayoutQuality q = quality::MeasureLayout(charttest::Applied(items, plan));
   EXPECT_EQ(q.connectors, 15);
   EXPECT_EQ(q.shortJogs + q.throughShapes + q.throughTexts, 0) << quality::ToText(q);
+  // Worked out from the chart: ten links straight along the two columns; one bend each for
+  // "Receipt valid?" to "Ask for receipt", both ways into "Issue refund" and "Reject refund" to the
+  // end, two for the loop back; nothing crosses.
+  EXPECT_EQ(q.crossings, 0) << quality::ToText(q);
+  EXPECT_EQ(q.bends, 6) << quality::ToText(q);
   testsupport::Flush();
 }
 
