@@ -14,6 +14,7 @@
 #include "ConnectorGeometry.h"
 #include "Containers.h"
 #include "DrawioPages.h"
+#include "EdgeLabelPlace.h"
 #include "ElbowRoute.h"
 #include "SidePoints.h"
 #include "StraightConnector.h"
@@ -408,6 +409,7 @@ class Mapper {
       route.insert(route.end(), tail.begin(), tail.end());
       if (elbow) route = Orthogonal(route);
     }
+    const std::vector<QPoint> sourceFirst = route;
     const bool headAtEnd = s.Get("endArrow").value_or("classic") != "none";
     const bool headAtStart = s.Get("startArrow").value_or("none") != "none";
     if (headAtStart && !headAtEnd) std::reverse(route.begin(), route.end());
@@ -429,16 +431,21 @@ class Mapper {
     // Its label: its own value, or the texts of the vertices it holds.
     std::string label = TextOf(c);
     TFontDesc labelFont = font;
+    const CellGeometry* place = label.empty() ? nullptr : &c.geometry;  // where draw.io puts the label
     for (const Cell& child : model_.cells) {
       if (!child.vertex || child.parent != c.id) continue;
       const std::string t = TextOf(child);
       if (t.empty()) continue;
-      if (label.empty()) labelFont = FontOf(child.style);
+      if (label.empty()) labelFont = FontOf(child.style), place = &child.geometry;
       label += label.empty() ? t : "\r\n" + t;
     }
     if (!label.empty()) {
+      QSize size = flowchart::ConnectorLabelSize(label, labelFont);
+      // A label cell of its own keeps its size.
+      if (place && place != &c.geometry && place->width > 0 && place->height > 0) size = QSize(Round(place->width), Round(place->height));
+      const std::optional<QRect> placed = place ? PlacedLabel(sourceFirst, *place, size) : std::nullopt;
       const auto [a, b] = flowchart::MiddleRun(segments);
-      const QRect box = flowchart::PlaceConnectorLabel(a, b, flowchart::ConnectorLabelSize(label, labelFont));
+      const QRect box = placed ? *placed : flowchart::PlaceConnectorLabel(a, b, size);
       figs.push_back(FigureOf(TextPlan(box, label), labelFont));
     }
     return figs;

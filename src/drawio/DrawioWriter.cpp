@@ -11,11 +11,14 @@
 #include "Connector.h"
 #include "ConnectorGeometry.h"
 #include "ConnectorLabel.h"
+#include "ConnectorPlanner.h"
 #include "Containers.h"
 #include "DiagramGraph.h"
 #include "DrawioImport.h"
+#include "EdgeLabelPlace.h"
 #include "ItemGrid.h"
 #include "ShapeText.h"
+#include "TextPlacement.h"
 
 namespace drawio {
 
@@ -26,6 +29,19 @@ using figures::FigureKind;
 
 // draw.io's depth of a swimlane's header.
 constexpr int kLaneHeader = 23;
+
+// The depth of a header along the top of `box` that holds the title and has it where it is as
+// the reader places a header's text (in its middle): the first from the title's bottom on that
+// does, else one with room for the title and a little more.
+int HeaderFor(const QRect& box, const Figure& title) {
+  const int least = std::max(1, title.box.bottom() + 1 - box.top());
+  for (int depth = least; depth <= least + 2 * title.box.height() + 16 && depth <= box.height(); ++depth) {
+    const QRect head(box.x(), box.y(), box.width(), depth);
+    if (flowchart::PlaceShapeText(semantics::ItemKind::Rectangle, head, title.style.caption, title.style.font).y() == title.box.y())
+      return depth;
+  }
+  return std::max(kLaneHeader, least + 2);
+}
 
 QString GeneratedId(uint64_t figure) { return QStringLiteral("f%1").arg(figure); }
 
@@ -287,14 +303,20 @@ class Writer {
   // the rectangle's fill and pen and the title's font.
   void Container(QXmlStreamWriter& x, const ContainerCell& c) {
     const Figure* frame = index_.contains(c.figure) ? &figures_[index_.value(c.figure)] : nullptr;
-    const Figure* title = c.titleFigure && index_.contains(c.titleFigure) ? &figures_[index_.value(c.titleFigure)] : nullptr;
+    uint64_t titleId = c.titleFigure;
+    if (!titleId)
+      if (const semantics::Item* text = TextOn(c.figure, grid_.AsQuery())) titleId = text->id;
+    const Figure* title = titleId && index_.contains(titleId) ? &figures_[index_.value(titleId)] : nullptr;
     QString style;
+    const int header = title ? HeaderFor(c.box, *title) : kLaneHeader;
     if (c.lane) {
-      const int header = title ? std::max(kLaneHeader, title->box.bottom() + 1 - c.box.top() + 2) : kLaneHeader;
       style = QStringLiteral("swimlane;startSize=%1;html=%2;").arg(header).arg(options_.html ? 1 : 0);
       if (c.vertical) style += QStringLiteral("horizontal=0;");
     } else {
+      // draw.io puts a plain container's title at its top and leaves the header's depth unused;
+      // the reader places the title in it.
       style = QStringLiteral("rounded=0;whiteSpace=wrap;html=%1;container=1;collapsible=0;verticalAlign=top;").arg(options_.html ? 1 : 0);
+      if (title) style += QStringLiteral("startSize=%1;").arg(header);
     }
     // A title at the left stays there; one in the middle of the top edge is draw.io's own place.
     if (title && title->box.center().x() < c.box.center().x()) style += QStringLiteral("align=left;spacingLeft=4;");
@@ -319,13 +341,23 @@ class Writer {
     if (c.headAtStart) style += QStringLiteral("startArrow=classic;");
     style += PenStyle(first);
     QString value;
+    // A label away from where the reader would put it (beside the middle run, as large as its
+    // text) goes as the edge's own label cell: placed along the route by its offset, with its
+    // size, as draw.io keeps labels moved by hand.
+    const Figure* own = nullptr;
     if (label) {
       const Figure& t = figures_[index_.value(label->id)];
-      style += FontStyle(t.style.font);
-      value = ValueOf(t.style.caption, options_.html);
+      const auto [a, b] = flowchart::MiddleRun(flowchart::RouteSegments(route, {}, true));
+      if (t.box == flowchart::PlaceConnectorLabel(a, b, flowchart::ConnectorLabelSize(t.style.caption, t.style.font))) {
+        style += FontStyle(t.style.font);
+        value = ValueOf(t.style.caption, options_.html);
+      } else {
+        own = &t;
+      }
     }
+    const QString edgeId = CellId(c.segments.front()->id);
     x.writeStartElement(QStringLiteral("mxCell"));
-    x.writeAttribute(QStringLiteral("id"), CellId(c.segments.front()->id));
+    x.writeAttribute(QStringLiteral("id"), edgeId);
     x.writeAttribute(QStringLiteral("value"), value);
     x.writeAttribute(QStringLiteral("style"), style);
     x.writeAttribute(QStringLiteral("edge"), QStringLiteral("1"));
@@ -343,6 +375,33 @@ class Writer {
       for (size_t i = 1; i + 1 < route.size(); ++i) Point(x, route[i]);
       x.writeEndElement();
     }
+    x.writeEndElement();
+    x.writeEndElement();
+    if (own) EdgeLabel(x, edgeId, route, *own);
+  }
+
+  void EdgeLabel(QXmlStreamWriter& x, const QString& edge, const std::vector<QPoint>& route, const Figure& label) {
+    const QPointF middle = PointAlong(route, 0);
+    const QPointF offset = QPointF(label.box.x() + label.box.width() / 2.0, label.box.y() + label.box.height() / 2.0) - middle;
+    x.writeStartElement(QStringLiteral("mxCell"));
+    x.writeAttribute(QStringLiteral("id"), CellId(label.id));
+    x.writeAttribute(QStringLiteral("value"), ValueOf(label.style.caption, options_.html));
+    x.writeAttribute(QStringLiteral("style"), QStringLiteral("edgeLabel;html=%1;align=center;verticalAlign=middle;resizable=0;points=[];")
+                                                   .arg(options_.html ? 1 : 0) +
+                                                   FontStyle(label.style.font));
+    x.writeAttribute(QStringLiteral("vertex"), QStringLiteral("1"));
+    x.writeAttribute(QStringLiteral("connectable"), QStringLiteral("0"));
+    x.writeAttribute(QStringLiteral("parent"), edge);
+    x.writeStartElement(QStringLiteral("mxGeometry"));
+    x.writeAttribute(QStringLiteral("width"), QString::number(label.box.width()));
+    x.writeAttribute(QStringLiteral("height"), QString::number(label.box.height()));
+    x.writeAttribute(QStringLiteral("relative"), QStringLiteral("1"));
+    x.writeAttribute(QStringLiteral("as"), QStringLiteral("geometry"));
+    x.writeStartElement(QStringLiteral("mxPoint"));
+    x.writeAttribute(QStringLiteral("x"), QString::number(offset.x()));
+    x.writeAttribute(QStringLiteral("y"), QString::number(offset.y()));
+    x.writeAttribute(QStringLiteral("as"), QStringLiteral("offset"));
+    x.writeEndElement();
     x.writeEndElement();
     x.writeEndElement();
   }
