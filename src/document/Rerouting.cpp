@@ -8,7 +8,9 @@
 #include "ChainRefit.h"
 #include "Connector.h"
 #include "ConnectorDrawing.h"
+#include "ConnectorFormSetting.h"
 #include "ConnectorFollowing.h"
+#include "ConnectorGeometry.h"
 #include "Diagram.h"
 #include "DiagramItems.h"
 #include "DocumentHistory.h"
@@ -28,6 +30,29 @@ std::vector<TCustomKDTool*> WithoutFrames(const Diagram& d, const std::vector<TC
   for (size_t i = 0; i < shapes.size(); ++i)
     if (!frames[i]) kept.push_back(shapes[i]);
   return kept;
+}
+
+// Whether a line of the diagram meets another line or an arrow end to end, as the segments of an
+// elbow connector do.
+bool HasElbowChain(const Diagram& d) {
+  std::vector<std::pair<int, int>> lineEnds, allEnds;
+  for (const TCustomControl* c : d.Ordered()) {
+    const auto* f = static_cast<const TCustomKDTool*>(c);
+    const bool line = qobject_cast<const TKDLine*>(f) != nullptr;
+    if (!line && !qobject_cast<const TKDArrow*>(f)) continue;
+    const connectors::Ends e = connectors::EndsOf(DescribeFigure(*f, 0));
+    if (e.start == e.end) continue;
+    for (const QPoint p : {e.start, e.end}) {
+      allEnds.push_back({p.x(), p.y()});
+      if (line) lineEnds.push_back({p.x(), p.y()});
+    }
+  }
+  std::sort(allEnds.begin(), allEnds.end());
+  for (const auto& p : lineEnds) {
+    const auto [lo, hi] = std::equal_range(allEnds.begin(), allEnds.end(), p);
+    if (hi - lo > 1) return true;  // the line's own end and another's
+  }
+  return false;
 }
 
 bool Moves(TEditKind kind) { return kind == TEditKind::Move || kind == TEditKind::Resize || kind == TEditKind::Nudge; }
@@ -65,19 +90,27 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
                            const auto* f = static_cast<const TCustomKDTool*>(c);
                            return (qobject_cast<const TKDLine*>(f) || qobject_cast<const TKDArrow*>(f)) && stays(f);
                          });
+  // In a chart of elbow connectors (the setting, and a chain of segments in the diagram), an
+  // arrow of one level or upright run is one that needed no bend: where a move leaves it
+  // slanted, it is routed as the others are. A drawing of straight arrows keeps them straight.
+  const bool square = connectorform::Elbow() && lineStays && HasElbowChain(d);
   const auto chainsOf = [&](const ConnectorFollowing* following) {
     std::vector<Chain> chains;
-    if (following)
-      for (const ConnectorFollowing::ElbowLink& e : following->ElbowLinks()) {
-        if (std::none_of(e.segments.begin(), e.segments.end(), stays)) continue;
-        Chain c;
-        c.segments = d.IdsOf(e.segments);
-        c.source = e.source->FigureId;
-        c.target = e.target->FigureId;
-        c.sourceStart = e.source->BoundsRect();
-        c.targetStart = e.target->BoundsRect();
-        chains.push_back(std::move(c));
-      }
+    if (!following) return chains;
+    const auto add = [&](const ConnectorFollowing::ElbowLink& e, bool one) {
+      if (std::none_of(e.segments.begin(), e.segments.end(), stays)) return;
+      Chain c;
+      c.segments = d.IdsOf(e.segments);
+      c.source = e.source->FigureId;
+      c.target = e.target->FigureId;
+      c.sourceStart = e.source->BoundsRect();
+      c.targetStart = e.target->BoundsRect();
+      c.square = one;
+      chains.push_back(std::move(c));
+    };
+    for (const ConnectorFollowing::ElbowLink& e : following->ElbowLinks()) add(e, false);
+    if (square)
+      for (const ConnectorFollowing::ElbowLink& e : following->SquareLinks()) add(e, true);
     return chains;
   };
   // Lanes and containers that move take their shapes along, and connectors end on the shapes.
@@ -142,6 +175,10 @@ void Rerouting::Reroute(const Open& open) {
     if (segments.size() != c.segments.size() || std::find(segments.begin(), segments.end(), nullptr) != segments.end() ||
         !qobject_cast<TKDArrow*>(segments.back()))
       continue;
+    if (c.square) {
+      const connectors::Ends e = connectors::EndsOf(DescribeFigure(*segments.front(), 0));
+      if (e.start.x() == e.end.x() || e.start.y() == e.end.y()) continue;
+    }
     live.push_back({segments, source, target});
     area |= source->BoundsRect() | target->BoundsRect();
   }

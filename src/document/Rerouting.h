@@ -67,6 +67,7 @@ class Rerouting : public QObject {
     std::vector<uint64_t> segments;  // source first; the arrow last
     uint64_t source = 0, target = 0;
     QRect sourceStart, targetStart;
+    bool square = false;  // one level or upright arrow: routed only where it no longer is
   };
   struct Open {
     std::vector<Chain> chains;

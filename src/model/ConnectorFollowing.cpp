@@ -238,6 +238,18 @@ std::vector<ConnectorFollowing::ElbowLink> ConnectorFollowing::ElbowLinks() cons
   return out;
 }
 
+std::vector<ConnectorFollowing::ElbowLink> ConnectorFollowing::SquareLinks() const {
+  std::vector<ElbowLink> out;
+  for (const Between& b : between_) {
+    const Figure& c = found_.connectors[b.link].connector;
+    if (c.kind != FigureKind::Arrow || c.heads == apBoth) continue;
+    const connectors::Ends e = connectors::EndsOf(c);
+    if (e.start.x() != e.end.x() && e.start.y() != e.end.y()) continue;
+    out.push_back({{Widget(c.id)}, Widget(b.tail.id), Widget(b.head.id)});
+  }
+  return out;
+}
+
 void ConnectorFollowing::StepElbow(const Elbow& e, const connectors::Followers& now) {
   Figure source = e.source, target = e.target;
   if (e.sourceMoves) source.box = Widget(source.id)->BoundsRect();

@@ -56,6 +56,10 @@ class ConnectorFollowing {
     TCustomKDTool* target = nullptr;
   };
   std::vector<ElbowLink> ElbowLinks() const;
+  // The arrows of one level or upright run between two shapes that follow as straight lines: in
+  // a chart of elbow connectors they are elbow connectors that needed no bend. As ElbowLinks,
+  // the arrow the one segment, from the shape without the head to the one it enters.
+  std::vector<ElbowLink> SquareLinks() const;
 
  private:
   // A straight line or arrow whose ends both lie on closed shapes, at least one of them moving:

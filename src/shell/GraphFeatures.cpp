@@ -13,6 +13,7 @@
 #include <QSettings>
 
 #include "ChartWork.h"
+#include "ConnectorFormSetting.h"
 #include "Diagram.h"
 #include "DocumentCharts.h"
 #include "DrawioDocument.h"
@@ -26,7 +27,6 @@ namespace graphfeatures {
 
 namespace {
 
-const char* const kFormKey = "layout/connectors";
 const char* const kFolderKey = "import/folder";
 const char* const kShapesKey = "layout/maxShapes";
 const char* const kConnectorsKey = "layout/maxConnectors";
@@ -161,14 +161,10 @@ void AddLayoutMenu(TwinMain& main) {
 }  // namespace
 
 flowchart::ConnectorForm CurrentForm() {
-  return QSettings().value(kFormKey).toString() == QLatin1String("straight") ? flowchart::ConnectorForm::Straight
-                                                                             : flowchart::ConnectorForm::Elbow;
+  return connectorform::Elbow() ? flowchart::ConnectorForm::Elbow : flowchart::ConnectorForm::Straight;
 }
 
-void SetCurrentForm(flowchart::ConnectorForm form) {
-  QSettings().setValue(kFormKey, form == flowchart::ConnectorForm::Straight ? QStringLiteral("straight")
-                                                                           : QStringLiteral("elbow"));
-}
+void SetCurrentForm(flowchart::ConnectorForm form) { connectorform::SetElbow(form == flowchart::ConnectorForm::Elbow); }
 
 layoutproc::Limits LayoutLimits() {
   const QSettings settings;

@@ -8,6 +8,7 @@
 #include <climits>
 
 #include "ConnectorFollowing.h"
+#include "ConnectorFormSetting.h"
 #include "ConnectorGeometry.h"
 #include "ConnectorOptions.h"
 #include "ContainerFeatures.h"
@@ -160,6 +161,61 @@ INSTANTIATE_TEST_SUITE_P(
         RerouteCase{"ResizedTurnsOnce", {300, 100, 100, 50}, {}, {{200, 125}, {250, 125}, {300, 125}}, ResizeA<0, 100>, 2,
                     {{200, 175}, {350, 175}, {350, 150}}}),
     [](const testing::TestParamInfo<RerouteCase>& i) { return std::string(i.param.name); });
+
+// One level arrow from A (100, 100, 100 x 50) to B (300, 100, 200 x 50), B dragged 100 down: no
+// row of B's is A's any more. In a chart of elbow connectors (the setting, and a chain of lines
+// elsewhere) it is routed as one: out of A's bottom and into B's left middle, one bend (225 with
+// the bend, against 275 out of A's right into B's top). Otherwise it follows as a straight
+// arrow, slanted from A's right middle to B's left middle.
+struct SquareCase {
+  const char* name;
+  bool elbowSetting, chainElsewhere;
+  Course course;
+};
+void PrintTo(const SquareCase& k, std::ostream* os) { *os << k.name; }
+class SquareArrow : public ReroutingDrag, public testing::WithParamInterface<SquareCase> {
+ protected:
+  void TearDown() override {
+    connectorform::SetElbow(true);
+    ReroutingDrag::TearDown();
+  }
+};
+
+TEST_P(SquareArrow, TurnsOnlyInAChartOfElbows) {
+  const SquareCase& k = GetParam();
+  connectorform::SetElbow(k.elbowSetting);
+  a = Add<TKDRectangle>(doc, {100, 100, 100, 50});
+  b = Add<TKDRectangle>(doc, {300, 100, 200, 50});
+  DrawChain({{200, 125}, {300, 125}});
+  auto* arrow = LastFigure<TKDArrow>();
+  std::vector<TCustomKDTool*> far;
+  if (k.chainElsewhere) {
+    far = {Add<TKDRectangle>(doc, {100, 500, 60, 40}), Add<TKDRectangle>(doc, {300, 560, 60, 40})};
+    DrawChain({{160, 520}, {230, 520}, {230, 580}, {300, 580}});
+  }
+  const size_t figures = doc->Figures().size();
+  Click({50, 700});
+  DragB<0, 100>(*this);
+  ASSERT_EQ(b->BoundsRect(), QRect(300, 200, 200, 50));
+  // The added line, if any, then the arrow's head.
+  Course course;
+  for (TCustomKDTool* f : doc->Figures()) {
+    if (f == arrow || !qobject_cast<TKDLine*>(f) || f->Top() >= 450) continue;
+    const connectors::Ends e = connectors::EndsOf(f->BoundsRect(), static_cast<TKDLine*>(f)->Orientation());
+    course.insert(course.end(), {e.start, e.end});
+  }
+  const connectors::Ends e = connectors::EndsOf(arrow->BoundsRect(), arrow->ArrowDirection());
+  if (course.empty()) course.push_back(e.start);
+  course.push_back(e.end);
+  EXPECT_EQ(course, k.course);
+  EXPECT_EQ(doc->Figures().size(), figures + k.course.size() - 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SquareArrow,
+                         testing::Values(SquareCase{"Elbows", true, true, {{150, 150}, {150, 225}, {300, 225}}},
+                                         SquareCase{"StraightSetting", false, true, {{200, 125}, {300, 225}}},
+                                         SquareCase{"NoElbowInTheDiagram", true, false, {{200, 125}, {300, 225}}}),
+                         [](const testing::TestParamInfo<SquareCase>& i) { return std::string(i.param.name); });
 
 // A pool of three rows; S (40, 50, 100 x 40) in the first lane, T (240, 200) in the second, the
 // chain from S's right middle across and down into T's top. Move Lane Down swaps the lanes: S
