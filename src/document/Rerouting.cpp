@@ -3,6 +3,7 @@
 #include <QUndoStack>
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "BoundsCommand.h"
 #include "ChainRefit.h"
@@ -122,6 +123,8 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
   if (!shapes.empty()) {
     const std::vector<TCustomKDTool*> kept = WithoutFrames(d, shapes);
     if (!kept.empty()) open.chains = chainsOf(ConnectorFollowing::Find(d, kept).get());
+    open.moved = d.IdsOf(kept);
+    open.square = square;
   }
   if (!open.chains.empty()) {
     DiagramItems items(d);
@@ -144,6 +147,9 @@ bool Rerouting::BeforeEnd() {
   };
   open.macro = std::any_of(open.chains.begin(), open.chains.end(),
                            [&](const Chain& c) { return moved(c.source, c.sourceStart) || moved(c.target, c.targetStart); });
+  std::vector<Chain> crossed = Crossed(open);
+  open.macro = open.macro || !crossed.empty();
+  open.chains.insert(open.chains.end(), std::make_move_iterator(crossed.begin()), std::make_move_iterator(crossed.end()));
   if (open.macro) document_.History().Stack().beginMacro(open.text);
   return true;
 }
@@ -155,6 +161,52 @@ void Rerouting::AfterEnd() {
   if (!open.macro) return;
   Reroute(open);
   document_.History().Stack().endMacro();
+}
+
+std::vector<Rerouting::Chain> Rerouting::Crossed(const Open& open) const {
+  std::vector<Chain> out;
+  // A move of very many shapes is not searched for what it lands on: the search would cost more
+  // at every nudge's end than the nudge.
+  constexpr size_t kMostSearched = 500;
+  if (open.moved.empty() || open.moved.size() > kMostSearched) return out;
+  const Diagram& d = document_.FigureSet();
+  std::unordered_set<uint64_t> taken(open.moved.begin(), open.moved.end());
+  for (const Chain& c : open.chains) taken.insert(c.segments.begin(), c.segments.end());
+  // Segments that stayed and now run through a moved shape's inside.
+  std::vector<TCustomKDTool*> through, hits;
+  for (const TCustomKDTool* shape : d.Find(open.moved)) {
+    if (!shape) continue;
+    const QRect inside = shape->BoundsRect().adjusted(1, 1, -1, -1);
+    hits.clear();
+    d.FiguresIn(inside, hits);
+    for (TCustomKDTool* f : hits) {
+      if (taken.count(f->FigureId) || (!qobject_cast<TKDLine*>(f) && !qobject_cast<TKDArrow*>(f))) continue;
+      const connectors::Ends e = connectors::EndsOf(DescribeFigure(*f, 0));
+      if (QRect(e.start, e.end).normalized().intersects(inside)) through.push_back(f);
+    }
+  }
+  if (through.empty()) return out;
+  DiagramItems items(d);
+  const semantics::ItemQuery query = items.Query();
+  for (const TCustomKDTool* f : through) {
+    if (taken.count(f->FigureId)) continue;
+    const std::optional<semantics::Connector> c = semantics::ConnectorOf(items.Of(f), query);
+    if (!c || !c->startShape || !c->endShape || c->startShape == c->endShape || c->headAtStart == c->headAtEnd) continue;
+    // A straight arrow turns only in a chart of elbows.
+    if (c->segments.size() == 1 && !open.square) continue;
+    Chain chain;
+    for (const semantics::Item* s : c->segments) chain.segments.push_back(s->id);
+    chain.source = c->startShape->id;
+    chain.target = c->endShape->id;
+    if (c->headAtStart) {
+      std::reverse(chain.segments.begin(), chain.segments.end());
+      std::swap(chain.source, chain.target);
+    }
+    chain.crossed = true;
+    taken.insert(chain.segments.begin(), chain.segments.end());
+    out.push_back(std::move(chain));
+  }
+  return out;
 }
 
 void Rerouting::Reroute(const Open& open) {
@@ -169,13 +221,14 @@ void Rerouting::Reroute(const Open& open) {
   for (const Chain& c : open.chains) {
     TCustomKDTool* source = d.Find(c.source);
     TCustomKDTool* target = d.Find(c.target);
-    if (!source || !target || (source->BoundsRect() == c.sourceStart && target->BoundsRect() == c.targetStart)) continue;
+    if (!source || !target || (!c.crossed && source->BoundsRect() == c.sourceStart && target->BoundsRect() == c.targetStart))
+      continue;
     const std::vector<TCustomKDTool*> segments = d.Find(c.segments);
     // Laid anew already (an edit nested in this one), or changed by hand meanwhile.
     if (segments.size() != c.segments.size() || std::find(segments.begin(), segments.end(), nullptr) != segments.end() ||
         !qobject_cast<TKDArrow*>(segments.back()))
       continue;
-    if (c.square) {
+    if (c.square && !c.crossed) {
       const connectors::Ends e = connectors::EndsOf(DescribeFigure(*segments.front(), 0));
       if (e.start.x() == e.end.x() || e.start.y() == e.end.y()) continue;
     }

@@ -67,16 +67,20 @@ class Rerouting : public QObject {
     std::vector<uint64_t> segments;  // source first; the arrow last
     uint64_t source = 0, target = 0;
     QRect sourceStart, targetStart;
-    bool square = false;  // one level or upright arrow: routed only where it no longer is
+    bool square = false;   // one level or upright arrow: routed only where it no longer is
+    bool crossed = false;  // neither shape moved, but a moved shape now lies across it
   };
   struct Open {
     std::vector<Chain> chains;
     std::vector<rerouting::ChainLabel> labels;
+    std::vector<uint64_t> moved;  // the shapes that move (frames aside)
     QString text;
-    bool ending = false, macro = false;
+    bool ending = false, macro = false, square = false;
   };
   // Routes the chains that moved; the labels of those that changed go beside them again.
   void Reroute(const Open& open);
+  // The connectors between shapes that stayed whose runs a moved shape now lies across.
+  std::vector<Chain> Crossed(const Open& open) const;
 
   TwinKedrinFile& document_;
   std::vector<Open> opens_;  // innermost last

@@ -140,6 +140,12 @@ void DragB(ReroutingDrag& t) {
   t.Drag(from, from + QPoint(dx, dy));
 }
 template <int dx, int dy>
+void DragC(ReroutingDrag& t) {
+  t.ClickFigure(t.c);
+  const QPoint from = t.c->BoundsRect().center();
+  t.Drag(from, from + QPoint(dx, dy));
+}
+template <int dx, int dy>
 void ResizeA(ReroutingDrag& t) {
   t.ClickFigure(t.a);
   t.DragBottomRightHandle(t.a, {dx, dy});
@@ -156,6 +162,11 @@ INSTANTIATE_TEST_SUITE_P(
         RerouteCase{"MovedDownFewerRuns", {500, 100, 100, 50}, {300, 100, 100, 50},
                     {{150, 100}, {150, 80}, {550, 80}, {550, 100}}, DragB<0, 200>, 2,
                     {{150, 150}, {150, 325}, {500, 325}}},
+        // C (250, 250) dragged 150 up onto the chain straight across to B (450, 100): neither of
+        // its shapes moved, but it is routed again, over C as the first row goes.
+        RerouteCase{"AShapeDroppedOnIt", {450, 100, 100, 50}, {250, 250, 100, 50},
+                    {{200, 125}, {325, 125}, {450, 125}}, DragC<0, -150>, 3,
+                    {{150, 100}, {150, 90}, {500, 90}, {500, 100}}},
         // A made 100 taller beside B (300, 100): from A's right middle, 50 below B's left middle,
         // across and up into B's bottom (235 with its bend) rather than a jog into B's left (270).
         RerouteCase{"ResizedTurnsOnce", {300, 100, 100, 50}, {}, {{200, 125}, {250, 125}, {300, 125}}, ResizeA<0, 100>, 2,
