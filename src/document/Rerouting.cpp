@@ -149,6 +149,21 @@ bool Rerouting::BeforeEnd() {
                            [&](const Chain& c) { return moved(c.source, c.sourceStart) || moved(c.target, c.targetStart); });
   std::vector<Chain> crossed = Crossed(open);
   open.macro = open.macro || !crossed.empty();
+  // Their labels go beside them again as well.
+  if (!crossed.empty()) {
+    DiagramItems items(d);
+    std::vector<const semantics::Item*> ends;
+    std::unordered_set<uint64_t> segments;
+    for (const Chain& c : crossed) {
+      for (uint64_t id : {c.source, c.target})
+        if (const TCustomKDTool* f = d.Find(id)) ends.push_back(&items.Of(f));
+      segments.insert(c.segments.begin(), c.segments.end());
+    }
+    for (semantics::LabelFollower& l : semantics::LabelsFollowing(ends, items.Query())) {
+      const bool theirs = std::any_of(l.segments.begin(), l.segments.end(), [&](uint64_t s) { return segments.count(s) > 0; });
+      if (const TCustomKDTool* f = d.Find(l.label); f && theirs) open.labels.push_back({f->BoundsRect(), std::move(l)});
+    }
+  }
   open.chains.insert(open.chains.end(), std::make_move_iterator(crossed.begin()), std::make_move_iterator(crossed.end()));
   if (open.macro) document_.History().Stack().beginMacro(open.text);
   return true;
@@ -238,9 +253,32 @@ void Rerouting::Reroute(const Open& open) {
   if (live.empty()) return;
   // The shapes around the connectors; containers block nothing.
   const RoutingScene scene(d, area);
-  // A link naming no shape gets no route and leaves its chain as it followed.
+  // A link naming no shape gets no route and leaves its chain as it followed. At a diamond it
+  // takes a vertex no connector that stays holds: two on one vertex would read as a fork.
+  std::unordered_set<uint64_t> routed;
+  for (const Live& l : live)
+    for (const TCustomKDTool* f : l.segments) routed.insert(f->FigureId);
+  const auto freeVertices = [&](const TCustomKDTool* shape) {
+    std::vector<connectors::Side> free;
+    const connectors::Figure described = DescribeFigure(*shape, 0);
+    if (described.kind != connectors::FigureKind::Diamond) return free;
+    std::vector<TCustomKDTool*> near;
+    for (connectors::Side side : connectors::kSides) {
+      const QPoint tip = connectors::AttachPoint(described.kind, described.box, side).point;
+      near.clear();
+      d.FiguresIn(QRect(tip - QPoint(2, 2), QSize(5, 5)), near);
+      const bool held = std::any_of(near.begin(), near.end(), [&](const TCustomKDTool* f) {
+        if (routed.count(f->FigureId) || (!qobject_cast<const TKDLine*>(f) && !qobject_cast<const TKDArrow*>(f))) return false;
+        const connectors::Ends e = connectors::EndsOf(DescribeFigure(*f, 0));
+        return (e.start - tip).manhattanLength() <= 2 || (e.end - tip).manhattanLength() <= 2;
+      });
+      if (!held) free.push_back(side);
+    }
+    return free.size() == connectors::kSides.size() ? std::vector<connectors::Side>{} : free;
+  };
   std::vector<routing::Link> links;
-  for (const Live& l : live) links.push_back({scene.NumberOf(l.source), scene.NumberOf(l.target), {}, {}});
+  for (const Live& l : live)
+    links.push_back({scene.NumberOf(l.source), scene.NumberOf(l.target), {}, {}, freeVertices(l.source), freeVertices(l.target)});
   const std::vector<routing::Route> routes = scene.Route(links);
 
   std::vector<std::vector<TCustomKDTool*>> chains;

@@ -130,8 +130,13 @@ std::vector<Route> RouteAll(std::span<const Shape> shapes, std::span<const Link>
       routes[l].from = *k.fromSide;
       routes[l].to = *k.toSide;
     } else {
-      const RouteEnd a{SidePorts(shapes[static_cast<size_t>(k.from)], k.fromSide), k.from};
-      const RouteEnd b{SidePorts(shapes[static_cast<size_t>(k.to)], k.toSide), k.to};
+      // Sides allowed that leave no port allow any.
+      const auto ports = [&](int shape, std::optional<Side> side, const std::vector<Side>& allowed) {
+        std::vector<Port> p = SidePorts(shapes[static_cast<size_t>(shape)], side, allowed);
+        return p.empty() ? SidePorts(shapes[static_cast<size_t>(shape)], side) : p;
+      };
+      const RouteEnd a{ports(k.from, k.fromSide, k.fromSides), k.from};
+      const RouteEnd b{ports(k.to, k.toSide, k.toSides), k.to};
       const FoundRoute r = RouteOrthogonal(a, b, index, o);
       routes[l].from = a.ports[static_cast<size_t>(std::max(r.fromPort, 0))].side;
       routes[l].to = b.ports[static_cast<size_t>(std::max(r.toPort, 0))].side;
@@ -156,14 +161,18 @@ std::vector<Route> RouteAll(std::span<const Shape> shapes, std::span<const Link>
         mine = true;
         continue;
       }
+      const std::vector<Side>& allowed = end == 0 ? k.fromSides : k.toSides;
       std::vector<Side> free;
       for (Side s : connectors::kSides)
-        if (used[{shape, s}] == 0) free.push_back(s);
+        if (used[{shape, s}] == 0 && (allowed.empty() || std::find(allowed.begin(), allowed.end(), s) != allowed.end()))
+          free.push_back(s);
       if (free.empty()) continue;
       const int other = end == 0 ? k.to : k.from;
       const RouteEnd own{SidePorts(shapes[static_cast<size_t>(shape)], std::nullopt, free), shape};
       // The other end chooses again, as its side was chosen for the vertex given up.
-      const RouteEnd theirs{SidePorts(shapes[static_cast<size_t>(other)], end == 0 ? k.toSide : k.fromSide), other};
+      std::vector<Port> otherPorts = SidePorts(shapes[static_cast<size_t>(other)], end == 0 ? k.toSide : k.fromSide, end == 0 ? k.toSides : k.fromSides);
+      if (otherPorts.empty()) otherPorts = SidePorts(shapes[static_cast<size_t>(other)], end == 0 ? k.toSide : k.fromSide);
+      const RouteEnd theirs{std::move(otherPorts), other};
       const FoundRoute r = end == 0 ? RouteOrthogonal(own, theirs, index, o) : RouteOrthogonal(theirs, own, index, o);
       --used[{shape, side(l, end)}];
       --used[{other, side(l, 1 - end)}];

@@ -34,6 +34,9 @@ struct Shape {
 struct Link {
   int from = -1, to = -1;  // shapes
   std::optional<Side> fromSide, toSide;
+  // The sides an end the router chooses may take; empty: any (a diamond's vertices that other
+  // connectors hold are left out by the caller).
+  std::vector<Side> fromSides = {}, toSides = {};
 };
 
 // The obstacles of the shapes: each shape's box, then its text where it reaches beyond the box,

@@ -213,3 +213,22 @@ TEST_P(RandomChartTest, EveryRouteKeepsTheRules) {
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomChartTest, testing::Range(1u, 21u));
 
 }  // namespace
+
+// A diamond's vertices other connectors hold are left out: from the box below, the way straight
+// up into the bottom vertex is cheapest, and with that vertex not allowed the route ends on
+// another one.
+TEST(RoutingPass, EndsOnlyOnTheSidesAllowed) {
+  const std::vector<Shape> shapes{{FigureKind::Diamond, QRect(300, 100, 100, 80), {}}, Box(300, 300, 100, 50)};
+  const struct {
+    std::vector<Side> allowed;
+    std::vector<Side> want;
+  } rows[] = {{{}, {Side::Bottom}}, {{Side::Left, Side::Top, Side::Right}, {Side::Left, Side::Right}}};
+  for (const auto& row : rows) {
+    Link link = Between(1, 0);
+    link.toSides = row.allowed;
+    const std::vector<Route> routes = RouteAll(shapes, std::vector<Link>{link});
+    ASSERT_EQ(routes.size(), 1u);
+    EXPECT_NE(std::find(row.want.begin(), row.want.end(), routes[0].to), row.want.end()) << Show(routes[0].points);
+    ExpectRules(routes[0], link, shapes);
+  }
+}
