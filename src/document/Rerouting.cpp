@@ -60,6 +60,11 @@ bool Moves(TEditKind kind) { return kind == TEditKind::Move || kind == TEditKind
 
 }  // namespace
 
+bool Rerouting::Open::SquareRuns(const Diagram& d) const {
+  if (!square) square = connectorform::Elbow() && HasElbowChain(d);
+  return *square;
+}
+
 Rerouting::Rerouting(TwinKedrinFile& document) : QObject(&document), document_(document) {}
 
 Rerouting& Rerouting::Of(TwinKedrinFile& document) {
@@ -91,10 +96,6 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
                            const auto* f = static_cast<const TCustomKDTool*>(c);
                            return (qobject_cast<const TKDLine*>(f) || qobject_cast<const TKDArrow*>(f)) && stays(f);
                          });
-  // In a chart of elbow connectors (the setting, and a chain of segments in the diagram), an
-  // arrow of one level or upright run is one that needed no bend: where a move leaves it
-  // slanted, it is routed as the others are. A drawing of straight arrows keeps them straight.
-  const bool square = connectorform::Elbow() && lineStays && HasElbowChain(d);
   const auto chainsOf = [&](const ConnectorFollowing* following) {
     std::vector<Chain> chains;
     if (!following) return chains;
@@ -110,8 +111,9 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
       chains.push_back(std::move(c));
     };
     for (const ConnectorFollowing::ElbowLink& e : following->ElbowLinks()) add(e, false);
-    if (square)
-      for (const ConnectorFollowing::ElbowLink& e : following->SquareLinks()) add(e, true);
+    const std::vector<ConnectorFollowing::ElbowLink> squares = following->SquareLinks();
+    if (!squares.empty() && open.SquareRuns(d))
+      for (const ConnectorFollowing::ElbowLink& e : squares) add(e, true);
     return chains;
   };
   // Lanes and containers that move take their shapes along, and connectors end on the shapes.
@@ -124,7 +126,6 @@ void Rerouting::Begin(TEditKind kind, const std::vector<TCustomKDTool*>& moving,
     const std::vector<TCustomKDTool*> kept = WithoutFrames(d, shapes);
     if (!kept.empty()) open.chains = chainsOf(ConnectorFollowing::Find(d, kept).get());
     open.moved = d.IdsOf(kept);
-    open.square = square;
   }
   if (!open.chains.empty()) {
     DiagramItems items(d);
@@ -208,7 +209,7 @@ std::vector<Rerouting::Chain> Rerouting::Crossed(const Open& open) const {
     const std::optional<semantics::Connector> c = semantics::ConnectorOf(items.Of(f), query);
     if (!c || !c->startShape || !c->endShape || c->startShape == c->endShape || c->headAtStart == c->headAtEnd) continue;
     // A straight arrow turns only in a chart of elbows.
-    if (c->segments.size() == 1 && !open.square) continue;
+    if (c->segments.size() == 1 && !open.SquareRuns(d)) continue;
     Chain chain;
     for (const semantics::Item* s : c->segments) chain.segments.push_back(s->id);
     chain.source = c->startShape->id;

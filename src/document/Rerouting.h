@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "EditListener.h"
@@ -75,7 +76,13 @@ class Rerouting : public QObject {
     std::vector<rerouting::ChainLabel> labels;
     std::vector<uint64_t> moved;  // the shapes that move (frames aside)
     QString text;
-    bool ending = false, macro = false, square = false;
+    bool ending = false, macro = false;
+    // Whether this is a chart of elbow connectors (the setting, and a chain of segments in the
+    // diagram), where an arrow of one level or upright run is one that needed no bend: where a
+    // move leaves it slanted, it is routed as the others are. A drawing of straight arrows keeps
+    // them straight. Asked once, and only when such an arrow is there: it walks the diagram.
+    bool SquareRuns(const Diagram& d) const;
+    mutable std::optional<bool> square;
   };
   // Routes the chains that moved; the labels of those that changed go beside them again.
   void Reroute(const Open& open);
