@@ -73,4 +73,12 @@ Figure Rebuild(const Figure& connector, QPoint start, QPoint end) {
   return out;
 }
 
+bool RunsCross(QPoint a, QPoint b, QPoint c, QPoint d) {
+  const auto cross = [](QPoint o, QPoint p, QPoint q) {
+    return int64_t{p.x() - o.x()} * (q.y() - o.y()) - int64_t{p.y() - o.y()} * (q.x() - o.x());
+  };
+  const auto sign = [](int64_t v) { return (v > 0) - (v < 0); };
+  return sign(cross(a, b, c)) * sign(cross(a, b, d)) < 0 && sign(cross(c, d, a)) * sign(cross(c, d, b)) < 0;
+}
+
 }  // namespace connectors

@@ -51,4 +51,8 @@ constexpr int kArrowCross = 30;
 // - an arrow's heads stay on their ends: apLeft and apRight swap when the ends change order.
 Figure Rebuild(const Figure& connector, QPoint start, QPoint end);
 
+// Whether the runs a–b and c–d cross at one point inside both: not at an end, not along a common
+// line.
+bool RunsCross(QPoint a, QPoint b, QPoint c, QPoint d);
+
 }  // namespace connectors

@@ -34,11 +34,7 @@ int64_t Cross(QPoint o, QPoint a, QPoint b) {
 }
 int Sign(int64_t v) { return (v > 0) - (v < 0); }
 
-// The two runs cross at one point inside both: not at an end, not along a common line.
-bool ProperlyCross(const Run& p, const Run& q) {
-  return Sign(Cross(p.a, p.b, q.a)) * Sign(Cross(p.a, p.b, q.b)) < 0 &&
-         Sign(Cross(q.a, q.b, p.a)) * Sign(Cross(q.a, q.b, p.b)) < 0;
-}
+bool ProperlyCross(const Run& p, const Run& q) { return connectors::RunsCross(p.a, p.b, q.a, q.b); }
 
 double Length(QPoint a, QPoint b) { return std::hypot(double(b.x() - a.x()), double(b.y() - a.y())); }
 

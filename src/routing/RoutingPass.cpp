@@ -31,6 +31,12 @@ std::vector<Port> SidePorts(const Shape& s, std::optional<Side> only, const std:
   return ports;
 }
 
+// The ports of the sides allowed (empty: any); where that leaves none, of any side.
+std::vector<Port> AllowedPorts(const Shape& s, std::optional<Side> only, const std::vector<Side>& allowed) {
+  std::vector<Port> ports = SidePorts(s, only, allowed);
+  return ports.empty() ? SidePorts(s, only) : ports;
+}
+
 // The increasing axis along a side: +y for Left and Right, +x for Top and Bottom.
 QPoint AlongAxis(Side side) { return connectors::IsHorizontal(side) ? QPoint(0, 1) : QPoint(1, 0); }
 
@@ -130,13 +136,8 @@ std::vector<Route> RouteAll(std::span<const Shape> shapes, std::span<const Link>
       routes[l].from = *k.fromSide;
       routes[l].to = *k.toSide;
     } else {
-      // Sides allowed that leave no port allow any.
-      const auto ports = [&](int shape, std::optional<Side> side, const std::vector<Side>& allowed) {
-        std::vector<Port> p = SidePorts(shapes[static_cast<size_t>(shape)], side, allowed);
-        return p.empty() ? SidePorts(shapes[static_cast<size_t>(shape)], side) : p;
-      };
-      const RouteEnd a{ports(k.from, k.fromSide, k.fromSides), k.from};
-      const RouteEnd b{ports(k.to, k.toSide, k.toSides), k.to};
+      const RouteEnd a{AllowedPorts(shapes[static_cast<size_t>(k.from)], k.fromSide, k.fromSides), k.from};
+      const RouteEnd b{AllowedPorts(shapes[static_cast<size_t>(k.to)], k.toSide, k.toSides), k.to};
       const FoundRoute r = RouteOrthogonal(a, b, index, o);
       routes[l].from = a.ports[static_cast<size_t>(std::max(r.fromPort, 0))].side;
       routes[l].to = b.ports[static_cast<size_t>(std::max(r.toPort, 0))].side;
@@ -170,9 +171,9 @@ std::vector<Route> RouteAll(std::span<const Shape> shapes, std::span<const Link>
       const int other = end == 0 ? k.to : k.from;
       const RouteEnd own{SidePorts(shapes[static_cast<size_t>(shape)], std::nullopt, free), shape};
       // The other end chooses again, as its side was chosen for the vertex given up.
-      std::vector<Port> otherPorts = SidePorts(shapes[static_cast<size_t>(other)], end == 0 ? k.toSide : k.fromSide, end == 0 ? k.toSides : k.fromSides);
-      if (otherPorts.empty()) otherPorts = SidePorts(shapes[static_cast<size_t>(other)], end == 0 ? k.toSide : k.fromSide);
-      const RouteEnd theirs{std::move(otherPorts), other};
+      const RouteEnd theirs{AllowedPorts(shapes[static_cast<size_t>(other)], end == 0 ? k.toSide : k.fromSide,
+                                         end == 0 ? k.toSides : k.fromSides),
+                            other};
       const FoundRoute r = end == 0 ? RouteOrthogonal(own, theirs, index, o) : RouteOrthogonal(theirs, own, index, o);
       --used[{shape, side(l, end)}];
       --used[{other, side(l, 1 - end)}];

@@ -5,21 +5,12 @@
 #include <limits>
 #include <map>
 
+#include "ConnectorGeometry.h"
 #include "OrthogonalRouter.h"
 
 namespace routing {
 
 namespace {
-
-int Sign(int64_t v) { return (v > 0) - (v < 0); }
-
-int64_t Cross(QPoint o, QPoint a, QPoint b) {
-  return int64_t{a.x() - o.x()} * (b.y() - o.y()) - int64_t{a.y() - o.y()} * (b.x() - o.x());
-}
-
-bool Proper(QPoint a, QPoint b, QPoint c, QPoint d) {
-  return Sign(Cross(a, b, c)) * Sign(Cross(a, b, d)) < 0 && Sign(Cross(c, d, a)) * Sign(Cross(c, d, b)) < 0;
-}
 
 // A route's price as the router reckons it, without the clearance surcharge: its length and
 // the bends.
@@ -66,7 +57,7 @@ int Crossings(const std::vector<QPoint>& a, const std::vector<QPoint>& b) {
   int n = 0;
   for (size_t i = 0; i + 1 < a.size(); ++i)
     for (size_t j = 0; j + 1 < b.size(); ++j)
-      if (Proper(a[i], a[i + 1], b[j], b[j + 1])) ++n;
+      if (connectors::RunsCross(a[i], a[i + 1], b[j], b[j + 1])) ++n;
   return n;
 }
 
